@@ -1,0 +1,2 @@
+// Placeholder until the command-line companion lands.
+int main() { return 2; }

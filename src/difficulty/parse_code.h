@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "difficulty/dive_code.h"
+
+namespace merrith {
+
+// The flag that ParseCode returns.
+inline constexpr std::int32_t CodeValid = 0;
+inline constexpr std::int32_t CodeInvalid = 1;
+
+// Reads a dive number such as 105B, 5253B, 614C or 10(11)B into Dive. Returns CodeValid, or
+// CodeInvalid when the code cannot be read or breaks a rule; armstand dives are refused at
+// the springboard heights, so the height selected (1 to 9) is needed too. After CodeInvalid
+// the fields of Dive must not be used.
+std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive);
+
+// Upper-cases a code unit by unit, whatever the machine's locale: only the ASCII letters
+// change, which is all a dive number can hold.
+std::u16string UpperCase(std::u16string_view Text);
+
+}  // namespace merrith

@@ -1,0 +1,126 @@
+#include "support/utf8.h"
+
+namespace merrith {
+namespace {
+
+constexpr bool IsHighSurrogate(char32_t Unit) { return Unit >= 0xD800 && Unit <= 0xDBFF; }
+constexpr bool IsLowSurrogate(char32_t Unit) { return Unit >= 0xDC00 && Unit <= 0xDFFF; }
+constexpr bool IsContinuation(std::uint8_t Byte) { return (Byte & 0xC0U) == 0x80U; }
+
+void AppendUtf16(char32_t Cp, std::u16string& Out) {
+  if (Cp < 0x10000) {
+    Out.push_back(static_cast<char16_t>(Cp));
+  } else {
+    Cp -= 0x10000;
+    Out.push_back(static_cast<char16_t>(0xD800 + (Cp >> 10)));
+    Out.push_back(static_cast<char16_t>(0xDC00 + (Cp & 0x3FFU)));
+  }
+}
+
+// The length of the sequence that Lead starts, and the range its second byte must lie in;
+// the narrowed ranges rule out overlong forms, surrogates and values above U+10FFFF.
+struct LeadInfo {
+  int Length;
+  std::uint8_t SecondLow;
+  std::uint8_t SecondHigh;
+};
+
+constexpr LeadInfo ClassifyLead(std::uint8_t Lead) {
+  if (Lead < 0x80) return {1, 0, 0};
+  if (Lead >= 0xC2 && Lead <= 0xDF) return {2, 0x80, 0xBF};
+  if (Lead == 0xE0) return {3, 0xA0, 0xBF};
+  if (Lead >= 0xE1 && Lead <= 0xEC) return {3, 0x80, 0xBF};
+  if (Lead == 0xED) return {3, 0x80, 0x9F};
+  if (Lead >= 0xEE && Lead <= 0xEF) return {3, 0x80, 0xBF};
+  if (Lead == 0xF0) return {4, 0x90, 0xBF};
+  if (Lead >= 0xF1 && Lead <= 0xF3) return {4, 0x80, 0xBF};
+  if (Lead == 0xF4) return {4, 0x80, 0x8F};
+  return {0, 0, 0};
+}
+
+}  // namespace
+
+std::u16string DecodeUtf8(std::span<const std::uint8_t> Bytes) {
+  std::u16string Out;
+  Out.reserve(Bytes.size());
+  std::size_t I = 0;
+  while (I < Bytes.size()) {
+    const std::uint8_t Lead = Bytes[I];
+    const LeadInfo Info = ClassifyLead(Lead);
+    if (Info.Length == 1) {
+      Out.push_back(static_cast<char16_t>(Lead));
+      ++I;
+      continue;
+    }
+    if (Info.Length == 0) {
+      Out.push_back(ReplacementChar);
+      ++I;
+      continue;
+    }
+    char32_t Cp = Lead & (0xFFU >> (Info.Length + 1));
+    std::size_t Taken = 1;
+    bool Complete = true;
+    for (; Taken < static_cast<std::size_t>(Info.Length); ++Taken) {
+      if (I + Taken >= Bytes.size()) {
+        Complete = false;
+        break;
+      }
+      const std::uint8_t Next = Bytes[I + Taken];
+      const bool InRange =
+          Taken == 1 ? (Next >= Info.SecondLow && Next <= Info.SecondHigh) : IsContinuation(Next);
+      if (!InRange) {
+        Complete = false;
+        break;
+      }
+      Cp = (Cp << 6) | (Next & 0x3FU);
+    }
+    // A truncated or broken sequence is replaced as a whole, up to the byte that broke it.
+    if (Complete) {
+      AppendUtf16(Cp, Out);
+    } else {
+      Out.push_back(ReplacementChar);
+    }
+    I += Taken;
+  }
+  return Out;
+}
+
+std::u16string DecodeUtf8(std::string_view Bytes) {
+  return DecodeUtf8(std::span(reinterpret_cast<const std::uint8_t*>(Bytes.data()), Bytes.size()));
+}
+
+void AppendUtf8(std::u16string_view Text, std::vector<std::uint8_t>& Out) {
+  for (std::size_t I = 0; I < Text.size(); ++I) {
+    char32_t Cp = Text[I];
+    if (IsHighSurrogate(Cp) && I + 1 < Text.size() && IsLowSurrogate(Text[I + 1])) {
+      Cp = 0x10000 + ((Cp - 0xD800) << 10) + (static_cast<char32_t>(Text[I + 1]) - 0xDC00);
+      ++I;
+    } else if (IsHighSurrogate(Cp) || IsLowSurrogate(Cp)) {
+      Cp = ReplacementChar;
+    }
+    if (Cp < 0x80) {
+      Out.push_back(static_cast<std::uint8_t>(Cp));
+    } else if (Cp < 0x800) {
+      Out.push_back(static_cast<std::uint8_t>(0xC0 | (Cp >> 6)));
+      Out.push_back(static_cast<std::uint8_t>(0x80 | (Cp & 0x3F)));
+    } else if (Cp < 0x10000) {
+      Out.push_back(static_cast<std::uint8_t>(0xE0 | (Cp >> 12)));
+      Out.push_back(static_cast<std::uint8_t>(0x80 | ((Cp >> 6) & 0x3F)));
+      Out.push_back(static_cast<std::uint8_t>(0x80 | (Cp & 0x3F)));
+    } else {
+      Out.push_back(static_cast<std::uint8_t>(0xF0 | (Cp >> 18)));
+      Out.push_back(static_cast<std::uint8_t>(0x80 | ((Cp >> 12) & 0x3F)));
+      Out.push_back(static_cast<std::uint8_t>(0x80 | ((Cp >> 6) & 0x3F)));
+      Out.push_back(static_cast<std::uint8_t>(0x80 | (Cp & 0x3F)));
+    }
+  }
+}
+
+std::vector<std::uint8_t> EncodeUtf8(std::u16string_view Text) {
+  std::vector<std::uint8_t> Out;
+  Out.reserve(Text.size());
+  AppendUtf8(Text, Out);
+  return Out;
+}
+
+}  // namespace merrith

@@ -1,0 +1,1 @@
+// Placeholder until the batch document lands.
