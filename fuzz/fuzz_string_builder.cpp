@@ -1,0 +1,101 @@
+// Any sequence of appends, line appends and resets: the builder's text, piece count and
+// encodings always agree with a plain string kept alongside.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "fuzz_check.h"
+#include "support/string_builder.h"
+#include "support/text_decoding.h"
+#include "support/utf8.h"
+
+namespace {
+
+using merrith::fuzz::Require;
+
+// The input as a script: an operation byte, then for appends a length byte and that many
+// bytes of UTF-16 code units.
+class Script {
+ public:
+  explicit Script(std::span<const std::uint8_t> Bytes) : Rest(Bytes) {}
+  bool Done() const { return Rest.empty(); }
+  std::uint8_t Byte() {
+    if (Rest.empty()) return 0;
+    const std::uint8_t B = Rest.front();
+    Rest = Rest.subspan(1);
+    return B;
+  }
+  std::u16string Piece() {
+    const std::size_t Length = std::min<std::size_t>(Byte(), Rest.size());
+    std::u16string Text = merrith::fuzz::UnitsFromBytes(Rest.data(), Length);
+    Rest = Rest.subspan(Length);
+    return Text;
+  }
+
+ private:
+  std::span<const std::uint8_t> Rest;
+};
+
+std::vector<std::uint8_t> Utf16LE(const std::u16string& Text) {
+  std::vector<std::uint8_t> Bytes;
+  for (const char16_t Unit : Text) {
+    Bytes.push_back(static_cast<std::uint8_t>(Unit & 0xFF));
+    Bytes.push_back(static_cast<std::uint8_t>(Unit >> 8));
+  }
+  return Bytes;
+}
+
+void CheckAgrees(const merrith::CStringBuilder& Builder, const std::u16string& Expected,
+                 std::int32_t Count) {
+  Require(Builder.ToString() == Expected, "the text is the pieces in order");
+  Require(Builder.ToArray() == Utf16LE(Expected), "ToArray is the text as UTF-16LE");
+  const std::vector<std::uint8_t> Utf8 = Builder.ToAnsiArrayByCP(merrith::mFSO::CodePageUtf8);
+  Require(merrith::DecodeUtf8(std::span<const std::uint8_t>(Utf8)) ==
+              merrith::fuzz::WithoutLoneSurrogates(Expected),
+          "UTF-8 output decodes back to the text");
+  Require(Utf8.empty() == Expected.empty(), "only an empty text encodes to no bytes");
+  (void)Builder.ToAnsiArray(0);
+  Require(Builder.PieceCount() == Count, "the queries leave the piece count alone");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+  Script Steps(std::span<const std::uint8_t>(Data, Size));
+  merrith::CStringBuilder Builder;
+  std::u16string Expected;
+  std::int32_t Count = 0;
+
+  while (!Steps.Done()) {
+    switch (Steps.Byte() % 4) {
+      case 0: {
+        const std::u16string Piece = Steps.Piece();
+        Builder.Append(Piece);
+        Expected += Piece;
+        Count += 1;
+        break;
+      }
+      case 1: {
+        const std::u16string Piece = Steps.Piece();
+        Builder.AppendLine(Piece);
+        Expected += Piece + u"\r\n";
+        Count += 2;
+        break;
+      }
+      case 2:
+        Builder.Reset();
+        Expected.clear();
+        Count = 0;
+        break;
+      default:
+        CheckAgrees(Builder, Expected, Count);
+        break;
+    }
+    Require(Builder.PieceCount() == Count, "each append counts its pieces");
+  }
+  CheckAgrees(Builder, Expected, Count);
+  return 0;
+}
