@@ -16,8 +16,13 @@ namespace {
 
 using merrith::fuzz::Require;
 
+// Long runs stop here, so that one input stays quick while still spanning several of the
+// builder's storage blocks.
+constexpr std::size_t MaxUnits = std::size_t{1} << 18;
+
 // The input as a script: an operation byte, then for appends a length byte and that many
-// bytes of UTF-16 code units.
+// bytes of UTF-16 code units, or for a run a 16-bit length and the unit to repeat (long
+// enough to fill the builder's storage past any internal boundary).
 class Script {
  public:
   explicit Script(std::span<const std::uint8_t> Bytes) : Rest(Bytes) {}
@@ -27,6 +32,15 @@ class Script {
     const std::uint8_t B = Rest.front();
     Rest = Rest.subspan(1);
     return B;
+  }
+  std::uint16_t Word() {
+    const std::uint8_t Low = Byte();
+    const std::uint8_t High = Byte();
+    return static_cast<std::uint16_t>(Low | (High << 8));
+  }
+  std::u16string Run() {
+    const std::uint16_t Length = Word();
+    return std::u16string(Length, static_cast<char16_t>(Word()));
   }
   std::u16string Piece() {
     const std::size_t Length = std::min<std::size_t>(Byte(), Rest.size());
@@ -70,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   std::int32_t Count = 0;
 
   while (!Steps.Done()) {
-    switch (Steps.Byte() % 4) {
+    switch (Steps.Byte() % 5) {
       case 0: {
         const std::u16string Piece = Steps.Piece();
         Builder.Append(Piece);
@@ -90,6 +104,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         Expected.clear();
         Count = 0;
         break;
+      case 3: {
+        const std::u16string Piece = Steps.Run();
+        if (Expected.size() + Piece.size() > MaxUnits) break;
+        Builder.Append(Piece);
+        Expected += Piece;
+        Count += 1;
+        break;
+      }
       default:
         CheckAgrees(Builder, Expected, Count);
         break;
