@@ -13,15 +13,22 @@ mkdir -p build/analysis
 sed 's/ -mno-direct-extern-access//g' build/ci/compile_commands.json \
   >build/analysis/compile_commands.json
 
+status=0
 echo "clang-tidy:"
 # (run-clang-tidy always asks for colour; CI logs read better without it.)
 run-clang-tidy -p build/analysis -j 2 -quiet "$PWD/(src|app)/" 2>&1 | sed 's/\x1b\[[0-9;]*m//g' |
-  { grep -v -e '^clang-tidy' -e 'warnings generated' -e '^Suppressed' -e '^Use -header-filter' || true; }
+  { grep -v -e '^clang-tidy' -e 'warnings generated' -e '^Suppressed' -e '^Use -header-filter' || true; } ||
+  status=1
 
 echo "cppcheck:"
 mkdir -p build/analysis/cppcheck
 cppcheck --project=build/analysis/compile_commands.json --cppcheck-build-dir=build/analysis/cppcheck \
   -j 2 --quiet --error-exitcode=1 --inline-suppr --library=qt \
   --enable=warning,style,performance,portability --suppress=missingIncludeSystem \
-  --file-filter='src/*' --file-filter='app/*'
-echo "no findings"
+  --file-filter='src/*' --file-filter='app/*' || status=1
+
+if [[ $status -ne 0 ]]; then
+  echo "analysis: findings above" >&2
+  exit 1
+fi
+echo "analysis: no findings"
