@@ -49,6 +49,7 @@ constexpr std::array<CharRange, 28> CharRanges{{
 // clang-format on
 
 bool IsWhite(char16_t Unit) {
+  if (Unit < 0x80) return Unit == u' ' || (Unit >= u'\t' && Unit <= u'\r');  // the usual case
   return ClassifyChar(static_cast<std::int16_t>(Unit)) == ClassWhiteSpace;
 }
 

@@ -9,14 +9,15 @@ constexpr bool IsHighSurrogate(char32_t Unit) { return Unit >= 0xD800 && Unit <=
 constexpr bool IsLowSurrogate(char32_t Unit) { return Unit >= 0xDC00 && Unit <= 0xDFFF; }
 constexpr bool IsContinuation(std::uint8_t Byte) { return (Byte & 0xC0U) == 0x80U; }
 
-void AppendUtf16(char32_t Cp, std::u16string& Out) {
+char16_t* WriteUtf16(char32_t Cp, char16_t* Out) {
   if (Cp < 0x10000) {
-    Out.push_back(static_cast<char16_t>(Cp));
+    *Out++ = static_cast<char16_t>(Cp);
   } else {
     Cp -= 0x10000;
-    Out.push_back(static_cast<char16_t>(0xD800 + (Cp >> 10)));
-    Out.push_back(static_cast<char16_t>(0xDC00 + (Cp & 0x3FFU)));
+    *Out++ = static_cast<char16_t>(0xD800 + (Cp >> 10));
+    *Out++ = static_cast<char16_t>(0xDC00 + (Cp & 0x3FFU));
   }
+  return Out;
 }
 
 // The length of the sequence that Lead starts, and the range its second byte must lie in;
@@ -40,10 +41,10 @@ constexpr LeadInfo ClassifyLead(std::uint8_t Lead) {
   return {0, 0, 0};
 }
 
-// Decodes the multi-byte sequence at Bytes[At]; returns how many bytes it took. A truncated
-// or broken sequence is replaced as a whole, up to the byte that broke it.
+// Decodes the multi-byte sequence at Bytes[At] into Out; returns how many bytes it took. A
+// truncated or broken sequence is replaced as a whole, up to the byte that broke it.
 std::size_t DecodeSequence(std::span<const std::uint8_t> Bytes, std::size_t At, LeadInfo Info,
-                           std::u16string& Out) {
+                           char16_t*& Out) {
   char32_t Cp = Bytes[At] & (0xFFU >> (Info.Length + 1));
   std::size_t Taken = 1;
   for (; Taken < static_cast<std::size_t>(Info.Length); ++Taken) {
@@ -54,11 +55,7 @@ std::size_t DecodeSequence(std::span<const std::uint8_t> Bytes, std::size_t At, 
     if (!InRange) break;
     Cp = (Cp << 6) | (Next & 0x3FU);
   }
-  if (Taken == static_cast<std::size_t>(Info.Length)) {
-    AppendUtf16(Cp, Out);
-  } else {
-    Out.push_back(ReplacementChar);
-  }
+  Out = WriteUtf16(Taken == static_cast<std::size_t>(Info.Length) ? Cp : ReplacementChar, Out);
   return Taken;
 }
 
@@ -112,23 +109,25 @@ std::uint8_t* WriteChar(char32_t Cp, std::uint8_t* Out) {
 }  // namespace
 
 std::u16string DecodeUtf8(std::span<const std::uint8_t> Bytes) {
-  std::u16string Out;
-  Out.reserve(Bytes.size());
+  // Every byte gives at most one unit (four bytes give two), so the text fits at once.
+  std::u16string Text(Bytes.size(), u'\0');
+  char16_t* Out = Text.data();
   std::size_t I = 0;
   while (I < Bytes.size()) {
     const std::uint8_t Lead = Bytes[I];
     const LeadInfo Info = ClassifyLead(Lead);
     if (Info.Length == 1) {
-      Out.push_back(static_cast<char16_t>(Lead));
+      *Out++ = Lead;
       ++I;
     } else if (Info.Length == 0) {
-      Out.push_back(ReplacementChar);
+      *Out++ = ReplacementChar;
       ++I;
     } else {
       I += DecodeSequence(Bytes, I, Info, Out);
     }
   }
-  return Out;
+  Text.resize(static_cast<std::size_t>(Out - Text.data()));
+  return Text;
 }
 
 std::u16string DecodeUtf8(std::string_view Bytes) {

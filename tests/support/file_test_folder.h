@@ -12,11 +12,7 @@ namespace merrith::testing {
 // A fresh, empty folder for one test, removed with everything in it afterwards.
 class TestFolder {
  public:
-  TestFolder() {
-    std::random_device Random;
-    Root = std::filesystem::temp_directory_path() / ("merrith-test-" + std::to_string(Random()));
-    std::filesystem::create_directories(Root);
-  }
+  TestFolder() { std::filesystem::create_directories(Root); }
   ~TestFolder() {
     std::error_code Ignored;
     std::filesystem::remove_all(Root, Ignored);
@@ -48,7 +44,8 @@ class TestFolder {
   }
 
  private:
-  std::filesystem::path Root;
+  std::filesystem::path Root = std::filesystem::temp_directory_path() /
+                               ("merrith-test-" + std::to_string(std::random_device()()));
 };
 
 }  // namespace merrith::testing

@@ -13,64 +13,40 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-TEST(CStringBuilder, JoinsPiecesInTheOrderAppended) {
+TEST(CStringBuilder, JoinsOwnCopiesOfThePiecesInTheOrderAppended) {
   CStringBuilder Builder;
-  EXPECT_EQ(Builder.ToString(), u"");
-  Builder.Append(u"a").Append(u"b");
+  std::u16string Piece = u"a";
+  Builder.Append(Piece).Append(u"b");
+  Piece[0] = u'z';
   Builder.Append(u"");
   EXPECT_EQ(Builder.PieceCount(), 3);
-  Builder.AppendLine(u"x");
-  Builder.AppendLine(u"");
+  Builder.AppendLine(u"x").AppendLine(u"");
   EXPECT_EQ(Builder.PieceCount(), 7);
   EXPECT_EQ(Builder.ToString(), u"abx\r\n\r\n");
   EXPECT_EQ(Builder.ToString(), u"abx\r\n\r\n");
-  EXPECT_EQ(Builder.PieceCount(), 7);
-}
 
-TEST(CStringBuilder, StartsAfreshAfterReset) {
-  CStringBuilder Builder;
-  Builder.Append(u"old");
   Builder.Reset();
   EXPECT_EQ(Builder.PieceCount(), 0);
   EXPECT_EQ(Builder.ToString(), u"");
-  Builder.Append(u"new");
-  EXPECT_EQ(Builder.ToString(), u"new");
+  EXPECT_EQ(Builder.Append(u"new").ToString(), u"new");
 }
 
-TEST(CStringBuilder, KeepsItsOwnCopyOfEachPiece) {
+TEST(CStringBuilder, EncodesAsUtf16LeOrUtf8WithoutAddingAMark) {
   CStringBuilder Builder;
-  std::u16string Piece = u"105B";
-  Builder.Append(Piece);
-  Piece[0] = u'2';
-  EXPECT_EQ(Builder.ToString(), u"105B");
-}
-
-TEST(CStringBuilder, EncodesAsUtf16LeWithoutMark) {
-  CStringBuilder Builder;
-  EXPECT_EQ(Builder.ToArray(), Bytes{});
-  Builder.Append(u"AB\u00E9");
-  EXPECT_EQ(Builder.ToArray(), (Bytes{0x41, 0x00, 0x42, 0x00, 0xE9, 0x00}));
-}
-
-TEST(CStringBuilder, EncodesAsUtf8) {
-  CStringBuilder Builder;
+  Builder.Append(u"A\u00E9");
+  EXPECT_EQ(Builder.ToArray(), (Bytes{0x41, 0x00, 0xE9, 0x00}));
+  EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), (Bytes{0x41, 0xC3, 0xA9}));
+  Builder.Reset();
   Builder.Append(u"\uFEFF").Append(u"<");
   EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), (Bytes{0xEF, 0xBB, 0xBF, 0x3C}));
-  Builder.Reset();
-  Builder.Append(u"A\u00E9");
-  EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), (Bytes{0x41, 0xC3, 0xA9}));
 }
 
-TEST(CStringBuilder, GivesNoBytesForTheEmptyText) {
+TEST(CStringBuilder, GivesNoBytesForTheEmptyTextAndRejectsAnUnknownCodePage) {
   CStringBuilder Builder;
-  EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), Bytes{});
-  EXPECT_EQ(Builder.ToAnsiArray(1033), Bytes{});
   Builder.Append(u"");
+  EXPECT_EQ(Builder.ToArray(), Bytes{});
+  EXPECT_EQ(Builder.ToAnsiArray(1033), Bytes{});
   EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), Bytes{});
-}
-
-TEST(CStringBuilder, RejectsAnUnknownCodePage) {
-  CStringBuilder Builder;
   Builder.Append(u"105B");
   EXPECT_THROW(Builder.ToAnsiArrayByCP(-7), std::out_of_range);
 }
@@ -84,14 +60,11 @@ TEST(CStringBuilder, EncodesSurrogatePairsAcrossPieces) {
   EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), (Bytes{0xF0, 0x9F, 0x8C, 0x8A}));
 
   Builder.Reset();
-  std::u16string Long(32767, u'a');
-  Long += Wave;
-  Long += std::u16string(1, 0xDC00);
-  Builder.Append(Long);
-  Builder.Append(u"b");
+  const std::u16string Long = std::u16string(32767, u'a') + Wave + char16_t(0xDC00);
+  Builder.Append(Long).Append(u"b");
   const Bytes Utf8 = Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8);
-  const Bytes Tail(Utf8.end() - 8, Utf8.end());
-  EXPECT_EQ(Tail, (Bytes{0xF0, 0x9F, 0x8C, 0x8A, 0xEF, 0xBF, 0xBD, 'b'}));
+  EXPECT_EQ(Bytes(Utf8.end() - 8, Utf8.end()),
+            (Bytes{0xF0, 0x9F, 0x8C, 0x8A, 0xEF, 0xBF, 0xBD, 'b'}));
   EXPECT_EQ(Utf8.size(), 32767U + 8U);
   EXPECT_EQ(Builder.ToString(), Long + u"b");
 }
