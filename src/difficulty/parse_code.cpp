@@ -123,9 +123,10 @@ NumberText ScanNumber(PartReader& In) {
   Out.Zero = Integer.empty() && FractionZeros == Fraction.size();
   Out.Magnitude = Exponent + (Integer.empty() ? -static_cast<long long>(FractionZeros) - 1
                                               : static_cast<long long>(Integer.size()) - 1);
-  Out.Text = (Negative ? "-" : "") + (Integer.empty() ? std::string("0") : Integer);
-  if (!Fraction.empty()) Out.Text += "." + Fraction;
-  Out.Text += "E" + std::to_string(Exponent);
+  if (Negative) Out.Text.push_back('-');
+  Out.Text.append(Integer.empty() ? std::string_view("0") : std::string_view(Integer));
+  if (!Fraction.empty()) Out.Text.append(".").append(Fraction);
+  Out.Text.append("E").append(std::to_string(Exponent));
   return Out;
 }
 
@@ -139,10 +140,24 @@ std::optional<std::int32_t> RoundToInt32(double Value) {
   return static_cast<std::int32_t>(Whole);
 }
 
+// The value of up to nine plain digits, the common case of 11 or (12), read without the
+// general number reader; nothing for any other text.
+std::optional<std::int32_t> PlainDigits(std::u16string_view Part, std::u16string_view Joined) {
+  if (Part.size() + Joined.size() > 9 || Part.size() + Joined.size() == 0) return std::nullopt;
+  std::int32_t Value = 0;
+  for (std::u16string_view Text : {Part, Joined})
+    for (char16_t C : Text) {
+      if (!IsDigit(C)) return std::nullopt;
+      Value = Value * 10 + (C - u'0');
+    }
+  return Value;
+}
+
 // The value of a part (or of two parts joined): its leading decimal number rounded to an
 // integer, 0 when it starts with no number, nothing when the number is out of range.
 std::optional<std::int32_t> PartValue(std::u16string_view Part, std::u16string_view Joined = {}) {
   if (Part.size() == 1 && Joined.empty()) return IsDigit(Part[0]) ? Part[0] - u'0' : 0;
+  if (const auto Plain = PlainDigits(Part, Joined)) return Plain;
   PartReader In(Part, Joined);
   const NumberText Number = ScanNumber(In);
   if (Number.Text.empty() || Number.Zero) return 0;
