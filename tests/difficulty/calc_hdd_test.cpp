@@ -12,13 +12,9 @@
 namespace merrith {
 namespace {
 
-using namespace high_diving;
+using testing::Narrow;
 
-std::string Narrow(const std::u16string& Text) {
-  std::string Result;
-  for (char16_t C : Text) Result += C < 0x80 ? static_cast<char>(C) : '?';
-  return Result;
-}
+using namespace high_diving;
 
 struct Expected {
   std::u16string Code;
@@ -42,9 +38,6 @@ TEST(CalcHDD, AddsTheSevenValuesInOrderWithoutRounding) {
   // clang-format on
   for (const Expected& C : Cases)
     EXPECT_EQ(CalcHDD(C.Code, C.HeightIndex), C.Dd) << Narrow(C.Code) << " " << C.HeightIndex;
-  EXPECT_NEAR(CalcHDD(u"104B", H12), 2.9, 1e-12);
-  EXPECT_NEAR(CalcHDD(u"204C", H15), 2.8, 1e-12);
-  EXPECT_NEAR(CalcHDD(u"5269D", H27), 6.8, 1e-12);
 }
 
 TEST(CalcHDD, RefusesDivesTheRulesOrTablesDoNotAllow) {
@@ -72,11 +65,6 @@ TEST(CalcHDD, RefusesDivesTheRulesOrTablesDoNotAllow) {
     EXPECT_EQ(CalcHDD(C.Code, C.HeightIndex), NotAllowed) << Narrow(C.Code) << " " << C.HeightIndex;
 }
 
-TEST(CalcHDD, RefusesHeightsOtherThanHighDiving) {
-  for (std::int32_t HeightIndex : {1, 2, 3, 4, 5, 0, 10, -1, INT32_MAX, INT32_MIN})
-    EXPECT_EQ(CalcHDD(u"104B", HeightIndex), NotAllowed) << HeightIndex;
-}
-
 TEST(CalcHDD, KeepsRaggedRowsApartFromNotAllowedEntries) {
   EXPECT_EQ(HdSomersaultTable[3][12], 6.4);
   EXPECT_EQ(HdDirectionTable[10].Values[10], 0.6);    // inward, 20 m
@@ -101,13 +89,13 @@ TEST(CalcHDD, FindsOnlyTheTwistRowsEachSetLists) {
   EXPECT_GE(CalcHDD(u"6191B", H15), 0);              // s = 5: 0.7 at 15 m
 }
 
-TEST(CalcHDD, GivesADdOrNotAllowedForEveryCode) {
+TEST(CalcHDD, GivesADdOrNotAllowedForEveryCodeAndHeight) {
   for (const std::u16string& Code : testing::GeneratedCodes()) {
-    for (std::int32_t HeightIndex = 1; HeightIndex <= 9; ++HeightIndex) {
+    for (std::int32_t HeightIndex : testing::AnyHeightIndex) {
       const double Dd = CalcHDD(Code, HeightIndex);
       ASSERT_TRUE(Dd >= 0 || Dd == NotAllowed) << Narrow(Code) << " " << HeightIndex;
-      if (HeightIndex <= 5) {
-        ASSERT_EQ(Dd, NotAllowed);
+      if (HeightIndex < 6 || HeightIndex > 9) {
+        ASSERT_EQ(Dd, NotAllowed) << Narrow(Code) << " " << HeightIndex;
       }
     }
   }
@@ -118,9 +106,8 @@ TEST(CalcHDD, ReadsBracketedAndLowerCaseCodesAlike) {
     EXPECT_EQ(CalcHDD(u"10(10)B", HeightIndex), CalcHDD(u"1010B", HeightIndex));
   for (std::int32_t HeightIndex : {H15, H27}) {
     for (const std::u16string& Code : testing::GeneratedCodes()) {
-      std::u16string Lower = Code;
-      for (char16_t& C : Lower) C = (C >= u'A' && C <= u'Z') ? static_cast<char16_t>(C + 32) : C;
-      ASSERT_EQ(CalcHDD(Lower, HeightIndex), CalcHDD(Code, HeightIndex)) << Narrow(Code);
+      ASSERT_EQ(CalcHDD(testing::LowerCase(Code), HeightIndex), CalcHDD(Code, HeightIndex))
+          << Narrow(Code);
     }
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,22 @@ inline std::vector<std::u16string> GeneratedCodes() {
   }
   return Codes;
 }
+
+// The code as ASCII for failure messages, other code units as '?'.
+inline std::string Narrow(const std::u16string& Text) {
+  std::string Result;
+  for (char16_t C : Text) Result += C < 0x80 ? static_cast<char>(C) : '?';
+  return Result;
+}
+
+// The code with its ASCII letters in lower case.
+inline std::u16string LowerCase(std::u16string Text) {
+  for (char16_t& C : Text) C = (C >= u'A' && C <= u'Z') ? static_cast<char16_t>(C + 32) : C;
+  return Text;
+}
+
+// HeightIndex values to try: every height, its neighbours and the extremes.
+inline constexpr std::int32_t AnyHeightIndex[] = {INT32_MIN, -1, 0, 1, 2, 3,  4,
+                                                  5,         6,  7, 8, 9, 10, INT32_MAX};
 
 }  // namespace merrith::testing

@@ -4,8 +4,12 @@
 
 #include <string>
 
+#include "dive_codes.h"
+
 namespace merrith {
 namespace {
+
+using testing::Narrow;
 
 struct Decoded {
   std::u16string Code;
@@ -17,12 +21,6 @@ std::string Show(const DiveCode& D) {
   return "Dir " + std::to_string(D.Dir) + " Fly " + std::to_string(D.Fly) + " Som " +
          std::to_string(D.Som) + " Twi " + std::to_string(D.Twi) + " Pos " + std::to_string(D.Pos) +
          " Arm " + std::to_string(D.Arm);
-}
-
-std::string Narrow(const std::u16string& Text) {
-  std::string Result;
-  for (char16_t C : Text) Result += C < 0x80 ? static_cast<char>(C) : '?';
-  return Result;
 }
 
 TEST(ParseCode, DecodesEveryKindOfDiveNumber) {
