@@ -50,6 +50,8 @@ case $group in
     expect $'2.4\n2.4\n' '' 0 -- dd --height 1m 105B --height 7.5m 105B  # one height, the last
     expect $'2.3\n3.7\n4.7\nERROR\n' '' 0 -- dd --height 10m 105B 109C '10(11)C' 1010B
     expect $'ERROR\nERROR\n' '' 0 -- dd 614C ''
+    expect $'2.9\n' '' 0 -- dd --height 12m 104B
+    expect $'2.8\n' '' 0 -- dd --height 15m 204C
     expect $'3.1\n' '' 0 -- dd --height 20m 104B
     expect $'6.8\nERROR\n' '' 0 -- dd --height 27m 5269d 105B
     expect $'3.0999999999999996\n2.8\n' '' 0 -- dd --height 20m --exact 104B 5141B
