@@ -64,7 +64,7 @@ class PartReader {
   char16_t Raw(std::size_t At) const {
     if (At < a_.size()) return a_[At];
     if (At - a_.size() < b_.size()) return b_[At - a_.size()];
-    return u'x';
+    return u'x';  // past the end: anything that is not a blank
   }
   void SkipBlanks() {
     for (char16_t C = Raw(i_); C == u' ' || C == u'\t' || C == u'\n'; C = Raw(i_)) ++i_;
