@@ -30,12 +30,14 @@ constexpr std::array<std::string_view, 9> HeightCaptions{
     "1m", "3m", "5m", "7.5m", "10m", "12m", "15m", "20m", "27m",
 };
 
+// What the command line asks of dd.
 struct DdOptions {
   std::int32_t HeightIndex = 1;
   bool Exact = false;
   std::vector<std::string_view> Codes;
 };
 
+// The HeightIndex of a height button's caption, 0 for any other text.
 std::int32_t HeightIndexOf(std::string_view Caption) {
   for (std::size_t i = 0; i < HeightCaptions.size(); ++i)
     if (HeightCaptions[i] == Caption) return static_cast<std::int32_t>(i + 1);
