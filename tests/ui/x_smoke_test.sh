@@ -21,21 +21,23 @@ started=$(date +%s%N)
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-# The window counts as open once it is mapped and shows more than a blank background.
+# The window counts as shown once it is mapped; it is painted on its first expose right after.
 window=""
-for _ in $(seq 1 500); do
+for _ in $(seq 1 2000); do
   window=$(xdotool search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n 1 || true)
-  if [[ -n "$window" ]] &&
-     import -window "$window" "$screenshot" 2>/dev/null &&
-     (( $(convert "$screenshot" -format %k info:) > 8 )); then
-    break
-  fi
-  window=""
+  [[ -n "$window" ]] && break
   kill -0 "$pid" 2>/dev/null || { echo "x_smoke_test: the program ended early" >&2; exit 1; }
-  sleep 0.01
+  sleep 0.005
 done
 [[ -n "$window" ]] || { echo "x_smoke_test: no window captioned '$caption'" >&2; exit 1; }
-echo "window painted $(( ($(date +%s%N) - started) / 1000000 )) ms after start"
+echo "window shown $(( ($(date +%s%N) - started) / 1000000 )) ms after start"
+
+# A painted window shows more than its background colour.
+for _ in $(seq 1 100); do
+  import -window "$window" "$screenshot"
+  (( $(convert "$screenshot" -format %k info:) > 8 )) && break
+  sleep 0.05
+done
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $WIDTH x $HEIGHT, screenshot $screenshot"
