@@ -1,5 +1,6 @@
 #include "ui/batch_document.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "difficulty/calc_dd.h"
@@ -94,20 +95,35 @@ void AppendEscaped(std::u16string& Out, std::u16string_view Text) {
   }
 }
 
-// One row: the code as listed, then the DD of the code with each letter at each height,
-// "-" where the dive has none. Dive is scratch space reused from row to row.
-void AppendRow(std::u16string& Row, std::u16string& Dive, std::u16string_view Code,
-               const std::vector<const BlockColumns*>& Chosen,
-               std::u16string_view DecimalSeparator) {
-  Row += u"<tr><td>";
-  AppendEscaped(Row, Code);
-  Row += u"</td>";
-  for (const BlockColumns* Block : Chosen) {
-    for (std::int32_t Height = Block->FirstHeight; Height <= Block->LastHeight; ++Height) {
-      for (char16_t Letter : Block->Letters) {
+// Rows of the table. A list names the same dives over and over, so each distinct line's row
+// is worked out once and then copied.
+class RowMaker {
+ public:
+  RowMaker(BatchBlocks Blocks, std::u16string_view Separator)
+      : Chosen(ChosenBlocks(Blocks)), DecimalSeparator(Separator) {}
+
+  // The code as listed, then the DD of the code with each letter at each height, "-" where
+  // the dive has none.
+  const std::u16string& RowFor(const std::u16string& Code) {
+    if (const auto Known = Rows.find(Code); Known != Rows.end()) return Known->second;
+    Row.clear();
+    Row += u"<tr><td>";
+    AppendEscaped(Row, Code);
+    Row += u"</td>";
+    for (const BlockColumns* Block : Chosen) AppendCells(*Block, Code);
+    if (Rows.size() >= MaxRemembered) return Row;
+    return Rows.emplace(Code, Row).first->second;
+  }
+
+ private:
+  static constexpr std::size_t MaxRemembered = 10000;
+
+  void AppendCells(const BlockColumns& Block, std::u16string_view Code) {
+    for (std::int32_t Height = Block.FirstHeight; Height <= Block.LastHeight; ++Height) {
+      for (char16_t Letter : Block.Letters) {
         Dive.assign(Code);
         Dive += Letter;
-        const double DD = Block->Calc(Dive, Height);
+        const double DD = Block.Calc(Dive, Height);
         Row += u"<td>";
         Row += DD >= 0 ? FormatFixed1(DD, DecimalSeparator) : u"-";
         Row += u"</td>";
@@ -115,28 +131,27 @@ void AppendRow(std::u16string& Row, std::u16string& Dive, std::u16string_view Co
       Row += u"<td></td>";
     }
   }
-}
+
+  std::vector<const BlockColumns*> Chosen;
+  std::u16string_view DecimalSeparator;
+  std::unordered_map<std::u16string, std::u16string> Rows;
+  std::u16string Row;   // the row being worked out
+  std::u16string Dive;  // the code with one letter, as the calculators get it
+};
 
 }  // namespace
 
 void AppendBatchDocument(CStringBuilder& Builder, std::u16string_view Text, BatchBlocks Blocks,
                          std::u16string_view DecimalSeparator) {
-  const std::vector<const BlockColumns*> Chosen = ChosenBlocks(Blocks);
-  Builder.Append(HeaderRows(Chosen));
-
-  std::u16string Row;
-  std::u16string Dive;
+  Builder.Append(HeaderRows(ChosenBlocks(Blocks)));
+  RowMaker Rows(Blocks, DecimalSeparator);
   std::size_t Start = 0;
   while (Start <= Text.size()) {
     std::size_t End = Text.find(u'\n', Start);
     if (End == std::u16string_view::npos) End = Text.size();
     const std::u16string Code =
         mXMLParser::TrimWhite(std::u16string(Text.substr(Start, End - Start)));
-    if (!Code.empty()) {
-      Row.clear();
-      AppendRow(Row, Dive, Code, Chosen, DecimalSeparator);
-      Builder.Append(Row);
-    }
+    if (!Code.empty()) Builder.Append(Rows.RowFor(Code));
     Start = End + 1;
   }
   Builder.Append(TableEnd);
