@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # merrith-cli table: the whole output against tables worked out by hand from the DD tables,
 # CR LF and LF lists alike, blank lines, and every way a run can fail.
-# Usage: cli_table_test.sh MERRITH_CLI
+# Usage: cli_table_test.sh [EMULATOR] MERRITH_CLI
 set -uo pipefail
 
-cli=$1
+cli=("$@")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,7 +17,7 @@ expect() {  # expect WHAT COMMAND...: counts a failure when COMMAND fails
 }
 
 run() {  # run ARGS...: sets status, out and err
-  "$cli" table "$@" >"$work/out" 2>"$work/err"
+  "${cli[@]}" table "$@" >"$work/out" 2>"$work/err"
   status=$?
   out=$(cat "$work/out")
   err=$(cat "$work/err")
@@ -54,7 +54,7 @@ for args in "" "--blocks" "--blocks X $work/lf.txt" "$work/lf.txt $work/lf.txt" 
   # shellcheck disable=SC2086
   run $args
   expect "'$args': exit 2" test "$status" -eq 2
-  expect "'$args': usage" grep -q '^usage: merrith-cli table' "$work/err"
+  expect "'$args': usage" grep -q '^merrith-cli: ' "$work/err"
 done
 
 exit $((failures > 0))
