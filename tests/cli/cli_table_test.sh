@@ -50,7 +50,7 @@ expect "unwritable table: exit 1" test "$status" -eq 1
 expect "unwritable table: message" test "$err" = "File Error!!!"
 expect "unwritable table: no success" test -z "$out"
 
-for args in "" "--blocks" "--blocks X $work/lf.txt" "$work/lf.txt $work/lf.txt" "--quiet $work/lf.txt"; do
+for args in "" "--blocks X $work/lf.txt" "$work/lf.txt $work/lf.txt"; do
   # shellcheck disable=SC2086
   run $args
   expect "'$args': exit 2" test "$status" -eq 2
