@@ -63,6 +63,8 @@ int UsageError(const Streams& Io, std::string_view Message) {
 }
 
 int WriteResults(const Streams& Io, std::string_view Text) {
+  // Text may view a temporary, such as the help text, which lives until this call returns.
+  // cppcheck-suppress danglingTemporaryLifetime
   const bool Written = std::fwrite(Text.data(), 1, Text.size(), Io.Out) == Text.size();
   if (std::fflush(Io.Out) == 0 && Written) return ExitOk;
   std::fputs("merrith-cli: cannot write the results\n", Io.Err);

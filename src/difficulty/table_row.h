@@ -18,7 +18,9 @@ constexpr std::array<double, sizeof...(Values)> Row(Values... Entries) {
 template <std::size_t Capacity>
 class RaggedRow {
  public:
+  // Implicit on purpose, so that a table lists its rows as plain Row(...) arrays.
   template <std::size_t Length>
+  // cppcheck-suppress noExplicitConstructor
   requires(Length <= Capacity) constexpr RaggedRow(const std::array<double, Length>& Entries)
       : length_(Length) {
     for (std::size_t i = 0; i < Length; ++i) entries_[i] = Entries[i];

@@ -60,7 +60,7 @@ class OutputBuffer {
   explicit OutputBuffer(std::size_t Capacity) : Bytes(Capacity < 16 ? 16 : Capacity) {}
   char* Next() { return Bytes.data() + Used; }
   std::size_t Room() const { return Bytes.size() - Used; }
-  void Advance(char* NewNext) { Used = static_cast<std::size_t>(NewNext - Bytes.data()); }
+  void Advance(const char* NewNext) { Used = static_cast<std::size_t>(NewNext - Bytes.data()); }
   void Grow() { Bytes.resize(Bytes.size() * 2); }
   void Put(std::string_view Text) {
     while (Room() < Text.size()) Grow();

@@ -1,5 +1,7 @@
 #include "ui/fm_main.h"
 
+#include <type_traits>
+
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
@@ -109,8 +111,8 @@ void fmMain::BuildControls() {
       Previous = Made;
     }
   }
-  const auto Child = [this]<typename T>(T*& Member, const QString& Name) {
-    Member = findChild<T*>(Name);
+  const auto Child = [this](auto*& Member, const QString& Name) {
+    Member = findChild<std::remove_reference_t<decltype(*Member)>*>(Name);
   };
   Child(Frame1, QStringLiteral("Frame1"));
   for (std::size_t I = 0; I < optH.size(); ++I) Child(optH[I], QStringLiteral("optH%1").arg(I + 1));

@@ -31,7 +31,7 @@ std::string PlainDecimal(bool Negative, std::string Digits, int Exponent) {
   } else if (Exponent + 1 >= Count) {
     Result += Digits + std::string(static_cast<std::size_t>(Exponent + 1 - Count), '0');
   } else {
-    const auto Point = static_cast<std::size_t>(Exponent + 1);
+    const std::size_t Point = static_cast<std::size_t>(Exponent) + 1;
     Result += Digits.substr(0, Point) + "." + Digits.substr(Point);
   }
   return Result;
