@@ -20,11 +20,17 @@ run-clang-tidy -p build/analysis -j 2 -quiet "$PWD/(src|app)/" 2>&1 | sed 's/\x1
   { grep -v -e '^clang-tidy' -e 'warnings generated' -e '^Suppressed' -e '^Use -header-filter' || true; } ||
   status=1
 
+# Left out of cppcheck's style checks:
+# - useStlAlgorithm: a one-line loop over the rows of a dive table reads as plainly as the
+#   algorithm it would become;
+# - shadowFunction: a table's row held in a local named Row, beside the Row(...) helper that
+#   writes table rows; the compiler's -Wshadow already watches variables hiding variables.
 echo "cppcheck:"
 mkdir -p build/analysis/cppcheck
 cppcheck --project=build/analysis/compile_commands.json --cppcheck-build-dir=build/analysis/cppcheck \
   -j 2 --quiet --error-exitcode=1 --inline-suppr --library=qt \
   --enable=warning,style,performance,portability --suppress=missingIncludeSystem \
+  --suppress=useStlAlgorithm --suppress=shadowFunction \
   --file-filter='src/*' --file-filter='app/*' || status=1
 
 if [[ $status -ne 0 ]]; then
