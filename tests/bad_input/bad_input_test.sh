@@ -9,6 +9,8 @@ set -euo pipefail
 cli=$1
 case_name=$2
 work=$3/$case_name
+# A run stopped half-way may have left its small disk mounted.
+if mountpoint -q "$work/disk" 2>/dev/null; then umount "$work/disk"; fi
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
