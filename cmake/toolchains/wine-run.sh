@@ -10,6 +10,9 @@ shift
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
+# The Windows locale follows the Unix one: English (United States), ANSI code page 1252, on
+# every machine, whatever locale the caller has.
+export LC_ALL=en_US.UTF-8
 # No Mono or Gecko install prompts: the programs under test need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
