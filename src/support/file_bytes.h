@@ -6,12 +6,15 @@
 
 namespace merrith::mFSO {
 
-// Reads the whole file at Path into Bytes. Returns 0, or the platform's error number
-// (never 0 on failure); after a failure Bytes is as it was. An empty file leaves Bytes as passed.
+// Reads the whole file at Path into Bytes. Returns 0, or the platform's error number (never 0
+// on failure: a read cut short or a file of 2^31 bytes or more fails too); after a failure
+// Bytes is as it was. An empty file leaves Bytes as passed.
 std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& Bytes);
 
-// Replaces the file at Path with exactly Bytes. Returns 0, or the platform's error number;
-// after a failure any earlier file at Path is unchanged.
+// Replaces the file at Path with exactly Bytes, through a temporary file in the same folder
+// that takes the target's name only once it is complete on disk. Returns 0, or the platform's
+// error number; after a failure any earlier file at Path is unchanged and no temporary file
+// is left behind.
 std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes);
 
 }  // namespace merrith::mFSO

@@ -1,5 +1,7 @@
 #include "support/utf8.h"
 
+#include <array>
+
 namespace merrith {
 namespace {
 
@@ -7,14 +9,15 @@ constexpr bool IsHighSurrogate(char32_t Unit) { return Unit >= 0xD800 && Unit <=
 constexpr bool IsLowSurrogate(char32_t Unit) { return Unit >= 0xDC00 && Unit <= 0xDFFF; }
 constexpr bool IsContinuation(std::uint8_t Byte) { return (Byte & 0xC0U) == 0x80U; }
 
-void AppendUtf16(char32_t Cp, std::u16string& Out) {
+char16_t* WriteUtf16(char32_t Cp, char16_t* Out) {
   if (Cp < 0x10000) {
-    Out.push_back(static_cast<char16_t>(Cp));
+    *Out++ = static_cast<char16_t>(Cp);
   } else {
     Cp -= 0x10000;
-    Out.push_back(static_cast<char16_t>(0xD800 + (Cp >> 10)));
-    Out.push_back(static_cast<char16_t>(0xDC00 + (Cp & 0x3FFU)));
+    *Out++ = static_cast<char16_t>(0xD800 + (Cp >> 10));
+    *Out++ = static_cast<char16_t>(0xDC00 + (Cp & 0x3FFU));
   }
+  return Out;
 }
 
 // The length of the sequence that Lead starts, and the range its second byte must lie in;
@@ -38,58 +41,27 @@ constexpr LeadInfo ClassifyLead(std::uint8_t Lead) {
   return {0, 0, 0};
 }
 
-}  // namespace
-
-std::u16string DecodeUtf8(std::span<const std::uint8_t> Bytes) {
-  std::u16string Out;
-  Out.reserve(Bytes.size());
-  std::size_t I = 0;
-  while (I < Bytes.size()) {
-    const std::uint8_t Lead = Bytes[I];
-    const LeadInfo Info = ClassifyLead(Lead);
-    if (Info.Length == 1) {
-      Out.push_back(static_cast<char16_t>(Lead));
-      ++I;
-      continue;
-    }
-    if (Info.Length == 0) {
-      Out.push_back(ReplacementChar);
-      ++I;
-      continue;
-    }
-    char32_t Cp = Lead & (0xFFU >> (Info.Length + 1));
-    std::size_t Taken = 1;
-    bool Complete = true;
-    for (; Taken < static_cast<std::size_t>(Info.Length); ++Taken) {
-      if (I + Taken >= Bytes.size()) {
-        Complete = false;
-        break;
-      }
-      const std::uint8_t Next = Bytes[I + Taken];
-      const bool InRange =
-          Taken == 1 ? (Next >= Info.SecondLow && Next <= Info.SecondHigh) : IsContinuation(Next);
-      if (!InRange) {
-        Complete = false;
-        break;
-      }
-      Cp = (Cp << 6) | (Next & 0x3FU);
-    }
-    // A truncated or broken sequence is replaced as a whole, up to the byte that broke it.
-    if (Complete) {
-      AppendUtf16(Cp, Out);
-    } else {
-      Out.push_back(ReplacementChar);
-    }
-    I += Taken;
+// Decodes the multi-byte sequence at Bytes[At] into Out; returns how many bytes it took. A
+// truncated or broken sequence is replaced as a whole, up to the byte that broke it.
+std::size_t DecodeSequence(std::span<const std::uint8_t> Bytes, std::size_t At, LeadInfo Info,
+                           char16_t*& Out) {
+  char32_t Cp = Bytes[At] & (0xFFU >> (Info.Length + 1));
+  std::size_t Taken = 1;
+  for (; Taken < static_cast<std::size_t>(Info.Length); ++Taken) {
+    if (At + Taken >= Bytes.size()) break;
+    const std::uint8_t Next = Bytes[At + Taken];
+    const bool InRange =
+        Taken == 1 ? (Next >= Info.SecondLow && Next <= Info.SecondHigh) : IsContinuation(Next);
+    if (!InRange) break;
+    Cp = (Cp << 6) | (Next & 0x3FU);
   }
-  return Out;
+  Out = WriteUtf16(Taken == static_cast<std::size_t>(Info.Length) ? Cp : ReplacementChar, Out);
+  return Taken;
 }
 
-std::u16string DecodeUtf8(std::string_view Bytes) {
-  return DecodeUtf8(std::span(reinterpret_cast<const std::uint8_t*>(Bytes.data()), Bytes.size()));
-}
-
-void AppendUtf8(std::u16string_view Text, std::vector<std::uint8_t>& Out) {
+// Calls Emit with each character of Text; an unpaired surrogate comes out as U+FFFD.
+template <typename EmitFn>
+void ForEachChar(std::u16string_view Text, EmitFn&& Emit) {
   for (std::size_t I = 0; I < Text.size(); ++I) {
     char32_t Cp = Text[I];
     if (IsHighSurrogate(Cp) && I + 1 < Text.size() && IsLowSurrogate(Text[I + 1])) {
@@ -98,28 +70,92 @@ void AppendUtf8(std::u16string_view Text, std::vector<std::uint8_t>& Out) {
     } else if (IsHighSurrogate(Cp) || IsLowSurrogate(Cp)) {
       Cp = ReplacementChar;
     }
-    if (Cp < 0x80) {
-      Out.push_back(static_cast<std::uint8_t>(Cp));
-    } else if (Cp < 0x800) {
-      Out.push_back(static_cast<std::uint8_t>(0xC0 | (Cp >> 6)));
-      Out.push_back(static_cast<std::uint8_t>(0x80 | (Cp & 0x3F)));
-    } else if (Cp < 0x10000) {
-      Out.push_back(static_cast<std::uint8_t>(0xE0 | (Cp >> 12)));
-      Out.push_back(static_cast<std::uint8_t>(0x80 | ((Cp >> 6) & 0x3F)));
-      Out.push_back(static_cast<std::uint8_t>(0x80 | (Cp & 0x3F)));
-    } else {
-      Out.push_back(static_cast<std::uint8_t>(0xF0 | (Cp >> 18)));
-      Out.push_back(static_cast<std::uint8_t>(0x80 | ((Cp >> 12) & 0x3F)));
-      Out.push_back(static_cast<std::uint8_t>(0x80 | ((Cp >> 6) & 0x3F)));
-      Out.push_back(static_cast<std::uint8_t>(0x80 | (Cp & 0x3F)));
-    }
+    Emit(Cp);
   }
 }
 
+constexpr std::size_t EncodedLength(char32_t Cp) {
+  if (Cp < 0x80) return 1;
+  if (Cp < 0x800) return 2;
+  if (Cp < 0x10000) return 3;
+  return 4;
+}
+
+std::uint8_t* WriteChar(char32_t Cp, std::uint8_t* Out) {
+  const auto Byte = [](char32_t Value) { return static_cast<std::uint8_t>(Value); };
+  switch (EncodedLength(Cp)) {
+    case 1:
+      *Out++ = Byte(Cp);
+      break;
+    case 2:
+      *Out++ = Byte(0xC0 | (Cp >> 6));
+      *Out++ = Byte(0x80 | (Cp & 0x3F));
+      break;
+    case 3:
+      *Out++ = Byte(0xE0 | (Cp >> 12));
+      *Out++ = Byte(0x80 | ((Cp >> 6) & 0x3F));
+      *Out++ = Byte(0x80 | (Cp & 0x3F));
+      break;
+    default:
+      *Out++ = Byte(0xF0 | (Cp >> 18));
+      *Out++ = Byte(0x80 | ((Cp >> 12) & 0x3F));
+      *Out++ = Byte(0x80 | ((Cp >> 6) & 0x3F));
+      *Out++ = Byte(0x80 | (Cp & 0x3F));
+      break;
+  }
+  return Out;
+}
+
+}  // namespace
+
+std::u16string DecodeUtf8(std::span<const std::uint8_t> Bytes) {
+  // Every byte gives at most one unit (four bytes give two), so the text fits at once.
+  std::u16string Text(Bytes.size(), u'\0');
+  char16_t* Out = Text.data();
+  std::size_t I = 0;
+  while (I < Bytes.size()) {
+    const std::uint8_t Lead = Bytes[I];
+    const LeadInfo Info = ClassifyLead(Lead);
+    if (Info.Length == 1) {
+      *Out++ = Lead;
+      ++I;
+    } else if (Info.Length == 0) {
+      *Out++ = ReplacementChar;
+      ++I;
+    } else {
+      I += DecodeSequence(Bytes, I, Info, Out);
+    }
+  }
+  Text.resize(static_cast<std::size_t>(Out - Text.data()));
+  return Text;
+}
+
+std::u16string DecodeUtf8(std::string_view Bytes) {
+  return DecodeUtf8(std::span(reinterpret_cast<const std::uint8_t*>(Bytes.data()), Bytes.size()));
+}
+
+std::size_t Utf8Length(std::u16string_view Text) {
+  std::size_t Length = 0;
+  ForEachChar(Text, [&Length](char32_t Cp) { Length += EncodedLength(Cp); });
+  return Length;
+}
+
+std::uint8_t* WriteUtf8(std::u16string_view Text, std::uint8_t* Out) {
+  ForEachChar(Text, [&Out](char32_t Cp) { Out = WriteChar(Cp, Out); });
+  return Out;
+}
+
+void AppendUtf8(std::u16string_view Text, std::vector<std::uint8_t>& Out) {
+  ForEachChar(Text, [&Out](char32_t Cp) {
+    std::array<std::uint8_t, 4> Buffer{};
+    std::uint8_t* End = WriteChar(Cp, Buffer.data());
+    Out.insert(Out.end(), Buffer.data(), End);
+  });
+}
+
 std::vector<std::uint8_t> EncodeUtf8(std::u16string_view Text) {
-  std::vector<std::uint8_t> Out;
-  Out.reserve(Text.size());
-  AppendUtf8(Text, Out);
+  std::vector<std::uint8_t> Out(Utf8Length(Text));
+  WriteUtf8(Text, Out.data());
   return Out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -21,5 +22,12 @@ std::vector<std::uint8_t> EncodeUtf8(std::u16string_view Text);
 
 // Appends the UTF-8 encoding of Text to Out (the same rules as EncodeUtf8).
 void AppendUtf8(std::u16string_view Text, std::vector<std::uint8_t>& Out);
+
+// The number of bytes EncodeUtf8 gives for Text.
+std::size_t Utf8Length(std::u16string_view Text);
+
+// Writes the UTF-8 encoding of Text to Out, which has room for Utf8Length(Text) bytes;
+// returns the position just past the last byte written.
+std::uint8_t* WriteUtf8(std::u16string_view Text, std::uint8_t* Out);
 
 }  // namespace merrith

@@ -1,0 +1,123 @@
+#ifdef _WIN32
+
+#include <windows.h>
+
+#include <cwchar>
+#include <new>
+#include <string>
+
+#include "support/file_bytes.h"
+
+namespace merrith::mFSO {
+namespace {
+
+// The calling thread's last-error code; Fallback when a call failed without setting one, so
+// that a failure is never reported as 0.
+std::int32_t LastError(DWORD Fallback) {
+  const DWORD Error = GetLastError();
+  return static_cast<std::int32_t>(Error != 0 ? Error : Fallback);
+}
+
+// The path as the platform takes it; a zero unit would end it early and name another file.
+bool WidePath(std::u16string_view Path, std::wstring& Wide) {
+  if (Path.find(u'\0') != std::u16string_view::npos) return false;
+  Wide.assign(reinterpret_cast<const wchar_t*>(Path.data()), Path.size());
+  return true;
+}
+
+std::int32_t ReadOpenFile(HANDLE File, std::vector<std::uint8_t>& Bytes) {
+  DWORD High = 0;
+  SetLastError(0);
+  const DWORD Low = GetFileSize(File, &High);
+  if (Low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return LastError(ERROR_READ_FAULT);
+  // Sizes are signed 32-bit counts.
+  if (High != 0 || Low > 0x7FFFFFFFUL) return ERROR_FILE_TOO_LARGE;
+  if (Low == 0) return 0;
+  std::vector<std::uint8_t> Fresh;
+  try {
+    Fresh.resize(Low);
+  } catch (const std::bad_alloc&) {
+    return ERROR_NOT_ENOUGH_MEMORY;
+  }
+  DWORD Read = 0;
+  SetLastError(0);
+  ReadFile(File, Fresh.data(), Low, &Read, nullptr);
+  if (Read != Low) return LastError(ERROR_HANDLE_EOF);
+  Bytes = std::move(Fresh);
+  return 0;
+}
+
+// Fails when another process has the target open: the file is written exclusively.
+std::int32_t CheckTargetFree(const std::wstring& Wide) {
+  const HANDLE Target = CreateFileW(Wide.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (Target != INVALID_HANDLE_VALUE) {
+    CloseHandle(Target);
+    return 0;
+  }
+  const DWORD Error = GetLastError();
+  return Error == ERROR_FILE_NOT_FOUND ? 0 : LastError(ERROR_OPEN_FAILED);
+}
+
+HANDLE CreateTemp(const std::wstring& Wide, std::wstring& Temp) {
+  const unsigned long long Seed =
+      GetTickCount64() ^ (static_cast<unsigned long long>(GetCurrentProcessId()) << 32);
+  for (unsigned Attempt = 0; Attempt < 100; ++Attempt) {
+    wchar_t Suffix[40];
+    std::swprintf(Suffix, 40, L".%llx.tmp", Seed + Attempt);
+    Temp = Wide + Suffix;
+    const HANDLE File = CreateFileW(Temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (File != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return File;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
+std::int32_t WriteTemp(HANDLE File, const std::vector<std::uint8_t>& Bytes) {
+  const auto Count = static_cast<DWORD>(Bytes.size());
+  DWORD Written = 0;
+  SetLastError(0);
+  WriteFile(File, Bytes.data(), Count, &Written, nullptr);
+  if (Written != Count) return LastError(ERROR_HANDLE_EOF);
+  if (!FlushFileBuffers(File)) return LastError(ERROR_WRITE_FAULT);
+  return 0;
+}
+
+}  // namespace
+
+std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& Bytes) {
+  std::wstring Wide;
+  if (!WidePath(Path, Wide)) return ERROR_INVALID_NAME;
+  const HANDLE File =
+      CreateFileW(Wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (File == INVALID_HANDLE_VALUE) return LastError(ERROR_OPEN_FAILED);
+  const std::int32_t Status = ReadOpenFile(File, Bytes);
+  CloseHandle(File);
+  return Status;
+}
+
+// The new content goes to a temporary file beside the target, reaches the disk, and only then
+// replaces the target, so a failure at any point leaves the old file as it was.
+std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes) {
+  std::wstring Wide;
+  if (!WidePath(Path, Wide)) return ERROR_INVALID_NAME;
+  if (Bytes.size() > MAXDWORD) return ERROR_FILE_TOO_LARGE;
+  if (const std::int32_t Status = CheckTargetFree(Wide)) return Status;
+
+  std::wstring Temp;
+  const HANDLE File = CreateTemp(Wide, Temp);
+  if (File == INVALID_HANDLE_VALUE) return LastError(ERROR_OPEN_FAILED);
+  std::int32_t Status = WriteTemp(File, Bytes);
+  if (!CloseHandle(File) && Status == 0) Status = LastError(ERROR_WRITE_FAULT);
+  // Fails, changing nothing, while another process holds the target open.
+  if (Status == 0 && !MoveFileExW(Temp.c_str(), Wide.c_str(),
+                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Status = LastError(ERROR_WRITE_FAULT);
+  }
+  if (Status != 0) DeleteFileW(Temp.c_str());
+  return Status;
+}
+
+}  // namespace merrith::mFSO
+
+#endif

@@ -1,0 +1,118 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "file_test_folder.h"
+#include "support/file_bytes.h"
+#include "support/file_calls_posix.h"
+
+namespace merrith::mFSO {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Names = std::vector<std::string>;
+
+// Puts the real system calls back after a test has stood in for some of them.
+class FileCallsTest : public ::testing::Test {
+ protected:
+  void TearDown() override { ActiveFileCalls() = SystemFileCalls(); }
+  FileCalls& Calls() { return ActiveFileCalls(); }
+  merrith::testing::TestFolder Folder;
+};
+
+template <typename T>
+T Fail(int Error) {
+  errno = Error;
+  return -1;
+}
+
+TEST_F(FileCallsTest, ReadCutShortFailsAndLeavesTheArrayUntouched) {
+  Folder.Put("action.txt", {1, 2, 3, 4, 5});
+  // Half of what is asked for, then nothing: a file that shrank while being read.
+  Calls().Read = [](int Fd, void* Buffer, size_t Count) -> ssize_t {
+    return Count < 5 ? 0 : SystemFileCalls().Read(Fd, Buffer, Count / 2);
+  };
+  Bytes Got{7};
+  EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Got), EIO);
+  Calls().Read = [](int, void*, size_t) { return Fail<ssize_t>(EIO); };
+  EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Got), EIO);
+  EXPECT_EQ(Got, Bytes{7});
+
+  // A read that delivers the file in parts is not a failure.
+  Calls().Read = [](int Fd, void* Buffer, size_t Count) {
+    return SystemFileCalls().Read(Fd, Buffer, (Count + 1) / 2);
+  };
+  EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Got), 0);
+  EXPECT_EQ(Got, (Bytes{1, 2, 3, 4, 5}));
+}
+
+TEST_F(FileCallsTest, FileOfTwoGigabytesIsTooLarge) {
+  const int Fd = ::open(Folder.Path("huge.txt").c_str(), O_WRONLY | O_CREAT, 0644);
+  ASSERT_GE(Fd, 0);
+  const bool Sized = ::ftruncate(Fd, off_t{1} << 31) == 0;  // sparse: takes no disk space
+  ::close(Fd);
+  if (!Sized) GTEST_SKIP() << "this file system cannot hold a sparse file of 2 GiB";
+  Bytes Got{7};
+  EXPECT_EQ(ReadAllBytes(Folder.Text("huge.txt"), Got), EFBIG);
+  EXPECT_EQ(Got, Bytes{7});
+}
+
+TEST_F(FileCallsTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  const Bytes Old{'o', 'l', 'd'};
+  Folder.Put("out.htm", Old);
+  struct Fault {
+    const char* Name;
+    void (*Install)(FileCalls&);
+    std::int32_t Status;
+  };
+  const Fault Faults[] = {
+      { "short write",
+       [](FileCalls& C) {
+       C.Write = [](int Fd, const void* Buffer, size_t Count) -> ssize_t {
+       return Count < 1000 ? 0 : SystemFileCalls().Write(Fd, Buffer, Count / 2);
+       };
+       },EIO                                                                                                  },
+      {   "disk full",
+       [](FileCalls& C) {
+       C.Write = [](int, const void*, size_t) { return Fail<ssize_t>(ENOSPC); };
+       }, ENOSPC                                                                                         },
+      { "flush fails",         [](FileCalls& C) { C.Fsync = [](int) { return Fail<int>(EIO); }; },    EIO},
+      {"rename fails",
+       [](FileCalls& C) { C.Rename = [](const char*, const char*) { return Fail<int>(EXDEV); }; },
+       EXDEV                                                                                             },
+  };
+  for (const Fault& F : Faults) {
+    F.Install(Calls());
+    EXPECT_EQ(WriteAllBytes(Folder.Text("out.htm"), Bytes(1000, 'n')), F.Status) << F.Name;
+    EXPECT_EQ(Folder.Get("out.htm"), Old) << F.Name;
+    EXPECT_EQ(Folder.Names(), Names{"out.htm"}) << F.Name;
+    Calls() = SystemFileCalls();
+  }
+}
+
+TEST_F(FileCallsTest, ReplacedFileKeepsItsPermissions) {
+  Folder.Put("out.htm", {1});
+  std::filesystem::permissions(Folder.Path("out.htm"), std::filesystem::perms(0640));
+  ASSERT_EQ(WriteAllBytes(Folder.Text("out.htm"), {2}), 0);
+  EXPECT_EQ(std::filesystem::status(Folder.Path("out.htm")).permissions(),
+            std::filesystem::perms(0640));
+}
+
+// A path the system cannot take as it is must not open or create a file under another name.
+TEST_F(FileCallsTest, RejectsPathsThatWouldNameAnotherFile) {
+  Folder.Put("a", {1});
+  const std::u16string WithZero = Folder.Text("a") + u'\0' + u"b";
+  Bytes Got;
+  EXPECT_EQ(ReadAllBytes(WithZero, Got), EINVAL);
+  EXPECT_EQ(WriteAllBytes(WithZero, {2}), EINVAL);
+  EXPECT_EQ(WriteAllBytes(Folder.Text("a") + char16_t(0xD800), {2}), EILSEQ);
+  EXPECT_EQ(Folder.Names(), Names{"a"});
+  EXPECT_EQ(Folder.Get("a"), Bytes{1});
+}
+
+}  // namespace
+}  // namespace merrith::mFSO

@@ -1,0 +1,73 @@
+#include "support/string_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "support/text_decoding.h"
+
+namespace merrith {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(CStringBuilder, JoinsOwnCopiesOfThePiecesInTheOrderAppended) {
+  CStringBuilder Builder;
+  std::u16string Piece = u"a";
+  Builder.Append(Piece).Append(u"b");
+  Piece[0] = u'z';
+  Builder.Append(u"");
+  EXPECT_EQ(Builder.PieceCount(), 3);
+  Builder.AppendLine(u"x").AppendLine(u"");
+  EXPECT_EQ(Builder.PieceCount(), 7);
+  EXPECT_EQ(Builder.ToString(), u"abx\r\n\r\n");
+  EXPECT_EQ(Builder.ToString(), u"abx\r\n\r\n");
+
+  Builder.Reset();
+  EXPECT_EQ(Builder.PieceCount(), 0);
+  EXPECT_EQ(Builder.ToString(), u"");
+  EXPECT_EQ(Builder.Append(u"new").ToString(), u"new");
+}
+
+TEST(CStringBuilder, EncodesAsUtf16LeOrUtf8WithoutAddingAMark) {
+  CStringBuilder Builder;
+  Builder.Append(u"A\u00E9");
+  EXPECT_EQ(Builder.ToArray(), (Bytes{0x41, 0x00, 0xE9, 0x00}));
+  EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), (Bytes{0x41, 0xC3, 0xA9}));
+  Builder.Reset();
+  Builder.Append(u"\uFEFF").Append(u"<");
+  EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), (Bytes{0xEF, 0xBB, 0xBF, 0x3C}));
+}
+
+TEST(CStringBuilder, GivesNoBytesForTheEmptyTextAndRejectsAnUnknownCodePage) {
+  CStringBuilder Builder;
+  Builder.Append(u"");
+  EXPECT_EQ(Builder.ToArray(), Bytes{});
+  EXPECT_EQ(Builder.ToAnsiArray(1033), Bytes{});
+  EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), Bytes{});
+  Builder.Append(u"105B");
+  EXPECT_THROW(Builder.ToAnsiArrayByCP(-7), std::out_of_range);
+}
+
+// A surrogate pair split over two appends, or over the builder's internal blocks, is still one
+// character; an unpaired surrogate becomes U+FFFD.
+TEST(CStringBuilder, EncodesSurrogatePairsAcrossPieces) {
+  const std::u16string Wave = u"\U0001F30A";
+  CStringBuilder Builder;
+  Builder.Append(Wave.substr(0, 1)).Append(Wave.substr(1));
+  EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), (Bytes{0xF0, 0x9F, 0x8C, 0x8A}));
+
+  Builder.Reset();
+  const std::u16string Long = std::u16string(32767, u'a') + Wave + char16_t(0xDC00);
+  Builder.Append(Long).Append(u"b");
+  const Bytes Utf8 = Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8);
+  EXPECT_EQ(Bytes(Utf8.end() - 8, Utf8.end()),
+            (Bytes{0xF0, 0x9F, 0x8C, 0x8A, 0xEF, 0xBF, 0xBD, 'b'}));
+  EXPECT_EQ(Utf8.size(), 32767U + 8U);
+  EXPECT_EQ(Builder.ToString(), Long + u"b");
+}
+
+}  // namespace
+}  // namespace merrith
