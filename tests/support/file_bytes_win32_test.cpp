@@ -69,6 +69,32 @@ class FileHolder {
   PROCESS_INFORMATION Process{};
 };
 
+// A file of Size bytes that takes no room on disk: only its length is set.
+bool PutSparseFile(const std::filesystem::path& File, LONGLONG Size) {
+  const HANDLE Handle = CreateFileW(File.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (Handle == INVALID_HANDLE_VALUE) return false;
+  DWORD Returned = 0;
+  DeviceIoControl(Handle, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &Returned, nullptr);
+  LARGE_INTEGER End{};
+  End.QuadPart = Size;
+  const bool Sized = SetFilePointerEx(Handle, End, nullptr, FILE_BEGIN) && SetEndOfFile(Handle);
+  CloseHandle(Handle);
+  return Sized;
+}
+
+// Sizes are signed 32-bit counts; 4 GiB + 5 bytes would look like 5 bytes in the low half alone.
+TEST(ReadAllBytes, RefusesFilesOfTwoGibibytesOrMore) {
+  for (const LONGLONG Size : {0x80000000LL, 0x100000005LL}) {
+    SCOPED_TRACE(Size);
+    testing::TestFolder Folder;
+    ASSERT_TRUE(PutSparseFile(Folder.Path("huge.txt"), Size));
+    Bytes Read{7, 7};
+    EXPECT_EQ(ReadAllBytes(Folder.Text("huge.txt"), Read), ERROR_FILE_TOO_LARGE);
+    EXPECT_EQ(Read, (Bytes{7, 7}));
+  }
+}
+
 TEST(ReadAllBytes, FailsWhileAnotherProcessWritesTheFile) {
   testing::TestFolder Folder;
   Folder.Put("action.txt", {0x31, 0x30, 0x35});
