@@ -8,6 +8,15 @@ set -eu
 prefix=$1
 shift
 
+# Debian's wine64 package has no wine command of its own; the loader is here.
+wine=wine
+wineserver=wineserver
+if [ -x /usr/lib/wine/wine64 ]; then
+  wine=/usr/lib/wine/wine64
+  wineserver=/usr/lib/wine/wineserver
+  export WINELOADER=$wine
+fi
+
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
 # The Windows locale follows the Unix one: English (United States), ANSI code page 1252, on
@@ -21,17 +30,17 @@ mkdir -p "$(dirname "$prefix")"
   flock 9
   if [ ! -e "$prefix/.merrith-ready" ]; then
     rm -rf "$prefix"
-    wine wineboot --init >/dev/null 2>&1 9>&-
+    "$wine" wineboot --init >/dev/null 2>&1 9>&-
     # The registry is written out when the booting server ends.
-    wineserver --wait 9>&-
+    "$wineserver" --wait 9>&-
     touch "$prefix/.merrith-ready"
   fi
   # A server that stays up 60 s after the last program ends. When this starts a new one, Wine's
   # own background services start here too, so that they do not hold on to the output of the
   # program below (a caller reading that output would wait for them).
-  if wineserver --persistent=60 >/dev/null 2>&1 9>&-; then
-    wine cmd /c exit >/dev/null 2>&1 9>&-
+  if "$wineserver" --persistent=60 >/dev/null 2>&1 9>&-; then
+    "$wine" cmd /c exit >/dev/null 2>&1 9>&-
   fi
 ) 9>"$prefix.lock"
 
-exec wine "$@"
+exec "$wine" "$@"

@@ -8,7 +8,9 @@ build=build/mingw
 export WINEPREFIX="$PWD/$build/wine-prefix"
 
 # The wineserver that the test runs leave behind for a minute goes when this stage ends.
-stop_wine() { wineserver --kill 2>/dev/null || true; }
+wineserver=/usr/lib/wine/wineserver
+[[ -x $wineserver ]] || wineserver=wineserver
+stop_wine() { "$wineserver" --kill 2>/dev/null || true; }
 trap stop_wine EXIT
 stop_wine
 rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
