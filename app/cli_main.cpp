@@ -1,2 +1,78 @@
-// Placeholder until the command-line companion lands.
-int main() { return 2; }
+// merrith-cli: the degree of difficulty of dives for scripts and meet software, without a window.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "cli_commands.h"
+
+namespace merrith::cli {
+namespace {
+
+// A command: its name and what runs it. A new command adds a line here and its help below.
+struct Command {
+  std::string_view Name;
+  int (*Run)(std::span<const std::string_view> Args, const Streams& Io);
+};
+
+constexpr Command Commands[] = {
+    {"dd", RunDd},
+};
+
+std::string HelpText() {
+  std::string Text =
+      "Usage: merrith-cli COMMAND [OPTION]... [ARGUMENT]...\n"
+      "The degree of difficulty (DD) of competitive dives, from the 2015-2021 tables.\n"
+      "\n"
+      "Commands:\n";
+  Text += DdHelp;
+  Text +=
+      "\n"
+      "  --help    shows this text\n"
+      "\n"
+      "Exit status: 0 when every argument was evaluated (ERROR is a result), 1 when the\n"
+      "results could not be written, 2 when the command line is not understood.\n";
+  return Text;
+}
+
+int Main(std::span<const std::string_view> Args, const Streams& Io) {
+  if (Args.empty()) return UsageError(Io, "no command given (see merrith-cli --help)");
+  if (Args[0] == "--help") return WriteResults(Io, HelpText());
+  for (const Command& C : Commands) {
+    if (Args[0] != C.Name) continue;
+    const auto Rest = Args.subspan(1);
+    if (!Rest.empty() && Rest[0] == "--help") return WriteResults(Io, HelpText());
+    return C.Run(Rest, Io);
+  }
+  return UsageError(Io, "unknown command (see merrith-cli --help)");
+}
+
+}  // namespace
+
+int UsageError(const Streams& Io, std::string_view Message) {
+  std::fprintf(Io.Err, "merrith-cli: %.*s\n", static_cast<int>(Message.size()), Message.data());
+  return ExitUsage;
+}
+
+int WriteResults(const Streams& Io, std::string_view Text) {
+  const bool Written = std::fwrite(Text.data(), 1, Text.size(), Io.Out) == Text.size();
+  if (std::fflush(Io.Out) == 0 && Written) return ExitOk;
+  std::fputs("merrith-cli: cannot write the results\n", Io.Err);
+  return ExitWriteFailed;
+}
+
+}  // namespace merrith::cli
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Lines end in a line feed on every system, so scripts read the same text everywhere.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  const std::vector<std::string_view> Args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  return merrith::cli::Main(Args, {stdout, stderr});
+}

@@ -1,10 +1,126 @@
 #include "difficulty/calc_dd.h"
 
+#include <cstddef>
+#include <optional>
+
 #include "difficulty/dive_code.h"
+#include "difficulty/parse_code.h"
+#include "difficulty/springboard_platform_tables.h"
 
 namespace merrith {
+namespace {
 
-// Placeholder until the springboard and platform calculator lands.
-double CalcDD(std::u16string_view, std::int32_t) { return NotAllowed; }
+using namespace springboard_platform;
+
+// A component value, or nothing when the dive is not allowed.
+using Value = std::optional<double>;
+
+constexpr std::size_t Index(std::int64_t I) { return static_cast<std::size_t>(I); }
+
+// The position value, with the flying row added for a flying dive. Springboard tables have a
+// column per direction; platform tables add one for armstands, which a direction 5 also reads.
+Value PositionValue(const DiveCode& D, std::int32_t HeightIndex) {
+  const bool Springboard = HeightIndex <= 2;
+  if (D.Pos < 0 || D.Pos > 4) return std::nullopt;
+  const int Band = PositionBand(D.Som, Springboard);
+  if (Band < 0) return std::nullopt;
+  const std::int64_t DirColumn = static_cast<std::int64_t>(D.Dir) - 1;
+  const std::int64_t Column =
+      (!Springboard && D.Arm == 1) ? static_cast<std::int64_t>(ArmstandColumn) : DirColumn;
+  const std::int64_t Columns = Springboard ? 4 : 5;
+  if (Column < 0 || Column >= Columns) return std::nullopt;
+  auto Read = [&](std::size_t RowIndex, std::int64_t Col) {
+    return Springboard ? SpringboardPositionTable[Index(Band)][RowIndex][Index(Col)]
+                       : PlatformPositionTable[Index(Band)][RowIndex][Index(Col)];
+  };
+  double Result = Read(Index(D.Pos), Column);
+  if (D.Fly == 1) {
+    if (DirColumn < 0 || DirColumn >= Columns) return std::nullopt;
+    Result += Read(FlyingRow, DirColumn);
+  }
+  return Result;
+}
+
+// Whether a twisting dive's position suits its half somersaults: pike or tuck for the longer
+// dives, free for the shorter ones.
+bool TwistingPositionAllowed(const DiveCode& D) {
+  if (D.Som == 1 && D.Pos >= 3) return false;
+  if ((D.Som == 2 || D.Som == 3) && D.Pos != 3) return false;
+  const bool PikeOrTuck = D.Pos == 1 || D.Pos == 2;
+  if (D.Arm == 0) return !(D.Som >= 4 && !PikeOrTuck);
+  if (D.Som == 4 && D.Twi <= 1 && !PikeOrTuck) return false;
+  if (D.Som == 4 && D.Twi >= 2 && D.Pos != 3) return false;
+  return !(D.Som >= 5 && !PikeOrTuck);
+}
+
+Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
+  if (D.Twi == 0) {
+    if (D.Pos == 3) return std::nullopt;  // free position is for twisting dives only
+    return 0.0;
+  }
+  if (!TwistingPositionAllowed(D)) return std::nullopt;
+  const bool Springboard = HeightIndex <= 2;
+  const bool HasColumn = D.Arm == 0 ? (D.Dir >= 1 && D.Dir <= 4) : (D.Dir >= 1 && D.Dir <= 3);
+  if (!HasColumn) return 0.0;
+  if (D.Twi < 1 || D.Twi > 9) return std::nullopt;
+  const std::size_t Row = Index(D.Twi - 1);
+  if (D.Arm == 0) return TwistTable[Row][Index(D.Dir - 1)].At(D.Som, Springboard);
+  return ArmstandTwistTable[Row][D.Dir == 1 ? 0 : 1].At(D.Som, Springboard);
+}
+
+Value ApproachValue(const DiveCode& D, std::int32_t HeightIndex) {
+  if (D.Arm == 0) {
+    for (const ApproachRow& R : ApproachTable)
+      if (R.Dir == D.Dir && D.Som >= R.SomFrom && D.Som <= R.SomTo)
+        return R.Values[Index(HeightIndex - 1)];
+    return 0.0;  // directions beyond inward have no approach value
+  }
+  if (D.Dir == 4) return std::nullopt;  // there are no inward armstand dives
+  if (D.Twi != 0) return 0.0;
+  for (const ArmstandApproachRow& R : ArmstandApproachTable)
+    if (R.Dir == D.Dir && D.Som >= R.SomFrom && D.Som <= R.SomTo) return R.Value;
+  return 0.0;
+}
+
+// The entry value; a twisting dive has none.
+double EntryValue(const DiveCode& D, std::int32_t HeightIndex) {
+  if (D.Twi > 0) return 0.0;
+  EntryRow Row = ArmstandPlatformEntry;
+  if ((D.Arm == 0 && (D.Dir == 2 || D.Dir == 3)) || (D.Arm == 1 && D.Dir == 1))
+    Row = BackAndReverseEntry;
+  else if (HeightIndex <= 2)
+    Row = SpringboardEntry;
+  else if (D.Arm == 0)
+    Row = PlatformEntry;
+  return EntryTable[Row][Index(D.Som)];
+}
+
+double DiveDD(std::u16string_view Code, std::int32_t HeightIndex) {
+  DiveCode D;
+  if (ParseCode(Code, HeightIndex, D) != CodeValid) return NotAllowed;
+  if (D.Fly > 1) return NotAllowed;  // the twisting form written with M is for high diving
+  if (HeightIndex < HeightIndexFirst || HeightIndex > HeightIndexLastPlatform) return NotAllowed;
+  if (D.Som < 0 || D.Som > 11) return NotAllowed;
+  const double Somersault = SomersaultTable[Index(HeightIndex - 1)][Index(D.Som)];
+  const Value Position = PositionValue(D, HeightIndex);
+  if (!Position) return NotAllowed;
+  const Value Twist = TwistValue(D, HeightIndex);
+  if (!Twist) return NotAllowed;
+  const Value Approach = ApproachValue(D, HeightIndex);
+  if (!Approach) return NotAllowed;
+  const double Entry = EntryValue(D, HeightIndex);
+  const double Sum = *Position + Somersault + *Twist + *Approach + Entry;
+  return Sum < 0 ? NotAllowed : Sum;
+}
+
+}  // namespace
+
+double CalcDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
+  try {
+    return DiveDD(Code, HeightIndex);
+  } catch (...) {  // running out of memory for a very long number, say
+    return NotAllowed;
+  }
+}
 
 }  // namespace merrith

@@ -8,6 +8,6 @@ namespace merrith {
 // The degree of difficulty of a dive from the springboard or platform (HeightIndex 1 to 5):
 // the unrounded sum of its position, somersault, twist, approach and entry values, or
 // NotAllowed when the code cannot be read or the dive is not allowed at that height.
-double CalcDD(std::u16string_view Code, std::int32_t HeightIndex);
+double CalcDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
 
 }  // namespace merrith

@@ -1,10 +1,175 @@
 #include "difficulty/calc_hdd.h"
 
+#include <cstddef>
+#include <optional>
+
 #include "difficulty/dive_code.h"
+#include "difficulty/high_diving_tables.h"
+#include "difficulty/parse_code.h"
 
 namespace merrith {
+namespace {
 
-// Placeholder until the high-diving calculator lands.
-double CalcHDD(std::u16string_view, std::int32_t) { return NotAllowed; }
+using namespace high_diving;
+
+// A component value, or nothing when the dive is not allowed.
+using Value = std::optional<double>;
+
+constexpr std::size_t Index(std::int64_t I) { return static_cast<std::size_t>(I); }
+
+// The entry of a ragged row, or nothing beyond its end.
+template <std::size_t Capacity>
+Value At(const RaggedRow<Capacity>& R, std::int64_t Column) {
+  if (!R.Has(Column)) return std::nullopt;
+  return R[Column];
+}
+
+template <std::size_t Length>
+Value At(const std::array<double, Length>& R, std::int64_t Column) {
+  if (Column < 0 || Column >= static_cast<std::int64_t>(Length)) return std::nullopt;
+  return R[Index(Column)];
+}
+
+Value DirectionValue(const DiveCode& D, std::int32_t HeightIndex) {
+  if (D.Arm == 0 && (D.Dir < 2 || D.Dir > 4)) return 0.0;  // forward dives and other groups
+  if (D.Arm == 1 && (D.Dir < 1 || D.Dir > 3)) return std::nullopt;
+  for (const HdDirectionRow& R : HdDirectionTable)
+    if (R.Arm == D.Arm && R.Dir == D.Dir && R.Height == HeightIndex) return At(R.Values, D.Som);
+  return std::nullopt;
+}
+
+// Whether the position suits a twisting dive: free for short dives, pike or tuck for long
+// ones, with limits that depend on the direction and the number of twists.
+bool TwistingPositionAllowed(const DiveCode& D) {
+  const bool Free = D.Pos == 3;
+  const bool PikeOrTuck = D.Pos == 1 || D.Pos == 2;
+  const bool ForwardOrInward = D.Dir == 1 || D.Dir == 4;
+  if (D.Arm == 0 && ForwardOrInward && D.Twi == 1) {  // a half twist
+    if (D.Som <= 2) return Free;
+    if (D.Som >= 4) return !Free;
+    return true;
+  }
+  if (D.Som >= 2 && D.Som <= 4 && !Free) return false;
+  if (D.Arm == 0 && D.Som == 6) {
+    const std::int32_t LastPikeOrTuck = ForwardOrInward ? 5 : (D.Dir == 2 || D.Dir == 3) ? 6 : 0;
+    if (LastPikeOrTuck > 0 && D.Twi >= 1 && D.Twi <= LastPikeOrTuck && !PikeOrTuck) return false;
+    if (LastPikeOrTuck > 0 && D.Twi > LastPikeOrTuck && !Free) return false;
+  }
+  if (D.Arm == 1 && D.Som == 5 && (D.Dir == 1 || D.Dir == 2)) {
+    const std::int32_t LastPikeOrTuck = D.Dir == 1 ? 3 : 4;
+    if (D.Twi >= 1 && D.Twi <= LastPikeOrTuck && !PikeOrTuck) return false;
+    if (D.Twi > LastPikeOrTuck && !Free) return false;
+  }
+  if (D.Som >= 7 && !PikeOrTuck) return false;
+  return true;
+}
+
+Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
+  HdTwistSet Set{};
+  const std::int64_t Twi = D.Twi;
+  std::int64_t T = 0;
+  switch (D.Dir) {
+    case 1:
+      Set = D.Arm == 0 ? HdTwistSet::Forward : HdTwistSet::ForwardArmstand;
+      T = Twi / 2;
+      break;
+    case 2:
+      Set = D.Arm == 0 ? HdTwistSet::Back : HdTwistSet::BackArmstand;
+      T = (Twi - 1) / 2;
+      break;
+    case 3:
+      if (D.Arm == 1) return std::nullopt;
+      Set = HdTwistSet::Reverse;
+      T = (Twi - 1) / 2;
+      break;
+    case 4:
+      if (D.Arm == 1) return std::nullopt;
+      Set = HdTwistSet::Inward;
+      T = Twi / 2;
+      break;
+    default:
+      return 0.0;
+  }
+  const std::int64_t S = (static_cast<std::int64_t>(D.Som) + 1) / 2;
+  for (const HdTwistRow& R : HdTwistTable)
+    if (R.Set == Set && R.Height == HeightIndex && R.S == S) return At(R.Values, T);
+  return std::nullopt;
+}
+
+Value TwistCountValue(const DiveCode& D) {
+  const bool ForwardOrInward = D.Dir == 1 || D.Dir == 4;
+  return At(HdTwistCountTable[ForwardOrInward ? ForwardAndInwardCount : OtherCount], D.Twi);
+}
+
+Value ParityValue(const DiveCode& D) {
+  const std::int64_t P = (static_cast<std::int64_t>(D.Som) + D.Twi + D.Arm) % 2;
+  HdParityRow Row = D.Arm == 0 ? OtherParity : OtherArmstandParity;
+  if (D.Dir == 1) {
+    if (P != 0) return 0.0;
+    Row = D.Arm == 0 ? ForwardParity : ForwardArmstandParity;
+  } else if (D.Dir == 4) {
+    if (P != 0) return 0.0;
+    Row = InwardParity;
+  } else if ((D.Dir == 2 || D.Dir == 3) && P != 1) {
+    return 0.0;
+  }
+  return At(HdParityTable[Row], D.Som);
+}
+
+Value NoTwistValue(const DiveCode& D, std::int32_t HeightIndex) {
+  if (D.Dir == 1 || D.Dir == 4 || D.Som < 2 || D.Twi != 0) return 0.0;
+  for (const HdNoTwistRow& R : HdNoTwistTable) {
+    const bool Serves =
+        R.Dirs == HdNoTwistDirs::Any || (R.Dirs == HdNoTwistDirs::Back) == (D.Dir == 2);
+    if (R.Height == HeightIndex && R.Arm == D.Arm && Serves) return At(R.Values, D.Som);
+  }
+  return std::nullopt;
+}
+
+Value PositionValue(const DiveCode& D) {
+  const std::int64_t K = (static_cast<std::int64_t>(D.Som) + D.Arm) / 2;
+  for (const HdPositionRow& R : HdPositionTable)
+    if (R.Pos == D.Pos && R.Fly == D.Fly) return At(R.Values, K);
+  return std::nullopt;
+}
+
+double HighDiveDD(std::u16string_view Code, std::int32_t HeightIndex) {
+  DiveCode D;
+  if (ParseCode(Code, HeightIndex, D) != CodeValid) return NotAllowed;
+  // A high dive enters the water head first: an even number of half somersaults, one more
+  // for an armstand.
+  if ((static_cast<std::int64_t>(D.Som) + D.Arm) % 2 != 0) return NotAllowed;
+  if (HeightIndex < H12 || HeightIndex > H27) return NotAllowed;
+  const Value Somersault = At(HdSomersaultTable[Index(HeightIndex - H12)], D.Som);
+  if (!Somersault) return NotAllowed;
+  const Value Direction = DirectionValue(D, HeightIndex);
+  if (!Direction) return NotAllowed;
+  Value Twist = 0.0;
+  if (D.Twi == 0) {
+    if (D.Pos == 3) return NotAllowed;  // free position is for twisting dives only
+  } else {
+    if (!TwistingPositionAllowed(D)) return NotAllowed;
+    Twist = TwistValue(D, HeightIndex);
+    if (!Twist) return NotAllowed;
+  }
+  const Value TwistCount = TwistCountValue(D);
+  const Value Parity = ParityValue(D);
+  const Value NoTwist = NoTwistValue(D, HeightIndex);
+  const Value Position = PositionValue(D);
+  if (!TwistCount || !Parity || !NoTwist || !Position) return NotAllowed;
+  const double Total =
+      *Direction + *Somersault + *Twist + *TwistCount + *Parity + *NoTwist + *Position;
+  return Total < 0 ? NotAllowed : Total;
+}
+
+}  // namespace
+
+double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
+  try {
+    return HighDiveDD(Code, HeightIndex);
+  } catch (...) {  // running out of memory for a very long number, say
+    return NotAllowed;
+  }
+}
 
 }  // namespace merrith

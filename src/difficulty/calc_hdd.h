@@ -8,6 +8,6 @@ namespace merrith {
 // The degree of difficulty of a high dive (HeightIndex 6 to 9, 12 m to 27 m): the unrounded
 // sum of its seven values, or NotAllowed when the code cannot be read or the dive is not
 // allowed at that height.
-double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex);
+double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
 
 }  // namespace merrith

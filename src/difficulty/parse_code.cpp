@@ -1,10 +1,295 @@
 #include "difficulty/parse_code.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <optional>
+#include <string>
+
 namespace merrith {
+namespace {
 
-// Placeholder until the parser lands.
-std::int32_t ParseCode(std::u16string_view, std::int32_t, DiveCode&) { return CodeInvalid; }
+// A code is cut into at most seven parts; an eighth makes it unreadable.
+constexpr std::size_t MaxParts = 7;
 
-std::u16string UpperCase(std::u16string_view Text) { return std::u16string(Text); }
+// The parts of a code, as views into the code's text (a bracketed part without its brackets).
+struct Parts {
+  std::array<std::u16string_view, MaxParts> Text{};
+  std::size_t Count = 0;
+};
+
+constexpr char16_t UpperUnit(char16_t C) {
+  return (C >= u'a' && C <= u'z') ? static_cast<char16_t>(C - (u'a' - u'A')) : C;
+}
+
+// Cuts Code into single characters and bracketed groups. Fails when a bracket is not closed or
+// when there would be an eighth part.
+std::optional<Parts> SplitIntoParts(std::u16string_view Code) {
+  Parts Result;
+  std::size_t i = 0;
+  while (i < Code.size()) {
+    std::u16string_view Part;
+    if (Code[i] == u'(') {
+      const std::size_t Close = Code.find(u')', i + 1);
+      if (Close == std::u16string_view::npos) return std::nullopt;
+      Part = Code.substr(i + 1, Close - i - 1);
+      i = Close + 1;
+    } else {
+      Part = Code.substr(i, 1);
+      ++i;
+    }
+    if (Result.Count == MaxParts) return std::nullopt;
+    Result.Text[Result.Count++] = Part;
+  }
+  return Result;
+}
+
+// The characters of one or two parts read as one text, so that a joined part needs no copy.
+class PartReader {
+ public:
+  PartReader(std::u16string_view First, std::u16string_view Second) : a_(First), b_(Second) {}
+
+  // The next character that is not a blank, tab or line feed, upper-cased; 0 at the end.
+  char16_t Peek() {
+    SkipBlanks();
+    if (i_ < a_.size()) return UpperUnit(a_[i_]);
+    if (i_ - a_.size() < b_.size()) return UpperUnit(b_[i_ - a_.size()]);
+    return 0;
+  }
+  void Next() { ++i_; }
+
+ private:
+  char16_t Raw(std::size_t At) const {
+    if (At < a_.size()) return a_[At];
+    if (At - a_.size() < b_.size()) return b_[At - a_.size()];
+    return u'x';  // past the end: anything that is not a blank
+  }
+  void SkipBlanks() {
+    for (char16_t C = Raw(i_); C == u' ' || C == u'\t' || C == u'\n'; C = Raw(i_)) ++i_;
+  }
+
+  std::u16string_view a_;
+  std::u16string_view b_;
+  std::size_t i_ = 0;
+};
+
+constexpr bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
+
+// Exponents are capped here: far beyond any double, and safe from overflow while reading.
+constexpr long long ExponentCap = 1'000'000'000'000'000;
+
+// The decimal number at the start of a part as clean ASCII text for std::from_chars: sign,
+// digits, fraction and exponent, without blanks or leading zeros. Empty when the part starts
+// with no digit.
+struct NumberText {
+  std::string Text;
+  long long Magnitude = 0;  // the power of ten of the first significant digit
+  bool Zero = true;         // no significant digit at all
+};
+
+std::string ScanDigits(PartReader& In) {
+  std::string Digits;
+  for (; IsDigit(In.Peek()); In.Next()) Digits += static_cast<char>(In.Peek());
+  return Digits;
+}
+
+long long ScanExponent(PartReader& In) {
+  In.Next();
+  const bool Negative = In.Peek() == u'-';
+  if (In.Peek() == u'-' || In.Peek() == u'+') In.Next();
+  long long Exponent = 0;
+  for (; IsDigit(In.Peek()); In.Next())
+    Exponent = std::min(Exponent * 10 + (In.Peek() - u'0'), ExponentCap);
+  return Negative ? -Exponent : Exponent;
+}
+
+NumberText ScanNumber(PartReader& In) {
+  NumberText Out;
+  const bool Negative = In.Peek() == u'-';
+  if (In.Peek() == u'-' || In.Peek() == u'+') In.Next();
+  std::string Integer = ScanDigits(In);
+  std::string Fraction;
+  if (In.Peek() == u'.') {
+    In.Next();
+    Fraction = ScanDigits(In);
+  }
+  if (Integer.empty() && Fraction.empty()) return Out;
+  const long long Exponent = In.Peek() == u'E' ? ScanExponent(In) : 0;
+
+  Integer.erase(0, std::min(Integer.find_first_not_of('0'), Integer.size()));
+  const std::size_t FractionZeros = std::min(Fraction.find_first_not_of('0'), Fraction.size());
+  Out.Zero = Integer.empty() && FractionZeros == Fraction.size();
+  Out.Magnitude = Exponent + (Integer.empty() ? -static_cast<long long>(FractionZeros) - 1
+                                              : static_cast<long long>(Integer.size()) - 1);
+  if (Negative) Out.Text.push_back('-');
+  Out.Text.append(Integer.empty() ? std::string_view("0") : std::string_view(Integer));
+  if (!Fraction.empty()) Out.Text.append(".").append(Fraction);
+  Out.Text.append("E").append(std::to_string(Exponent));
+  return Out;
+}
+
+// Rounds to the nearest integer, a tie going to the even one, and checks the 32-bit range.
+std::optional<std::int32_t> RoundToInt32(double Value) {
+  if (!(Value > -2147483649.0 && Value < 2147483648.0)) return std::nullopt;
+  double Whole = std::floor(Value);
+  const double Rest = Value - Whole;
+  if (Rest > 0.5 || (Rest == 0.5 && std::fmod(Whole, 2.0) != 0.0)) Whole += 1.0;
+  if (Whole < -2147483648.0 || Whole > 2147483647.0) return std::nullopt;
+  return static_cast<std::int32_t>(Whole);
+}
+
+// The value of up to nine plain digits, the common case of 11 or (12), read without the
+// general number reader; nothing for any other text.
+std::optional<std::int32_t> PlainDigits(std::u16string_view Part, std::u16string_view Joined) {
+  if (Part.size() + Joined.size() > 9 || Part.size() + Joined.size() == 0) return std::nullopt;
+  std::int32_t Value = 0;
+  for (std::u16string_view Text : {Part, Joined})
+    for (char16_t C : Text) {
+      if (!IsDigit(C)) return std::nullopt;
+      Value = Value * 10 + (C - u'0');
+    }
+  return Value;
+}
+
+// The value of a part (or of two parts joined): its leading decimal number rounded to an
+// integer, 0 when it starts with no number, nothing when the number is out of range.
+std::optional<std::int32_t> PartValue(std::u16string_view Part, std::u16string_view Joined = {}) {
+  if (Part.size() == 1 && Joined.empty()) return IsDigit(Part[0]) ? Part[0] - u'0' : 0;
+  if (const auto Plain = PlainDigits(Part, Joined)) return Plain;
+  PartReader In(Part, Joined);
+  const NumberText Number = ScanNumber(In);
+  if (Number.Text.empty() || Number.Zero) return 0;
+  double Value = 0;
+  const char* End = Number.Text.data() + Number.Text.size();
+  const auto [Ptr, Error] = std::from_chars(Number.Text.data(), End, Value);
+  if (Ptr != End) return 0;
+  if (Error == std::errc::result_out_of_range) {
+    if (Number.Magnitude >= 0) return std::nullopt;  // too large for any double
+    return 0;                                        // too small: reads as zero
+  }
+  if (Error != std::errc()) return 0;
+  return RoundToInt32(Value);
+}
+
+// The position index: the first code unit, as a signed 16-bit number, minus A. Nothing for an
+// empty part, or when the difference leaves the 16-bit range.
+std::optional<std::int32_t> PositionOf(std::u16string_view Part) {
+  if (Part.empty()) return std::nullopt;
+  const auto Unit = static_cast<std::int16_t>(UpperUnit(Part[0]));
+  const std::int32_t Pos = Unit - 65;
+  if (Pos < INT16_MIN) return std::nullopt;
+  return Pos;
+}
+
+bool IsM(std::u16string_view Part) { return Part.size() == 1 && UpperUnit(Part[0]) == u'M'; }
+
+// Sets the fields of a twisting (5) or armstand (6) group's code from its direction, somersault
+// and twist parts, which follow each other from DirPart, and its position part. Fails for any
+// other group.
+bool DecodeTwistingOrArmstand(std::int32_t Group, const Parts& P, std::size_t DirPart,
+                              std::size_t PosPart, DiveCode& Dive) {
+  if (Group != 5 && Group != 6) return false;
+  Dive.Arm = Group == 6 ? 1 : 0;
+  const auto Dir = PartValue(P.Text[DirPart]);
+  const auto Som = PartValue(P.Text[DirPart + 1]);
+  const auto Twi = PartValue(P.Text[DirPart + 2]);
+  const auto Pos = PositionOf(P.Text[PosPart]);
+  if (!Dir || !Som || !Twi || !Pos) return false;
+  Dive.Dir = *Dir;
+  Dive.Som = *Som;
+  Dive.Twi = *Twi;
+  Dive.Pos = *Pos;
+  return true;
+}
+
+// Sets the fields of a four-part code: group, flying digit, half somersaults and position of a
+// forward, back, reverse or inward dive, or an armstand dive without twist. Joined is the part
+// that follows the somersault part when two digits of somersaults were written.
+bool DecodeFourParts(std::int32_t Group, const Parts& P, std::u16string_view Joined,
+                     DiveCode& Dive) {
+  const auto Second = PartValue(P.Text[1]);
+  if (Group >= 1 && Group <= 4) {
+    if (!Second || *Second > 1) return false;
+    Dive.Dir = Group;
+    Dive.Fly = *Second;
+  } else if (Group == 6) {
+    if (!Second) return false;
+    Dive.Arm = 1;
+    Dive.Dir = *Second;
+  } else {
+    return false;
+  }
+  const auto Som = PartValue(P.Text[2], Joined);
+  const auto Pos = PositionOf(Joined.empty() ? P.Text[3] : P.Text[4]);
+  if (!Som || !Pos) return false;
+  Dive.Som = *Som;
+  Dive.Pos = *Pos;
+  return true;
+}
+
+// Sets the fields of a six-part code: a twisting or armstand dive either written with M before
+// its position (5132MB) or with a flying digit after its group (51132B).
+bool DecodeSixParts(std::int32_t Group, const Parts& P, DiveCode& Dive) {
+  if (IsM(P.Text[4])) {
+    Dive.Fly = 2;
+    return DecodeTwistingOrArmstand(Group, P, 1, 5, Dive);
+  }
+  if (Group != 5 && Group != 6) return false;
+  const auto Fly = PartValue(P.Text[1]);
+  if (!Fly) return false;
+  Dive.Fly = *Fly;
+  return DecodeTwistingOrArmstand(Group, P, 2, 5, Dive);
+}
+
+// Sets the fields from the parts, by the number of parts and the group.
+bool DecodeByGroup(const Parts& P, DiveCode& Dive) {
+  const auto Group = PartValue(P.Text[0]);
+  if (!Group) return false;
+  // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
+  // somersaults: 1011B reads as 1, 0, 11, B.
+  std::u16string_view Joined;
+  std::size_t Count = P.Count;
+  if (Count == 5 && *Group >= 1 && *Group <= 4) {
+    Joined = P.Text[3];
+    Count = 4;
+  }
+  Dive = DiveCode{};
+  switch (Count) {
+    case 4:
+      return DecodeFourParts(*Group, P, Joined, Dive);
+    case 5:
+      return DecodeTwistingOrArmstand(*Group, P, 1, 4, Dive);
+    case 6:
+      return DecodeSixParts(*Group, P, Dive);
+    default:
+      return false;
+  }
+}
+
+// The rules a decoded dive must meet.
+bool PassesFinalChecks(const DiveCode& Dive, std::int32_t HeightIndex) {
+  if (Dive.Pos == 0 && Dive.Fly > 0) return false;   // no flying dive straight
+  if (Dive.Pos != 0 && Dive.Som == 0) return false;  // no position without a somersault
+  // There are no armstands on the springboard.
+  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2)) return false;
+  return true;
+}
+
+}  // namespace
+
+std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
+  const std::optional<Parts> P = SplitIntoParts(Code);
+  if (!P) return CodeInvalid;
+  if (!DecodeByGroup(*P, Dive)) return CodeInvalid;
+  return PassesFinalChecks(Dive, HeightIndex) ? CodeValid : CodeInvalid;
+}
+
+std::u16string UpperCase(std::u16string_view Text) {
+  std::u16string Result(Text);
+  for (char16_t& C : Result) C = UpperUnit(C);
+  return Result;
+}
 
 }  // namespace merrith

@@ -18,8 +18,10 @@ inline constexpr std::int32_t CodeInvalid = 1;
 // the fields of Dive must not be used.
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive);
 
-// Upper-cases a code unit by unit, whatever the machine's locale: only the ASCII letters
-// change, which is all a dive number can hold.
+// Upper-cases a code unit by unit, whatever the machine's locale: only a to z change. That is
+// enough for dive numbers: the letters that carry meaning are A to E (positions), M (the
+// twisting form) and E (an exponent), and no other code unit upper-cases to one of them, so a
+// locale's wider upper-casing could not change a dive's DD.
 std::u16string UpperCase(std::u16string_view Text);
 
 }  // namespace merrith

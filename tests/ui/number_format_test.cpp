@@ -1,0 +1,59 @@
+#include "ui/number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace merrith {
+namespace {
+
+struct Formatted {
+  double Value;
+  std::u16string Text;
+};
+
+std::string Narrow(const std::u16string& Text) { return std::string(Text.begin(), Text.end()); }
+
+TEST(FormatGeneral, RoundsToFifteenDigitsAndDropsTrailingZeros) {
+  // clang-format off
+  const Formatted Cases[] = {
+      {2.0,                      u"2"},
+      {2.3,                      u"2.3"},
+      {2.3000000000000003,       u"2.3"},
+      {std::nextafter(3.1, 0.0), u"3.1"},
+      {1.0 / 3.0,                u"0.333333333333333"},
+      {-0.0,                     u"0"},
+      {-2.5,                     u"-2.5"},
+      {0.00001,                  u"0.00001"},
+      {123456789012345678.0,     u"123456789012346000"},
+      {0.000123456789012345678,  u"0.000123456789012346"},
+      {9.9999999999999999,       u"10"},
+  };
+  // clang-format on
+  for (const Formatted& C : Cases) EXPECT_EQ(Narrow(FormatGeneral(C.Value, u".")), Narrow(C.Text));
+}
+
+TEST(FormatFixed1, RoundsToOneDecimal) {
+  // clang-format off
+  const Formatted Cases[] = {
+      {2.0,                      u"2.0"},
+      {2.3000000000000003,       u"2.3"},
+      {std::nextafter(3.1, 0.0), u"3.1"},
+      {0.04,                     u"0.0"},
+      {12.96,                    u"13.0"},
+      {-0.04,                    u"0.0"},
+  };
+  // clang-format on
+  for (const Formatted& C : Cases) EXPECT_EQ(Narrow(FormatFixed1(C.Value, u".")), Narrow(C.Text));
+}
+
+TEST(NumberFormats, UseTheSeparatorGiven) {
+  EXPECT_EQ(FormatGeneral(2.3, u","), u"2,3");
+  EXPECT_EQ(FormatGeneral(2.0, u","), u"2");
+  EXPECT_EQ(FormatFixed1(2.0, u","), u"2,0");
+  EXPECT_EQ(FormatFixed1(2.3, u"\u066B"), u"2\u066B3");
+}
+
+}  // namespace
+}  // namespace merrith
