@@ -30,4 +30,12 @@ int RunDd(std::span<const std::string_view> Args, const Streams& Io);
 // The help text of the dd command, for merrith-cli --help.
 extern const std::string_view DdHelp;
 
+// table [--blocks D|HD|D+HD] FILE: writes FILE.htm, the table of DDs of the dive numbers
+// listed in FILE, and names it on the output stream; "File Error!!!" on the error stream and
+// ExitWriteFailed when FILE cannot be read or FILE.htm not written.
+int RunTable(std::span<const std::string_view> Args, const Streams& Io);
+
+// The help text of the table command, for merrith-cli --help.
+extern const std::string_view TableHelp;
+
 }  // namespace merrith::cli

@@ -26,7 +26,8 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
-    {"dd", RunDd},
+    {   "dd",    RunDd},
+    {"table", RunTable},
 };
 
 std::string HelpText() {
@@ -36,12 +37,14 @@ std::string HelpText() {
       "\n"
       "Commands:\n";
   Text += DdHelp;
+  Text += TableHelp;
   Text +=
       "\n"
       "  --help    shows this text\n"
       "\n"
       "Exit status: 0 when every argument was evaluated (ERROR is a result), 1 when the\n"
-      "results could not be written, 2 when the command line is not understood.\n";
+      "results could not be written (for table: also when FILE could not be read), 2 when\n"
+      "the command line is not understood.\n";
   return Text;
 }
 

@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "ui/fm_main.h"
+
+int main(int argc, char* argv[]) {
+  QApplication App(argc, argv);
+  merrith::fmMain Window;
+  Window.show();
+  return App.exec();
+}
