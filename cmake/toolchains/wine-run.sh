@@ -19,9 +19,9 @@ fi
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
-# The Windows locale follows the Unix one: English (United States), ANSI code page 1252, on
-# every machine, whatever locale the caller has.
-export LC_ALL=en_US.UTF-8
+# The same locale on every machine, whatever the caller's: UTF-8 where Wine meets Unix (file
+# names, arguments), and the Windows locale English (United States), ANSI code page 1252.
+export LC_ALL=C.UTF-8
 # No Mono or Gecko install prompts: the programs under test need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
