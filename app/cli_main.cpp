@@ -7,6 +7,11 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
+
+#include "support/utf8.h"
 #endif
 
 #include "cli_commands.h"
@@ -73,11 +78,36 @@ int WriteResults(const Streams& Io, std::string_view Text) {
 
 }  // namespace merrith::cli
 
-int main(int argc, char** argv) {
+#ifdef _WIN32
+namespace {
+
+// The words after the program name in UTF-8, as on other systems: the narrow argv of Windows
+// holds the ANSI code page, where a list named in other scripts loses its letters.
+std::vector<std::string> WordsInUtf8() {
+  int Count = 0;
+  wchar_t** Words = CommandLineToArgvW(GetCommandLineW(), &Count);
+  std::vector<std::string> Utf8;
+  for (int I = 1; Words != nullptr && I < Count; ++I) {
+    const std::vector<std::uint8_t> Bytes =
+        merrith::EncodeUtf8(reinterpret_cast<const char16_t*>(Words[I]));
+    Utf8.emplace_back(Bytes.begin(), Bytes.end());
+  }
+  LocalFree(Words);
+  return Utf8;
+}
+
+}  // namespace
+#endif
+
+int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
 #ifdef _WIN32
   // Lines end in a line feed on every system, so scripts read the same text everywhere.
   _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  const std::vector<std::string> Words = WordsInUtf8();
+#else
+  const std::vector<std::string> Words(argv + (argc > 0 ? 1 : 0), argv + argc);
 #endif
-  const std::vector<std::string_view> Args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const std::vector<std::string_view> Args(Words.begin(), Words.end());
   return merrith::cli::Main(Args, {stdout, stderr});
 }

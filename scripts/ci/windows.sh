@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Cross-compiles the core, merrith-cli and the unit tests for Windows with mingw-w64 and runs
+# the tests under Wine, in a Wine prefix made afresh inside the build folder; then checks that
+# the Windows merrith-cli writes the same batch tables as the Linux one, byte for byte.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+build=build/mingw
+export WINEPREFIX="$PWD/$build/wine-prefix"
+
+# The wineserver that the test runs leave behind for a minute goes when this stage ends.
+wineserver=/usr/lib/wine/wineserver
+[[ -x $wineserver ]] || wineserver=wineserver
+stop_wine() { "$wineserver" --kill 2>/dev/null || true; }
+trap stop_wine EXIT
+stop_wine
+rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
+
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw
+ctest --preset mingw
+
+# The Linux build of scripts/test's ci stage, configured here when this stage runs alone.
+[[ -f build/ci/CMakeCache.txt ]] || cmake --preset ci >/dev/null
+cmake --build --preset ci --target merrith-cli >/dev/null
+linux_cli=$PWD/build/ci/app/merrith-cli
+windows_cli=("$PWD/cmake/toolchains/wine-run.sh" "$WINEPREFIX" "$PWD/$build/app/merrith-cli.exe")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"; stop_wine' EXIT
+mkdir "$work/linux" "$work/windows"
+# Each list with LF and CR LF line ends, and marked as UTF-8 and UTF-16LE, under a name with a
+# space and letters beyond ASCII. Unmarked lists are ASCII, alike in every system code page.
+for list in action.txt tests/cli/table_list.txt; do
+  stem="$work/linux/Kür $(basename "$list" .txt)"
+  cp "$list" "$stem lf.txt"
+  sed 's/$/\r/' "$list" >"$stem crlf.txt"
+  { printf '\xef\xbb\xbf'; cat "$list"; } >"$stem utf8.txt"
+  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$list"; } >"$stem utf16.txt"
+done
+cp "$work"/linux/*.txt "$work/windows/"
+compared=0
+for input in "$work"/linux/*.txt; do
+  name=$(basename "$input")
+  for blocks in D HD D+HD; do
+    (cd "$work/linux" && "$linux_cli" table --blocks "$blocks" "$name" >"$name.out")
+    (cd "$work/windows" && "${windows_cli[@]}" table --blocks "$blocks" "$name" >"$name.out")
+    cmp "$work/linux/$name.htm" "$work/windows/$name.htm"
+    cmp "$work/linux/$name.out" "$work/windows/$name.out"
+    compared=$((compared + 1))
+  done
+done
+echo "merrith-cli table: $compared tables alike on Linux and Windows"
