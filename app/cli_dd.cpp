@@ -5,12 +5,8 @@
 #include <vector>
 
 #include "cli_commands.h"
-#include "difficulty/calc_dd.h"
-#include "difficulty/calc_hdd.h"
-#include "difficulty/dive_code.h"
-#include "difficulty/parse_code.h"
 #include "support/utf8.h"
-#include "ui/number_format.h"
+#include "ui/single_dive.h"
 
 namespace merrith::cli {
 
@@ -46,18 +42,17 @@ std::int32_t HeightIndexOf(std::string_view Caption) {
 
 // The DD of one code as merrith-cli prints it.
 std::string DdLine(std::string_view Argument, const DdOptions& Options) {
-  const std::u16string Code = UpperCase(DecodeUtf8(Argument));
-  const double Dd = Options.HeightIndex <= HeightIndexLastPlatform
-                        ? CalcDD(Code, Options.HeightIndex)
-                        : CalcHDD(Code, Options.HeightIndex);
-  if (Dd < 0) return "ERROR\n";
+  const std::u16string Code = DecodeUtf8(Argument);
   std::string Line;
   if (Options.Exact) {
+    const double Dd = CalcTypedDD(Code, Options.HeightIndex);
+    if (Dd < 0) return "ERROR\n";
     std::array<char, 32> Buffer{};
     const auto Result = std::to_chars(Buffer.data(), Buffer.data() + Buffer.size(), Dd);
     Line.assign(Buffer.data(), Result.ptr);
   } else {
-    for (char16_t C : FormatGeneral(Dd, u".")) Line += static_cast<char>(C);
+    // The window's text, which is ASCII whatever the code: digits, '.' or ERROR.
+    for (char16_t C : EvaluateCode(Code, Options.HeightIndex, u".")) Line += static_cast<char>(C);
   }
   return Line + "\n";
 }

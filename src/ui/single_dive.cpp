@@ -8,11 +8,15 @@
 
 namespace merrith {
 
+double CalcTypedDD(std::u16string_view Typed, std::int32_t HeightIndex) {
+  const std::u16string Code = UpperCase(Typed);
+  return HeightIndex > HeightIndexLastPlatform ? CalcHDD(Code, HeightIndex)
+                                               : CalcDD(Code, HeightIndex);
+}
+
 std::u16string EvaluateCode(std::u16string_view Typed, std::int32_t HeightIndex,
                             std::u16string_view DecimalSeparator) {
-  const std::u16string Code = UpperCase(Typed);
-  const double DD = HeightIndex > HeightIndexLastPlatform ? CalcHDD(Code, HeightIndex)
-                                                          : CalcDD(Code, HeightIndex);
+  const double DD = CalcTypedDD(Typed, HeightIndex);
   if (DD >= 0) return FormatGeneral(DD, DecimalSeparator);
   return u"ERROR";
 }
