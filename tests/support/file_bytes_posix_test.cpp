@@ -62,36 +62,23 @@ TEST_F(FileCallsTest, FileOfTwoGigabytesIsTooLarge) {
 }
 
 TEST_F(FileCallsTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
-  const Bytes Old{'o', 'l', 'd'};
-  Folder.Put("out.htm", Old);
-  struct Fault {
-    const char* Name;
-    void (*Install)(FileCalls&);
-    std::int32_t Status;
-  };
-  const Fault Faults[] = {
-      { "short write",
-       [](FileCalls& C) {
-       C.Write = [](int Fd, const void* Buffer, size_t Count) -> ssize_t {
-       return Count < 1000 ? 0 : SystemFileCalls().Write(Fd, Buffer, Count / 2);
-       };
-       },EIO                                                                                                  },
-      {   "disk full",
-       [](FileCalls& C) {
-       C.Write = [](int, const void*, size_t) { return Fail<ssize_t>(ENOSPC); };
-       }, ENOSPC                                                                                         },
-      { "flush fails",         [](FileCalls& C) { C.Fsync = [](int) { return Fail<int>(EIO); }; },    EIO},
-      {"rename fails",
-       [](FileCalls& C) { C.Rename = [](const char*, const char*) { return Fail<int>(EXDEV); }; },
-       EXDEV                                                                                             },
-  };
-  for (const Fault& F : Faults) {
-    F.Install(Calls());
-    EXPECT_EQ(WriteAllBytes(Folder.Text("out.htm"), Bytes(1000, 'n')), F.Status) << F.Name;
-    EXPECT_EQ(Folder.Get("out.htm"), Old) << F.Name;
-    EXPECT_EQ(Folder.Names(), Names{"out.htm"}) << F.Name;
+  Folder.Put("out.htm", {'o', 'l', 'd'});
+  auto Expect = [&](std::int32_t Status, const char* Fault) {
+    EXPECT_EQ(WriteAllBytes(Folder.Text("out.htm"), Bytes(1000, 'n')), Status) << Fault;
+    EXPECT_EQ(Folder.Get("out.htm"), (Bytes{'o', 'l', 'd'})) << Fault;
+    EXPECT_EQ(Folder.Names(), Names{"out.htm"}) << Fault;
     Calls() = SystemFileCalls();
-  }
+  };
+  Calls().Write = [](int Fd, const void* Buffer, size_t Count) -> ssize_t {
+    return Count < 1000 ? 0 : SystemFileCalls().Write(Fd, Buffer, Count / 2);
+  };
+  Expect(EIO, "short write");
+  Calls().Write = [](int, const void*, size_t) { return Fail<ssize_t>(ENOSPC); };
+  Expect(ENOSPC, "disk full");
+  Calls().Fsync = [](int) { return Fail<int>(EIO); };
+  Expect(EIO, "flush fails");
+  Calls().Rename = [](const char*, const char*) { return Fail<int>(EXDEV); };
+  Expect(EXDEV, "rename fails");
 }
 
 TEST_F(FileCallsTest, ReplacedFileKeepsItsPermissions) {

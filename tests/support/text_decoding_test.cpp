@@ -30,7 +30,6 @@ TEST(DecodeText, PicksUtf16LeOrUtf8FromTheFirstBytes) {
           {           "odd last byte dropped",       {0xFF, 0xFE, 0x31, 0x00, 0x32},             u"1"},
           {"utf-16le unpaired surrogate kept",             {0xFF, 0xFE, 0x00, 0xD8}, std::u16string(1,0xD800)},
           {                        "one byte",                               {0x41},             u"A"                },
-          {              "lines end in cr lf",       {0x31, 0x30, 0x35, 0x0D, 0x0A},       u"105\r\n"},
   },
       CodePageSystem);
 }

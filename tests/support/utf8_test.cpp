@@ -15,27 +15,21 @@ struct DecodeCase {
 };
 
 TEST(DecodeUtf8, ReplacesEachMaximalBrokenSequenceWithOneReplacementChar) {
+  // clang-format off
   const DecodeCase Cases[] = {
-      {               "ascii","105B",                     u"105B"                              },
-      {           "two bytes",         "\xC3\xA9",                   u"\u00E9"},
-      {         "three bytes",     "\xE3\x80\x80",                   u"\u3000"},
-      {          "four bytes", "\xF0\x9F\x8C\x8A",               u"\U0001F30A"},
-      {           "mark kept",
-       "\xEF\xBB\xBF"
-       "1",                  u"\uFEFF1"                                       },
-      {   "lone continuation",
-       "a\x80"
-       "b",                 u"a\uFFFDb"                                       },
-      {      "overlong slash",         "\xC0\xAF",             u"\uFFFD\uFFFD"},
-      {"overlong three bytes",     "\xE0\x80\xAF",       u"\uFFFD\uFFFD\uFFFD"},
-      {   "encoded surrogate",     "\xED\xA0\x80",       u"\uFFFD\uFFFD\uFFFD"},
-      {      "above U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-      {    "truncated at end",        "1\xE3\x80",                  u"1\uFFFD"},
-      {     "broken by ascii",
-       "\xF0\x9F\x8C"
-       "A",                  u"\uFFFDA"                                       },
-      {        "invalid lead",         "\xFF\xFE",             u"\uFFFD\uFFFD"},
+      {"ascii",                "105B",                 u"105B"},
+      {"four bytes",           "\xF0\x9F\x8C\x8A",     u"\U0001F30A"},
+      {"mark kept",            "\xEF\xBB\xBF" "1",     u"\uFEFF1"},
+      {"lone continuation",    "a\x80" "b",            u"a\uFFFDb"},
+      {"overlong slash",       "\xC0\xAF",             u"\uFFFD\uFFFD"},
+      {"overlong three bytes", "\xE0\x80\xAF",         u"\uFFFD\uFFFD\uFFFD"},
+      {"encoded surrogate",    "\xED\xA0\x80",         u"\uFFFD\uFFFD\uFFFD"},
+      {"above U+10FFFF",       "\xF4\x90\x80\x80",     u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"truncated at end",     "1\xE3\x80",            u"1\uFFFD"},
+      {"broken by ascii",      "\xF0\x9F\x8C" "A",     u"\uFFFDA"},
+      {"invalid lead",         "\xFF\xFE",             u"\uFFFD\uFFFD"},
   };
+  // clang-format on
   for (const DecodeCase& Case : Cases) {
     EXPECT_EQ(DecodeUtf8(Case.Bytes), Case.Text) << Case.Name;
   }

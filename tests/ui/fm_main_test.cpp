@@ -110,31 +110,28 @@ class FmMainTest : public QObject {
         << QByteArray("\n");
   }
 
+  // The calculators are asked at every height of the table, yet the user's height stays.
   void writesTheTableOfEachButton() {
     QFETCH(int, Index);
     QFETCH(QByteArray, Holds);
     QFETCH(QByteArray, Lacks);
+    ClickHeight(7);
     const QString List = WriteList("104\r\n\r\n");
     const QByteArray Table = RunBatch(Index, List);
     QCOMPARE(Messages, QStringList{"OK, New file name is " + List + ".htm"});
+    QCOMPARE(Window->GetHeightIndex(), 7);
+    QVERIFY(Find<QRadioButton>(QStringLiteral("optH7"))->isChecked());
     QVERIFY(Table.startsWith("\xEF\xBB\xBF<table border=1><caption>"));
     QVERIFY(Table.endsWith("<td></td></table>"));
     QVERIFY2(Table.contains(Holds), Table.constData());
     QVERIFY(!Table.contains(Lacks));
   }
 
-  void keepsTheHeightThroughABatchRun() {
-    ClickHeight(7);
-    const QString List = WriteList("105\n614\n");
-    for (int Index = 0; Index < 3; ++Index) RunBatch(Index, List);
-    QCOMPARE(Messages.size(), 3);
-    QCOMPARE(Window->GetHeightIndex(), 7);
-    QVERIFY(Find<QRadioButton>(QStringLiteral("optH7"))->isChecked());
-  }
-
+  // A failed run leaves the folder as it was, an earlier table included, and the height.
   void reportsAFileErrorWhenNoTableIsWritten_data() {
     QTest::addColumn<QString>("Name");
     QTest::newRow("missing list") << "missing.txt";
+    QTest::newRow("missing folder") << "nowhere/list.txt";
     QTest::newRow("no name") << "";
     QTest::newRow("table name taken by a folder") << "list.txt";
   }
@@ -143,9 +140,15 @@ class FmMainTest : public QObject {
     QFETCH(QString, Name);
     WriteList("105\n");
     QVERIFY(QDir(Dir->path()).mkdir(QStringLiteral("list.txt.htm")));
+    const QStringList Old = {WriteFile(QStringLiteral("list.txt.htm/keep"), "an earlier table"),
+                             WriteFile(QStringLiteral("missing.txt.htm"), "an earlier table")};
+    const QStringList Before = QDir(Dir->path()).entryList(QDir::AllEntries | QDir::Hidden);
+    ClickHeight(7);
     RunBatch(2, Name.isEmpty() ? Name : Dir->filePath(Name));
     QCOMPARE(Messages, QStringList{"File Error!!!"});
-    QVERIFY(!QFile::exists(Dir->filePath(QStringLiteral("missing.txt.htm"))));
+    QCOMPARE(Window->GetHeightIndex(), 7);
+    QCOMPARE(QDir(Dir->path()).entryList(QDir::AllEntries | QDir::Hidden), Before);
+    QCOMPARE(ReadFile(Old[0]) + ReadFile(Old[1]), QByteArray("an earlier table").repeated(2));
   }
 
   void writesAListedLineAsTextNotMarkup() {
@@ -176,16 +179,22 @@ class FmMainTest : public QObject {
       Click(QStringLiteral("cmdOK"));
     }
   }
-  QString WriteList(const QByteArray& Lines) {
-    QFile File(Dir->filePath(QStringLiteral("list.txt")));
-    if (!File.open(QIODevice::WriteOnly) || File.write(Lines) != Lines.size()) qFatal("no list");
+  QString WriteFile(const QString& Name, const QByteArray& Bytes) {
+    QFile File(Dir->filePath(Name));
+    if (!File.open(QIODevice::WriteOnly) || File.write(Bytes) != Bytes.size()) qFatal("no file");
     return File.fileName();
+  }
+  QString WriteList(const QByteArray& Lines) {
+    return WriteFile(QStringLiteral("list.txt"), Lines);
   }
   QByteArray RunBatch(int Index, const QString& ListPath) {
     Find(QStringLiteral("txFN"))->setText(ListPath);
     Click(QStringLiteral("cmdGenTbl%1").arg(Index));
-    QFile Table(ListPath + QStringLiteral(".htm"));
-    return Table.open(QIODevice::ReadOnly) ? Table.readAll() : QByteArray();
+    return ReadFile(ListPath + QStringLiteral(".htm"));
+  }
+  static QByteArray ReadFile(const QString& Path) {
+    QFile File(Path);
+    return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
   }
 
   std::unique_ptr<merrith::fmMain> Window;
