@@ -173,16 +173,16 @@ inline constexpr std::array PlatformPositionTable{
 // TwistTable: the twist value of a dive that is not an armstand dive, one row per number of
 // half twists from 1 to 9, one column per direction.
 inline constexpr std::array<std::array<TwistCell, 4>, 9> TwistTable{{
-  // forward  back                        reverse                     inward
-  {Any(0.4), BySom(0.2, 0.4, 0.0, 0.0),  BySom(0.2, 0.4, 0.0, 0.0),  BySom(0.2, 0.4, 0.2, 0.4)},
-  {Any(0.6), Any(0.4),                   Any(0.4),                   Any(0.4)},
-  {Any(0.8), Som5Up(0.8, 0.7, 0.6),      Som5Up(0.8, 0.6, 0.6),      Any(0.8)},
-  {Any(1.0), Any(0.8),                   Any(0.8),                   Any(0.8)},
-  {Any(1.2), Som5Up(1.2, 1.1, 1.0),      Som5Up(1.2, 1.0, 1.0),      Any(1.2)},
-  {Any(1.5), Any(1.4),                   Any(1.4),                   Any(1.5)},
-  {Any(1.6), Platform5Up(1.7, 1.7, 1.5), Platform5Up(1.8, 1.7, 1.5), Any(1.6)},
-  {Any(1.9), Any(1.8),                   Any(1.8),                   Any(1.9)},
-  {Any(2.0), Platform5Up(2.1, 2.1, 1.9), Platform5Up(2.1, 2.1, 1.9), Any(2.0)},
+    // forward  back                        reverse                     inward                         half twists
+    {Any(0.4), BySom(0.2, 0.4, 0.0, 0.0),  BySom(0.2, 0.4, 0.0, 0.0),  BySom(0.2, 0.4, 0.2, 0.4)},  // 1
+    {Any(0.6), Any(0.4),                   Any(0.4),                   Any(0.4)},                   // 2
+    {Any(0.8), Som5Up(0.8, 0.7, 0.6),      Som5Up(0.8, 0.6, 0.6),      Any(0.8)},                   // 3
+    {Any(1.0), Any(0.8),                   Any(0.8),                   Any(0.8)},                   // 4
+    {Any(1.2), Som5Up(1.2, 1.1, 1.0),      Som5Up(1.2, 1.0, 1.0),      Any(1.2)},                   // 5
+    {Any(1.5), Any(1.4),                   Any(1.4),                   Any(1.5)},                   // 6
+    {Any(1.6), Platform5Up(1.7, 1.7, 1.5), Platform5Up(1.8, 1.7, 1.5), Any(1.6)},                   // 7
+    {Any(1.9), Any(1.8),                   Any(1.8),                   Any(1.9)},                   // 8
+    {Any(2.0), Platform5Up(2.1, 2.1, 1.9), Platform5Up(2.1, 2.1, 1.9), Any(2.0)},                   // 9
 }};
 
 // ArmstandTwistTable: the twist value of an armstand dive, one row per number of half twists
