@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace merrith::cli {
@@ -28,7 +29,7 @@ int WriteResults(const Streams& Io, std::string_view Text);
 int RunDd(std::span<const std::string_view> Args, const Streams& Io);
 
 // The help text of the dd command, for merrith-cli --help.
-extern const std::string_view DdHelp;
+std::string DdHelp();
 
 // table [--blocks D|HD|D+HD] FILE: writes FILE.htm, the table of DDs of the dive numbers
 // listed in FILE, and names it on the output stream; "File Error!!!" on the error stream and

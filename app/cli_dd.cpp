@@ -5,39 +5,35 @@
 #include <vector>
 
 #include "cli_commands.h"
+#include "difficulty/heights.h"
 #include "support/utf8.h"
-#include "ui/single_dive.h"
+#include "window/single_dive.h"
 
 namespace merrith::cli {
 
-const std::string_view DdHelp =
-    "  dd [--height H] [--exact] CODE...\n"
-    "            prints the DD of each dive code (105B, 5253B, 614C, 10(11)B), one line per\n"
-    "            code in the order given, or ERROR when the dive has none at that height\n"
-    "    --height H  1m 3m 5m 7.5m 10m 12m 15m 20m 27m (default 1m)\n"
-    "    --exact     the shortest text that reads back as the same number (3.0999999999999996)\n"
-    "                instead of 15 significant digits (3.1)\n"
-    "    --          ends the options: every later argument is a code\n";
-
 namespace {
 
-// The captions of the height buttons, in HeightIndex order from 1.
-constexpr std::array<std::string_view, 9> HeightCaptions{
-    "1m", "3m", "5m", "7.5m", "10m", "12m", "15m", "20m", "27m",
-};
+// The heights that --height takes, as the window's buttons name them: "1m 3m ... 27m".
+std::string HeightChoices() {
+  std::string Choices;
+  for (const Height& H : Heights) {
+    if (!Choices.empty()) Choices += ' ';
+    Choices += H.Caption;
+  }
+  return Choices;
+}
 
 // What the command line asks of dd.
 struct DdOptions {
-  std::int32_t HeightIndex = 1;
+  std::int32_t HeightIndex = HeightIndexFirst;
   bool Exact = false;
   std::vector<std::string_view> Codes;
 };
 
 // The HeightIndex of a height button's caption, 0 for any other text.
 std::int32_t HeightIndexOf(std::string_view Caption) {
-  for (std::size_t i = 0; i < HeightCaptions.size(); ++i)
-    if (HeightCaptions[i] == Caption) return static_cast<std::int32_t>(i + 1);
-  return 0;
+  const Height* H = HeightCaptioned(Caption);
+  return H != nullptr ? H->Index : 0;
 }
 
 // The DD of one code as merrith-cli prints it.
@@ -59,6 +55,19 @@ std::string DdLine(std::string_view Argument, const DdOptions& Options) {
 
 }  // namespace
 
+std::string DdHelp() {
+  return "  dd [--height H] [--exact] CODE...\n"
+         "            prints the DD of each dive code (105B, 5253B, 614C, 10(11)B), one line per\n"
+         "            code in the order given, or ERROR when the dive has none at that height\n"
+         "    --height H  " +
+         HeightChoices() + " (default " + std::string(HeightCaption(HeightIndexFirst)) +
+         ")\n"
+         "    --exact     the shortest text that reads back as the same number "
+         "(3.0999999999999996)\n"
+         "                instead of 15 significant digits (3.1)\n"
+         "    --          ends the options: every later argument is a code\n";
+}
+
 int RunDd(std::span<const std::string_view> Args, const Streams& Io) {
   DdOptions Options;
   bool OptionsEnded = false;
@@ -73,7 +82,7 @@ int RunDd(std::span<const std::string_view> Args, const Streams& Io) {
     } else if (Arg == "--height") {
       Options.HeightIndex = i + 1 < Args.size() ? HeightIndexOf(Args[++i]) : 0;
       if (Options.HeightIndex == 0)
-        return UsageError(Io, "--height takes one of 1m 3m 5m 7.5m 10m 12m 15m 20m 27m");
+        return UsageError(Io, "--height takes one of " + HeightChoices());
     } else {
       return UsageError(Io, "unknown option for dd (see merrith-cli --help)");
     }

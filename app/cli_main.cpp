@@ -36,7 +36,7 @@ std::string HelpText() {
       "The degree of difficulty (DD) of competitive dives, from the 2015-2021 tables.\n"
       "\n"
       "Commands:\n";
-  Text += DdHelp;
+  Text += DdHelp();
   Text += TableHelp;
   Text +=
       "\n"

@@ -6,7 +6,7 @@
 
 #include "cli_commands.h"
 #include "support/utf8.h"
-#include "ui/batch_document.h"
+#include "window/batch_document.h"
 
 namespace merrith::cli {
 

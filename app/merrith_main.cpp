@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/fm_main.h"
+#include "ui/qt/fm_main.h"
 
 int main(int argc, char* argv[]) {
   QApplication App(argc, argv);

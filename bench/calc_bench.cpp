@@ -8,6 +8,7 @@
 #include "difficulty/calc_dd.h"
 #include "difficulty/calc_hdd.h"
 #include "difficulty/dive_code.h"
+#include "difficulty/heights.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ struct Call {
 
 std::vector<Call> AllCalls() {
   std::vector<Call> Calls;
-  for (std::int32_t HeightIndex = 1; HeightIndex <= merrith::HeightIndexLast; ++HeightIndex)
-    for (const std::u16string& Code : Codes) Calls.push_back({Code, HeightIndex});
+  for (const merrith::Height& H : merrith::Heights)
+    for (const std::u16string& Code : Codes) Calls.push_back({Code, H.Index});
   return Calls;
 }
 

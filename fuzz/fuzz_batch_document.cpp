@@ -7,7 +7,7 @@
 
 #include "fuzz_check.h"
 #include "support/trim_white.h"
-#include "ui/batch_document.h"
+#include "window/batch_document.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/fm_main.h"
+#include "ui/qt/fm_main.h"
 
 class FmMainTest : public QObject {
   Q_OBJECT

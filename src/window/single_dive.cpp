@@ -1,17 +1,15 @@
-#include "ui/single_dive.h"
+#include "window/single_dive.h"
 
-#include "difficulty/calc_dd.h"
-#include "difficulty/calc_hdd.h"
-#include "difficulty/dive_code.h"
+#include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
-#include "ui/number_format.h"
+#include "window/number_format.h"
 
 namespace merrith {
 
 double CalcTypedDD(std::u16string_view Typed, std::int32_t HeightIndex) {
-  const std::u16string Code = UpperCase(Typed);
-  return HeightIndex > HeightIndexLastPlatform ? CalcHDD(Code, HeightIndex)
-                                               : CalcDD(Code, HeightIndex);
+  const Height* H = HeightAt(HeightIndex);
+  if (H == nullptr) return NotAllowed;
+  return H->Calc(UpperCase(Typed), HeightIndex);
 }
 
 std::u16string EvaluateCode(std::u16string_view Typed, std::int32_t HeightIndex,

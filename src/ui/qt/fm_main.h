@@ -5,18 +5,18 @@
 #include <functional>
 
 #include <QButtonGroup>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
 
+#include "window/main_window.h"
+
 namespace merrith {
 
-// The main window: pick a height, type a dive code and read its DD, or turn a list of dive
-// codes into a table of DDs.
+// The main window drawn with Qt: pick a height, type a dive code and read its DD, or turn a
+// list of dive codes into a table of DDs.
 class fmMain : public QWidget {
   Q_OBJECT
 
@@ -25,7 +25,7 @@ class fmMain : public QWidget {
   explicit fmMain(QWidget* Parent = nullptr);
 
   // The height selected now, 1 (1 m) to 9 (27 m).
-  std::int32_t GetHeightIndex() const { return HeightIndex; }
+  std::int32_t GetHeightIndex() const { return Form.GetHeightIndex(); }
 
   // Shows the window's messages through Sink instead of a modal message box.
   void SetMessageSink(std::function<void(const QString&)> Sink);
@@ -39,22 +39,16 @@ class fmMain : public QWidget {
   void ConnectControls();
 
   void Form_Load();
-  void optH_Click(std::int16_t Index);
   void cmdOK_Click();
   void cmdGenTbl_Click(std::int16_t Index);
 
-  std::int32_t HeightIndex = 1;
+  CMainWindow Form;
   std::function<void(const QString&)> MsgBox;
 
-  QGroupBox* Frame1 = nullptr;
   std::array<QRadioButton*, 9> optH{};  // optH[0] is index 1, "1m"
-  QLabel* Label1 = nullptr;
   QLineEdit* txAC = nullptr;
   QPushButton* cmdOK = nullptr;
-  QLabel* Label2 = nullptr;
   QLineEdit* txDD = nullptr;
-  QGroupBox* Frame2 = nullptr;
-  QLabel* Label3 = nullptr;
   QLineEdit* txFN = nullptr;
   std::array<QPushButton*, 3> cmdGenTbl{};
   QButtonGroup* optHGroup = nullptr;

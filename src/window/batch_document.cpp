@@ -1,45 +1,26 @@
-#include "ui/batch_document.h"
+#include "window/batch_document.h"
 
+#include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "difficulty/calc_dd.h"
-#include "difficulty/calc_hdd.h"
+#include "difficulty/heights.h"
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
 #include "support/trim_white.h"
-#include "ui/number_format.h"
+#include "window/number_format.h"
 
 namespace merrith {
 namespace {
 
-// One block of columns: its heights, the position letters tried at each, the calculator
-// that knows them, and the two header rows' cells for the whole block.
+// One block of columns: a run of heights that one calculator knows, in column order.
 struct BlockColumns {
   std::int32_t FirstHeight;
   std::int32_t LastHeight;
-  std::u16string_view Letters;
-  double (*Calc)(std::u16string_view Code, std::int32_t HeightIndex);
-  std::u16string_view HeightCells;
-  std::u16string_view LetterCells;  // the cells under one height
 };
 
-constexpr BlockColumns SpringboardAndPlatform{
-    1,
-    5,
-    u"ABCD",
-    CalcDD,
-    u"<th colspan=5>1m</th><th colspan=5>3m</th><th colspan=5>5m</th>"
-    u"<th colspan=5>7.5m</th><th colspan=5>10m</th>",
-    u"<th>A</th><th>B</th><th>C</th><th>D</th><th></th>"};
-
-constexpr BlockColumns HighDiving{
-    6,
-    9,
-    u"ABCDE",
-    CalcHDD,
-    u"<th colspan=6>12m</th><th colspan=6>15m</th><th colspan=6>20m</th><th colspan=6>27m</th>",
-    u"<th>A</th><th>B</th><th>C</th><th>D</th><th>E</th><th></th>"};
+constexpr BlockColumns SpringboardAndPlatform{HeightIndexFirst, HeightIndexLastPlatform};
+constexpr BlockColumns HighDiving{HeightIndexLastPlatform + 1, HeightIndexLast};
 
 constexpr std::u16string_view TableStart =
     u"\uFEFF<table border=1><caption>FINA Merrith Table 2015-2021</caption>";
@@ -49,23 +30,43 @@ constexpr std::u16string_view TableEnd = u"</table>";
 bool HasSpringboardAndPlatform(BatchBlocks Blocks) { return Blocks != BatchBlocks::HD; }
 bool HasHighDiving(BatchBlocks Blocks) { return Blocks != BatchBlocks::D; }
 
-// The blocks in column order.
-std::vector<const BlockColumns*> ChosenBlocks(BatchBlocks Blocks) {
-  std::vector<const BlockColumns*> Chosen;
-  if (HasSpringboardAndPlatform(Blocks)) Chosen.push_back(&SpringboardAndPlatform);
-  if (HasHighDiving(Blocks)) Chosen.push_back(&HighDiving);
+// The heights of the chosen blocks in column order.
+std::vector<const Height*> ChosenHeights(BatchBlocks Blocks) {
+  std::vector<const Height*> Chosen;
+  const auto Add = [&Chosen](BlockColumns Block) {
+    for (std::int32_t Index = Block.FirstHeight; Index <= Block.LastHeight; ++Index)
+      Chosen.push_back(HeightAt(Index));
+  };
+  if (HasSpringboardAndPlatform(Blocks)) Add(SpringboardAndPlatform);
+  if (HasHighDiving(Blocks)) Add(HighDiving);
   return Chosen;
 }
 
-std::u16string HeaderRows(const std::vector<const BlockColumns*>& Chosen) {
+// The captions of the heights are ASCII.
+void AppendAscii(std::u16string& Out, std::string_view Text) {
+  for (char C : Text) Out += static_cast<char16_t>(C);
+}
+
+// Each height spans a column per letter and an empty separator column; under it stand its
+// letters and the separator.
+std::u16string HeaderRows(const std::vector<const Height*>& Chosen) {
   std::u16string Rows(TableStart);
   Rows += HeaderRowStart;
-  for (const BlockColumns* Block : Chosen) Rows += Block->HeightCells;
+  for (const Height* H : Chosen) {
+    Rows += u"<th colspan=";
+    AppendAscii(Rows, std::to_string(H->Letters.size() + 1));
+    Rows += u">";
+    AppendAscii(Rows, H->Caption);
+    Rows += u"</th>";
+  }
   Rows += HeaderRowStart;
-  for (const BlockColumns* Block : Chosen) {
-    for (std::int32_t Height = Block->FirstHeight; Height <= Block->LastHeight; ++Height) {
-      Rows += Block->LetterCells;
+  for (const Height* H : Chosen) {
+    for (char16_t Letter : H->Letters) {
+      Rows += u"<th>";
+      Rows += Letter;
+      Rows += u"</th>";
     }
+    Rows += u"<th></th>";
   }
   return Rows;
 }
@@ -100,7 +101,7 @@ void AppendEscaped(std::u16string& Out, std::u16string_view Text) {
 class RowMaker {
  public:
   RowMaker(BatchBlocks Blocks, std::u16string_view Separator)
-      : Chosen(ChosenBlocks(Blocks)), DecimalSeparator(Separator) {}
+      : Chosen(ChosenHeights(Blocks)), DecimalSeparator(Separator) {}
 
   // The code as listed, then the DD of the code with each letter at each height, "-" where
   // the dive has none.
@@ -110,7 +111,7 @@ class RowMaker {
     Row += u"<tr><td>";
     AppendEscaped(Row, Code);
     Row += u"</td>";
-    for (const BlockColumns* Block : Chosen) AppendCells(*Block, Code);
+    for (const Height* H : Chosen) AppendCells(*H, Code);
     if (Rows.size() >= MaxRemembered) return Row;
     return Rows.emplace(Code, Row).first->second;
   }
@@ -118,21 +119,19 @@ class RowMaker {
  private:
   static constexpr std::size_t MaxRemembered = 10000;
 
-  void AppendCells(const BlockColumns& Block, std::u16string_view Code) {
-    for (std::int32_t Height = Block.FirstHeight; Height <= Block.LastHeight; ++Height) {
-      for (char16_t Letter : Block.Letters) {
-        Dive.assign(Code);
-        Dive += Letter;
-        const double DD = Block.Calc(Dive, Height);
-        Row += u"<td>";
-        Row += DD >= 0 ? FormatFixed1(DD, DecimalSeparator) : u"-";
-        Row += u"</td>";
-      }
-      Row += u"<td></td>";
+  void AppendCells(const Height& H, std::u16string_view Code) {
+    for (char16_t Letter : H.Letters) {
+      Dive.assign(Code);
+      Dive += Letter;
+      const double DD = H.Calc(Dive, H.Index);
+      Row += u"<td>";
+      Row += DD >= 0 ? FormatFixed1(DD, DecimalSeparator) : u"-";
+      Row += u"</td>";
     }
+    Row += u"<td></td>";
   }
 
-  std::vector<const BlockColumns*> Chosen;
+  std::vector<const Height*> Chosen;
   std::u16string_view DecimalSeparator;
   std::unordered_map<std::u16string, std::u16string> Rows;
   std::u16string Row;   // the row being worked out
@@ -143,7 +142,7 @@ class RowMaker {
 
 void AppendBatchDocument(CStringBuilder& Builder, std::u16string_view Text, BatchBlocks Blocks,
                          std::u16string_view DecimalSeparator) {
-  Builder.Append(HeaderRows(ChosenBlocks(Blocks)));
+  Builder.Append(HeaderRows(ChosenHeights(Blocks)));
   RowMaker Rows(Blocks, DecimalSeparator);
   std::size_t Start = 0;
   while (Start <= Text.size()) {

@@ -1,4 +1,4 @@
-#include "ui/number_format.h"
+#include "window/number_format.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string_view>
+
+#include "difficulty/calc_dd.h"
+#include "difficulty/calc_hdd.h"
+#include "difficulty/dive_code.h"
+
+namespace merrith {
+
+// A calculator of degrees of difficulty: the DD of Code at HeightIndex, or NotAllowed.
+using DdCalculator = double (*)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
+
+// One height a dive is done from, as the window's height buttons offer it.
+struct Height {
+  std::int32_t Index;           // its HeightIndex
+  std::string_view Caption;     // on its button, in the table's header and on the command line
+  DdCalculator Calc;            // the calculator whose tables know this height
+  std::u16string_view Letters;  // the positions a batch table tries here, in column order
+};
+
+// Every height in HeightIndex order: springboard, platform, high diving. High dives have a
+// fifth position letter of their own.
+inline constexpr Height Heights[] = {
+  // HeightIndex, caption, calculator, position letters
+    {1,   "1m",  CalcDD,  u"ABCD"},
+    {2,   "3m",  CalcDD,  u"ABCD"},
+    {3,   "5m",  CalcDD,  u"ABCD"},
+    {4, "7.5m",  CalcDD,  u"ABCD"},
+    {5,  "10m",  CalcDD,  u"ABCD"},
+    {6,  "12m", CalcHDD, u"ABCDE"},
+    {7,  "15m", CalcHDD, u"ABCDE"},
+    {8,  "20m", CalcHDD, u"ABCDE"},
+    {9,  "27m", CalcHDD, u"ABCDE"},
+};
+
+// The height of HeightIndex, or nullptr when there is no such height.
+constexpr const Height* HeightAt(std::int32_t HeightIndex) {
+  if (HeightIndex < HeightIndexFirst || HeightIndex > HeightIndexLast) return nullptr;
+  return &Heights[static_cast<std::size_t>(HeightIndex - HeightIndexFirst)];
+}
+
+// The height whose caption is Caption ("7.5m"), or nullptr when no height has it.
+constexpr const Height* HeightCaptioned(std::string_view Caption) {
+  for (const Height& H : Heights)
+    if (H.Caption == Caption) return &H;
+  return nullptr;
+}
+
+// The caption of HeightIndex's button ("1m" for 1); HeightIndex must be a height.
+constexpr std::string_view HeightCaption(std::int32_t HeightIndex) {
+  return HeightAt(HeightIndex)->Caption;
+}
+
+static_assert([] {
+  for (std::size_t I = 0; I < std::size(Heights); ++I)
+    if (Heights[I].Index != HeightIndexFirst + static_cast<std::int32_t>(I)) return false;
+  return std::size(Heights) == HeightIndexLast - HeightIndexFirst + 1;
+}());
+static_assert(HeightAt(HeightIndexLastPlatform)->Calc == CalcDD &&
+              HeightAt(HeightIndexLastPlatform + 1)->Calc == CalcHDD);
+
+}  // namespace merrith

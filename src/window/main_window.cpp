@@ -1,0 +1,28 @@
+#include "window/main_window.h"
+
+#include "window/batch_document.h"
+#include "window/single_dive.h"
+
+namespace merrith {
+
+void CMainWindow::Form_Load() { HeightIndex = InitialHeightIndex; }
+
+void CMainWindow::optH_Click(std::int16_t Index) {
+  if (HeightAt(Index) != nullptr) HeightIndex = Index;
+}
+
+std::u16string CMainWindow::cmdOK_Click(std::u16string_view Typed,
+                                        std::u16string_view DecimalSeparator) const {
+  return EvaluateCode(Typed, HeightIndex, DecimalSeparator);
+}
+
+// The calculators are handed each height of the table in turn, so the user's HeightIndex is
+// never touched by a run.
+std::u16string CMainWindow::cmdGenTbl_Click(std::int16_t Index, std::u16string_view FileName,
+                                            std::u16string_view DecimalSeparator) const {
+  const BatchOutcome Outcome =
+      WriteBatchTable(FileName, static_cast<BatchBlocks>(Index), DecimalSeparator);
+  return BatchMessage(Outcome, FileName);
+}
+
+}  // namespace merrith
