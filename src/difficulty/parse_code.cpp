@@ -269,21 +269,32 @@ bool DecodeByGroup(const Parts& P, DiveCode& Dive) {
 }
 
 // The rules a decoded dive must meet.
-bool PassesFinalChecks(const DiveCode& Dive, std::int32_t HeightIndex) {
-  if (Dive.Pos == 0 && Dive.Fly > 0) return false;   // no flying dive straight
-  if (Dive.Pos != 0 && Dive.Som == 0) return false;  // no position without a somersault
-  // There are no armstands on the springboard.
-  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2)) return false;
-  return true;
+Refusal CheckDecoded(const DiveCode& Dive, std::int32_t HeightIndex) {
+  if (Dive.Pos == 0 && Dive.Fly > 0) return Refusal::FlyingStraight;
+  if (Dive.Pos != 0 && Dive.Som == 0) return Refusal::NoSomersault;
+  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
+    return Refusal::ArmstandOnSpringboard;
+  return Refusal::None;
+}
+
+Refusal ReadCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
+  const std::optional<Parts> P = SplitIntoParts(Code);
+  if (!P || !DecodeByGroup(*P, Dive)) return Refusal::NotADiveNumber;
+  return CheckDecoded(Dive, HeightIndex);
 }
 
 }  // namespace
 
+Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept {
+  try {
+    return ReadCode(Code, HeightIndex, Dive);
+  } catch (...) {  // running out of memory for a very long number, say
+    return Refusal::NotADiveNumber;
+  }
+}
+
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
-  const std::optional<Parts> P = SplitIntoParts(Code);
-  if (!P) return CodeInvalid;
-  if (!DecodeByGroup(*P, Dive)) return CodeInvalid;
-  return PassesFinalChecks(Dive, HeightIndex) ? CodeValid : CodeInvalid;
+  return ReadDiveCode(Code, HeightIndex, Dive) == Refusal::None ? CodeValid : CodeInvalid;
 }
 
 std::u16string UpperCase(std::u16string_view Text) {
