@@ -9,7 +9,7 @@ namespace merrith {
 double CalcTypedDD(std::u16string_view Typed, std::int32_t HeightIndex) {
   const Height* H = HeightAt(HeightIndex);
   if (H == nullptr) return NotAllowed;
-  return H->Calc(UpperCase(Typed), HeightIndex);
+  return H->Calc->DD(UpperCase(Typed), HeightIndex);
 }
 
 std::u16string EvaluateCode(std::u16string_view Typed, std::int32_t HeightIndex,
