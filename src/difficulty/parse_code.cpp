@@ -206,9 +206,10 @@ bool DecodeTwistingOrArmstand(std::int32_t Group, const Parts& P, std::size_t Di
 
 // Sets the fields of a four-part code: group, flying digit, half somersaults and position of a
 // forward, back, reverse or inward dive, or an armstand dive without twist. Joined is the part
-// that follows the somersault part when two digits of somersaults were written.
+// that follows the somersault part when two digits of somersaults were written, and PosPart
+// the part that holds the position.
 bool DecodeFourParts(std::int32_t Group, const Parts& P, std::u16string_view Joined,
-                     DiveCode& Dive) {
+                     std::size_t PosPart, DiveCode& Dive) {
   const auto Second = PartValue(P.Text[1]);
   if (Group >= 1 && Group <= 4) {
     if (!Second || *Second > 1) return false;
@@ -222,7 +223,7 @@ bool DecodeFourParts(std::int32_t Group, const Parts& P, std::u16string_view Joi
     return false;
   }
   const auto Som = PartValue(P.Text[2], Joined);
-  const auto Pos = PositionOf(Joined.empty() ? P.Text[3] : P.Text[4]);
+  const auto Pos = PositionOf(P.Text[PosPart]);
   if (!Som || !Pos) return false;
   Dive.Som = *Som;
   Dive.Pos = *Pos;
@@ -247,18 +248,15 @@ bool DecodeSixParts(std::int32_t Group, const Parts& P, DiveCode& Dive) {
 bool DecodeByGroup(const Parts& P, DiveCode& Dive) {
   const auto Group = PartValue(P.Text[0]);
   if (!Group) return false;
-  // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
-  // somersaults: 1011B reads as 1, 0, 11, B.
-  std::u16string_view Joined;
-  std::size_t Count = P.Count;
-  if (Count == 5 && *Group >= 1 && *Group <= 4) {
-    Joined = P.Text[3];
-    Count = 4;
-  }
   Dive = DiveCode{};
-  switch (Count) {
+  // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
+  // somersaults: 1011B reads as 1, 0, 11, B. An empty bracket joins like any part, so 202()B
+  // is 202B.
+  if (P.Count == 5 && *Group >= 1 && *Group <= 4)
+    return DecodeFourParts(*Group, P, P.Text[3], 4, Dive);
+  switch (P.Count) {
     case 4:
-      return DecodeFourParts(*Group, P, Joined, Dive);
+      return DecodeFourParts(*Group, P, {}, 3, Dive);
     case 5:
       return DecodeTwistingOrArmstand(*Group, P, 1, 4, Dive);
     case 6:
