@@ -56,10 +56,11 @@ struct DdWorking {
   constexpr double Total() const { return Running.Total(); }
 };
 
-// A calculator's rules for a decoded dive: they add its values to a DdSum or a DdWorking, in
-// the order of the sum, or say which rule refuses the dive.
+// A calculator's rules, given a decoded dive, its HeightIndex and a DdSum or DdWorking: they
+// add the dive's values to the sink in the order of the sum, or say which rule refuses the
+// dive. (Parameter names here would make cppcheck take HeightIndex for a variable in scope.)
 template <class Sink>
-using DdRules = Refusal (*)(const DiveCode& Dive, std::int32_t HeightIndex, Sink& Values);
+using DdRules = Refusal (*)(const DiveCode&, std::int32_t, Sink&);
 
 // Decodes Code and applies AddUp: Refusal::None when the dive has a DD, the sum in Values.
 // A sum below 0 means that a table entry -999 was met.

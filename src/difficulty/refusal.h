@@ -49,9 +49,11 @@ inline constexpr Reason Reasons[] = {
 };
 // clang-format on
 
+// One row per refusal, in the order of the enumeration, which ends with NotAllowedHere.
 static_assert([] {
-  for (std::size_t I = 0; I < std::size(Reasons); ++I)
-    if (static_cast<std::size_t>(Reasons[I].Why) != I) return false;
+  std::size_t Row = 0;
+  for (const Reason& R : Reasons)
+    if (static_cast<std::size_t>(R.Why) != Row++) return false;
   return Reasons[std::size(Reasons) - 1].Why == Refusal::NotAllowedHere;
 }());
 
