@@ -98,7 +98,8 @@ double EntryValue(const DiveCode& D, std::int32_t HeightIndex) {
 // says which rule refuses it.
 template <class Sink>
 Refusal AddUpDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values) {
-  if (D.Fly > 1) return Refusal::MFormOnlyHighDiving;
+  if (D.Fly == 2) return Refusal::MFormOnlyHighDiving;
+  if (D.Fly > 2) return Refusal::NotAllowedHere;  // a six-part code's flying digit beyond 1
   if (HeightIndex < HeightIndexFirst || HeightIndex > HeightIndexLastPlatform)
     return Refusal::NoSuchHeight;
   if (D.Som < 0 || D.Som > 11) return Refusal::NotAllowedHere;

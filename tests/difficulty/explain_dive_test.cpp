@@ -94,6 +94,7 @@ TEST(ExplainDive, SaysWhyADiveHasNoDd) {
       {u"100B",    1, Refusal::NoSomersault},
       {u"614C",    2, Refusal::ArmstandOnSpringboard},
       {u"5132MB",  5, Refusal::MFormOnlyHighDiving},
+      {u"53132B",  5, Refusal::NotAllowedHere},         // a flying digit 3
       {u"105B",    6, Refusal::FeetFirst},              // five half somersaults end head first
       {u"614C",    6, Refusal::FeetFirst},              // from an armstand, four do
       {u"105B",    0, Refusal::NoSuchHeight},
