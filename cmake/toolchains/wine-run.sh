@@ -1,5 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
+# The PROGRAM wineserver runs the prefix's server instead: wine-run.sh PREFIX wineserver -k
+# ends it and every program in it.
 #
 # The first call sets up the Wine prefix (ten seconds or more) while later calls wait on a
 # lock; a lingering wineserver then keeps each further start to a fraction of a second. Many
@@ -39,6 +41,10 @@ esac
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
+if [ "$1" = wineserver ]; then
+  shift
+  exec "$wineserver" "$@"
+fi
 # No Mono or Gecko install prompts: the programs under test need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
