@@ -49,7 +49,8 @@ std::u16string DecimalSeparator() { return QLocale().decimalPoint().toStdU16Stri
 }  // namespace
 
 fmMain::fmMain(QWidget* Parent)
-    : QWidget(Parent), MsgBox([this](std::u16string_view Message) { ShowMessageBox(this, Message); }) {
+    : QWidget(Parent),
+      MsgBox([this](std::u16string_view Message) { ShowMessageBox(this, Message); }) {
   setWindowTitle(Text(WindowCaption));
   setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
   BuildControls();

@@ -112,9 +112,8 @@ bool fmMain::Create(HINSTANCE Instance) {
   InitCommonControlsEx(&Classes);
   if (Window != nullptr || !RegisterWindowClass(Instance, WindowProc)) return false;
   MsgBox = [this](std::u16string_view Message) { ShowMessageBox(Window, Message); };
-  CreateWindowExW(WindowExStyle, ClassName, Wide(WindowCaption).c_str(), WindowStyle,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                  Instance, this);
+  CreateWindowExW(WindowExStyle, ClassName, Wide(WindowCaption).c_str(), WindowStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, Instance, this);
   return Window != nullptr;
 }
 
@@ -195,10 +194,9 @@ bool fmMain::BuildControls() {
   for (std::size_t Row = 0; Row < Controls.size(); ++Row) {
     const ControlLayout& Layout = MainWindowControls[Row];
     const ControlClass Class = ClassOf(Layout.Kind);
-    Controls[Row] = CreateWindowExW(Class.ExStyle, Class.Name, Wide(Layout.Caption).c_str(),
-                                    StyleOf(Row), 0, 0, 0, 0, Window,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(Row))),
-                                    Instance, nullptr);
+    Controls[Row] = CreateWindowExW(
+        Class.ExStyle, Class.Name, Wide(Layout.Caption).c_str(), StyleOf(Row), 0, 0, 0, 0, Window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(Row))), Instance, nullptr);
     if (Controls[Row] == nullptr) return false;
   }
   return true;
@@ -285,7 +283,8 @@ void fmMain::KeepFocus() {
 }
 
 void fmMain::RestoreFocus() {
-  if (Focus == nullptr || !IsChild(Window, Focus)) Focus = GetNextDlgTabItem(Window, nullptr, FALSE);
+  if (Focus == nullptr || !IsChild(Window, Focus))
+    Focus = GetNextDlgTabItem(Window, nullptr, FALSE);
   if (Focus != nullptr) SetFocus(Focus);
 }
 
@@ -293,7 +292,8 @@ void fmMain::RestoreFocus() {
 // HeightIndex in agreement.
 void fmMain::Form_Load() {
   Form.Form_Load();
-  const int Checked = ControlId(ControlRow("optH", static_cast<std::int16_t>(Form.GetHeightIndex())));
+  const int Checked =
+      ControlId(ControlRow("optH", static_cast<std::int16_t>(Form.GetHeightIndex())));
   CheckRadioButton(Window, ControlId(ControlRow("optH", HeightIndexFirst)),
                    ControlId(ControlRow("optH", HeightIndexLast)), Checked);
 }

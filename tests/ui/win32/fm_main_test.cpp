@@ -329,8 +329,8 @@ TEST_F(FmMainTest, EnterPressesTheFocusedButtonOrOK) {
   EXPECT_FALSE(LooksDefault(Find("cmdOK")));
   Press(VK_RETURN);
   EXPECT_EQ(Shown(), L"");
-  EXPECT_EQ(Messages, std::vector<std::u16string>{u"OK, New file name is " +
-                                                  List.u16string() + u".htm"});
+  EXPECT_EQ(Messages,
+            std::vector<std::u16string>{u"OK, New file name is " + List.u16string() + u".htm"});
   EXPECT_NE(Dir.Get("list.txt.htm").size(), 0u);
 
   Messages.clear();
@@ -357,8 +357,8 @@ TEST_P(WritesTheTableOfEachButton, AndLeavesTheHeight) {
   ClickHeight(7);
   const auto List = WriteList("104\r\n\r\n");
   const std::string Table = RunBatch(GetParam().Index, List);
-  EXPECT_EQ(Messages, std::vector<std::u16string>{u"OK, New file name is " +
-                                                  List.u16string() + u".htm"});
+  EXPECT_EQ(Messages,
+            std::vector<std::u16string>{u"OK, New file name is " + List.u16string() + u".htm"});
   EXPECT_EQ(Window.GetHeightIndex(), 7);
   EXPECT_TRUE(Checked(7));
   EXPECT_EQ(Table.rfind("\xEF\xBB\xBF<table border=1><caption>", 0), 0u);
@@ -376,9 +376,9 @@ INSTANTIATE_TEST_SUITE_P(FmMain, WritesTheTableOfEachButton, ::testing::Values(
     [](const auto& Row) { return std::string(Row.param.Name); });
 // clang-format on
 
-class ReportsAFileError : public FmMainTest,
-                          public ::testing::WithParamInterface<std::pair<const char*, const char*>> {
-};
+class ReportsAFileError
+    : public FmMainTest,
+      public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
 
 // A failed run leaves the folder as it was, an earlier table included, and the height.
 TEST_P(ReportsAFileError, AndWritesNoTable) {
