@@ -91,7 +91,7 @@ constexpr std::size_t ControlRow(std::string_view Name, std::int16_t Index = Not
 
 // A frame holds the controls laid out after it, so a toolkit meets each frame before its
 // members.
-static_assert([] {
+constexpr bool FramesBeforeTheirMembers() {
   for (std::size_t Row = 0; Row < std::size(MainWindowControls); ++Row) {
     const ControlLayout& Control = MainWindowControls[Row];
     if (Control.Inside.empty()) continue;
@@ -99,7 +99,8 @@ static_assert([] {
     if (Frame >= Row || MainWindowControls[Frame].Kind != ControlKind::Frame) return false;
   }
   return true;
-}());
+}
+static_assert(FramesBeforeTheirMembers());
 
 // A rectangle in twips: the place of a control in the window's client area.
 struct TwipsRect {
