@@ -88,8 +88,8 @@ void ShowMessageBox(HWND Owner, std::u16string_view Message) {
 
 bool RegisterWindowClass(HINSTANCE Instance, WNDPROC Procedure) {
   WNDCLASSEXW Class{};
-  if (GetClassInfoExW(Instance, ClassName, &Class)) return true;
   Class.cbSize = sizeof Class;
+  if (GetClassInfoExW(Instance, ClassName, &Class)) return true;
   Class.lpfnWndProc = Procedure;
   Class.hInstance = Instance;
   Class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -102,6 +102,9 @@ bool RegisterWindowClass(HINSTANCE Instance, WNDPROC Procedure) {
 
 }  // namespace
 
+fmMain::fmMain()
+    : MsgBox([this](std::u16string_view Message) { ShowMessageBox(Window, Message); }) {}
+
 fmMain::~fmMain() {
   if (Window != nullptr) DestroyWindow(Window);
   if (Font != nullptr) DeleteObject(Font);
@@ -111,7 +114,6 @@ bool fmMain::Create(HINSTANCE Instance) {
   const INITCOMMONCONTROLSEX Classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&Classes);
   if (Window != nullptr || !RegisterWindowClass(Instance, WindowProc)) return false;
-  MsgBox = [this](std::u16string_view Message) { ShowMessageBox(Window, Message); };
   CreateWindowExW(WindowExStyle, ClassName, Wide(WindowCaption).c_str(), WindowStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, Instance, this);
   return Window != nullptr;

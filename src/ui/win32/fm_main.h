@@ -17,7 +17,8 @@ namespace merrith {
 // the heights and Enter work as in a dialog box, through Dispatch.
 class fmMain {
  public:
-  fmMain() = default;
+  // A window not yet created; its messages go to modal message boxes.
+  fmMain();
   fmMain(const fmMain&) = delete;
   fmMain& operator=(const fmMain&) = delete;
   // Closes the window if it is still open.
