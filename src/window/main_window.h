@@ -1,12 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "window/main_window_layout.h"
 
 namespace merrith {
+
+// Where a window shows its messages to the user: a modal box captioned MessageCaption with an
+// OK button only, or whatever a test puts in its place.
+using MessageSink = std::function<void(std::u16string_view Message)>;
 
 // The main window's state and its four procedures, whichever toolkit draws it: the toolkit
 // passes in what the user typed and shows what comes back.
