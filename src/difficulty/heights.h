@@ -55,11 +55,14 @@ constexpr std::string_view HeightCaption(std::int32_t HeightIndex) {
   return HeightAt(HeightIndex)->Caption;
 }
 
-static_assert([] {
+// Whether each height stands at the place of its HeightIndex.
+constexpr bool HeightsInOrder() {
   for (std::size_t I = 0; I < std::size(Heights); ++I)
     if (Heights[I].Index != HeightIndexFirst + static_cast<std::int32_t>(I)) return false;
-  return std::size(Heights) == HeightIndexLast - HeightIndexFirst + 1;
-}());
+  return true;
+}
+
+static_assert(std::size(Heights) == HeightIndexLast - HeightIndexFirst + 1 && HeightsInOrder());
 static_assert(HeightAt(HeightIndexLastPlatform)->Calc == CalcDD &&
               HeightAt(HeightIndexLastPlatform + 1)->Calc == CalcHDD);
 
