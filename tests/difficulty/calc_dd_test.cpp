@@ -160,11 +160,11 @@ TEST(CalcDD, RefusesDivesTheTablesDoNotAllow) {
       {u"5(10)1B", 5, NotAllowed},  // ten half twists
       {u"",        1, NotAllowed},
       {u"405A",    1, NotAllowed},  // no inward 2 1/2 somersaults straight
-      {u"615A",    5, NotAllowed},
+      {u"615A",    5, NotAllowed},  // nor armstand ones
   });
   // clang-format on
-  // In every direction: straight from 6 half somersaults, flying from 6 (but forward) and from
-  // 8, and from 11 anything but a forward tuck from 10 m.
+  // In every direction: straight from 6 half somersaults, flying from 6 except forward and
+  // from 8 in any direction, and from 11 anything but a forward tuck from 10 m.
   for (std::int32_t HeightIndex = 1; HeightIndex <= 5; ++HeightIndex) {
     for (const std::u16string Dir : {u"1", u"2", u"3", u"4"}) {
       for (const std::u16string Rest : {u"06A", u"07A", u"08A", u"09A", u"18B", u"0(11)B"})
