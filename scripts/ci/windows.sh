@@ -1,30 +1,38 @@
 #!/usr/bin/env bash
-# Cross-compiles the core, merrith-cli and the unit tests for Windows with mingw-w64 and runs
-# the tests under Wine, in a Wine prefix made afresh inside the build folder; then checks that
-# the Windows merrith-cli writes the same batch tables as the Linux one, byte for byte.
+# Cross-compiles the core, both programs and the tests for Windows with mingw-w64 and runs the
+# tests under Wine, in Wine prefixes made afresh inside the build folder (one drawing nowhere,
+# one on the X display of the window's smoke test); then packs the zip a user downloads and
+# checks what it holds, and checks that the Windows merrith-cli writes the same batch tables as
+# the Linux one, byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 build=build/mingw
 export WINEPREFIX="$PWD/$build/wine-prefix"
+wine_run=("$PWD/cmake/toolchains/wine-run.sh" "$WINEPREFIX")
 
-# The wineserver that the test runs leave behind for a minute goes when this stage ends.
-wineserver=/usr/lib/wine/wineserver
-[[ -x $wineserver ]] || wineserver=wineserver
-stop_wine() { "$wineserver" --kill 2>/dev/null || true; }
+# The wineservers that the test runs leave behind for a minute go when this stage ends.
+stop_wine() {
+  "${wine_run[@]}" wineserver --kill 2>/dev/null || true
+  MERRITH_WINE_DISPLAY=x11 "${wine_run[@]}" wineserver --kill 2>/dev/null || true
+}
 trap stop_wine EXIT
 stop_wine
-rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
+rm -rf "$WINEPREFIX" "$WINEPREFIX.lock" "$WINEPREFIX-x11" "$WINEPREFIX-x11.lock"
 
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
 ctest --preset mingw
 
+(cd "$build" && cpack >/dev/null)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+bash tests/package/windows_zip_test.sh "$PWD/$build/merrith-$version-windows-x64.zip" "$version"
+
 # The Linux build of scripts/test's ci stage, configured here when this stage runs alone.
 [[ -f build/ci/CMakeCache.txt ]] || cmake --preset ci >/dev/null
 cmake --build --preset ci --target merrith-cli >/dev/null
 linux_cli=$PWD/build/ci/app/merrith-cli
-windows_cli=("$PWD/cmake/toolchains/wine-run.sh" "$WINEPREFIX" "$PWD/$build/app/merrith-cli.exe")
+windows_cli=("${wine_run[@]}" "$PWD/$build/app/merrith-cli.exe")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"; stop_wine' EXIT

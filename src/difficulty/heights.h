@@ -63,14 +63,14 @@ constexpr std::string_view HeightCaption(std::int32_t HeightIndex) {
   return HeightAt(HeightIndex)->Caption;
 }
 
-// One row per HeightIndex, in order. (A loop over the rows by their index reads to cppcheck as
-// a template argument list and stops its analysis.)
-static_assert([] {
-  std::int32_t Expected = HeightIndexFirst;
-  for (const Height& H : Heights)
-    if (H.Index != Expected++) return false;
-  return Expected == HeightIndexLast + 1;
-}());
+// Whether each height stands at the place of its HeightIndex.
+constexpr bool HeightsInOrder() {
+  for (std::size_t I = 0; I < std::size(Heights); ++I)
+    if (Heights[I].Index != HeightIndexFirst + static_cast<std::int32_t>(I)) return false;
+  return true;
+}
+
+static_assert(std::size(Heights) == HeightIndexLast - HeightIndexFirst + 1 && HeightsInOrder());
 static_assert(HeightAt(HeightIndexLastPlatform)->Calc == &SpringboardAndPlatform &&
               HeightAt(HeightIndexLastPlatform + 1)->Calc == &HighDiving);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,10 @@
 #include "window/single_dive.h"
 
 namespace merrith {
+
+// Where a window shows its messages to the user: a modal box captioned MessageCaption with an
+// OK button only, or whatever a test puts in its place.
+using MessageSink = std::function<void(std::u16string_view Message)>;
 
 // The main window's state and its four procedures, whichever toolkit draws it: the toolkit
 // passes in what the user typed and shows what comes back.

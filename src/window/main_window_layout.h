@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -76,6 +78,49 @@ inline constexpr std::string_view DefaultButton = "cmdOK";
 
 // The height selected when the window opens.
 inline constexpr std::int32_t InitialHeightIndex = HeightIndexFirst;
+
+// The row of the control Name (and Index, for a member of an array) in MainWindowControls, or
+// the number of rows when there is no such control.
+constexpr std::size_t ControlRow(std::string_view Name, std::int16_t Index = NotInArray) {
+  std::size_t Row = 0;
+  while (Row < std::size(MainWindowControls) &&
+         (MainWindowControls[Row].Name != Name || MainWindowControls[Row].Index != Index))
+    ++Row;
+  return Row;
+}
+
+// A frame holds the controls laid out after it, so a toolkit meets each frame before its
+// members.
+constexpr bool FramesBeforeTheirMembers() {
+  for (std::size_t Row = 0; Row < std::size(MainWindowControls); ++Row) {
+    const ControlLayout& Control = MainWindowControls[Row];
+    if (Control.Inside.empty()) continue;
+    const std::size_t Frame = ControlRow(Control.Inside);
+    if (Frame >= Row || MainWindowControls[Frame].Kind != ControlKind::Frame) return false;
+  }
+  return true;
+}
+static_assert(FramesBeforeTheirMembers());
+
+// A rectangle in twips: the place of a control in the window's client area.
+struct TwipsRect {
+  int Left;
+  int Top;
+  int Width;
+  int Height;
+};
+
+// Where Control stands in the window's client area: a frame's member moved by its frame's
+// corner. For toolkits whose frames do not hold their members.
+constexpr TwipsRect PlaceInWindow(const ControlLayout& Control) {
+  TwipsRect Place{Control.Left, Control.Top, Control.Width, Control.Height};
+  if (!Control.Inside.empty()) {
+    const ControlLayout& Frame = MainWindowControls[ControlRow(Control.Inside)];
+    Place.Left += Frame.Left;
+    Place.Top += Frame.Top;
+  }
+  return Place;
+}
 
 // A control's unique name: an array member's name carries its index ("optH1", "cmdGenTbl0").
 inline std::string ControlName(std::string_view Name, std::int16_t Index = NotInArray) {

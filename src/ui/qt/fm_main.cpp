@@ -37,8 +37,10 @@ QWidget* MakeControl(ControlKind Kind, const QString& Caption, QWidget* Parent) 
   return nullptr;
 }
 
-void ShowMessageBox(QWidget* Owner, const QString& Message) {
-  QMessageBox Box(QMessageBox::NoIcon, Text(MessageCaption), Message, QMessageBox::Ok, Owner);
+void ShowMessageBox(QWidget* Owner, std::u16string_view Message) {
+  QMessageBox Box(QMessageBox::NoIcon, Text(MessageCaption),
+                  QString::fromUtf16(Message.data(), static_cast<qsizetype>(Message.size())),
+                  QMessageBox::Ok, Owner);
   Box.exec();
 }
 
@@ -47,7 +49,8 @@ std::u16string DecimalSeparator() { return QLocale().decimalPoint().toStdU16Stri
 }  // namespace
 
 fmMain::fmMain(QWidget* Parent)
-    : QWidget(Parent), MsgBox([this](const QString& Message) { ShowMessageBox(this, Message); }) {
+    : QWidget(Parent),
+      MsgBox([this](std::u16string_view Message) { ShowMessageBox(this, Message); }) {
   setWindowTitle(Text(WindowCaption));
   setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
   BuildControls();
@@ -55,7 +58,7 @@ fmMain::fmMain(QWidget* Parent)
   Form_Load();
 }
 
-void fmMain::SetMessageSink(std::function<void(const QString&)> Sink) { MsgBox = std::move(Sink); }
+void fmMain::SetMessageSink(MessageSink Sink) { MsgBox = std::move(Sink); }
 
 void fmMain::BuildControls() {
   QWidget* Previous = nullptr;
@@ -123,8 +126,7 @@ void fmMain::cmdOK_Click() {
 }
 
 void fmMain::cmdGenTbl_Click(std::int16_t Index) {
-  MsgBox(QString::fromStdU16String(
-      Form.cmdGenTbl_Click(Index, txFN->text().toStdU16String(), DecimalSeparator())));
+  MsgBox(Form.cmdGenTbl_Click(Index, txFN->text().toStdU16String(), DecimalSeparator()));
 }
 
 }  // namespace merrith

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -28,7 +27,7 @@ class fmMain : public QWidget {
   std::int32_t GetHeightIndex() const { return Form.GetHeightIndex(); }
 
   // Shows the window's messages through Sink instead of a modal message box.
-  void SetMessageSink(std::function<void(const QString&)> Sink);
+  void SetMessageSink(MessageSink Sink);
 
  protected:
   // Enter runs the focused command button, or "OK" when no command button has the focus.
@@ -43,7 +42,7 @@ class fmMain : public QWidget {
   void cmdGenTbl_Click(std::int16_t Index);
 
   CMainWindow Form;
-  std::function<void(const QString&)> MsgBox;
+  MessageSink MsgBox;
 
   std::array<QRadioButton*, 9> optH{};  // optH[0] is index 1, "1m"
   QLineEdit* txAC = nullptr;

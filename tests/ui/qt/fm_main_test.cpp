@@ -20,7 +20,9 @@ class FmMainTest : public QObject {
     Dir = std::make_unique<QTemporaryDir>();
     Messages.clear();
     Window = std::make_unique<merrith::fmMain>();
-    Window->SetMessageSink([this](const QString& Text) { Messages << Text; });
+    Window->SetMessageSink([this](std::u16string_view Text) {
+      Messages << QString::fromUtf16(Text.data(), static_cast<qsizetype>(Text.size()));
+    });
     Window->show();
     QApplication::setActiveWindow(Window.get());
     QVERIFY(QTest::qWaitForWindowActive(Window.get()));

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# What a user unzips: merrith-VERSION-windows-x64.zip holds one folder with merrith.exe,
+# merrith-cli.exe, action.txt and README.txt (CR LF line ends, for Notepad) and nothing else;
+# both programs import system DLLs only; merrith.exe is under 2 MB and carries its icon, its
+# version and a manifest that asks for the common controls of version 6 and no UTF-8 code page.
+# Usage: windows_zip_test.sh ZIP VERSION   (mingw-w64's objdump and windres on PATH)
+set -euo pipefail
+
+zip=$1
+version=$2
+folder="merrith-$version-windows-x64"
+objdump=x86_64-w64-mingw32-objdump
+windres=x86_64-w64-mingw32-windres
+
+fail() { echo "windows_zip_test: $*" >&2; exit 1; }
+
+[[ "$(basename "$zip")" == "$folder.zip" ]] || fail "the zip is named $(basename "$zip")"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$work" && cmake -E tar xf "$zip")
+
+found=$(cd "$work" && find . -type f | sort | tr '\n' ' ')
+wanted="./$folder/README.txt ./$folder/action.txt ./$folder/merrith-cli.exe ./$folder/merrith.exe "
+[[ "$found" == "$wanted" ]] || fail "the zip holds $found"
+cd "$work/$folder"
+
+lines=$(wc -l <README.txt)
+crlf=$(grep -c $'\r$' README.txt || true)
+[[ "$lines" -gt 0 && "$crlf" == "$lines" ]] || fail "README.txt: $crlf of $lines lines end in CR LF"
+
+# Every Windows since 7 has these; nothing else may be needed beside the programs.
+system_dlls="advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
+for program in merrith.exe merrith-cli.exe; do
+  imports=$("$objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+  [[ -n "$imports" ]] || fail "$program: no imports read"
+  for dll in $imports; do
+    [[ " $system_dlls " == *" $dll "* ]] || fail "$program imports $dll"
+  done
+  echo "$program imports" $imports
+done
+
+size=$(stat -c %s merrith.exe)
+((size < 2 * 1024 * 1024)) || fail "merrith.exe is $size bytes"
+echo "merrith.exe: $size bytes"
+
+resources=$("$windres" -i merrith.exe -O rc)
+grep -q '/\* RT_ICON \*/' <<<"$resources" || fail "merrith.exe has no icon"
+grep -q "VALUE \"ProductName\", \"Merrith\"" <<<"$resources" || fail "no product name"
+grep -q "VALUE \"ProductVersion\", \"$version\"" <<<"$resources" || fail "no version $version"
+grep -q 'Microsoft.Windows.Common-Controls"" version=""6.0.0.0' <<<"$resources" ||
+  fail "the manifest does not ask for the common controls of version 6"
+! grep -qi activeCodePage <<<"$resources" || fail "the manifest sets the active code page"
+echo "$(basename "$zip"): as a user should find it"
