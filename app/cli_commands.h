@@ -1,9 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "difficulty/dive_code.h"
 
 namespace merrith::cli {
 
@@ -24,12 +29,44 @@ int UsageError(const Streams& Io, std::string_view Message);
 // Writes Text to the output stream and flushes it; ExitWriteFailed when that fails.
 int WriteResults(const Streams& Io, std::string_view Text);
 
+// The command line of a command that evaluates dive codes at one height:
+// [--height H] [SWITCH]... [--] CODE..., options and codes in any order.
+struct CodeCommandLine {
+  std::int32_t HeightIndex = HeightIndexFirst;  // the last --height given
+  std::vector<std::string_view> Switches;       // the command's own switches given
+  std::vector<std::string_view> Codes;
+
+  // Whether Switch was given.
+  bool Has(std::string_view Switch) const;
+};
+
+// Reads the arguments of the command Name, whose own switches are Known (such as "--exact").
+// Nothing after a usage error, which is written to the error stream; the exit code is then
+// ExitUsage.
+std::optional<CodeCommandLine> ReadCodeCommandLine(std::string_view Name,
+                                                   std::span<const std::string_view> Args,
+                                                   std::span<const std::string_view> Known,
+                                                   const Streams& Io);
+
+// The shortest text that reads back as exactly Value (3.0999999999999996, 2).
+std::string ShortestText(double Value);
+
+// The heights that --height takes, as the window's buttons name them: "1m 3m ... 27m".
+std::string HeightChoices();
+
 // dd [--height H] [--exact] CODE...: the DD of each code at one height, one line per code.
 // Args are the arguments after the command's name.
 int RunDd(std::span<const std::string_view> Args, const Streams& Io);
 
 // The help text of the dd command, for merrith-cli --help.
 std::string DdHelp();
+
+// explain [--height H] [--json] CODE...: each dive in words and how its DD adds up, or why it
+// has none; with --json one JSON object per line.
+int RunExplain(std::span<const std::string_view> Args, const Streams& Io);
+
+// The help text of the explain command, for merrith-cli --help.
+extern const std::string_view ExplainHelp;
 
 // table [--blocks D|HD|D+HD] FILE: writes FILE.htm, the table of DDs of the dive numbers
 // listed in FILE, and names it on the output stream; "File Error!!!" on the error stream and

@@ -26,8 +26,9 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
-    {   "dd",    RunDd},
-    {"table", RunTable},
+    {     "dd",      RunDd},
+    {"explain", RunExplain},
+    {  "table",   RunTable},
 };
 
 std::string HelpText() {
@@ -37,6 +38,7 @@ std::string HelpText() {
       "\n"
       "Commands:\n";
   Text += DdHelp();
+  Text += ExplainHelp;
   Text += TableHelp;
   Text +=
       "\n"

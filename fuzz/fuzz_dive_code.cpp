@@ -3,14 +3,18 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
 #include "difficulty/calc_dd.h"
 #include "difficulty/calc_hdd.h"
 #include "difficulty/dive_code.h"
+#include "difficulty/explain_dive.h"
+#include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
 #include "fuzz_check.h"
+#include "window/single_dive.h"
 
 namespace {
 
@@ -56,6 +60,18 @@ void Check(const Calculator& C, const std::u16string& Code, const std::u16string
   }
 }
 
+// The explanation of a code gives the very double of the height's calculator, and a reason
+// exactly when there is no DD; its name and sum line can be written whatever the fields.
+void CheckExplanation(const std::u16string& Code, std::int32_t HeightIndex) {
+  const merrith::DiveExplanation E = merrith::ExplainDive(Code, HeightIndex);
+  const merrith::Height* H = merrith::HeightAt(HeightIndex);
+  const double DD = H != nullptr ? H->Calc->DD(Code, HeightIndex) : merrith::NotAllowed;
+  Require(std::memcmp(&E.DD, &DD, sizeof DD) == 0, "an explanation gives the calculator's DD");
+  Require((E.Why == merrith::Refusal::None) == (DD >= 0),
+          "an explanation has a reason exactly when there is no DD");
+  Require(!merrith::SumLine(E, u".").empty(), "an explanation's sum can be written");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
@@ -69,6 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     Require(Flag == merrith::CodeValid || Flag == merrith::CodeInvalid,
             "the parser's flag is valid or invalid");
     for (const Calculator& C : Calculators) Check(C, Code, Upper, HeightIndex);
+    CheckExplanation(Code, HeightIndex);
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "difficulty/dd_working.h"
 #include "difficulty/dive_code.h"
 #include "difficulty/parse_code.h"
 #include "difficulty/springboard_platform_tables.h"
@@ -19,9 +20,9 @@ constexpr std::size_t Index(std::int64_t I) { return static_cast<std::size_t>(I)
 
 // The position value, with the flying row added for a flying dive. Springboard tables have a
 // column per direction; platform tables add one for armstands, which a direction 5 also reads.
+// Pos is a position letter.
 Value PositionValue(const DiveCode& D, std::int32_t HeightIndex) {
   const bool Springboard = HeightIndex <= 2;
-  if (D.Pos < 0 || D.Pos > 4) return std::nullopt;
   const int Band = PositionBand(D.Som, Springboard);
   if (Band < 0) return std::nullopt;
   const std::int64_t DirColumn = static_cast<std::int64_t>(D.Dir) - 1;
@@ -53,12 +54,9 @@ bool TwistingPositionAllowed(const DiveCode& D) {
   return !(D.Som >= 5 && !PikeOrTuck);
 }
 
+// The twist value of a dive whose position its twists allow.
 Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
-  if (D.Twi == 0) {
-    if (D.Pos == 3) return std::nullopt;  // free position is for twisting dives only
-    return 0.0;
-  }
-  if (!TwistingPositionAllowed(D)) return std::nullopt;
+  if (D.Twi == 0) return 0.0;
   const bool Springboard = HeightIndex <= 2;
   const bool HasColumn = D.Arm == 0 ? (D.Dir >= 1 && D.Dir <= 4) : (D.Dir >= 1 && D.Dir <= 3);
   if (!HasColumn) return 0.0;
@@ -68,14 +66,14 @@ Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
   return ArmstandTwistTable[Row][D.Dir == 1 ? 0 : 1].At(D.Som, Springboard);
 }
 
-Value ApproachValue(const DiveCode& D, std::int32_t HeightIndex) {
+// The approach value of any dive but an inward armstand dive.
+double ApproachValue(const DiveCode& D, std::int32_t HeightIndex) {
   if (D.Arm == 0) {
     for (const ApproachRow& R : ApproachTable)
       if (R.Dir == D.Dir && D.Som >= R.SomFrom && D.Som <= R.SomTo)
         return R.Values[Index(HeightIndex - 1)];
     return 0.0;  // directions beyond inward have no approach value
   }
-  if (D.Dir == 4) return std::nullopt;  // there are no inward armstand dives
   if (D.Twi != 0) return 0.0;
   for (const ArmstandApproachRow& R : ArmstandApproachTable)
     if (R.Dir == D.Dir && D.Som >= R.SomFrom && D.Som <= R.SomTo) return R.Value;
@@ -95,32 +93,40 @@ double EntryValue(const DiveCode& D, std::int32_t HeightIndex) {
   return EntryTable[Row][Index(D.Som)];
 }
 
-double DiveDD(std::u16string_view Code, std::int32_t HeightIndex) {
-  DiveCode D;
-  if (ParseCode(Code, HeightIndex, D) != CodeValid) return NotAllowed;
-  if (D.Fly > 1) return NotAllowed;  // the twisting form written with M is for high diving
-  if (HeightIndex < HeightIndexFirst || HeightIndex > HeightIndexLastPlatform) return NotAllowed;
-  if (D.Som < 0 || D.Som > 11) return NotAllowed;
-  const double Somersault = SomersaultTable[Index(HeightIndex - 1)][Index(D.Som)];
+// The rules of a dive read from its code, written once for CalcDD (Sink DdSum) and
+// WorkDD (Sink DdWorking): adds its five values to Values in the order they are summed, or
+// says which rule refuses it.
+template <class Sink>
+Refusal AddUpDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values) {
+  if (D.Fly == 2) return Refusal::MFormOnlyHighDiving;
+  if (D.Fly > 2) return Refusal::NotAllowedHere;  // a six-part code's flying digit beyond 1
+  if (HeightIndex < HeightIndexFirst || HeightIndex > HeightIndexLastPlatform)
+    return Refusal::NoSuchHeight;
+  if (D.Som < 0 || D.Som > 11) return Refusal::NotAllowedHere;
+  if (!IsPosition(D.Pos)) return Refusal::NoSuchPosition;
   const Value Position = PositionValue(D, HeightIndex);
-  if (!Position) return NotAllowed;
+  if (!Position) return Refusal::NotAllowedHere;
+  if (D.Twi == 0 && D.Pos == 3) return Refusal::FreeWithoutTwist;
+  if (D.Twi != 0 && !TwistingPositionAllowed(D)) return Refusal::TwistingPosition;
   const Value Twist = TwistValue(D, HeightIndex);
-  if (!Twist) return NotAllowed;
-  const Value Approach = ApproachValue(D, HeightIndex);
-  if (!Approach) return NotAllowed;
-  const double Entry = EntryValue(D, HeightIndex);
-  const double Sum = *Position + Somersault + *Twist + *Approach + Entry;
-  return Sum < 0 ? NotAllowed : Sum;
+  if (!Twist) return Refusal::NotAllowedHere;
+  if (D.Arm == 1 && D.Dir == 4) return Refusal::InwardArmstand;
+  Values.Add(u"position", *Position);
+  Values.Add(u"somersaults", SomersaultTable[Index(HeightIndex - 1)][Index(D.Som)]);
+  Values.Add(u"twists", *Twist);
+  Values.Add(u"approach", ApproachValue(D, HeightIndex));
+  Values.Add(u"entry", EntryValue(D, HeightIndex));
+  return Refusal::None;
 }
 
 }  // namespace
 
 double CalcDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
-  try {
-    return DiveDD(Code, HeightIndex);
-  } catch (...) {  // running out of memory for a very long number, say
-    return NotAllowed;
-  }
+  return DdBy(Code, HeightIndex, AddUpDive<DdSum>);
+}
+
+DdWorking WorkDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
+  return WorkingBy(Code, HeightIndex, AddUpDive<DdWorking>);
 }
 
 }  // namespace merrith

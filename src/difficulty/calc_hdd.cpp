@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "difficulty/dd_working.h"
 #include "difficulty/dive_code.h"
 #include "difficulty/high_diving_tables.h"
 #include "difficulty/parse_code.h"
@@ -30,9 +31,9 @@ Value At(const std::array<double, Length>& R, std::int64_t Column) {
   return R[Index(Column)];
 }
 
+// The direction value of any dive but an inward armstand dive.
 Value DirectionValue(const DiveCode& D, std::int32_t HeightIndex) {
   if (D.Arm == 0 && (D.Dir < 2 || D.Dir > 4)) return 0.0;  // forward dives and other groups
-  if (D.Arm == 1 && (D.Dir < 1 || D.Dir > 3)) return std::nullopt;
   for (const HdDirectionRow& R : HdDirectionTable)
     if (R.Arm == D.Arm && R.Dir == D.Dir && R.Height == HeightIndex) return At(R.Values, D.Som);
   return std::nullopt;
@@ -82,8 +83,7 @@ Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
       Set = HdTwistSet::Reverse;
       T = (Twi - 1) / 2;
       break;
-    case 4:
-      if (D.Arm == 1) return std::nullopt;
+    case 4:  // no armstand dive is inward
       Set = HdTwistSet::Inward;
       T = Twi / 2;
       break;
@@ -133,43 +133,47 @@ Value PositionValue(const DiveCode& D) {
   return std::nullopt;
 }
 
-double HighDiveDD(std::u16string_view Code, std::int32_t HeightIndex) {
-  DiveCode D;
-  if (ParseCode(Code, HeightIndex, D) != CodeValid) return NotAllowed;
-  // A high dive enters the water head first: an even number of half somersaults, one more
-  // for an armstand.
-  if ((static_cast<std::int64_t>(D.Som) + D.Arm) % 2 != 0) return NotAllowed;
-  if (HeightIndex < H12 || HeightIndex > H27) return NotAllowed;
+// The rules of a high dive read from its code, written once for CalcHDD (Sink DdSum) and
+// WorkHDD (Sink DdWorking): adds its seven values to Values in the order they are summed, or
+// says which rule refuses it.
+template <class Sink>
+Refusal AddUpHighDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values) {
+  // A high dive enters the water feet first: an even number of half somersaults, one more
+  // for an armstand, which starts head down.
+  if ((static_cast<std::int64_t>(D.Som) + D.Arm) % 2 != 0) return Refusal::FeetFirst;
+  if (HeightIndex < H12 || HeightIndex > H27) return Refusal::NoSuchHeight;
   const Value Somersault = At(HdSomersaultTable[Index(HeightIndex - H12)], D.Som);
-  if (!Somersault) return NotAllowed;
+  if (!Somersault) return Refusal::NotAllowedHere;
+  if (D.Arm == 1 && D.Dir == 4) return Refusal::InwardArmstand;
   const Value Direction = DirectionValue(D, HeightIndex);
-  if (!Direction) return NotAllowed;
-  Value Twist = 0.0;
-  if (D.Twi == 0) {
-    if (D.Pos == 3) return NotAllowed;  // free position is for twisting dives only
-  } else {
-    if (!TwistingPositionAllowed(D)) return NotAllowed;
-    Twist = TwistValue(D, HeightIndex);
-    if (!Twist) return NotAllowed;
-  }
+  if (!Direction) return Refusal::NotAllowedHere;
+  if (!IsPosition(D.Pos)) return Refusal::NoSuchPosition;
+  if (D.Twi == 0 && D.Pos == 3) return Refusal::FreeWithoutTwist;
+  if (D.Twi != 0 && !TwistingPositionAllowed(D)) return Refusal::TwistingPosition;
+  const Value Twist = D.Twi == 0 ? Value(0.0) : TwistValue(D, HeightIndex);
   const Value TwistCount = TwistCountValue(D);
   const Value Parity = ParityValue(D);
   const Value NoTwist = NoTwistValue(D, HeightIndex);
   const Value Position = PositionValue(D);
-  if (!TwistCount || !Parity || !NoTwist || !Position) return NotAllowed;
-  const double Total =
-      *Direction + *Somersault + *Twist + *TwistCount + *Parity + *NoTwist + *Position;
-  return Total < 0 ? NotAllowed : Total;
+  if (!Twist || !TwistCount || !Parity || !NoTwist || !Position) return Refusal::NotAllowedHere;
+  Values.Add(u"direction", *Direction);
+  Values.Add(u"somersaults", *Somersault);
+  Values.Add(u"twists", *Twist);
+  Values.Add(u"twist count", *TwistCount);
+  Values.Add(u"parity", *Parity);
+  Values.Add(u"no twist", *NoTwist);
+  Values.Add(u"position", *Position);
+  return Refusal::None;
 }
 
 }  // namespace
 
 double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
-  try {
-    return HighDiveDD(Code, HeightIndex);
-  } catch (...) {  // running out of memory for a very long number, say
-    return NotAllowed;
-  }
+  return DdBy(Code, HeightIndex, AddUpHighDive<DdSum>);
+}
+
+DdWorking WorkHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
+  return WorkingBy(Code, HeightIndex, AddUpHighDive<DdWorking>);
 }
 
 }  // namespace merrith

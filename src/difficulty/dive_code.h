@@ -23,4 +23,7 @@ struct DiveCode {
   std::int32_t Arm = 0;  // 1 for an armstand dive
 };
 
+// Whether Pos is one of the position letters A to E.
+constexpr bool IsPosition(std::int32_t Pos) { return Pos >= 0 && Pos <= 4; }
+
 }  // namespace merrith

@@ -11,14 +11,22 @@
 
 namespace merrith {
 
-// A calculator of degrees of difficulty: the DD of Code at HeightIndex, or NotAllowed.
-using DdCalculator = double (*)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
+// A calculator of degrees of difficulty, asked for the DD alone (NotAllowed when there is none)
+// or for the working behind it.
+struct Calculator {
+  double (*DD)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
+  DdWorking (*Work)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
+};
+
+// The calculator of the springboard and platform heights, and that of the high-diving heights.
+inline constexpr Calculator SpringboardAndPlatform{CalcDD, WorkDD};
+inline constexpr Calculator HighDiving{CalcHDD, WorkHDD};
 
 // One height a dive is done from, as the window's height buttons offer it.
 struct Height {
   std::int32_t Index;           // its HeightIndex
   std::string_view Caption;     // on its button, in the table's header and on the command line
-  DdCalculator Calc;            // the calculator whose tables know this height
+  const Calculator* Calc;       // the calculator whose tables know this height
   std::u16string_view Letters;  // the positions a batch table tries here, in column order
 };
 
@@ -26,15 +34,15 @@ struct Height {
 // fifth position letter of their own.
 inline constexpr Height Heights[] = {
   // HeightIndex, caption, calculator, position letters
-    {1,   "1m",  CalcDD,  u"ABCD"},
-    {2,   "3m",  CalcDD,  u"ABCD"},
-    {3,   "5m",  CalcDD,  u"ABCD"},
-    {4, "7.5m",  CalcDD,  u"ABCD"},
-    {5,  "10m",  CalcDD,  u"ABCD"},
-    {6,  "12m", CalcHDD, u"ABCDE"},
-    {7,  "15m", CalcHDD, u"ABCDE"},
-    {8,  "20m", CalcHDD, u"ABCDE"},
-    {9,  "27m", CalcHDD, u"ABCDE"},
+    {1,   "1m", &SpringboardAndPlatform,  u"ABCD"},
+    {2,   "3m", &SpringboardAndPlatform,  u"ABCD"},
+    {3,   "5m", &SpringboardAndPlatform,  u"ABCD"},
+    {4, "7.5m", &SpringboardAndPlatform,  u"ABCD"},
+    {5,  "10m", &SpringboardAndPlatform,  u"ABCD"},
+    {6,  "12m",             &HighDiving, u"ABCDE"},
+    {7,  "15m",             &HighDiving, u"ABCDE"},
+    {8,  "20m",             &HighDiving, u"ABCDE"},
+    {9,  "27m",             &HighDiving, u"ABCDE"},
 };
 
 // The height of HeightIndex, or nullptr when there is no such height.
@@ -63,7 +71,7 @@ constexpr bool HeightsInOrder() {
 }
 
 static_assert(std::size(Heights) == HeightIndexLast - HeightIndexFirst + 1 && HeightsInOrder());
-static_assert(HeightAt(HeightIndexLastPlatform)->Calc == CalcDD &&
-              HeightAt(HeightIndexLastPlatform + 1)->Calc == CalcHDD);
+static_assert(HeightAt(HeightIndexLastPlatform)->Calc == &SpringboardAndPlatform &&
+              HeightAt(HeightIndexLastPlatform + 1)->Calc == &HighDiving);
 
 }  // namespace merrith

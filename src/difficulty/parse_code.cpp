@@ -206,9 +206,10 @@ bool DecodeTwistingOrArmstand(std::int32_t Group, const Parts& P, std::size_t Di
 
 // Sets the fields of a four-part code: group, flying digit, half somersaults and position of a
 // forward, back, reverse or inward dive, or an armstand dive without twist. Joined is the part
-// that follows the somersault part when two digits of somersaults were written.
+// that follows the somersault part when two digits of somersaults were written, and PosPart
+// the part that holds the position.
 bool DecodeFourParts(std::int32_t Group, const Parts& P, std::u16string_view Joined,
-                     DiveCode& Dive) {
+                     std::size_t PosPart, DiveCode& Dive) {
   const auto Second = PartValue(P.Text[1]);
   if (Group >= 1 && Group <= 4) {
     if (!Second || *Second > 1) return false;
@@ -222,7 +223,7 @@ bool DecodeFourParts(std::int32_t Group, const Parts& P, std::u16string_view Joi
     return false;
   }
   const auto Som = PartValue(P.Text[2], Joined);
-  const auto Pos = PositionOf(Joined.empty() ? P.Text[3] : P.Text[4]);
+  const auto Pos = PositionOf(P.Text[PosPart]);
   if (!Som || !Pos) return false;
   Dive.Som = *Som;
   Dive.Pos = *Pos;
@@ -247,18 +248,15 @@ bool DecodeSixParts(std::int32_t Group, const Parts& P, DiveCode& Dive) {
 bool DecodeByGroup(const Parts& P, DiveCode& Dive) {
   const auto Group = PartValue(P.Text[0]);
   if (!Group) return false;
-  // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
-  // somersaults: 1011B reads as 1, 0, 11, B.
-  std::u16string_view Joined;
-  std::size_t Count = P.Count;
-  if (Count == 5 && *Group >= 1 && *Group <= 4) {
-    Joined = P.Text[3];
-    Count = 4;
-  }
   Dive = DiveCode{};
-  switch (Count) {
+  // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
+  // somersaults: 1011B reads as 1, 0, 11, B. An empty bracket joins like any part, so 202()B
+  // is 202B.
+  if (P.Count == 5 && *Group >= 1 && *Group <= 4)
+    return DecodeFourParts(*Group, P, P.Text[3], 4, Dive);
+  switch (P.Count) {
     case 4:
-      return DecodeFourParts(*Group, P, Joined, Dive);
+      return DecodeFourParts(*Group, P, {}, 3, Dive);
     case 5:
       return DecodeTwistingOrArmstand(*Group, P, 1, 4, Dive);
     case 6:
@@ -269,21 +267,32 @@ bool DecodeByGroup(const Parts& P, DiveCode& Dive) {
 }
 
 // The rules a decoded dive must meet.
-bool PassesFinalChecks(const DiveCode& Dive, std::int32_t HeightIndex) {
-  if (Dive.Pos == 0 && Dive.Fly > 0) return false;   // no flying dive straight
-  if (Dive.Pos != 0 && Dive.Som == 0) return false;  // no position without a somersault
-  // There are no armstands on the springboard.
-  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2)) return false;
-  return true;
+Refusal CheckDecoded(const DiveCode& Dive, std::int32_t HeightIndex) {
+  if (Dive.Pos == 0 && Dive.Fly > 0) return Refusal::FlyingStraight;
+  if (Dive.Pos != 0 && Dive.Som == 0) return Refusal::NoSomersault;
+  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
+    return Refusal::ArmstandOnSpringboard;
+  return Refusal::None;
+}
+
+Refusal ReadCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
+  const std::optional<Parts> P = SplitIntoParts(Code);
+  if (!P || !DecodeByGroup(*P, Dive)) return Refusal::NotADiveNumber;
+  return CheckDecoded(Dive, HeightIndex);
 }
 
 }  // namespace
 
+Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept {
+  try {
+    return ReadCode(Code, HeightIndex, Dive);
+  } catch (...) {  // running out of memory for a very long number, say
+    return Refusal::NotADiveNumber;
+  }
+}
+
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
-  const std::optional<Parts> P = SplitIntoParts(Code);
-  if (!P) return CodeInvalid;
-  if (!DecodeByGroup(*P, Dive)) return CodeInvalid;
-  return PassesFinalChecks(Dive, HeightIndex) ? CodeValid : CodeInvalid;
+  return ReadDiveCode(Code, HeightIndex, Dive) == Refusal::None ? CodeValid : CodeInvalid;
 }
 
 std::u16string UpperCase(std::u16string_view Text) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "difficulty/dive_code.h"
+#include "difficulty/refusal.h"
 
 namespace merrith {
 
@@ -17,6 +18,10 @@ inline constexpr std::int32_t CodeInvalid = 1;
 // the springboard heights, so the height selected (1 to 9) is needed too. After CodeInvalid
 // the fields of Dive must not be used.
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive);
+
+// ParseCode with the reason: Refusal::None for a code that ParseCode accepts, otherwise the
+// rule it breaks (NotADiveNumber when it cannot be read at all).
+Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept;
 
 // Upper-cases a code unit by unit, whatever the machine's locale: only a to z change. That is
 // enough for dive numbers: the letters that carry meaning are A to E (positions), M (the

@@ -123,7 +123,7 @@ class RowMaker {
     for (char16_t Letter : H.Letters) {
       Dive.assign(Code);
       Dive += Letter;
-      const double DD = H.Calc(Dive, H.Index);
+      const double DD = H.Calc->DD(Dive, H.Index);
       Row += u"<td>";
       Row += DD >= 0 ? FormatFixed1(DD, DecimalSeparator) : u"-";
       Row += u"</td>";

@@ -1,7 +1,6 @@
 #include "window/main_window.h"
 
 #include "window/batch_document.h"
-#include "window/single_dive.h"
 
 namespace merrith {
 
@@ -11,9 +10,9 @@ void CMainWindow::optH_Click(std::int16_t Index) {
   if (HeightAt(Index) != nullptr) HeightIndex = Index;
 }
 
-std::u16string CMainWindow::cmdOK_Click(std::u16string_view Typed,
-                                        std::u16string_view DecimalSeparator) const {
-  return EvaluateCode(Typed, HeightIndex, DecimalSeparator);
+ResultBox CMainWindow::cmdOK_Click(std::u16string_view Typed,
+                                   std::u16string_view DecimalSeparator) const {
+  return ExplainCode(Typed, HeightIndex, DecimalSeparator);
 }
 
 // The calculators are handed each height of the table in turn, so the user's HeightIndex is

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "window/main_window_layout.h"
+#include "window/single_dive.h"
 
 namespace merrith {
 
@@ -26,8 +27,8 @@ class CMainWindow {
   // A height button was selected; Index is its HeightIndex.
   void optH_Click(std::int16_t Index);
 
-  // "OK" was pressed with Typed in the code box: the text for the result box.
-  std::u16string cmdOK_Click(std::u16string_view Typed, std::u16string_view DecimalSeparator) const;
+  // "OK" was pressed with Typed in the code box: the text for the result box and its tooltip.
+  ResultBox cmdOK_Click(std::u16string_view Typed, std::u16string_view DecimalSeparator) const;
 
   // A batch button was pressed (0 "D", 1 "HD", 2 "D+HD") with FileName in the file name box:
   // writes the table and returns the message for the user.

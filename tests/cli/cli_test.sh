@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs `merrith-cli dd` and checks its output, error output and exit code exactly.
+# Runs `merrith-cli dd` and `merrith-cli explain` and checks their output, error output and
+# exit code exactly.
 # Usage: cli_test.sh [LAUNCHER...] CLI  -- such as: cli_test.sh wine build/app/merrith-cli.exe
 set -uo pipefail
 
@@ -24,6 +25,12 @@ expect() {
     printf '\n  exit %s, wanted %s\n  stdout: %q\n  wanted: %q\n  stderr: %q\n  wanted: %q\n' \
       "$got" "$code" "${got_out%.}" "$out" "${got_err%.}" "$err"
   fi
+}
+
+# Makes the text in the variable named $1 a pattern that matches only that text.
+match_only() {
+  local -n text=$1
+  text=${text//\\/\\\\} text=${text//\[/\\[} text=${text//\*/\\*} text=${text//\?/\\?}
 }
 
 height_error=$'merrith-cli: --height takes one of 1m 3m 5m 7.5m 10m 12m 15m 20m 27m\n'
@@ -65,6 +72,39 @@ expect $'ERROR\n' '' 0 -- dd $'105\xc3\xa9'
 expect $'ERROR\n' '' 0 -- dd $'105\xef\xbd\x82'
 # A blank is a part of its own; joined to the next part it reads as 5, so this is 105B.
 expect $'2.6\n' '' 0 -- dd '(1)(0) (5)b'
+
+# explain: the name and the sum, or the reason; the total is what dd prints.
+expect $'5253B at 3m: Back 2\xc2\xbd Somersaults 1\xc2\xbd Twists, Pike
+  position 0.3 + somersaults 2.2 + twists 0.7 + approach 0.2 + entry 0 = 3.4
+614C at 3m: ERROR (armstand dives are done from the platform)\n' '' 0 -- explain --height 3m 5253b 614C
+expect $'614C at 1m: ERROR (armstand dives are done from the platform)\n' '' 0 -- explain 614C
+expect $'104B at 20m: Forward 2 Somersaults, Pike
+  direction 0 + somersaults 2.8 + twists 0 + twist count 0 + parity 0.3 + no twist 0 + position 0 = 3.1\n' \
+  '' 0 -- explain --height 20m 104B
+expect $'5511B at 10m\n  position 0.3 + somersaults 1.3 + twists 0 + approach 0 + entry 0 = 1.6\n' \
+  '' 0 -- explain --height 10m 5511B
+expect $'1(05B at 1m: ERROR (not a dive number)\n105Z at 1m: ERROR (no such position letter)\n' \
+  '' 0 -- explain '1(05B' 105z
+# --json: one object per line, numbers as dd --exact prints them.
+json='{"code":"104B","height":"20m","dd":3.0999999999999996,"text":"3.1",'
+json+='"name":"Forward 2 Somersaults, Pike","position":"Pike","components":['
+json+='{"name":"direction","value":0},{"name":"somersaults","value":2.8},'
+json+='{"name":"twists","value":0},{"name":"twist count","value":0},{"name":"parity","value":0.3},'
+json+='{"name":"no twist","value":0},{"name":"position","value":0}],"reason":null}'$'\n'
+json+='{"code":"614C","height":"20m","dd":null,"text":"ERROR",'
+json+='"name":"Armstand Forward 2 Somersaults, Tuck","position":"Tuck","components":[],'
+json+='"reason":"a high dive enters the water feet first"}'$'\n'
+match_only json
+expect "$json" '' 0 -- explain --json --height 20m 104B 614C
+# Any character may stand in a code: JSON escapes it, and a byte that is not UTF-8 is U+FFFD.
+json='{"code":"A\u0001\"\\'$'\xef\xbf\xbd''","height":"1m","dd":null,"text":"ERROR",'
+json+='"name":null,"position":null,"components":[],"reason":"not a dive number"}'$'\n'
+match_only json
+expect "$json" '' 0 -- explain --json $'a\x01"\\\xff'
+expect '' $'merrith-cli: explain needs at least one dive code\n' 2 -- explain --json
+expect '' $'merrith-cli: unknown option for explain (see merrith-cli --help)\n' 2 -- explain --exact 105B
+expect '' "$height_error" 2 -- explain --height 2m 105B
+[[ -w /dev/full ]] && to=/dev/full expect '' $'merrith-cli: cannot write the results\n' 1 -- explain 105B
 
 if ((failures > 0)); then
   echo "$failures check(s) failed"

@@ -23,12 +23,20 @@ std::string Show(const DiveCode& D) {
          " Arm " + std::to_string(D.Arm);
 }
 
+template <std::size_t N>
+void ExpectDecoded(const Decoded (&Cases)[N]) {
+  for (const Decoded& C : Cases) {
+    DiveCode Dive;
+    ASSERT_EQ(ParseCode(C.Code, C.HeightIndex, Dive), CodeValid) << Narrow(C.Code);
+    EXPECT_EQ(Show(Dive), Show(C.Dive)) << Narrow(C.Code);
+  }
+}
+
 TEST(ParseCode, DecodesEveryKindOfDiveNumber) {
   // clang-format off
   const Decoded Cases[] = {
       //  code                   height  Dir Fly Som Twi Pos Arm
       {u"105B",                  1,     {1, 0,  5,  0,  1,  0}},
-      {u"1011B",                 1,     {1, 0, 11,  0,  1,  0}},  // two digits of somersaults
       {u"10(11)B",               1,     {1, 0, 11,  0,  1,  0}},
       {u"5253B",                 2,     {2, 0,  5,  3,  1,  0}},
       {u"6243D",                 3,     {2, 0,  4,  3,  3,  1}},
@@ -47,8 +55,6 @@ TEST(ParseCode, DecodesEveryKindOfDiveNumber) {
       {u"10(2x9)B",              1,     {1, 0,  2,  0,  1,  0}},  // stops at a misfit
       {u"10(&H10)A",             3,     {1, 0,  0,  0,  0,  0}},  // radix prefix reads as 0
       {u"10(1E-9999999999999)A", 1,     {1, 0,  0,  0,  0,  0}},  // tiny reads as 0
-      {u"10(1.)(5)B",            1,     {1, 0,  2,  0,  1,  0}},  // joined: 1.5
-      {u"10(1)(E1)B",            1,     {1, 0, 10,  0,  1,  0}},  // joined: 1E1
       {u"1059",                  1,     {1, 0,  5,  0, -8,  0}},  // digit as position
       {u"105\u8041",             1,     {1, 0,  5,  0, -32768, 0}},  // lowest that fits
       {u"10(2147483647)B",       1,     {1, 0, 2147483647, 0, 1, 0}},
@@ -56,11 +62,29 @@ TEST(ParseCode, DecodesEveryKindOfDiveNumber) {
       {u"10(000000000000007)B",  1,     {1, 0,  7,  0,  1,  0}},
   };
   // clang-format on
-  for (const Decoded& C : Cases) {
-    DiveCode Dive;
-    ASSERT_EQ(ParseCode(C.Code, C.HeightIndex, Dive), CodeValid) << Narrow(C.Code);
-    EXPECT_EQ(Show(Dive), Show(C.Dive)) << Narrow(C.Code);
-  }
+  ExpectDecoded(Cases);
+}
+
+// Five parts of a forward, back, reverse or inward dive join the third and fourth into one
+// number of half somersaults, whatever the fourth holds; twisting and armstand codes do not.
+TEST(ParseCode, JoinsTheSomersaultPartsOfAFivePartCode) {
+  // clang-format off
+  const Decoded Cases[] = {
+      //  code           height  Dir Fly Som Twi Pos Arm
+      {u"1011B",         1,     {1, 0, 11,  0,  1,  0}},  // two digits of somersaults
+      {u"40(1)(1)C",     1,     {4, 0, 11,  0,  2,  0}},  // brackets join the same way
+      {u"10(1.)(5)B",    1,     {1, 0,  2,  0,  1,  0}},  // joined: 1.5
+      {u"10(1)(E1)B",    1,     {1, 0, 10,  0,  1,  0}},  // joined: 1E1
+      {u"202()B",        1,     {2, 0,  2,  0,  1,  0}},  // an empty part joins too: 202B
+      {u"30()3C",        1,     {3, 0,  3,  0,  2,  0}},  // in front as well: 303C
+      {u"10()()A",       1,     {1, 0,  0,  0,  0,  0}},  // nothing joined to nothing: 0
+      {u"612()B",        3,     {1, 0,  2,  0,  1,  1}},  // an armstand's empty twist part
+      {u"5()253B",       1,     {2, 0,  5,  3,  1,  0}},  // six parts: the flying part
+  };
+  // clang-format on
+  ExpectDecoded(Cases);
+  DiveCode Dive;
+  EXPECT_EQ(ParseCode(u"20()()B", 1, Dive), CodeInvalid);  // 0 half somersaults in pike
 }
 
 TEST(ParseCode, RefusesCodesThatBreakARule) {

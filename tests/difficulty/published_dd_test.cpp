@@ -98,7 +98,7 @@ std::vector<Row> DifferenceRows() { return ReadRows(DifferencesTsv, DifferencesH
 
 double DdOfOurTables(const DiveAt& Dive) {
   const std::u16string Code(Dive.first.begin(), Dive.first.end());
-  return Dive.second->Calc(Code, Dive.second->Index);
+  return Dive.second->Calc->DD(Code, Dive.second->Index);
 }
 
 // Whether a calculator's unrounded sum is the DD written with one decimal.

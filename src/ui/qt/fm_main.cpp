@@ -120,8 +120,9 @@ void fmMain::Form_Load() {
 }
 
 void fmMain::cmdOK_Click() {
-  txDD->setText(QString::fromStdU16String(
-      Form.cmdOK_Click(txAC->text().toStdU16String(), DecimalSeparator())));
+  const ResultBox Box = Form.cmdOK_Click(txAC->text().toStdU16String(), DecimalSeparator());
+  txDD->setText(QString::fromStdU16String(Box.Text));
+  txDD->setToolTip(QString::fromStdU16String(Box.Tip));
 }
 
 void fmMain::cmdGenTbl_Click(std::int16_t Index) {

@@ -66,6 +66,16 @@ std::wstring Wide(std::u16string_view Text) { return std::wstring(Text.begin(), 
 std::wstring Wide(std::string_view Utf8) { return Wide(DecodeUtf8(Utf8)); }
 std::u16string Utf16(std::wstring_view Text) { return std::u16string(Text.begin(), Text.end()); }
 
+// The result box as a tool of Tip's: its tooltip shows while the mouse rests on it.
+TTTOOLINFOW ResultTool(HWND Window, HWND ResultBox) {
+  TTTOOLINFOW Tool{};
+  Tool.cbSize = sizeof Tool;
+  Tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  Tool.hwnd = Window;
+  Tool.uId = reinterpret_cast<UINT_PTR>(ResultBox);
+  return Tool;
+}
+
 std::u16string TextOf(HWND Control) {
   std::wstring Text(static_cast<std::size_t>(GetWindowTextLengthW(Control)) + 1, L'\0');
   const int Length = GetWindowTextW(Control, Text.data(), static_cast<int>(Text.size()));
@@ -111,7 +121,8 @@ fmMain::~fmMain() {
 }
 
 bool fmMain::Create(HINSTANCE Instance) {
-  const INITCOMMONCONTROLSEX Classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  const INITCOMMONCONTROLSEX Classes{sizeof(INITCOMMONCONTROLSEX),
+                                     ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&Classes);
   if (Window != nullptr || !RegisterWindowClass(Instance, WindowProc)) return false;
   CreateWindowExW(WindowExStyle, ClassName, Wide(WindowCaption).c_str(), WindowStyle, CW_USEDEFAULT,
@@ -146,6 +157,7 @@ LRESULT CALLBACK fmMain::WindowProc(HWND Handle, UINT Message, WPARAM W, LPARAM 
   if (Message == WM_NCDESTROY) {
     SetWindowLongPtrW(Handle, GWLP_USERDATA, 0);
     Self->Window = nullptr;
+    Self->Tip = nullptr;  // gone with the window that owns it
     Self->Controls.fill(nullptr);
     return DefWindowProcW(Handle, Message, W, L);
   }
@@ -201,7 +213,18 @@ bool fmMain::BuildControls() {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(Row))), Instance, nullptr);
     if (Controls[Row] == nullptr) return false;
   }
-  return true;
+  return BuildResultTip(Instance);
+}
+
+// Empty until the first "OK", like the box itself.
+bool fmMain::BuildResultTip(HINSTANCE Instance) {
+  Tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, Window, nullptr, Instance, nullptr);
+  if (Tip == nullptr) return false;
+  TTTOOLINFOW Tool = ResultTool(Window, Control("txDD"));
+  Tool.lpszText = const_cast<wchar_t*>(L"");
+  return SendMessageW(Tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Tool)) != FALSE;
 }
 
 // The layout's twips at Dpi dots per inch: every control, the message font, and the window
@@ -214,6 +237,8 @@ void fmMain::LayOut(UINT Dpi) {
                TwipsToPixels(Place.Width, Pixels), TwipsToPixels(Place.Height, Pixels), TRUE);
   }
   UseMessageFont(Dpi);
+  // A width makes the tip break at its line feeds: the dive's name above its sum.
+  SendMessageW(Tip, TTM_SETMAXTIPWIDTH, 0, TwipsToPixels(ClientWidth, Pixels));
   RECT Frame{0, 0, TwipsToPixels(ClientWidth, Pixels), TwipsToPixels(ClientHeight, Pixels)};
   // The frame is drawn at the density the system gives the window.
   AdjustWindowRectExForDpi(&Frame, WindowStyle, FALSE, WindowExStyle, GetDpiForWindow(Window));
@@ -301,8 +326,12 @@ void fmMain::Form_Load() {
 }
 
 void fmMain::cmdOK_Click() {
-  const std::u16string Shown = Form.cmdOK_Click(TextOf(Control("txAC")), DecimalSeparator());
-  SetWindowTextW(Control("txDD"), Wide(Shown).c_str());
+  const ResultBox Shown = Form.cmdOK_Click(TextOf(Control("txAC")), DecimalSeparator());
+  SetWindowTextW(Control("txDD"), Wide(Shown.Text).c_str());
+  const std::wstring TipText = Wide(Shown.Tip);
+  TTTOOLINFOW Tool = ResultTool(Window, Control("txDD"));
+  Tool.lpszText = const_cast<wchar_t*>(TipText.c_str());  // copied by the tooltip
+  SendMessageW(Tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&Tool));
 }
 
 void fmMain::cmdGenTbl_Click(std::int16_t Index) {

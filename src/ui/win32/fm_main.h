@@ -34,6 +34,9 @@ class fmMain {
   // The control of that name ("txAC"), or of that array member ("optH", 3); null if none.
   HWND Control(std::string_view Name, std::int16_t Index = NotInArray) const;
 
+  // The tooltip window that tells what the result box's number is made of.
+  HWND ResultTip() const { return Tip; }
+
   // The height selected now, 1 (1 m) to 9 (27 m).
   std::int32_t GetHeightIndex() const { return Form.GetHeightIndex(); }
 
@@ -48,6 +51,7 @@ class fmMain {
   LRESULT HandleMessage(UINT Message, WPARAM W, LPARAM L);
 
   bool BuildControls();
+  bool BuildResultTip(HINSTANCE Instance);
   void LayOut(UINT Dpi);
   void FollowDpi(UINT Dpi, const RECT& Suggested);
   void UseMessageFont(UINT Dpi);
@@ -65,6 +69,7 @@ class fmMain {
   MessageSink MsgBox;
   HWND Window = nullptr;
   std::array<HWND, std::size(MainWindowControls)> Controls{};  // in layout order
+  HWND Tip = nullptr;                                          // the result box's tooltip
   HFONT Font = nullptr;
   HWND Focus = nullptr;  // the control that had the focus when the window lost it
 };

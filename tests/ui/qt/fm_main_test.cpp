@@ -80,6 +80,24 @@ class FmMainTest : public QObject {
     QCOMPARE(Find(QStringLiteral("txDD"))->text(), Shown);
   }
 
+  // The tooltip tells the dive and its sum, or why there is no DD, until the next "OK".
+  void tellsWhatTheResultStandsForInItsTooltip() {
+    const QString Sum = QString::fromUtf8(
+        "Back 2½ Somersaults 1½ Twists, Pike\n"
+        "position 0.3 + somersaults 2.2 + twists 0.7 + approach 0.2 + entry 0 = 3.4");
+    QCOMPARE(Find(QStringLiteral("txDD"))->toolTip(), QString());
+    ClickHeight(2);
+    Evaluate(QStringLiteral("5253b"), false);
+    QCOMPARE(Find(QStringLiteral("txDD"))->text(), QStringLiteral("3.4"));
+    QCOMPARE(Find(QStringLiteral("txDD"))->toolTip(), Sum);
+    ClickHeight(1);
+    QCOMPARE(Find(QStringLiteral("txDD"))->toolTip(), Sum);
+    Evaluate(QStringLiteral("614C"), true);
+    QCOMPARE(Find(QStringLiteral("txDD"))->text(), QStringLiteral("ERROR"));
+    QCOMPARE(Find(QStringLiteral("txDD"))->toolTip(),
+             QStringLiteral("armstand dives are done from the platform"));
+  }
+
   void keepsTheOldResultWhenTheHeightChanges() {
     ClickHeight(2);
     Evaluate(QStringLiteral("105b"), true);
@@ -94,6 +112,10 @@ class FmMainTest : public QObject {
     ClickHeight(2);
     Evaluate(QStringLiteral("105b"), false);
     QCOMPARE(Find(QStringLiteral("txDD"))->text(), QStringLiteral("2,4"));
+    QCOMPARE(Find(QStringLiteral("txDD"))->toolTip(),
+             QString::fromUtf8(
+                 "Forward 2½ Somersaults, Pike\n"
+                 "position 0,2 + somersaults 2,2 + twists 0 + approach 0 + entry 0 = 2,4"));
     QVERIFY(RunBatch(0, WriteList("104\n")).contains("<td>2,4</td><td>2,1</td><td>2,0</td>"));
   }
 

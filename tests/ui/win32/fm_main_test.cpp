@@ -1,5 +1,6 @@
 #include "ui/win32/fm_main.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <cwchar>
 #include <filesystem>
 #include <mutex>
 #include <string>
@@ -55,6 +57,19 @@ std::wstring TextOf(HWND Control) {
   std::wstring Text(static_cast<std::size_t>(GetWindowTextLengthW(Control)) + 1, L'\0');
   Text.resize(static_cast<std::size_t>(
       GetWindowTextW(Control, Text.data(), static_cast<int>(Text.size()))));
+  return Text;
+}
+
+// The text the tooltip Tip shows for Tool, a control of Window's.
+std::wstring TipOf(HWND Tip, HWND Window, HWND Tool) {
+  std::wstring Text(1024, L'\0');
+  TTTOOLINFOW Info{};
+  Info.cbSize = sizeof Info;
+  Info.hwnd = Window;
+  Info.uId = reinterpret_cast<UINT_PTR>(Tool);
+  Info.lpszText = Text.data();
+  SendMessageW(Tip, TTM_GETTEXTW, Text.size(), reinterpret_cast<LPARAM>(&Info));
+  Text.resize(std::wcslen(Text.c_str()));
   return Text;
 }
 
@@ -161,6 +176,9 @@ class FmMainTest : public ::testing::Test {
   }
 
   std::wstring Shown() const { return TextOf(Window.Control("txDD")); }
+  std::wstring Tip() const {
+    return TipOf(Window.ResultTip(), Window.Handle(), Window.Control("txDD"));
+  }
   static bool LooksDefault(HWND Button) {
     return SendMessageW(Button, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON;
   }
@@ -304,6 +322,23 @@ INSTANTIATE_TEST_SUITE_P(FmMain, ShowsTheDDOfTheTypedCode, ::testing::Values(
     [](const auto& Row) { return std::string(Row.param.Name); });
 // clang-format on
 
+// The tooltip tells the dive and its sum, or why there is no DD, until the next "OK".
+TEST_F(FmMainTest, TellsWhatTheResultStandsForInItsTooltip) {
+  const std::wstring Sum =
+      L"Back 2\u00BD Somersaults 1\u00BD Twists, Pike\n"
+      L"position 0.3 + somersaults 2.2 + twists 0.7 + approach 0.2 + entry 0 = 3.4";
+  EXPECT_EQ(Tip(), L"");
+  ClickHeight(2);
+  Evaluate(L"5253b", false);
+  EXPECT_EQ(Shown(), L"3.4");
+  EXPECT_EQ(Tip(), Sum);
+  ClickHeight(1);
+  EXPECT_EQ(Tip(), Sum);
+  Evaluate(L"614C", true);
+  EXPECT_EQ(Shown(), L"ERROR");
+  EXPECT_EQ(Tip(), L"armstand dives are done from the platform");
+}
+
 TEST_F(FmMainTest, KeepsTheOldResultWhenTheHeightChanges) {
   ClickHeight(2);
   Evaluate(L"105b", true);
@@ -424,6 +459,9 @@ TEST_F(FmMainGermanTest, ShowsADecimalComma) {
   ClickHeight(2);
   Evaluate(L"105b", false);
   EXPECT_EQ(Shown(), L"2,4");
+  EXPECT_EQ(Tip(),
+            L"Forward 2\u00BD Somersaults, Pike\n"
+            L"position 0,2 + somersaults 2,2 + twists 0 + approach 0 + entry 0 = 2,4");
   EXPECT_NE(RunBatch(0, WriteList("104\n")).find("<td>2,4</td><td>2,1</td><td>2,0</td>"),
             std::string::npos);
 }

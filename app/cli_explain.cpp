@@ -1,0 +1,95 @@
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli_commands.h"
+#include "difficulty/explain_dive.h"
+#include "difficulty/heights.h"
+#include "difficulty/parse_code.h"
+#include "support/utf8.h"
+#include "window/single_dive.h"
+
+namespace merrith::cli {
+
+const std::string_view ExplainHelp =
+    "  explain [--height H] [--json] CODE...\n"
+    "            names each dive in words and shows how its DD adds up at that height, or\n"
+    "            why it has none:\n"
+    "              5253B at 3m: Back 2½ Somersaults 1½ Twists, Pike\n"
+    "                position 0.3 + somersaults 2.2 + twists 0.7 + approach 0.2 + entry 0 = 3.4\n"
+    "              614C at 1m: ERROR (armstand dives are done from the platform)\n"
+    "    --height H  as for dd\n"
+    "    --json      one JSON object per line and code: code, height, dd (the shortest\n"
+    "                number that reads back as the DD, or null), text (what the window\n"
+    "                shows), name, position, components ([{name, value}]) and reason (null\n"
+    "                when there is a DD)\n"
+    "    --          ends the options: every later argument is a code\n";
+
+namespace {
+
+std::string Utf8(std::u16string_view Text) {
+  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
+  return {Bytes.begin(), Bytes.end()};
+}
+
+// The dive in two lines, its name and its sum, or in one with the reason it has no DD.
+std::string ExplainedLines(std::u16string_view Code, std::string_view Height,
+                           const DiveExplanation& Dive) {
+  std::string Head = Utf8(Code) + " at " + std::string(Height);
+  if (Dive.Why != Refusal::None) return Head + ": ERROR (" + Utf8(RefusalText(Dive.Why)) + ")\n";
+  if (Dive.Name) Head += ": " + Utf8(*Dive.Name);
+  return Head + "\n  " + Utf8(SumLine(Dive, u".")) + "\n";
+}
+
+// UTF-8 text as a JSON string. nlohmann-json escapes it: quotes, backslashes and control
+// characters; a lone surrogate has already become U+FFFD on the way to UTF-8.
+std::string JsonString(std::string_view Text) {
+  return nlohmann::json(Text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string JsonString(std::u16string_view Text) { return JsonString(Utf8(Text)); }
+
+template <class Text>
+std::string JsonOrNull(const std::optional<Text>& Words) {
+  return Words ? JsonString(std::u16string_view(*Words)) : "null";
+}
+
+// The dive as one JSON object on one line. Numbers are written as dd --exact writes them,
+// the shortest text that reads back as the same double, which nlohmann-json's own writer
+// does not promise (it writes 2 as 2.0).
+std::string ExplainedJson(std::u16string_view Code, std::string_view Height,
+                          const DiveExplanation& Dive) {
+  const bool HasDd = Dive.Why == Refusal::None;
+  std::string Components;
+  for (const DdComponent& C : Dive.Components) {
+    if (!Components.empty()) Components += ',';
+    Components += "{\"name\":" + JsonString(C.Name) + ",\"value\":" + ShortestText(C.Value) + "}";
+  }
+  return "{\"code\":" + JsonString(Code) + ",\"height\":" + JsonString(Height) +
+         ",\"dd\":" + (HasDd ? ShortestText(Dive.DD) : "null") +
+         ",\"text\":" + JsonString(ResultText(Dive.DD, u".")) +
+         ",\"name\":" + JsonOrNull(Dive.Name) + ",\"position\":" + JsonOrNull(Dive.Position) +
+         ",\"components\":[" + Components +
+         "],\"reason\":" + (HasDd ? "null" : JsonString(RefusalText(Dive.Why))) + "}\n";
+}
+
+}  // namespace
+
+int RunExplain(std::span<const std::string_view> Args, const Streams& Io) {
+  constexpr std::string_view Switches[] = {"--json"};
+  const std::optional<CodeCommandLine> Line = ReadCodeCommandLine("explain", Args, Switches, Io);
+  if (!Line) return ExitUsage;
+  const std::string_view Height = HeightCaption(Line->HeightIndex);
+  std::string Text;
+  for (std::string_view Argument : Line->Codes) {
+    const std::u16string Code = UpperCase(DecodeUtf8(Argument));
+    const DiveExplanation Dive = ExplainDive(Code, Line->HeightIndex);
+    Text += Line->Has("--json") ? ExplainedJson(Code, Height, Dive)
+                                : ExplainedLines(Code, Height, Dive);
+  }
+  return WriteResults(Io, Text);
+}
+
+}  // namespace merrith::cli

@@ -1,0 +1,31 @@
+#include "difficulty/explain_dive.h"
+
+#include <cstddef>
+
+#include "difficulty/dive_name.h"
+#include "difficulty/heights.h"
+
+namespace merrith {
+
+DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex) {
+  DiveExplanation E;
+  const Height* H = HeightAt(HeightIndex);
+  if (H == nullptr) {
+    E.Why = Refusal::NoSuchHeight;
+    return E;
+  }
+  const DdWorking W = H->Calc->Work(Code, HeightIndex);
+  E.Dive = W.Dive;
+  E.DD = W.DD;
+  E.Why = W.Why;
+  if (W.Why == Refusal::None)
+    E.Components.assign(W.Components.begin(),
+                        W.Components.begin() + static_cast<std::ptrdiff_t>(W.Count));
+  if (W.Why == Refusal::NotADiveNumber) return E;
+  E.Name = DiveName(W.Dive);
+  E.Position = PositionName(W.Dive.Pos);
+  if (E.Name && E.Position) E.Name->append(u", ").append(*E.Position);
+  return E;
+}
+
+}  // namespace merrith

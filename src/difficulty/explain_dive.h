@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "difficulty/dd_working.h"
+#include "difficulty/dive_code.h"
+#include "difficulty/refusal.h"
+
+namespace merrith {
+
+// A dive explained: what its code says, its name in words, and how its DD adds up, or why it
+// has none.
+struct DiveExplanation {
+  DiveCode Dive;                                // the code decoded; all 0 when it cannot be read
+  std::optional<std::u16string> Name;           // "Back 2½ Somersaults 1½ Twists, Pike"
+  std::optional<std::u16string_view> Position;  // "Pike"
+  std::vector<DdComponent> Components;          // in the order they are added; none without a DD
+  double DD = NotAllowed;                       // bit for bit what CalcDD or CalcHDD returns
+  Refusal Why = Refusal::None;                  // Refusal::None when the dive has a DD
+};
+
+// Explains Code at HeightIndex (1 to 9) by the calculator of that height. A code that cannot
+// be read has no name; a dive whose position letter is none is named without it.
+DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex);
+
+}  // namespace merrith
