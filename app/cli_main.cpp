@@ -40,8 +40,8 @@ std::string HelpText() {
   Text += TableHelp;
   Text +=
       "\n"
-      "  --help    shows this text\n"
-      "  --version shows the version of merrith-cli\n"
+      "  --help     shows this text\n"
+      "  --version  shows the version of merrith-cli\n"
       "\n"
       "Exit status: 0 when every argument was evaluated (ERROR is a result), 1 when the\n"
       "results could not be written (for table: also when FILE could not be read), 2 when\n"

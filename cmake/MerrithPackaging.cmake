@@ -1,9 +1,11 @@
 # What CPack packs. Windows: merrith-<version>-windows-x64.zip with the two programs, the
 # sample list and a README.txt with CR LF line ends, for Notepad; `cpack` in the mingw build
-# folder makes it. Other systems have no package yet.
+# folder makes it. Other systems have no package yet; MerrithInstallLinux says what
+# `cmake --install` installs there.
 include_guard(GLOBAL)
 
 if(NOT WIN32)
+  include(MerrithInstallLinux)
   return()
 endif()
 
