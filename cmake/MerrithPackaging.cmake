@@ -1,6 +1,6 @@
 # What CPack packs; `cpack` in the build folder makes the package. Windows:
-# merrith-<version>-windows-x64.zip with the two programs, the sample list and a README.txt
-# with CR LF line ends, for Notepad. Linux: merrith_<version>_amd64.deb
+# merrith-<version>-windows-x64.zip with the two programs, the sample list, the licence and a
+# README.txt, the text files with CR LF line ends, for Notepad. Linux: merrith_<version>_amd64.deb
 # of what MerrithInstallLinux installs.
 include_guard(GLOBAL)
 
@@ -15,7 +15,10 @@ if(WIN32)
   install(FILES "${PROJECT_SOURCE_DIR}/action.txt" DESTINATION .)
   configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in"
                  "${PROJECT_BINARY_DIR}/packaging/README.txt" @ONLY NEWLINE_STYLE CRLF)
-  install(FILES "${PROJECT_BINARY_DIR}/packaging/README.txt" DESTINATION .)
+  configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_BINARY_DIR}/packaging/LICENSE.txt"
+                 @ONLY NEWLINE_STYLE CRLF)
+  install(FILES "${PROJECT_BINARY_DIR}/packaging/README.txt"
+                "${PROJECT_BINARY_DIR}/packaging/LICENSE.txt" DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME windows-x64)
   include(CPack)
