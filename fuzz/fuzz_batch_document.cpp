@@ -1,16 +1,24 @@
-// Any text as a dive list: the batch table is always one well-formed HTML table with one row
-// per non-blank line, whatever the lines hold.
+// Any text as a dive list: the batch table is one line, its two header rows, then one row per
+// non-blank line whose first cell is the line as text and whose every other cell is the DD of
+// the line with that column's letter at that column's height, whatever the lines hold.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "difficulty/calc_dd.h"
+#include "difficulty/calc_hdd.h"
 #include "fuzz_check.h"
 #include "support/trim_white.h"
 #include "window/batch_document.h"
+#include "window/number_format.h"
 
 namespace {
 
+using merrith::BatchBlocks;
 using merrith::fuzz::Require;
 
 std::size_t Count(std::u16string_view Text, std::u16string_view What) {
@@ -22,37 +30,66 @@ std::size_t Count(std::u16string_view Text, std::u16string_view What) {
   return Found;
 }
 
-std::size_t NonBlankLines(std::u16string_view Text) {
-  std::size_t Lines = 0;
-  std::size_t Start = 0;
-  for (;;) {
-    const std::size_t End = Text.find(u'\n', Start);
-    const std::u16string_view Line = Text.substr(Start, End - Start);
-    if (!merrith::mXMLParser::TrimWhite(std::u16string(Line)).empty()) ++Lines;
-    if (End == std::u16string_view::npos) return Lines;
-    Start = End + 1;
+// The line as a cell shows it: markup characters as entities.
+std::u16string Escaped(std::u16string_view Line) {
+  constexpr std::pair<char16_t, std::u16string_view> Entities[] = {
+      { u'&',  u"&amp;"},
+      { u'<',   u"&lt;"},
+      { u'>',   u"&gt;"},
+      { u'"', u"&quot;"},
+      {u'\'',  u"&#39;"}
+  };
+  std::u16string Text;
+  for (const char16_t Unit : Line) {
+    const auto* Entity = std::find_if(std::begin(Entities), std::end(Entities),
+                                      [Unit](const auto& E) { return E.first == Unit; });
+    if (Entity == std::end(Entities))
+      Text += Unit;
+    else
+      Text += Entity->second;
   }
+  return Text;
 }
 
-// Cells per row: the code, then four letters and a separator for each of five heights,
-// five letters and a separator for each of four high-diving heights.
-std::size_t CellsPerRow(merrith::BatchBlocks Blocks) {
-  switch (Blocks) {
-    case merrith::BatchBlocks::D:
-      return 1 + 5 * 5;
-    case merrith::BatchBlocks::HD:
-      return 1 + 4 * 6;
-    case merrith::BatchBlocks::DAndHD:
-      return 1 + 5 * 5 + 4 * 6;
+// The row of one listed code, worked out on its own: the heights 1 m to 10 m with the letters
+// A to D and 12 m to 27 m with A to E, each followed by an empty separator cell.
+std::u16string ExpectedRow(std::u16string_view Code, BatchBlocks Blocks,
+                           std::u16string_view Separator) {
+  const std::int32_t First = Blocks == BatchBlocks::HD ? 6 : 1;
+  const std::int32_t Last = Blocks == BatchBlocks::D ? 5 : 9;
+  std::u16string Row = u"<tr><td>" + Escaped(Code) + u"</td>";
+  for (std::int32_t HeightIndex = First; HeightIndex <= Last; ++HeightIndex) {
+    const bool HighDiving = HeightIndex > 5;
+    for (const char16_t Letter : std::u16string_view(HighDiving ? u"ABCDE" : u"ABCD")) {
+      const std::u16string Dive = std::u16string(Code) + Letter;
+      const double Dd =
+          HighDiving ? merrith::CalcHDD(Dive, HeightIndex) : merrith::CalcDD(Dive, HeightIndex);
+      Row += u"<td>" + (Dd >= 0 ? merrith::FormatFixed1(Dd, Separator) : u"-") + u"</td>";
+    }
+    Row += u"<td></td>";
   }
-  return 0;
+  return Row;
+}
+
+// The rows of the non-blank lines of Text, in order, as the table should hold them.
+std::u16string ExpectedRows(std::u16string_view Text, BatchBlocks Blocks,
+                            std::u16string_view Separator) {
+  std::u16string Rows;
+  for (std::size_t Start = 0;;) {
+    const std::size_t End = Text.find(u'\n', Start);
+    const std::u16string Code =
+        merrith::mXMLParser::TrimWhite(std::u16string(Text.substr(Start, End - Start)));
+    if (!Code.empty()) Rows += ExpectedRow(Code, Blocks, Separator);
+    if (End == std::u16string_view::npos) return Rows;
+    Start = End + 1;
+  }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   if (Size == 0) return 0;
-  const auto Blocks = static_cast<merrith::BatchBlocks>(Data[0] % 3);
+  const auto Blocks = static_cast<BatchBlocks>(Data[0] % 3);
   const std::u16string_view Separator = (Data[0] & 0x80) != 0 ? u"," : u".";
   const std::u16string Text = merrith::fuzz::UnitsFromBytes(Data + 1, Size - 1);
 
@@ -64,9 +101,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   Require(Document.ends_with(Tail), "the table ends with </table>");
   Require(Document.find(u'\n') == std::u16string::npos, "the table is one line");
 
-  const std::size_t Rows = NonBlankLines(Text);
-  Require(Count(Document, u"<tr>") == Rows + 2, "one row per non-blank line after two headers");
-  Require(Count(Document, u"<td>") == Rows * CellsPerRow(Blocks),
-          "every row has the cells of its blocks, and no code adds cells of its own");
+  // The header rows hold no <td>, and no escaped code can hold markup of its own.
+  const std::size_t BodyAt = std::min(Document.find(u"<tr><td>"), Document.size() - Tail.size());
+  const std::u16string_view Header = std::u16string_view(Document).substr(0, BodyAt);
+  const std::u16string_view Body =
+      std::u16string_view(Document).substr(BodyAt, Document.size() - Tail.size() - BodyAt);
+  Require(Count(Header, u"<tr>") == 2 && Count(Header, u"<td>") == 0, "two header rows");
+  Require(Body == ExpectedRows(Text, Blocks, Separator),
+          "every row is its line as text, then the DD of every letter at every height");
   return 0;
 }

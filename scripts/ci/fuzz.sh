@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and runs each over its seed corpus and then for a fixed time (MERRITH_FUZZ_SECONDS, 20 s).
+# and runs each over its seed corpus and then for a fixed time (MERRITH_FUZZ_SECONDS, 20 s); the
+# text target once under each of the non-UTF-8 locales that the build makes with localedef.
 # The log keeps each target's execution count; on a failure it shows the failing input.
 set -euo pipefail
 cd "$(dirname "$0")/../.."

@@ -55,15 +55,14 @@ constexpr std::string_view HeightCaption(std::int32_t HeightIndex) {
   return HeightAt(HeightIndex)->Caption;
 }
 
-// Every HeightIndex has its row, in order. (A named function: cppcheck cannot read a lambda
-// called inside static_assert.)
-constexpr bool HeightsInIndexOrder() {
+// Whether each height stands at the place of its HeightIndex.
+constexpr bool HeightsInOrder() {
   for (std::size_t I = 0; I < std::size(Heights); ++I)
     if (Heights[I].Index != HeightIndexFirst + static_cast<std::int32_t>(I)) return false;
   return true;
 }
-static_assert(std::size(Heights) == HeightIndexLast - HeightIndexFirst + 1 &&
-              HeightsInIndexOrder());
+
+static_assert(std::size(Heights) == HeightIndexLast - HeightIndexFirst + 1 && HeightsInOrder());
 static_assert(HeightAt(HeightIndexLastPlatform)->Calc == CalcDD &&
               HeightAt(HeightIndexLastPlatform + 1)->Calc == CalcHDD);
 

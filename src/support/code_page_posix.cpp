@@ -45,7 +45,7 @@ class Converter {
 
   bool Valid() const { return Cd != reinterpret_cast<iconv_t>(-1); }
   // Converts until the input is used up (true) or iconv stops early (false, errno says why);
-  // without input it writes the sequence that ends a stateful encoding.
+  // without input it writes what the converter holds back and resets its state.
   bool Step(char** In, std::size_t* InLeft, char** Out, std::size_t* OutLeft) {
     return iconv(Cd, In, InLeft, Out, OutLeft) != static_cast<std::size_t>(-1);
   }
@@ -77,37 +77,51 @@ class OutputBuffer {
   std::size_t Used = 0;
 };
 
+// Writes out what the converter still holds (a letter that a vowel point might yet join, the
+// end of a shift state) and returns it to its initial state.
+void Flush(Converter& Conv, OutputBuffer& Out) {
+  while (true) {
+    char* Next = Out.Next();
+    std::size_t Room = Out.Room();
+    const bool Done = Conv.Step(nullptr, nullptr, &Next, &Room);
+    const int Error = errno;
+    Out.Advance(Next);
+    if (Done || Error != E2BIG) return;
+    Out.Grow();
+  }
+}
+
 // Converts Size bytes at Data. Input iconv rejects is replaced by Replacement, skipping as many
-// bytes as SkipInvalid says, so the conversion always runs to the end of the input.
+// bytes as SkipInvalid says, so the conversion always runs to the end of the input; what came
+// before the rejected input is written out before its replacement.
 template <typename SkipFn>
 std::vector<char> Convert(Converter& Conv, const char* Data, std::size_t Size,
                           std::string_view Replacement, SkipFn SkipInvalid) {
   OutputBuffer Out(Size * 2);
   char* In = const_cast<char*>(Data);  // iconv's interface is not const-correct
   std::size_t InLeft = Size;
-  while (true) {
-    const bool Flushing = InLeft == 0;
+  while (InLeft > 0) {
     char* Next = Out.Next();
     std::size_t Room = Out.Room();
-    const bool Done = Conv.Step(Flushing ? nullptr : &In, &InLeft, &Next, &Room);
+    const bool Done = Conv.Step(&In, &InLeft, &Next, &Room);
     const int Error = errno;
     Out.Advance(Next);
-    if (Done && Flushing) break;
     if (Done) continue;
     if (Error == E2BIG) {
       Out.Grow();
-    } else if (Flushing) {
-      break;
-    } else if (Error == EINVAL) {  // the input ends inside a character
-      Out.Put(Replacement);
+      continue;
+    }
+    Flush(Conv, Out);
+    Out.Put(Replacement);
+    if (Error == EINVAL) {  // the input ends inside a character
       InLeft = 0;
     } else {
-      Out.Put(Replacement);
       const std::size_t Skip = std::min(InLeft, SkipInvalid(In, InLeft));
       In += Skip;
       InLeft -= Skip;
     }
   }
+  Flush(Conv, Out);
   return Out.Take();
 }
 

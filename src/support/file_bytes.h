@@ -8,7 +8,8 @@ namespace merrith::mFSO {
 
 // Reads the whole file at Path into Bytes. Returns 0, or the platform's error number (never 0
 // on failure: a read cut short or a file of 2^31 bytes or more fails too); after a failure
-// Bytes is as it was. An empty file leaves Bytes as passed.
+// Bytes is as it was. An empty file leaves Bytes as passed. A pipe, a FIFO or a device is read
+// until it ends, whatever size the system reports for it.
 std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& Bytes);
 
 // Replaces the file at Path with exactly Bytes, through a temporary file in the same folder

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <new>
 #include <optional>
@@ -54,16 +55,16 @@ std::int32_t TransferAll(std::size_t Count, CallFn Call) {
   return 0;
 }
 
-std::int32_t ReadOpenFile(int Fd, std::vector<std::uint8_t>& Bytes) {
-  struct stat Info {};
-  if (Active.Fstat(Fd, &Info) != 0) return LastError();
-  if (S_ISDIR(Info.st_mode)) return EISDIR;
-  // Sizes are signed 32-bit counts.
-  if (Info.st_size >= (off_t{1} << 31)) return EFBIG;
-  if (Info.st_size <= 0) return 0;
+// Sizes are signed 32-bit counts.
+constexpr std::size_t MaxSize = (std::size_t{1} << 31) - 1;
+
+// A regular file is read at the size it reports.
+std::int32_t ReadFileOfSize(int Fd, off_t Size, std::vector<std::uint8_t>& Bytes) {
+  if (Size > static_cast<off_t>(MaxSize)) return EFBIG;
+  if (Size <= 0) return 0;
   std::vector<std::uint8_t> Fresh;
   try {
-    Fresh.resize(static_cast<std::size_t>(Info.st_size));
+    Fresh.resize(static_cast<std::size_t>(Size));
   } catch (const std::bad_alloc&) {
     return ENOMEM;
   }
@@ -72,6 +73,40 @@ std::int32_t ReadOpenFile(int Fd, std::vector<std::uint8_t>& Bytes) {
   });
   if (Status == 0) Bytes = std::move(Fresh);
   return Status;
+}
+
+// A pipe, a FIFO or a device reports no size worth trusting: it is read until it ends.
+std::int32_t ReadToEnd(int Fd, std::vector<std::uint8_t>& Bytes) {
+  std::vector<std::uint8_t> Fresh;
+  std::size_t Used = 0;
+  while (true) {
+    if (Used == Fresh.size()) {
+      if (Used > MaxSize) return EFBIG;  // one byte beyond the largest size there may be
+      try {
+        Fresh.resize(std::min(std::max(2 * Used, std::size_t{1} << 16), MaxSize + 1));
+      } catch (const std::bad_alloc&) {
+        return ENOMEM;
+      }
+    }
+    errno = 0;
+    const ssize_t Got = Active.Read(Fd, Fresh.data() + Used, Fresh.size() - Used);
+    if (Got < 0 && errno == EINTR) continue;
+    if (Got < 0) return LastError();
+    if (Got == 0) break;
+    Used += static_cast<std::size_t>(Got);
+  }
+  if (Used == 0) return 0;
+  Fresh.resize(Used);
+  Bytes = std::move(Fresh);
+  return 0;
+}
+
+std::int32_t ReadOpenFile(int Fd, std::vector<std::uint8_t>& Bytes) {
+  struct stat Info {};
+  if (Active.Fstat(Fd, &Info) != 0) return LastError();
+  if (S_ISDIR(Info.st_mode)) return EISDIR;
+  if (S_ISREG(Info.st_mode)) return ReadFileOfSize(Fd, Info.st_size, Bytes);
+  return ReadToEnd(Fd, Bytes);
 }
 
 // A name for the temporary file beside the target: hidden, and no longer than a name may be.

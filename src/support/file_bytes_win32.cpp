@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <new>
 #include <string>
@@ -25,13 +26,16 @@ bool WidePath(std::u16string_view Path, std::wstring& Wide) {
   return true;
 }
 
-std::int32_t ReadOpenFile(HANDLE File, std::vector<std::uint8_t>& Bytes) {
+// Sizes are signed 32-bit counts.
+constexpr DWORD MaxSize = 0x7FFFFFFFUL;
+
+// A file on disk is read at the size it reports.
+std::int32_t ReadFileOfSize(HANDLE File, std::vector<std::uint8_t>& Bytes) {
   DWORD High = 0;
   SetLastError(0);
   const DWORD Low = GetFileSize(File, &High);
   if (Low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return LastError(ERROR_READ_FAULT);
-  // Sizes are signed 32-bit counts.
-  if (High != 0 || Low > 0x7FFFFFFFUL) return ERROR_FILE_TOO_LARGE;
+  if (High != 0 || Low > MaxSize) return ERROR_FILE_TOO_LARGE;
   if (Low == 0) return 0;
   std::vector<std::uint8_t> Fresh;
   try {
@@ -45,6 +49,44 @@ std::int32_t ReadOpenFile(HANDLE File, std::vector<std::uint8_t>& Bytes) {
   if (Read != Low) return LastError(ERROR_HANDLE_EOF);
   Bytes = std::move(Fresh);
   return 0;
+}
+
+// A pipe or a device reports no size worth trusting: it is read until it ends, which
+// for a pipe is when its writer closes it.
+std::int32_t ReadToEnd(HANDLE File, std::vector<std::uint8_t>& Bytes) {
+  std::vector<std::uint8_t> Fresh;
+  std::size_t Used = 0;
+  while (true) {
+    if (Used == Fresh.size()) {
+      if (Used > MaxSize) return ERROR_FILE_TOO_LARGE;  // one byte beyond the largest size
+      try {
+        Fresh.resize(std::min(std::max(2 * Used, std::size_t{1} << 16), std::size_t{MaxSize} + 1));
+      } catch (const std::bad_alloc&) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+      }
+    }
+    DWORD Read = 0;
+    SetLastError(0);
+    if (!ReadFile(File, Fresh.data() + Used, static_cast<DWORD>(Fresh.size() - Used), &Read,
+                  nullptr)) {
+      if (GetLastError() == ERROR_BROKEN_PIPE) break;
+      return LastError(ERROR_READ_FAULT);
+    }
+    if (Read == 0) break;
+    Used += Read;
+  }
+  if (Used == 0) return 0;
+  Fresh.resize(Used);
+  Bytes = std::move(Fresh);
+  return 0;
+}
+
+std::int32_t ReadOpenFile(HANDLE File, std::vector<std::uint8_t>& Bytes) {
+  SetLastError(0);
+  const DWORD Type = GetFileType(File);
+  if (Type == FILE_TYPE_DISK) return ReadFileOfSize(File, Bytes);
+  if (Type == FILE_TYPE_UNKNOWN && GetLastError() != NO_ERROR) return LastError(ERROR_READ_FAULT);
+  return ReadToEnd(File, Bytes);  // a pipe, the console or another device
 }
 
 // Fails when another process has the target open: the file is written exclusively.

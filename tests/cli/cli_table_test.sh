@@ -38,6 +38,22 @@ done
 run "$work/lf.txt"
 expect "both blocks by default" cmp "$here/table_D_HD.htm" "$work/lf.txt.htm"
 
+# A list that comes through a FIFO, or on standard input through a link to /dev/stdin, as
+# another program would send it: its rows, not an empty table. A writer that nobody reads gives
+# up, so that a fault fails the test rather than hanging it.
+mkfifo "$work/fifo.txt"
+timeout 60 cp "$here/table_list.txt" "$work/fifo.txt" &
+run "$work/fifo.txt"
+wait
+expect "list through a FIFO: message" test "$out" = "OK, New file name is $work/fifo.txt.htm"
+expect "list through a FIFO: table" cmp "$here/table_D_HD.htm" "$work/fifo.txt.htm"
+# (Under Wine the wineserver opens files, and /dev/stdin would be its own standard input.)
+if [[ ${#cli[@]} -eq 1 ]]; then
+  ln -s /dev/stdin "$work/stdin.txt"
+  run "$work/stdin.txt" < <(cat "$here/table_list.txt")
+  expect "list on a pipe: table" cmp "$here/table_D_HD.htm" "$work/stdin.txt.htm"
+fi
+
 run "$work/missing.txt"
 expect "missing list: File Error!!!" test "$status $out$err" = "1 File Error!!!"
 expect "missing list: nothing written" test ! -e "$work/missing.txt.htm"

@@ -17,6 +17,15 @@ TEST(DecodeCharset, ReplacesBytesTheCharacterSetCannotReadAndGoesOn) {
   EXPECT_EQ(DecodeCharset(Bytes{'1'}, "NO-SUCH-SET"), std::nullopt);
 }
 
+// The Hebrew set's decoder holds a letter back in case a vowel point follows; the letter
+// still comes before the replacement of the invalid byte after it, and nothing is lost at the
+// end of the input.
+TEST(DecodeCharset, KeepsALetterHeldBackForAVowelPointBeforeTheReplacement) {
+  EXPECT_EQ(DecodeCharset(Bytes{0xE0, 0xFF, 'A'}, "CP1255"), u"\u05D0\uFFFDA");
+  EXPECT_EQ(DecodeCharset(Bytes{'1', 0xE0, 0xC8, 0xFF}, "CP1255"), u"1\uFB2F\uFFFD");
+  EXPECT_EQ(DecodeCharset(Bytes{0xE0}, "CP1255"), u"\u05D0");
+}
+
 // The bare C locale names plain ASCII; UTF-8 text is read as UTF-8 there rather than lost.
 TEST(DecodeCharset, ReadsUtf8WhereTheLocaleSaysPlainAscii) {
   EXPECT_EQ(DecodeCharset(Bytes{'A', 0xC3, 0xA9}, "ANSI_X3.4-1968"), u"A\u00E9");

@@ -1,10 +1,15 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
+#include <string>
+#include <thread>
 
 #include "file_test_folder.h"
 #include "support/file_bytes.h"
@@ -48,6 +53,88 @@ TEST_F(FileCallsTest, ReadCutShortFailsAndLeavesTheArrayUntouched) {
   };
   EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Got), 0);
   EXPECT_EQ(Got, (Bytes{1, 2, 3, 4, 5}));
+}
+
+// The far end of a pipe: a thread that writes a list in pieces and then closes its end, as a
+// program piping the list in would. It stops early when the reading end goes away, so a test
+// whose reader never comes fails instead of hanging.
+class PipeWriter {
+ public:
+  template <typename OpenFn>
+  PipeWriter(OpenFn Open, Bytes List) : Thread([Open, List] { Write(Open(), List); }) {}
+  ~PipeWriter() { Thread.join(); }
+  PipeWriter(const PipeWriter&) = delete;
+  PipeWriter& operator=(const PipeWriter&) = delete;
+
+ private:
+  static void Write(int Fd, const Bytes& List) {
+    for (std::size_t At = 0; Fd >= 0 && At < List.size();) {
+      const ssize_t Put =
+          ::write(Fd, List.data() + At, std::min<std::size_t>(List.size() - At, 1000));
+      if (Put <= 0) break;
+      At += static_cast<std::size_t>(Put);
+    }
+    if (Fd >= 0) ::close(Fd);
+  }
+  std::thread Thread;
+};
+
+// A list longer than a pipe holds at once, so that it comes in several reads.
+Bytes LongList() {
+  Bytes List(200000);
+  for (std::size_t I = 0; I < List.size(); ++I) List[I] = static_cast<std::uint8_t>(I % 251);
+  return List;
+}
+
+// A pipe reports the size 0 whatever is on its way; it is read to its end all the same.
+TEST_F(FileCallsTest, ReadsAFifoAndAPipeToTheirEnd) {
+  std::signal(SIGPIPE, SIG_IGN);  // a writer left alone gets EPIPE instead
+  const Bytes List = LongList();
+  const std::string Fifo = Folder.Path("list.txt").string();
+  ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
+  Bytes Got{7};
+  {
+    PipeWriter Writer([&] { return ::open(Fifo.c_str(), O_WRONLY | O_CLOEXEC); }, List);
+    EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), 0);
+    ::close(::open(Fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));  // frees a waiting writer
+  }
+  EXPECT_EQ(Got, List);
+
+  int Ends[2] = {-1, -1};
+  ASSERT_EQ(::pipe(Ends), 0);
+  Got = {7};
+  {
+    PipeWriter Writer([&] { return Ends[1]; }, List);
+    const std::string Path = "/dev/fd/" + std::to_string(Ends[0]);
+    EXPECT_EQ(ReadAllBytes(std::u16string(Path.begin(), Path.end()), Got), 0);
+    ::close(Ends[0]);
+  }
+  EXPECT_EQ(Got, List);
+
+  // A writer that closes at once: no bytes, and the array stays as passed, as for an empty file.
+  Got = {7};
+  {
+    PipeWriter Writer([&] { return ::open(Fifo.c_str(), O_WRONLY | O_CLOEXEC); }, {});
+    EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), 0);
+    ::close(::open(Fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  }
+  EXPECT_EQ(Got, Bytes{7});
+}
+
+TEST_F(FileCallsTest, FailedReadOfAPipeLeavesTheArrayUntouched) {
+  Folder.Put("list.txt", LongList());
+  Calls().Fstat = [](int Fd, struct stat* Info) {
+    const int Result = SystemFileCalls().Fstat(Fd, Info);
+    Info->st_mode = S_IFIFO | 0600;  // the regular file passes for a pipe
+    return Result;
+  };
+  Calls().Read = [](int Fd, void* Buffer, size_t Count) -> ssize_t {
+    if (::lseek(Fd, 0, SEEK_CUR) >= 100000) return Fail<ssize_t>(EIO);
+    return SystemFileCalls().Read(Fd, Buffer, std::min<size_t>(Count, 30000));
+  };
+  Bytes Got{7};
+  EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), EIO);
+  EXPECT_EQ(Got, Bytes{7});
 }
 
 TEST_F(FileCallsTest, FileOfTwoGigabytesIsTooLarge) {

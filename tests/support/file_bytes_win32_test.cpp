@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "file_test_folder.h"
@@ -75,6 +77,37 @@ TEST(ReadAllBytes, ReadsBesideAReaderButFailsBesideAWriter) {
     EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Read) != 0, Writing);
     EXPECT_EQ(Read, Writing ? (Bytes{7, 7}) : (Bytes{0x31, 0x30, 0x35}));
   }
+}
+
+// A pipe reports the size 0 whatever is on its way; it is read to its end all the same, which
+// comes when the program writing into it closes its end.
+TEST(ReadAllBytes, ReadsAPipeToItsEnd) {
+  const std::wstring Name = L"\\\\.\\pipe\\merrith-test-" + std::to_wstring(GetCurrentProcessId());
+  Bytes List(200000);  // more than the pipe holds at once
+  for (std::size_t I = 0; I < List.size(); ++I) List[I] = static_cast<std::uint8_t>(I % 251);
+  const HANDLE Server = CreateNamedPipeW(Name.c_str(), PIPE_ACCESS_OUTBOUND,
+                                         PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+  ASSERT_NE(Server, INVALID_HANDLE_VALUE);
+  std::thread Writer([&] {
+    if (ConnectNamedPipe(Server, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) {
+      for (std::size_t At = 0; At < List.size();) {
+        DWORD Put = 0;
+        const auto Piece = static_cast<DWORD>(std::min<std::size_t>(List.size() - At, 1000));
+        if (!WriteFile(Server, List.data() + At, Piece, &Put, nullptr)) break;
+        At += Put;
+      }
+      FlushFileBuffers(Server);
+    }
+    CloseHandle(Server);
+  });
+  Bytes Got{7};
+  EXPECT_EQ(ReadAllBytes(std::u16string(Name.begin(), Name.end()), Got), 0);
+  // Should the read not have connected, this frees the writer, so the test fails, not hangs.
+  const HANDLE Client =
+      CreateFileW(Name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (Client != INVALID_HANDLE_VALUE) CloseHandle(Client);
+  Writer.join();
+  EXPECT_EQ(Got, List);
 }
 
 // A reader that shares everything, deletion and renaming included, still keeps the old
