@@ -42,7 +42,8 @@ std::string HelpText() {
   Text += TableHelp;
   Text +=
       "\n"
-      "  --help    shows this text\n"
+      "  --help     shows this text\n"
+      "  --version  shows the version of merrith-cli\n"
       "\n"
       "Exit status: 0 when every argument was evaluated (ERROR is a result), 1 when the\n"
       "results could not be written (for table: also when FILE could not be read), 2 when\n"
@@ -50,9 +51,17 @@ std::string HelpText() {
   return Text;
 }
 
+// The version of the program (as its packages are named) and its licence.
+constexpr std::string_view VersionText =
+    "merrith-cli (Merrith) " MERRITH_VERSION
+    "\n"
+    "Copyright the Merrith developers.\n"
+    "Free software under the MIT licence, without any warranty.\n";
+
 int Main(std::span<const std::string_view> Args, const Streams& Io) {
   if (Args.empty()) return UsageError(Io, "no command given (see merrith-cli --help)");
   if (Args[0] == "--help") return WriteResults(Io, HelpText());
+  if (Args[0] == "--version") return WriteResults(Io, VersionText);
   for (const Command& C : Commands) {
     if (Args[0] != C.Name) continue;
     const auto Rest = Args.subspan(1);

@@ -1,22 +1,40 @@
-# What CPack packs. Windows: merrith-<version>-windows-x64.zip with the two programs, the
-# sample list and a README.txt with CR LF line ends, for Notepad; `cpack` in the mingw build
-# folder makes it. Other systems have no package yet.
+# What CPack packs; `cpack` in the build folder makes the package. Windows:
+# merrith-<version>-windows-x64.zip with the two programs, the sample list, the licence and a
+# README.txt, the text files with CR LF line ends, for Notepad. Linux: merrith_<version>_amd64.deb
+# of what MerrithInstallLinux installs.
 include_guard(GLOBAL)
 
-if(NOT WIN32)
+set(CPACK_PACKAGE_NAME merrith)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Without the debugging information of the build: the programs stay small.
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  install(TARGETS merrith merrith-cli RUNTIME DESTINATION .)
+  install(FILES "${PROJECT_SOURCE_DIR}/action.txt" DESTINATION .)
+  configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in"
+                 "${PROJECT_BINARY_DIR}/packaging/README.txt" @ONLY NEWLINE_STYLE CRLF)
+  configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_BINARY_DIR}/packaging/LICENSE.txt"
+                 @ONLY NEWLINE_STYLE CRLF)
+  install(FILES "${PROJECT_BINARY_DIR}/packaging/README.txt"
+                "${PROJECT_BINARY_DIR}/packaging/LICENSE.txt" DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME windows-x64)
+  include(CPack)
   return()
 endif()
 
-install(TARGETS merrith merrith-cli RUNTIME DESTINATION .)
-install(FILES "${PROJECT_SOURCE_DIR}/action.txt" DESTINATION .)
-configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in"
-               "${PROJECT_BINARY_DIR}/packaging/README.txt" @ONLY NEWLINE_STYLE CRLF)
-install(FILES "${PROJECT_BINARY_DIR}/packaging/README.txt" DESTINATION .)
-
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME merrith)
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_SYSTEM_NAME windows-x64)
-# Without the debugging information of the build: merrith.exe stays small.
-set(CPACK_STRIP_FILES ON)
+include(MerrithInstallLinux)
+set(CPACK_GENERATOR DEB)
+# Installed where the build installs, which the manual pages name: the ci preset's /usr.
+set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+# merrith_<version>_<architecture>.deb, as Debian names its own.
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# No mail address of the project's own yet: example.org stands in, as in the changelog.
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Merrith developers <merrith@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_PACKAGE_DESCRIPTION "${MERRITH_DESCRIPTION}")
+# The libraries that dpkg-shlibdeps (of dpkg-dev) finds the programs linked against.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

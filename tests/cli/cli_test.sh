@@ -2,9 +2,11 @@
 # Runs `merrith-cli dd` and `merrith-cli explain` and checks their output, error output and
 # exit code exactly.
 # Usage: cli_test.sh [LAUNCHER...] CLI  -- such as: cli_test.sh wine build/app/merrith-cli.exe
+# MERRITH_VERSION: the version that --version must show.
 set -uo pipefail
 
 cli=("$@")
+: "${MERRITH_VERSION:?the version that --version must show}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -63,6 +65,8 @@ expect '' $'merrith-cli: no command given (see merrith-cli --help)\n' 2 --
 expect '' $'merrith-cli: unknown command (see merrith-cli --help)\n' 2 -- 105B
 expect 'Usage: merrith-cli COMMAND*' '' 0 -- --help
 expect 'Usage: merrith-cli COMMAND*' '' 0 -- dd --help
+expect "merrith-cli (Merrith) $MERRITH_VERSION"$'\nCopyright the Merrith developers.\nFree software under the MIT licence, without any warranty.\n' '' 0 -- --version
+expect '' $'merrith-cli: unknown option for dd (see merrith-cli --help)\n' 2 -- dd --version
 # Results that cannot be written are a failure, not a success.
 [[ -w /dev/full ]] && to=/dev/full expect '' $'merrith-cli: cannot write the results\n' 1 -- dd 105B
 

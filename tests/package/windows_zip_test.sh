@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What a user unzips: merrith-VERSION-windows-x64.zip holds one folder with merrith.exe,
-# merrith-cli.exe, action.txt and README.txt (CR LF line ends, for Notepad) and nothing else;
-# both programs import system DLLs only; merrith.exe is under 2 MB and carries its icon, its
-# version and a manifest that asks for the common controls of version 6 and no UTF-8 code page.
+# merrith-cli.exe, action.txt, LICENSE.txt and README.txt (the text with CR LF line ends, for
+# Notepad) and nothing else; both programs import system DLLs only; merrith.exe is under 2 MB
+# and carries its icon, its version and a manifest that asks for the common controls of
+# version 6 and no UTF-8 code page.
 # Usage: windows_zip_test.sh ZIP VERSION   (mingw-w64's objdump and windres on PATH)
 set -euo pipefail
 
@@ -20,13 +21,16 @@ trap 'rm -rf "$work"' EXIT
 (cd "$work" && cmake -E tar xf "$zip")
 
 found=$(cd "$work" && find . -type f | sort | tr '\n' ' ')
-wanted="./$folder/README.txt ./$folder/action.txt ./$folder/merrith-cli.exe ./$folder/merrith.exe "
+wanted="./$folder/LICENSE.txt ./$folder/README.txt ./$folder/action.txt"
+wanted+=" ./$folder/merrith-cli.exe ./$folder/merrith.exe "
 [[ "$found" == "$wanted" ]] || fail "the zip holds $found"
 cd "$work/$folder"
 
-lines=$(wc -l <README.txt)
-crlf=$(grep -c $'\r$' README.txt || true)
-[[ "$lines" -gt 0 && "$crlf" == "$lines" ]] || fail "README.txt: $crlf of $lines lines end in CR LF"
+for text in LICENSE.txt README.txt; do
+  lines=$(wc -l <"$text")
+  crlf=$(grep -c $'\r$' "$text" || true)
+  [[ "$lines" -gt 0 && "$crlf" == "$lines" ]] || fail "$text: $crlf of $lines lines end in CR LF"
+done
 
 # Every Windows since 7 has these; nothing else may be needed beside the programs.
 system_dlls="advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
