@@ -20,6 +20,20 @@
 #                             this machine lacks is compiled into PREFIX-locales first.
 set -eu
 
+# Wine puts Windows' shared user data at the fixed address 0x7ffe0000 in every process it starts,
+# and a process that finds that address taken ends at once with status 1 (without a word under
+# WINEDEBUG=-all). Wine's preloader would keep it free, but Debian's wine64 comes without one:
+# its loader sits at 0x7d000000, and recent Linux kernels start the heap of such a program
+# anywhere in the gigabyte above it, over that address in roughly one start in 8,000. Without
+# address space randomisation (ADDR_NO_RANDOMIZE, 0x40000) the heap starts right after the
+# loader, and every process that Wine starts inherits that. Where a sandbox forbids it, Wine
+# runs as it is.
+arch=$(uname -m)
+read -r persona </proc/self/personality
+if [ $((0x$persona & 0x40000)) = 0 ] && setarch "$arch" -R true 2>/dev/null; then
+  exec setarch "$arch" -R sh "$0" "$@"
+fi
+
 prefix=$1
 shift
 
