@@ -214,30 +214,5 @@ TEST(CalcDD, HandlesExtremeFieldsSafely) {
   // clang-format on
 }
 
-TEST(CalcDD, GivesADdOrNotAllowedForEveryCodeAndHeight) {
-  for (const std::u16string& Code : testing::GeneratedCodes()) {
-    for (std::int32_t HeightIndex : testing::AnyHeightIndex) {
-      const double Dd = CalcDD(Code, HeightIndex);
-      ASSERT_TRUE(Dd >= 0 || Dd == NotAllowed) << Narrow(Code) << " " << HeightIndex;
-      if (HeightIndex < 1 || HeightIndex > 5) {
-        ASSERT_EQ(Dd, NotAllowed) << Narrow(Code) << " " << HeightIndex;
-      }
-    }
-  }
-}
-
-TEST(CalcDD, ReadsBracketedAndLowerCaseCodesAlike) {
-  for (std::int32_t HeightIndex = 1; HeightIndex <= 5; ++HeightIndex) {
-    EXPECT_EQ(CalcDD(u"10(11)C", HeightIndex), CalcDD(u"1011C", HeightIndex));
-    EXPECT_EQ(CalcDD(u"(1)(0)(5)(B)", HeightIndex), CalcDD(u"105B", HeightIndex));
-  }
-  for (std::int32_t HeightIndex : {2, 5}) {
-    for (const std::u16string& Code : testing::GeneratedCodes()) {
-      ASSERT_EQ(CalcDD(testing::LowerCase(Code), HeightIndex), CalcDD(Code, HeightIndex))
-          << Narrow(Code);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace merrith

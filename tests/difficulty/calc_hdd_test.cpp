@@ -186,28 +186,5 @@ TEST(CalcHDD, FindsOnlyTheTwistRowsEachSetLists) {
   EXPECT_GE(CalcHDD(u"6191B", H15), 0);              // s = 5: 0.7 at 15 m
 }
 
-TEST(CalcHDD, GivesADdOrNotAllowedForEveryCodeAndHeight) {
-  for (const std::u16string& Code : testing::GeneratedCodes()) {
-    for (std::int32_t HeightIndex : testing::AnyHeightIndex) {
-      const double Dd = CalcHDD(Code, HeightIndex);
-      ASSERT_TRUE(Dd >= 0 || Dd == NotAllowed) << Narrow(Code) << " " << HeightIndex;
-      if (HeightIndex < 6 || HeightIndex > 9) {
-        ASSERT_EQ(Dd, NotAllowed) << Narrow(Code) << " " << HeightIndex;
-      }
-    }
-  }
-}
-
-TEST(CalcHDD, ReadsBracketedAndLowerCaseCodesAlike) {
-  for (std::int32_t HeightIndex = H12; HeightIndex <= H27; ++HeightIndex)
-    EXPECT_EQ(CalcHDD(u"10(10)B", HeightIndex), CalcHDD(u"1010B", HeightIndex));
-  for (std::int32_t HeightIndex : {H15, H27}) {
-    for (const std::u16string& Code : testing::GeneratedCodes()) {
-      ASSERT_EQ(CalcHDD(testing::LowerCase(Code), HeightIndex), CalcHDD(Code, HeightIndex))
-          << Narrow(Code);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace merrith
