@@ -16,29 +16,13 @@ using testing::Narrow;
 
 using namespace high_diving;
 
-struct Expected {
-  std::u16string Code;
-  std::int32_t HeightIndex;
-  double Dd;  // the exact double, or NotAllowed
-};
-
-// Each case's DD to one decimal, or NotAllowed.
-template <std::size_t N>
-void ExpectDds(const Expected (&Cases)[N]) {
-  for (const Expected& C : Cases) {
-    const double Dd = CalcHDD(C.Code, C.HeightIndex);
-    const std::string Where = Narrow(C.Code) + " at height " + std::to_string(C.HeightIndex);
-    if (C.Dd == NotAllowed)
-      EXPECT_EQ(Dd, NotAllowed) << Where;
-    else
-      EXPECT_NEAR(Dd, C.Dd, 1e-9) << Where;
-  }
-}
+using testing::ExpectDds;
+using testing::ExpectedDd;
 
 TEST(CalcHDD, AddsTheSevenValuesInOrderWithoutRounding) {
   // direction + somersault + twist + twist count + parity + no-twist + position
   // clang-format off
-  const Expected Cases[] = {
+  const ExpectedDd Cases[] = {
       {u"104B",     H12, 0   + 2.6 + 0   + 0   + 0.3 + 0   + 0},
       {u"204C",     H15, 0.3 + 2.7 + 0   + 0   + 0   + 0   - 0.2},
       {u"5141B",    H12, 0   + 2.6 + 0.2 + 0   + 0   + 0   + 0},
@@ -49,13 +33,13 @@ TEST(CalcHDD, AddsTheSevenValuesInOrderWithoutRounding) {
       {u"104B",     H20, std::nextafter(3.1, 0.0)},  // 2.8 + 0.3 falls just short of 3.1
   };
   // clang-format on
-  for (const Expected& C : Cases)
+  for (const ExpectedDd& C : Cases)
     EXPECT_EQ(CalcHDD(C.Code, C.HeightIndex), C.Dd) << Narrow(C.Code) << " " << C.HeightIndex;
 }
 
 TEST(CalcHDD, RefusesDivesTheRulesOrTablesDoNotAllow) {
   // clang-format off
-  const Expected Cases[] = {
+  ExpectDds(CalcHDD, {
       {u"",          H12, NotAllowed},
       {u"105B",      H20, NotAllowed},  // feet first
       {u"614B",      H20, NotAllowed},  // armstand feet first
@@ -71,10 +55,8 @@ TEST(CalcHDD, RefusesDivesTheRulesOrTablesDoNotAllow) {
       {u"5(2147483647)(2147483647)(2147483647)B", H27, NotAllowed},
       {u"6(-2147483648)(-2147483647)(-2147483648)B", H27, NotAllowed},
       {u"104\u8041", H20, NotAllowed},
-  };
+  });
   // clang-format on
-  for (const Expected& C : Cases)
-    EXPECT_EQ(CalcHDD(C.Code, C.HeightIndex), NotAllowed) << Narrow(C.Code) << " " << C.HeightIndex;
 }
 
 // One dive on each side of every edge where a count picks a rule, a row or a column. Most sides
@@ -85,7 +67,7 @@ TEST(CalcHDD, RefusesDivesTheRulesOrTablesDoNotAllow) {
 TEST(CalcHDD, TakesEachSideOfEveryRuleAndColumnEdge) {
   constexpr double NA = NotAllowed;
   // clang-format off
-  const Expected Cases[] = {
+  ExpectDds(CalcHDD, {
       // Head-first entry: Som + Arm even.
       {u"104B",  H12, 2.9},  // 0   + 2.6 + 0   + 0   + 0.3 + 0   + 0
       {u"105B",  H12, NA},
@@ -128,16 +110,15 @@ TEST(CalcHDD, TakesEachSideOfEveryRuleAndColumnEdge) {
       // shares one.
       {u"204C",  H12, 2.7},  // 0.3 + 2.6 + 0   + 0   + 0   + 0   - 0.2
       {u"304C",  H12, 2.8},  // 0.3 + 2.6 + 0   + 0   + 0   + 0.1 - 0.2
-  };
+  });
   // clang-format on
-  ExpectDds(Cases);
 }
 
 // Whole rows of the twist and no-twist tables, one dive per column, which no published dive
 // reads; worked out by hand as above.
 TEST(CalcHDD, ReadsEveryColumnOfATwistRow) {
   // clang-format off
-  const Expected Cases[] = {
+  ExpectDds(CalcHDD, {
       // Reverse 3 somersaults at 20 m, t = (Twi - 1) div 2 = 0 to 4; p = 1 adds 0.5.
       {u"5361B", H20, 4.4},  // 0.5 + 3.4 + 0   + 0   + 0.5 + 0   + 0
       {u"5363B", H20, 5.0},  // 0.5 + 3.4 + 0.6 + 0   + 0.5 + 0   + 0
@@ -153,9 +134,8 @@ TEST(CalcHDD, ReadsEveryColumnOfATwistRow) {
       // Back armstands at 20 m: the no-twist row for Arm 1.
       {u"627B",  H20, 5.3},  // 0.5 + 4.4 + 0   + 0   + 0   + 0.4 + 0
       {u"629B",  H20, 7.2},  // 0.7 + 5.9 + 0   + 0   + 0   + 0.6 + 0
-  };
+  });
   // clang-format on
-  ExpectDds(Cases);
 }
 
 TEST(CalcHDD, FindsOnlyTheTwistRowsEachSetLists) {
