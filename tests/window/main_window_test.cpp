@@ -119,10 +119,11 @@ TEST_F(BatchTable, EachButtonWritesItsBlocks) {
   }
 }
 
-// A failed run leaves the folder as it was, an earlier table included, and the height.
+// A missing list or folder, no name, a folder as the list or where the table goes: a failed
+// run leaves the folder as it was, an earlier table included, and the height.
 TEST_F(BatchTable, ReportsAFileErrorAndWritesNothing) {
   const auto Before = Dir.Names();
-  for (const char* Name : {"missing.txt", "nowhere/list.txt", "", "list.txt"}) {
+  for (const char* Name : {"missing.txt", "nowhere/list.txt", "", "list.txt.htm", "list.txt"}) {
     const std::u16string Path = *Name ? Dir.Text(Name) : u"";
     EXPECT_EQ(Utf8(Form.cmdGenTbl_Click(2, Path, u".")), "File Error!!!") << Name;
   }
