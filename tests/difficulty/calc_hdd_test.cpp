@@ -16,29 +16,13 @@ using testing::Narrow;
 
 using namespace high_diving;
 
-struct Expected {
-  std::u16string Code;
-  std::int32_t HeightIndex;
-  double Dd;  // the exact double, or NotAllowed
-};
-
-// Each case's DD to one decimal, or NotAllowed.
-template <std::size_t N>
-void ExpectDds(const Expected (&Cases)[N]) {
-  for (const Expected& C : Cases) {
-    const double Dd = CalcHDD(C.Code, C.HeightIndex);
-    const std::string Where = Narrow(C.Code) + " at height " + std::to_string(C.HeightIndex);
-    if (C.Dd == NotAllowed)
-      EXPECT_EQ(Dd, NotAllowed) << Where;
-    else
-      EXPECT_NEAR(Dd, C.Dd, 1e-9) << Where;
-  }
-}
+using testing::ExpectDds;
+using testing::ExpectedDd;
 
 TEST(CalcHDD, AddsTheSevenValuesInOrderWithoutRounding) {
   // direction + somersault + twist + twist count + parity + no-twist + position
   // clang-format off
-  const Expected Cases[] = {
+  const ExpectedDd Cases[] = {
       {u"104B",     H12, 0   + 2.6 + 0   + 0   + 0.3 + 0   + 0},
       {u"204C",     H15, 0.3 + 2.7 + 0   + 0   + 0   + 0   - 0.2},
       {u"5141B",    H12, 0   + 2.6 + 0.2 + 0   + 0   + 0   + 0},
@@ -49,13 +33,13 @@ TEST(CalcHDD, AddsTheSevenValuesInOrderWithoutRounding) {
       {u"104B",     H20, std::nextafter(3.1, 0.0)},  // 2.8 + 0.3 falls just short of 3.1
   };
   // clang-format on
-  for (const Expected& C : Cases)
+  for (const ExpectedDd& C : Cases)
     EXPECT_EQ(CalcHDD(C.Code, C.HeightIndex), C.Dd) << Narrow(C.Code) << " " << C.HeightIndex;
 }
 
 TEST(CalcHDD, RefusesDivesTheRulesOrTablesDoNotAllow) {
   // clang-format off
-  const Expected Cases[] = {
+  ExpectDds(CalcHDD, {
       {u"",          H12, NotAllowed},
       {u"105B",      H20, NotAllowed},  // feet first
       {u"614B",      H20, NotAllowed},  // armstand feet first
@@ -71,19 +55,19 @@ TEST(CalcHDD, RefusesDivesTheRulesOrTablesDoNotAllow) {
       {u"5(2147483647)(2147483647)(2147483647)B", H27, NotAllowed},
       {u"6(-2147483648)(-2147483647)(-2147483648)B", H27, NotAllowed},
       {u"104\u8041", H20, NotAllowed},
-  };
+  });
   // clang-format on
-  for (const Expected& C : Cases)
-    EXPECT_EQ(CalcHDD(C.Code, C.HeightIndex), NotAllowed) << Narrow(C.Code) << " " << C.HeightIndex;
 }
 
-// One dive on each side of every edge where a count picks a rule, a row or a column. Each DD is
-// worked out by hand from the printed tables, in the order the calculator adds: direction +
+// One dive on each side of every edge where a count picks a rule, a row or a column. Most sides
+// are published dives, which published_dd_test holds to their DDs; the rows here are the sides
+// that no published dive reads, or reads with a DD our tables do not give. Each DD is worked
+// out by hand from the printed tables, in the order the calculator adds: direction +
 // somersault + twist + twist count + parity + no-twist + position.
 TEST(CalcHDD, TakesEachSideOfEveryRuleAndColumnEdge) {
   constexpr double NA = NotAllowed;
   // clang-format off
-  const Expected Cases[] = {
+  ExpectDds(CalcHDD, {
       // Head-first entry: Som + Arm even.
       {u"104B",  H12, 2.9},  // 0   + 2.6 + 0   + 0   + 0.3 + 0   + 0
       {u"105B",  H12, NA},
@@ -92,40 +76,24 @@ TEST(CalcHDD, TakesEachSideOfEveryRuleAndColumnEdge) {
       // Twist column t: Twi div 2 forward and inward, (Twi - 1) div 2 back and reverse;
       // 4 half somersaults (s = 2) at 20 m, free. p = 0 adds the parity value forward and
       // inward, p = 1 back and reverse.
-      {u"5142D", H20, 3.4},  // 0   + 2.8 + 0.3 + 0   + 0.3 + 0   + 0
-      {u"5143D", H20, 3.1},  // 0   + 2.8 + 0.3 + 0   + 0   + 0   + 0
       {u"5442D", H20, 4.0},  // 0.4 + 2.8 + 0.4 + 0   + 0.4 + 0   + 0
-      {u"5242D", H20, 3.1},  // 0.3 + 2.8 + 0   + 0   + 0   + 0   + 0
-      {u"5243D", H20, 3.7},  // 0.3 + 2.8 + 0.3 + 0   + 0.3 + 0   + 0
-      {u"5342D", H20, 3.1},  // 0.3 + 2.8 + 0   + 0   + 0   + 0   + 0
-      {u"5343D", H20, 3.8},  // 0.3 + 2.8 + 0.4 + 0   + 0.3 + 0   + 0
       // The half-twist case, forward and inward: free only up to 2 half somersaults, any
       // position but free from 4.
-      {u"5121D", H20, 2.5},  // 0   + 2.5 + 0   + 0   + 0   + 0   + 0
       {u"5121B", H20, NA},
-      {u"5141B", H20, 2.8},  // 0   + 2.8 + 0   + 0   + 0   + 0   + 0
       {u"5141D", H20, NA},
       // Rule 1: free only for 2 to 4 half somersaults.
       {u"5142B", H20, NA},
       // Rules 2 and 3: 6 half somersaults forward, pike or tuck up to 5 half twists, then free.
-      {u"5165B", H27, 4.3},  // 0   + 3.4 + 0.9 + 0   + 0   + 0   + 0
       {u"5165D", H27, NA},
-      {u"5166D", H27, 5.5},  // 0   + 3.4 + 1.5 + 0.2 + 0.4 + 0   + 0
       {u"5166B", H27, NA},
       // Rules 4 and 5: back and reverse, pike or tuck up to 6 half twists, then free.
-      {u"5266B", H27, 4.6},  // 0.3 + 3.4 + 0.9 + 0   + 0   + 0   + 0
       {u"5266D", H27, NA},
-      {u"5267D", H27, 5.9},  // 0.3 + 3.4 + 1.5 + 0.2 + 0.5 + 0   + 0
       {u"5267B", H27, NA},
       // Rules 6 and 7: forward armstand, 5 half somersaults: pike or tuck up to 3 half twists.
-      {u"6153B", H27, 4.1},  // 0.3 + 3.4 + 0.4 + 0   + 0   + 0   + 0
       {u"6153D", H27, NA},
-      {u"6154D", H27, 5.2},  // 0.3 + 3.4 + 0.9 + 0.1 + 0.5 + 0   + 0
       {u"6154B", H27, NA},
       // Rules 8 and 9: back armstand, 5 half somersaults: pike or tuck up to 4 half twists.
-      {u"6254B", H27, 4.1},  // 0.2 + 3.4 + 0.5 + 0   + 0   + 0   + 0
       {u"6254D", H27, NA},
-      {u"6255D", H27, 5.3},  // 0.2 + 3.4 + 1.1 + 0.1 + 0.5 + 0   + 0
       {u"6255B", H27, NA},
       // Rule 10: pike or tuck only from 7 half somersaults, armstands included.
       {u"5287D", H27, NA},
@@ -133,10 +101,8 @@ TEST(CalcHDD, TakesEachSideOfEveryRuleAndColumnEdge) {
       {u"6171D", H20, NA},
       // Position column k = (Som + Arm) div 2: tuck is -0.1 at k = 1, -0.2 at k = 2 and 3,
       // -0.3 at k = 4, -0.5 from k = 5; E ends at k = 4.
-      {u"102C",  H12, 2.4},  // 0   + 2.3 + 0   + 0   + 0.2 + 0   - 0.1
       {u"104C",  H12, 2.7},  // 0   + 2.6 + 0   + 0   + 0.3 + 0   - 0.2
       {u"623C",  H12, 2.6},  // 0   + 2.6 + 0   + 0   + 0   + 0.2 - 0.2
-      {u"108C",  H20, 4.7},  // 0   + 4.4 + 0   + 0   + 0.6 + 0   - 0.3
       {u"10(10)C", H20, 6.2},  // 0 + 5.9 + 0   + 0   + 0.8 + 0   - 0.5
       {u"108E",  H20, 5.4},  // 0   + 4.4 + 0   + 0   + 0.6 + 0   + 0.4
       {u"10(10)E", H20, NA},
@@ -144,18 +110,15 @@ TEST(CalcHDD, TakesEachSideOfEveryRuleAndColumnEdge) {
       // shares one.
       {u"204C",  H12, 2.7},  // 0.3 + 2.6 + 0   + 0   + 0   + 0   - 0.2
       {u"304C",  H12, 2.8},  // 0.3 + 2.6 + 0   + 0   + 0   + 0.1 - 0.2
-      {u"204C",  H20, 3.0},  // 0.3 + 2.8 + 0   + 0   + 0   + 0.1 - 0.2
-      {u"304C",  H20, 3.0},  // 0.3 + 2.8 + 0   + 0   + 0   + 0.1 - 0.2
-  };
+  });
   // clang-format on
-  ExpectDds(Cases);
 }
 
 // Whole rows of the twist and no-twist tables, one dive per column, which no published dive
 // reads; worked out by hand as above.
 TEST(CalcHDD, ReadsEveryColumnOfATwistRow) {
   // clang-format off
-  const Expected Cases[] = {
+  ExpectDds(CalcHDD, {
       // Reverse 3 somersaults at 20 m, t = (Twi - 1) div 2 = 0 to 4; p = 1 adds 0.5.
       {u"5361B", H20, 4.4},  // 0.5 + 3.4 + 0   + 0   + 0.5 + 0   + 0
       {u"5363B", H20, 5.0},  // 0.5 + 3.4 + 0.6 + 0   + 0.5 + 0   + 0
@@ -171,9 +134,8 @@ TEST(CalcHDD, ReadsEveryColumnOfATwistRow) {
       // Back armstands at 20 m: the no-twist row for Arm 1.
       {u"627B",  H20, 5.3},  // 0.5 + 4.4 + 0   + 0   + 0   + 0.4 + 0
       {u"629B",  H20, 7.2},  // 0.7 + 5.9 + 0   + 0   + 0   + 0.6 + 0
-  };
+  });
   // clang-format on
-  ExpectDds(Cases);
 }
 
 TEST(CalcHDD, FindsOnlyTheTwistRowsEachSetLists) {
@@ -184,29 +146,6 @@ TEST(CalcHDD, FindsOnlyTheTwistRowsEachSetLists) {
   EXPECT_EQ(CalcHDD(u"51(11)1B", H27), NotAllowed);  // odd
   EXPECT_EQ(CalcHDD(u"6191B", H12), NotAllowed);     // s = 5: no row at 12 m
   EXPECT_GE(CalcHDD(u"6191B", H15), 0);              // s = 5: 0.7 at 15 m
-}
-
-TEST(CalcHDD, GivesADdOrNotAllowedForEveryCodeAndHeight) {
-  for (const std::u16string& Code : testing::GeneratedCodes()) {
-    for (std::int32_t HeightIndex : testing::AnyHeightIndex) {
-      const double Dd = CalcHDD(Code, HeightIndex);
-      ASSERT_TRUE(Dd >= 0 || Dd == NotAllowed) << Narrow(Code) << " " << HeightIndex;
-      if (HeightIndex < 6 || HeightIndex > 9) {
-        ASSERT_EQ(Dd, NotAllowed) << Narrow(Code) << " " << HeightIndex;
-      }
-    }
-  }
-}
-
-TEST(CalcHDD, ReadsBracketedAndLowerCaseCodesAlike) {
-  for (std::int32_t HeightIndex = H12; HeightIndex <= H27; ++HeightIndex)
-    EXPECT_EQ(CalcHDD(u"10(10)B", HeightIndex), CalcHDD(u"1010B", HeightIndex));
-  for (std::int32_t HeightIndex : {H15, H27}) {
-    for (const std::u16string& Code : testing::GeneratedCodes()) {
-      ASSERT_EQ(CalcHDD(testing::LowerCase(Code), HeightIndex), CalcHDD(Code, HeightIndex))
-          << Narrow(Code);
-    }
-  }
 }
 
 }  // namespace

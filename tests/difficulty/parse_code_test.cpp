@@ -38,6 +38,7 @@ TEST(ParseCode, DecodesEveryKindOfDiveNumber) {
       //  code                   height  Dir Fly Som Twi Pos Arm
       {u"105B",                  1,     {1, 0,  5,  0,  1,  0}},
       {u"10(11)B",               1,     {1, 0, 11,  0,  1,  0}},
+      {u"(1)(0)(5)(B)",          1,     {1, 0,  5,  0,  1,  0}},  // every part in brackets
       {u"5253B",                 2,     {2, 0,  5,  3,  1,  0}},
       {u"6243D",                 3,     {2, 0,  4,  3,  3,  1}},
       {u"614C",                  3,     {1, 0,  4,  0,  2,  1}},
@@ -134,6 +135,20 @@ TEST(ParseCode, SurvivesHugeAndMalformedText) {
     DiveCode Dive;
     const std::int32_t Flag = ParseCode(Text, 5, Dive);
     EXPECT_TRUE(Flag == CodeValid || Flag == CodeInvalid);
+  }
+}
+
+// Letters are read alike in either case, so both calculators give lower-case codes the DD of
+// upper-case ones.
+TEST(ParseCode, ReadsLowerCaseLettersAsUpperCase) {
+  for (const std::u16string& Code : testing::GeneratedCodes()) {
+    DiveCode Upper;
+    DiveCode Lower;
+    const std::int32_t Flag = ParseCode(Code, 5, Upper);
+    ASSERT_EQ(ParseCode(testing::LowerCase(Code), 5, Lower), Flag) << Narrow(Code);
+    if (Flag == CodeValid) {
+      ASSERT_EQ(Show(Lower), Show(Upper)) << Narrow(Code);
+    }
   }
 }
 

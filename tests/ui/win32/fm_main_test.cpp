@@ -4,13 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <filesystem>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,28 +24,20 @@ using testing::TestFolder;
 // fails instead of waiting for CTest's limit.
 class Watchdog {
  public:
-  Watchdog()
-      : Thread([this] {
-          std::unique_lock Lock(Mutex);
-          if (!Done.wait_for(Lock, std::chrono::seconds(20), [this] { return Finished; })) {
-            std::fputs("watchdog: the test hangs\n", stderr);
-            TerminateProcess(GetCurrentProcess(), 3);
-          }
-        }) {}
-  ~Watchdog() {
-    {
-      std::lock_guard Lock(Mutex);
-      Finished = true;
-    }
-    Done.notify_one();
-    Thread.join();
+  Watchdog() {
+    CreateTimerQueueTimer(&Timer, nullptr, Bite, nullptr, 20000, 0, WT_EXECUTEONLYONCE);
   }
+  ~Watchdog() { DeleteTimerQueueTimer(nullptr, Timer, INVALID_HANDLE_VALUE); }
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
 
  private:
-  std::mutex Mutex;
-  std::condition_variable Done;
-  bool Finished = false;
-  std::thread Thread;
+  static void CALLBACK Bite(void*, BOOLEAN) {
+    std::fputs("watchdog: the test hangs\n", stderr);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+  }
+  HANDLE Timer = nullptr;
 };
 
 std::string Narrow(std::wstring_view Text) { return std::string(Text.begin(), Text.end()); }
@@ -57,19 +46,6 @@ std::wstring TextOf(HWND Control) {
   std::wstring Text(static_cast<std::size_t>(GetWindowTextLengthW(Control)) + 1, L'\0');
   Text.resize(static_cast<std::size_t>(
       GetWindowTextW(Control, Text.data(), static_cast<int>(Text.size()))));
-  return Text;
-}
-
-// The text the tooltip Tip shows for Tool, a control of Window's.
-std::wstring TipOf(HWND Tip, HWND Window, HWND Tool) {
-  std::wstring Text(1024, L'\0');
-  TTTOOLINFOW Info{};
-  Info.cbSize = sizeof Info;
-  Info.hwnd = Window;
-  Info.uId = reinterpret_cast<UINT_PTR>(Tool);
-  Info.lpszText = Text.data();
-  SendMessageW(Tip, TTM_GETTEXTW, Text.size(), reinterpret_cast<LPARAM>(&Info));
-  Text.resize(std::wcslen(Text.c_str()));
   return Text;
 }
 
@@ -176,8 +152,17 @@ class FmMainTest : public ::testing::Test {
   }
 
   std::wstring Shown() const { return TextOf(Window.Control("txDD")); }
+  // The text that the result box's tooltip shows.
   std::wstring Tip() const {
-    return TipOf(Window.ResultTip(), Window.Handle(), Window.Control("txDD"));
+    std::wstring Text(1024, L'\0');
+    TTTOOLINFOW Info{};
+    Info.cbSize = sizeof Info;
+    Info.hwnd = Window.Handle();
+    Info.uId = reinterpret_cast<UINT_PTR>(Window.Control("txDD"));
+    Info.lpszText = Text.data();
+    SendMessageW(Window.ResultTip(), TTM_GETTEXTW, Text.size(), reinterpret_cast<LPARAM>(&Info));
+    Text.resize(std::wcslen(Text.c_str()));
+    return Text;
   }
   static bool LooksDefault(HWND Button) {
     return SendMessageW(Button, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON;
@@ -188,12 +173,11 @@ class FmMainTest : public ::testing::Test {
     return Dir.Path("list.txt");
   }
 
-  std::string RunBatch(int Index, const std::filesystem::path& List) {
-    SetWindowTextW(Find("txFN"), List.wstring().c_str());
+  // The table that the batch button Index writes for a list of Lines.
+  std::string RunBatch(int Index, const std::string& Lines) {
+    SetWindowTextW(Find("txFN"), WriteList(Lines).wstring().c_str());
     Click(Find("cmdGenTbl", static_cast<std::int16_t>(Index)));
-    std::filesystem::path Table = List;
-    Table += ".htm";
-    const auto Bytes = Dir.Get(Table.filename().string());
+    const auto Bytes = Dir.Get("list.txt.htm");
     return std::string(Bytes.begin(), Bytes.end());
   }
 
@@ -203,23 +187,16 @@ class FmMainTest : public ::testing::Test {
   std::vector<std::u16string> Messages;
 };
 
-TEST_F(FmMainTest, OpensAtOneMetreWithTheSampleList) {
+// Every control at its place, in twips at 96 dpi, with its caption in the message font; the
+// window of a fixed size, "1m" checked and focused, the result box read-only and "OK" the
+// button that Enter presses.
+TEST_F(FmMainTest, DrawsEveryControlOfTheLayout) {
   EXPECT_EQ(Narrow(TextOf(Window.Handle())), "Olvaro Merrith v2015-2021");
   const RECT Client = ClientRect(Window.Handle());
   EXPECT_EQ(Client.right, 390);
   EXPECT_EQ(Client.bottom, 272);
-  EXPECT_EQ(Window.GetHeightIndex(), 1);
-  EXPECT_TRUE(Checked(1));
-  EXPECT_EQ(Focused(), "optH1");
-  EXPECT_EQ(Narrow(TextOf(Find("txFN"))), "action.txt");
-  EXPECT_TRUE(GetWindowLongW(Find("txDD"), GWL_STYLE) & ES_READONLY);
-  EXPECT_TRUE(LooksDefault(Find("cmdOK")));
   const LONG Style = GetWindowLongW(Window.Handle(), GWL_STYLE);
   EXPECT_EQ(Style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "a fixed size";
-}
-
-// Every control at its place, in twips at 96 dpi, with its caption in the message font.
-TEST_F(FmMainTest, DrawsEveryControlOfTheLayout) {
   const LOGFONTW Expected = MessageFont(96);
   for (const ControlLayout& Control : MainWindowControls) {
     SCOPED_TRACE(ControlName(Control));
@@ -235,6 +212,10 @@ TEST_F(FmMainTest, DrawsEveryControlOfTheLayout) {
     EXPECT_EQ(std::wstring(Font.lfFaceName), std::wstring(Expected.lfFaceName));
     EXPECT_EQ(Font.lfHeight, Expected.lfHeight);
   }
+  EXPECT_TRUE(Checked(1));
+  EXPECT_EQ(Focused(), "optH1");
+  EXPECT_TRUE(GetWindowLongW(Find("txDD"), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(LooksDefault(Find("cmdOK")));
 }
 
 // On a screen of 144 dpi the same layout is half as large again, font included.
@@ -256,22 +237,18 @@ TEST_F(FmMainTest, FollowsTheDensityOfTheScreen) {
 // The heights are one stop: Tab leaves them for the code box and comes back to the checked
 // height; Shift+Tab goes the other way round.
 TEST_F(FmMainTest, TabVisitsTheControlsInOrder) {
-  const std::vector<std::string> Forward = {"txAC",       "cmdOK",      "txDD",       "txFN",
-                                            "cmdGenTbl0", "cmdGenTbl1", "cmdGenTbl2", "optH1"};
-  const std::vector<std::string> Back = {"cmdGenTbl2", "cmdGenTbl1", "cmdGenTbl0", "txFN",
-                                         "txDD",       "cmdOK",      "txAC",       "optH1"};
-  std::vector<std::string> Visited;
-  for (std::size_t I = 0; I < Forward.size(); ++I) {
-    Press(VK_TAB);
-    Visited.push_back(Focused());
-  }
-  EXPECT_EQ(Visited, Forward);
-  Visited.clear();
-  for (std::size_t I = 0; I < Back.size(); ++I) {
-    Press(VK_TAB, true);
-    Visited.push_back(Focused());
-  }
-  EXPECT_EQ(Visited, Back);
+  const auto Visit = [this](bool Back) {
+    std::vector<std::string> Visited;
+    for (int I = 0; I < 8; ++I) {
+      Press(VK_TAB, Back);
+      Visited.push_back(Focused());
+    }
+    return Visited;
+  };
+  EXPECT_EQ(Visit(false), (std::vector<std::string>{"txAC", "cmdOK", "txDD", "txFN", "cmdGenTbl0",
+                                                    "cmdGenTbl1", "cmdGenTbl2", "optH1"}));
+  EXPECT_EQ(Visit(true), (std::vector<std::string>{"cmdGenTbl2", "cmdGenTbl1", "cmdGenTbl0", "txFN",
+                                                   "txDD", "cmdOK", "txAC", "optH1"}));
 }
 
 // Arrow keys move within the heights and select as they go, as a click would.
@@ -291,61 +268,22 @@ TEST_F(FmMainTest, ArrowKeysSelectTheNextHeight) {
   EXPECT_EQ(Focused(), "optH3") << "Tab comes back to the checked height";
 }
 
-struct TypedCode {
-  const char* Name;
-  int Height;
-  const wchar_t* Code;
-  bool PressEnter;
-  const wchar_t* Shown;
-};
-
-class ShowsTheDDOfTheTypedCode : public FmMainTest,
-                                 public ::testing::WithParamInterface<TypedCode> {};
-
-TEST_P(ShowsTheDDOfTheTypedCode, AtTheSelectedHeight) {
-  ClickHeight(GetParam().Height);
-  Evaluate(GetParam().Code, GetParam().PressEnter);
-  EXPECT_EQ(Window.GetHeightIndex(), GetParam().Height);
-  EXPECT_EQ(Shown(), GetParam().Shown);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(FmMain, ShowsTheDDOfTheTypedCode, ::testing::Values(
-    //        Name                                  Height  Code      Enter  Shown
-    TypedCode{"LowerCase105bAt3m",                  2,      L"105b",  false, L"2.4"},
-    TypedCode{"EnterInTheCodeBoxPressesOK",         2,      L"5253b", true,  L"3.4"},
-    TypedCode{"ADDOfExactlyTwoHasNoDecimals",       2,      L"104c",  false, L"2"},
-    TypedCode{"TenMetresAsksThePlatformTable",      5,      L"614C",  true,  L"2.1"},
-    TypedCode{"TwelveMetresAsksTheHighDivingTable", 6,      L"104B",  false, L"2.9"},
-    TypedCode{"NoDDAtTheHeight",                    3,      L"109C",  false, L"ERROR"},
-    TypedCode{"ASpaceIsPassedAsTyped",              2,      L" 105b", true,  L"ERROR"}),
-    [](const auto& Row) { return std::string(Row.param.Name); });
-// clang-format on
-
-// The tooltip tells the dive and its sum, or why there is no DD, until the next "OK".
-TEST_F(FmMainTest, TellsWhatTheResultStandsForInItsTooltip) {
+// A height, "OK" or Enter in the code box: the result with its tooltip, which stay until the
+// next "OK".
+TEST_F(FmMainTest, ShowsTheResultOfOKWithItsTooltip) {
   const std::wstring Sum =
       L"Back 2\u00BD Somersaults 1\u00BD Twists, Pike\n"
       L"position 0.3 + somersaults 2.2 + twists 0.7 + approach 0.2 + entry 0 = 3.4";
   EXPECT_EQ(Tip(), L"");
   ClickHeight(2);
   Evaluate(L"5253b", false);
-  EXPECT_EQ(Shown(), L"3.4");
-  EXPECT_EQ(Tip(), Sum);
+  EXPECT_EQ(Window.GetHeightIndex(), 2);
+  EXPECT_EQ(Shown() + Tip(), L"3.4" + Sum);
   ClickHeight(1);
-  EXPECT_EQ(Tip(), Sum);
+  EXPECT_EQ(Shown() + Tip(), L"3.4" + Sum);
   Evaluate(L"614C", true);
   EXPECT_EQ(Shown(), L"ERROR");
   EXPECT_EQ(Tip(), L"armstand dives are done from the platform");
-}
-
-TEST_F(FmMainTest, KeepsTheOldResultWhenTheHeightChanges) {
-  ClickHeight(2);
-  Evaluate(L"105b", true);
-  ClickHeight(5);
-  EXPECT_EQ(Shown(), L"2.4");
-  Click(Find("cmdOK"));
-  EXPECT_EQ(Shown(), L"2.3");
 }
 
 // Enter presses the command button that has the focus, and "OK" anywhere else.
@@ -366,9 +304,7 @@ TEST_F(FmMainTest, EnterPressesTheFocusedButtonOrOK) {
   EXPECT_FALSE(LooksDefault(Find("cmdOK")));
   Press(VK_RETURN);
   EXPECT_EQ(Shown(), L"");
-  EXPECT_EQ(Messages,
-            std::vector<std::u16string>{u"OK, New file name is " + List.u16string() + u".htm"});
-  EXPECT_NE(Dir.Get("list.txt.htm").size(), 0u);
+  EXPECT_EQ(Messages.size(), 1u) << "Enter on a batch button";
 
   Messages.clear();
   ClickHeight(4);
@@ -379,76 +315,20 @@ TEST_F(FmMainTest, EnterPressesTheFocusedButtonOrOK) {
   EXPECT_FALSE(LooksDefault(Find("cmdGenTbl", 1)));
 }
 
-struct BatchRun {
-  const char* Name;
-  int Index;
-  const char* Holds;
-  const char* Lacks;
-};
-
-class WritesTheTableOfEachButton : public FmMainTest,
-                                   public ::testing::WithParamInterface<BatchRun> {};
-
-// The calculators are asked at every height of the table, yet the user's height stays.
-TEST_P(WritesTheTableOfEachButton, AndLeavesTheHeight) {
+// Each batch button writes the table of its blocks and shows its message; the height stays.
+TEST_F(FmMainTest, EachBatchButtonWritesItsTable) {
+  const char* Holds[] = {"10m</th><tr>", "<tr><th></th><th colspan=6>12m",
+                         "10m</th><th colspan=6>12m"};
   ClickHeight(7);
-  const auto List = WriteList("104\r\n\r\n");
-  const std::string Table = RunBatch(GetParam().Index, List);
-  EXPECT_EQ(Messages,
-            std::vector<std::u16string>{u"OK, New file name is " + List.u16string() + u".htm"});
-  EXPECT_EQ(Window.GetHeightIndex(), 7);
-  EXPECT_TRUE(Checked(7));
-  EXPECT_EQ(Table.rfind("\xEF\xBB\xBF<table border=1><caption>", 0), 0u);
-  EXPECT_TRUE(Table.ends_with("<td></td></table>"));
-  EXPECT_NE(Table.find(GetParam().Holds), std::string::npos) << Table;
-  EXPECT_EQ(Table.find(GetParam().Lacks), std::string::npos);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(FmMain, WritesTheTableOfEachButton, ::testing::Values(
-    BatchRun{"D",  0, "<td>104</td><td>2.6</td><td>2.3</td><td>2.2</td><td>-</td><td></td>"
-                      "<td>2.4</td><td>2.1</td><td>2.0</td>",                     "colspan=6"},
-    BatchRun{"HD", 1, "<td>104</td><td>3.1</td><td>2.9</td><td>2.7</td><td>-</td>", "colspan=5"},
-    BatchRun{"DAndHDTenMetresBeforeTwelve",
-                   2, "<td>2.1</td><td>-</td><td></td><td>3.1</td><td>2.9</td>",   "\n"}),
-    [](const auto& Row) { return std::string(Row.param.Name); });
-// clang-format on
-
-class ReportsAFileError
-    : public FmMainTest,
-      public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
-
-// A failed run leaves the folder as it was, an earlier table included, and the height.
-TEST_P(ReportsAFileError, AndWritesNoTable) {
-  WriteList("105\n");
-  std::filesystem::create_directory(Dir.Path("list.txt.htm"));
-  const std::vector<std::uint8_t> Earlier = {'o', 'l', 'd'};
-  Dir.Put("list.txt.htm/keep", Earlier);
-  Dir.Put("missing.txt.htm", Earlier);
-  const auto Before = Dir.Names();
-  ClickHeight(7);
-  const std::string Name = GetParam().second;
-  SetWindowTextW(Find("txFN"), Name.empty() ? L"" : Dir.Path(Name).wstring().c_str());
-  Click(Find("cmdGenTbl", 2));
-  EXPECT_EQ(Messages, std::vector<std::u16string>{u"File Error!!!"});
-  EXPECT_EQ(Window.GetHeightIndex(), 7);
-  EXPECT_EQ(Dir.Names(), Before);
-  EXPECT_EQ(Dir.Get("list.txt.htm/keep"), Earlier);
-  EXPECT_EQ(Dir.Get("missing.txt.htm"), Earlier);
-}
-
-INSTANTIATE_TEST_SUITE_P(FmMain, ReportsAFileError,
-                         ::testing::Values(std::pair{"MissingList", "missing.txt"},
-                                           std::pair{"MissingFolder", "nowhere/list.txt"},
-                                           std::pair{"NoName", ""},
-                                           std::pair{"TableNameTakenByAFolder", "list.txt"}),
-                         [](const auto& Row) { return std::string(Row.param.first); });
-
-TEST_F(FmMainTest, WritesAListedLineAsTextNotMarkup) {
-  const std::string Table = RunBatch(0, WriteList("<b a='1'>\"105&\n"));
-  EXPECT_NE(Table.find("<tr><td>&lt;b a=&#39;1&#39;&gt;&quot;105&amp;</td><td>-</td>"),
-            std::string::npos);
-  EXPECT_EQ(Table.find("<b"), std::string::npos);
+  for (int Index = 0; Index < 3; ++Index) {
+    SCOPED_TRACE(Index);
+    Messages.clear();
+    EXPECT_NE(RunBatch(Index, "104\n").find(Holds[Index]), std::string::npos);
+    EXPECT_EQ(Messages,
+              std::vector<std::u16string>{u"OK, New file name is " + Dir.Text("list.txt.htm")});
+    EXPECT_EQ(Window.GetHeightIndex(), 7);
+    EXPECT_TRUE(Checked(7));
+  }
 }
 
 // Run with a German user locale (see CMakeLists.txt): a decimal comma in the result box and in
@@ -459,11 +339,7 @@ TEST_F(FmMainGermanTest, ShowsADecimalComma) {
   ClickHeight(2);
   Evaluate(L"105b", false);
   EXPECT_EQ(Shown(), L"2,4");
-  EXPECT_EQ(Tip(),
-            L"Forward 2\u00BD Somersaults, Pike\n"
-            L"position 0,2 + somersaults 2,2 + twists 0 + approach 0 + entry 0 = 2,4");
-  EXPECT_NE(RunBatch(0, WriteList("104\n")).find("<td>2,4</td><td>2,1</td><td>2,0</td>"),
-            std::string::npos);
+  EXPECT_NE(RunBatch(0, "104\n").find("<td>2,0</td>"), std::string::npos);
 }
 
 // What a message box showed, as another thread saw it while it was up.
