@@ -28,6 +28,7 @@ struct Command {
 constexpr Command Commands[] = {
     {     "dd",      RunDd},
     {"explain", RunExplain},
+    {   "list",    RunList},
     {  "table",   RunTable},
 };
 
@@ -39,6 +40,7 @@ std::string HelpText() {
       "Commands:\n";
   Text += DdHelp();
   Text += ExplainHelp;
+  Text += ListHelp;
   Text += TableHelp;
   Text +=
       "\n"
