@@ -93,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   const std::u16string_view Separator = (Data[0] & 0x80) != 0 ? u"," : u".";
   const std::u16string Text = merrith::fuzz::UnitsFromBytes(Data + 1, Size - 1);
 
-  const std::u16string Document = merrith::BuildBatchDocument(Text, Blocks, Separator);
+  const std::u16string Document =
+      merrith::BuildBatchDocument(Text, Blocks, merrith::BatchFormat::Html, Separator);
   const std::u16string_view Head =
       u"\uFEFF<table border=1><caption>FINA Merrith Table 2015-2021</caption>";
   const std::u16string_view Tail = u"</table>";
