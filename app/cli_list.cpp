@@ -16,8 +16,8 @@ const std::string_view ListHelp =
     "            without its position letter, one per line in the order of the rule book:\n"
     "            the list that table reads, as in merrith-cli list | merrith-cli table -\n"
     "    --names     a tab and the dive in words after each number, such as\n"
-    "                5253<tab>Back 2½ Somersaults 1½ Twists; nothing after the tab where\n"
-    "                the number has no words (5511, whose direction 5 is none)\n";
+    "                5253<tab>Back 2½ Somersaults 1½ Twists; nothing after the tab for a\n"
+    "                number that has no words, such as 5511 (direction 5)\n";
 
 namespace {
 
