@@ -39,17 +39,39 @@ struct TableCommandLine {
   std::string_view File;
 };
 
-std::optional<BatchBlocks> BlocksNamed(std::string_view Name) {
-  if (Name == "D") return BatchBlocks::D;
-  if (Name == "HD") return BatchBlocks::HD;
-  if (Name == "D+HD") return BatchBlocks::DAndHD;
-  return std::nullopt;
-}
+// A value an option takes, by the name given on the command line.
+template <class Value>
+struct Choice {
+  std::string_view Name;
+  Value Is;
+};
 
-std::optional<BatchFormat> FormatNamed(std::string_view Name) {
-  if (Name == "html") return BatchFormat::Html;
-  if (Name == "csv") return BatchFormat::Csv;
-  return std::nullopt;
+constexpr Choice<BatchBlocks> BlocksChoices[] = {
+    {   "D",      BatchBlocks::D},
+    {  "HD",     BatchBlocks::HD},
+    {"D+HD", BatchBlocks::DAndHD},
+};
+constexpr Choice<BatchFormat> FormatChoices[] = {
+    {"html", BatchFormat::Html},
+    { "csv",  BatchFormat::Csv},
+};
+
+// Reads the value of Option, the argument after Args[i], into Value and moves i onto it; false
+// after a usage error naming the choices.
+template <class Value, std::size_t Count>
+bool ReadChoice(std::string_view Option, const Choice<Value> (&Choices)[Count],
+                std::span<const std::string_view> Args, std::size_t& i, Value& Read,
+                const Streams& Io) {
+  for (const Choice<Value>& C : Choices)
+    if (i + 1 < Args.size() && Args[i + 1] == C.Name) {
+      Read = C.Is;
+      ++i;
+      return true;
+    }
+  std::string Names;
+  for (const Choice<Value>& C : Choices) Names += " " + std::string(C.Name);
+  UsageError(Io, std::string(Option) + " takes one of" + Names);
+  return false;
 }
 
 // The options and the one file, in any order; nothing after a usage error, which is written
@@ -61,25 +83,14 @@ std::optional<TableCommandLine> ReadTableCommandLine(std::span<const std::string
   bool OptionsEnded = false;
   for (std::size_t i = 0; i < Args.size(); ++i) {
     const std::string_view Arg = Args[i];
-    const bool HasValue = i + 1 < Args.size();
     if (OptionsEnded || !Arg.starts_with("-") || Arg == StandardStreams) {
       Files.push_back(Arg);
     } else if (Arg == "--") {
       OptionsEnded = true;
     } else if (Arg == "--blocks") {
-      const std::optional<BatchBlocks> Named = HasValue ? BlocksNamed(Args[++i]) : std::nullopt;
-      if (!Named) {
-        UsageError(Io, "--blocks takes one of D HD D+HD");
-        return std::nullopt;
-      }
-      Line.Blocks = *Named;
+      if (!ReadChoice(Arg, BlocksChoices, Args, i, Line.Blocks, Io)) return std::nullopt;
     } else if (Arg == "--format") {
-      const std::optional<BatchFormat> Named = HasValue ? FormatNamed(Args[++i]) : std::nullopt;
-      if (!Named) {
-        UsageError(Io, "--format takes one of html csv");
-        return std::nullopt;
-      }
-      Line.Format = *Named;
+      if (!ReadChoice(Arg, FormatChoices, Args, i, Line.Format, Io)) return std::nullopt;
     } else {
       UsageError(Io, "unknown option for table (see merrith-cli --help)");
       return std::nullopt;

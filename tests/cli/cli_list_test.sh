@@ -4,16 +4,9 @@
 # Usage: cli_list_test.sh [EMULATOR] MERRITH_CLI
 set -uo pipefail
 
-cli=("$@")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {  # expect WHAT COMMAND...: counts a failure when COMMAND fails
-  local what=$1
-  shift
-  "$@" || { echo "FAIL: $what" >&2; failures=$((failures + 1)); }
-}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=checks.sh
+source "$here/checks.sh"
 
 "${cli[@]}" list >"$work/list" 2>"$work/err"
 expect "list: exit 0" test $? -eq 0

@@ -5,17 +5,9 @@
 # Usage: cli_table_test.sh [EMULATOR] MERRITH_CLI
 set -uo pipefail
 
-cli=("$@")
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {  # expect WHAT COMMAND...: counts a failure when COMMAND fails
-  local what=$1
-  shift
-  "$@" || { echo "FAIL: $what" >&2; failures=$((failures + 1)); }
-}
+# shellcheck source=checks.sh
+source "$here/checks.sh"
 
 run() {  # run ARGS...: sets status, out and err
   "${cli[@]}" table "$@" >"$work/out" 2>"$work/err"
@@ -119,6 +111,10 @@ run --format csv "$work/missing.txt"
 expect "csv of a missing list: File Error!!!" test "$status $out$err" = "1 File Error!!!"
 expect "csv of a missing list: nothing written" test ! -e "$work/missing.txt.csv"
 
+run --blocks X -
+expect "--blocks X: its choices" test "$err" = "merrith-cli: --blocks takes one of D HD D+HD"
+run - --format
+expect "--format alone: its choices" test "$err" = "merrith-cli: --format takes one of html csv"
 for args in "" "--blocks X $work/lf.txt" "$work/lf.txt $work/lf.txt" "--format xml -" \
   "--format HTML -" "- --format" "- -"; do
   # shellcheck disable=SC2086
