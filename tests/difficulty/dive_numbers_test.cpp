@@ -17,12 +17,17 @@ namespace {
 
 using testing::Narrow;
 
-// The DD of Number with each letter at each height, as the batch table's row shows them.
+// The DD of Number with each letter at each height, as the batch table's row shows them (-1
+// where there is none).
 std::vector<double> DdRow(const std::u16string& Number) {
   std::vector<double> Row;
+  std::u16string Dive = Number;
   for (const Height& H : Heights)
-    for (char16_t Letter : H.Letters)
-      Row.push_back(std::max(H.Calc->DD(Number + Letter, H.Index), -1.0));
+    for (char16_t Letter : H.Letters) {
+      Dive.resize(Number.size());
+      Dive += Letter;
+      Row.push_back(std::max(H.Calc->DD(Dive, H.Index), -1.0));
+    }
   return Row;
 }
 
