@@ -5,13 +5,15 @@
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "difficulty/heights.h"
 
 namespace merrith {
 namespace {
 
-// The group digits of the dives without a group of their own for the direction.
+// The groups whose number goes on with a direction digit: twisting and armstand dives.
 constexpr std::int32_t Twisting = 5;
 constexpr std::int32_t Armstand = 6;
 

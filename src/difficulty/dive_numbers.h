@@ -20,7 +20,8 @@ struct DiveNumber {
 // with some position letter of the batch table, each dive once, in the order of the rule
 // book: forward, back, reverse and inward dives, plain before flying, by half somersaults;
 // then twisting and armstand dives, each by direction, somersaults and twists, followed by
-// their flying and M forms.
+// their flying and M forms. Whatever direction digit the tables give a DD is listed, 5511
+// (direction 5) too.
 std::vector<DiveNumber> ListDiveNumbers();
 
 // Whether Number, a dive number without its position letter, has a DD at some height with
