@@ -68,6 +68,13 @@ int RunExplain(std::span<const std::string_view> Args, const Streams& Io);
 // The help text of the explain command, for merrith-cli --help.
 extern const std::string_view ExplainHelp;
 
+// list [--names]: every dive number that has a DD somewhere, one per line, with its name in
+// words after a tab with --names.
+int RunList(std::span<const std::string_view> Args, const Streams& Io);
+
+// The help text of the list command, for merrith-cli --help.
+extern const std::string_view ListHelp;
+
 // table [--blocks D|HD|D+HD] FILE: writes FILE.htm, the table of DDs of the dive numbers
 // listed in FILE, and names it on the output stream; "File Error!!!" on the error stream and
 // ExitWriteFailed when FILE cannot be read or FILE.htm not written.

@@ -28,6 +28,7 @@ struct Command {
 constexpr Command Commands[] = {
     {     "dd",      RunDd},
     {"explain", RunExplain},
+    {   "list",    RunList},
     {  "table",   RunTable},
 };
 
@@ -39,6 +40,7 @@ std::string HelpText() {
       "Commands:\n";
   Text += DdHelp();
   Text += ExplainHelp;
+  Text += ListHelp;
   Text += TableHelp;
   Text +=
       "\n"
@@ -112,7 +114,8 @@ std::vector<std::string> WordsInUtf8() {
 
 int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
 #ifdef _WIN32
-  // Lines end in a line feed on every system, so scripts read the same text everywhere.
+  // Lines end in a line feed on every system, so scripts read the same text everywhere. (A
+  // list on standard input is read through its handle, which knows no text mode.)
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   const std::vector<std::string> Words = WordsInUtf8();

@@ -5,26 +5,103 @@
 #include <vector>
 
 #include "cli_commands.h"
+#include "support/file_bytes.h"
 #include "support/utf8.h"
 #include "window/batch_document.h"
 
 namespace merrith::cli {
 
 const std::string_view TableHelp =
-    "  table [--blocks D|HD|D+HD] FILE\n"
+    "  table [--blocks D|HD|D+HD] [--format html|csv] FILE\n"
     "            writes FILE.htm: one HTML table of the DD of every dive number listed in\n"
     "            FILE (one per line, without its position letter) at every height and\n"
-    "            position, as the window's batch buttons do\n"
+    "            position, as the window's batch buttons do. FILE - reads the list from the\n"
+    "            standard input and writes the table to the standard output, so that\n"
+    "              merrith-cli list | merrith-cli table - > all.htm\n"
+    "            writes the table of every dive (a file named - is ./-)\n"
     "    --blocks B  D (1m to 10m), HD (12m to 27m) or D+HD (both, the default)\n"
+    "    --format F  html (the default) or csv: FILE.csv for spreadsheets, UTF-8 with a\n"
+    "                byte-order mark and CR LF line ends; a header row (code,1m A,1m B,...),\n"
+    "                then a row per listed code, an empty field where the HTML shows -\n"
     "    --          ends the options: the next argument is the file\n";
 
 namespace {
 
-std::optional<BatchBlocks> BlocksNamed(std::string_view Name) {
-  if (Name == "D") return BatchBlocks::D;
-  if (Name == "HD") return BatchBlocks::HD;
-  if (Name == "D+HD") return BatchBlocks::DAndHD;
-  return std::nullopt;
+constexpr std::string_view TableUsage =
+    "usage: merrith-cli table [--blocks D|HD|D+HD] [--format html|csv] FILE";
+
+// The FILE that stands for the standard input and output.
+constexpr std::string_view StandardStreams = "-";
+
+struct TableCommandLine {
+  BatchBlocks Blocks = BatchBlocks::DAndHD;
+  BatchFormat Format = BatchFormat::Html;
+  std::string_view File;
+};
+
+// A value an option takes, by the name given on the command line.
+template <class Value>
+struct Choice {
+  std::string_view Name;
+  Value Is;
+};
+
+constexpr Choice<BatchBlocks> BlocksChoices[] = {
+    {   "D",      BatchBlocks::D},
+    {  "HD",     BatchBlocks::HD},
+    {"D+HD", BatchBlocks::DAndHD},
+};
+constexpr Choice<BatchFormat> FormatChoices[] = {
+    {"html", BatchFormat::Html},
+    { "csv",  BatchFormat::Csv},
+};
+
+// Reads the value of Option, the argument after Args[i], into Value and moves i onto it; false
+// after a usage error naming the choices.
+template <class Value, std::size_t Count>
+bool ReadChoice(std::string_view Option, const Choice<Value> (&Choices)[Count],
+                std::span<const std::string_view> Args, std::size_t& i, Value& Read,
+                const Streams& Io) {
+  for (const Choice<Value>& C : Choices)
+    if (i + 1 < Args.size() && Args[i + 1] == C.Name) {
+      Read = C.Is;
+      ++i;
+      return true;
+    }
+  std::string Names;
+  for (const Choice<Value>& C : Choices) Names += " " + std::string(C.Name);
+  UsageError(Io, std::string(Option) + " takes one of" + Names);
+  return false;
+}
+
+// The options and the one file, in any order; nothing after a usage error, which is written
+// to the error stream.
+std::optional<TableCommandLine> ReadTableCommandLine(std::span<const std::string_view> Args,
+                                                     const Streams& Io) {
+  TableCommandLine Line;
+  std::vector<std::string_view> Files;
+  bool OptionsEnded = false;
+  for (std::size_t i = 0; i < Args.size(); ++i) {
+    const std::string_view Arg = Args[i];
+    if (OptionsEnded || !Arg.starts_with("-") || Arg == StandardStreams) {
+      Files.push_back(Arg);
+    } else if (Arg == "--") {
+      OptionsEnded = true;
+    } else if (Arg == "--blocks") {
+      if (!ReadChoice(Arg, BlocksChoices, Args, i, Line.Blocks, Io)) return std::nullopt;
+    } else if (Arg == "--format") {
+      if (!ReadChoice(Arg, FormatChoices, Args, i, Line.Format, Io)) return std::nullopt;
+    } else {
+      UsageError(Io, "unknown option for table (see merrith-cli --help)");
+      return std::nullopt;
+    }
+  }
+  if (Files.size() != 1) {
+    UsageError(Io, TableUsage);
+    return std::nullopt;
+  }
+  Line.File = Files[0];
+  return Line;
 }
 
 std::string Utf8Line(std::u16string_view Text) {
@@ -32,36 +109,36 @@ std::string Utf8Line(std::u16string_view Text) {
   return std::string(Bytes.begin(), Bytes.end()) + "\n";
 }
 
+// Says on the error stream that the list could not be read or the table not written.
+int FileError(BatchOutcome Outcome, const TableCommandLine& Line, const Streams& Io) {
+  const std::string Message = Utf8Line(BatchMessage(Outcome, u"", Line.Format));
+  std::fwrite(Message.data(), 1, Message.size(), Io.Err);
+  return ExitWriteFailed;
+}
+
+// The list from the standard input, the table to the output stream and nothing else there.
+int TableOfStandardInput(const TableCommandLine& Line, const Streams& Io) {
+  std::vector<std::uint8_t> List;
+  if (mFSO::ReadStandardInput(List) != 0) return FileError(BatchOutcome::ReadFailed, Line, Io);
+  const std::vector<std::uint8_t> Page = BatchDocumentBytes(List, Line.Blocks, Line.Format, u".");
+  return WriteResults(Io, {reinterpret_cast<const char*>(Page.data()), Page.size()});
+}
+
+// The list from the file, the table to the file beside it, and its name on the output stream.
+int TableOfFile(const TableCommandLine& Line, const Streams& Io) {
+  const std::u16string Path = DecodeUtf8(Line.File);
+  const BatchOutcome Outcome = WriteBatchTable(Path, Line.Blocks, Line.Format, u".");
+  if (Outcome != BatchOutcome::Written) return FileError(Outcome, Line, Io);
+  return WriteResults(Io, Utf8Line(BatchMessage(Outcome, Path, Line.Format)));
+}
+
 }  // namespace
 
 int RunTable(std::span<const std::string_view> Args, const Streams& Io) {
-  BatchBlocks Blocks = BatchBlocks::DAndHD;
-  std::vector<std::string_view> Files;
-  bool OptionsEnded = false;
-  for (std::size_t i = 0; i < Args.size(); ++i) {
-    const std::string_view Arg = Args[i];
-    if (OptionsEnded || !Arg.starts_with("-") || Arg == "-") {
-      Files.push_back(Arg);
-    } else if (Arg == "--") {
-      OptionsEnded = true;
-    } else if (Arg == "--blocks") {
-      const std::optional<BatchBlocks> Named =
-          i + 1 < Args.size() ? BlocksNamed(Args[++i]) : std::nullopt;
-      if (!Named) return UsageError(Io, "--blocks takes one of D HD D+HD");
-      Blocks = *Named;
-    } else {
-      return UsageError(Io, "unknown option for table (see merrith-cli --help)");
-    }
-  }
-  if (Files.size() != 1)
-    return UsageError(Io, "usage: merrith-cli table [--blocks D|HD|D+HD] FILE");
-
-  const std::u16string Path = DecodeUtf8(Files[0]);
-  const BatchOutcome Outcome = WriteBatchTable(Path, Blocks, u".");
-  const std::string Message = Utf8Line(BatchMessage(Outcome, Path));
-  if (Outcome == BatchOutcome::Written) return WriteResults(Io, Message);
-  std::fwrite(Message.data(), 1, Message.size(), Io.Err);
-  return ExitWriteFailed;
+  const std::optional<TableCommandLine> Line = ReadTableCommandLine(Args, Io);
+  if (!Line) return ExitUsage;
+  if (Line->File == StandardStreams) return TableOfStandardInput(*Line, Io);
+  return TableOfFile(*Line, Io);
 }
 
 }  // namespace merrith::cli

@@ -1,13 +1,16 @@
-// Any text as a dive list: the batch table is one line, its two header rows, then one row per
-// non-blank line whose first cell is the line as text and whose every other cell is the DD of
-// the line with that column's letter at that column's height, whatever the lines hold.
+// Any text as a dive list: as HTML the batch table is one line, its two header rows, then one
+// row per non-blank line whose first cell is the line as text and whose every other cell is
+// the DD of the line with that column's letter at that column's height, whatever the lines
+// hold. As CSV it reads back, by the rules of RFC 4180, as the header and the same rows.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "difficulty/calc_dd.h"
 #include "difficulty/calc_hdd.h"
@@ -19,7 +22,9 @@
 namespace {
 
 using merrith::BatchBlocks;
+using merrith::BatchFormat;
 using merrith::fuzz::Require;
+using Record = std::vector<std::u16string>;
 
 std::size_t Count(std::u16string_view Text, std::u16string_view What) {
   std::size_t Found = 0;
@@ -51,49 +56,79 @@ std::u16string Escaped(std::u16string_view Line) {
   return Text;
 }
 
-// The row of one listed code, worked out on its own: the heights 1 m to 10 m with the letters
-// A to D and 12 m to 27 m with A to E, each followed by an empty separator cell.
-std::u16string ExpectedRow(std::u16string_view Code, BatchBlocks Blocks,
-                           std::u16string_view Separator) {
-  const std::int32_t First = Blocks == BatchBlocks::HD ? 6 : 1;
-  const std::int32_t Last = Blocks == BatchBlocks::D ? 5 : 9;
-  std::u16string Row = u"<tr><td>" + Escaped(Code) + u"</td>";
-  for (std::int32_t HeightIndex = First; HeightIndex <= Last; ++HeightIndex) {
-    const bool HighDiving = HeightIndex > 5;
-    for (const char16_t Letter : std::u16string_view(HighDiving ? u"ABCDE" : u"ABCD")) {
-      const std::u16string Dive = std::u16string(Code) + Letter;
-      const double Dd =
-          HighDiving ? merrith::CalcHDD(Dive, HeightIndex) : merrith::CalcDD(Dive, HeightIndex);
-      Row += u"<td>" + (Dd >= 0 ? merrith::FormatFixed1(Dd, Separator) : u"-") + u"</td>";
-    }
-    Row += u"<td></td>";
-  }
-  return Row;
+// One height of the table: its caption and letters, as the tables of DDs know them.
+struct Column {
+  std::int32_t HeightIndex;
+  std::u16string_view Caption;
+  std::u16string_view Letters;
+};
+
+constexpr Column Columns[] = {
+    {1,   u"1m",  u"ABCD"},
+    {2,   u"3m",  u"ABCD"},
+    {3,   u"5m",  u"ABCD"},
+    {4, u"7.5m",  u"ABCD"},
+    {5,  u"10m",  u"ABCD"},
+    {6,  u"12m", u"ABCDE"},
+    {7,  u"15m", u"ABCDE"},
+    {8,  u"20m", u"ABCDE"},
+    {9,  u"27m", u"ABCDE"},
+};
+
+// The heights of Blocks, in column order.
+std::vector<Column> ColumnsOf(BatchBlocks Blocks) {
+  std::vector<Column> Chosen;
+  for (const Column& C : Columns)
+    if ((C.HeightIndex <= 5 && Blocks != BatchBlocks::HD) ||
+        (C.HeightIndex > 5 && Blocks != BatchBlocks::D))
+      Chosen.push_back(C);
+  return Chosen;
 }
 
-// The rows of the non-blank lines of Text, in order, as the table should hold them.
-std::u16string ExpectedRows(std::u16string_view Text, BatchBlocks Blocks,
-                            std::u16string_view Separator) {
-  std::u16string Rows;
+// The DD of Code with each letter at one height, worked out on its own; empty where the dive
+// has none.
+Record ExpectedCells(std::u16string_view Code, const Column& C, std::u16string_view Separator) {
+  Record Cells;
+  for (const char16_t Letter : C.Letters) {
+    const std::u16string Dive = std::u16string(Code) + Letter;
+    const double Dd = C.HeightIndex > 5 ? merrith::CalcHDD(Dive, C.HeightIndex)
+                                        : merrith::CalcDD(Dive, C.HeightIndex);
+    Cells.push_back(Dd >= 0 ? merrith::FormatFixed1(Dd, Separator) : u"");
+  }
+  return Cells;
+}
+
+// The non-blank lines of Text, trimmed, in order.
+std::vector<std::u16string> ListedCodes(std::u16string_view Text) {
+  std::vector<std::u16string> Codes;
   for (std::size_t Start = 0;;) {
     const std::size_t End = Text.find(u'\n', Start);
-    const std::u16string Code =
+    std::u16string Code =
         merrith::mXMLParser::TrimWhite(std::u16string(Text.substr(Start, End - Start)));
-    if (!Code.empty()) Rows += ExpectedRow(Code, Blocks, Separator);
-    if (End == std::u16string_view::npos) return Rows;
+    if (!Code.empty()) Codes.push_back(std::move(Code));
+    if (End == std::u16string_view::npos) return Codes;
     Start = End + 1;
   }
 }
 
-}  // namespace
+// The HTML rows of the listed codes, each height's cells followed by an empty separator cell.
+std::u16string ExpectedHtmlRows(const std::vector<std::u16string>& Codes, BatchBlocks Blocks,
+                                std::u16string_view Separator) {
+  std::u16string Rows;
+  for (const std::u16string& Code : Codes) {
+    Rows += u"<tr><td>" + Escaped(Code) + u"</td>";
+    for (const Column& C : ColumnsOf(Blocks)) {
+      for (const std::u16string& Cell : ExpectedCells(Code, C, Separator))
+        Rows += u"<td>" + (Cell.empty() ? u"-" : Cell) + u"</td>";
+      Rows += u"<td></td>";
+    }
+  }
+  return Rows;
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-  if (Size == 0) return 0;
-  const auto Blocks = static_cast<BatchBlocks>(Data[0] % 3);
-  const std::u16string_view Separator = (Data[0] & 0x80) != 0 ? u"," : u".";
-  const std::u16string Text = merrith::fuzz::UnitsFromBytes(Data + 1, Size - 1);
-
-  const std::u16string Document = merrith::BuildBatchDocument(Text, Blocks, Separator);
+void CheckHtml(const std::u16string& Text, BatchBlocks Blocks, std::u16string_view Separator) {
+  const std::u16string Document =
+      merrith::BuildBatchDocument(Text, Blocks, BatchFormat::Html, Separator);
   const std::u16string_view Head =
       u"\uFEFF<table border=1><caption>FINA Merrith Table 2015-2021</caption>";
   const std::u16string_view Tail = u"</table>";
@@ -107,7 +142,76 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   const std::u16string_view Body =
       std::u16string_view(Document).substr(BodyAt, Document.size() - Tail.size() - BodyAt);
   Require(Count(Header, u"<tr>") == 2 && Count(Header, u"<td>") == 0, "two header rows");
-  Require(Body == ExpectedRows(Text, Blocks, Separator),
+  Require(Body == ExpectedHtmlRows(ListedCodes(Text), Blocks, Separator),
           "every row is its line as text, then the DD of every letter at every height");
+}
+
+// The records of CSV text by RFC 4180: fields apart at commas, each record ended by CR LF, a
+// quoted field's doubled quote one quote. Nothing when the text breaks those rules.
+std::optional<std::vector<Record>> ReadCsv(std::u16string_view Text) {
+  std::vector<Record> Records;
+  Record Fields;
+  std::u16string Field;
+  std::size_t I = 0;
+  while (I < Text.size()) {
+    if (Text[I] == u'"') {
+      for (++I;; ++I) {
+        if (I == Text.size()) return std::nullopt;  // a quote left open
+        if (Text[I] == u'"' && Text.substr(I, 2) != u"\"\"") break;
+        if (Text[I] == u'"') ++I;  // the first of a doubled quote
+        Field += Text[I];
+      }
+      ++I;  // the closing quote
+    } else {
+      for (; I < Text.size() && Text[I] != u',' && Text[I] != u'\r'; ++I) {
+        if (Text[I] == u'"' || Text[I] == u'\n') return std::nullopt;  // should have been quoted
+        Field += Text[I];
+      }
+    }
+    Fields.push_back(std::exchange(Field, {}));
+    if (Text.substr(I, 2) == u"\r\n") {
+      Records.push_back(std::exchange(Fields, {}));
+      I += 2;
+    } else if (I < Text.size() && Text[I] == u',') {
+      ++I;
+    } else {
+      return std::nullopt;  // a lone CR, or no line end after the last record
+    }
+  }
+  if (!Fields.empty()) return std::nullopt;
+  return Records;
+}
+
+void CheckCsv(const std::u16string& Text, BatchBlocks Blocks, std::u16string_view Separator) {
+  const std::u16string Document =
+      merrith::BuildBatchDocument(Text, Blocks, BatchFormat::Csv, Separator);
+  Require(Document.starts_with(u"\uFEFF"), "the CSV starts with the byte-order mark");
+  const std::optional<std::vector<Record>> Records =
+      ReadCsv(std::u16string_view(Document).substr(1));
+  Require(Records.has_value(), "the CSV keeps the rules of RFC 4180");
+
+  std::vector<Record> Wanted(1, Record{u"code"});
+  for (const Column& C : ColumnsOf(Blocks))
+    for (const char16_t Letter : C.Letters)
+      Wanted[0].push_back(std::u16string(C.Caption) + u' ' + Letter);
+  for (const std::u16string& Code : ListedCodes(Text)) {
+    Record& Row = Wanted.emplace_back(Record{Code});
+    for (const Column& C : ColumnsOf(Blocks))
+      for (std::u16string& Cell : ExpectedCells(Code, C, Separator)) Row.push_back(std::move(Cell));
+  }
+  Require(*Records == Wanted, "a header, then every line as its code and the DD of every letter");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
+  if (Size == 0) return 0;
+  const auto Blocks = static_cast<BatchBlocks>(Data[0] % 3);
+  const std::u16string_view Separator = (Data[0] & 0x80) != 0 ? u"," : u".";
+  const std::u16string Text = merrith::fuzz::UnitsFromBytes(Data + 1, Size - 1);
+  if ((Data[0] & 0x40) != 0)
+    CheckCsv(Text, Blocks, Separator);
+  else
+    CheckHtml(Text, Blocks, Separator);
   return 0;
 }

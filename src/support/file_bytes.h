@@ -12,6 +12,11 @@ namespace merrith::mFSO {
 // until it ends, whatever size the system reports for it.
 std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& Bytes);
 
+// Reads the process's standard input into Bytes until it ends: a pipe until its writer closes
+// it, a file redirected to it from where it stands, as bytes on every platform (no line end is
+// translated). Returns and fails as ReadAllBytes does.
+std::int32_t ReadStandardInput(std::vector<std::uint8_t>& Bytes);
+
 // Replaces the file at Path with exactly Bytes, through a temporary file in the same folder
 // that takes the target's name only once it is complete on disk. Returns 0, or the platform's
 // error number; after a failure any earlier file at Path is unchanged and no temporary file

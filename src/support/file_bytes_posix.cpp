@@ -163,6 +163,12 @@ std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& B
   return Status;
 }
 
+// Standard input is read to its end whatever it is: a file redirected to it need not stand at
+// its start, so its size says nothing of what is left.
+std::int32_t ReadStandardInput(std::vector<std::uint8_t>& Bytes) {
+  return ReadToEnd(STDIN_FILENO, Bytes);
+}
+
 // The new content goes to a temporary file in the target's folder, reaches the disk, and only
 // then takes the target's name, so a failure at any point leaves the old file as it was.
 std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes) {

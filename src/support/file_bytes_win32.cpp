@@ -138,6 +138,15 @@ std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& B
   return Status;
 }
 
+// Standard input is read through its handle, which knows no text mode, to its end whatever it
+// is: a file redirected to it need not stand at its start.
+std::int32_t ReadStandardInput(std::vector<std::uint8_t>& Bytes) {
+  const HANDLE Input = GetStdHandle(STD_INPUT_HANDLE);
+  if (Input == INVALID_HANDLE_VALUE) return LastError(ERROR_INVALID_HANDLE);
+  if (Input == nullptr) return ERROR_INVALID_HANDLE;  // a process started without one
+  return ReadToEnd(Input, Bytes);
+}
+
 // The new content goes to a temporary file beside the target, reaches the disk, and only then
 // replaces the target, so a failure at any point leaves the old file as it was.
 std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes) {

@@ -1,46 +1,19 @@
 #include "window/batch_document.h"
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-#include "difficulty/heights.h"
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
-#include "support/trim_white.h"
-#include "window/number_format.h"
+#include "window/batch_csv.h"
 
 namespace merrith {
 namespace {
-
-// One block of columns: a run of heights that one calculator knows, in column order.
-struct BlockColumns {
-  std::int32_t FirstHeight;
-  std::int32_t LastHeight;
-};
-
-constexpr BlockColumns SpringboardAndPlatform{HeightIndexFirst, HeightIndexLastPlatform};
-constexpr BlockColumns HighDiving{HeightIndexLastPlatform + 1, HeightIndexLast};
 
 constexpr std::u16string_view TableStart =
     u"\uFEFF<table border=1><caption>FINA Merrith Table 2015-2021</caption>";
 constexpr std::u16string_view HeaderRowStart = u"<tr><th></th>";
 constexpr std::u16string_view TableEnd = u"</table>";
-
-bool HasSpringboardAndPlatform(BatchBlocks Blocks) { return Blocks != BatchBlocks::HD; }
-bool HasHighDiving(BatchBlocks Blocks) { return Blocks != BatchBlocks::D; }
-
-// The heights of the chosen blocks in column order.
-std::vector<const Height*> ChosenHeights(BatchBlocks Blocks) {
-  std::vector<const Height*> Chosen;
-  const auto Add = [&Chosen](BlockColumns Block) {
-    for (std::int32_t Index = Block.FirstHeight; Index <= Block.LastHeight; ++Index)
-      Chosen.push_back(HeightAt(Index));
-  };
-  if (HasSpringboardAndPlatform(Blocks)) Add(SpringboardAndPlatform);
-  if (HasHighDiving(Blocks)) Add(HighDiving);
-  return Chosen;
-}
 
 // The captions of the heights are ASCII.
 void AppendAscii(std::u16string& Out, std::string_view Text) {
@@ -49,7 +22,7 @@ void AppendAscii(std::u16string& Out, std::string_view Text) {
 
 // Each height spans a column per letter and an empty separator column; under it stand its
 // letters and the separator.
-std::u16string HeaderRows(const std::vector<const Height*>& Chosen) {
+std::u16string HtmlHeaderRows(const std::vector<const Height*>& Chosen) {
   std::u16string Rows(TableStart);
   Rows += HeaderRowStart;
   for (const Height* H : Chosen) {
@@ -96,98 +69,93 @@ void AppendEscaped(std::u16string& Out, std::u16string_view Text) {
   }
 }
 
-// Rows of the table. A list names the same dives over and over, so each distinct line's row
-// is worked out once and then copied.
-class RowMaker {
- public:
-  RowMaker(BatchBlocks Blocks, std::u16string_view Separator)
-      : Chosen(ChosenHeights(Blocks)), DecimalSeparator(Separator) {}
-
-  // The code as listed, then the DD of the code with each letter at each height, "-" where
-  // the dive has none.
-  const std::u16string& RowFor(const std::u16string& Code) {
-    if (const auto Known = Rows.find(Code); Known != Rows.end()) return Known->second;
-    Row.clear();
-    Row += u"<tr><td>";
-    AppendEscaped(Row, Code);
-    Row += u"</td>";
-    for (const Height* H : Chosen) AppendCells(*H, Code);
-    if (Rows.size() >= MaxRemembered) return Row;
-    return Rows.emplace(Code, Row).first->second;
-  }
-
- private:
-  static constexpr std::size_t MaxRemembered = 10000;
-
-  void AppendCells(const Height& H, std::u16string_view Code) {
-    for (char16_t Letter : H.Letters) {
-      Dive.assign(Code);
-      Dive += Letter;
-      const double DD = H.Calc->DD(Dive, H.Index);
-      Row += u"<td>";
-      Row += DD >= 0 ? FormatFixed1(DD, DecimalSeparator) : u"-";
-      Row += u"</td>";
+// The code as listed, then the cells of each height, "-" where the dive has no DD, and the
+// height's empty separator cell.
+void AppendHtmlRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row) {
+  Out += u"<tr><td>";
+  AppendEscaped(Out, Code);
+  Out += u"</td>";
+  std::size_t Column = 0;
+  for (const Height* H : Row.ChosenHeights()) {
+    for (std::size_t Letter = 0; Letter < H->Letters.size(); ++Letter) {
+      const std::u16string_view Cell = Row.Cell(Column++);
+      Out += u"<td>";
+      Out += Cell.empty() ? u"-" : Cell;
+      Out += u"</td>";
     }
-    Row += u"<td></td>";
+    Out += u"<td></td>";
   }
+}
 
-  std::vector<const Height*> Chosen;
-  std::u16string_view DecimalSeparator;
-  std::unordered_map<std::u16string, std::u16string> Rows;
-  std::u16string Row;   // the row being worked out
-  std::u16string Dive;  // the code with one letter, as the calculators get it
+// What one form of the table writes: its head, each row, its end, and its file's extension.
+struct TableForm {
+  std::u16string (*Head)(const std::vector<const Height*>& Chosen);
+  void (*AppendRow)(std::u16string& Out, std::u16string_view Code, const BatchRow& Row);
+  std::u16string_view End;
+  std::u16string_view Extension;
 };
+
+constexpr TableForm Html{HtmlHeaderRows, AppendHtmlRow, TableEnd, u".htm"};
+constexpr TableForm Csv{CsvHeaderRow, AppendCsvRow, u"", u".csv"};
+
+const TableForm& FormOf(BatchFormat Format) { return Format == BatchFormat::Csv ? Csv : Html; }
 
 }  // namespace
 
 void AppendBatchDocument(CStringBuilder& Builder, std::u16string_view Text, BatchBlocks Blocks,
-                         std::u16string_view DecimalSeparator) {
-  Builder.Append(HeaderRows(ChosenHeights(Blocks)));
-  RowMaker Rows(Blocks, DecimalSeparator);
-  std::size_t Start = 0;
-  while (Start <= Text.size()) {
-    std::size_t End = Text.find(u'\n', Start);
-    if (End == std::u16string_view::npos) End = Text.size();
-    const std::u16string Code =
-        mXMLParser::TrimWhite(std::u16string(Text.substr(Start, End - Start)));
-    if (!Code.empty()) Builder.Append(Rows.RowFor(Code));
-    Start = End + 1;
-  }
-  Builder.Append(TableEnd);
+                         BatchFormat Format, std::u16string_view DecimalSeparator) {
+  const TableForm& Form = FormOf(Format);
+  BatchRow Row(Blocks, DecimalSeparator);
+  Builder.Append(Form.Head(Row.ChosenHeights()));
+  std::u16string Line;
+  ForEachListedCode(Text, [&](const std::u16string& Code) {
+    Row.WorkOut(Code);
+    Line.clear();
+    Form.AppendRow(Line, Code, Row);
+    Builder.Append(Line);
+  });
+  if (!Form.End.empty()) Builder.Append(Form.End);
 }
 
-std::u16string BuildBatchDocument(std::u16string_view Text, BatchBlocks Blocks,
+std::u16string BuildBatchDocument(std::u16string_view Text, BatchBlocks Blocks, BatchFormat Format,
                                   std::u16string_view DecimalSeparator) {
   CStringBuilder Builder;
-  AppendBatchDocument(Builder, Text, Blocks, DecimalSeparator);
+  AppendBatchDocument(Builder, Text, Blocks, Format, DecimalSeparator);
   return Builder.ToString();
 }
 
-BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks,
-                             std::u16string_view DecimalSeparator) {
+std::vector<std::uint8_t> BatchDocumentBytes(const std::vector<std::uint8_t>& List,
+                                             BatchBlocks Blocks, BatchFormat Format,
+                                             std::u16string_view DecimalSeparator) {
   CStringBuilder Builder;
+  AppendBatchDocument(Builder, mFSO::DecodeText(List, mFSO::CodePageSystem), Blocks, Format,
+                      DecimalSeparator);
+  return Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8);
+}
+
+BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
+                             std::u16string_view DecimalSeparator) {
+  std::vector<std::uint8_t> Page;
   {
-    std::vector<std::uint8_t> Bytes;
+    std::vector<std::uint8_t> List;
     if (InputPath.empty()) return BatchOutcome::ReadFailed;
-    if (mFSO::ReadAllBytes(InputPath, Bytes) != 0) return BatchOutcome::ReadFailed;
-    AppendBatchDocument(Builder, mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Blocks,
-                        DecimalSeparator);
+    if (mFSO::ReadAllBytes(InputPath, List) != 0) return BatchOutcome::ReadFailed;
+    Page = BatchDocumentBytes(List, Blocks, Format, DecimalSeparator);
   }
-  const std::vector<std::uint8_t> Page = Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8);
-  Builder.Reset();
-  if (mFSO::WriteAllBytes(BatchOutputPath(InputPath), Page) != 0) {
+  if (mFSO::WriteAllBytes(BatchOutputPath(InputPath, Format), Page) != 0) {
     return BatchOutcome::WriteFailed;
   }
   return BatchOutcome::Written;
 }
 
-std::u16string BatchOutputPath(std::u16string_view InputPath) {
-  return std::u16string(InputPath) + u".htm";
+std::u16string BatchOutputPath(std::u16string_view InputPath, BatchFormat Format) {
+  return std::u16string(InputPath) + std::u16string(FormOf(Format).Extension);
 }
 
-std::u16string BatchMessage(BatchOutcome Outcome, std::u16string_view InputPath) {
+std::u16string BatchMessage(BatchOutcome Outcome, std::u16string_view InputPath,
+                            BatchFormat Format) {
   if (Outcome == BatchOutcome::Written) {
-    return u"OK, New file name is " + BatchOutputPath(InputPath);
+    return u"OK, New file name is " + BatchOutputPath(InputPath, Format);
   }
   return u"File Error!!!";
 }

@@ -3,27 +3,36 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/string_builder.h"
+#include "window/batch_row.h"
 
 namespace merrith {
 
-// The column blocks of a batch table, numbered as the window's batch buttons.
-enum class BatchBlocks : std::int16_t {
-  D = 0,       // springboard and platform, 1 m to 10 m
-  HD = 1,      // high diving, 12 m to 27 m
-  DAndHD = 2,  // both, springboard and platform first
+// The forms a batch table is written in.
+enum class BatchFormat {
+  Html,  // one HTML table on one line, as the window's batch buttons write it
+  Csv,   // comma-separated values for spreadsheets: a header row, then a row per listed code
 };
 
-// Appends to Builder the HTML table of DDs for every non-blank line of Text (dive numbers
-// without their position letter), at every height and position letter of Blocks, as one line
-// that begins with U+FEFF. DecimalSeparator goes between the whole and tenth of every DD.
+// Appends to Builder the table of DDs for every non-blank line of Text (dive numbers without
+// their position letter), at every height and position letter of Blocks, beginning with
+// U+FEFF. DecimalSeparator goes between the whole and tenth of every DD. As HTML the table is
+// one line; as CSV each row ends in CR LF and a field holding a comma, a quote or a line
+// break is quoted.
 void AppendBatchDocument(CStringBuilder& Builder, std::u16string_view Text, BatchBlocks Blocks,
-                         std::u16string_view DecimalSeparator);
+                         BatchFormat Format, std::u16string_view DecimalSeparator);
 
 // The same table as AppendBatchDocument, as one text.
-std::u16string BuildBatchDocument(std::u16string_view Text, BatchBlocks Blocks,
+std::u16string BuildBatchDocument(std::u16string_view Text, BatchBlocks Blocks, BatchFormat Format,
                                   std::u16string_view DecimalSeparator);
+
+// The table of the list whose file holds List (UTF-8, UTF-16 or the system's character set,
+// as a list file may be) as a table file holds it: UTF-8 with a leading byte-order mark.
+std::vector<std::uint8_t> BatchDocumentBytes(const std::vector<std::uint8_t>& List,
+                                             BatchBlocks Blocks, BatchFormat Format,
+                                             std::u16string_view DecimalSeparator);
 
 // What became of one batch run.
 enum class BatchOutcome {
@@ -33,14 +42,15 @@ enum class BatchOutcome {
 };
 
 // Reads the list of dive numbers at InputPath, builds its table and writes it, UTF-8 with a
-// leading byte-order mark, to BatchOutputPath(InputPath).
-BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks,
+// leading byte-order mark, to BatchOutputPath(InputPath, Format).
+BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
                              std::u16string_view DecimalSeparator);
 
-// The file a batch run writes for InputPath: the same name with ".htm" appended.
-std::u16string BatchOutputPath(std::u16string_view InputPath);
+// The file a batch run writes for InputPath: the same name with ".htm" appended, or ".csv".
+std::u16string BatchOutputPath(std::u16string_view InputPath, BatchFormat Format);
 
 // The words that tell the user how a batch run on InputPath ended.
-std::u16string BatchMessage(BatchOutcome Outcome, std::u16string_view InputPath);
+std::u16string BatchMessage(BatchOutcome Outcome, std::u16string_view InputPath,
+                            BatchFormat Format);
 
 }  // namespace merrith

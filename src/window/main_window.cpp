@@ -19,9 +19,9 @@ ResultBox CMainWindow::cmdOK_Click(std::u16string_view Typed,
 // never touched by a run.
 std::u16string CMainWindow::cmdGenTbl_Click(std::int16_t Index, std::u16string_view FileName,
                                             std::u16string_view DecimalSeparator) const {
-  const BatchOutcome Outcome =
-      WriteBatchTable(FileName, static_cast<BatchBlocks>(Index), DecimalSeparator);
-  return BatchMessage(Outcome, FileName);
+  const BatchOutcome Outcome = WriteBatchTable(FileName, static_cast<BatchBlocks>(Index),
+                                               BatchFormat::Html, DecimalSeparator);
+  return BatchMessage(Outcome, FileName, BatchFormat::Html);
 }
 
 }  // namespace merrith

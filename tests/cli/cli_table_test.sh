@@ -1,20 +1,13 @@
 #!/usr/bin/env bash
 # merrith-cli table: the whole output against tables worked out by hand from the DD tables,
-# CR LF and LF lists alike, blank lines, and every way a run can fail.
+# CR LF and LF lists alike, blank lines, HTML and CSV, files and standard input and output,
+# and every way a run can fail.
 # Usage: cli_table_test.sh [EMULATOR] MERRITH_CLI
 set -uo pipefail
 
-cli=("$@")
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {  # expect WHAT COMMAND...: counts a failure when COMMAND fails
-  local what=$1
-  shift
-  "$@" || { echo "FAIL: $what" >&2; failures=$((failures + 1)); }
-}
+# shellcheck source=checks.sh
+source "$here/checks.sh"
 
 run() {  # run ARGS...: sets status, out and err
   "${cli[@]}" table "$@" >"$work/out" 2>"$work/err"
@@ -54,6 +47,55 @@ if [[ ${#cli[@]} -eq 1 ]]; then
   expect "list on a pipe: table" cmp "$here/table_D_HD.htm" "$work/stdin.txt.htm"
 fi
 
+# CSV: a table worked out by hand, with a code holding a comma, one holding a quote, one
+# holding a carriage return and one that is not ASCII; and for every block the same DDs as the
+# HTML tables, "-" as an empty field.
+cp "$here/csv_list.txt" "$work/csv.txt"
+run --blocks D --format csv "$work/csv.txt"
+expect "csv: exit 0" test "$status" -eq 0
+expect "csv: message" test "$out" = "OK, New file name is $work/csv.txt.csv"
+expect "csv: table" cmp "$here/csv_list_D.csv" "$work/csv.txt.csv"
+html_rows_as_csv() {  # the rows of an HTML table as CSV lines, without the byte-order mark
+  sed -e 's/<tr>/\n/g' "$1" | sed -n 's/^<td>//p' | sed -e 's/<td><\/td>//g' -e 's/<\/table>//' \
+    -e 's/<\/td>$//' -e 's/<\/td><td>/,/g' -e 's/,-/,/g' -e 's/&amp;/\&/g' | awk 1
+}
+for blocks in D HD D+HD; do
+  run --blocks "$blocks" --format csv "$work/lf.txt"
+  expect "csv $blocks: the HTML table's DDs" \
+    cmp <(html_rows_as_csv "$here/table_${blocks/+/_}.htm") <(tail -n +2 "$work/lf.txt.csv" | tr -d '\r')
+done
+columns=$(head -n 1 "$work/lf.txt.csv" | tr -d '\r\357\273\277')
+expect "csv D+HD: header" test "$columns" = "code,1m A,1m B,1m C,1m D,3m A,3m B,3m C,3m D,\
+5m A,5m B,5m C,5m D,7.5m A,7.5m B,7.5m C,7.5m D,10m A,10m B,10m C,10m D,\
+12m A,12m B,12m C,12m D,12m E,15m A,15m B,15m C,15m D,15m E,\
+20m A,20m B,20m C,20m D,20m E,27m A,27m B,27m C,27m D,27m E"
+
+# FILE -: the list from the standard input, the table on the standard output, nothing else
+# there; a list on a pipe reads as a file does.
+for format in html csv; do
+  "${cli[@]}" table --blocks D --format "$format" - <"$work/lf.txt" >"$work/stdout" 2>"$work/err"
+  expect "- $format: exit 0" test $? -eq 0
+  expect "- $format: nothing on stderr" test ! -s "$work/err"
+  run --blocks D --format "$format" "$work/lf.txt"
+  expect "- $format: the table" cmp "$work/lf.txt.${format/html/htm}" "$work/stdout"
+done
+cat "$work/crlf.txt" | "${cli[@]}" table - >"$work/stdout" 2>"$work/err"
+expect "- from a pipe: the table" cmp "$here/table_D_HD.htm" "$work/stdout"
+expect "- from nothing: an empty table" \
+  cmp <(sed 's/<tr><td>.*/<\/table>/' "$here/table_D_HD.htm") <("${cli[@]}" table - </dev/null)
+if [[ ${#cli[@]} -eq 1 ]]; then  # (Wine gives a closed standard input a handle of its own)
+  "${cli[@]}" table - <&- >"$work/stdout" 2>"$work/err"
+  expect "- closed: File Error!!!" test "$? $(cat "$work/stdout" "$work/err")" = "1 File Error!!!"
+fi
+if [[ -w /dev/full ]]; then
+  "${cli[@]}" table - <"$work/lf.txt" >/dev/full 2>"$work/err"
+  expect "- to a full disk: exit 1" test $? -eq 1
+  expect "- to a full disk: said" grep -qx 'merrith-cli: cannot write the results' "$work/err"
+fi
+mkdir "$work/dash" && cp "$here/table_list.txt" "$work/dash/-"
+(cd "$work/dash" && "${cli[@]}" table ./- >/dev/null)
+expect "a file named -, as ./-" cmp "$here/table_D_HD.htm" "$work/dash/-.htm"
+
 run "$work/missing.txt"
 expect "missing list: File Error!!!" test "$status $out$err" = "1 File Error!!!"
 expect "missing list: nothing written" test ! -e "$work/missing.txt.htm"
@@ -62,8 +104,19 @@ mkdir "$work/taken.txt.htm"
 cp "$here/table_list.txt" "$work/taken.txt"
 run --blocks D "$work/taken.txt"
 expect "unwritable table: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+mkdir "$work/taken.txt.csv"
+run --format csv "$work/taken.txt"
+expect "unwritable csv: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+run --format csv "$work/missing.txt"
+expect "csv of a missing list: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+expect "csv of a missing list: nothing written" test ! -e "$work/missing.txt.csv"
 
-for args in "" "--blocks X $work/lf.txt" "$work/lf.txt $work/lf.txt"; do
+run --blocks X -
+expect "--blocks X: its choices" test "$err" = "merrith-cli: --blocks takes one of D HD D+HD"
+run - --format
+expect "--format alone: its choices" test "$err" = "merrith-cli: --format takes one of html csv"
+for args in "" "--blocks X $work/lf.txt" "$work/lf.txt $work/lf.txt" "--format xml -" \
+  "--format HTML -" "- --format" "- -"; do
   # shellcheck disable=SC2086
   run $args
   expect "'$args': exit 2" test "$status" -eq 2

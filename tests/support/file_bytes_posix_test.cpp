@@ -121,6 +121,53 @@ TEST_F(FileCallsTest, ReadsAFifoAndAPipeToTheirEnd) {
   EXPECT_EQ(Got, Bytes{7});
 }
 
+// Stands Fd in for the process's standard input while it lives.
+class StandardInputFrom {
+ public:
+  explicit StandardInputFrom(int Fd) : Saved(::dup(STDIN_FILENO)) { ::dup2(Fd, STDIN_FILENO); }
+  ~StandardInputFrom() {
+    ::dup2(Saved, STDIN_FILENO);
+    ::close(Saved);
+  }
+  StandardInputFrom(const StandardInputFrom&) = delete;
+  StandardInputFrom& operator=(const StandardInputFrom&) = delete;
+
+ private:
+  int Saved;
+};
+
+// A pipe on standard input is read until its writer closes it; a file redirected there is
+// read from where it stands, not at the size it reports.
+TEST_F(FileCallsTest, ReadsStandardInputToItsEnd) {
+  std::signal(SIGPIPE, SIG_IGN);
+  const Bytes List = LongList();
+  int Ends[2] = {-1, -1};
+  ASSERT_EQ(::pipe(Ends), 0);
+  Bytes Got{7};
+  {
+    PipeWriter Writer([&] { return Ends[1]; }, List);
+    const StandardInputFrom Pipe(Ends[0]);
+    ::close(Ends[0]);
+    EXPECT_EQ(ReadStandardInput(Got), 0);
+  }
+  EXPECT_EQ(Got, List);
+
+  Folder.Put("list.txt", {'1', '0', '5', '\r', '\n', '2', '0', '5'});
+  const int File = ::open(Folder.Path("list.txt").c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(File, 0);
+  ::lseek(File, 3, SEEK_SET);  // as a script that has read the first line itself leaves it
+  {
+    const StandardInputFrom Redirected(File);
+    EXPECT_EQ(ReadStandardInput(Got), 0);
+    EXPECT_EQ(Got, (Bytes{'\r', '\n', '2', '0', '5'}));
+    Calls().Read = [](int, void*, size_t) { return Fail<ssize_t>(EIO); };
+    Got = {7};
+    EXPECT_EQ(ReadStandardInput(Got), EIO);
+    EXPECT_EQ(Got, Bytes{7});
+  }
+  ::close(File);
+}
+
 TEST_F(FileCallsTest, FailedReadOfAPipeLeavesTheArrayUntouched) {
   Folder.Put("list.txt", LongList());
   Calls().Fstat = [](int Fd, struct stat* Info) {

@@ -1,0 +1,49 @@
+#include "window/batch_csv.h"
+
+namespace merrith {
+namespace {
+
+// Spreadsheet programs on Windows read a file without it in the ANSI code page.
+constexpr std::u16string_view ByteOrderMark = u"\uFEFF";
+constexpr std::u16string_view LineEnd = u"\r\n";
+
+}  // namespace
+
+std::u16string CsvHeaderRow(const std::vector<const Height*>& Chosen) {
+  std::u16string Row(ByteOrderMark);
+  Row += u"code";
+  std::u16string Name;
+  for (const Height* H : Chosen)
+    for (char16_t Letter : H->Letters) {
+      Name.assign(H->Caption.begin(), H->Caption.end());  // captions are ASCII
+      Name += u' ';
+      Name += Letter;
+      Row += u',';
+      AppendCsvField(Row, Name);
+    }
+  return Row += LineEnd;
+}
+
+void AppendCsvRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row) {
+  AppendCsvField(Out, Code);
+  for (std::size_t Column = 0; Column < Row.CellCount(); ++Column) {
+    Out += u',';
+    AppendCsvField(Out, Row.Cell(Column));
+  }
+  Out += LineEnd;
+}
+
+void AppendCsvField(std::u16string& Out, std::u16string_view Field) {
+  if (Field.find_first_of(u",\"\r\n") == std::u16string_view::npos) {
+    Out += Field;
+    return;
+  }
+  Out += u'"';
+  for (char16_t Unit : Field) {
+    if (Unit == u'"') Out += u'"';
+    Out += Unit;
+  }
+  Out += u'"';
+}
+
+}  // namespace merrith

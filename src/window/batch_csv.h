@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "difficulty/heights.h"
+#include "window/batch_row.h"
+
+namespace merrith {
+
+// The first line of a batch table as CSV: U+FEFF, then "code" and a column per height and
+// letter of Chosen, named as "3m B", ending in CR LF.
+std::u16string CsvHeaderRow(const std::vector<const Height*>& Chosen);
+
+// Appends to Out the CSV line of Code, whose cells Row has just worked out: the code, then
+// each value cell, empty where the dive has no DD, ending in CR LF.
+void AppendCsvRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row);
+
+// Appends Field to Out as one CSV field: as it is, or in quotes with each quote doubled when
+// it holds a comma, a quote or a line break.
+void AppendCsvField(std::u16string& Out, std::u16string_view Field);
+
+}  // namespace merrith

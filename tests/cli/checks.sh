@@ -1,0 +1,12 @@
+# The frame of a CLI test, sourced by it with its own arguments ([EMULATOR] MERRITH_CLI): the
+# command in cli, a fresh folder in work that goes when the test ends, and expect.
+cli=("$@")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+expect() {  # expect WHAT COMMAND...: counts a failure when COMMAND fails
+  local what=$1
+  shift
+  "$@" || { echo "FAIL: $what" >&2; failures=$((failures + 1)); }
+}

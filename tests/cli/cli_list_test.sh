@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# merrith-cli list: the dives of the rule book in its order, their names with --names, lines
+# ending in a line feed alone, and the usage errors.
+# Usage: cli_list_test.sh [EMULATOR] MERRITH_CLI
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=checks.sh
+source "$here/checks.sh"
+
+"${cli[@]}" list >"$work/list" 2>"$work/err"
+expect "list: exit 0" test $? -eq 0
+expect "list: nothing on stderr" test ! -s "$work/err"
+"${cli[@]}" list --names >"$work/names" 2>"$work/err"
+expect "list --names: exit 0" test $? -eq 0
+
+count=$(wc -l <"$work/list")
+expect "list: thousands of numbers ($count)" test "$count" -gt 2000
+expect "list: LF line ends only" test "$(tr -d '\r' <"$work/list" | cmp - "$work/list" && echo same)" = same
+expect "list: each number once" test "$(sort -u "$work/list" | wc -l)" -eq "$count"
+expect "list --names: the same numbers" cmp "$work/list" <(cut -f1 "$work/names")
+expect "list: starts with the forward group" \
+  test "$(head -n 13 "$work/list" | tr '\n' ' ')" = "100 101 102 103 104 105 106 107 108 109 1010 1011 111 "
+
+# The dives of the rule book, with their names, in this order.
+cat >"$work/wanted" <<'EOF'
+105	Forward 2½ Somersaults
+1011	Forward 5½ Somersaults
+205	Back 2½ Somersaults
+409	Inward 4½ Somersaults
+5253	Back 2½ Somersaults 1½ Twists
+51132	Forward Flying 1½ Somersaults 1 Twist
+5162M	Forward 3 Somersaults 1 Twist (M)
+614	Armstand Forward 2 Somersaults
+626	Armstand Back 3 Somersaults
+6243	Armstand Back 2 Somersaults 1½ Twists
+EOF
+expect "list --names: the rule book's dives, named, in order" \
+  cmp "$work/wanted" <(grep -Fx -f "$work/wanted" "$work/names")
+expect "list: no position letters, no brackets" test -z "$(grep -E '[A-LN-Z()]' "$work/list")"
+expect "list: a number without words has an empty name" grep -qx $'5511\t' "$work/names"
+
+for args in "x" "--names --json" "-"; do
+  # shellcheck disable=SC2086
+  "${cli[@]}" list $args >"$work/out" 2>"$work/err"
+  status=$?
+  expect "list $args: exit 2" test "$status" -eq 2
+  expect "list $args: usage" grep -qx 'merrith-cli: unknown argument for list (see merrith-cli --help)' "$work/err"
+  expect "list $args: no list" test ! -s "$work/out"
+done
+if [[ -w /dev/full ]]; then
+  "${cli[@]}" list >/dev/full 2>"$work/err"
+  expect "list to a full disk: exit 1" test $? -eq 1
+fi
+
+exit $((failures > 0))

@@ -1,0 +1,76 @@
+#include "window/batch_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "window/batch_document.h"
+
+namespace merrith {
+namespace {
+
+std::string Narrow(std::u16string_view Text) { return {Text.begin(), Text.end()}; }
+
+std::u16string Field(std::u16string_view Text) {
+  std::u16string Out;
+  AppendCsvField(Out, Text);
+  return Out;
+}
+
+TEST(AppendCsvField, QuotesOnlyFieldsWithACommaAQuoteOrALineBreak) {
+  struct Quoted {
+    std::u16string_view Text;
+    std::u16string_view Field;
+  };
+  // clang-format off
+  const Quoted Cases[] = {
+      {u"105",       u"105"},
+      {u"",          u""},
+      {u"a&b <td>",  u"a&b <td>"},
+      {u"1,05",      u"\"1,05\""},
+      {u"10\"5",     u"\"10\"\"5\""},
+      {u"\"",        u"\"\"\"\""},
+      {u"x\ry",      u"\"x\ry\""},
+      {u"x\ny",      u"\"x\ny\""},
+      {u"2,3",       u"\"2,3\""},   // a DD with a decimal comma
+      {u"\u00E9 'x'", u"\u00E9 'x'"},
+  };
+  // clang-format on
+  for (const Quoted& C : Cases) EXPECT_EQ(Field(C.Text), C.Field) << Narrow(C.Field);
+}
+
+// The spreadsheet's rows: the header, then each listed code's DDs in the columns of the HTML
+// table without its separator columns, an empty field for "-", CR LF after every row.
+TEST(BuildBatchDocument, WritesCsvRowsForEveryListedCode) {
+  const std::u16string Csv =
+      BuildBatchDocument(u"  104\r\n\n614\nx", BatchBlocks::HD, BatchFormat::Csv, u",");
+  const std::u16string_view Rows[] = {
+      u"code,12m A,12m B,12m C,12m D,12m E,15m A,15m B,15m C,15m D,15m E,20m A,20m B,20m C,"
+      u"20m D,20m E,27m A,27m B,27m C,27m D,27m E\r\n",
+      // position E is a high dive's own: 0.1 more than pike at two somersaults
+      u"104,\"3,1\",\"2,9\",\"2,7\",,\"3,0\",\"3,2\",\"3,0\",\"2,8\",,\"3,1\","
+      u"\"3,3\",\"3,1\",\"2,9\",,\"3,2\",\"3,4\",\"3,2\",\"3,0\",,\"3,3\"\r\n",
+      u"614,,,,,,,,,,,,,,,,,,,,\r\n",
+      u"x,,,,,,,,,,,,,,,,,,,,\r\n",
+  };
+  std::u16string Wanted(u"\uFEFF");
+  for (std::u16string_view Row : Rows) Wanted += Row;
+  EXPECT_EQ(Narrow(Csv), Narrow(Wanted));
+}
+
+TEST(BuildBatchDocument, WritesOnlyTheHeaderForAListWithoutCodes) {
+  EXPECT_EQ(BuildBatchDocument(u" \r\n\t\n", BatchBlocks::D, BatchFormat::Csv, u"."),
+            u"\uFEFFcode,1m A,1m B,1m C,1m D,3m A,3m B,3m C,3m D,5m A,5m B,5m C,5m D,"
+            u"7.5m A,7.5m B,7.5m C,7.5m D,10m A,10m B,10m C,10m D\r\n");
+}
+
+TEST(BatchOutputPath, NamesTheTableAfterTheListAndItsForm) {
+  EXPECT_EQ(BatchOutputPath(u"action.txt", BatchFormat::Html), u"action.txt.htm");
+  EXPECT_EQ(BatchOutputPath(u"action.txt", BatchFormat::Csv), u"action.txt.csv");
+  EXPECT_EQ(BatchMessage(BatchOutcome::Written, u"a.txt", BatchFormat::Csv),
+            u"OK, New file name is a.txt.csv");
+  EXPECT_EQ(BatchMessage(BatchOutcome::ReadFailed, u"a.txt", BatchFormat::Csv), u"File Error!!!");
+}
+
+}  // namespace
+}  // namespace merrith
