@@ -4,7 +4,7 @@
 # in a virtual X server, the manual pages, the sample list), validates the menu entry and the
 # AppStream metainfo, and removes the package again: every file it installed must be gone.
 # Usage: deb_test.sh DEB VERSION SCREENSHOT.png   (as root or with sudo; dpkg-dev,
-# desktop-file-utils, appstream, man-db and the x11 tools of x_smoke_test.sh installed)
+# desktop-file-utils, appstream, man-db, xprop and the x11 tools of x_smoke_test.sh installed)
 set -euo pipefail
 
 deb=$(realpath "$1")
@@ -75,10 +75,11 @@ done
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 [[ "$(command -v "$exec_line")" == /usr/bin/merrith ]] || fail "the menu starts '$exec_line'"
 
-# The window as the menu starts it: its caption shown, in a home folder without action.txt.
+# The window as the menu starts it, in a home folder without action.txt: its caption and icon.
 mkdir "$work/home"
-(cd "$work/home" && bash "$source_dir/tests/ui/qt/x_smoke_test.sh" "$exec_line" \
-  "$screenshot") || fail "the installed window did not show (x_smoke_test exit $?)"
+(cd "$work/home" && MERRITH_EXPECT_ICON=1 \
+  bash "$source_dir/tests/ui/qt/x_smoke_test.sh" "$exec_line" "$screenshot") ||
+  fail "the installed window did not show (x_smoke_test exit $?)"
 
 # The manual pages render without a warning and name the sample list where it is.
 for page in merrith-cli merrith; do

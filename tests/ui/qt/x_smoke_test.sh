@@ -39,6 +39,13 @@ for _ in $(seq 1 100); do
   sleep 0.05
 done
 
+# Installed, the window has the menu entry's icon for the task bar.
+if [[ -n "${MERRITH_EXPECT_ICON:-}" ]] &&
+  ! xprop -id "$window" _NET_WM_ICON | grep -q 'Icon ('; then
+  echo "x_smoke_test: the window has no icon" >&2
+  exit 1
+fi
+
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $WIDTH x $HEIGHT, screenshot $screenshot"
 if [[ "$WIDTH" != 390 || "$HEIGHT" != 272 ]]; then
