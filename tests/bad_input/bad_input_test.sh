@@ -32,7 +32,8 @@ small_disk() {
 # table of ROWS data rows ("=": the table of an empty list, "count": its non-blank lines, "E":
 # "File Error!!!" instead), for which the Perl CHECK holds. A list that is missing or a folder,
 # and a table whose name a folder takes, are main_window_test's and file_bytes_test's, and
-# cli_table_test's for the CLI's answer.
+# cli_table_test's for the CLI's answer; byte-order marks and broken UTF-8 or UTF-16 are
+# text_decoding_test's and utf8_test's, and list names beyond ASCII scripts/ci/windows.sh's.
 row() {
   [[ $1 == "$case_name" ]] || return 0
   ran=yes list=$2 rows=$3 bytes=$4 check=${5:-1}
@@ -83,29 +84,15 @@ row() {
   iconv -f UTF-8 -t UTF-8 "$list.htm" >/dev/null || fail "not valid UTF-8"
 }
 
-row empty_file       in.txt 0 '""'
-row mark_only        in.txt = '"\xEF\xBB\xBF"'
-row mark_only        in.txt = '"\xFF\xFE"'
-row mark_only        in.txt = '"\xFE\xFF"'
-row mark_only        in.txt = '"\xFF\xFE\x00\x00"'
-row mark_only        in.txt = '"\x00\x00\xFE\xFF"'
 # Marked as UTF-8, so that every system reads it alike; most of it is not valid UTF-8.
 row random_10mb      in.bin count \
   '"\xEF\xBB\xBF", map { pack "C*", map { int rand 256 } 1 .. 1024 } 1 .. 10240'
 # A NUL is not white space, so its lines are rows; a zero second byte means UTF-16.
 row nul_bytes        narrow.txt 3 '"105\x00\n\x00\n201\n"'
 row nul_bytes        wide.txt 1 '"1\x000\x005\x00\n\x00"' '/$r105/'
-# A stray continuation byte, an overlong NUL, an encoded surrogate, a cut-off sequence: each
-# becomes U+FFFD and nothing is dropped.
-row invalid_utf8     marked.txt 5 '"\xEF\xBB\xBF10\x805\n\xC0\x80\n\xED\xA0\x80\n105\n\xE2\x82"' \
-  '/$r105/ && (() = /\xEF\xBF\xBD/g) >= 4'
-row invalid_utf8     unmarked.txt 2 '"105\xFF\xFE\n\xFD\n"'
-# The last byte of an odd-length UTF-16 file is not part of the text.
-row odd_utf16        in.txt 1 '"\xFF\xFE1\x000\x005\x00\n\x00\x42"' '/$r105/'
 row line_5mb         in.txt 1 '"105" x (5 * 2**20 / 3), "\n"' '(() = /<td>-<\/td>/g) == 40'
 row blank_lines_1m   in.txt = \
   '"\xEF\xBB\xBF", map { ("\n", "\r\n", " \t\n", "\xC2\xA0\n")[$_ % 4] } 1 .. 1e6'
-row non_ascii_name   'Sprünge für Åsa 2021 – 3 m.txt' 1 '"105\n"' '/$r105/'
 row full_file_system in.txt E '"105\n" x 3000'
 [[ -n ${ran:-} ]] || { list=-; fail "unknown case"; }
 echo "ok: $case_name"

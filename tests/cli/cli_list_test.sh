@@ -22,17 +22,29 @@ expect "list --names: the same numbers" cmp "$work/list" <(cut -f1 "$work/names"
 expect "list: starts with the forward group" \
   test "$(head -n 13 "$work/list" | tr '\n' ' ')" = "100 101 102 103 104 105 106 107 108 109 1010 1011 111 "
 
-# The dives of the rule book, with their names, in this order.
+# The dives of the rule book, with their names, in its order: by group, plain before flying, by
+# half somersaults, two digits of them after one; twisting dives by direction and twists, the
+# flying and M forms after the plain ones; armstand dives without twist before those with.
 cat >"$work/wanted" <<'EOF'
 105	Forward 2½ Somersaults
 1011	Forward 5½ Somersaults
+112	Forward Flying Somersault
+201	Back Dive
 205	Back 2½ Somersaults
 409	Inward 4½ Somersaults
+5111	Forward Dive ½ Twist
+5112	Forward Dive 1 Twist
+5132	Forward 1½ Somersaults 1 Twist
+5211	Back Dive ½ Twist
 5253	Back 2½ Somersaults 1½ Twists
+5337	Reverse 1½ Somersaults 3½ Twists
 51132	Forward Flying 1½ Somersaults 1 Twist
 5162M	Forward 3 Somersaults 1 Twist (M)
+600	Armstand Dive
 614	Armstand Forward 2 Somersaults
 626	Armstand Back 3 Somersaults
+636	Armstand Reverse 3 Somersaults
+6122	Armstand Forward Somersault 1 Twist
 6243	Armstand Back 2 Somersaults 1½ Twists
 EOF
 expect "list --names: the rule book's dives, named, in order" \

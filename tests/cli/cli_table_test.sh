@@ -107,9 +107,6 @@ expect "unwritable table: File Error!!!" test "$status $out$err" = "1 File Error
 mkdir "$work/taken.txt.csv"
 run --format csv "$work/taken.txt"
 expect "unwritable csv: File Error!!!" test "$status $out$err" = "1 File Error!!!"
-run --format csv "$work/missing.txt"
-expect "csv of a missing list: File Error!!!" test "$status $out$err" = "1 File Error!!!"
-expect "csv of a missing list: nothing written" test ! -e "$work/missing.txt.csv"
 
 run --blocks X -
 expect "--blocks X: its choices" test "$err" = "merrith-cli: --blocks takes one of D HD D+HD"

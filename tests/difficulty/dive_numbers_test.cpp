@@ -37,13 +37,6 @@ bool HasDd(const std::vector<double>& Row) {
 
 std::u16string Widen(std::string_view Ascii) { return {Ascii.begin(), Ascii.end()}; }
 
-// Where each number stands in the list.
-std::map<std::u16string, std::size_t> Places() {
-  std::map<std::u16string, std::size_t> At;
-  for (const DiveNumber& N : ListDiveNumbers()) At.emplace(N.Number, At.size());
-  return At;
-}
-
 using Fields = std::vector<std::int32_t>;  // Dir, Fly, Som, Twi and Arm
 
 Fields FieldsOf(const DiveCode& D) { return {D.Dir, D.Fly, D.Som, D.Twi, D.Arm}; }
@@ -57,40 +50,6 @@ Fields DiveWithDd(const std::u16string& Number) {
         return FieldsOf(D);
       }
   return {};
-}
-
-TEST(ListDiveNumbers, HoldsTheDivesOfTheRuleBook) {
-  const auto At = Places();
-  for (const char* Number : {"101", "105", "1011", "112", "201", "305", "409", "5111", "5253",
-                             "5337", "600", "614", "626", "6243"})
-    EXPECT_TRUE(At.contains(Widen(Number))) << Number;
-}
-
-// Each pair is listed in this order: by group, plain before flying, by half somersaults, by
-// direction and twists; two digits of half somersaults after one; armstand dives without
-// twist before those with; flying and M forms after the plain ones of their group.
-TEST(ListDiveNumbers, KeepsTheOrderOfTheRuleBook) {
-  const auto At = Places();
-  const char* Pairs[][2] = {
-      {  "101",   "109"},
-      {  "109",  "1011"},
-      { "1011",   "112"},
-      {  "112",   "201"},
-      {  "409",  "5111"},
-      { "5111",  "5112"},
-      { "5132",  "5211"},
-      { "5253",  "5337"},
-      { "5337", "51132"},
-      {"51132", "5162M"},
-      {"5162M",   "600"},
-      {  "636",  "6122"},
-      { "6122",  "6243"},
-  };
-  for (const auto& [Before, After] : Pairs) {
-    ASSERT_TRUE(At.contains(Widen(Before))) << Before;
-    ASSERT_TRUE(At.contains(Widen(After))) << After;
-    EXPECT_LT(At.at(Widen(Before)), At.at(Widen(After))) << Before << " before " << After;
-  }
 }
 
 // The dive that each listed number stands for is the one the parser reads, and has a DD.
@@ -141,17 +100,6 @@ TEST(ListDiveNumbers, LeavesOutOnlyNumbersWithoutDdOrWrittenAgain) {
   }
   for (const char* Again : {"1001", "5150", "6120", "51150", "50132", "52162"})
     EXPECT_TRUE(WrittenAgain.contains(Widen(Again))) << Again;
-}
-
-TEST(HasSomeDD, SaysWhetherAnyHeightAndLetterHasADd) {
-  EXPECT_TRUE(HasSomeDD(u"105"));
-  EXPECT_TRUE(HasSomeDD(u"614"));     // from the platform only
-  EXPECT_TRUE(HasSomeDD(u"5162M"));   // from the high-diving heights only
-  EXPECT_FALSE(HasSomeDD(u"125"));    // a flying digit 2
-  EXPECT_FALSE(HasSomeDD(u"5132M"));  // M with too few somersaults
-  EXPECT_FALSE(HasSomeDD(u"7123"));   // no such group
-  EXPECT_FALSE(HasSomeDD(u"X"));
-  EXPECT_FALSE(HasSomeDD(u""));
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ std::string Utf8(std::u16string_view Text) {
 
 std::string NameOf(const DiveExplanation& E) { return E.Name ? Utf8(*E.Name) : "(no name)"; }
 
-// The dive in words (dive_name_test has the words) and its position, as parsed from the code.
+// The dive in words and its position, as parsed from the code; a code that cannot be read, or
+// fields that name no dive, give no name.
 TEST(ExplainDive, NamesTheDiveInWords) {
   struct Named {
     std::u16string Code;
@@ -32,21 +33,34 @@ TEST(ExplainDive, NamesTheDiveInWords) {
   };
   // clang-format off
   const Named Cases[] = {
-      {u"105B",   "Forward 2½ Somersaults, Pike"},
-      {u"101A",   "Forward Dive, Straight"},
-      {u"113C",   "Forward Flying 1½ Somersaults, Tuck"},
-      {u"202B",   "Back Somersault, Pike"},
-      {u"1011B",  "Forward 5½ Somersaults, Pike"},
-      {u"405E",   "Inward 2½ Somersaults, position E"},
-      {u"5132D",  "Forward 1½ Somersaults 1 Twist, Free"},
-      {u"5337D",  "Reverse 1½ Somersaults 3½ Twists, Free"},
-      {u"5411A",  "Inward Dive ½ Twist, Straight"},
-      {u"51132B", "Forward Flying 1½ Somersaults 1 Twist, Pike"},
-      {u"6243D",  "Armstand Back 2 Somersaults 1½ Twists, Free"},
-      {u"614C",   "Armstand Forward 2 Somersaults, Tuck"},
-      {u"105Z",   "Forward 2½ Somersaults"},  // no such position: the dive alone
-      {u"5011B",  "(no name)"},               // a twisting dive without a direction
-      {u"1(05B",  "(no name)"},               // cannot be read
+      {u"105B",     "Forward 2½ Somersaults, Pike"},
+      {u"101A",     "Forward Dive, Straight"},
+      {u"100A",     "Forward Jump, Straight"},
+      {u"113C",     "Forward Flying 1½ Somersaults, Tuck"},
+      {u"411C",     "Inward Flying Dive, Tuck"},
+      {u"202B",     "Back Somersault, Pike"},
+      {u"1011B",    "Forward 5½ Somersaults, Pike"},
+      {u"405E",     "Inward 2½ Somersaults, position E"},
+      {u"5253B",    "Back 2½ Somersaults 1½ Twists, Pike"},
+      {u"5132D",    "Forward 1½ Somersaults 1 Twist, Free"},
+      {u"5122D",    "Forward Somersault 1 Twist, Free"},
+      {u"5337D",    "Reverse 1½ Somersaults 3½ Twists, Free"},
+      {u"539(10)B", "Reverse 4½ Somersaults 5 Twists, Pike"},
+      {u"5411A",    "Inward Dive ½ Twist, Straight"},
+      {u"51132B",   "Forward Flying 1½ Somersaults 1 Twist, Pike"},
+      {u"5132MB",   "Forward 1½ Somersaults 1 Twist (M), Pike"},
+      {u"600A",     "Armstand Dive, Straight"},
+      {u"632C",     "Armstand Reverse Somersault, Tuck"},
+      {u"6243D",    "Armstand Back 2 Somersaults 1½ Twists, Free"},
+      {u"614C",     "Armstand Forward 2 Somersaults, Tuck"},
+      {u"105Z",     "Forward 2½ Somersaults"},  // no such position: the dive alone
+      {u"5011B",    "(no name)"},               // a twisting dive without a direction
+      {u"5511B",    "(no name)"},               // direction 5
+      {u"53142B",   "(no name)"},               // a flying digit 3
+      {u"1(-1)5B",  "(no name)"},
+      {u"10(-1)A",  "(no name)"},
+      {u"514(-2)B", "(no name)"},
+      {u"1(05B",    "(no name)"},               // cannot be read
   };
   // clang-format on
   for (const Named& C : Cases) EXPECT_EQ(NameOf(ExplainDive(C.Code, 5)), C.Name) << Narrow(C.Code);
@@ -64,16 +78,12 @@ std::string Working(const DiveExplanation& E) {
 TEST(ExplainDive, GivesEachValueInTheOrderItIsAdded) {
   // Position (with the flying value), somersaults, twists, approach, entry from 1 m to 10 m;
   // direction, somersaults, twists, twist count, parity, no twist, position from 12 m up.
-  EXPECT_EQ(Working(ExplainDive(u"5253B", 2)),
-            "position 0.300000; somersaults 2.200000; twists 0.700000; approach 0.200000; "
-            "entry 0.000000; ");
   EXPECT_EQ(Working(ExplainDive(u"113C", 1)),
             "position 0.200000; somersaults 1.600000; twists 0.000000; approach 0.000000; "
             "entry 0.000000; ");
   EXPECT_EQ(Working(ExplainDive(u"204C", 7)),
             "direction 0.300000; somersaults 2.700000; twists 0.000000; twist count 0.000000; "
             "parity 0.000000; no twist 0.000000; position -0.200000; ");
-  EXPECT_EQ(Working(ExplainDive(u"614C", 1)), "");  // no DD, no values
 }
 
 TEST(ExplainDive, SaysWhyADiveHasNoDd) {
@@ -85,7 +95,6 @@ TEST(ExplainDive, SaysWhyADiveHasNoDd) {
   // clang-format off
   const Refused Cases[] = {
       {u"1(05B",   1, Refusal::NotADiveNumber},         // bracket not closed
-      {u"1234567", 1, Refusal::NotADiveNumber},         // seven parts
       {u"7132B",   5, Refusal::NotADiveNumber},         // no such group
       {u"112A",    1, Refusal::FlyingStraight},
       {u"100B",    1, Refusal::NoSomersault},
@@ -119,8 +128,6 @@ TEST(ExplainDive, SaysWhyADiveHasNoDd) {
   }
   for (const Reason& R : Reasons)
     EXPECT_TRUE(R.Why == Refusal::None || Met.count(R.Why) == 1) << Utf8(R.Text);
-  EXPECT_EQ(Utf8(RefusalText(Refusal::ArmstandOnSpringboard)),
-            "armstand dives are done from the platform");
 }
 
 bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }

@@ -17,6 +17,8 @@ std::u16string Field(std::u16string_view Text) {
   return Out;
 }
 
+// (cli_table_test's hand-checked table has codes with a comma, a quote, a carriage return and
+// a letter beyond ASCII.)
 TEST(AppendCsvField, QuotesOnlyFieldsWithACommaAQuoteOrALineBreak) {
   struct Quoted {
     std::u16string_view Text;
@@ -24,16 +26,10 @@ TEST(AppendCsvField, QuotesOnlyFieldsWithACommaAQuoteOrALineBreak) {
   };
   // clang-format off
   const Quoted Cases[] = {
-      {u"105",       u"105"},
       {u"",          u""},
       {u"a&b <td>",  u"a&b <td>"},
-      {u"1,05",      u"\"1,05\""},
-      {u"10\"5",     u"\"10\"\"5\""},
       {u"\"",        u"\"\"\"\""},
-      {u"x\ry",      u"\"x\ry\""},
       {u"x\ny",      u"\"x\ny\""},
-      {u"2,3",       u"\"2,3\""},   // a DD with a decimal comma
-      {u"\u00E9 'x'", u"\u00E9 'x'"},
   };
   // clang-format on
   for (const Quoted& C : Cases) EXPECT_EQ(Field(C.Text), C.Field) << Narrow(C.Field);

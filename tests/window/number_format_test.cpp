@@ -46,12 +46,5 @@ TEST(FormatFixed1, RoundsToOneDecimal) {
   for (const Formatted& C : Cases) EXPECT_EQ(Narrow(FormatFixed1(C.Value, u".")), Narrow(C.Text));
 }
 
-TEST(NumberFormats, UseTheSeparatorGiven) {
-  EXPECT_EQ(FormatGeneral(2.3, u","), u"2,3");
-  EXPECT_EQ(FormatGeneral(2.0, u","), u"2");
-  EXPECT_EQ(FormatFixed1(2.0, u","), u"2,0");
-  EXPECT_EQ(FormatFixed1(2.3, u"\u066B"), u"2\u066B3");
-}
-
 }  // namespace
 }  // namespace merrith
