@@ -3,8 +3,8 @@
 
 #include "cli_commands.h"
 #include "difficulty/heights.h"
+#include "report/single_dive.h"
 #include "support/utf8.h"
-#include "window/single_dive.h"
 
 namespace merrith::cli {
 

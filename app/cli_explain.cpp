@@ -8,8 +8,8 @@
 #include "difficulty/explain_dive.h"
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
+#include "report/single_dive.h"
 #include "support/utf8.h"
-#include "window/single_dive.h"
 
 namespace merrith::cli {
 

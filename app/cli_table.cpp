@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "cli_commands.h"
+#include "report/batch_document.h"
 #include "support/file_bytes.h"
 #include "support/utf8.h"
-#include "window/batch_document.h"
 
 namespace merrith::cli {
 

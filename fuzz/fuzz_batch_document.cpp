@@ -15,9 +15,9 @@
 #include "difficulty/calc_dd.h"
 #include "difficulty/calc_hdd.h"
 #include "fuzz_check.h"
+#include "report/batch_document.h"
+#include "report/number_format.h"
 #include "support/trim_white.h"
-#include "window/batch_document.h"
-#include "window/number_format.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
 #include "fuzz_check.h"
-#include "window/single_dive.h"
+#include "report/single_dive.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "window/main_window.h"
 
-#include "window/batch_document.h"
+#include "report/batch_document.h"
 
 namespace merrith {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "report/single_dive.h"
 #include "window/main_window_layout.h"
-#include "window/single_dive.h"
 
 namespace merrith {
 

@@ -1,7 +1,7 @@
-#include "window/batch_row.h"
+#include "report/batch_row.h"
 
+#include "report/number_format.h"
 #include "support/trim_white.h"
-#include "window/number_format.h"
 
 namespace merrith {
 namespace {

@@ -1,8 +1,8 @@
-#include "window/single_dive.h"
+#include "report/single_dive.h"
 
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
-#include "window/number_format.h"
+#include "report/number_format.h"
 
 namespace merrith {
 

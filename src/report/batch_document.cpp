@@ -1,11 +1,12 @@
-#include "window/batch_document.h"
+#include "report/batch_document.h"
 
 #include <string>
 #include <vector>
 
+#include "report/batch_csv.h"
+#include "report/html_page.h"
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
-#include "window/batch_csv.h"
 
 namespace merrith {
 namespace {
@@ -44,36 +45,11 @@ std::u16string HtmlHeaderRows(const std::vector<const Height*>& Chosen) {
   return Rows;
 }
 
-// A listed line goes into its cell as text, never as markup.
-void AppendEscaped(std::u16string& Out, std::u16string_view Text) {
-  for (char16_t Unit : Text) {
-    switch (Unit) {
-      case u'&':
-        Out += u"&amp;";
-        break;
-      case u'<':
-        Out += u"&lt;";
-        break;
-      case u'>':
-        Out += u"&gt;";
-        break;
-      case u'"':
-        Out += u"&quot;";
-        break;
-      case u'\'':
-        Out += u"&#39;";
-        break;
-      default:
-        Out += Unit;
-    }
-  }
-}
-
 // The code as listed, then the cells of each height, "-" where the dive has no DD, and the
 // height's empty separator cell.
 void AppendHtmlRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row) {
   Out += u"<tr><td>";
-  AppendEscaped(Out, Code);
+  AppendHtmlText(Out, Code);  // a listed line is text, never markup
   Out += u"</td>";
   std::size_t Column = 0;
   for (const Height* H : Row.ChosenHeights()) {

@@ -1,10 +1,10 @@
-#include "window/batch_csv.h"
+#include "report/batch_csv.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "window/batch_document.h"
+#include "report/batch_document.h"
 
 namespace merrith {
 namespace {

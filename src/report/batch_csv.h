@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "difficulty/heights.h"
-#include "window/batch_row.h"
+#include "report/batch_row.h"
 
 namespace merrith {
 

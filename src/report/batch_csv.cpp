@@ -1,4 +1,4 @@
-#include "window/batch_csv.h"
+#include "report/batch_csv.h"
 
 namespace merrith {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/number_format.h"
+#include "report/number_format.h"
 
 #include <charconv>
 #include <cmath>

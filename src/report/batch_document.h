@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "report/batch_row.h"
 #include "support/string_builder.h"
-#include "window/batch_row.h"
 
 namespace merrith {
 

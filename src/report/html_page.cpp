@@ -1,0 +1,55 @@
+#include "report/html_page.h"
+
+namespace merrith {
+namespace {
+
+// What every page wears. The margins leave the width of an A4 sheet, the narrower of the two,
+// to the content; Letter's shorter height only moves the page breaks.
+constexpr std::u16string_view SharedStyle =
+    u"@page { size: portrait; margin: 12mm; }\n"
+    u"html { color: #000; background: #fff; }\n"
+    u"body { font-family: \"DejaVu Sans\", Arial, sans-serif; font-size: 10.5pt; margin: 0; }\n"
+    u"table { border-collapse: collapse; }\n"
+    u"thead { display: table-header-group; }\n"
+    u"tr, th, td { break-inside: avoid; page-break-inside: avoid; }\n"
+    u"h1, h2, h3 { break-after: avoid; page-break-after: avoid; }\n"
+    u"@media print { a { color: inherit; text-decoration: none; } }\n";
+
+}  // namespace
+
+void AppendHtmlText(std::u16string& Out, std::u16string_view Text) {
+  for (char16_t Unit : Text) {
+    switch (Unit) {
+      case u'&':
+        Out += u"&amp;";
+        break;
+      case u'<':
+        Out += u"&lt;";
+        break;
+      case u'>':
+        Out += u"&gt;";
+        break;
+      case u'"':
+        Out += u"&quot;";
+        break;
+      case u'\'':
+        Out += u"&#39;";
+        break;
+      default:
+        Out += Unit;
+    }
+  }
+}
+
+std::u16string PageStart(std::u16string_view Title, std::u16string_view Style) {
+  std::u16string Page =
+      u"<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+  AppendHtmlText(Page, Title);
+  Page += u"</title>\n<style>\n";
+  Page += SharedStyle;
+  Page += Style;
+  Page += u"</style>\n</head>\n<body>\n";
+  return Page;
+}
+
+}  // namespace merrith

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace merrith {
+
+// Appends Text to Out as HTML text: &, <, > and both quotes as character references, so that
+// whatever a list or a sheet holds shows as typed and never as markup.
+void AppendHtmlText(std::u16string& Out, std::u16string_view Text);
+
+// The start of a page to read on screen and print, up to and including <body>: UTF-8, Title
+// (HTML text), the styling every printed page shares (portrait on A4 or Letter, black on
+// white, 10 pt type or larger, table heads repeated on each page, no row split across pages),
+// then Style, the page's own rules.
+std::u16string PageStart(std::u16string_view Title, std::u16string_view Style);
+
+// The end of a page that PageStart began.
+inline constexpr std::u16string_view PageEnd = u"</body>\n</html>\n";
+
+}  // namespace merrith
