@@ -68,8 +68,8 @@ int RunExplain(std::span<const std::string_view> Args, const Streams& Io);
 // The help text of the explain command, for merrith-cli --help.
 extern const std::string_view ExplainHelp;
 
-// list [--names]: every dive number that has a DD somewhere, one per line, with its name in
-// words after a tab with --names.
+// list [--names] [--all]: every dive of the rule book that has a DD somewhere (with --all every
+// number that has one), one per line, with its name in words after a tab with --names.
 int RunList(std::span<const std::string_view> Args, const Streams& Io);
 
 // The help text of the list command, for merrith-cli --help.
