@@ -54,6 +54,14 @@ std::string ShortestText(double Value);
 // The heights that --height takes, as the window's buttons name them: "1m 3m ... 27m".
 std::string HeightChoices();
 
+// chart [--heights H[,H]...] [--names|--no-names] [LIST]: the DD chart of the dives of LIST,
+// or of every dive, as one HTML page on the output stream; the lines of LIST that name no
+// dive on the error stream; ExitWriteFailed when LIST cannot be read.
+int RunChart(std::span<const std::string_view> Args, const Streams& Io);
+
+// The help text of the chart command, for merrith-cli --help.
+extern const std::string_view ChartHelp;
+
 // dd [--height H] [--exact] CODE...: the DD of each code at one height, one line per code.
 // Args are the arguments after the command's name.
 int RunDd(std::span<const std::string_view> Args, const Streams& Io);
