@@ -15,16 +15,8 @@
 
 namespace {
 
+using merrith::fuzz::Occurrences;
 using merrith::fuzz::Require;
-
-std::size_t Count(std::u16string_view Text, std::u16string_view What) {
-  std::size_t Found = 0;
-  for (std::size_t At = Text.find(What); At != std::u16string_view::npos;
-       At = Text.find(What, At + What.size())) {
-    ++Found;
-  }
-  return Found;
-}
 
 std::size_t NonBlankLines(std::u16string_view Text) {
   std::size_t Lines = 0;
@@ -59,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   const std::u16string Page = merrith::BuildChart(List.Dives, Choice);
   Require(Page.starts_with(u"<!DOCTYPE html>") && Page.ends_with(merrith::PageEnd),
           "the page is whole");
-  Require(Count(Page, u"<tr><td class=no>") <= 3 * List.Dives.size(),
+  Require(Occurrences(Page, u"<tr><td class=no>") <= 3 * List.Dives.size(),
           "each dive has at most one row a board");
   return 0;
 }

@@ -19,11 +19,13 @@
 #include "difficulty/heights.h"
 #include "official_dd_data.h"
 #include "support/utf8.h"
+#include "tsv.h"
 
 namespace merrith {
 namespace {
 
 using testing::OfficialDdTsv;
+using testing::Split;
 
 // One cell of the table: the dive, its printed name, where and how it is dived, and the cell.
 struct Cell {
@@ -33,16 +35,6 @@ struct Cell {
   std::string_view Letter;
   std::string_view Text;  // a DD with one decimal, "-" for not possible, empty when not worked out
 };
-
-std::vector<std::string_view> Split(std::string_view Text, char At) {
-  std::vector<std::string_view> Parts;
-  for (std::size_t Start = 0;;) {
-    const std::size_t End = Text.find(At, Start);
-    Parts.push_back(Text.substr(Start, End - Start));
-    if (End == std::string_view::npos) return Parts;
-    Start = End + 1;
-  }
-}
 
 std::vector<Cell> Cells() {
   std::vector<std::string_view> Lines = Split(OfficialDdTsv, '\n');
