@@ -48,7 +48,7 @@ static_assert([] {
   for (const Board& B : Boards)
     for (std::int32_t Index = std::min(B.FirstHeight, B.LastHeight);
          Index <= std::max(B.FirstHeight, B.LastHeight); ++Index) {
-      if (HeightAt(Index) == nullptr || On[Index] ||
+      if (Index < HeightIndexFirst || Index > HeightIndexLast || On[Index] ||
           HeightAt(Index)->Calc != HeightAt(B.FirstHeight)->Calc)
         return false;
       On[Index] = true;
@@ -244,13 +244,16 @@ std::vector<const Height*> ChosenOn(const Board& B, const std::vector<std::int32
   return Columns;
 }
 
-// A line as the user reads it in a message: control characters as '?', at most so many units.
+// A line as the user reads it in a message: control characters, which a terminal might obey,
+// as '?', and at most so many units.
 constexpr std::size_t ShownUnits = 40;
+
+constexpr bool IsControl(char16_t C) { return C < u' ' || (C >= u'\x7F' && C <= u'\x9F'); }
 
 std::u16string Shown(std::u16string_view Text) {
   std::u16string Out(Text.substr(0, ShownUnits));
   for (char16_t& C : Out)
-    if (C < u' ' || C == u'\x7F') C = u'?';
+    if (IsControl(C)) C = u'?';
   if (Text.size() > ShownUnits) Out += u'\u2026';  // …
   return Out;
 }

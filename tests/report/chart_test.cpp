@@ -128,7 +128,7 @@ TEST(BuildChart, SaysSoWhenNoDiveHasADdOnABoard) {
 // chart adds itself, is left out and said so, shown safely.
 TEST(ReadChartList, LeavesOutLinesThatNameNoDive) {
   const ChartList List =
-      ReadChartList(u"105\r\n\n 5253b \nhello\x1b[2J\n5511\n614\n" + std::u16string(50, u'7'));
+      ReadChartList(u"105\r\n\n 5253b \nhello\x1b[2J\x9b\n5511\n614\n" + std::u16string(50, u'7'));
   ASSERT_EQ(List.Dives.size(), 2u);
   EXPECT_EQ(List.Dives[0].Number, u"105");
   EXPECT_EQ(List.Dives[1].Number, u"614");
@@ -137,7 +137,7 @@ TEST(ReadChartList, LeavesOutLinesThatNameNoDive) {
   EXPECT_EQ(Messages,
             (std::vector<std::string>{
                 "line 3: 5253b ends in a position letter",
-                "line 4: hello?[2J is no dive number of the rule book",
+                "line 4: hello?[2J? is no dive number of the rule book",
                 "line 5: 5511 is no dive number of the rule book",
                 "line 7: " + std::string(40, '7') + "? is no dive number of the rule book"}));
 }
