@@ -106,8 +106,9 @@ void SayLeftOut(const std::vector<LeftOutLine>& LeftOut, const Streams& Io) {
     WriteUtf8(Io.Err, u"merrith-cli: " + LeftOutMessage(LeftOut[I]) + u", left out\n");
   }
   if (LeftOut.size() > LeftOutNamed) {
-    const std::string More = std::to_string(LeftOut.size() - LeftOutNamed);
-    std::fputs(("merrith-cli: " + More + " more lines left out\n").c_str(), Io.Err);
+    const std::size_t More = LeftOut.size() - LeftOutNamed;
+    const std::string Lines = More == 1 ? " more line" : " more lines";
+    std::fputs(("merrith-cli: " + std::to_string(More) + Lines + " left out\n").c_str(), Io.Err);
   }
 }
 
