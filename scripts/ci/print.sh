@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The DD chart as a reader gets it on paper: headless Chromium prints the springboard chart of
-# every dive (on Letter, Chromium's paper) and the chart of action.txt at all nine heights (on
-# Letter and on A4) to PDF. Each page must begin with its board's heading row; the first page's
+# every dive (on Letter, Chromium's paper), the chart of action.txt at all nine heights (on
+# Letter and on A4) and the widest high-diving chart (on A4) to PDF. Each page must begin with its board's heading row; the first page's
 # heading row ends with the board's last height; and no word may be smaller than 10 pt type
 # (Chromium shrinks a page that is too wide for the paper) or stand in the right margin. The
 # page counts are printed. Run alone on a fresh machine, it wants `scripts/deps core print`.
@@ -36,7 +36,7 @@ check() {
     text=$(pdftotext -layout -f "$page" -l "$page" "$pdf" - | tr -s ' ' | sed '/^ *$/d')
     [[ $page -eq 1 ]] && text=$(sed 1d <<<"$text")  # the page's title
     head=$(head -n 2 <<<"$text" | paste -sd '|')
-    [[ $head =~ ^(Springboard|Platform|High\ diving)(\ [0-9.]+m)+\|\ ?No\.\ Dive(\ [A-E])+$ ]] ||
+    [[ $head =~ ^(Springboard|Platform|High\ diving)(\ [0-9.]+m)+\|\ ?No\.\ Dive(\ ?[A-E])+$ ]] ||
       fail "$pdf page $page does not begin with a heading row: $head"
     [[ $page -ne 1 || ${head%%|*} == *" $last" ]] || fail "$pdf page 1: no $last column: $head"
   done
@@ -51,15 +51,21 @@ check() {
     }' >&2 || status=1
 }
 
+a4() { sed 's#</style>#@page { size: A4 portrait; }\n</style>#'; }
 "$cli" chart --heights 1m,3m >"$work/springboard.htm"
 "$cli" chart --heights 1m,3m,5m,7.5m,10m,12m,15m,20m,27m action.txt >"$work/action.htm"
-sed 's#</style>#@page { size: A4 portrait; }\n</style>#' "$work/action.htm" >"$work/action-a4.htm"
-for page in springboard action action-a4; do
+a4 <"$work/action.htm" >"$work/action-a4.htm"
+# The widest columns: those of the high dives with a DD of 10 or more.
+"$cli" chart --heights 12m,15m,20m,27m | sed -n 's#^<tr><td class=no>\([^<]*\)<.*<td>[0-9][0-9]\..*#\1#p' \
+  >"$work/widest.txt"
+"$cli" chart --heights 12m,15m,20m,27m "$work/widest.txt" | a4 >"$work/widest-a4.htm"
+for page in springboard action action-a4 widest-a4; do
   print "$work/$page.htm" "$work/$page.pdf"
 done
 check "$work/springboard.pdf" 3m
 check "$work/action.pdf" 3m
 check "$work/action-a4.pdf" 3m
+check "$work/widest-a4.pdf" 27m
 
 if [[ $status -ne 0 ]]; then
   echo "print: failed" >&2
