@@ -54,6 +54,14 @@ std::string ShortestText(double Value);
 // The heights that --height takes, as the window's buttons name them: "1m 3m ... 27m".
 std::string HeightChoices();
 
+// chart [--heights H[,H]...] [--names|--no-names] [LIST]: the DD chart of the dives of LIST,
+// or of every dive, as one HTML page on the output stream; the lines of LIST that name no
+// dive on the error stream; ExitWriteFailed when LIST cannot be read.
+int RunChart(std::span<const std::string_view> Args, const Streams& Io);
+
+// The help text of the chart command, for merrith-cli --help.
+extern const std::string_view ChartHelp;
+
 // dd [--height H] [--exact] CODE...: the DD of each code at one height, one line per code.
 // Args are the arguments after the command's name.
 int RunDd(std::span<const std::string_view> Args, const Streams& Io);
@@ -68,8 +76,8 @@ int RunExplain(std::span<const std::string_view> Args, const Streams& Io);
 // The help text of the explain command, for merrith-cli --help.
 extern const std::string_view ExplainHelp;
 
-// list [--names]: every dive number that has a DD somewhere, one per line, with its name in
-// words after a tab with --names.
+// list [--names] [--all]: every dive of the rule book that has a DD somewhere (with --all every
+// number that has one), one per line, with its name in words after a tab with --names.
 int RunList(std::span<const std::string_view> Args, const Streams& Io);
 
 // The help text of the list command, for merrith-cli --help.

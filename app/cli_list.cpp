@@ -11,13 +11,15 @@
 namespace merrith::cli {
 
 const std::string_view ListHelp =
-    "  list [--names]\n"
-    "            prints every dive number that has a DD at some height in some position,\n"
-    "            without its position letter, one per line in the order of the rule book:\n"
-    "            the list that table reads, as in merrith-cli list | merrith-cli table -\n"
+    "  list [--names] [--all]\n"
+    "            prints every dive of the rule book, by its number without its position\n"
+    "            letter, that has a DD at some height in some position, one per line in the\n"
+    "            order of the rule book: the list that table reads, as in\n"
+    "              merrith-cli list | merrith-cli table -\n"
     "    --names     a tab and the dive in words after each number, such as\n"
-    "                5253<tab>Back 2½ Somersaults 1½ Twists; nothing after the tab for a\n"
-    "                number that has no words, such as 5511 (direction 5)\n";
+    "                5253<tab>Back 2½ Somersaults 1½ Twists\n"
+    "    --all       every number the tables give a DD, also those that name no dive of the\n"
+    "                rule book, such as 5511 (direction 5); nothing after the tab with --names\n";
 
 namespace {
 
@@ -30,13 +32,18 @@ void AppendUtf8(std::string& Out, std::u16string_view Text) {
 
 int RunList(std::span<const std::string_view> Args, const Streams& Io) {
   bool Names = false;
+  bool All = false;
   for (std::string_view Arg : Args) {
-    if (Arg != "--names")
+    if (Arg == "--names") {
+      Names = true;
+    } else if (Arg == "--all") {
+      All = true;
+    } else {
       return UsageError(Io, "unknown argument for list (see merrith-cli --help)");
-    Names = true;
+    }
   }
   std::string Text;
-  for (const DiveNumber& N : ListDiveNumbers()) {
+  for (const DiveNumber& N : All ? ListDiveNumbers() : ListNamedDiveNumbers()) {
     AppendUtf8(Text, N.Number);
     if (Names) {
       Text += '\t';

@@ -26,6 +26,7 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
+    {  "chart",   RunChart},
     {     "dd",      RunDd},
     {"explain", RunExplain},
     {   "list",    RunList},
@@ -38,6 +39,7 @@ std::string HelpText() {
       "The degree of difficulty (DD) of competitive dives, from the 2015-2021 tables.\n"
       "\n"
       "Commands:\n";
+  Text += ChartHelp;
   Text += DdHelp();
   Text += ExplainHelp;
   Text += ListHelp;
@@ -48,8 +50,8 @@ std::string HelpText() {
       "  --version  shows the version of merrith-cli\n"
       "\n"
       "Exit status: 0 when every argument was evaluated (ERROR is a result), 1 when the\n"
-      "results could not be written (for table: also when FILE could not be read), 2 when\n"
-      "the command line is not understood.\n";
+      "results could not be written (for table and chart: also when the list could not be\n"
+      "read), 2 when the command line is not understood.\n";
   return Text;
 }
 

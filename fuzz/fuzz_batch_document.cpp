@@ -23,17 +23,9 @@ namespace {
 
 using merrith::BatchBlocks;
 using merrith::BatchFormat;
+using merrith::fuzz::Occurrences;
 using merrith::fuzz::Require;
 using Record = std::vector<std::u16string>;
-
-std::size_t Count(std::u16string_view Text, std::u16string_view What) {
-  std::size_t Found = 0;
-  for (std::size_t At = Text.find(What); At != std::u16string_view::npos;
-       At = Text.find(What, At + What.size())) {
-    ++Found;
-  }
-  return Found;
-}
 
 // The line as a cell shows it: markup characters as entities.
 std::u16string Escaped(std::u16string_view Line) {
@@ -141,7 +133,8 @@ void CheckHtml(const std::u16string& Text, BatchBlocks Blocks, std::u16string_vi
   const std::u16string_view Header = std::u16string_view(Document).substr(0, BodyAt);
   const std::u16string_view Body =
       std::u16string_view(Document).substr(BodyAt, Document.size() - Tail.size() - BodyAt);
-  Require(Count(Header, u"<tr>") == 2 && Count(Header, u"<td>") == 0, "two header rows");
+  Require(Occurrences(Header, u"<tr>") == 2 && Occurrences(Header, u"<td>") == 0,
+          "two header rows");
   Require(Body == ExpectedHtmlRows(ListedCodes(Text), Blocks, Separator),
           "every row is its line as text, then the DD of every letter at every height");
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace merrith::fuzz {
 
@@ -14,6 +15,16 @@ inline void Require(bool Holds, const char* What) {
   if (Holds) return;
   std::fprintf(stderr, "property violated: %s\n", What);
   std::abort();
+}
+
+// How often What stands in Text, without overlaps.
+inline std::size_t Occurrences(std::u16string_view Text, std::u16string_view What) {
+  std::size_t Found = 0;
+  for (std::size_t At = Text.find(What); At != std::u16string_view::npos;
+       At = Text.find(What, At + What.size())) {
+    ++Found;
+  }
+  return Found;
 }
 
 // The fuzzer's bytes read as UTF-16 code units, low byte first; an odd last byte is dropped.

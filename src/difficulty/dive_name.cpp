@@ -23,11 +23,11 @@ std::u16string HalfTurns(std::int32_t Halves) {
   return Text;
 }
 
-// Half somersaults in words. None at all is a jump, or a dive from an armstand, which starts
-// head down; one is a dive; two a somersault.
+// Half somersaults in words. None at all is a jump, or the armstand dive, which starts head
+// down; one is a dive, but half a somersault from an armstand; two a somersault.
 std::u16string Somersaults(std::int32_t Som, bool Armstand) {
   if (Som == 0) return Armstand ? u"Dive" : u"Jump";
-  if (Som == 1) return u"Dive";
+  if (Som == 1) return Armstand ? u"\u00BD Somersault" : u"Dive";  // ½
   if (Som == 2) return u"Somersault";
   return HalfTurns(Som) + u" Somersaults";
 }
@@ -37,10 +37,14 @@ std::u16string Twists(std::int32_t Twi) {
   return HalfTurns(Twi) + (Twi <= 2 ? u" Twist" : u" Twists");
 }
 
+// Whether the rule book can write the dive. An armstand dive turns forward, back or reverse
+// exactly when it somersaults: the armstand dive (600) has no direction and neither
+// somersaults nor twists, and there are no inward armstand dives.
 bool HasWords(const DiveCode& D) {
-  const std::int32_t FirstDir = D.Arm == 1 ? 0 : 1;
-  return D.Dir >= FirstDir && D.Dir < static_cast<std::int32_t>(std::size(Directions)) &&
-         D.Som >= 0 && D.Twi >= 0 && D.Fly >= 0 && D.Fly <= 2;
+  const bool Armstand = D.Arm == 1;
+  const bool Turns = D.Dir >= 1 && D.Dir <= (Armstand ? 3 : 4) && (D.Som > 0 || !Armstand);
+  const bool ArmstandDive = Armstand && D.Dir == 0 && D.Som == 0 && D.Twi == 0;
+  return (Turns || ArmstandDive) && D.Som >= 0 && D.Twi >= 0 && D.Fly >= 0 && D.Fly <= 2;
 }
 
 }  // namespace

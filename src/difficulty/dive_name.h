@@ -9,10 +9,11 @@
 
 namespace merrith {
 
-// The dive in words without its position, as a diver's sheet describes it: "Back 2½
-// Somersaults 1½ Twists", "Armstand Forward 2 Somersaults", "Forward Flying 1½ Somersaults".
-// Nothing for a field that has no words: a direction beyond inward (or none, but for an
-// armstand dive), a negative number of half turns, a flying digit other than 0 and 1.
+// The dive in words without its position, as the rule book names it: "Back 2½ Somersaults
+// 1½ Twists", "Armstand Forward ½ Somersault", "Forward Flying 1½ Somersaults". Nothing for a
+// dive the rule book cannot write: a direction beyond inward (or none), a negative number of
+// half turns, a flying digit other than 0, 1 and M's 2, an armstand dive inward, or one whose
+// direction and somersaults disagree (only the armstand dive, 600, has neither).
 std::optional<std::u16string> DiveName(const DiveCode& Dive);
 
 // The position in words: "Straight", "Pike", "Tuck", "Free" or "position E"; nothing when Pos

@@ -1,14 +1,18 @@
 #include "difficulty/dive_numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "difficulty/dive_name.h"
 #include "difficulty/heights.h"
+#include "difficulty/parse_code.h"
 
 namespace merrith {
 namespace {
@@ -89,6 +93,23 @@ void OfferTwistingOrArmstand(NumberList& List, std::int32_t Group) {
   });
 }
 
+// Digits and brackets, and the M of a twisting form at the end: the parser alone would read
+// more (105X as 105, 513M2 as a flying jump).
+bool WrittenAsANumber(std::u16string_view Number) {
+  if (!Number.empty() && (Number.back() == u'M' || Number.back() == u'm')) Number.remove_suffix(1);
+  return std::all_of(Number.begin(), Number.end(),
+                     [](char16_t C) { return (C >= u'0' && C <= u'9') || C == u'(' || C == u')'; });
+}
+
+// Whether the first part of Number, its first digit or bracket ((5)253), is Group's digit.
+// The brackets of Number close.
+bool BeginsWithGroup(std::u16string_view Number, DiveGroup Group) {
+  std::u16string_view First = Number.substr(0, 1);
+  if (First == u"(") First = Number.substr(1, Number.find(u')') - 1);
+  while (First.size() > 1 && First.front() == u'0') First.remove_prefix(1);
+  return First.size() == 1 && First[0] == u'0' + static_cast<std::int32_t>(Group);
+}
+
 }  // namespace
 
 bool HasSomeDD(std::u16string_view Number) {
@@ -108,6 +129,44 @@ std::vector<DiveNumber> ListDiveNumbers() {
   OfferTwistingOrArmstand(List, Twisting);
   OfferTwistingOrArmstand(List, Armstand);
   return List.Take();
+}
+
+std::vector<DiveNumber> ListNamedDiveNumbers() {
+  std::vector<DiveNumber> Numbers = ListDiveNumbers();
+  std::erase_if(Numbers, [](const DiveNumber& N) { return !DiveName(N.Dive); });
+  return Numbers;
+}
+
+DiveGroup GroupOf(const DiveCode& Dive) {
+  if (Dive.Arm == 1) return DiveGroup::Armstand;
+  if (Dive.Twi != 0 || Dive.Fly == 2 || Dive.Dir < 1 || Dive.Dir > 4) return DiveGroup::Twisting;
+  return static_cast<DiveGroup>(Dive.Dir);
+}
+
+bool BeforeInRuleBook(const DiveCode& A, const DiveCode& B) {
+  const auto Place = [](const DiveCode& D) {
+    const bool TwistingArmstand = D.Arm == 1 && D.Fly == 0 && D.Twi != 0;
+    return std::tuple(GroupOf(D), D.Fly, TwistingArmstand, D.Dir, D.Som, D.Twi);
+  };
+  return Place(A) < Place(B);
+}
+
+std::optional<DiveCode> ReadDiveNumber(std::u16string_view Number) {
+  if (!WrittenAsANumber(Number)) return std::nullopt;
+  DiveCode Dive;
+  // Any letter reads the number; which rule the letter breaks does not matter here.
+  const std::u16string Code = std::u16string(Number) + u'A';
+  if (ReadDiveCode(Code, HeightIndexLastPlatform, Dive) == Refusal::NotADiveNumber)
+    return std::nullopt;
+  Dive.Pos = 0;
+  if (!DiveName(Dive) || !BeginsWithGroup(Number, GroupOf(Dive))) return std::nullopt;
+  return Dive;
+}
+
+bool EndsInPositionLetter(std::u16string_view Text) {
+  if (Text.empty()) return false;
+  const char16_t Last = Text.back();
+  return (Last >= u'A' && Last <= u'E') || (Last >= u'a' && Last <= u'e');
 }
 
 }  // namespace merrith

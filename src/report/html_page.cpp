@@ -4,15 +4,19 @@ namespace merrith {
 namespace {
 
 // What every page wears. The margins leave the width of an A4 sheet, the narrower of the two,
-// to the content; Letter's shorter height only moves the page breaks.
+// to the content; Letter's shorter height only moves the page breaks. A table's head rows
+// repeat at the top of each page it runs onto, no row is cut in two, and a heading, or a row
+// of class group that heads the rows after it, stays with what it heads.
 constexpr std::u16string_view SharedStyle =
-    u"@page { size: portrait; margin: 12mm; }\n"
+    u"@page { size: portrait; margin: 10mm; }\n"
     u"html { color: #000; background: #fff; }\n"
     u"body { font-family: \"DejaVu Sans\", Arial, sans-serif; font-size: 10.5pt; margin: 0; }\n"
+    u"h1 { font-size: 14pt; margin: 0 0 4mm; }\n"
     u"table { border-collapse: collapse; }\n"
     u"thead { display: table-header-group; }\n"
     u"tr, th, td { break-inside: avoid; page-break-inside: avoid; }\n"
-    u"h1, h2, h3 { break-after: avoid; page-break-after: avoid; }\n"
+    u"h1, h2, h3, tr.group { break-after: avoid; page-break-after: avoid; }\n"
+    u"@media screen { body { margin: 1em; } }\n"
     u"@media print { a { color: inherit; text-decoration: none; } }\n";
 
 }  // namespace

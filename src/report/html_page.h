@@ -11,8 +11,9 @@ void AppendHtmlText(std::u16string& Out, std::u16string_view Text);
 
 // The start of a page to read on screen and print, up to and including <body>: UTF-8, Title
 // (HTML text), the styling every printed page shares (portrait on A4 or Letter, black on
-// white, 10 pt type or larger, table heads repeated on each page, no row split across pages),
-// then Style, the page's own rules.
+// white, 10 pt type or larger, table heads repeated on each page, no row split across pages,
+// headings and rows of class "group" kept with what follows them), then Style, the page's
+// own rules.
 std::u16string PageStart(std::u16string_view Title, std::u16string_view Style);
 
 // The end of a page that PageStart began.

@@ -13,9 +13,14 @@ expect "list: exit 0" test $? -eq 0
 expect "list: nothing on stderr" test ! -s "$work/err"
 "${cli[@]}" list --names >"$work/names" 2>"$work/err"
 expect "list --names: exit 0" test $? -eq 0
+"${cli[@]}" list --all --names >"$work/all" 2>"$work/err"
+expect "list --all --names: exit 0" test $? -eq 0
 
 count=$(wc -l <"$work/list")
-expect "list: thousands of numbers ($count)" test "$count" -gt 2000
+expect "list: the dives of the rule book ($count)" test "$count" -eq 1255
+expect "list --all: every number with a DD" test "$(wc -l <"$work/all")" -eq 2427
+expect "list: the numbers of list --all that have words" \
+  cmp "$work/names" <(grep -v $'\t$' "$work/all")
 expect "list: LF line ends only" test "$(tr -d '\r' <"$work/list" | cmp - "$work/list" && echo same)" = same
 expect "list: each number once" test "$(sort -u "$work/list" | wc -l)" -eq "$count"
 expect "list --names: the same numbers" cmp "$work/list" <(cut -f1 "$work/names")
@@ -50,7 +55,7 @@ EOF
 expect "list --names: the rule book's dives, named, in order" \
   cmp "$work/wanted" <(grep -Fx -f "$work/wanted" "$work/names")
 expect "list: no position letters, no brackets" test -z "$(grep -E '[A-LN-Z()]' "$work/list")"
-expect "list: a number without words has an empty name" grep -qx $'5511\t' "$work/names"
+expect "list --all: a number without words has an empty name" grep -qx $'5511\t' "$work/all"
 
 for args in "x" "--names --json" "-"; do
   # shellcheck disable=SC2086

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -100,6 +101,46 @@ TEST(ListDiveNumbers, LeavesOutOnlyNumbersWithoutDdOrWrittenAgain) {
   }
   for (const char* Again : {"1001", "5150", "6120", "51150", "50132", "52162"})
     EXPECT_TRUE(WrittenAgain.contains(Widen(Again))) << Again;
+}
+
+// The list is in the rule book's order, and each dive of the rule book's reads back as its
+// dive, so that a chart of the list leaves nothing out.
+TEST(ListNamedDiveNumbers, ReadsBackInTheRuleBooksOrder) {
+  const std::vector<DiveNumber> All = ListDiveNumbers();
+  EXPECT_TRUE(std::is_sorted(All.begin(), All.end(), [](const auto& A, const auto& B) {
+    return BeforeInRuleBook(A.Dive, B.Dive);
+  }));
+  for (const DiveNumber& N : ListNamedDiveNumbers()) {
+    const std::optional<DiveCode> Read = ReadDiveNumber(N.Number);
+    ASSERT_TRUE(Read) << Narrow(N.Number);
+    EXPECT_EQ(FieldsOf(*Read), FieldsOf(N.Dive)) << Narrow(N.Number);
+  }
+}
+
+// A listed line names a dive only as the rule book writes it: digits and brackets, an M at the
+// end, in the dive's own group.
+TEST(ReadDiveNumber, ReadsOnlyNumbersWrittenAsTheRuleBookWritesThem) {
+  struct Read {
+    std::u16string Number;
+    Fields Dive;  // Dir, Fly, Som, Twi and Arm; empty when it names no dive
+  };
+  // clang-format off
+  const Read Cases[] = {
+      {u"10(11)", {1, 0, 11, 0, 0}},
+      {u"(5)253", {2, 0, 5, 3, 0}},
+      {u"5132m",  {1, 2, 3, 2, 0}},
+      {u"5150",   {}},  // 105 written as a twisting dive
+      {u"105X",   {}},
+      {u"513M2",  {}},
+      {u"1 05",   {}},
+  };
+  // clang-format on
+  for (const Read& C : Cases) {
+    const std::optional<DiveCode> Dive = ReadDiveNumber(C.Number);
+    EXPECT_EQ(Dive ? FieldsOf(*Dive) : Fields{}, C.Dive) << Narrow(C.Number);
+  }
+  EXPECT_TRUE(EndsInPositionLetter(u"5253b"));
+  EXPECT_FALSE(EndsInPositionLetter(u"5132M"));
 }
 
 }  // namespace

@@ -50,6 +50,7 @@ TEST(ExplainDive, NamesTheDiveInWords) {
       {u"51132B",   "Forward Flying 1½ Somersaults 1 Twist, Pike"},
       {u"5132MB",   "Forward 1½ Somersaults 1 Twist (M), Pike"},
       {u"600A",     "Armstand Dive, Straight"},
+      {u"621B",     "Armstand Back ½ Somersault, Pike"},
       {u"632C",     "Armstand Reverse Somersault, Tuck"},
       {u"6243D",    "Armstand Back 2 Somersaults 1½ Twists, Free"},
       {u"614C",     "Armstand Forward 2 Somersaults, Tuck"},
@@ -57,6 +58,8 @@ TEST(ExplainDive, NamesTheDiveInWords) {
       {u"5011B",    "(no name)"},               // a twisting dive without a direction
       {u"5511B",    "(no name)"},               // direction 5
       {u"53142B",   "(no name)"},               // a flying digit 3
+      {u"6011A",    "(no name)"},               // armstand, somersaults without a direction
+      {u"630A",     "(no name)"},               // armstand, a direction without somersaults
       {u"1(-1)5B",  "(no name)"},
       {u"10(-1)A",  "(no name)"},
       {u"514(-2)B", "(no name)"},

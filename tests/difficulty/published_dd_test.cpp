@@ -20,12 +20,14 @@
 #include "difficulty/dive_code.h"
 #include "difficulty/heights.h"
 #include "published_dd_data.h"
+#include "tsv.h"
 
 namespace merrith {
 namespace {
 
 using testing::DifferencesTsv;
 using testing::PublishedDdTsv;
+using testing::Split;
 
 constexpr std::string_view PublishedHeader = "code\theight\tpublished_dd\tsource";
 constexpr std::string_view DifferencesHeader =
@@ -41,16 +43,6 @@ struct Row {
   double Ours = 0;
   std::string Where;  // the dive, its height and published DD, for messages
 };
-
-std::vector<std::string_view> Split(std::string_view Text, char At) {
-  std::vector<std::string_view> Parts;
-  for (std::size_t Start = 0;;) {
-    const std::size_t End = Text.find(At, Start);
-    Parts.push_back(Text.substr(Start, End - Start));
-    if (End == std::string_view::npos) return Parts;
-    Start = End + 1;
-  }
-}
 
 // A DD as the lists write it: one decimal, or "-" where the dive has none.
 std::optional<double> ReadDd(std::string_view Text) {

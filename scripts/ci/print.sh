@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The DD chart as a reader gets it on paper: headless Chromium prints the springboard chart of
+# every dive (on Letter, Chromium's paper), the chart of action.txt at all nine heights (on
+# Letter and on A4) and the widest high-diving chart (on A4) to PDF. Each page must begin with its board's heading row; the first page's
+# heading row ends with the board's last height; and no word may be smaller than 10 pt type
+# (Chromium shrinks a page that is too wide for the paper) or stand in the right margin. The
+# page counts are printed. Run alone on a fresh machine, it wants `scripts/deps core print`.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+[[ -f build/ci/CMakeCache.txt ]] || cmake --preset ci >/dev/null
+cmake --build --preset ci --target merrith-cli >/dev/null
+cli=$PWD/build/ci/app/merrith-cli
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+print() {  # print PAGE PDF: PAGE printed by headless Chromium, without header or footer
+  timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync \
+    --user-data-dir="$work/profile" --no-pdf-header-footer --print-to-pdf="$2" \
+    "file://$1" 2>/dev/null
+}
+
+status=0
+fail() {
+  echo "FAIL: $*" >&2
+  status=1
+}
+
+# check PDF LAST: the checks above; LAST is the last height of the first page's board.
+check() {
+  local pdf=$1 last=$2 pages page text head
+  pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
+  echo "$(basename "$pdf"): $pages pages, $(pdfinfo "$pdf" | sed -n 's/^Page size: *//p')"
+  for page in $(seq 1 "$pages"); do
+    text=$(pdftotext -layout -f "$page" -l "$page" "$pdf" - | tr -s ' ' | sed '/^ *$/d')
+    [[ $page -eq 1 ]] && text=$(sed 1d <<<"$text")  # the page's title
+    head=$(head -n 2 <<<"$text" | paste -sd '|')
+    [[ $head =~ ^(Springboard|Platform|High\ diving)(\ [0-9.]+m)+\|\ ?No\.\ Dive(\ ?[A-E])+$ ]] ||
+      fail "$pdf page $page does not begin with a heading row: $head"
+    [[ $page -ne 1 || ${head%%|*} == *" $last" ]] || fail "$pdf page 1: no $last column: $head"
+  done
+  # Each word's box: 10 pt DejaVu Sans makes it 11.6 pt tall; the margins are 10 mm (28.3 pt).
+  pdftotext -bbox "$pdf" - | awk -F'"' -v pdf="$pdf" '
+    /<page / { width = $2; page++ }
+    /<word / && $8 - $4 < 11.5 { small++ }
+    /<word / && $6 > width - 28 { wide++; where = page }
+    END {
+      if (small) { printf "FAIL: %s: %d words in type under 10 pt\n", pdf, small; exit 1 }
+      if (wide) { printf "FAIL: %s: %d words in the right margin (page %d)\n", pdf, wide, where; exit 1 }
+    }' >&2 || status=1
+}
+
+a4() { sed 's#</style>#@page { size: A4 portrait; }\n</style>#'; }
+"$cli" chart --heights 1m,3m >"$work/springboard.htm"
+"$cli" chart --heights 1m,3m,5m,7.5m,10m,12m,15m,20m,27m action.txt >"$work/action.htm"
+a4 <"$work/action.htm" >"$work/action-a4.htm"
+# The widest columns: those of the high dives with a DD of 10 or more.
+"$cli" chart --heights 12m,15m,20m,27m | sed -n 's#^<tr><td class=no>\([^<]*\)<.*<td>[0-9][0-9]\..*#\1#p' \
+  >"$work/widest.txt"
+"$cli" chart --heights 12m,15m,20m,27m "$work/widest.txt" | a4 >"$work/widest-a4.htm"
+for page in springboard action action-a4 widest-a4; do
+  print "$work/$page.htm" "$work/$page.pdf"
+done
+check "$work/springboard.pdf" 3m
+check "$work/action.pdf" 3m
+check "$work/action-a4.pdf" 3m
+check "$work/widest-a4.pdf" 27m
+
+if [[ $status -ne 0 ]]; then
+  echo "print: failed" >&2
+  exit 1
+fi
+echo "print: every page begins with its heading row, nothing cut or shrunk"
