@@ -79,6 +79,29 @@ void CMainWindow::mnuAbout_Click() const {
   Asks.Message(AboutText(Documents.Sheets.RulesFolder()));
 }
 
+std::optional<std::u16string> CMainWindow::mnu_Click(WindowCommand Command,
+                                                     std::u16string_view FileName) const {
+  switch (Command) {
+    case WindowCommand::OpenList:
+      return mnuOpenList_Click(FileName);
+    case WindowCommand::ChartOfList:
+      mnuChartList_Click(FileName);
+      break;
+    case WindowCommand::ChartOfEveryDive:
+      mnuChartAll_Click();
+      break;
+    case WindowCommand::OpenLastTable:
+      mnuLastTable_Click();
+      break;
+    case WindowCommand::About:
+      mnuAbout_Click();
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
 std::u16string AboutText(std::u16string_view RulesFolder) {
   std::u16string Text = u"Merrith " + DecodeUtf8(std::string_view(MERRITH_VERSION)) +
                         u"\nDegree of difficulty of competitive dives\n\n"

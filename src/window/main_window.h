@@ -63,6 +63,12 @@ class CMainWindow {
   // "About Merrith": the version, the licence, the rule cycles, where the rules are read.
   void mnuAbout_Click() const;
 
+  // The menu items that ask, do and report within this window: "Open list...", the charts,
+  // the last table, "About". FileName is the file name box's text; returns the box's new text
+  // where the item changes it.
+  std::optional<std::u16string> mnu_Click(WindowCommand Command,
+                                          std::u16string_view FileName) const;
+
  private:
   void ShowChart(std::u16string_view ListPath, std::u16string_view ChartPath) const;
 

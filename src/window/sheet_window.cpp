@@ -118,6 +118,29 @@ bool CSheetWindow::Form_QueryUnload() {
   return false;
 }
 
+SheetRedraw CSheetWindow::Run(WindowCommand Command) {
+  switch (Command) {
+    case WindowCommand::SheetOpen:
+      cmdOpen_Click();
+      return SheetRedraw::Sheet;
+    case WindowCommand::SheetSave:
+      cmdSave_Click();
+      return SheetRedraw::Caption;
+    case WindowCommand::SheetSaveAs:
+      cmdSaveAs_Click();
+      return SheetRedraw::Caption;
+    case WindowCommand::SheetPrint:
+      cmdPrint_Click();
+      break;
+    case WindowCommand::SheetCopyReport:
+      cmdCopy_Click();
+      break;
+    default:
+      break;
+  }
+  return SheetRedraw::Nothing;
+}
+
 bool QueryUnloadAll(std::span<CSheetWindow* const> Sheets) {
   for (CSheetWindow* Sheet : Sheets)
     if (!Sheet->Form_QueryUnload()) return false;

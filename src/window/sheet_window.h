@@ -12,6 +12,13 @@
 
 namespace merrith {
 
+// What a toolkit shows afresh after a command of the sheet window.
+enum class SheetRedraw {
+  Nothing,
+  Caption,  // a save: the name and the mark of changes
+  Sheet,    // another sheet: every box, the caption and the report
+};
+
 // A dive sheet's window, whichever toolkit draws it: the sheet as the user edits it, the file
 // it came from, and its procedures. The toolkit passes in what the user typed and shows what
 // comes back; the procedures ask and report through Asks.
@@ -74,6 +81,9 @@ class CSheetWindow {
 
   // The window is about to close: true when it may, after asking about unsaved changes.
   bool Form_QueryUnload();
+
+  // Runs the command of a button or a shortcut of the sheet, "Open..." to "Copy report".
+  SheetRedraw Run(WindowCommand Command);
 
  private:
   std::u16string Name() const;

@@ -92,10 +92,6 @@ void fmMain::Run(WindowCommand Command) {
     case WindowCommand::Evaluate:
       cmdOK_Click();
       break;
-    case WindowCommand::OpenList:
-      if (const auto Chosen = Form.mnuOpenList_Click(txFN->text().toStdU16String()))
-        txFN->setText(Text(*Chosen));
-      break;
     case WindowCommand::NewSheet:
       NewSheet();
       break;
@@ -105,19 +101,9 @@ void fmMain::Run(WindowCommand Command) {
     case WindowCommand::Exit:
       close();
       break;
-    case WindowCommand::ChartOfList:
-      Form.mnuChartList_Click(txFN->text().toStdU16String());
-      break;
-    case WindowCommand::ChartOfEveryDive:
-      Form.mnuChartAll_Click();
-      break;
-    case WindowCommand::OpenLastTable:
-      Form.mnuLastTable_Click();
-      break;
-    case WindowCommand::About:
-      Form.mnuAbout_Click();
-      break;
     default:
+      if (const auto Name = Form.mnu_Click(Command, txFN->text().toStdU16String()))
+        txFN->setText(Text(*Name));
       break;
   }
 }

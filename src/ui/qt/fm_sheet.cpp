@@ -75,29 +75,18 @@ void fmSheet::CloseAsked() {
 }
 
 void fmSheet::Run(WindowCommand Command) {
-  switch (Command) {
-    case WindowCommand::SheetOpen:
-      Sheet.cmdOpen_Click();
+  if (Command == WindowCommand::NewSheet) {
+    OnNewSheet();
+    return;
+  }
+  switch (Sheet.Run(Command)) {
+    case SheetRedraw::Sheet:
       ShowSheet();
       break;
-    case WindowCommand::SheetSave:
-      Sheet.cmdSave_Click();
+    case SheetRedraw::Caption:
       ShowReport();
       break;
-    case WindowCommand::SheetSaveAs:
-      Sheet.cmdSaveAs_Click();
-      ShowReport();
-      break;
-    case WindowCommand::SheetPrint:
-      Sheet.cmdPrint_Click();
-      break;
-    case WindowCommand::SheetCopyReport:
-      Sheet.cmdCopy_Click();
-      break;
-    case WindowCommand::NewSheet:
-      OnNewSheet();
-      break;
-    default:
+    case SheetRedraw::Nothing:
       break;
   }
 }

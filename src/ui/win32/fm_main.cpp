@@ -96,10 +96,6 @@ void fmMain::Run(WindowCommand Command, std::size_t Row) {
     case WindowCommand::BatchTable:
       cmdGenTbl_Click(MainWindow.Controls[Row].Index);
       break;
-    case WindowCommand::OpenList:
-      if (const auto Chosen = Form.mnuOpenList_Click(TextOf(Control("txFN"))))
-        SetText(Control("txFN"), *Chosen);
-      break;
     case WindowCommand::NewSheet:
       NewSheet();
       break;
@@ -109,19 +105,9 @@ void fmMain::Run(WindowCommand Command, std::size_t Row) {
     case WindowCommand::Exit:
       PostMessageW(Handle(), WM_CLOSE, 0, 0);
       break;
-    case WindowCommand::ChartOfList:
-      Form.mnuChartList_Click(TextOf(Control("txFN")));
-      break;
-    case WindowCommand::ChartOfEveryDive:
-      Form.mnuChartAll_Click();
-      break;
-    case WindowCommand::OpenLastTable:
-      Form.mnuLastTable_Click();
-      break;
-    case WindowCommand::About:
-      Form.mnuAbout_Click();
-      break;
     default:
+      if (const auto Name = Form.mnu_Click(Command, TextOf(Control("txFN"))))
+        SetText(Control("txFN"), *Name);
       break;
   }
 }

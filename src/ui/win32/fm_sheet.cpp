@@ -76,29 +76,21 @@ void fmSheet::Run(WindowCommand Command, std::size_t Row) {
     case WindowCommand::SheetDiverTyped:
     case WindowCommand::SheetDivesTyped:
       if (!Filling) Edited(Command, Row);
-      break;
-    case WindowCommand::SheetOpen:
-      Sheet.cmdOpen_Click();
-      ShowSheet();
-      break;
-    case WindowCommand::SheetSave:
-      Sheet.cmdSave_Click();
-      ShowReport();
-      break;
-    case WindowCommand::SheetSaveAs:
-      Sheet.cmdSaveAs_Click();
-      ShowReport();
-      break;
-    case WindowCommand::SheetPrint:
-      Sheet.cmdPrint_Click();
-      break;
-    case WindowCommand::SheetCopyReport:
-      Sheet.cmdCopy_Click();
-      break;
+      return;
     case WindowCommand::NewSheet:
       OnNewSheet();
-      break;
+      return;
     default:
+      break;
+  }
+  switch (Sheet.Run(Command)) {
+    case SheetRedraw::Sheet:
+      ShowSheet();
+      break;
+    case SheetRedraw::Caption:
+      ShowReport();
+      break;
+    case SheetRedraw::Nothing:
       break;
   }
 }
