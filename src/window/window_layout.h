@@ -166,7 +166,8 @@ constexpr KeyChord ReadShortcut(std::string_view Text) {
   return Chord;
 }
 
-// The shortcuts of Window, Count of them: its menu items' (empty for most), then its keys'.
+// How many shortcuts Window has, and the I-th: its menu items' (most of them empty), then its
+// keys'.
 constexpr std::size_t ShortcutCount(const WindowLayout& Window) {
   return Window.Menu.size() + Window.Keys.size();
 }

@@ -280,13 +280,13 @@ void CTableWindow::OnLaidOut(UINT) {}
 bool CTableWindow::BuildControls() {
   const auto Instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window, GWLP_HINSTANCE));
   for (std::size_t Row = 0; Row < Controls.size(); ++Row) {
-    const ControlLayout& Spec = Layout.Controls[Row];
-    const ControlClass Made = ClassOf(Spec.Kind);
+    const ControlLayout& Laid = Layout.Controls[Row];
+    const ControlClass Made = ClassOf(Laid.Kind);
     Controls[Row] = CreateWindowExW(
-        Made.ExStyle, Made.Name, Wide(Spec.Caption).c_str(), StyleOf(Layout, Row), 0, 0, 0, 0,
+        Made.ExStyle, Made.Name, Wide(Laid.Caption).c_str(), StyleOf(Layout, Row), 0, 0, 0, 0,
         Window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(Row))), Instance, nullptr);
     if (Controls[Row] == nullptr) return false;
-    if (IsLines(Spec.Kind)) SetWindowSubclass(Controls[Row], TabLeavesBox, 0, 0);
+    if (IsLines(Laid.Kind)) SetWindowSubclass(Controls[Row], TabLeavesBox, 0, 0);
   }
   return true;
 }
