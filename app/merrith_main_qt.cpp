@@ -1,14 +1,31 @@
 #include <QApplication>
 #include <QIcon>
+#include <QStringList>
 
 #include "ui/qt/fm_main.h"
 
+namespace {
+
+// The icon built into the program, in every size the desktop draws: the theme's may be missing
+// (no hicolor theme on the machine, or the program not installed).
+QIcon BuiltInIcon() {
+  QIcon Icon;
+  for (const int Size : {16, 24, 32, 48, 64, 128, 256})
+    Icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/merrith.png").arg(Size));
+  return Icon;
+}
+
+}  // namespace
+
+// merrith [SHEET]...: the main window, and each SHEET in a dive sheet window beside it.
 int main(int argc, char* argv[]) {
   QApplication App(argc, argv);
-  // The installed icon and menu entry, so that the task bar shows the window as the menu does.
+  // The installed menu entry, so that the task bar shows the window as the menu does.
   QGuiApplication::setDesktopFileName(QStringLiteral("merrith"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("merrith")));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("merrith"), BuiltInIcon()));
   merrith::fmMain Window;
   Window.show();
+  const QStringList Arguments = QApplication::arguments();
+  for (qsizetype I = 1; I < Arguments.size(); ++I) Window.OpenSheet(Arguments[I].toStdU16String());
   return App.exec();
 }

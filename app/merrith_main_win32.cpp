@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "ui/win32/fm_main.h"
 
@@ -32,8 +35,22 @@ void ReportStartup(std::int64_t Entered, std::int64_t Created, std::int64_t Pain
             nullptr);
 }
 
+// Each file named on the command line ("Open with", a file dropped on the program) opens as a
+// dive sheet beside the main window.
+void OpenSheets(merrith::fmMain& Window) {
+  int Count = 0;
+  wchar_t** Arguments = CommandLineToArgvW(GetCommandLineW(), &Count);
+  if (Arguments == nullptr) return;
+  for (int I = 1; I < Count; ++I) {
+    const std::wstring_view File(Arguments[I]);
+    Window.OpenSheet(std::u16string(File.begin(), File.end()));
+  }
+  LocalFree(Arguments);
+}
+
 }  // namespace
 
+// merrith [SHEET]...: the main window, and each SHEET in a dive sheet window beside it.
 int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int Show) {
   const std::int64_t Entered = SinceProcessStart();
   merrith::fmMain Window;
@@ -42,5 +59,6 @@ int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int Show) {
   ShowWindow(Window.Handle(), Show);
   UpdateWindow(Window.Handle());  // paints the window and its controls before it returns
   ReportStartup(Entered, Created, SinceProcessStart());
-  return merrith::RunMessageLoop(Window);
+  OpenSheets(Window);
+  return merrith::RunMessageLoop();
 }

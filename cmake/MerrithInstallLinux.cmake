@@ -11,8 +11,10 @@ set(staged "${PROJECT_BINARY_DIR}/packaging")
 # domain of its own yet: example.org, which nobody can own, stands in until it has one. Once a
 # software centre lists the program the id should not change.
 set(MERRITH_APP_ID org.example.merrith)
-# Where the sample list goes, named in the manual pages.
-set(MERRITH_SAMPLE_LIST "${CMAKE_INSTALL_FULL_DATADIR}/merrith/action.txt")
+# Where the sample list goes, named in the manual pages. A package installs into /usr whatever
+# prefix the build was configured with, so the folder is known only when installing: the
+# pages carry @MERRITH_DATA@, which the install replaces.
+set(MERRITH_SAMPLE_LIST "@MERRITH_DATA@/merrith/action.txt")
 # What the program does, in paragraphs: the package's long description, and the software
 # centres' as the XML paragraphs of the metainfo.
 file(READ "${linux}/description.txt" MERRITH_DESCRIPTION)
@@ -54,17 +56,33 @@ configure_file("${linux}/merrith-cli.h2m.in" "${staged}/merrith-cli.h2m" @ONLY)
 configure_file("${linux}/merrith.1.in" "${staged}/merrith.1" @ONLY)
 configure_file("${linux}/changelog" "${staged}/changelog" COPYONLY)
 add_custom_command(
-  OUTPUT "${staged}/merrith-cli.1.gz" "${staged}/merrith.1.gz" "${staged}/changelog.gz"
+  OUTPUT "${staged}/merrith-cli.1" "${staged}/changelog.gz"
   COMMAND "${HELP2MAN_PROGRAM}" --no-info --name "degree of difficulty of competitive dives"
           --include "${staged}/merrith-cli.h2m" --output "${staged}/merrith-cli.1"
           $<TARGET_FILE:merrith-cli>
-  COMMAND "${GZIP_PROGRAM}" -9nkf "${staged}/merrith-cli.1" "${staged}/merrith.1"
-          "${staged}/changelog"
-  DEPENDS merrith-cli "${staged}/merrith-cli.h2m" "${staged}/merrith.1" "${staged}/changelog"
+  COMMAND "${GZIP_PROGRAM}" -9nkf "${staged}/changelog"
+  DEPENDS merrith-cli "${staged}/merrith-cli.h2m" "${staged}/changelog"
   COMMENT "Writing the manual pages")
-add_custom_target(merrith_documents ALL DEPENDS "${staged}/merrith-cli.1.gz")
-install(FILES "${staged}/merrith-cli.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
-if(TARGET merrith)
-  install(FILES "${staged}/merrith.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
-endif()
+add_custom_target(merrith_documents ALL DEPENDS "${staged}/merrith-cli.1" "${staged}/changelog.gz")
 install(FILES "${staged}/changelog.gz" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/merrith")
+
+# The manual pages, naming the folders they are installed beside, gzipped as Debian keeps them.
+set(pages merrith-cli)
+if(TARGET merrith)
+  list(APPEND pages merrith)
+endif()
+foreach(dir DATADIR MANDIR)
+  set(installed_${dir} "${CMAKE_INSTALL_${dir}}")
+  if(NOT IS_ABSOLUTE "${installed_${dir}}")
+    set(installed_${dir} "\${CMAKE_INSTALL_PREFIX}/${installed_${dir}}")
+  endif()
+endforeach()
+install(CODE "
+  foreach(page ${pages})
+    file(READ \"${staged}/\${page}.1\" text)
+    string(REPLACE \"@MERRITH_DATA@\" \"${installed_DATADIR}\" text \"\${text}\")
+    file(WRITE \"${staged}/installed/\${page}.1\" \"\${text}\")
+    execute_process(COMMAND \"${GZIP_PROGRAM}\" -9nf \"${staged}/installed/\${page}.1\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+    file(INSTALL \"${staged}/installed/\${page}.1.gz\" DESTINATION \"${installed_MANDIR}/man1\")
+  endforeach()")

@@ -11,7 +11,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-  install(TARGETS merrith merrith-cli RUNTIME DESTINATION .)
+  install(TARGETS merrith-cli RUNTIME DESTINATION .)
+  # A build without the window (MERRITH_BUILD_UI OFF) packs the command alone.
+  if(TARGET merrith)
+    install(TARGETS merrith RUNTIME DESTINATION .)
+  endif()
   install(FILES "${PROJECT_SOURCE_DIR}/action.txt" DESTINATION .)
   configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in"
                  "${PROJECT_BINARY_DIR}/packaging/README.txt" @ONLY NEWLINE_STYLE CRLF)
@@ -27,8 +31,9 @@ endif()
 
 include(MerrithInstallLinux)
 set(CPACK_GENERATOR DEB)
-# Installed where the build installs, which the manual pages name: the ci preset's /usr.
-set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+# A Debian package installs into /usr, whatever prefix `cmake --install` would use (/usr/local
+# by default); the manual pages name the folders as they are installed.
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # merrith_<version>_<architecture>.deb, as Debian names its own.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # No mail address of the project's own yet: example.org stands in, as in the changelog.

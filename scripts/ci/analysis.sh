@@ -6,6 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
+# The ci build it reads, and the two analysers; the mingw compile commands where mingw-w64 is.
+scripts/deps core tests bench ui analysis
+
 cmake --preset ci >/dev/null
 cmake --build --preset ci >/dev/null
 

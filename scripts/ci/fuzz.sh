@@ -6,6 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
+# clang with libFuzzer and the sanitizers, localedef's sources; the programs' own build.
+scripts/deps core fuzz
+
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 

@@ -4,6 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
+# valgrind, and the ci build it runs.
+scripts/deps core tests bench ui analysis
+
 cmake --preset ci >/dev/null
 cmake --build --preset ci --target merrith-cli >/dev/null
 

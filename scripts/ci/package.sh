@@ -2,9 +2,11 @@
 # Packs the ci build (optimised, no sanitizers) as merrith_<version>_amd64.deb and checks it as a
 # user's machine gets it: tests/package/deb_test.sh installs it with apt-get, uses it and removes
 # it again. Where lintian is installed it reads the package too, and fails the stage on errors.
-# Run alone on a fresh machine, it wants `scripts/deps core tests bench ui x11 package` first.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+
+# The ci build it packs, the package tools, and the X server the installed window shows in.
+scripts/deps core tests bench ui x11 package
 
 # The build of scripts/test's ci stage, configured and built here when this stage runs alone.
 [[ -f build/ci/CMakeCache.txt ]] || cmake --preset ci >/dev/null

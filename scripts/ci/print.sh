@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The DD chart as a reader gets it on paper: headless Chromium prints the springboard chart of
 # every dive (on Letter, Chromium's paper), the chart of action.txt at all nine heights (on
-# Letter and on A4) and the widest high-diving chart (on A4) to PDF. Each page must begin with its board's heading row; the first page's
-# heading row ends with the board's last height; and no word may be smaller than 10 pt type
-# (Chromium shrinks a page that is too wide for the paper) or stand in the right margin. The
-# page counts are printed. Run alone on a fresh machine, it wants `scripts/deps core print`.
+# Letter and on A4) and the widest high-diving chart (on A4) to PDF. Each page must begin with
+# its board's heading row; the first page's heading row ends with the board's last height; and
+# no word may be smaller than 10 pt type (Chromium shrinks a page that is too wide for the
+# paper) or stand in the right margin. The page counts are printed.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+scripts/deps core tests bench ui print
 
 [[ -f build/ci/CMakeCache.txt ]] || cmake --preset ci >/dev/null
 cmake --build --preset ci --target merrith-cli >/dev/null

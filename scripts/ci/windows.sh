@@ -7,6 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
+# mingw-w64, Wine and its fonts, GoogleTest's sources, the locales Wine is given; the Linux
+# ci build it compares with; the X server of the window's smoke test.
+scripts/deps core tests bench ui x11 windows
+
 build=build/mingw
 export WINEPREFIX="$PWD/$build/wine-prefix"
 wine_run=("$PWD/cmake/toolchains/wine-run.sh" "$WINEPREFIX")

@@ -73,12 +73,14 @@ for png in /usr/share/icons/hicolor/*/apps/merrith.png; do
   file "$png" | grep -q "PNG image data, ${size/x/ x }," || fail "$png is not of $size pixels"
 done
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-[[ "$(command -v "$exec_line")" == /usr/bin/merrith ]] || fail "the menu starts '$exec_line'"
+[[ "$exec_line" == "merrith %f" ]] || fail "the menu entry does not open files: Exec=$exec_line"
+[[ "$(command -v merrith)" == /usr/bin/merrith ]] || fail "merrith is not /usr/bin's"
 
-# The window as the menu starts it, in a home folder without action.txt: its caption and icon.
+# The window as the menu starts it and as it opens a sheet file, in a home folder without
+# action.txt: its caption, its client area and its icon, which it carries itself.
 mkdir "$work/home"
-(cd "$work/home" && MERRITH_EXPECT_ICON=1 \
-  bash "$source_dir/tests/ui/qt/x_smoke_test.sh" "$exec_line" "$screenshot") ||
+(cd "$work/home" && bash "$source_dir/tests/ui/qt/x_smoke_test.sh" /usr/bin/merrith \
+  "$screenshot" "$source_dir/tests/ui/women_3m.txt") ||
   fail "the installed window did not show (x_smoke_test exit $?)"
 
 # The manual pages render without a warning and name the sample list where it is.

@@ -33,7 +33,8 @@ for text in LICENSE.txt README.txt; do
 done
 
 # Every Windows since 7 has these; nothing else may be needed beside the programs.
-system_dlls="advapi32.dll comctl32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll user32.dll"
+system_dlls="advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll shell32.dll"
+system_dlls+=" user32.dll"
 for program in merrith.exe merrith-cli.exe; do
   imports=$("$objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
   [[ -n "$imports" ]] || fail "$program: no imports read"

@@ -9,6 +9,8 @@
 
 #include "file_test_folder.h"
 #include "support/utf8.h"
+#include "test_dialogs.h"
+#include "window/paths.h"
 
 namespace merrith {
 namespace {
@@ -131,6 +133,54 @@ TEST_F(BatchTable, WritesAListedLineAsTextNotMarkup) {
 TEST_F(BatchTable, PutsTheDecimalSeparatorInEveryCell) {
   PutList("104\n");
   EXPECT_NE(Run(0, u",").find("<td>2,4</td><td>2,1</td><td>2,0</td>"), std::string::npos);
+}
+
+// The menu's procedures: each asks, does, and tells through the dialogs.
+class MainMenu : public ::testing::Test {
+ protected:
+  void SetUp() override { Dir.Put("list.txt", {'1', '0', '5', '\n'}); }
+  merrith::testing::TestFolder Dir;
+  merrith::testing::TestDialogs User;
+  CMainWindow Form{User.Seams(), StandInDocuments()};
+};
+
+TEST_F(MainMenu, OpenListGivesThePathChosen) {
+  User.Paths = {Dir.Text("list.txt"), std::nullopt};
+  EXPECT_EQ(Form.mnuOpenList_Click(u"action.txt"), Dir.Text("list.txt"));
+  EXPECT_EQ(Form.mnuOpenList_Click(u"action.txt"), std::nullopt);
+  EXPECT_EQ(User.Asked, (std::vector<std::u16string>{u"Open list", u"Open list"}));
+}
+
+// The last table is the last one written, found where it was written.
+TEST_F(MainMenu, OpensTheLastTableWritten) {
+  Form.mnuLastTable_Click();
+  EXPECT_EQ(User.Messages,
+            std::vector<std::u16string>{u"No table written yet: press D, HD or D+HD first."});
+  Form.cmdGenTbl_Click(0, Dir.Text("list.txt"), u".");
+  Form.cmdGenTbl_Click(0, Dir.Text("missing.txt"), u".");
+  Form.mnuLastTable_Click();
+  EXPECT_EQ(User.Pages, std::vector<std::u16string>{Dir.Text("list.txt.htm")});
+}
+
+// A chart beside the list, or of every dive in the temporary folder, opens in the browser;
+// a list that cannot be read, or no list named, gives the batch table's message.
+TEST_F(MainMenu, WritesChartsAndOpensThem) {
+  Form.mnuChartList_Click(Dir.Text("list.txt"));
+  Form.mnuChartAll_Click();
+  Form.mnuChartList_Click(Dir.Text("missing.txt"));
+  Form.mnuChartList_Click(u"");
+  EXPECT_EQ(User.Pages, (std::vector<std::u16string>{Dir.Text("list.txt.chart.htm"),
+                                                     TemporaryPath(u"every dive.chart.htm")}));
+  EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(User.Pages[1])));
+  EXPECT_EQ(User.Messages, (std::vector<std::u16string>{u"File Error!!!", u"File Error!!!"}));
+}
+
+TEST(AboutText, NamesTheVersionTheRuleCyclesAndTheRulesFolder) {
+  const std::string About = Utf8(AboutText(u"/home/ann/.config/merrith/events"));
+  for (const char* Said : {"Merrith 1.", "rule cycle 2015-2021", "FINA Diving Rules 2017-2021",
+                           "read from /home/ann/.config/merrith/events", "MIT License"})
+    EXPECT_NE(About.find(Said), std::string::npos) << Said;
+  EXPECT_EQ(Utf8(AboutText(u"")).find("read from"), std::string::npos);
 }
 
 }  // namespace

@@ -1,77 +1,60 @@
 #include "ui/qt/fm_main.h"
 
+#include <algorithm>
 #include <type_traits>
+#include <utility>
 
-#include <QGroupBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
-#include <QLabel>
+#include <QLayout>
 #include <QLocale>
-#include <QMessageBox>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+
+#include "ui/qt/system_dialogs.h"
+#include "ui/qt/window_drawing.h"
 
 namespace merrith {
 namespace {
 
-QString Text(std::string_view Utf8) {
-  return QString::fromUtf8(Utf8.data(), static_cast<qsizetype>(Utf8.size()));
-}
-
-// Qt scales pixels for denser screens itself, so the layout is drawn at 96 dpi.
-int Pixels(int Twips) { return TwipsToPixels(Twips, 96); }
-
-QWidget* MakeControl(ControlKind Kind, const QString& Caption, QWidget* Parent) {
-  switch (Kind) {
-    case ControlKind::Frame:
-      return new QGroupBox(Caption, Parent);
-    case ControlKind::Option:
-      return new QRadioButton(Caption, Parent);
-    case ControlKind::Label:
-      return new QLabel(Caption, Parent);
-    case ControlKind::TextBox: {
-      auto* Box = new QLineEdit(Parent);
-      Box->setText(Caption);
-      return Box;
-    }
-    case ControlKind::Command:
-      return new QPushButton(Caption, Parent);
-  }
-  return nullptr;
-}
-
-void ShowMessageBox(QWidget* Owner, std::u16string_view Message) {
-  QMessageBox Box(QMessageBox::NoIcon, Text(MessageCaption),
-                  QString::fromUtf16(Message.data(), static_cast<qsizetype>(Message.size())),
-                  QMessageBox::Ok, Owner);
-  Box.exec();
-}
-
 std::u16string DecimalSeparator() { return QLocale().decimalPoint().toStdU16String(); }
+
+// The local file of a drag, when it carries one.
+QString DraggedFile(const QMimeData* Data) {
+  if (Data == nullptr || !Data->hasUrls() || Data->urls().isEmpty()) return {};
+  const QUrl& First = Data->urls().first();
+  return First.isLocalFile() ? First.toLocalFile() : QString();
+}
 
 }  // namespace
 
 fmMain::fmMain(QWidget* Parent)
-    : QWidget(Parent),
-      MsgBox([this](std::u16string_view Message) { ShowMessageBox(this, Message); }) {
-  setWindowTitle(Text(WindowCaption));
-  setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
+    : QMainWindow(Parent), Form(SystemDialogs(this), InstalledDocuments()) {
+  setWindowTitle(Text(MainWindow.Caption));
+  setAcceptDrops(true);
   BuildControls();
   ConnectControls();
+  // The window is as large as its menu bar and the client area below it, and stays so.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
   Form_Load();
 }
 
-void fmMain::SetMessageSink(MessageSink Sink) { MsgBox = std::move(Sink); }
+void fmMain::SetDialogs(Dialogs Asks) {
+  Form.SetDialogs(Asks);
+  TestDialogs = std::move(Asks);
+}
 
+// Today's window is the client area below the menu bar.
 void fmMain::BuildControls() {
-  QWidget* Previous = nullptr;
-  for (const ControlLayout& Row : MainWindowControls) {
-    QWidget* Parent = Row.Inside.empty() ? this : findChild<QWidget*>(Text(Row.Inside));
-    QWidget* Made = MakeControl(Row.Kind, Text(Row.Caption), Parent);
-    Made->setObjectName(Text(ControlName(Row)));
-    Made->setGeometry(Pixels(Row.Left), Pixels(Row.Top), Pixels(Row.Width), Pixels(Row.Height));
-    if (Made->focusPolicy() & Qt::TabFocus) {
-      if (Previous) setTabOrder(Previous, Made);
-      Previous = Made;
-    }
-  }
+  auto* Client = new QWidget(this);
+  Client->setObjectName(QStringLiteral("fmMainClient"));
+  Client->setAttribute(Qt::WA_NativeWindow);
+  DrawControls(Client, MainWindow);
+  setCentralWidget(Client);
+  DrawMenu(menuBar(), MainWindow, [this](WindowCommand Command) { Run(Command); });
   const auto Find = [this](auto*& Member, std::string_view Name, std::int16_t Index = NotInArray) {
     Member = findChild<std::remove_reference_t<decltype(*Member)>*>(Text(ControlName(Name, Index)));
   };
@@ -82,8 +65,9 @@ void fmMain::BuildControls() {
   Find(txFN, "txFN");
   for (std::size_t I = 0; I < cmdGenTbl.size(); ++I)
     Find(cmdGenTbl[I], "cmdGenTbl", std::int16_t(I));
-  findChild<QLineEdit*>(Text(ReadOnlyBox))->setReadOnly(true);
-  findChild<QPushButton*>(Text(DefaultButton))->setDefault(true);
+  // A file dropped on a box lands on the window, which takes its name.
+  txAC->setAcceptDrops(false);
+  txFN->setAcceptDrops(false);
 }
 
 void fmMain::ConnectControls() {
@@ -100,12 +84,95 @@ void fmMain::ConnectControls() {
   connect(cmdGenTblGroup, &QButtonGroup::idClicked, this,
           [this](int Index) { cmdGenTbl_Click(static_cast<std::int16_t>(Index)); });
 
-  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  ConnectButtons(centralWidget(), MainWindow, [this](WindowCommand Command) { Run(Command); });
+}
+
+void fmMain::Run(WindowCommand Command) {
+  switch (Command) {
+    case WindowCommand::Evaluate:
+      cmdOK_Click();
+      break;
+    case WindowCommand::NewSheet:
+      NewSheet();
+      break;
+    case WindowCommand::OpenSheet:
+      if (const auto Chosen = Form.mnuOpenSheet_Click()) OpenSheet(*Chosen);
+      break;
+    case WindowCommand::Exit:
+      close();
+      break;
+    default:
+      if (const auto Name = Form.mnu_Click(Command, txFN->text().toStdU16String()))
+        txFN->setText(Text(*Name));
+      break;
+  }
+}
+
+fmSheet* fmMain::MakeSheet() {
+  auto* Sheet = new fmSheet(Form.GetDocuments().Sheets, TestDialogs, [this] { NewSheet(); });
+  SheetWindows.emplace_back(Sheet);
+  return Sheet;
+}
+
+// Right of the main window, each further sheet a step down, as far as the screen allows.
+void fmMain::PlaceBeside(fmSheet* Sheet) const {
+  const QRect Screen = screen()->availableGeometry();
+  const int Step = 24 * static_cast<int>(Sheets().size());
+  const QPoint Corner = frameGeometry().topRight() + QPoint(1 + Step, Step);
+  Sheet->move(std::max(Screen.left(), std::min(Corner.x(), Screen.right() - Sheet->width())),
+              std::max(Screen.top(), std::min(Corner.y(), Screen.bottom() - Sheet->height())));
+}
+
+fmSheet* fmMain::NewSheet() {
+  fmSheet* Sheet = MakeSheet();
+  PlaceBeside(Sheet);
+  Sheet->show();
+  return Sheet;
+}
+
+fmSheet* fmMain::OpenSheet(std::u16string_view FileName) {
+  fmSheet* Sheet = MakeSheet();
+  if (!Sheet->Load(FileName)) {
+    Sheet->CloseAsked();
+    return nullptr;
+  }
+  PlaceBeside(Sheet);
+  Sheet->show();
+  return Sheet;
+}
+
+std::vector<fmSheet*> fmMain::Sheets() const {
+  std::vector<fmSheet*> Open;
+  for (const QPointer<fmSheet>& Sheet : SheetWindows)
+    if (!Sheet.isNull() && Sheet->isVisible()) Open.push_back(Sheet.data());
+  return Open;
+}
+
+void fmMain::closeEvent(QCloseEvent* Event) {
+  std::vector<CSheetWindow*> Forms;
+  for (fmSheet* Sheet : Sheets()) Forms.push_back(&Sheet->Form());
+  if (!QueryUnloadAll(Forms)) {
+    Event->ignore();
+    return;
+  }
+  for (fmSheet* Sheet : Sheets()) Sheet->CloseAsked();
+  Event->accept();
+}
+
+void fmMain::dragEnterEvent(QDragEnterEvent* Event) {
+  if (!DraggedFile(Event->mimeData()).isEmpty()) Event->acceptProposedAction();
+}
+
+void fmMain::dropEvent(QDropEvent* Event) {
+  const QString File = DraggedFile(Event->mimeData());
+  if (File.isEmpty()) return;
+  txFN->setText(File);
+  Event->acceptProposedAction();
 }
 
 void fmMain::keyPressEvent(QKeyEvent* Event) {
   if (Event->key() != Qt::Key_Return && Event->key() != Qt::Key_Enter) {
-    QWidget::keyPressEvent(Event);
+    QMainWindow::keyPressEvent(Event);
     return;
   }
   auto* Focused = qobject_cast<QPushButton*>(focusWidget());
@@ -126,7 +193,8 @@ void fmMain::cmdOK_Click() {
 }
 
 void fmMain::cmdGenTbl_Click(std::int16_t Index) {
-  MsgBox(Form.cmdGenTbl_Click(Index, txFN->text().toStdU16String(), DecimalSeparator()));
+  Form.GetDialogs().Message(
+      Form.cmdGenTbl_Click(Index, txFN->text().toStdU16String(), DecimalSeparator()));
 }
 
 }  // namespace merrith

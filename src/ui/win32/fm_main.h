@@ -2,37 +2,29 @@
 
 #include <windows.h>
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
-#include <iterator>
+#include <memory>
+#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "ui/win32/fm_sheet.h"
+#include "ui/win32/table_window.h"
 #include "window/main_window.h"
 
 namespace merrith {
 
 // The main window drawn with the system's own controls: pick a height, type a dive code and
-// read its DD, or turn a list of dive codes into a table of DDs. Tab, the arrow keys among
-// the heights and Enter work as in a dialog box, through Dispatch.
-class fmMain {
+// read its DD, or turn a list of dive codes into a table of DDs; its menu opens lists, dive
+// sheets and charts.
+class fmMain : public CTableWindow {
  public:
-  // A window not yet created; its messages go to modal message boxes.
+  // A window not yet created; it asks through the system's dialogs.
   fmMain();
-  fmMain(const fmMain&) = delete;
-  fmMain& operator=(const fmMain&) = delete;
-  // Closes the window if it is still open.
-  ~fmMain();
 
   // Creates the window, not yet shown, with "1m" selected and "action.txt" as the batch file
   // name. False when the system refuses.
   bool Create(HINSTANCE Instance);
-
-  // The window itself; null once it is closed.
-  HWND Handle() const { return Window; }
-
-  // The control of that name ("txAC"), or of that array member ("optH", 3); null if none.
-  HWND Control(std::string_view Name, std::int16_t Index = NotInArray) const;
 
   // The tooltip window that tells what the result box's number is made of.
   HWND ResultTip() const { return Tip; }
@@ -40,41 +32,44 @@ class fmMain {
   // The height selected now, 1 (1 m) to 9 (27 m).
   std::int32_t GetHeightIndex() const { return Form.GetHeightIndex(); }
 
-  // Shows the window's messages through Sink instead of a modal message box.
-  void SetMessageSink(MessageSink Sink);
+  // Asks and reports through Asks, and so do the sheet windows opened from now on, instead of
+  // the system's dialogs.
+  void SetDialogs(Dialogs Asks);
 
-  // Gives a message taken from the queue to the window's keyboard handling, or dispatches it.
-  void Dispatch(MSG& Message);
+  // Opens FileName as a dive sheet in a window of its own beside this one; null, having said
+  // why, when the file cannot be read.
+  fmSheet* OpenSheet(std::u16string_view FileName);
+
+  // An untitled dive sheet in a window of its own.
+  fmSheet* NewSheet();
+
+  // The sheet windows open now, in the order they were opened.
+  std::vector<fmSheet*> Sheets() const;
+
+ protected:
+  void Run(WindowCommand Command, std::size_t Row) override;
+  bool OnCreated() override;
+  void OnLaidOut(UINT Dpi) override;
+  // Closes the sheet windows too, asking for each unsaved one; Cancel keeps them all open.
+  bool QueryClose() override;
+  // Closing the main window ends the program.
+  void OnDestroy() override;
+  // A file dropped on the window fills the file name box.
+  bool OnMessage(UINT Message, WPARAM W, LPARAM L, LRESULT& Result) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND Handle, UINT Message, WPARAM W, LPARAM L);
-  LRESULT HandleMessage(UINT Message, WPARAM W, LPARAM L);
-
-  bool BuildControls();
-  bool BuildResultTip(HINSTANCE Instance);
-  void LayOut(UINT Dpi);
-  void FollowDpi(UINT Dpi, const RECT& Suggested);
-  void UseMessageFont(UINT Dpi);
-  void OnCommand(int Id, int Code);
-  HWND EnterButton() const;
-  void ShowDefaultButton();
-  void KeepFocus();
-  void RestoreFocus();
+  bool BuildResultTip();
+  fmSheet* MakeSheet();
+  void PlaceBeside(HWND Sheet) const;
 
   void Form_Load();
   void cmdOK_Click();
   void cmdGenTbl_Click(std::int16_t Index);
 
   CMainWindow Form;
-  MessageSink MsgBox;
-  HWND Window = nullptr;
-  std::array<HWND, std::size(MainWindowControls)> Controls{};  // in layout order
-  HWND Tip = nullptr;                                          // the result box's tooltip
-  HFONT Font = nullptr;
-  HWND Focus = nullptr;  // the control that had the focus when the window lost it
+  std::optional<Dialogs> TestDialogs;  // what SetDialogs gave, for the sheet windows too
+  std::vector<std::unique_ptr<fmSheet>> SheetWindows;
+  HWND Tip = nullptr;  // the result box's tooltip
 };
-
-// Runs the message loop until the window is closed; returns the program's exit code.
-int RunMessageLoop(fmMain& Window);
 
 }  // namespace merrith

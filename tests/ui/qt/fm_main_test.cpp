@@ -1,51 +1,60 @@
 #include <memory>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "test_dialogs.h"
 #include "ui/qt/fm_main.h"
+#include "window/sheet_window_layout.h"
 
-// What Qt adds to the window of window/, whose procedures main_window_test tests: the
-// controls as laid out, the keys, and each control wired to its procedure.
+// What Qt adds to the windows of window/, whose procedures main_window_test and
+// sheet_window_test test: the controls as laid out, the menu, the keys, and each control
+// wired to its procedure.
 class FmMainTest : public QObject {
   Q_OBJECT
 
  private slots:
   void init() {
     Dir = std::make_unique<QTemporaryDir>();
-    Messages.clear();
+    User = {};
     Window = std::make_unique<merrith::fmMain>();
-    Window->SetMessageSink([this](std::u16string_view Text) {
-      Messages << QString::fromUtf16(Text.data(), static_cast<qsizetype>(Text.size()));
-    });
+    Window->SetDialogs(Seams());
     Window->show();
     QApplication::setActiveWindow(Window.get());
     QVERIFY(QTest::qWaitForWindowActive(Window.get()));
   }
 
   void cleanup() {
+    for (merrith::fmSheet* Sheet : Window->Sheets()) Sheet->CloseAsked();
     Window.reset();
     Dir.reset();
     QLocale::setDefault(QLocale::c());
   }
 
-  // Every control of the layout with its name, caption and frame, at its place at 96 dpi.
+  // Every control of the layout with its name, caption and frame, at its place at 96 dpi, in
+  // a client area of 390 x 272 below the menu bar.
   void drawsEveryControlOfTheLayout() {
     QCOMPARE(Window->windowTitle(), QStringLiteral("Olvaro Merrith v2015-2021"));
-    QCOMPARE(Window->size(), QSize(390, 272));
+    QWidget* Client = Window->centralWidget();
+    QCOMPARE(Client->geometry(), QRect(0, Window->menuBar()->height(), 390, 272));
+    QCOMPARE(Window->size(), QSize(390, 272 + Window->menuBar()->height()));
     const auto Px = [](int Twips) { return merrith::TwipsToPixels(Twips, 96); };
-    for (const merrith::ControlLayout& Row : merrith::MainWindowControls) {
+    for (const merrith::ControlLayout& Row : merrith::MainWindow.Controls) {
       const QString Name = Text(merrith::ControlName(Row));
       const auto* Made = Find<QWidget>(Name);
       const QWidget* Frame = Made->parentWidget();
       const char* Caption = Row.Kind == merrith::ControlKind::Frame ? "title" : "text";
-      QCOMPARE((QStringList{Name, Frame == Window.get() ? QString() : Frame->objectName(),
+      QCOMPARE((QStringList{Name, Frame == Client ? QString() : Frame->objectName(),
                             Made->property(Caption).toString()}),
                (QStringList{Name, Text(Row.Inside), Text(Row.Caption)}));
       QVERIFY2(Made->geometry() == QRect(Px(Row.Left), Px(Row.Top), Px(Row.Width), Px(Row.Height)),
@@ -94,7 +103,7 @@ class FmMainTest : public QObject {
                            "10m</th><th colspan=6>12m"};
     ClickHeight(7);
     for (int Index = 0; Index < 3; ++Index) {
-      Messages.clear();
+      User.Messages.clear();
       Find(QStringLiteral("txFN"))->setText(WriteList("104\n"));
       auto* Button = Find<QPushButton>(QStringLiteral("cmdGenTbl%1").arg(Index));
       if (Index == 1) {
@@ -103,7 +112,7 @@ class FmMainTest : public QObject {
       } else {
         QTest::mouseClick(Button, Qt::LeftButton);
       }
-      QCOMPARE(Messages, QStringList{"OK, New file name is " + Dir->filePath("list.txt.htm")});
+      QCOMPARE(Messages(), QStringList{"OK, New file name is " + Dir->filePath("list.txt.htm")});
       QVERIFY2(ReadFile(Dir->filePath("list.txt.htm")).contains(Holds[Index]), Holds[Index]);
       QVERIFY(Find<QRadioButton>(QStringLiteral("optH7"))->isChecked());
       QCOMPARE(Window->GetHeightIndex(), 7);
@@ -118,6 +127,90 @@ class FmMainTest : public QObject {
     Find(QStringLiteral("txFN"))->setText(WriteList("104\n"));
     Click(QStringLiteral("cmdGenTbl0"));
     QVERIFY(ReadFile(Dir->filePath("list.txt.htm")).contains("<td>2,0</td>"));
+  }
+
+  // The menu bar holds the layout's menus and items in order, with their access keys and
+  // shortcuts.
+  void drawsTheMenuOfTheLayout() {
+    QStringList Drawn, Laid;
+    for (QAction* Menu : Window->menuBar()->actions())
+      for (QAction* Item : Menu->menu()->actions())
+        Drawn << Menu->text() + "|" + Item->text() + "|" + Item->shortcut().toString();
+    for (const merrith::MenuItem& Item : merrith::MainWindow.Menu)
+      Laid << Text(Item.Menu) + "|" + Text(Item.Caption) + "|" + Text(Item.Shortcut);
+    QCOMPARE(Drawn, Laid);
+  }
+
+  // Ctrl+O puts the list picked in the file name box (cancelled: the box stays); Ctrl+N
+  // opens an untitled sheet beside the window; a file dropped fills the file name box.
+  void shortcutsAndDropsReachTheirProcedures() {
+    User.Paths = {Dir->filePath("picked.txt").toStdU16String(), std::nullopt};
+    QTest::keyClick(Window.get(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(Window.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(Find(QStringLiteral("txFN"))->text(), Dir->filePath("picked.txt"));
+    QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(Window->Sheets().size(), 1u);
+    QCOMPARE(Window->Sheets()[0]->windowTitle(), QStringLiteral("Dive sheet - Untitled"));
+
+    QMimeData Dragged;
+    Dragged.setUrls({QUrl::fromLocalFile(Dir->filePath("dropped.txt"))});
+    QDragEnterEvent Enter(QPoint(100, 200), Qt::CopyAction, &Dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(Window.get(), &Enter);
+    QVERIFY(Enter.isAccepted());
+    QDropEvent Drop(QPointF(100, 200), Qt::CopyAction, &Dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(Window.get(), &Drop);
+    QCOMPARE(Find(QStringLiteral("txFN"))->text(), Dir->filePath("dropped.txt"));
+  }
+
+  // The sheet window as laid out, its report in a fixed-width font and redone as the user
+  // types; the caption marks the change.
+  void sheetWindowRedoesItsReportAsTheUserTypes() {
+    merrith::fmSheet* Sheet = Window->NewSheet();
+    QCOMPARE(Sheet->size(), QSize(840, 507));
+    auto* Report = Sheet->findChild<QPlainTextEdit*>(QStringLiteral("txReport"));
+    QVERIFY(QFontInfo(Report->font()).fixedPitch());
+    QVERIFY(Report->isReadOnly());
+    auto* Dives = Sheet->findChild<QPlainTextEdit*>(QStringLiteral("txDives"));
+    QTest::keyClicks(Dives, "105B");
+    QTest::keyClick(Dives, Qt::Key_Return);
+    QTest::keyClicks(Dives, "203C");
+    Sheet->findChild<QComboBox*>(QStringLiteral("cboEvent"))->setCurrentIndex(2);
+    QTest::keyClicks(Sheet->findChild<QLineEdit*>(QStringLiteral("txDiver")), "Ann");
+    QCOMPARE(Sheet->Form().Text(), u"Event: men-10m\nDiver: Ann\n105B\n203C\n");
+    QCOMPARE(Report->toPlainText().toStdU16String(), Sheet->Form().Report());
+    QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - Untitled*"));
+  }
+
+  // Save and Print, clicked; Copy report by its keys, Save as by its.
+  void sheetButtonsAndKeysRunTheirProcedures() {
+    merrith::fmSheet* Sheet = Window->NewSheet();
+    QTest::keyClicks(Sheet->findChild<QPlainTextEdit*>(QStringLiteral("txDives")), "105B");
+    User.Paths = {Dir->filePath("a.txt").toStdU16String(), Dir->filePath("b.txt").toStdU16String()};
+    QTest::mouseClick(Sheet->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - a.txt"));
+    QApplication::setActiveWindow(Sheet);  // shortcuts are the active window's
+    QVERIFY(QTest::qWaitForWindowActive(Sheet));
+    QTest::keyClick(Sheet, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - b.txt"));
+    QVERIFY(ReadFile(Dir->filePath("b.txt")).endsWith("105B\n"));
+    QTest::keyClick(Sheet, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(User.Clipboard, Sheet->Form().Report());
+    QTest::mouseClick(Sheet->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+    QCOMPARE(User.Pages, std::vector<std::u16string>{Dir->filePath("b.txt.htm").toStdU16String()});
+  }
+
+  // Closing the main window asks for each unsaved sheet; Cancel keeps every window open,
+  // Don't save closes them all.
+  void closingTheMainWindowAsksForEachUnsavedSheet() {
+    Window->NewSheet();
+    merrith::fmSheet* Changed = Window->NewSheet();
+    Changed->Form().txDives_Change(u"105B");
+    QVERIFY(!Window->close());
+    QCOMPARE(Window->Sheets().size(), 2u);
+    User.Answer = merrith::SaveAnswer::DontSave;
+    QVERIFY(Window->close());
+    QTRY_COMPARE(Window->Sheets().size(), 0u);
+    QCOMPARE(User.Asked, std::vector<std::u16string>(2, u"Untitled"));
   }
 
  private:
@@ -155,8 +248,15 @@ class FmMainTest : public QObject {
     return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
   }
 
+  merrith::Dialogs Seams() { return User.Seams(); }
+  QStringList Messages() const {
+    QStringList Said;
+    for (const std::u16string& Message : User.Messages) Said << QString::fromStdU16String(Message);
+    return Said;
+  }
+
   std::unique_ptr<merrith::fmMain> Window;
-  QStringList Messages;
+  merrith::testing::TestDialogs User;
   std::unique_ptr<QTemporaryDir> Dir;
 };
 

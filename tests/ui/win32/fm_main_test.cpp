@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -14,6 +15,7 @@
 
 #include "file_test_folder.h"
 #include "support/utf8.h"
+#include "test_dialogs.h"
 
 namespace merrith {
 namespace {
@@ -80,8 +82,8 @@ LOGFONTW MessageFont(UINT Dpi) {
 class FmMainTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    Window.SetDialogs(User.Seams());
     ASSERT_TRUE(Window.Create(GetModuleHandleW(nullptr)));
-    Window.SetMessageSink([this](std::u16string_view Text) { Messages.emplace_back(Text); });
     ShowWindow(Window.Handle(), SW_SHOW);
     SetForegroundWindow(Window.Handle());
     Pump();
@@ -89,14 +91,15 @@ class FmMainTest : public ::testing::Test {
 
   // Closing the window ends the program: its quit message is taken from the queue here.
   void TearDown() override {
+    for (fmSheet* Sheet : Window.Sheets()) Sheet->CloseAsked();
     DestroyWindow(Window.Handle());
     Pump();
   }
 
-  void Pump() {
+  static void Pump() {
     MSG Message{};
     while (PeekMessageW(&Message, nullptr, 0, 0, PM_REMOVE))
-      if (Message.message != WM_QUIT) Window.Dispatch(Message);
+      if (Message.message != WM_QUIT) Dispatch(Message);
   }
 
   HWND Find(std::string_view Name, std::int16_t Index = NotInArray) const {
@@ -106,25 +109,27 @@ class FmMainTest : public ::testing::Test {
   }
 
   std::string Focused() const {
-    for (const ControlLayout& Control : MainWindowControls)
+    for (const ControlLayout& Control : MainWindow.Controls)
       if (Window.Control(Control.Name, Control.Index) == GetFocus()) return ControlName(Control);
     return "(none)";
   }
 
-  // A key as the keyboard gives it to the control with the focus.
-  void Press(WPARAM Key, bool Shift = false) {
+  // A key as the keyboard gives it to the control with the focus, with Shift or Ctrl held.
+  static void Press(WPARAM Key, bool Shift = false, bool Ctrl = false) {
     BYTE Keys[256]{};
     GetKeyboardState(Keys);
     Keys[VK_SHIFT] = static_cast<BYTE>(Shift ? 0x80 : 0);
+    Keys[VK_CONTROL] = static_cast<BYTE>(Ctrl ? 0x80 : 0);
     SetKeyboardState(Keys);
     PostMessageW(GetFocus(), WM_KEYDOWN, Key, 1);
     PostMessageW(GetFocus(), WM_KEYUP, Key, 1 | (3u << 30));
     Pump();
     Keys[VK_SHIFT] = 0;
+    Keys[VK_CONTROL] = 0;
     SetKeyboardState(Keys);
   }
 
-  void Type(std::wstring_view Text) {
+  static void Type(std::wstring_view Text) {
     for (wchar_t Unit : Text) PostMessageW(GetFocus(), WM_CHAR, Unit, 1);
     Pump();
   }
@@ -183,8 +188,9 @@ class FmMainTest : public ::testing::Test {
 
   Watchdog Guard;
   TestFolder Dir;
+  testing::TestDialogs User;
   fmMain Window;
-  std::vector<std::u16string> Messages;
+  std::vector<std::u16string>& Messages = User.Messages;
 };
 
 // Every control at its place, in twips at 96 dpi, with its caption in the message font; the
@@ -198,10 +204,10 @@ TEST_F(FmMainTest, DrawsEveryControlOfTheLayout) {
   const LONG Style = GetWindowLongW(Window.Handle(), GWL_STYLE);
   EXPECT_EQ(Style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "a fixed size";
   const LOGFONTW Expected = MessageFont(96);
-  for (const ControlLayout& Control : MainWindowControls) {
+  for (const ControlLayout& Control : MainWindow.Controls) {
     SCOPED_TRACE(ControlName(Control));
     HWND Made = Find(Control.Name, Control.Index);
-    const TwipsRect Twips = PlaceInWindow(Control);
+    const TwipsRect Twips = PlaceInWindow(MainWindow, Control);
     const RECT Place = PlaceOf(Made);
     EXPECT_EQ(Place.left, TwipsToPixels(Twips.Left, 96));
     EXPECT_EQ(Place.top, TwipsToPixels(Twips.Top, 96));
@@ -324,6 +330,149 @@ TEST_F(FmMainTest, EachBatchButtonWritesItsTable) {
     EXPECT_TRUE(Checked(7));
   }
   EXPECT_EQ(Messages.size(), 3u);
+}
+
+// The menu bar holds the layout's menus and items in order, each item with its shortcut after
+// a tab; the client area below it is still the layout's (DrawsEveryControlOfTheLayout).
+TEST_F(FmMainTest, HasTheMenuOfTheLayout) {
+  const auto Text = [](HMENU Menu, UINT Item) {
+    wchar_t Caption[64]{};
+    GetMenuStringW(Menu, Item, Caption, static_cast<int>(std::size(Caption)), MF_BYPOSITION);
+    return Narrow(Caption);
+  };
+  std::vector<std::string> Drawn, Laid;
+  HMENU Bar = GetMenu(Window.Handle());
+  for (int Menu = 0; Menu < GetMenuItemCount(Bar); ++Menu) {
+    HMENU Items = GetSubMenu(Bar, Menu);
+    for (int Item = 0; Item < GetMenuItemCount(Items); ++Item)
+      Drawn.push_back(Text(Bar, static_cast<UINT>(Menu)) + "|" +
+                      Text(Items, static_cast<UINT>(Item)));
+  }
+  for (const MenuItem& Item : MainWindow.Menu) {
+    std::string Caption(Item.Caption);
+    if (!Item.Shortcut.empty()) Caption += "\t" + std::string(Item.Shortcut);
+    Laid.push_back(std::string(Item.Menu) + "|" + Caption);
+  }
+  EXPECT_EQ(Drawn, Laid);
+}
+
+// The file named by a drop, as the shell hands it over.
+HGLOBAL DropOf(const std::wstring& File) {
+  const std::size_t Size = sizeof(DROPFILES) + (File.size() + 2) * sizeof(wchar_t);
+  HGLOBAL Drop = GlobalAlloc(GHND, Size);
+  auto* Files = static_cast<DROPFILES*>(GlobalLock(Drop));
+  Files->pFiles = sizeof(DROPFILES);
+  Files->fWide = TRUE;
+  std::copy(File.begin(), File.end(), reinterpret_cast<wchar_t*>(Files + 1));
+  GlobalUnlock(Drop);
+  return Drop;
+}
+
+// Ctrl+O puts the list picked in the file name box (cancelled: the box stays); Ctrl+N opens an
+// untitled sheet; a file dropped fills the file name box.
+TEST_F(FmMainTest, ShortcutsAndDropsReachTheirProcedures) {
+  User.Paths = {Dir.Text("picked.txt"), std::nullopt};
+  Press('O', false, true);
+  Press('O', false, true);
+  EXPECT_EQ(TextOf(Find("txFN")), Dir.Path("picked.txt").wstring());
+  Press('N', false, true);
+  ASSERT_EQ(Window.Sheets().size(), 1u);
+  EXPECT_EQ(Narrow(TextOf(Window.Sheets()[0]->Handle())), "Dive sheet - Untitled");
+
+  const std::wstring Dropped = Dir.Path("dropped.txt").wstring();
+  SendMessageW(Window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(Dropped)), 0);
+  EXPECT_EQ(TextOf(Find("txFN")), Dropped);
+}
+
+class FmSheetTest : public FmMainTest {
+ protected:
+  void SetUp() override {
+    FmMainTest::SetUp();
+    Sheet = Window.NewSheet();
+    ASSERT_NE(Sheet, nullptr);
+    Pump();
+  }
+  HWND Box(std::string_view Name) const { return Sheet->Control(Name); }
+  std::u16string Shown(std::string_view Name) const {
+    std::u16string Text = Utf16(TextOf(Box(Name)));
+    std::erase(Text, u'\r');
+    return Text;
+  }
+  fmSheet* Sheet = nullptr;
+};
+
+// The sheet window as laid out, its report in a fixed-width font and redone as the user
+// types; Tab leaves the box of dives; the caption marks the change.
+TEST_F(FmSheetTest, RedoesItsReportAsTheUserTypes) {
+  EXPECT_EQ(ClientRect(Sheet->Handle()).right, 840);
+  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, 507);
+  HDC Screen = GetDC(nullptr);
+  const auto Old = SelectObject(
+      Screen, reinterpret_cast<HFONT>(SendMessageW(Box("txReport"), WM_GETFONT, 0, 0)));
+  TEXTMETRICW Metrics{};
+  GetTextMetricsW(Screen, &Metrics);
+  SelectObject(Screen, Old);
+  ReleaseDC(nullptr, Screen);
+  EXPECT_EQ(Metrics.tmPitchAndFamily & TMPF_FIXED_PITCH, 0) << "(set for a variable pitch)";
+
+  ASSERT_EQ(GetFocus(), Box("cboEvent"));
+  Press(VK_DOWN);
+  Press(VK_DOWN);
+  Press(VK_TAB);
+  Type(L"Ann");
+  Press(VK_TAB);
+  Type(L"105B\r203C");
+  Press(VK_TAB);
+  EXPECT_EQ(GetFocus(), Box("txReport"));
+  EXPECT_EQ(Sheet->Form().Text(), u"Event: women-3m\nDiver: Ann\n105B\n203C\n");
+  EXPECT_EQ(Shown("txReport"), Sheet->Form().Report());
+  EXPECT_EQ(Narrow(TextOf(Sheet->Handle())), "Dive sheet - Untitled*");
+}
+
+// Save and Print, clicked; Save as and Copy report by their keys.
+TEST_F(FmSheetTest, ButtonsAndKeysRunTheirProcedures) {
+  SetFocus(Box("txDives"));
+  Type(L"105B");
+  User.Paths = {Dir.Text("a.txt"), Dir.Text("b.txt")};
+  Click(Box("cmdSave"));
+  EXPECT_EQ(Narrow(TextOf(Sheet->Handle())), "Dive sheet - a.txt");
+  Press('S', true, true);
+  EXPECT_EQ(Narrow(TextOf(Sheet->Handle())), "Dive sheet - b.txt");
+  const auto Saved = Dir.Get("b.txt");
+  EXPECT_EQ(std::string(Saved.begin(), Saved.end()),
+            "\xEF\xBB\xBF"
+            "105B\r\n");
+  Press('C', true, true);
+  EXPECT_EQ(User.Clipboard, Sheet->Form().Report());
+  Click(Box("cmdPrint"));
+  EXPECT_EQ(User.Pages, std::vector<std::u16string>{Dir.Text("b.txt.htm")});
+}
+
+// Closing the main window asks for each unsaved sheet; Cancel keeps every window open, Don't
+// save closes them all.
+TEST_F(FmSheetTest, ClosingTheMainWindowAsksForEachUnsavedSheet) {
+  Window.NewSheet()->Form().txDives_Change(u"105B");
+  SendMessageW(Window.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(Window.Sheets().size(), 2u);
+  EXPECT_TRUE(IsWindow(Window.Handle()));
+  User.Answer = SaveAnswer::DontSave;
+  SendMessageW(Window.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(Window.Sheets().empty());
+  EXPECT_EQ(Window.Handle(), nullptr);
+  EXPECT_EQ(User.Asked, std::vector<std::u16string>(2, u"Untitled"));
+}
+
+// On a screen of 144 dpi the sheet is half as large again, its fixed-width font too, even
+// where the screen is smaller than that.
+TEST_F(FmSheetTest, FollowsTheDensityOfTheScreen) {
+  const LONG Before = FontOf(Box("txReport")).lfHeight;
+  RECT Suggested{10, 20, 1300, 800};
+  SendMessageW(Sheet->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&Suggested));
+  EXPECT_EQ(ClientRect(Sheet->Handle()).right, 1260);
+  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, 761);
+  EXPECT_EQ(FontOf(Box("txReport")).lfHeight, MessageFont(144).lfHeight);
+  EXPECT_LT(FontOf(Box("txReport")).lfHeight, Before);
 }
 
 // Run with a German user locale (see CMakeLists.txt): a decimal comma in the result box and in

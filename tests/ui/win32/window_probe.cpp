@@ -1,6 +1,8 @@
 // Prints the client area of the top-level window captioned CAPTION, as the system sees it:
-// "WIDTH HEIGHT LEFT TOP", its size and its top-left corner on the screen. Exit status 1 when
-// there is no such window. For the X smoke test, which clicks into the window as a user does.
+// "WIDTH HEIGHT LEFT TOP MENU", its size, its top-left corner on the screen, and the height of
+// what stands between the caption and the client area: the menu bar (0 without one). Exit
+// status 1 when there is no such window. For the X smoke test, which clicks into the window as
+// a user does.
 // Usage: window_probe CAPTION
 #include <windows.h>
 
@@ -35,6 +37,13 @@ int wmain(int Count, wchar_t** Arguments) {
   GetClientRect(Sought.Found, &Client);
   POINT Corner{0, 0};
   ClientToScreen(Sought.Found, &Corner);
-  std::printf("%ld %ld %ld %ld\n", Client.right, Client.bottom, Corner.x, Corner.y);
+  // (Another process's menu cannot be asked about under Wine; its frame can.)
+  RECT Window{};
+  GetWindowRect(Sought.Found, &Window);
+  RECT Framed = Client;
+  AdjustWindowRectEx(&Framed, static_cast<DWORD>(GetWindowLongW(Sought.Found, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(Sought.Found, GWL_EXSTYLE)));
+  const LONG Menu = (Window.bottom - Window.top) - (Framed.bottom - Framed.top);
+  std::printf("%ld %ld %ld %ld %ld\n", Client.right, Client.bottom, Corner.x, Corner.y, Menu);
   return 0;
 }

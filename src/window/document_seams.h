@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/batch_document.h"
+
+namespace merrith {
+
+// One event a sheet may name, as the sheet window's drop-down offers it.
+struct EventChoice {
+  std::u16string Id;     // as the sheet's Event: line writes it, "women-3m"
+  std::u16string Title;  // what the drop-down shows, "Women 3 m springboard"
+};
+
+// What the dive-sheet window shows of a sheet, from the room that checks sheets.
+struct SheetFunctions {
+  // The report that merrith-cli sheet prints for a sheet file holding Text.
+  std::function<std::u16string(std::u16string_view Text)> Report;
+  // Every event, built-in and the user's, as merrith-cli events lists them.
+  std::function<std::vector<EventChoice>()> Events;
+  // Writes the printed page of the sheet file holding Text to PagePath, as sheet --html does.
+  std::function<BatchOutcome(std::u16string_view Text, std::u16string_view PagePath)> WritePage;
+  // The folder the user's own rules files are read from.
+  std::function<std::u16string()> RulesFolder;
+};
+
+// Writes the chart of the list file at ListPath, or of every dive when ListPath is empty, to
+// ChartPath, as merrith-cli chart writes it.
+using ChartWriter =
+    std::function<BatchOutcome(std::u16string_view ListPath, std::u16string_view ChartPath)>;
+
+// The documents the windows show beyond the batch table.
+struct DocumentRooms {
+  SheetFunctions Sheets;
+  ChartWriter Chart;
+};
+
+// The documents as the programs make them.
+DocumentRooms InstalledDocuments();
+
+// Plain stand-ins that need no rule book: the report names the event, the diver and the
+// number of dive lines; the events are three senior events; the page, the chart and the
+// rules folder are as simple. The tests use them.
+DocumentRooms StandInDocuments();
+
+}  // namespace merrith

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace merrith {
+
+// A dive sheet file as its window edits it: the event and the diver apart, everything else as
+// the file holds it (a Height: line, comments, blank lines and the dives), one line a line.
+struct SheetFields {
+  std::u16string EventId;
+  std::u16string Diver;
+  std::u16string Dives;  // lines separated by line feeds
+};
+
+// The fields of a sheet file's text (LF or CR LF): the first Event: and the first Diver:
+// header line before the first dive, keys in any case, values trimmed; every other line stays
+// in Dives, in its place.
+SheetFields ReadSheetFields(std::u16string_view Text);
+
+// The sheet file of Fields: "Event: id" and "Diver: name" where they are given, then the dives
+// as typed; each line ended by LineEnd, the last one too.
+std::u16string SheetFileText(const SheetFields& Fields, std::u16string_view LineEnd);
+
+// The line end of sheet files written here: CR LF on Windows, for Notepad, LF elsewhere.
+#ifdef _WIN32
+inline constexpr std::u16string_view SheetLineEnd = u"\r\n";
+#else
+inline constexpr std::u16string_view SheetLineEnd = u"\n";
+#endif
+
+}  // namespace merrith

@@ -1,0 +1,150 @@
+#include "window/sheet_window.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "support/file_bytes.h"
+#include "support/text_decoding.h"
+#include "support/utf8.h"
+#include "window/paths.h"
+
+namespace merrith {
+
+CSheetWindow::CSheetWindow(SheetFunctions Functions, Dialogs Answers)
+    : Sheets(std::move(Functions)), Asks(std::move(Answers)), SavedText(Text()) {
+  ListEvents();
+}
+
+std::u16string CSheetWindow::Name() const {
+  return FilePath.empty() ? u"Untitled" : FileNameOf(FilePath);
+}
+
+std::u16string CSheetWindow::Caption() const {
+  return u"Dive sheet - " + Name() + (Changed() ? u"*" : u"");
+}
+
+bool CSheetWindow::Changed() const { return Text() != SavedText; }
+
+std::u16string CSheetWindow::Text() const { return SheetFileText(Sheet, u"\n"); }
+
+std::u16string CSheetWindow::Report() const { return Sheets.Report(Text()); }
+
+int CSheetWindow::EventRow() const {
+  for (std::size_t Row = 0; Row < Events.size(); ++Row)
+    if (!Sheet.EventId.empty() && Events[Row].Id == Sheet.EventId) return static_cast<int>(Row);
+  return -1;
+}
+
+void CSheetWindow::ListEvents() {
+  Events = Sheets.Events();
+  if (!Sheet.EventId.empty() && EventRow() < 0) Events.push_back({Sheet.EventId, Sheet.EventId});
+}
+
+// No entry picked is no event.
+void CSheetWindow::cboEvent_Click(int Row) {
+  if (Row < 0) {
+    Sheet.EventId.clear();
+  } else if (static_cast<std::size_t>(Row) < Events.size()) {
+    Sheet.EventId = Events[static_cast<std::size_t>(Row)].Id;
+  }
+}
+
+void CSheetWindow::txDiver_Change(std::u16string_view Typed) { Sheet.Diver = Typed; }
+
+void CSheetWindow::txDives_Change(std::u16string_view Typed) { Sheet.Dives = Typed; }
+
+bool CSheetWindow::Load(std::u16string_view FileName) {
+  std::vector<std::uint8_t> Bytes;
+  if (mFSO::ReadAllBytes(FileName, Bytes) != 0) {
+    Asks.Message(u"Could not open " + std::u16string(FileName));
+    return false;
+  }
+  Sheet = ReadSheetFields(mFSO::DecodeText(Bytes, mFSO::CodePageSystem));
+  FilePath = FileName;
+  SavedText = Text();
+  ListEvents();
+  return true;
+}
+
+void CSheetWindow::cmdOpen_Click() {
+  if (!Form_QueryUnload()) return;
+  if (const auto Chosen = Asks.AskOpenPath(SheetToOpen, FilePath)) Load(*Chosen);
+}
+
+bool CSheetWindow::SaveTo(std::u16string_view FileName) {
+  std::vector<std::uint8_t> Bytes{0xEF, 0xBB, 0xBF};
+  AppendUtf8(SheetFileText(Sheet, SheetLineEnd), Bytes);
+  if (mFSO::WriteAllBytes(FileName, Bytes) != 0) {
+    Asks.Message(u"Could not save " + std::u16string(FileName) + u"; the file there is as it was.");
+    return false;
+  }
+  FilePath = FileName;
+  SavedText = Text();
+  return true;
+}
+
+bool CSheetWindow::cmdSave_Click() {
+  return FilePath.empty() ? cmdSaveAs_Click() : SaveTo(FilePath);
+}
+
+bool CSheetWindow::cmdSaveAs_Click() {
+  const auto Chosen = Asks.AskSavePath(SheetToSave, FilePath.empty() ? u"Untitled.txt" : FilePath);
+  return Chosen && SaveTo(*Chosen);
+}
+
+void CSheetWindow::cmdPrint_Click() {
+  const std::u16string Page =
+      FilePath.empty() ? TemporaryPath(u"Untitled dive sheet.htm") : FilePath + u".htm";
+  const BatchOutcome Outcome = Sheets.WritePage(Text(), Page);
+  if (Outcome == BatchOutcome::Written) {
+    ShowPage(Asks, AbsolutePath(Page));
+  } else {
+    Asks.Message(BatchMessage(Outcome, FilePath, BatchFormat::Html));
+  }
+}
+
+void CSheetWindow::cmdCopy_Click() { Asks.CopyText(Report()); }
+
+bool CSheetWindow::Form_QueryUnload() {
+  if (!Changed()) return true;
+  switch (Asks.AskToSave(Name())) {
+    case SaveAnswer::Save:
+      return cmdSave_Click();
+    case SaveAnswer::DontSave:
+      return true;
+    case SaveAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+SheetRedraw CSheetWindow::Run(WindowCommand Command) {
+  switch (Command) {
+    case WindowCommand::SheetOpen:
+      cmdOpen_Click();
+      return SheetRedraw::Sheet;
+    case WindowCommand::SheetSave:
+      cmdSave_Click();
+      return SheetRedraw::Caption;
+    case WindowCommand::SheetSaveAs:
+      cmdSaveAs_Click();
+      return SheetRedraw::Caption;
+    case WindowCommand::SheetPrint:
+      cmdPrint_Click();
+      break;
+    case WindowCommand::SheetCopyReport:
+      cmdCopy_Click();
+      break;
+    default:
+      break;
+  }
+  return SheetRedraw::Nothing;
+}
+
+bool QueryUnloadAll(std::span<CSheetWindow* const> Sheets) {
+  for (CSheetWindow* Sheet : Sheets)
+    if (!Sheet->Form_QueryUnload()) return false;
+  return true;
+}
+
+}  // namespace merrith

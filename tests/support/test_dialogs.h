@@ -1,0 +1,51 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "window/dialogs.h"
+
+namespace merrith::testing {
+
+// The user's answers, given in advance, and what the windows asked, said and opened; nothing
+// blocks.
+struct TestDialogs {
+  std::deque<std::optional<std::u16string>> Paths;  // the file dialogs' answers, in turn
+  SaveAnswer Answer = SaveAnswer::Cancel;           // to every unsaved-changes question
+  bool BrowserOpens = true;
+
+  std::vector<std::u16string> Asked;  // each dialog's title, or the sheet a question was about
+  std::vector<std::u16string> Messages;
+  std::vector<std::u16string> Pages;  // opened in the browser
+  std::u16string Clipboard;
+
+  Dialogs Seams() {
+    Dialogs Asks;
+    Asks.Message = [this](std::u16string_view Text) { Messages.emplace_back(Text); };
+    const auto AskPath = [this](const FileKind& Kind, std::u16string_view) {
+      Asked.emplace_back(Kind.Title);
+      std::optional<std::u16string> Path;
+      if (!Paths.empty()) {
+        Path = Paths.front();
+        Paths.pop_front();
+      }
+      return Path;
+    };
+    Asks.AskOpenPath = AskPath;
+    Asks.AskSavePath = AskPath;
+    Asks.AskToSave = [this](std::u16string_view Name) {
+      Asked.emplace_back(Name);
+      return Answer;
+    };
+    Asks.ShowInBrowser = [this](std::u16string_view Path) {
+      Pages.emplace_back(Path);
+      return BrowserOpens;
+    };
+    Asks.CopyText = [this](std::u16string_view Text) { Clipboard = Text; };
+    return Asks;
+  }
+};
+
+}  // namespace merrith::testing

@@ -1,0 +1,239 @@
+#include "window/sheet_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "file_test_folder.h"
+#include "support/utf8.h"
+#include "test_dialogs.h"
+
+namespace merrith {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::string Utf8(std::u16string_view Text) {
+  const Bytes Encoded = EncodeUtf8(Text);
+  return {Encoded.begin(), Encoded.end()};
+}
+std::u16string Utf16(std::string_view Text) { return DecodeUtf8(Text); }
+
+// Text as a file of UTF-16LE with its byte-order mark.
+std::string MarkedUtf16(std::u16string_view Text) {
+  std::string File = "\xFF\xFE";
+  for (const char16_t Unit : Text) {
+    File += static_cast<char>(Unit & 0xFF);
+    File += static_cast<char>(Unit >> 8);
+  }
+  return File;
+}
+
+// The event and the diver come out of the header, the first of each before the first dive;
+// everything else stays where it was, and the file written back reads the same.
+TEST(ReadSheetFields, TakesTheEventAndDiverAndKeepsTheRest) {
+  struct Sheet {
+    const char* File;
+    const char* Event;
+    const char* Diver;
+    const char* Dives;
+    const char* Written;
+  };
+  const Sheet Sheets[] = {
+      {                      "Event: women-3m\r\nDiver:  Ann \r\n105B\r\n", "women-3m", "Ann","105B\n",
+       "Event: women-3m\nDiver: Ann\n105B\n"                                                                                                                                   },
+      {"# warm-up\nHEIGHT: 3m\nevent:men-10m\nEvent: x\n105B\nDiver: late",  "men-10m",    "",
+       "# warm-up\nHEIGHT: 3m\nEvent: x\n105B\nDiver: late", "Event: men-10m\n# warm-up\nHEIGHT: 3m\nEvent: x\n105B\nDiver: late\n"                                            },
+      {                                                                 "",         "",    "",       "",                                                                     ""},
+      {                                                    "Diver: Bo\n\n",         "",  "Bo",     "\n",                                                        "Diver: Bo\n\n"},
+  };
+  for (const Sheet& S : Sheets) {
+    const SheetFields Fields = ReadSheetFields(Utf16(S.File));
+    EXPECT_EQ(Utf8(Fields.EventId), S.Event) << S.File;
+    EXPECT_EQ(Utf8(Fields.Diver), S.Diver) << S.File;
+    EXPECT_EQ(Utf8(Fields.Dives), S.Dives) << S.File;
+    EXPECT_EQ(Utf8(SheetFileText(Fields, u"\n")), S.Written) << S.File;
+  }
+  EXPECT_EQ(SheetFileText({u"", u"A\r\nB", u"105B\n203C"}, u"\r\n"),
+            u"Diver: A  B\r\n105B\r\n203C\r\n");
+}
+
+class SheetWindowTest : public ::testing::Test {
+ protected:
+  CSheetWindow Make() { return CSheetWindow(StandInDocuments().Sheets, User.Seams()); }
+  void Put(const std::string& Name, const std::string& Text) const {
+    Dir.Put(Name, Bytes(Text.begin(), Text.end()));
+  }
+  std::string Get(const std::string& Name) const {
+    const Bytes Held = Dir.Get(Name);
+    return {Held.begin(), Held.end()};
+  }
+
+  testing::TestFolder Dir;
+  testing::TestDialogs User;
+};
+
+// The report is redone from the sheet as it stands; the caption marks changes not saved.
+TEST_F(SheetWindowTest, TypingRedoesTheReportAndMarksTheCaption) {
+  CSheetWindow Sheet = Make();
+  EXPECT_EQ(Sheet.Caption(), u"Dive sheet - Untitled");
+  EXPECT_EQ(Sheet.EventRow(), -1);
+  Sheet.txDives_Change(u"105B\n203C\n# spare\n");
+  Sheet.cboEvent_Click(1);
+  Sheet.cboEvent_Click(3);  // no such entry
+  Sheet.txDiver_Change(u"Ann");
+  EXPECT_EQ(Sheet.Caption(), u"Dive sheet - Untitled*");
+  EXPECT_EQ(Sheet.EventRow(), 1);
+  EXPECT_EQ(Sheet.Report(), StandInDocuments().Sheets.Report(
+                                u"Event: women-3m\nDiver: Ann\n105B\n203C\n# spare\n"));
+  EXPECT_NE(Sheet.Report().find(u"Dive lines: 2"), std::u16string::npos);
+  Sheet.txDiver_Change(u"");
+  Sheet.txDives_Change(u"");
+  Sheet.cboEvent_Click(-1);
+  EXPECT_FALSE(Sheet.Changed()) << "back as it was: nothing to save";
+}
+
+// Saved as UTF-8 with a mark, in the sheet format; a second Save asks nothing.
+TEST_F(SheetWindowTest, SavesTheSheetFileUnderTheNameGiven) {
+  CSheetWindow Sheet = Make();
+  Sheet.cboEvent_Click(0);
+  Sheet.txDives_Change(u"105B 3m 2.4\n");
+  EXPECT_FALSE(Sheet.cmdSave_Click()) << "Save as... cancelled";
+  User.Paths = {Dir.Text("a.txt")};
+  ASSERT_TRUE(Sheet.cmdSave_Click());
+  const std::string End(Utf8(SheetLineEnd));
+  EXPECT_EQ(Get("a.txt"),
+            "\xEF\xBB\xBF"
+            "Event: women-1m" +
+                End + "105B 3m 2.4" + End);
+  EXPECT_EQ(Sheet.Caption(), u"Dive sheet - a.txt");
+  Sheet.txDiver_Change(u"Bo");
+  ASSERT_TRUE(Sheet.cmdSave_Click());
+  EXPECT_EQ(User.Asked, (std::vector<std::u16string>{u"Save dive sheet", u"Save dive sheet"}));
+  EXPECT_NE(Get("a.txt").find("Diver: Bo"), std::string::npos);
+  EXPECT_TRUE(User.Messages.empty());
+}
+
+// Where the save cannot go (a folder stands there) the window says so and keeps its sheet
+// and its file; the folder is left whole.
+TEST_F(SheetWindowTest, AFailedSaveSaysSoAndLeavesWhatWasThere) {
+  Put("a.txt", "Event: men-10m\n105B\n");
+  std::filesystem::create_directory(Dir.Path("b.txt"));
+  Put("b.txt/keep", "old");
+  CSheetWindow Sheet = Make();
+  ASSERT_TRUE(Sheet.Load(Dir.Text("a.txt")));
+  Sheet.txDives_Change(u"107B\n");
+  User.Paths = {Dir.Text("b.txt")};
+  EXPECT_FALSE(Sheet.cmdSaveAs_Click());
+  EXPECT_EQ(User.Messages, std::vector<std::u16string>{u"Could not save " + Dir.Text("b.txt") +
+                                                       u"; the file there is as it was."});
+  EXPECT_EQ(Sheet.Caption(), u"Dive sheet - a.txt*");
+  EXPECT_EQ(Get("b.txt/keep"), "old");
+  EXPECT_EQ(Get("a.txt"), "Event: men-10m\n105B\n");
+}
+
+// A missing file is named; the window keeps what it had. An event no rule book has stays
+// the sheet's, at the end of the drop-down.
+TEST_F(SheetWindowTest, OpensWhatItCanAndLosesNothing) {
+  CSheetWindow Sheet = Make();
+  Sheet.txDives_Change(u"105B");
+  EXPECT_FALSE(Sheet.Load(Dir.Text("missing.txt")));
+  EXPECT_EQ(User.Messages,
+            std::vector<std::u16string>{u"Could not open " + Dir.Text("missing.txt")});
+  EXPECT_EQ(Sheet.Caption(), u"Dive sheet - Untitled*");
+
+  Put("club.txt", MarkedUtf16(u"Event: club\n105B"));
+  ASSERT_TRUE(Sheet.Load(Dir.Text("club.txt")));
+  EXPECT_EQ(Sheet.Caption(), u"Dive sheet - club.txt");
+  ASSERT_EQ(Sheet.EventChoices().size(), 4u);
+  EXPECT_EQ(Sheet.EventChoices().back().Id, u"club");
+  EXPECT_EQ(Sheet.EventRow(), 3);
+  EXPECT_EQ(Sheet.Text(), u"Event: club\n105B\n");
+}
+
+// Closing asks only about changes: Save saves (and a save that does not happen keeps the
+// window), Don't save closes, Cancel keeps it.
+TEST_F(SheetWindowTest, AsksBeforeClosingWithChanges) {
+  struct Case {
+    SaveAnswer Answer;
+    bool NameGiven;
+    bool Closes;
+    bool Saved;
+  };
+  const Case Cases[] = {
+      {    SaveAnswer::Save,  true,  true,  true},
+      {    SaveAnswer::Save, false, false, false},
+      {SaveAnswer::DontSave, false,  true, false},
+      {  SaveAnswer::Cancel, false, false, false}
+  };
+  for (const Case& C : Cases) {
+    User = {};
+    User.Answer = C.Answer;
+    if (C.NameGiven) User.Paths = {Dir.Text("closing.txt")};
+    CSheetWindow Sheet = Make();
+    EXPECT_TRUE(Sheet.Form_QueryUnload()) << "nothing to save, nothing asked";
+    Sheet.txDives_Change(u"105B");
+    EXPECT_EQ(Sheet.Form_QueryUnload(), C.Closes) << static_cast<int>(C.Answer);
+    EXPECT_EQ(User.Asked.front(), u"Untitled");
+    EXPECT_EQ(std::filesystem::exists(Dir.Path("closing.txt")), C.Saved);
+    std::filesystem::remove(Dir.Path("closing.txt"));
+  }
+}
+
+// Closing the main window: the first Cancel keeps every window, and nobody else is asked.
+TEST_F(SheetWindowTest, ClosingAllStopsAtTheFirstCancel) {
+  CSheetWindow Kept = Make(), First = Make(), Second = Make();
+  First.txDives_Change(u"105B");
+  Second.txDives_Change(u"203C");
+  CSheetWindow* const Sheets[] = {&Kept, &First, &Second};
+  EXPECT_FALSE(QueryUnloadAll(Sheets));
+  EXPECT_EQ(User.Asked.size(), 1u);
+  User.Answer = SaveAnswer::DontSave;
+  EXPECT_TRUE(QueryUnloadAll(Sheets));
+  EXPECT_EQ(User.Asked.size(), 3u);
+}
+
+// "Open..." asks about changes first; Cancel there opens nothing.
+TEST_F(SheetWindowTest, OpenAsksAboutChangesFirst) {
+  Put("a.txt", "Diver: Ann\n");
+  CSheetWindow Sheet = Make();
+  Sheet.txDives_Change(u"105B");
+  User.Paths = {Dir.Text("a.txt")};
+  Sheet.cmdOpen_Click();
+  EXPECT_EQ(User.Asked, std::vector<std::u16string>{u"Untitled"});
+  User.Answer = SaveAnswer::DontSave;
+  Sheet.cmdOpen_Click();
+  EXPECT_EQ(Sheet.Fields().Diver, u"Ann");
+  EXPECT_FALSE(Sheet.Changed());
+}
+
+// The page goes beside the sheet's file (an untitled sheet's to the temporary folder) and to
+// the browser; where it cannot be written, or no browser opens, the user is told.
+TEST_F(SheetWindowTest, PrintsThePageInTheBrowser) {
+  CSheetWindow Sheet = Make();
+  Sheet.cmdPrint_Click();
+  ASSERT_EQ(User.Pages.size(), 1u);
+  EXPECT_TRUE(User.Pages[0].ends_with(u"Untitled dive sheet.htm"));
+  EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(User.Pages[0])));
+
+  Put("a.txt", "105B\n");
+  std::filesystem::create_directory(Dir.Path("b.txt.htm"));
+  Put("b.txt", "105B\n");
+  ASSERT_TRUE(Sheet.Load(Dir.Text("a.txt")));
+  User.BrowserOpens = false;
+  Sheet.cmdPrint_Click();
+  EXPECT_EQ(User.Pages.back(), Dir.Text("a.txt.htm"));
+  EXPECT_TRUE(Get("a.txt.htm").starts_with("\xEF\xBB\xBF<!DOCTYPE html>"));
+  ASSERT_TRUE(Sheet.Load(Dir.Text("b.txt")));
+  Sheet.cmdPrint_Click();
+  EXPECT_EQ(User.Messages, (std::vector<std::u16string>{
+                               u"No browser opened the page; it is at " + Dir.Text("a.txt.htm"),
+                               u"File Error!!!"}));
+  Sheet.cmdCopy_Click();
+  EXPECT_EQ(User.Clipboard, Sheet.Report());
+}
+
+}  // namespace
+}  // namespace merrith
