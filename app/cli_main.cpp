@@ -15,6 +15,7 @@
 #endif
 
 #include "cli_commands.h"
+#include "cli_rules.h"
 
 namespace merrith::cli {
 namespace {
@@ -30,6 +31,8 @@ constexpr Command Commands[] = {
     {"explain", RunExplain},
     {   "list",    RunList},
     {  "table",   RunTable},
+    {  "sheet",   RunSheet},
+    { "events",  RunEvents},
 };
 
 std::string HelpText() {
@@ -42,14 +45,19 @@ std::string HelpText() {
   Text += ExplainHelp;
   Text += ListHelp;
   Text += TableHelp;
+  Text += SheetHelp;
+  Text += EventsHelp;
+  Text += RulesOptionHelp;
   Text +=
       "\n"
       "  --help     shows this text\n"
       "  --version  shows the version of merrith-cli\n"
       "\n"
       "Exit status: 0 when every argument was evaluated (ERROR is a result), 1 when the\n"
-      "results could not be written (for table: also when FILE could not be read), 2 when\n"
-      "the command line is not understood.\n";
+      "results could not be written (for table: also when FILE could not be read; for\n"
+      "sheet and events: also when a sheet, a --rules file or the page could not be read\n"
+      "or written), 2 when the command line is not understood, 3 when a sheet breaks a\n"
+      "rule of its event.\n";
   return Text;
 }
 
