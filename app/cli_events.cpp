@@ -61,14 +61,14 @@ std::string EventsJson(const EventBook& Book) {
     for (const std::u16string& Rule : RuleNumbers(E)) Rules.push_back(Utf8(Rule));
     Json Heights = Json::array();
     for (std::int32_t H : E.Heights) Heights.push_back(Utf8(HeightText(H)));
-    Events.push_back({
-        {     "id",         Utf8(E.Id)},
-        {  "title",      Utf8(E.Title)},
-        {  "rules",   std::move(Rules)},
-        {  "dives",            E.Dives},
-        {"heights", std::move(Heights)},
-        {   "file",       Utf8(E.File)}
-    });
+    Json Each = Json::object();
+    Each["id"] = Utf8(E.Id);
+    Each["title"] = Utf8(E.Title);
+    Each["rules"] = std::move(Rules);
+    Each["dives"] = E.Dives;
+    Each["heights"] = std::move(Heights);
+    Each["file"] = Utf8(E.File);
+    Events.push_back(std::move(Each));
   }
   return Events.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -50,41 +50,43 @@ Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet
   Json Problems = Json::array();
   for (const Problem& P : Sheet.Problems)
     if (P.Dive == Round) Problems.push_back(Utf8(ProblemText(P, Places::ByLine)));
-  return {
-      {      "line",                                                              D.Line},
-      {      "code",                                                        Utf8(D.Code)},
-      {    "height", D.HeightIndex != 0 ? Json(Utf8(HeightText(D.HeightIndex))) : Json()},
-      {      "name",                               D.Name ? Json(Utf8(*D.Name)) : Json()},
-      {        "dd",                                                  TenthsOrNull(D.DD)},
-      {"counted_dd",                                             TenthsOrNull(D.Counted)},
-      { "stated_dd",                                              TenthsOrNull(D.Stated)},
-      {   "limited",                                                           D.Limited},
-      {  "problems",                                                 std::move(Problems)}
-  };
+  Json Dive = Json::object();
+  Dive["line"] = D.Line;
+  Dive["code"] = Utf8(D.Code);
+  Dive["height"] = D.HeightIndex != 0 ? Json(Utf8(HeightText(D.HeightIndex))) : Json();
+  Dive["name"] = D.Name ? Json(Utf8(*D.Name)) : Json();
+  Dive["dd"] = TenthsOrNull(D.DD);
+  Dive["counted_dd"] = TenthsOrNull(D.Counted);
+  Dive["stated_dd"] = TenthsOrNull(D.Stated);
+  Dive["limited"] = D.Limited;
+  Dive["problems"] = std::move(Problems);
+  return Dive;
+}
+
+Json ProblemJson(const Problem& P, const Event* E) {
+  Json Found = Json::object();
+  Found["line"] = P.Line != 0 ? Json(P.Line) : Json();
+  Found["rule"] = TextOrNull(ProblemRule(P, E));
+  Found["text"] = Utf8(ProblemText(P, Places::ByLine));
+  return Found;
 }
 
 // The checked sheet as one JSON object on one line; lines are those of the file throughout.
 std::string SheetJson(const CheckedSheet& Sheet) {
+  const Event* E = Sheet.Rules ? &*Sheet.Rules : nullptr;
   Json Dives = Json::array();
   for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
     Dives.push_back(DiveJson(Sheet.Dives[I], I + 1, Sheet));
   Json Problems = Json::array();
-  const Event* E = Sheet.Rules ? &*Sheet.Rules : nullptr;
-  for (const Problem& P : Sheet.Problems)
-    Problems.push_back({
-        {"line", P.Line != 0 ? Json(P.Line) : Json()          },
-        { "rule",            TextOrNull(ProblemRule(P,             E))},
-        { "text",                  Utf8(ProblemText(P,Places::ByLine))}
-    });
-  const Json Object = {
-      {   "event",                    TextOrNull(Sheet.EventId)},
-      {   "title", E != nullptr ? Json(Utf8(E->Title)) : Json()},
-      {   "diver",                      TextOrNull(Sheet.Diver)},
-      {   "holds",                                Sheet.Holds()},
-      {"total_dd",                    TenthsOrNull(Sheet.Total)},
-      {   "dives",                             std::move(Dives)},
-      {"problems",                          std::move(Problems)}
-  };
+  for (const Problem& P : Sheet.Problems) Problems.push_back(ProblemJson(P, E));
+  Json Object = Json::object();
+  Object["event"] = TextOrNull(Sheet.EventId);
+  Object["title"] = E != nullptr ? Json(Utf8(E->Title)) : Json();
+  Object["diver"] = TextOrNull(Sheet.Diver);
+  Object["holds"] = Sheet.Holds();
+  Object["total_dd"] = TenthsOrNull(Sheet.Total);
+  Object["dives"] = std::move(Dives);
+  Object["problems"] = std::move(Problems);
   return Object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

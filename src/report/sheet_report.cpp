@@ -17,10 +17,6 @@ constexpr std::size_t TextShown = 60;
 // The width the report's lines of words are wrapped to; the table of dives may be wider.
 constexpr std::size_t ReportWidth = 88;
 
-std::u16string Count(std::size_t Number, std::u16string_view One, std::u16string_view Many) {
-  return NumberText(Number) + u" " + std::u16string(Number == 1 ? One : Many);
-}
-
 // "rounds 1 and 2", "rounds 1 to 3", "round 1".
 std::u16string RoundsText(std::int32_t Rounds) {
   if (Rounds == 1) return u"round 1";
@@ -146,15 +142,15 @@ std::u16string GroupsText(const CheckedSheet& Sheet) {
 
 std::u16string EventRulesText(const Event& E) {
   std::u16string Text = E.Rule.empty() ? u"" : E.Rule + u": ";
-  Text += Count(static_cast<std::size_t>(E.Dives), u"dive", u"dives") + u" from " +
+  Text += CountText(static_cast<std::size_t>(E.Dives), u"dive", u"dives") + u" from " +
           HeightsText(E, u", ");
   if (E.MinGroups > 0)
     Text += u", from at least " +
-            Count(static_cast<std::size_t>(E.MinGroups), u"group", u"different groups");
+            CountText(static_cast<std::size_t>(E.MinGroups), u"group", u"different groups");
   if (E.Limited) {
     Text += u"; " + PartText(*E.Limited, u"a limited part of " +
-                                             Count(static_cast<std::size_t>(E.Limited->Dives),
-                                                   u"dive", u"dives"));
+                                             CountText(static_cast<std::size_t>(E.Limited->Dives),
+                                                       u"dive", u"dives"));
     Text += u"; " + PartText(E.Free, u"the other dives free");
   } else if (E.Free.DifferentGroups) {
     Text += u", each from a different group";
@@ -204,8 +200,8 @@ std::u16string ProblemLine(const Problem& P, const CheckedSheet& Sheet) {
 
 std::u16string VerdictText(const CheckedSheet& Sheet) {
   if (Sheet.Holds()) return u"The sheet holds: nothing to correct.";
-  return u"The sheet breaks the rules: " + Count(Sheet.Problems.size(), u"problem", u"problems") +
-         u" to correct.";
+  return u"The sheet breaks the rules: " +
+         CountText(Sheet.Problems.size(), u"problem", u"problems") + u" to correct.";
 }
 
 std::u16string SheetReport(const CheckedSheet& Sheet) {

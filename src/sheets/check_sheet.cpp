@@ -54,15 +54,15 @@ class Checker {
 
  private:
   void CheckEvent() {
-    if (Sheet.EventId.empty())
-      Out.Problems.push_back({SheetProblem::NoEvent, 0, 0, {}, 0, 0});
-    else if (E == nullptr)
-      Out.Problems.push_back({SheetProblem::UnknownEvent,
-                              Sheet.EventLine,
-                              0,
-                              {Shortened(Sheet.EventId, CodeShown)},
-                              0,
-                              0});
+    if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
+    if (E == nullptr)
+      Out.Problems.push_back({SheetProblem::UnknownEvent, Sheet.EventLine, 0,
+                              std::vector{Shortened(Sheet.EventId, CodeShown)}, 0, 0});
+  }
+
+  // A problem of the list as a whole.
+  void AddToList(SheetProblem Why, std::vector<std::u16string> Words = {}) {
+    Out.Problems.push_back({Why, 0, 0, std::move(Words), 0, 0});
   }
 
   void Add(const CheckedDive& D, SheetProblem Why, std::vector<std::u16string> Words = {},
@@ -141,10 +141,8 @@ class Checker {
   void CheckList() {
     const auto Count = static_cast<std::size_t>(E->Dives);
     const std::vector<std::u16string> Counts{NumberText(Out.Dives.size()), NumberText(Count)};
-    if (Out.Dives.size() < Count)
-      Out.Problems.push_back({SheetProblem::TooFewDives, 0, 0, Counts, 0, 0});
-    if (Out.Dives.size() > Count)
-      Out.Problems.push_back({SheetProblem::TooManyDives, 0, 0, Counts, 0, 0});
+    if (Out.Dives.size() < Count) AddToList(SheetProblem::TooFewDives, Counts);
+    if (Out.Dives.size() > Count) AddToList(SheetProblem::TooManyDives, Counts);
     CheckGroups();
     if (E->Limited) return CheckLimitedPart(*E->Limited);
     for (const CheckedDive& D : Out.Dives)
@@ -161,15 +159,9 @@ class Checker {
 
   void CheckGroups() {
     if (Out.Groups.size() >= static_cast<std::size_t>(E->MinGroups)) return;
-    Out.Problems.push_back({
-        SheetProblem::TooFewGroups,
-        0,
-        0,
-        {NumberText(Out.Groups.size()), GroupList(Out.Groups),
-          NumberText(static_cast<std::size_t>(E->MinGroups))},
-        0,
-        0
-    });
+    AddToList(SheetProblem::TooFewGroups,
+              {CountText(Out.Groups.size(), u"group", u"groups"), GroupList(Out.Groups),
+               NumberText(static_cast<std::size_t>(E->MinGroups))});
   }
 
   // Each dive that InPart takes must be of a group no earlier one of the part has.
@@ -209,27 +201,15 @@ class Checker {
     Out.Limited = LimitedBy::Marks;
     Out.LimitedTotal = TotalIn([](const CheckedDive& D) { return D.Limited; });
     if (Marked != static_cast<std::size_t>(Part.Dives))
-      Out.Problems.push_back({
-          SheetProblem::LimitedMarks,
-          0,
-          0,
-          {NumberText(Marked), NumberText(static_cast<std::size_t>(Part.Dives))},
-          0,
-          0
-      });
+      AddToList(SheetProblem::LimitedMarks,
+                {NumberText(Marked), NumberText(static_cast<std::size_t>(Part.Dives))});
     CheckSameGroup([](const CheckedDive& D) { return D.Limited; }, Part,
                    SheetProblem::LimitedSameGroup);
     CheckSameGroup([](const CheckedDive& D) { return !D.Limited; }, E->Free,
                    SheetProblem::FreeSameGroup);
     if (Part.MaxTotal && Out.LimitedTotal > *Part.MaxTotal)
-      Out.Problems.push_back({
-          SheetProblem::LimitedOverCap,
-          0,
-          0,
-          {TenthsText(Out.LimitedTotal), TenthsText(*Part.MaxTotal)},
-          0,
-          0
-      });
+      AddToList(SheetProblem::LimitedOverCap,
+                {TenthsText(Out.LimitedTotal), TenthsText(*Part.MaxTotal)});
   }
 
   // No dive marked: the checker looks for a split among the dives that have a DD.
@@ -250,19 +230,16 @@ class Checker {
         Out.LimitedTotal = Split.Least;
         return;
       case SplitOutcome::TooFew:
-        return Unsplit(SheetProblem::NoSplitGroups, {Wanted, NumberText(Split.Groups)});
+        return AddToList(SheetProblem::NoSplitGroups,
+                         {Wanted, CountText(Split.Groups, u"group", u"groups")});
       case SplitOutcome::Crowded:
-        return Unsplit(
+        return AddToList(
             SheetProblem::NoSplitCrowded,
             {NumberText(Split.CrowdedDives), std::u16string(GroupName(Split.CrowdedGroup))});
       case SplitOutcome::OverCap:
-        return Unsplit(SheetProblem::NoSplitOverCap,
-                       {TenthsText(Part.MaxTotal.value_or(0)), Wanted, TenthsText(Split.Least)});
+        return AddToList(SheetProblem::NoSplitOverCap,
+                         {TenthsText(Part.MaxTotal.value_or(0)), Wanted, TenthsText(Split.Least)});
     }
-  }
-
-  void Unsplit(SheetProblem Why, std::vector<std::u16string> Words) {
-    Out.Problems.push_back({Why, 0, 0, std::move(Words), 0, 0});
   }
 
   const SheetText& Sheet;

@@ -84,10 +84,10 @@ inline constexpr ProblemReason ProblemReasons[] = {
     {SheetProblem::FreeSameGroup,         RuleFrom::Event,        u"",   u"a second {1} dive among the free dives, after {place}"},
     {SheetProblem::TooFewDives,           RuleFrom::Event,        u"",   u"too few dives: {1}, where the event has {2}"},
     {SheetProblem::TooManyDives,          RuleFrom::Event,        u"",   u"too many dives: {1}, where the event has {2}"},
-    {SheetProblem::TooFewGroups,          RuleFrom::Event,        u"",   u"dives from {1} groups ({2}), where the event wants {3} or more"},
+    {SheetProblem::TooFewGroups,          RuleFrom::Event,        u"",   u"dives from {1} ({2}), where the event wants {3} or more"},
     {SheetProblem::LimitedMarks,          RuleFrom::Event,        u"",   u"{1} dives marked limited, where the limited part has {2}"},
     {SheetProblem::LimitedOverCap,        RuleFrom::Event,        u"",   u"the limited dives add up to {1}, over the cap of {2}"},
-    {SheetProblem::NoSplitGroups,         RuleFrom::Event,        u"",   u"no {1} dives from different groups make a limited part: the dives are from {2} groups"},
+    {SheetProblem::NoSplitGroups,         RuleFrom::Event,        u"",   u"no {1} dives from different groups make a limited part: the dives are from {2}"},
     {SheetProblem::NoSplitCrowded,        RuleFrom::Event,        u"",   u"no limited part leaves the free dives in different groups: {1} {2} dives"},
     {SheetProblem::NoSplitOverCap,        RuleFrom::Event,        u"",   u"no limited part keeps within the cap of {1}: the least {2} dives that fit add up to {3}"},
 };

@@ -62,32 +62,33 @@ class Reader {
     const bool Dive = IsDigit(Line[0]);
     if (Dive) return ReadDive(Number, Line);
     const std::size_t Colon = Line.find(u':');
-    if (Colon == std::u16string_view::npos) return Add(SheetProblem::NotADiveLine, Number, Line);
+    const std::u16string Shown = Shortened(Line, LineShown);
+    if (Colon == std::u16string_view::npos)
+      return Add(SheetProblem::NotADiveLine, Number, 0, {Shown});
     const std::u16string Key = mXMLParser::TrimWhite(std::u16string(Line.substr(0, Colon)));
     const HeadingName* H = HeadingCalled(Key);
-    if (H == nullptr && !Sheet.Dives.empty()) return Add(SheetProblem::NotADiveLine, Number, Line);
-    if (H == nullptr) return Add(SheetProblem::UnknownHeading, Number, Key);
-    if (!Sheet.Dives.empty()) return Add(SheetProblem::HeadingAfterDives, Number, H->Name);
+    if (H == nullptr && !Sheet.Dives.empty())
+      return Add(SheetProblem::NotADiveLine, Number, 0, {Shown});
+    if (H == nullptr)
+      return Add(SheetProblem::UnknownHeading, Number, 0, {Shortened(Key, LineShown)});
+    if (!Sheet.Dives.empty())
+      return Add(SheetProblem::HeadingAfterDives, Number, 0, {std::u16string(H->Name)});
     ReadHeading(*H, Number, mXMLParser::TrimWhite(std::u16string(Line.substr(Colon + 1))));
   }
 
   SheetText Take() { return std::move(Sheet); }
 
  private:
-  void Add(SheetProblem Why, std::size_t Line, std::u16string_view Word,
-           std::u16string_view Second = {}) {
-    Problem P{Why, Line, 0, {Shortened(Word, LineShown)}, 0, 0};
-    if (!Second.empty()) P.Words.emplace_back(Second);
-    Sheet.Problems.push_back(std::move(P));
+  // A problem of the line Line, which is the dive Round where it is one (else 0).
+  void Add(SheetProblem Why, std::size_t Line, std::size_t Round, std::vector<std::u16string> Words,
+           std::size_t OtherLine = 0) {
+    Sheet.Problems.push_back({Why, Line, Round, std::move(Words), 0, OtherLine});
   }
 
   void ReadHeading(const HeadingName& H, std::size_t Line, std::u16string Value) {
     std::size_t& First = Seen[static_cast<std::size_t>(H.Is)];
-    if (First != 0) {
-      Sheet.Problems.push_back(
-          {SheetProblem::HeadingTwice, Line, 0, {std::u16string(H.Name)}, 0, First});
-      return;
-    }
+    if (First != 0)
+      return Add(SheetProblem::HeadingTwice, Line, 0, {std::u16string(H.Name)}, First);
     First = Line;
     switch (H.Is) {
       case Heading::Event:
@@ -101,7 +102,8 @@ class Reader {
         if (const Height* Named = HeightNamed(Value))
           Sheet.HeightIndex = Named->Index;
         else
-          Add(SheetProblem::NotAHeight, Line, Shortened(Value, WordShown), AllHeightsText(u" "));
+          Add(SheetProblem::NotAHeight, Line, 0,
+              {Shortened(Value, WordShown), AllHeightsText(u" ")});
         break;
     }
   }
@@ -111,14 +113,7 @@ class Reader {
     DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false};
     const std::size_t Round = Sheet.Dives.size() + 1;
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
-      Sheet.Problems.push_back({
-          SheetProblem::WordTwice,
-          Line,
-          Round,
-          {std::u16string(What), Shortened(Word, WordShown)},
-          0,
-          0
-      });
+      Add(SheetProblem::WordTwice, Line, Round, {std::u16string(What), Shortened(Word, WordShown)});
     };
     for (std::size_t I = 1; I < Words.size(); ++I) {
       const std::u16string_view Word = Words[I];
@@ -136,8 +131,7 @@ class Reader {
         if (Dive.Limited) Twice(u"limited", Word);
         Dive.Limited = true;
       } else {
-        Sheet.Problems.push_back(
-            {SheetProblem::UnknownWord, Line, Round, {Shortened(Word, WordShown)}, 0, 0});
+        Add(SheetProblem::UnknownWord, Line, Round, {Shortened(Word, WordShown)});
       }
     }
     Sheet.Dives.push_back(std::move(Dive));

@@ -16,6 +16,10 @@ std::u16string AsciiText(std::string_view Text) { return {Text.begin(), Text.end
 
 std::u16string NumberText(std::size_t Number) { return AsciiText(std::to_string(Number)); }
 
+std::u16string CountText(std::size_t Number, std::u16string_view One, std::u16string_view Many) {
+  return NumberText(Number) + u" " + std::u16string(Number == 1 ? One : Many);
+}
+
 void AppendJoined(std::u16string& Out, std::u16string_view Joint, std::u16string_view Item) {
   if (!Out.empty()) Out += Joint;
   Out += Item;

@@ -16,6 +16,9 @@ std::u16string AsciiText(std::string_view Text);
 // A whole number in digits.
 std::u16string NumberText(std::size_t Number);
 
+// A count with its noun: "1 group", "4 groups".
+std::u16string CountText(std::size_t Number, std::u16string_view One, std::u16string_view Many);
+
 // Appends Item to a list in Out, after Joint where Out is not empty.
 void AppendJoined(std::u16string& Out, std::u16string_view Joint, std::u16string_view Item);
 
