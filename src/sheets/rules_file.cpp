@@ -109,7 +109,8 @@ std::u16string KeyNames(const Key<Into> (&Keys)[Count]) {
 template <class Into, std::size_t Count>
 void ReadKeys(Reading& R, const toml::table& Table, const Key<Into> (&Keys)[Count],
               std::u16string_view What, Into& Target) {
-  for (auto&& [Name, Value] : Table) {
+  for (auto&& [KeyOf, Value] : Table) {
+    const toml::key& Name = KeyOf;  // (clang 14 cannot capture a structured binding)
     const auto* K = std::find_if(std::begin(Keys), std::end(Keys), [&Name](const Key<Into>& Each) {
       return Each.Name == Name.str();
     });
