@@ -24,6 +24,16 @@ std::u16string RoundsText(std::int32_t Rounds) {
          NumberText(static_cast<std::size_t>(Rounds));
 }
 
+// The event's heights as a sentence says them: "3m", "5m, 7.5m or 10m".
+std::u16string HeightsInWords(const Event& E) {
+  std::u16string Text;
+  for (std::size_t I = 0; I < E.Heights.size(); ++I) {
+    if (I > 0) Text += I + 1 == E.Heights.size() ? u" or " : u", ";
+    Text += HeightText(E.Heights[I]);
+  }
+  return Text;
+}
+
 std::u16string PartText(const PartRule& Part, std::u16string_view Dives) {
   std::u16string Text(Dives);
   if (Part.DifferentGroups) Text += u", each from a different group";
@@ -143,7 +153,7 @@ std::u16string GroupsText(const CheckedSheet& Sheet) {
 std::u16string EventRulesText(const Event& E) {
   std::u16string Text = E.Rule.empty() ? u"" : E.Rule + u": ";
   Text += CountText(static_cast<std::size_t>(E.Dives), u"dive", u"dives") + u" from " +
-          HeightsText(E, u", ");
+          HeightsInWords(E);
   if (E.MinGroups > 0)
     Text += u", from at least " +
             CountText(static_cast<std::size_t>(E.MinGroups), u"group", u"different groups");
