@@ -119,7 +119,7 @@ class Checker {
     const auto Round = static_cast<std::size_t>(&D - Out.Dives.data()) + 1;
     const bool Assigned = E != nullptr && Round <= static_cast<std::size_t>(E->AssignedRounds);
     D.Counted = Assigned ? E->AssignedDD : D.DD;
-    // In an assigned round either figure is the dive's own.
+    // In an assigned round the diver may state the assigned DD or the formula's.
     if (D.Stated && D.DD && *D.Stated != *D.DD && D.Stated != D.Counted)
       Add(D, SheetProblem::WrongStatedDD, {TenthsText(*D.Stated), TenthsText(*D.DD)});
     if (E != nullptr && E->MaxDiveDD && D.Counted && *D.Counted > *E->MaxDiveDD)
