@@ -59,14 +59,14 @@ std::string EventsJson(const EventBook& Book) {
   for (const Event& E : Book.Events) {
     Json Rules = Json::array();
     for (const std::u16string& Rule : RuleNumbers(E)) Rules.push_back(Utf8(Rule));
-    Json Heights = Json::array();
-    for (std::int32_t H : E.Heights) Heights.push_back(Utf8(HeightText(H)));
+    Json Captions = Json::array();
+    for (std::int32_t H : E.Heights) Captions.push_back(Utf8(HeightText(H)));
     Json Each = Json::object();
     Each["id"] = Utf8(E.Id);
     Each["title"] = Utf8(E.Title);
     Each["rules"] = std::move(Rules);
     Each["dives"] = E.Dives;
-    Each["heights"] = std::move(Heights);
+    Each["heights"] = std::move(Captions);
     Each["file"] = Utf8(E.File);
     Events.push_back(std::move(Each));
   }
