@@ -8,10 +8,10 @@
 namespace merrith::cli {
 
 const std::string_view RulesOptionHelp =
-    "    --rules FILE  reads more events from FILE, a rules file (TOML) written as the\n"
-    "                  installed events/fina-2017-2021.toml is; may be repeated.\n"
-    "                  The files in $XDG_CONFIG_HOME/merrith/events/ (~/.config/...; on\n"
-    "                  Windows %APPDATA%\\Merrith\\events\\) are read first. An id defined\n"
+    "    --rules FILE  (sheet and events) reads more events from FILE, a rules file (TOML)\n"
+    "                  written as the installed events/fina-2017-2021.toml is; may be\n"
+    "                  repeated. The files in $XDG_CONFIG_HOME/merrith/events/ (~/.config/...;\n"
+    "                  on Windows %APPDATA%\\Merrith\\events\\) are read first. An id defined\n"
     "                  again replaces the earlier event\n";
 
 std::string Utf8(std::u16string_view Text) {
