@@ -22,6 +22,7 @@ struct Streams {
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitWriteFailed = 1;  // the results could not be written
 inline constexpr int ExitUsage = 2;        // the command line is not understood
+inline constexpr int ExitSheetBreaks = 3;  // a checked sheet breaks a rule of its event
 
 // Writes a usage error as one line on the error stream and returns ExitUsage.
 int UsageError(const Streams& Io, std::string_view Message);
@@ -90,5 +91,19 @@ int RunTable(std::span<const std::string_view> Args, const Streams& Io);
 
 // The help text of the table command, for merrith-cli --help.
 extern const std::string_view TableHelp;
+
+// sheet [--json] [--html FILE] [--rules FILE]... SHEET: the sheet checked against its event's
+// rules, as a report or JSON; ExitSheetBreaks when it breaks one, ExitWriteFailed when the
+// sheet, a --rules file or the page cannot be read or written.
+int RunSheet(std::span<const std::string_view> Args, const Streams& Io);
+
+// The help text of the sheet command, for merrith-cli --help.
+extern const std::string_view SheetHelp;
+
+// events [--json] [--rules FILE]...: every event a sheet may name, one per line.
+int RunEvents(std::span<const std::string_view> Args, const Streams& Io);
+
+// The help text of the events command, for merrith-cli --help.
+extern const std::string_view EventsHelp;
 
 }  // namespace merrith::cli

@@ -15,6 +15,7 @@
 #endif
 
 #include "cli_commands.h"
+#include "cli_rules.h"
 
 namespace merrith::cli {
 namespace {
@@ -28,8 +29,10 @@ struct Command {
 constexpr Command Commands[] = {
     {  "chart",   RunChart},
     {     "dd",      RunDd},
+    { "events",  RunEvents},
     {"explain", RunExplain},
     {   "list",    RunList},
+    {  "sheet",   RunSheet},
     {  "table",   RunTable},
 };
 
@@ -44,6 +47,9 @@ std::string HelpText() {
   Text += ExplainHelp;
   Text += ListHelp;
   Text += TableHelp;
+  Text += SheetHelp;
+  Text += EventsHelp;
+  Text += RulesOptionHelp;
   Text +=
       "\n"
       "  --help     shows this text\n"
@@ -51,7 +57,9 @@ std::string HelpText() {
       "\n"
       "Exit status: 0 when every argument was evaluated (ERROR is a result), 1 when the\n"
       "results could not be written (for table and chart: also when the list could not be\n"
-      "read), 2 when the command line is not understood.\n";
+      "read; for sheet and events: also when a sheet, a --rules file or the page could not\n"
+      "be read or written), 2 when the command line is not understood, 3 when a sheet\n"
+      "breaks a rule of its event.\n";
   return Text;
 }
 

@@ -1,6 +1,7 @@
 # What `cmake --install` puts where on Linux, in the GNU layout: both programs in bin; the menu
 # entry, the icon in hicolor and the AppStream metainfo when the window is built; the manual
-# pages; the sample list in share/merrith; the licence and the changelog in share/doc/merrith.
+# pages; the sample list and the built-in rules of events (for users to read and copy) in
+# share/merrith; the licence and the changelog in share/doc/merrith.
 include_guard(GLOBAL)
 include(GNUInstallDirs)
 
@@ -15,6 +16,8 @@ set(MERRITH_APP_ID org.example.merrith)
 # prefix the build was configured with, so the folder is known only when installing: the
 # pages carry @MERRITH_DATA@, which the install replaces.
 set(MERRITH_SAMPLE_LIST "@MERRITH_DATA@/merrith/action.txt")
+# Where the built-in rules of events go, named in the manual page in the same way.
+set(MERRITH_EVENTS_FILE "@MERRITH_DATA@/merrith/events/fina-2017-2021.toml")
 # What the program does, in paragraphs: the package's long description, and the software
 # centres' as the XML paragraphs of the metainfo.
 file(READ "${linux}/description.txt" MERRITH_DESCRIPTION)
@@ -24,6 +27,8 @@ set(MERRITH_DESCRIPTION_XML "    <p>${MERRITH_DESCRIPTION_XML}</p>")
 
 install(TARGETS merrith-cli RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${PROJECT_SOURCE_DIR}/action.txt" DESTINATION "${CMAKE_INSTALL_DATADIR}/merrith")
+install(FILES "${PROJECT_SOURCE_DIR}/data/events/fina-2017-2021.toml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/merrith/events")
 if(TARGET merrith)
   install(TARGETS merrith RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
   install(FILES "${linux}/merrith.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")

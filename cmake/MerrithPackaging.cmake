@@ -1,6 +1,7 @@
 # What CPack packs; `cpack` in the build folder makes the package. Windows:
-# merrith-<version>-windows-x64.zip with the two programs, the sample list, the licence and a
-# README.txt, the text files with CR LF line ends, for Notepad. Linux: merrith_<version>_amd64.deb
+# merrith-<version>-windows-x64.zip with the two programs, the sample list, the built-in rules
+# of events in events\, the licence and a README.txt, the text files with CR LF line ends, for
+# Notepad. Linux: merrith_<version>_amd64.deb
 # of what MerrithInstallLinux installs.
 include_guard(GLOBAL)
 
@@ -17,6 +18,9 @@ if(WIN32)
     install(TARGETS merrith RUNTIME DESTINATION .)
   endif()
   install(FILES "${PROJECT_SOURCE_DIR}/action.txt" DESTINATION .)
+  configure_file("${PROJECT_SOURCE_DIR}/data/events/fina-2017-2021.toml"
+                 "${PROJECT_BINARY_DIR}/packaging/events/fina-2017-2021.toml" @ONLY NEWLINE_STYLE CRLF)
+  install(FILES "${PROJECT_BINARY_DIR}/packaging/events/fina-2017-2021.toml" DESTINATION events)
   configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in"
                  "${PROJECT_BINARY_DIR}/packaging/README.txt" @ONLY NEWLINE_STYLE CRLF)
   configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_BINARY_DIR}/packaging/LICENSE.txt"

@@ -244,9 +244,8 @@ bool DecodeSixParts(std::int32_t Group, const Parts& P, DiveCode& Dive) {
   return DecodeTwistingOrArmstand(Group, P, 2, 5, Dive);
 }
 
-// Sets the fields from the parts, by the number of parts and the group.
-bool DecodeByGroup(const Parts& P, DiveCode& Dive) {
-  const auto Group = PartValue(P.Text[0]);
+// Sets the fields from the parts, by the number of parts and the group, the value of part 0.
+bool DecodeByGroup(const Parts& P, std::optional<std::int32_t> Group, DiveCode& Dive) {
   if (!Group) return false;
   Dive = DiveCode{};
   // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
@@ -277,7 +276,7 @@ Refusal CheckDecoded(const DiveCode& Dive, std::int32_t HeightIndex) {
 
 Refusal ReadCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
   const std::optional<Parts> P = SplitIntoParts(Code);
-  if (!P || !DecodeByGroup(*P, Dive)) return Refusal::NotADiveNumber;
+  if (!P || !DecodeByGroup(*P, PartValue(P->Text[0]), Dive)) return Refusal::NotADiveNumber;
   return CheckDecoded(Dive, HeightIndex);
 }
 
@@ -288,6 +287,20 @@ Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCod
     return ReadCode(Code, HeightIndex, Dive);
   } catch (...) {  // running out of memory for a very long number, say
     return Refusal::NotADiveNumber;
+  }
+}
+
+std::optional<DecodedNumber> DecodeNumber(std::u16string_view Code) noexcept {
+  try {
+    const std::optional<Parts> P = SplitIntoParts(Code);
+    if (!P) return std::nullopt;
+    DecodedNumber Number;
+    const std::optional<std::int32_t> Group = PartValue(P->Text[0]);
+    if (!DecodeByGroup(*P, Group, Number.Dive)) return std::nullopt;
+    Number.Group = *Group;
+    return Number;
+  } catch (...) {  // as ReadDiveCode
+    return std::nullopt;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,18 @@ std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveC
 // ParseCode with the reason: Refusal::None for a code that ParseCode accepts, otherwise the
 // rule it breaks (NotADiveNumber when it cannot be read at all).
 Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept;
+
+// A dive number read without the rules that refuse a dive: its group, the value of its first
+// part (1 forward, 2 back, 3 reverse, 4 inward, 5 twisting, 6 armstand: 5253B is a twisting
+// dive though it turns backwards), and its fields.
+struct DecodedNumber {
+  std::int32_t Group = 0;
+  DiveCode Dive;
+};
+
+// Reads Code as ParseCode does, but for its final rules (flying straight, no somersault,
+// armstand on the springboard); nothing when the code cannot be read at all.
+std::optional<DecodedNumber> DecodeNumber(std::u16string_view Code) noexcept;
 
 // Upper-cases a code unit by unit, whatever the machine's locale: only a to z change. That is
 // enough for dive numbers: the letters that carry meaning are A to E (positions), M (the

@@ -60,6 +60,12 @@ cmp /usr/share/merrith/action.txt "$source_dir/action.txt" || fail "another samp
 cp /usr/share/merrith/action.txt "$work/"
 [[ "$(cd "$work" && merrith-cli table action.txt)" == "OK, New file name is action.txt.htm" ]] ||
   fail "merrith-cli table does not read the sample list"
+# The built-in rules, installed to read and copy: the same file, and one merrith-cli reads.
+events=/usr/share/merrith/events/fina-2017-2021.toml
+cmp "$events" "$source_dir/data/events/fina-2017-2021.toml" || fail "other built-in rules"
+[[ "$(merrith-cli events --rules "$events" | wc -l)" == 32 ]] || fail "the installed rules do not read"
+printf 'Event: women-3m\n105B\n203B\n303C\n403C\n5132D\n' | merrith-cli sheet - >/dev/null ||
+  fail "merrith-cli sheet finds fault with a sheet that holds"
 
 # The menu entry and the software centres' metainfo, and what they point at.
 desktop=/usr/share/applications/merrith.desktop
@@ -92,6 +98,7 @@ for page in merrith-cli merrith; do
 done
 grep -q -- '--height H' "$work/merrith-cli.txt" || fail "merrith-cli(1) lacks the dd options"
 grep -q -- '--version' "$work/merrith-cli.txt" || fail "merrith-cli(1) lacks --version"
+grep -q "$events" "$work/merrith-cli.txt" || fail "merrith-cli(1) does not name the built-in rules"
 echo "man -l: merrith-cli(1) and merrith(1) render"
 
 # The licence and the changelog, whose newest entry is this version.

@@ -1,0 +1,87 @@
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli_commands.h"
+#include "cli_rules.h"
+#include "sheets/sheet_words.h"
+
+namespace merrith::cli {
+
+const std::string_view EventsHelp =
+    "  events [--json] [--rules FILE]...\n"
+    "            lists every event a sheet may name, one per line: its id, title, rule\n"
+    "            numbers, number of dives and heights\n"
+    "    --json      one JSON array of {id, title, rules, dives, heights, file}\n";
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The numbers of the rules that set the event's list and its heights.
+std::vector<std::u16string> RuleNumbers(const Event& E) {
+  std::vector<std::u16string> Rules;
+  for (const std::u16string& Rule : {E.Rule, E.HeightRule})
+    if (!Rule.empty() && std::find(Rules.begin(), Rules.end(), Rule) == Rules.end())
+      Rules.push_back(Rule);
+  return Rules;
+}
+
+// One line per event, its fields in columns as wide as their widest entry.
+std::string EventLines(const EventBook& Book) {
+  std::vector<std::vector<std::u16string>> Rows;
+  for (const Event& E : Book.Events) {
+    std::u16string Rules;
+    for (const std::u16string& Rule : RuleNumbers(E)) AppendJoined(Rules, u", ", Rule);
+    Rows.push_back({E.Id, E.Title, Rules, NumberText(static_cast<std::size_t>(E.Dives)) + u" dives",
+                    HeightsText(E, u" ")});
+  }
+  std::vector<std::size_t> Widths(5, 0);
+  for (const auto& Row : Rows)
+    for (std::size_t C = 0; C < Row.size(); ++C) Widths[C] = std::max(Widths[C], Row[C].size());
+  std::string Text;
+  for (const auto& Row : Rows) {
+    std::u16string Line;
+    for (std::size_t C = 0; C < Row.size(); ++C) {
+      Line += Row[C];
+      if (C + 1 < Row.size()) Line += std::u16string(Widths[C] - Row[C].size() + 2, u' ');
+    }
+    Text += Utf8(Line) + "\n";
+  }
+  return Text;
+}
+
+std::string EventsJson(const EventBook& Book) {
+  Json Events = Json::array();
+  for (const Event& E : Book.Events) {
+    Json Rules = Json::array();
+    for (const std::u16string& Rule : RuleNumbers(E)) Rules.push_back(Utf8(Rule));
+    Json Captions = Json::array();
+    for (std::int32_t H : E.Heights) Captions.push_back(Utf8(HeightText(H)));
+    Json Each = Json::object();
+    Each["id"] = Utf8(E.Id);
+    Each["title"] = Utf8(E.Title);
+    Each["rules"] = std::move(Rules);
+    Each["dives"] = E.Dives;
+    Each["heights"] = std::move(Captions);
+    Each["file"] = Utf8(E.File);
+    Events.push_back(std::move(Each));
+  }
+  return Events.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace
+
+int RunEvents(std::span<const std::string_view> Args, const Streams& Io) {
+  const std::optional<RulesCommandLine> Line = ReadRulesCommandLine("events", Args, false, 0, Io);
+  if (!Line) return ExitUsage;
+  const CommandBook Loaded = LoadCommandBook(*Line, Io);
+  const int Written =
+      WriteResults(Io, Line->Json ? EventsJson(Loaded.Book) : EventLines(Loaded.Book));
+  return Loaded.NamedFileFailed ? ExitWriteFailed : Written;
+}
+
+}  // namespace merrith::cli

@@ -1,0 +1,118 @@
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli_commands.h"
+#include "cli_rules.h"
+#include "report/sheet_page.h"
+#include "report/sheet_report.h"
+#include "sheets/sheet_words.h"
+#include "support/file_bytes.h"
+#include "support/text_decoding.h"
+#include "support/utf8.h"
+
+namespace merrith::cli {
+
+const std::string_view SheetHelp =
+    "  sheet [--json] [--html FILE] [--rules FILE]... SHEET\n"
+    "            checks a diver's list of dives against its event's rules and prints\n"
+    "            each dive with its DD, the total DD, every problem with the number of\n"
+    "            the rule it breaks, and whether the sheet holds. SHEET - reads the sheet\n"
+    "            from the standard input. A sheet is a text file: headings first\n"
+    "              Event: women-3m\n"
+    "              Diver: A. Diver\n"
+    "              Height: 3m\n"
+    "            then one dive per line, its code first, then in any order its height,\n"
+    "            the DD stated and, for an age group's limited part, the word limited:\n"
+    "              5253B 3m 3.4 limited\n"
+    "            Blank lines and lines starting with # are skipped; events lists the ids\n"
+    "    --json      one JSON object: event, title, diver, holds, total_dd, dives ([{line,\n"
+    "                code, height, name, dd, counted_dd, stated_dd, limited, problems}]) and\n"
+    "                problems ([{line, rule, text}], every problem of the sheet)\n"
+    "    --html FILE also writes the sheet as a page to print and sign (File Error!!! on\n"
+    "                the error stream when it cannot be written)\n";
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json TextOrNull(std::u16string_view Text) { return Text.empty() ? Json() : Json(Utf8(Text)); }
+
+template <class Number>
+Json TenthsOrNull(const std::optional<Number>& Tenths) {
+  return Tenths ? Json(static_cast<double>(*Tenths) / 10.0) : Json();
+}
+
+Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet) {
+  Json Problems = Json::array();
+  for (const Problem& P : Sheet.Problems)
+    if (P.Dive == Round) Problems.push_back(Utf8(ProblemText(P, Places::ByLine)));
+  Json Dive = Json::object();
+  Dive["line"] = D.Line;
+  Dive["code"] = Utf8(D.Code);
+  Dive["height"] = D.HeightIndex != 0 ? Json(Utf8(HeightText(D.HeightIndex))) : Json();
+  Dive["name"] = D.Name ? Json(Utf8(*D.Name)) : Json();
+  Dive["dd"] = TenthsOrNull(D.DD);
+  Dive["counted_dd"] = TenthsOrNull(D.Counted);
+  Dive["stated_dd"] = TenthsOrNull(D.Stated);
+  Dive["limited"] = D.Limited;
+  Dive["problems"] = std::move(Problems);
+  return Dive;
+}
+
+Json ProblemJson(const Problem& P, const Event* E) {
+  Json Found = Json::object();
+  Found["line"] = P.Line != 0 ? Json(P.Line) : Json();
+  Found["rule"] = TextOrNull(ProblemRule(P, E));
+  Found["text"] = Utf8(ProblemText(P, Places::ByLine));
+  return Found;
+}
+
+// The checked sheet as one JSON object on one line; lines are those of the file throughout.
+std::string SheetJson(const CheckedSheet& Sheet) {
+  const Event* E = Sheet.Rules ? &*Sheet.Rules : nullptr;
+  Json Dives = Json::array();
+  for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
+    Dives.push_back(DiveJson(Sheet.Dives[I], I + 1, Sheet));
+  Json Problems = Json::array();
+  for (const Problem& P : Sheet.Problems) Problems.push_back(ProblemJson(P, E));
+  Json Object = Json::object();
+  Object["event"] = TextOrNull(Sheet.EventId);
+  Object["title"] = E != nullptr ? Json(Utf8(E->Title)) : Json();
+  Object["diver"] = TextOrNull(Sheet.Diver);
+  Object["holds"] = Sheet.Holds();
+  Object["total_dd"] = TenthsOrNull(Sheet.Total);
+  Object["dives"] = std::move(Dives);
+  Object["problems"] = std::move(Problems);
+  return Object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+int FileError(const Streams& Io) {
+  std::fputs("File Error!!!\n", Io.Err);
+  return ExitWriteFailed;
+}
+
+}  // namespace
+
+int RunSheet(std::span<const std::string_view> Args, const Streams& Io) {
+  const std::optional<RulesCommandLine> Line = ReadRulesCommandLine("sheet", Args, true, 1, Io);
+  if (!Line) return ExitUsage;
+  const CommandBook Loaded = LoadCommandBook(*Line, Io);
+  std::vector<std::uint8_t> Bytes;
+  const std::int32_t Read = Line->Files[0] == "-"
+                                ? mFSO::ReadStandardInput(Bytes)
+                                : mFSO::ReadAllBytes(DecodeUtf8(Line->Files[0]), Bytes);
+  if (Read != 0) return FileError(Io);
+  const CheckedSheet Sheet =
+      CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book);
+  if (Line->Html && WriteSheetPage(Sheet, DecodeUtf8(*Line->Html)) != PageOutcome::Written)
+    return FileError(Io);
+  const int Written = WriteResults(Io, Line->Json ? SheetJson(Sheet) : Utf8(SheetReport(Sheet)));
+  if (Written != ExitOk || Loaded.NamedFileFailed) return ExitWriteFailed;
+  return Sheet.Holds() ? ExitOk : ExitSheetBreaks;
+}
+
+}  // namespace merrith::cli

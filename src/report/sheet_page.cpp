@@ -1,0 +1,129 @@
+#include "report/sheet_page.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "report/html_page.h"
+#include "report/sheet_report.h"
+#include "sheets/sheet_words.h"
+#include "support/file_bytes.h"
+#include "support/utf8.h"
+
+namespace merrith {
+namespace {
+
+// The page's own look: a compact table of dives with ruled cells, the verdict in bold, and
+// two signature lines side by side at the foot.
+constexpr std::u16string_view SheetStyle =
+    u"h1 { font-size: 15pt; margin: 0 0 3mm; }\n"
+    u"table.facts th { text-align: left; padding: 0.6mm 4mm 0.6mm 0; vertical-align: top;\n"
+    u"  white-space: nowrap; }\n"
+    u"table.facts td { padding: 0.6mm 0; }\n"
+    u"table.dives { width: 100%; margin-top: 5mm; }\n"
+    u"table.dives th, table.dives td { border: 0.3mm solid #000; padding: 1.4mm 2mm; }\n"
+    u"table.dives th { background: #eee; text-align: left; }\n"
+    u"table.dives .n { text-align: right; }\n"
+    u"table.dives tfoot th { text-align: right; background: none; }\n"
+    u".verdict { font-weight: bold; margin: 4mm 0 1mm; }\n"
+    u"ul.problems { margin: 1mm 0; padding-left: 6mm; }\n"
+    u".note { font-style: italic; }\n"
+    u".signatures { display: flex; gap: 20mm; margin-top: 22mm; break-inside: avoid; }\n"
+    u".signatures div { flex: 1; border-top: 0.3mm solid #000; padding-top: 1mm; }\n";
+
+void Cell(std::u16string& Out, std::u16string_view Tag, std::u16string_view Class,
+          std::u16string_view Text) {
+  Out += u"<" + std::u16string(Tag);
+  if (!Class.empty()) Out += u" class=\"" + std::u16string(Class) + u"\"";
+  Out += u">";
+  AppendHtmlText(Out, Text);
+  Out += u"</" + std::u16string(Tag) + u">";
+}
+
+void Fact(std::u16string& Out, std::u16string_view Name, std::u16string_view Text) {
+  Out += u"<tr>";
+  Cell(Out, u"th", u"", Name);
+  Cell(Out, u"td", u"", Text);
+  Out += u"</tr>\n";
+}
+
+std::u16string PageTitle(const CheckedSheet& Sheet) {
+  std::u16string Title = u"Statement of dives";
+  if (!Sheet.Diver.empty()) Title += u": " + Sheet.Diver;
+  if (Sheet.Rules) Title += u", " + Sheet.Rules->Title;
+  return Title;
+}
+
+void AppendFacts(std::u16string& Out, const CheckedSheet& Sheet) {
+  Out += u"<table class=\"facts\">\n";
+  Fact(Out, u"Diver", Sheet.Diver);
+  Fact(Out, u"Event", SheetEventText(Sheet));
+  if (Sheet.Rules) Fact(Out, u"Rules", EventRulesText(*Sheet.Rules));
+  if (const std::u16string Limited = LimitedPartText(Sheet); !Limited.empty())
+    Fact(Out, u"Limited part", Limited);
+  Out += u"</table>\n";
+}
+
+void AppendDive(std::u16string& Out, std::size_t Round, const CheckedDive& D, bool Parts) {
+  Out += u"<tr>";
+  Cell(Out, u"td", u"n", NumberText(Round));
+  Cell(Out, u"td", u"", D.Number.empty() ? D.Code : D.Number);
+  Cell(Out, u"td", u"", D.Position != 0 ? std::u16string(1, D.Position) : u"");
+  Cell(Out, u"td", u"", D.HeightIndex != 0 ? HeightText(D.HeightIndex) : u"");
+  Cell(Out, u"td", u"", D.Name.value_or(u""));
+  Cell(Out, u"td", u"n", D.Counted ? TenthsText(*D.Counted) : u"\u2013");
+  if (Parts) Cell(Out, u"td", u"", D.Limited ? u"limited" : u"free");
+  Out += u"</tr>\n";
+}
+
+void AppendDives(std::u16string& Out, const CheckedSheet& Sheet) {
+  const bool Parts = Sheet.Limited != LimitedBy::None;
+  Out +=
+      u"<table class=\"dives\">\n<thead><tr><th class=\"n\">Round</th><th>Number</th>"
+      u"<th>Position</th><th>Height</th><th>Dive</th><th class=\"n\">DD</th>";
+  if (Parts) Out += u"<th>Part</th>";
+  Out += u"</tr></thead>\n<tbody>\n";
+  for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
+    AppendDive(Out, I + 1, Sheet.Dives[I], Parts);
+  Out += u"</tbody>\n<tfoot><tr><th colspan=\"5\">Total DD</th>";
+  Cell(Out, u"td", u"n", Sheet.Total ? TenthsText(*Sheet.Total) : u"\u2013");
+  if (Parts) Out += u"<td></td>";
+  Out += u"</tr></tfoot>\n</table>\n";
+}
+
+void AppendVerdict(std::u16string& Out, const CheckedSheet& Sheet) {
+  Cell(Out, u"p", u"verdict", VerdictText(Sheet));
+  Out += u"\n";
+  if (!Sheet.Holds()) {
+    Out += u"<ul class=\"problems\">\n";
+    for (const Problem& P : Sheet.Problems) {
+      Cell(Out, u"li", u"", ProblemLine(P, Sheet));
+      Out += u"\n";
+    }
+    Out += u"</ul>\n";
+  }
+  if (Sheet.Rules && !Sheet.Rules->Note.empty()) {
+    Cell(Out, u"p", u"note", Sheet.Rules->Note);
+    Out += u"\n";
+  }
+}
+
+}  // namespace
+
+std::u16string SheetPage(const CheckedSheet& Sheet) {
+  std::u16string Page = PageStart(PageTitle(Sheet), SheetStyle);
+  Page += u"<h1>Statement of dives</h1>\n";
+  AppendFacts(Page, Sheet);
+  AppendDives(Page, Sheet);
+  AppendVerdict(Page, Sheet);
+  Page += u"<div class=\"signatures\"><div>Diver</div><div>Coach</div></div>\n";
+  Page += PageEnd;
+  return Page;
+}
+
+PageOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path) {
+  const std::vector<std::uint8_t> Bytes = EncodeUtf8(SheetPage(Sheet));
+  if (Path.empty() || mFSO::WriteAllBytes(Path, Bytes) != 0) return PageOutcome::WriteFailed;
+  return PageOutcome::Written;
+}
+
+}  // namespace merrith

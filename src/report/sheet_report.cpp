@@ -1,0 +1,237 @@
+#include "report/sheet_report.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+#include "difficulty/listed_dive.h"
+#include "sheets/sheet_words.h"
+
+namespace merrith {
+namespace {
+
+// The most of a code, a name or an id that a cell or a heading shows.
+constexpr std::size_t CodeShown = 12;
+constexpr std::size_t TextShown = 60;
+
+// The width the report's lines of words are wrapped to; the table of dives may be wider.
+constexpr std::size_t ReportWidth = 88;
+
+// "rounds 1 and 2", "rounds 1 to 3", "round 1".
+std::u16string RoundsText(std::int32_t Rounds) {
+  if (Rounds == 1) return u"round 1";
+  return u"rounds 1" + std::u16string(Rounds == 2 ? u" and " : u" to ") +
+         NumberText(static_cast<std::size_t>(Rounds));
+}
+
+// The event's heights as a sentence says them: "3m", "5m, 7.5m or 10m".
+std::u16string HeightsInWords(const Event& E) {
+  std::u16string Text;
+  for (std::size_t I = 0; I < E.Heights.size(); ++I) {
+    if (I > 0) Text += I + 1 == E.Heights.size() ? u" or " : u", ";
+    Text += HeightText(E.Heights[I]);
+  }
+  return Text;
+}
+
+std::u16string PartText(const PartRule& Part, std::u16string_view Dives) {
+  std::u16string Text(Dives);
+  if (Part.DifferentGroups) Text += u", each from a different group";
+  if (Part.MaxTotal)
+    Text += u", their DDs adding up to " + TenthsText(*Part.MaxTotal) + u" at most";
+  return Text;
+}
+
+// A column of the text table: its heading, its cells, and whether they stand to the right.
+struct Column {
+  std::u16string Heading;
+  std::vector<std::u16string> Cells;
+  bool Right = false;
+};
+
+void AppendPadded(std::u16string& Out, std::u16string_view Cell, std::size_t Width, bool Right) {
+  const std::u16string Pad(Width - std::min(Width, Cell.size()), u' ');
+  Out += Right ? Pad + std::u16string(Cell) : std::u16string(Cell) + Pad;
+}
+
+// The columns side by side, two spaces apart, each as wide as its widest cell; a column whose
+// cells are all empty is left out. Trailing spaces are not written.
+std::u16string TextTable(const std::vector<Column>& Columns, std::size_t Rows) {
+  std::vector<const Column*> Shown;
+  for (const Column& C : Columns)
+    if (std::any_of(C.Cells.begin(), C.Cells.end(), [](const auto& Cell) { return !Cell.empty(); }))
+      Shown.push_back(&C);
+  std::vector<std::size_t> Widths;
+  for (const Column* C : Shown) {
+    std::size_t Width = C->Heading.size();
+    for (const std::u16string& Cell : C->Cells) Width = std::max(Width, Cell.size());
+    Widths.push_back(Width);
+  }
+  std::u16string Text;
+  for (std::size_t Row = 0; Row <= Rows; ++Row) {
+    std::u16string Line;
+    for (std::size_t I = 0; I < Shown.size(); ++I) {
+      if (I > 0) Line += u"  ";
+      AppendPadded(Line, Row == 0 ? Shown[I]->Heading : Shown[I]->Cells[Row - 1], Widths[I],
+                   Shown[I]->Right);
+    }
+    Line.erase(Line.find_last_not_of(u' ') + 1);
+    Text += Line + u"\n";
+  }
+  return Text;
+}
+
+// Text broken at spaces into lines of at most Width units (a longer word stands alone), each
+// after the first indented by Indent spaces.
+std::u16string Wrapped(std::u16string_view Text, std::size_t Width, std::size_t Indent) {
+  std::u16string Out;
+  std::size_t LineStart = 0;
+  std::size_t At = 0;
+  while (At < Text.size()) {
+    std::size_t End = Text.find(u' ', At);
+    if (End == std::u16string_view::npos) End = Text.size();
+    const std::size_t Used = Out.size() - LineStart;
+    if (Used > Indent && Used + 1 + (End - At) > Width) {
+      Out += u"\n" + std::u16string(Indent, u' ');
+      LineStart = Out.size() - Indent;
+    } else if (At > 0) {
+      Out += u' ';
+    }
+    Out += Text.substr(At, End - At);
+    At = End + 1;
+  }
+  return Out;
+}
+
+// A labelled line of the report: the label in a column of its own, the text wrapped beside it.
+std::u16string Labelled(std::u16string_view Label, std::u16string_view Text) {
+  constexpr std::size_t LabelWidth = 10;
+  std::u16string Line(Label);
+  Line.resize(LabelWidth, u' ');
+  return Wrapped(Line + std::u16string(Text), ReportWidth, LabelWidth) + u"\n";
+}
+
+std::u16string Tenths(const std::optional<DdTenths>& DD) { return DD ? TenthsText(*DD) : u""; }
+
+std::vector<Column> DiveColumns(const CheckedSheet& Sheet) {
+  std::vector<Column> Columns{
+      {    u"Dive", {},  true},
+      {    u"Code", {}, false},
+      {  u"Height", {}, false},
+      {u"In words", {}, false},
+      {      u"DD", {},  true},
+      {  u"Counts", {},  true},
+      {  u"Stated", {},  true},
+      {    u"Part", {}, false}
+  };
+  for (std::size_t I = 0; I < Sheet.Dives.size(); ++I) {
+    const CheckedDive& D = Sheet.Dives[I];
+    const bool Assigned = D.Counted != D.DD;
+    const std::u16string Cells[] = {
+        NumberText(I + 1),
+        Shortened(D.Code, CodeShown),
+        D.HeightIndex != 0 ? HeightText(D.HeightIndex) : u"",
+        D.Name.value_or(u""),
+        Tenths(D.DD),
+        Assigned ? Tenths(D.Counted) : u"",
+        Tenths(D.Stated),
+        Sheet.Limited == LimitedBy::None ? u"" : (D.Limited ? u"limited" : u"free"),
+    };
+    for (std::size_t C = 0; C < Columns.size(); ++C) Columns[C].Cells.push_back(Cells[C]);
+  }
+  return Columns;
+}
+
+std::u16string GroupsText(const CheckedSheet& Sheet) {
+  std::u16string Text;
+  for (std::int32_t G : Sheet.Groups) AppendJoined(Text, u", ", GroupName(G));
+  return Text.empty() ? u"none" : Text;
+}
+
+}  // namespace
+
+std::u16string EventRulesText(const Event& E) {
+  std::u16string Text = E.Rule.empty() ? u"" : E.Rule + u": ";
+  Text += CountText(static_cast<std::size_t>(E.Dives), u"dive", u"dives") + u" from " +
+          HeightsInWords(E);
+  if (E.MinGroups > 0)
+    Text += u", from at least " +
+            CountText(static_cast<std::size_t>(E.MinGroups), u"group", u"different groups");
+  if (E.Limited) {
+    Text += u"; " + PartText(*E.Limited, u"a limited part of " +
+                                             CountText(static_cast<std::size_t>(E.Limited->Dives),
+                                                       u"dive", u"dives"));
+    Text += u"; " + PartText(E.Free, u"the other dives free");
+  } else if (E.Free.DifferentGroups) {
+    Text += u", each from a different group";
+  }
+  if (E.AssignedRounds > 0)
+    Text += u"; " + RoundsText(E.AssignedRounds) + u" count DD " + TenthsText(E.AssignedDD);
+  if (E.MaxDiveDD) Text += u"; no dive counts more than " + TenthsText(*E.MaxDiveDD);
+  if (E.Repeats) Text += u"; a dive number may come again";
+  if (E.HeightRule != E.Rule && !E.HeightRule.empty()) Text += u"; heights " + E.HeightRule;
+  return Text;
+}
+
+std::u16string SheetEventText(const CheckedSheet& Sheet) {
+  if (Sheet.Rules) return Sheet.Rules->Title + u" (" + Sheet.Rules->Id + u")";
+  if (Sheet.EventId.empty()) return u"none named";
+  return Shortened(Sheet.EventId, TextShown) + u" (no such event)";
+}
+
+std::u16string LimitedPartText(const CheckedSheet& Sheet) {
+  if (!Sheet.Rules || !Sheet.Rules->Limited) return {};
+  if (Sheet.Limited == LimitedBy::None) return u"none keeps the rules (see the problems)";
+  std::u16string Dives;
+  for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
+    if (Sheet.Dives[I].Limited) AppendJoined(Dives, u", ", NumberText(I + 1));
+  std::u16string Text = u"dives " + Dives;
+  Text += Sheet.Limited == LimitedBy::Marks ? u" as marked, "
+                                            : u" (none marked: found by the checker), ";
+  Text += TenthsText(Sheet.LimitedTotal);
+  if (Sheet.Rules->Limited->MaxTotal)
+    Text += u" of at most " + TenthsText(*Sheet.Rules->Limited->MaxTotal);
+  return Text;
+}
+
+std::u16string ProblemLine(const Problem& P, const CheckedSheet& Sheet) {
+  std::u16string Line;
+  if (P.Dive > 0)
+    Line = u"Dive " + NumberText(P.Dive) + u": ";
+  else if (P.Line > 0)
+    Line = u"Line " + NumberText(P.Line) + u": ";
+  else
+    Line = u"List: ";
+  Line += ProblemText(P, Places::ByDive);
+  const std::u16string Rule = ProblemRule(P, Sheet.Rules ? &*Sheet.Rules : nullptr);
+  if (!Rule.empty()) Line += u" (" + Rule + u")";
+  return Line;
+}
+
+std::u16string VerdictText(const CheckedSheet& Sheet) {
+  if (Sheet.Holds()) return u"The sheet holds: nothing to correct.";
+  return u"The sheet breaks the rules: " +
+         CountText(Sheet.Problems.size(), u"problem", u"problems") + u" to correct.";
+}
+
+std::u16string SheetReport(const CheckedSheet& Sheet) {
+  std::u16string Text;
+  if (!Sheet.Diver.empty()) Text += Labelled(u"Diver:", Shortened(Sheet.Diver, TextShown));
+  Text += Labelled(u"Event:", SheetEventText(Sheet));
+  if (Sheet.Rules) Text += Labelled(u"Rules:", EventRulesText(*Sheet.Rules));
+  if (Sheet.Rules && !Sheet.Rules->Note.empty()) Text += Labelled(u"Note:", Sheet.Rules->Note);
+  Text += u"\n";
+  if (!Sheet.Dives.empty()) Text += TextTable(DiveColumns(Sheet), Sheet.Dives.size()) + u"\n";
+  Text += Labelled(u"Groups:", GroupsText(Sheet));
+  if (const std::u16string Limited = LimitedPartText(Sheet); !Limited.empty())
+    Text += Labelled(u"Limited:", Limited);
+  Text += Labelled(u"Total DD:", Sheet.Total ? TenthsText(*Sheet.Total) : u"none");
+  if (!Sheet.Holds()) {
+    Text += u"\nProblems:\n";
+    for (const Problem& P : Sheet.Problems)
+      Text += u"  " + Wrapped(ProblemLine(P, Sheet), ReportWidth, 4) + u"\n";
+  }
+  return Text + u"\n" + VerdictText(Sheet) + u"\n";
+}
+
+}  // namespace merrith

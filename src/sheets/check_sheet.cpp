@@ -1,0 +1,260 @@
+#include "sheets/check_sheet.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <utility>
+
+#include "difficulty/explain_dive.h"
+#include "difficulty/listed_dive.h"
+#include "sheets/limited_split.h"
+#include "sheets/sheet_words.h"
+
+namespace merrith {
+namespace {
+
+// The most of a code that a message repeats.
+constexpr std::size_t CodeShown = 16;
+
+// Where a dive has no height, its name, group and number are read at one that has every
+// position letter and refuses no group: they do not depend on the height.
+constexpr std::int32_t AnyHeight = HeightIndexLast;
+
+std::u16string GroupList(const std::vector<std::int32_t>& Groups) {
+  std::u16string Text;
+  for (std::int32_t G : Groups) AppendJoined(Text, u", ", GroupName(G));
+  return Text;
+}
+
+// The sheet as it is checked, step by step.
+class Checker {
+ public:
+  Checker(const SheetText& Read, const EventBook& Book) : Sheet(Read) {
+    Out.EventId = Sheet.EventId;
+    Out.Diver = Sheet.Diver;
+    Out.Problems = Sheet.Problems;
+    if (const Event* Found = Book.Find(Sheet.EventId)) Out.Rules = *Found;
+    if (Out.Rules) E = &*Out.Rules;
+  }
+
+  CheckedSheet Check() {
+    CheckEvent();
+    for (const DiveLine& Line : Sheet.Dives) CheckDive(Line);
+    CheckRepeats();
+    FindGroups();
+    if (E != nullptr) CheckList();
+    Out.Total = TotalOf([](const CheckedDive&) { return true; });
+    // Each line's problems in order, then those of the list as a whole.
+    std::stable_sort(Out.Problems.begin(), Out.Problems.end(),
+                     [](const Problem& A, const Problem& B) {
+                       return A.Line != 0 && (B.Line == 0 || A.Line < B.Line);
+                     });
+    return std::move(Out);
+  }
+
+ private:
+  void CheckEvent() {
+    if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
+    if (E == nullptr)
+      Out.Problems.push_back({SheetProblem::UnknownEvent, Sheet.EventLine, 0,
+                              std::vector{Shortened(Sheet.EventId, CodeShown)}, 0, 0});
+  }
+
+  // A problem of the list as a whole.
+  void AddToList(SheetProblem Why, std::vector<std::u16string> Words = {}) {
+    Out.Problems.push_back({Why, 0, 0, std::move(Words), 0, 0});
+  }
+
+  void Add(const CheckedDive& D, SheetProblem Why, std::vector<std::u16string> Words = {},
+           std::size_t Other = 0) {
+    const std::size_t Round = static_cast<std::size_t>(&D - Out.Dives.data()) + 1;
+    const std::size_t OtherLine = Other > 0 ? Out.Dives[Other - 1].Line : 0;
+    Out.Problems.push_back({Why, D.Line, Round, std::move(Words), Other, OtherLine});
+  }
+
+  // The line's height, else the Height: line's, else the event's only one; 0 when none.
+  std::int32_t HeightOf(const DiveLine& Line) const {
+    if (Line.HeightIndex != 0) return Line.HeightIndex;
+    if (Sheet.HeightIndex != 0) return Sheet.HeightIndex;
+    if (E != nullptr && E->Heights.size() == 1) return E->Heights[0];
+    return 0;
+  }
+
+  void CheckDive(const DiveLine& Line) {
+    CheckedDive& D = Out.Dives.emplace_back();
+    D.Line = Line.Line;
+    D.Code = Line.Code;
+    D.HeightIndex = HeightOf(Line);
+    D.Stated = Line.Stated;
+    D.Marked = Line.Limited;
+    const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
+    const DiveExplanation Explained = ExplainDive(D.Code, ReadAt);
+    const ListedDive Listed = ListDive(D.Code, ReadAt);
+    D.Name = Explained.Name;
+    D.Group = Listed.Group;
+    if (Listed.Why == NoDive::None) D.Number = Listed.Number;
+    if (Listed.Why == NoDive::None && IsPosition(Explained.Dive.Pos))
+      D.Position = static_cast<char16_t>(u'A' + Explained.Dive.Pos);
+    if (D.HeightIndex == 0) return Add(D, SheetProblem::NoHeight);
+    CheckHeight(D);
+    if (Listed.Why != NoDive::None)
+      return Add(D, SheetProblem::NotADive,
+                 {Shortened(D.Code, CodeShown), std::u16string(NoDiveText(Listed.Why))});
+    if (Explained.Why != Refusal::None)
+      return Add(D, SheetProblem::NoDD,
+                 {Shortened(D.Code, CodeShown), HeightText(D.HeightIndex),
+                  std::u16string(RefusalText(Explained.Why))});
+    D.DD = ToTenths(Explained.DD);
+    CheckDd(D);
+  }
+
+  void CheckHeight(const CheckedDive& D) {
+    if (E == nullptr) return;
+    if (std::find(E->Heights.begin(), E->Heights.end(), D.HeightIndex) != E->Heights.end()) return;
+    Add(D, SheetProblem::HeightNotAllowed, {HeightText(D.HeightIndex), HeightsText(*E, u", ")});
+  }
+
+  // The DD that counts, against what the diver stated and the event's cap for one dive.
+  void CheckDd(CheckedDive& D) {
+    const auto Round = static_cast<std::size_t>(&D - Out.Dives.data()) + 1;
+    const bool Assigned = E != nullptr && Round <= static_cast<std::size_t>(E->AssignedRounds);
+    D.Counted = Assigned ? E->AssignedDD : D.DD;
+    // In an assigned round the diver may state the assigned DD or the formula's.
+    if (D.Stated && D.DD && *D.Stated != *D.DD && D.Stated != D.Counted)
+      Add(D, SheetProblem::WrongStatedDD, {TenthsText(*D.Stated), TenthsText(*D.DD)});
+    if (E != nullptr && E->MaxDiveDD && D.Counted && *D.Counted > *E->MaxDiveDD)
+      Add(D, SheetProblem::OverDiveCap, {TenthsText(*D.Counted), TenthsText(*E->MaxDiveDD)});
+  }
+
+  // No number twice, whatever the event (unless it allows repeats).
+  void CheckRepeats() {
+    if (E != nullptr && E->Repeats) return;
+    std::map<std::u16string_view, std::size_t> First;
+    for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
+      const CheckedDive& D = Out.Dives[I];
+      if (D.Number.empty()) continue;
+      const auto [At, New] = First.try_emplace(D.Number, I + 1);
+      if (!New) Add(D, SheetProblem::RepeatedNumber, {D.Number}, At->second);
+    }
+  }
+
+  void CheckList() {
+    const auto Count = static_cast<std::size_t>(E->Dives);
+    const std::vector<std::u16string> Counts{NumberText(Out.Dives.size()), NumberText(Count)};
+    if (Out.Dives.size() < Count) AddToList(SheetProblem::TooFewDives, Counts);
+    if (Out.Dives.size() > Count) AddToList(SheetProblem::TooManyDives, Counts);
+    CheckGroups();
+    if (E->Limited) return CheckLimitedPart(*E->Limited);
+    for (const CheckedDive& D : Out.Dives)
+      if (D.Marked) Add(D, SheetProblem::MarkedNotLimited);
+    CheckSameGroup([](const CheckedDive&) { return true; }, E->Free, SheetProblem::FreeSameGroup);
+  }
+
+  void FindGroups() {
+    std::set<std::int32_t> Groups;
+    for (const CheckedDive& D : Out.Dives)
+      if (D.Counted) Groups.insert(D.Group);
+    Out.Groups.assign(Groups.begin(), Groups.end());
+  }
+
+  void CheckGroups() {
+    if (Out.Groups.size() >= static_cast<std::size_t>(E->MinGroups)) return;
+    AddToList(SheetProblem::TooFewGroups,
+              {CountText(Out.Groups.size(), u"group", u"groups"), GroupList(Out.Groups),
+               NumberText(static_cast<std::size_t>(E->MinGroups))});
+  }
+
+  // Each dive that InPart takes must be of a group no earlier one of the part has.
+  template <class Taken>
+  void CheckSameGroup(Taken InPart, const PartRule& Part, SheetProblem Why) {
+    if (!Part.DifferentGroups) return;
+    std::map<std::int32_t, std::size_t> First;
+    for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
+      const CheckedDive& D = Out.Dives[I];
+      if (!D.Counted || !InPart(D)) continue;
+      const auto [At, New] = First.try_emplace(D.Group, I + 1);
+      if (!New) Add(D, Why, {std::u16string(GroupName(D.Group))}, At->second);
+    }
+  }
+
+  template <class Taken>
+  DdTotal TotalIn(Taken InPart) const {
+    DdTotal Sum = 0;
+    for (const CheckedDive& D : Out.Dives)
+      if (D.Counted && InPart(D)) Sum += *D.Counted;
+    return Sum;
+  }
+
+  template <class Taken>
+  std::optional<DdTotal> TotalOf(Taken InPart) const {
+    const bool Any = std::any_of(Out.Dives.begin(), Out.Dives.end(),
+                                 [&](const CheckedDive& D) { return D.Counted && InPart(D); });
+    if (!Any) return std::nullopt;
+    return TotalIn(InPart);
+  }
+
+  void CheckLimitedPart(const PartRule& Part) {
+    const auto Marked = static_cast<std::size_t>(std::count_if(
+        Out.Dives.begin(), Out.Dives.end(), [](const CheckedDive& D) { return D.Marked; }));
+    if (Marked == 0) return SearchSplit(Part);
+    for (CheckedDive& D : Out.Dives) D.Limited = D.Marked;
+    Out.Limited = LimitedBy::Marks;
+    Out.LimitedTotal = TotalIn([](const CheckedDive& D) { return D.Limited; });
+    if (Marked != static_cast<std::size_t>(Part.Dives))
+      AddToList(SheetProblem::LimitedMarks,
+                {NumberText(Marked), NumberText(static_cast<std::size_t>(Part.Dives))});
+    CheckSameGroup([](const CheckedDive& D) { return D.Limited; }, Part,
+                   SheetProblem::LimitedSameGroup);
+    CheckSameGroup([](const CheckedDive& D) { return !D.Limited; }, E->Free,
+                   SheetProblem::FreeSameGroup);
+    if (Part.MaxTotal && Out.LimitedTotal > *Part.MaxTotal)
+      AddToList(SheetProblem::LimitedOverCap,
+                {TenthsText(Out.LimitedTotal), TenthsText(*Part.MaxTotal)});
+  }
+
+  // No dive marked: the checker looks for a split among the dives that have a DD.
+  void SearchSplit(const PartRule& Part) {
+    std::vector<SplitDive> Dives;
+    std::vector<std::size_t> Places;
+    for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
+      if (!Out.Dives[I].Counted) continue;
+      Dives.push_back({Out.Dives[I].Group, *Out.Dives[I].Counted});
+      Places.push_back(I);
+    }
+    const LimitedSplit Split = FindLimitedSplit(Dives, Part, E->Free);
+    const std::u16string Wanted = NumberText(static_cast<std::size_t>(Part.Dives));
+    switch (Split.Outcome) {
+      case SplitOutcome::Found:
+        for (std::size_t Place : Split.Limited) Out.Dives[Places[Place]].Limited = true;
+        Out.Limited = LimitedBy::Search;
+        Out.LimitedTotal = Split.Least;
+        return;
+      case SplitOutcome::TooFew:
+        return AddToList(SheetProblem::NoSplitGroups,
+                         {Wanted, CountText(Split.Groups, u"group", u"groups")});
+      case SplitOutcome::Crowded:
+        return AddToList(
+            SheetProblem::NoSplitCrowded,
+            {NumberText(Split.CrowdedDives), std::u16string(GroupName(Split.CrowdedGroup))});
+      case SplitOutcome::OverCap:
+        return AddToList(SheetProblem::NoSplitOverCap,
+                         {TenthsText(Part.MaxTotal.value_or(0)), Wanted, TenthsText(Split.Least)});
+    }
+  }
+
+  const SheetText& Sheet;
+  CheckedSheet Out;
+  const Event* E = nullptr;  // the sheet's event, in Out
+};
+
+}  // namespace
+
+CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book) {
+  return Checker(Sheet, Book).Check();
+}
+
+CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book) {
+  return CheckSheet(ReadSheet(Text), Book);
+}
+
+}  // namespace merrith

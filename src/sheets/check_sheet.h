@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "difficulty/dd_tenths.h"
+#include "sheets/event_book.h"
+#include "sheets/sheet_problem.h"
+#include "sheets/sheet_reader.h"
+#include "sheets/sheet_words.h"
+
+namespace merrith {
+
+// One dive of a checked sheet.
+struct CheckedDive {
+  std::size_t Line = 0;                // its line in the file, from 1
+  std::u16string Code;                 // as written, upper-cased
+  std::int32_t HeightIndex = 0;        // its height; 0 when it has none
+  std::optional<std::u16string> Name;  // in words with its position, as ExplainDive names it
+  std::int32_t Group = 0;              // 0 when the code cannot be read
+  std::u16string Number;               // as the rule book writes it; empty for no dive
+  char16_t Position = 0;               // its position letter; 0 when it has none
+  std::optional<DdTenths> DD;          // by the formula; none for no dive or no DD
+  std::optional<DdTenths> Counted;     // what counts towards the total: 2.0 in assigned rounds
+  std::optional<DdTenths> Stated;      // as the diver stated it
+  bool Marked = false;                 // marked limited on the sheet
+  bool Limited = false;                // in the limited part, marked or found
+};
+
+// How a sheet's limited part came about.
+enum class LimitedBy : std::uint8_t {
+  None,    // the event has none, or no split keeps its rules
+  Marks,   // the dives marked limited
+  Search,  // none marked: the checker found a split that keeps the rules
+};
+
+// A sheet checked against its event: every dive, every problem, and the total DD.
+struct CheckedSheet {
+  std::u16string EventId;      // as the Event: line gives it
+  std::optional<Event> Rules;  // the event named; none when it is unknown or missing
+  std::u16string Diver;
+  std::vector<CheckedDive> Dives;    // in the order they are dived
+  std::vector<std::int32_t> Groups;  // the groups the dives with a DD come from, in order
+  LimitedBy Limited = LimitedBy::None;
+  DdTotal LimitedTotal = 0;       // what the limited part adds up to
+  std::optional<DdTotal> Total;   // the sum of the DDs that count; none without any
+  std::vector<Problem> Problems;  // by line, those of the list as a whole last
+
+  // Whether the sheet keeps every rule.
+  bool Holds() const { return Problems.empty(); }
+};
+
+// Checks a sheet as read against its event in Book.
+CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book);
+
+// Reads the text of a sheet and checks it against its event in Book.
+CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book);
+
+}  // namespace merrith

@@ -1,0 +1,177 @@
+#include "sheets/sheet_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "difficulty/parse_code.h"
+#include "sheets/sheet_words.h"
+#include "support/trim_white.h"
+
+namespace merrith {
+namespace {
+
+// The most of a word or a line that a message repeats: enough to find it by.
+constexpr std::size_t WordShown = 24;
+constexpr std::size_t LineShown = 48;
+
+bool IsWhite(char16_t C) {
+  return mXMLParser::ClassifyChar(static_cast<std::int16_t>(C)) == mXMLParser::ClassWhiteSpace;
+}
+
+bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
+
+// The words of a line, apart at white space.
+std::vector<std::u16string_view> SplitWords(std::u16string_view Line) {
+  std::vector<std::u16string_view> Words;
+  std::size_t At = 0;
+  while (At < Line.size()) {
+    while (At < Line.size() && IsWhite(Line[At])) ++At;
+    const std::size_t Start = At;
+    while (At < Line.size() && !IsWhite(Line[At])) ++At;
+    if (At > Start) Words.push_back(Line.substr(Start, At - Start));
+  }
+  return Words;
+}
+
+// The headings of a sheet, in the order the checker uses them.
+enum class Heading : std::uint8_t { Event, Diver, Height };
+
+struct HeadingName {
+  Heading Is;
+  std::u16string_view Name;
+};
+
+constexpr HeadingName HeadingNames[] = {
+    { Heading::Event,  u"Event"},
+    { Heading::Diver,  u"Diver"},
+    {Heading::Height, u"Height"},
+};
+
+// The heading Key names, in any case; nothing for a key no sheet has.
+const HeadingName* HeadingCalled(std::u16string_view Key) {
+  const auto* Found = std::find_if(std::begin(HeadingNames), std::end(HeadingNames),
+                                   [Key](const HeadingName& H) { return SameWord(H.Name, Key); });
+  return Found == std::end(HeadingNames) ? nullptr : Found;
+}
+
+// The sheet as it is read line by line.
+class Reader {
+ public:
+  void ReadLine(std::size_t Number, std::u16string_view Line) {
+    const bool Dive = IsDigit(Line[0]);
+    if (Dive) return ReadDive(Number, Line);
+    const std::size_t Colon = Line.find(u':');
+    const std::u16string Shown = Shortened(Line, LineShown);
+    if (Colon == std::u16string_view::npos)
+      return Add(SheetProblem::NotADiveLine, Number, 0, {Shown});
+    const std::u16string Key = mXMLParser::TrimWhite(std::u16string(Line.substr(0, Colon)));
+    const HeadingName* H = HeadingCalled(Key);
+    if (H == nullptr && !Sheet.Dives.empty())
+      return Add(SheetProblem::NotADiveLine, Number, 0, {Shown});
+    if (H == nullptr)
+      return Add(SheetProblem::UnknownHeading, Number, 0, {Shortened(Key, LineShown)});
+    if (!Sheet.Dives.empty())
+      return Add(SheetProblem::HeadingAfterDives, Number, 0, {std::u16string(H->Name)});
+    ReadHeading(*H, Number, mXMLParser::TrimWhite(std::u16string(Line.substr(Colon + 1))));
+  }
+
+  SheetText Take() { return std::move(Sheet); }
+
+ private:
+  // A problem of the line Line, which is the dive Round where it is one (else 0).
+  void Add(SheetProblem Why, std::size_t Line, std::size_t Round, std::vector<std::u16string> Words,
+           std::size_t OtherLine = 0) {
+    Sheet.Problems.push_back({Why, Line, Round, std::move(Words), 0, OtherLine});
+  }
+
+  void ReadHeading(const HeadingName& H, std::size_t Line, std::u16string Value) {
+    std::size_t& First = Seen[static_cast<std::size_t>(H.Is)];
+    if (First != 0)
+      return Add(SheetProblem::HeadingTwice, Line, 0, {std::u16string(H.Name)}, First);
+    First = Line;
+    switch (H.Is) {
+      case Heading::Event:
+        Sheet.EventId = std::move(Value);
+        Sheet.EventLine = Line;
+        break;
+      case Heading::Diver:
+        Sheet.Diver = std::move(Value);
+        break;
+      case Heading::Height:
+        if (const Height* Named = HeightNamed(Value))
+          Sheet.HeightIndex = Named->Index;
+        else
+          Add(SheetProblem::NotAHeight, Line, 0,
+              {Shortened(Value, WordShown), AllHeightsText(u" ")});
+        break;
+    }
+  }
+
+  void ReadDive(std::size_t Line, std::u16string_view Text) {
+    const std::vector<std::u16string_view> Words = SplitWords(Text);
+    DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false};
+    const std::size_t Round = Sheet.Dives.size() + 1;
+    const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
+      Add(SheetProblem::WordTwice, Line, Round, {std::u16string(What), Shortened(Word, WordShown)});
+    };
+    for (std::size_t I = 1; I < Words.size(); ++I) {
+      const std::u16string_view Word = Words[I];
+      if (const Height* H = HeightNamed(Word)) {
+        if (Dive.HeightIndex != 0)
+          Twice(u"height", Word);
+        else
+          Dive.HeightIndex = H->Index;
+      } else if (const std::optional<DdTenths> DD = ReadStatedDd(Word)) {
+        if (Dive.Stated)
+          Twice(u"DD", Word);
+        else
+          Dive.Stated = DD;
+      } else if (SameWord(Word, u"limited")) {
+        if (Dive.Limited) Twice(u"limited", Word);
+        Dive.Limited = true;
+      } else {
+        Add(SheetProblem::UnknownWord, Line, Round, {Shortened(Word, WordShown)});
+      }
+    }
+    Sheet.Dives.push_back(std::move(Dive));
+  }
+
+  SheetText Sheet;
+  std::array<std::size_t, std::size(HeadingNames)> Seen{};  // the line of each heading read
+};
+
+}  // namespace
+
+SheetText ReadSheet(std::u16string_view Text) {
+  Reader R;
+  std::size_t Number = 0;
+  std::size_t Start = 0;
+  while (Start <= Text.size()) {
+    std::size_t End = Text.find(u'\n', Start);
+    if (End == std::u16string_view::npos) End = Text.size();
+    ++Number;
+    const std::u16string Line =
+        mXMLParser::TrimWhite(std::u16string(Text.substr(Start, End - Start)));
+    if (!Line.empty() && Line[0] != u'#') R.ReadLine(Number, Line);
+    Start = End + 1;
+  }
+  return R.Take();
+}
+
+std::optional<DdTenths> ReadStatedDd(std::u16string_view Word) {
+  std::size_t At = 0;
+  DdTenths Whole = 0;
+  for (; At < Word.size() && At < 2 && IsDigit(Word[At]); ++At)
+    Whole = Whole * 10 + (Word[At] - u'0');
+  if (At == 0) return std::nullopt;
+  if (At == Word.size()) return Whole * 10;
+  if ((Word[At] != u'.' && Word[At] != u',') || At + 1 >= Word.size() || !IsDigit(Word[At + 1]))
+    return std::nullopt;
+  const DdTenths Tenth = Word[At + 1] - u'0';
+  for (At += 2; At < Word.size(); ++At)
+    if (Word[At] != u'0') return std::nullopt;
+  return Whole * 10 + Tenth;
+}
+
+}  // namespace merrith

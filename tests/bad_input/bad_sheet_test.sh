@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Feeds merrith-cli sheet files that no editor should produce, and a list far too long. Each
+# gets a clear answer, never a crash or a hang: the report, with its exit code (3: the sheet
+# breaks a rule), or "File Error!!!" (1). Exit 77 marks a case that cannot run here.
+# Usage: bad_sheet_test.sh CASE WORKDIR CLI...  (CLI may start with an emulator, such as Wine)
+set -euo pipefail
+
+case_name=$1
+work=$2/sheet_$case_name
+cli=("${@:3}")
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+export XDG_CONFIG_HOME="$work/config"
+
+fail() {
+  echo "FAIL ($case_name): $*" >&2
+  exit 1
+}
+
+# check WANTED_STATUS FILE [ARGS...]: runs sheet on FILE, wants that exit code, and a JSON
+# answer that reads back (or File Error!!! for 1).
+check() {
+  local wanted=$1 file=$2
+  shift 2
+  status=0
+  timeout 120 "${cli[@]}" sheet "$@" "$file" >out 2>err || status=$?
+  [[ $status -eq $wanted ]] || fail "exit $status, stderr: $(head -c 300 err)"
+  if [[ $wanted -eq 1 ]]; then
+    [[ $(cat out err) == "File Error!!!" ]] || fail "not File Error!!!: $(head -c 300 out err)"
+    return
+  fi
+  [[ ! -s err ]] || fail "stderr: $(head -c 300 err)"
+}
+
+json() {  # json PERL: the JSON answer reads back, and PERL holds for it as $j
+  perl -MJSON::PP -0777 -e '$j = JSON::PP->new->decode(<STDIN>); exit !(eval $ARGV[0])' "$1" <out ||
+    fail "the JSON fails $1"
+}
+
+case $case_name in
+  binary)  # marked as UTF-8, mostly not valid UTF-8
+    perl -e 'srand 1989; print "\xEF\xBB\xBF", map { chr int rand 256 } 1 .. 2**20' >in.bin
+    check 3 in.bin --json
+    json '!$j->{holds} && @{$j->{problems}} > 1000'
+    ;;
+  empty)
+    : >in.txt
+    check 3 in.txt --json
+    json '$j->{problems}[0]{text} eq "no Event: line names the event" && !defined $j->{total_dd}'
+    ;;
+  folder)
+    mkdir in.txt
+    check 1 in.txt
+    ;;
+  fifo)  # a writer that nobody reads gives up, so that a fault fails rather than hangs
+    mkfifo in.txt
+    printf 'Event: women-1m\n105B\n203B\n303C\n403C\n5132D\n' | timeout 60 tee in.txt >/dev/null &
+    check 0 in.txt
+    wait
+    ;;
+  long_lines)  # lines of 100,000 characters: a code, a line that is none, a dive of many words
+    perl -e 'print "Event: men-3m\n", "1" x 1e5, "\n", "x" x 1e5, "\n", "105B", " 3m" x 33333, "\n"' >in.txt
+    check 3 in.txt --json
+    json '@{$j->{dives}} == 2 && $j->{problems}[0]{text} =~ /^1{15}… is not a dive: not a dive number$/'
+    check 3 in.txt
+    [[ $(wc -c <out) -lt 4000000 ]] || fail "a report of $(wc -c <out) bytes"
+    ;;
+  line_2gb)  # 2 GiB of one line, sparse where the file system allows
+    truncate -s 2G in.txt 2>/dev/null || { echo "SKIP: no sparse file here"; exit 77; }
+    check 1 in.txt
+    rm in.txt
+    ;;
+  dives_1000)  # checked, not refused: too many dives, each number after the first repeated
+    perl -e 'print "Event: women-3m\n", "105B 3m\n" x 1000' >in.txt
+    check 3 in.txt --json
+    json '@{$j->{dives}} == 1000 && grep { $_->{text} eq "too many dives: 1000, where the event has 5" } @{$j->{problems}}'
+    ;;
+  *)
+    fail "unknown case"
+    ;;
+esac
+echo "ok: $case_name"

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# merrith-cli sheet and events: the report of a sheet worked out by hand, its JSON and its page
+# (markup in the diver's name and in a line shown as text), the exit codes, standard input,
+# rules files of the user's and their faults, and the files that cannot be read or written.
+# Usage: cli_sheet_test.sh [EMULATOR] MERRITH_CLI
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=checks.sh
+source "$here/checks.sh"
+# No rules of the user running the test.
+export XDG_CONFIG_HOME="$work/config"
+
+run() {  # run COMMAND ARGS...: sets status, out and err
+  "${cli[@]}" "$@" >"$work/out" 2>"$work/err"
+  status=$?
+  out=$(cat "$work/out")
+  err=$(cat "$work/err")
+}
+
+# The age group's list splits at its cap exactly, none marked; a stated DD is wrong and a line
+# is no dive.
+cp "$here/sheet_girls.txt" "$work/girls.txt"
+run sheet "$work/girls.txt"
+expect "girls: exit 3" test "$status" -eq 3
+expect "girls: the report" cmp "$here/sheet_girls_report.txt" "$work/out"
+expect "girls: nothing on stderr" test -z "$err"
+run sheet - <"$work/girls.txt"
+expect "girls from standard input: the report" cmp "$here/sheet_girls_report.txt" "$work/out"
+
+run sheet --json "$work/girls.txt"
+expect "json: exit 3" test "$status" -eq 3
+expect "json: one line" test "$(wc -l <"$work/out")" -eq 1
+expect "json: head" grep -q '^{"event":"a-girls-3m","title":"Girls Group A 3 m springboard","diver":"Bea <Example> & \\"Co\\"","holds":false,"total_dd":19.6,"dives":\[' "$work/out"
+expect "json: a dive by its line" grep -qF '{"line":12,"code":"305C","height":"3m","name":"Reverse 2½ Somersaults, Tuck","dd":2.8,"counted_dd":2.8,"stated_dd":2.9,"limited":false,"problems":["stated DD 2.9, by the formula 2.8"]}' "$work/out"
+expect "json: the problems by line" grep -qF '"problems":[{"line":12,"rule":"D 4.9","text":"stated DD 2.9, by the formula 2.8"},{"line":14,"rule":"D 4.9","text":"not a dive: <b>bold</b> & more"}]}' "$work/out"
+
+run sheet --html "$work/girls.htm" "$work/girls.txt"
+expect "html: exit 3" test "$status" -eq 3
+expect "html: the report on the output" cmp "$here/sheet_girls_report.txt" "$work/out"
+expect "html: the diver as text" grep -qF '<td>Bea &lt;Example&gt; &amp; &quot;Co&quot;</td>' "$work/girls.htm"
+expect "html: a line as text" grep -qF '<li>Line 14: not a dive: &lt;b&gt;bold&lt;/b&gt; &amp; more (D 4.9)</li>' "$work/girls.htm"
+expect "html: no markup of the sheet's" test -z "$(grep -e '<b>' -e '<Example>' "$work/girls.htm")"
+expect "html: the total" grep -qF '<th colspan="5">Total DD</th><td class="n">19.6</td>' "$work/girls.htm"
+expect "html: both signatures" grep -qF '<div>Diver</div><div>Coach</div>' "$work/girls.htm"
+
+# A user's event: from a --rules file, and from the user's folder.
+printf 'Event: club-5\nHeight: 1m\n101A\n201A\n301A\n401A\n5111A\n' >"$work/club.txt"
+run sheet --rules "$here/sheet_club.toml" "$work/club.txt"
+expect "club: holds, exit 0" test "$status $err" = "0 "
+expect "club: its verdict" test "$(tail -n 1 "$work/out")" = "The sheet holds: nothing to correct."
+run sheet "$work/club.txt"
+expect "club without its rules: exit 3" test "$status" -eq 3
+expect "club without its rules: unknown" grep -qx '  Line 1: no event has the id club-5' "$work/out"
+if [[ ${#cli[@]} -eq 1 ]]; then  # (Wine's programs find their folders in Wine's registry)
+  mkdir -p "$XDG_CONFIG_HOME/merrith/events"
+  cp "$here/sheet_club.toml" "$XDG_CONFIG_HOME/merrith/events/"
+  run sheet "$work/club.txt"
+  expect "club from the user's folder: exit 0" test "$status" -eq 0
+  rm -r "$XDG_CONFIG_HOME"
+fi
+
+run events --rules "$here/sheet_club.toml"
+expect "events: exit 0" test "$status" -eq 0
+expect "events: 32 built in and the club's" test "$(wc -l <"$work/out")" -eq 33
+expect "events: a line" grep -qx 'women-10m  *Women platform  *D 3.5.1, D 3.5.3  *5 dives  *10m' "$work/out"
+expect "events: the club's last" grep -qx 'club-5  *Club meet, five dives  *Club rule 4  *5 dives  *1m 3m' "$work/out"
+run events --json
+expect "events --json: an array" grep -q '^\[{"id":"women-1m","title":"Women 1 m springboard","rules":\["D 3.4.1"\],"dives":5,"heights":\["1m"\],"file":"fina-2017-2021.toml (built in)"},' "$work/out"
+
+# A rules file with a fault is named where the fault is; the other events still work.
+printf '[[event]]\nid = "x"\ntitle = "X"\nheights = ["3m"]\ndives = "5"\n' >"$work/bad.toml"
+run events --rules "$work/bad.toml"
+expect "bad rules: exit 1" test "$status" -eq 1
+expect "bad rules: where" test "$err" = "merrith-cli: $work/bad.toml:5:9: 'dives' wants a whole number from 1 to 100, not text"
+expect "bad rules: the other events" test "$(wc -l <"$work/out")" -eq 32
+run sheet --rules "$work/missing.toml" "$work/girls.txt"
+expect "missing rules: exit 1" test "$status" -eq 1
+expect "missing rules: said" test "$err" = "merrith-cli: $work/missing.toml: cannot be read"
+
+# Files that cannot be read or written.
+run sheet "$work/missing.txt"
+expect "missing sheet: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+run sheet "$work"
+expect "a folder: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+mkdir "$work/taken.htm"
+run sheet --html "$work/taken.htm" "$work/girls.txt"
+expect "unwritable page: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+if [[ -w /dev/full ]]; then
+  "${cli[@]}" sheet "$work/girls.txt" >/dev/full 2>"$work/err"
+  expect "report to a full disk: exit 1" test $? -eq 1
+fi
+
+for args in "sheet" "sheet a b" "sheet --html" "sheet --csv x" "events x" "events --html x"; do
+  # shellcheck disable=SC2086
+  run $args
+  expect "'$args': exit 2" test "$status" -eq 2
+  expect "'$args': usage" grep -q '^merrith-cli: ' "$work/err"
+done
+
+exit $((failures > 0))

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sheets/check_sheet.h"
+#include "sheets/event_book.h"
+#include "support/utf8.h"
+
+namespace merrith {
+namespace {
+
+std::string Utf8(std::u16string_view Text) {
+  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
+  return {Bytes.begin(), Bytes.end()};
+}
+
+std::vector<std::string> Errors(const EventBook& Book) {
+  std::vector<std::string> Texts;
+  for (const RulesError& E : Book.Errors) Texts.push_back(Utf8(RulesErrorText(E)));
+  return Texts;
+}
+
+constexpr std::string_view Club =
+    "[[event]]\n"
+    "id = \"club-5\"\n"
+    "title = \"Club meet, five dives\"\n"
+    "heights = [\"1m\", \"3m\"]\n"
+    "dives = 5\n"
+    "free = { different_groups = true }\n"
+    "max_dive_dd = 2.0\n"
+    "repeats = true\n";
+
+// Each fault named with its file, line and column, and in words; a file with a fault adds
+// none of its events.
+TEST(AddRulesText, NamesEachFaultWhereItIs) {
+  struct Faulty {
+    std::string Text;
+    std::vector<std::string> Errors;
+  };
+  const std::string Head = "[[event]]\nid = \"x\"\ntitle = \"X\"\nheights = [\"3m\"]\n";
+  const Faulty Cases[] = {
+      {                                                          "[[event]\n",{"f.toml:1:9: Error while parsing table header: expected ']', saw '\\n'"}                                                                              },
+      {                                              Head + "dives = \"5\"\n",
+       {"f.toml:5:9: 'dives' wants a whole number from 1 to 100, not text"}                                                                             },
+      {                                       Head + "dives = 5\ndvies = 5\n",
+       {"f.toml:6:1: unknown key 'dvies'; an event has id, title, "
+       "rule, height_rule, heights, dives, min_groups, limited, "
+       "free, assigned, max_dive_dd, repeats, note"}                                                                                                    },
+      {Head + "dives = 5\nlimited = { dives = 6, different_groups = true }\n",
+       {"f.toml:6:11: 'limited' has more dives than the list's 5"}                                                                                      },
+      {                              Head + "dives = 5\nmax_dive_dd = 2.05\n",
+       {"f.toml:6:15: 'max_dive_dd' wants a DD of one decimal, such as 9.5, not a decimal number"}                                                      },
+      {                       "[[event]]\nid = \"x y\"\nheights = [\"4m\"]\n",
+       {"f.toml:1:1: an event has no 'title'", "f.toml:1:1: an event has no 'dives'",
+       "f.toml:2:6: 'id' wants letters, digits, - and _ only",
+       "f.toml:3:12: 'heights': \"4m\" is not a height (1m 3m 5m 7.5m 10m 12m 15m 20m 27m)"}                                                            },
+      {                                                        "events = 1\n", {"f.toml:1:1: unknown key 'events'; a rules file holds [[event]] tables"}},
+  };
+  for (const Faulty& C : Cases) {
+    EventBook Book;
+    AddRulesText(Book, u"f.toml", C.Text + "\n" + std::string(Club));
+    EXPECT_TRUE(Book.Events.empty()) << C.Text;
+    std::vector<std::string> Wanted;
+    for (const std::string& E : C.Errors) Wanted.push_back(E);
+    EXPECT_EQ(Errors(Book), Wanted) << C.Text;
+  }
+}
+
+// A user's event replaces a built-in one of the same id, whatever the case, and keeps the
+// vocabulary the built-in file does not use: a cap for one dive, repeats allowed, a list whose
+// every dive is from a different group.
+TEST(AddRulesText, AddsAUsersEventsBesideTheBuiltInOnes) {
+  EventBook Book = BuiltInEvents();
+  const std::size_t BuiltIn = Book.Events.size();
+  AddRulesText(Book, u"club.toml",
+               std::string(Club) +
+                   "[[event]]\nid = \"MEN-1M\"\ntitle = \"Ours\"\n"
+                   "heights = [\"1m\"]\ndives = 1\n");
+  ASSERT_EQ(Errors(Book), std::vector<std::string>{});
+  EXPECT_EQ(Book.Events.size(), BuiltIn + 1);
+  EXPECT_EQ(Utf8(Book.Find(u"men-1m")->Title), "Ours");
+
+  const CheckedSheet Sheet =
+      CheckSheetText(u"Event: club-5\nHeight: 1m\n101A\n101B\n201A\n5132D\n401A 3m", Book);
+  std::vector<std::string> Problems;
+  for (const Problem& P : Sheet.Problems) Problems.push_back(Utf8(ProblemText(P, Places::ByLine)));
+  EXPECT_EQ(Problems,
+            (std::vector<std::string>{"a second forward dive among the free dives, after line 3",
+                                      "DD 2.2 is over the 2.0 one dive may count"}));
+}
+
+}  // namespace
+}  // namespace merrith

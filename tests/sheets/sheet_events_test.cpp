@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "report/sheet_report.h"
+#include "sheets/check_sheet.h"
+#include "support/utf8.h"
+
+namespace merrith {
+namespace {
+
+std::string Utf8(std::u16string_view Text) {
+  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
+  return {Bytes.begin(), Bytes.end()};
+}
+
+// One built-in event: a sheet that keeps its rules, with its total DD, and one that breaks
+// them, with every problem as the report words it. Written from the rule book's table of
+// events, the DDs from the printed tables.
+struct EventCase {
+  std::u16string_view Id;
+  std::u16string_view Holds;
+  std::string Total;
+  std::u16string_view Breaks;
+  std::vector<std::string> Problems;
+};
+
+// clang-format off
+const EventCase Cases[] = {
+    {u"women-1m",  u"105B\n203B\n303C\n403C\n5132D", "11.4",
+                   u"105B\n105C\n203B\n303C\n5132D",
+                   {"Dive 2: the number 105 again, after dive 1 (D 3.3)",
+                    "List: dives from 4 groups (forward, back, reverse, twisting), where the event wants 5 or more (D 3.4.1)"}},
+    {u"women-3m",  u"105B 2.4\n203B\n303C\n403C\n5132D", "10.6",
+                   u"105B\n5253B\n305C\n405C\n5132D",  // 5253B is a twisting dive
+                   {"List: dives from 4 groups (forward, reverse, inward, twisting), where the event wants 5 or more (D 3.4.1)"}},
+    {u"men-1m",    u"105B\n107C\n203B\n303C\n403C\n5132D", "14.4",
+                   u"105B\n107C\n203B\n303C\n403C\n612B",
+                   {"Dive 6: 612B has no DD at 1m: armstand dives are done from the platform (D 1.6.2-1.6.3)",
+                    "List: dives from 4 groups (forward, back, reverse, inward), where the event wants 5 or more (D 3.4.2)"}},
+    {u"men-3m",    u"105B\n107C\n203B\n303C\n403C\n5132D", "13.4",
+                   u"105B\n203B\n303C\n403C\n5132D",
+                   {"List: too few dives: 5, where the event has 6 (D 3.4.2)"}},
+    {u"women-10m", u"105B\n205C\n305C\n405C\n614C", "12.4",
+                   u"105B 7.5m\n205C\n305C\n405C\n614C",
+                   {"Dive 1: 7.5m is not a height of this event (10m) (D 3.5.3)"}},
+    {u"men-10m",   u"105B\n205C\n305C\n405C\n5253B\n614C", "15.6",
+                   u"105E\n205C\n305C\n405C\n5253B\n614C",
+                   {"Dive 1: 105E is not a dive: no such position at this height (D 1.6.2-1.6.3)",
+                    "List: dives from 5 groups (back, reverse, inward, twisting, armstand), where the event wants 6 or more (D 3.5.2)"}},
+    // The first two rounds count 2.0 whatever the dive; 2.0 or the formula's DD may be stated.
+    {u"synchro-women-3m",  u"101A 2.0\n201A 1.9\n305C 2.8\n405C 2.7\n5132D 2.1", "11.6",
+                           u"101A\n201A\n305C 2.9\n405C\n5132D",
+                           {"Dive 3: stated DD 2.9, by the formula 2.8 (D 4.9)"}},
+    {u"synchro-women-10m", u"101A\n201A\n305C\n405C\n614C", "11.4",
+                           u"101A\n201A\n305C\n405C\n614C\n5253B",
+                           {"List: too many dives: 6, where the event has 5 (D 3.6.3)"}},
+    {u"synchro-mixed-3m",  u"105B\n203B\n303C\n403C\n5132D", "10.0",
+                           u"105B pike\n203B\n303C\n403C\n5132D",
+                           {"Dive 1: pike is not a height, a DD or the word limited (D 4.9)"}},
+    {u"synchro-mixed-10m", u"105B\n205C\n305C\n405C\n614C", "11.4",
+                           u"5150B\n205C\n305C\n405C\n614C",
+                           {"Dive 1: 5150B is not a dive: a twisting dive without a twist (D 1.6.2-1.6.3)",
+                            "List: dives from 4 groups (back, reverse, inward, armstand), where the event wants 5 or more (D 3.6.3)"}},
+    {u"synchro-men-3m",    u"105B\n107C\n203B\n303C\n403C\n5132D", "12.2",
+                           u"105B\n107C\n10(7)B\n303C\n403C\n5132D",
+                           {"Dive 3: the number 107 again, after dive 2 (D 3.3)",
+                            "List: dives from 4 groups (forward, reverse, inward, twisting), where the event wants 5 or more (D 3.6.4)"}},
+    {u"synchro-men-10m",   u"105B\n107C\n205C\n305C\n405C\n614C", "14.1",
+                           u"105B limited\n107C\n205C\n305C\n405C\n614C",
+                           {"Dive 1: marked limited, but the event has no limited part (D 3.6.4)"}},
+    // Age groups: unmarked lists are split by the checker, marked ones checked as marked. The
+    // limited parts of a-girls-3m and b-boys-1m meet their caps exactly.
+    {u"a-girls-1m", u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n305C\n405C", "18.4",
+                    u"105B limited\n203B limited\n303C limited\n403C limited\n5132D limited\n101C\n201C\n301C\n401C",
+                    {"List: the limited dives add up to 11.4, over the cap of 9.0 (DAG 3.1.2)"}},
+    {u"a-girls-3m", u"101A limited\n201B limited\n301B limited\n403B limited\n5132D limited\n105B\n203B\n305C\n405C", "19.6",
+                    u"105B\n205C\n305C\n405C\n5253B\n107C\n203B\n303C\n403B",
+                    {"List: no limited part keeps within the cap of 9.5: the least 5 dives that fit add up to 12.1 (DAG 3.1.2)"}},
+    {u"a-girls-platform", u"101C 5m\n201C 5m\n301C 5m\n401C 5m\n105B 10m\n205C 10m\n5132D 10m\n614C 10m", "14.9",
+                          u"101C 5m\n201C 5m\n301C 5m\n401C 5m\n105B 10m\n205C 10m\n305C 10m\n405C 10m",
+                          {"List: dives from 4 groups (forward, back, reverse, inward), where the event wants 5 or more (DAG 3.1.2)"}},
+    {u"a-boys-1m",  u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C\n403C\n5132D", "18.8",
+                    u"101C limited\n201C limited\n301C limited\n401C limited\n5121D\n105B\n203B\n303C\n403C\n5132D",
+                    {"Dive 10: a second twisting dive among the free dives, after dive 5 (DAG 3.1.2)",
+                     "List: 4 dives marked limited, where the limited part has 5 (DAG 3.1.2)"}},
+    {u"a-boys-3m",  u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C\n403C\n5132D", "18.6",
+                    u"101C limited\n103B limited\n301C limited\n401C limited\n5121D limited\n105B\n203B\n303C\n403C\n5132D",
+                    {"Dive 2: a second forward dive in the limited part, after dive 1 (DAG 3.1.2)"}},
+    {u"a-boys-platform", u"101C 5m\n201C 5m\n301C 5m\n401C 5m\n105B 10m\n205C 10m\n305C 10m\n5132D 10m\n614C 10m", "17.7",
+                         u"101C 5m\n103B 5m\n105B 10m\n201C 5m\n301C 5m\n401C 5m\n5132D 10m\n614C 10m\n205C 10m",
+                         {"List: no limited part leaves the free dives in different groups: 3 forward dives (DAG 3.1.2)"}},
+    {u"b-girls-1m", u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C", "14.4",
+                    u"Coach: Dee\n101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C",
+                    {"Line 2: Coach: is no heading of a sheet (Event:, Diver: or Height:)"}},
+    {u"b-girls-3m", u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C", "14.6",
+                    u"101C limited\n201C limited\n301C limited\n401C limited\n5121D limited\n105B\n107C\n303C",
+                    {"Dive 7: a second forward dive among the free dives, after dive 6 (DAG 3.2.2)"}},
+    {u"b-girls-platform", u"101C 5m\n201C 5m\n301C 5m\n401C 5m\n5132D 10m\n614C 10m\n105B 10m", "12.2",
+                          u"101C 5m\n201C\n301C 5m\n401C 5m\n5132D 10m\n614C 10m\n105B 10m",
+                          {"Dive 2: no height: add one to the line or a Height: line (D 4.9)"}},
+    {u"b-boys-1m",  u"102A limited\n202A limited\n301A limited\n401A limited\n5231D limited\n105B\n203B\n303C\n403C", "18.2",
+                    u"102A limited\n202A limited\n301A limited\n401A limited\n5231D limited\n105B\n203B\n303C\n614C",
+                    {"Dive 9: 614C has no DD at 1m: armstand dives are done from the platform (D 1.6.2-1.6.3)"}},
+    {u"b-boys-3m",  u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C\n403C", "16.5",
+                    u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C\n403C\nHeight: 3m",
+                    {"Line 11: Height: goes before the first dive"}},
+    {u"b-boys-platform", u"101C 5m\n201C 5m\n301C 5m\n401C 5m\n105B 10m\n205C 10m\n5132D 10m\n614C 10m", "14.9",
+                         u"101C 5m\n105B 10m\n201C 5m\n205C 10m\n301C 5m\n305C 10m",
+                         {"List: too few dives: 6, where the event has 8 (DAG 3.2.2)",
+                          "List: dives from 3 groups (forward, back, reverse), where the event wants 5 or more (DAG 3.2.2)",
+                          "List: no 4 dives from different groups make a limited part: the dives are from 3 groups (DAG 3.2.2)"}},
+    {u"c-girls-1m", u"101C\n201C\n301C\n401C\n5121D\n105B\n203B", "12.3",
+                    u"Height: 4m\n101C\n201C\n301C\n401C\n5121D\n105B\n203B",
+                    {"Line 2: 4m is not a height (1m 3m 5m 7.5m 10m 12m 15m 20m 27m)"}},
+    {u"c-girls-3m", u"101C\n201C\n301C\n401C\n5121D\n105B\n203B", "12.6",
+                    u"101C 3m 3m\n201C\n301C\n401C\n5121D\n105B\n203B",
+                    {"Dive 1: a second height on the line: 3m (D 4.9)"}},
+    {u"c-girls-platform", u"101C 5m\n201C 5m\n301C 7.5m\n401C 7.5m\n105B 7.5m\n5132D 7.5m", "10.3",
+                          u"101C 5m\n201C 5m\n301C 7.5m\n401C 7.5m\n105B 10m\n5132D 7.5m",
+                          {"Dive 5: 10m is not a height of this event (5m, 7.5m) (DAG 3.3.2)"}},
+    {u"c-boys-1m",  u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C", "14.4",
+                    u"101C\n201C\n301C\n401C\n5121D\n105B 2,4\n203B\n303C",
+                    {"Dive 6: stated DD 2.4, by the formula 2.6 (D 4.9)"}},
+    {u"c-boys-3m",  u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C", "14.6",
+                    u"101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C\nthe end",
+                    {"Line 10: not a dive: the end (D 4.9)"}},
+    {u"c-boys-platform", u"101C 5m\n201C 5m\n301C 5m\n401C 5m\n105B 7.5m\n205C 7.5m\n5132D 7.5m", "13.0",
+                         u"101C 5m\n201C 5m\n301C 5m\n401C 5m\n105D 7.5m\n205C 7.5m\n5132D 7.5m",
+                         {"Dive 5: 105D has no DD at 7.5m: free position is only for twisting dives (D 1.6.2-1.6.3)"}},
+    {u"ab-synchro-3m",       u"101A\n201A\n105B\n303C\n5132D", "10.5",
+                             u"101A\n201A\n105B\n203B\n5132D",
+                             {"List: dives from 3 groups (forward, back, twisting), where the event wants 4 or more (DAG 3.1.2)"}},
+    {u"ab-synchro-platform", u"101A 5m\n201A 5m\n105B 10m\n305C 10m\n614C 10m", "11.2",
+                             u"Event: ab-synchro-platform\n101A 5m\n201A 5m\n105B 10m\n305C 10m\n614C 10m",
+                             {"Line 2: a second Event: line, after line 1"}},
+};
+// clang-format on
+
+std::vector<std::string> ProblemLines(const CheckedSheet& Sheet) {
+  std::vector<std::string> Lines;
+  for (const Problem& P : Sheet.Problems) Lines.push_back(Utf8(ProblemLine(P, Sheet)));
+  return Lines;
+}
+
+CheckedSheet Checked(std::u16string_view Id, std::u16string_view Dives) {
+  static const EventBook Book = BuiltInEvents();
+  return CheckSheetText(u"Event: " + std::u16string(Id) + u"\n" + std::u16string(Dives), Book);
+}
+
+TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
+  for (const EventCase& C : Cases) {
+    const CheckedSheet Holding = Checked(C.Id, C.Holds);
+    EXPECT_EQ(ProblemLines(Holding), std::vector<std::string>{}) << Utf8(C.Id);
+    EXPECT_EQ(Holding.Total ? Utf8(TenthsText(*Holding.Total)) : "none", C.Total) << Utf8(C.Id);
+    EXPECT_EQ(ProblemLines(Checked(C.Id, C.Breaks)), C.Problems) << Utf8(C.Id);
+  }
+}
+
+TEST(CheckSheet, HasACaseForEveryBuiltInEvent) {
+  const EventBook Book = BuiltInEvents();
+  EXPECT_TRUE(Book.Errors.empty());
+  std::set<std::u16string> Ids;
+  for (const EventCase& C : Cases) Ids.emplace(C.Id);
+  std::set<std::u16string> Events;
+  for (const Event& E : Book.Events) Events.insert(E.Id);
+  EXPECT_EQ(Ids, Events);
+  EXPECT_EQ(Events.size(), 32U);
+}
+
+}  // namespace
+}  // namespace merrith
