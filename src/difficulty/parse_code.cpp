@@ -266,29 +266,48 @@ bool DecodeByGroup(const Parts& P, DiveCode& Dive) {
   }
 }
 
-// The rules a decoded dive must meet.
-Refusal CheckDecoded(const DiveCode& Dive, std::int32_t HeightIndex) {
+// The rules a decoded dive must meet at every height.
+Refusal CheckDecoded(const DiveCode& Dive) {
   if (Dive.Pos == 0 && Dive.Fly > 0) return Refusal::FlyingStraight;
   if (Dive.Pos != 0 && Dive.Som == 0) return Refusal::NoSomersault;
-  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
-    return Refusal::ArmstandOnSpringboard;
   return Refusal::None;
 }
 
-Refusal ReadCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
+// Reads Code into Dive, which keeps its fields when the code cannot be cut into parts.
+Refusal DecodeInto(std::u16string_view Code, DiveCode& Dive) {
   const std::optional<Parts> P = SplitIntoParts(Code);
   if (!P || !DecodeByGroup(*P, Dive)) return Refusal::NotADiveNumber;
-  return CheckDecoded(Dive, HeightIndex);
+  return CheckDecoded(Dive);
+}
+
+// DecodeInto, with a failure inside it (no memory left for a very long number, say) taken
+// for a code that cannot be read.
+Refusal DecodeGuarded(std::u16string_view Code, DiveCode& Dive) noexcept {
+  try {
+    return DecodeInto(Code, Dive);
+  } catch (...) {
+    return Refusal::NotADiveNumber;
+  }
 }
 
 }  // namespace
 
+DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept {
+  DecodedCode Decoded;
+  Decoded.Why = DecodeGuarded(Code, Decoded.Dive);
+  return Decoded;
+}
+
+Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
+  if (Code.Why != Refusal::None) return Code.Why;
+  if (Code.Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
+    return Refusal::ArmstandOnSpringboard;
+  return Refusal::None;
+}
+
 Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept {
-  try {
-    return ReadCode(Code, HeightIndex, Dive);
-  } catch (...) {  // running out of memory for a very long number, say
-    return Refusal::NotADiveNumber;
-  }
+  const Refusal Why = DecodeGuarded(Code, Dive);
+  return CheckAtHeight({Dive, Why}, HeightIndex);
 }
 
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {

@@ -23,6 +23,19 @@ std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveC
 // rule it breaks (NotADiveNumber when it cannot be read at all).
 Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept;
 
+// A dive code read once, to be priced at several heights: its fields, and the first rule it
+// breaks whatever the height (Refusal::None when it breaks none).
+struct DecodedCode {
+  DiveCode Dive;
+  Refusal Why = Refusal::NotADiveNumber;
+};
+
+// Reads Code as ReadDiveCode does, leaving out the rules that depend on the height.
+DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept;
+
+// What ReadDiveCode answers at HeightIndex for the code that Code was decoded from.
+Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+
 // Upper-cases a code unit by unit, whatever the machine's locale: only a to z change. That is
 // enough for dive numbers: the letters that carry meaning are A to E (positions), M (the
 // twisting form) and E (an exponent), and no other code unit upper-cases to one of them, so a
