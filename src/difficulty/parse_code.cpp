@@ -26,24 +26,25 @@ constexpr char16_t UpperUnit(char16_t C) {
 
 // Cuts Code into single characters and bracketed groups. Fails when a bracket is not closed or
 // when there would be an eighth part.
-std::optional<Parts> SplitIntoParts(std::u16string_view Code) {
-  Parts Result;
+bool SplitIntoParts(std::u16string_view Code, Parts& Result) {
+  std::size_t Count = 0;
   std::size_t i = 0;
   while (i < Code.size()) {
     std::u16string_view Part;
     if (Code[i] == u'(') {
       const std::size_t Close = Code.find(u')', i + 1);
-      if (Close == std::u16string_view::npos) return std::nullopt;
+      if (Close == std::u16string_view::npos) return false;
       Part = Code.substr(i + 1, Close - i - 1);
       i = Close + 1;
     } else {
       Part = Code.substr(i, 1);
       ++i;
     }
-    if (Result.Count == MaxParts) return std::nullopt;
-    Result.Text[Result.Count++] = Part;
+    if (Count == MaxParts) return false;
+    Result.Text[Count++] = Part;
   }
-  return Result;
+  Result.Count = Count;
+  return true;
 }
 
 // The characters of one or two parts read as one text, so that a joined part needs no copy.
@@ -153,10 +154,8 @@ std::optional<std::int32_t> PlainDigits(std::u16string_view Part, std::u16string
   return Value;
 }
 
-// The value of a part (or of two parts joined): its leading decimal number rounded to an
-// integer, 0 when it starts with no number, nothing when the number is out of range.
-std::optional<std::int32_t> PartValue(std::u16string_view Part, std::u16string_view Joined = {}) {
-  if (Part.size() == 1 && Joined.empty()) return IsDigit(Part[0]) ? Part[0] - u'0' : 0;
+// PartValue of a part that is not a single character.
+std::optional<std::int32_t> LongPartValue(std::u16string_view Part, std::u16string_view Joined) {
   if (const auto Plain = PlainDigits(Part, Joined)) return Plain;
   PartReader In(Part, Joined);
   const NumberText Number = ScanNumber(In);
@@ -171,6 +170,15 @@ std::optional<std::int32_t> PartValue(std::u16string_view Part, std::u16string_v
   }
   if (Error != std::errc()) return 0;
   return RoundToInt32(Value);
+}
+
+// The value of a part (or of two parts joined): its leading decimal number rounded to an
+// integer, 0 when it starts with no number, nothing when the number is out of range. Most
+// parts are a single character, which is read here at once.
+inline std::optional<std::int32_t> PartValue(std::u16string_view Part,
+                                             std::u16string_view Joined = {}) {
+  if (Part.size() == 1 && Joined.empty()) return IsDigit(Part[0]) ? Part[0] - u'0' : 0;
+  return LongPartValue(Part, Joined);
 }
 
 // The position index: the first code unit, as a signed 16-bit number, minus A. Nothing for an
@@ -275,8 +283,8 @@ Refusal CheckDecoded(const DiveCode& Dive) {
 
 // Reads Code into Dive, which keeps its fields when the code cannot be cut into parts.
 Refusal DecodeInto(std::u16string_view Code, DiveCode& Dive) {
-  const std::optional<Parts> P = SplitIntoParts(Code);
-  if (!P || !DecodeByGroup(*P, Dive)) return Refusal::NotADiveNumber;
+  Parts P;
+  if (!SplitIntoParts(Code, P) || !DecodeByGroup(P, Dive)) return Refusal::NotADiveNumber;
   return CheckDecoded(Dive);
 }
 
@@ -296,6 +304,17 @@ DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept {
   DecodedCode Decoded;
   Decoded.Why = DecodeGuarded(Code, Decoded.Dive);
   return Decoded;
+}
+
+DecodedCode WithPosition(DecodedCode Code, char16_t Letter) noexcept {
+  // The last letter is a part of its own whenever the code can be cut into parts, and that
+  // part only ever gives the position; a code that cannot be read stays so with any letter.
+  // An opening bracket in its place would leave a bracket open.
+  const std::optional<std::int32_t> Pos = PositionOf(std::u16string_view(&Letter, 1));
+  if (Code.Why == Refusal::NotADiveNumber || !Pos || Letter == u'(') return DecodedCode{};
+  Code.Dive.Pos = *Pos;
+  Code.Why = CheckDecoded(Code.Dive);
+  return Code;
 }
 
 Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {

@@ -33,6 +33,11 @@ struct DecodedCode {
 // Reads Code as ReadDiveCode does, leaving out the rules that depend on the height.
 DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept;
 
+// DecodeDiveCode of the text that Code was decoded from, which ends in a letter, with Letter in
+// place of that last letter: 105B from 105A. A letter at the end of a code stands for nothing
+// but the position, so the rest need not be read again.
+DecodedCode WithPosition(DecodedCode Code, char16_t Letter) noexcept;
+
 // What ReadDiveCode answers at HeightIndex for the code that Code was decoded from.
 Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
 
