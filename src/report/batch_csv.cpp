@@ -1,5 +1,7 @@
 #include "report/batch_csv.h"
 
+#include "report/number_format.h"
+
 namespace merrith {
 namespace {
 
@@ -24,12 +26,20 @@ std::u16string CsvHeaderRow(const std::vector<const Height*>& Chosen) {
   return Row += LineEnd;
 }
 
-void AppendCsvRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row) {
+std::u16string CsvCell(double DD, std::u16string_view Separator) {
+  std::u16string Field;
+  if (DD >= 0) AppendCsvField(Field, FormatFixed1(DD, Separator));
+  return Field;
+}
+
+void AppendCsvRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row,
+                  CellTexts& Cells) {
   AppendCsvField(Out, Code);
-  for (std::size_t Column = 0; Column < Row.CellCount(); ++Column) {
-    Out += u',';
-    AppendCsvField(Out, Row.Cell(Column));
-  }
+  for (const Height* H : Row.ChosenHeights())
+    for (char16_t Letter : H->Letters) {
+      Out += u',';
+      Out += Cells.Of(Row.DD(*H, Letter));
+    }
   Out += LineEnd;
 }
 

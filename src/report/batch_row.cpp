@@ -27,10 +27,12 @@ std::vector<const Height*> HeightsOf(BatchBlocks Blocks) {
   return Chosen;
 }
 
-std::size_t CellsIn(const std::vector<const Height*>& Chosen) {
-  std::size_t Count = 0;
-  for (const Height* H : Chosen) Count += H->Letters.size();
-  return Count;
+std::u16string LettersOf(const std::vector<const Height*>& Chosen) {
+  std::u16string Letters;
+  for (const Height* H : Chosen)
+    for (char16_t Letter : H->Letters)
+      if (Letters.find(Letter) == std::u16string::npos) Letters += Letter;
+  return Letters;
 }
 
 }  // namespace
@@ -48,21 +50,33 @@ void ForEachListedCode(std::u16string_view Text,
   }
 }
 
-BatchRow::BatchRow(BatchBlocks Blocks, std::u16string_view Separator)
-    : Chosen(HeightsOf(Blocks)), DecimalSeparator(Separator), Cells(CellsIn(Chosen)) {}
+BatchRow::BatchRow(BatchBlocks Blocks) : Chosen(HeightsOf(Blocks)), Letters(LettersOf(Chosen)) {}
 
 void BatchRow::WorkOut(std::u16string_view Code) {
-  std::size_t Column = 0;
-  for (const Height* H : Chosen)
-    for (char16_t Letter : H->Letters) {
-      Dive.assign(Code);
-      Dive += Letter;
-      const double DD = H->Calc->DD(Dive, H->Index);
-      if (DD >= 0)
-        Cells[Column++] = FormatFixed1(DD, DecimalSeparator);
-      else
-        Cells[Column++].clear();
-    }
+  Dive.assign(Code);
+  Dive += Letters.front();
+  const DecodedCode First = DecodeDiveCode(Dive);
+  for (char16_t Letter : Letters) Decoded[LetterSlot(Letter)] = WithPosition(First, Letter);
+  for (const Height* H : Chosen) {
+    auto& AtHeight = DDs[static_cast<std::size_t>(H->Index - HeightIndexFirst)];
+    for (char16_t Letter : H->Letters)
+      AtHeight[LetterSlot(Letter)] = H->Calc->DecodedDD(Decoded[LetterSlot(Letter)], H->Index);
+  }
+}
+
+CellTexts::CellTexts(CellFn CellOf, std::u16string_view Separator)
+    : Cell(CellOf), DecimalSeparator(Separator), None(CellOf(NotAllowed, Separator)) {
+  ByTenths.reserve(Kept);
+  for (DdTenths Tenths = 0; Tenths < Kept; ++Tenths)
+    ByTenths.push_back(Cell(Tenths / 10.0, DecimalSeparator));
+}
+
+std::u16string_view CellTexts::Of(double DD) {
+  if (DD < 0) return None;
+  const std::optional<DdTenths> Tenths = ShownTenths(DD);
+  if (Tenths && *Tenths < Kept) return ByTenths[static_cast<std::size_t>(*Tenths)];
+  Spare = Cell(DD, DecimalSeparator);
+  return Spare;
 }
 
 }  // namespace merrith

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -7,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "difficulty/dd_tenths.h"
 #include "difficulty/heights.h"
+#include "difficulty/parse_code.h"
 
 namespace merrith {
 
@@ -23,32 +26,57 @@ enum class BatchBlocks : std::int16_t {
 void ForEachListedCode(std::u16string_view Text,
                        const std::function<void(const std::u16string& Code)>& Each);
 
-// The value cells of one row of a batch table, whatever form the table takes: the DD of the
-// listed code with each position letter of each height of the chosen blocks. Every row is
-// worked out afresh, one calculator call a cell: 100,000 lines of thousands of different dives
-// take under a second so, and no memory of rows already seen is needed.
+// The DDs of one row of a batch table, whatever form the table takes: the listed code with each
+// position letter of each height of the chosen blocks, as the height's calculator gives it.
+// Every row is worked out afresh: the code is read once, with its first letter, and with each
+// letter priced at every height; no memory of rows already seen is kept.
 class BatchRow {
  public:
-  BatchRow(BatchBlocks Blocks, std::u16string_view Separator);
+  explicit BatchRow(BatchBlocks Blocks);
 
   // The heights of the chosen blocks in column order; each has a value cell per letter.
   const std::vector<const Height*>& ChosenHeights() const { return Chosen; }
 
-  // The number of value cells in a row, over all chosen heights.
-  std::size_t CellCount() const { return Cells.size(); }
-
-  // Works out the cells of the row of Code, a listed dive number without its position letter.
+  // Works out the DDs of the row of Code, a listed dive number without its position letter.
   void WorkOut(std::u16string_view Code);
 
-  // The text of the Column-th value cell of the row worked out last: the DD rounded to one
-  // decimal (2.0, 2.3), or empty where the dive has none with that letter at that height.
-  std::u16string_view Cell(std::size_t Column) const { return Cells[Column]; }
+  // The DD of the row worked out last with Letter, one of H's letters, at H, one of the chosen
+  // heights: what the calculator gives, negative where the dive has none.
+  double DD(const Height& H, char16_t Letter) const {
+    return DDs[static_cast<std::size_t>(H.Index - HeightIndexFirst)][LetterSlot(Letter)];
+  }
 
  private:
+  static constexpr std::size_t LetterCount = 5;  // A to E
+  static std::size_t LetterSlot(char16_t Letter) { return static_cast<std::size_t>(Letter - u'A'); }
+
   std::vector<const Height*> Chosen;
+  std::u16string Letters;  // every letter of the chosen heights, once
+  std::array<DecodedCode, LetterCount> Decoded{};
+  std::array<std::array<double, LetterCount>, HeightIndexLast - HeightIndexFirst + 1> DDs{};
+  std::u16string Dive;  // the code with one letter, as the calculators read it
+};
+
+// The texts of the value cells of one batch table, by the DD they show: each text that a DD of
+// the tables can give is written once, when the table starts, and a row only copies it.
+class CellTexts {
+ public:
+  // Cell gives the text of the cell of a DD (negative where the dive has none) and may depend
+  // on the DD only through FormatFixed1(DD, Separator).
+  using CellFn = std::u16string (*)(double DD, std::u16string_view Separator);
+  CellTexts(CellFn Cell, std::u16string_view Separator);
+
+  // The text of the cell of DD: Cell(DD, Separator).
+  std::u16string_view Of(double DD);
+
+ private:
+  static constexpr DdTenths Kept = 100;  // 0.0 to 9.9: every DD below 10
+
+  CellFn Cell;
   std::u16string_view DecimalSeparator;
-  std::vector<std::u16string> Cells;
-  std::u16string Dive;  // the code with one letter, as the calculators get it
+  std::vector<std::u16string> ByTenths;
+  std::u16string None;
+  std::u16string Spare;  // the text of a DD beyond those kept
 };
 
 }  // namespace merrith

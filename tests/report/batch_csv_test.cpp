@@ -39,7 +39,7 @@ TEST(AppendCsvField, QuotesOnlyFieldsWithACommaAQuoteOrALineBreak) {
 // table without its separator columns, an empty field for "-", CR LF after every row.
 TEST(BuildBatchDocument, WritesCsvRowsForEveryListedCode) {
   const std::u16string Csv =
-      BuildBatchDocument(u"  104\r\n\n614\nx", BatchBlocks::HD, BatchFormat::Csv, u",");
+      BuildBatchDocument(u"  104\r\n\n614\nx\n6199", BatchBlocks::HD, BatchFormat::Csv, u",");
   const std::u16string_view Rows[] = {
       u"code,12m A,12m B,12m C,12m D,12m E,15m A,15m B,15m C,15m D,15m E,20m A,20m B,20m C,"
       u"20m D,20m E,27m A,27m B,27m C,27m D,27m E\r\n",
@@ -48,6 +48,8 @@ TEST(BuildBatchDocument, WritesCsvRowsForEveryListedCode) {
       u"\"3,3\",\"3,1\",\"2,9\",,\"3,2\",\"3,4\",\"3,2\",\"3,0\",,\"3,3\"\r\n",
       u"614,,,,,,,,,,,,,,,,,,,,\r\n",
       u"x,,,,,,,,,,,,,,,,,,,,\r\n",
+      // armstand forward 4 1/2 somersaults 4 1/2 twists: DDs of 10 and more too
+      u"6199,,,,,,,,,,,,\"10,4\",\"9,9\",,,,\"9,6\",\"9,1\",,\r\n",
   };
   std::u16string Wanted(u"\uFEFF");
   for (std::u16string_view Row : Rows) Wanted += Row;
