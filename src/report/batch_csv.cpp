@@ -44,11 +44,18 @@ void AppendCsvRow(std::u16string& Out, std::u16string_view Code, const BatchRow&
 }
 
 void AppendCsvField(std::u16string& Out, std::u16string_view Field) {
+  // A spreadsheet takes a field that starts so for a formula and runs it; after an apostrophe
+  // it shows the field as text. No dive number and no DD starts so.
+  const bool Formula = !Field.empty() &&
+                       std::u16string_view(u"=+-@\t\r").find(Field[0]) != std::u16string_view::npos;
+  const std::u16string_view Mark = Formula ? u"'" : u"";
   if (Field.find_first_of(u",\"\r\n") == std::u16string_view::npos) {
+    Out += Mark;
     Out += Field;
     return;
   }
   Out += u'"';
+  Out += Mark;
   for (char16_t Unit : Field) {
     if (Unit == u'"') Out += u'"';
     Out += Unit;

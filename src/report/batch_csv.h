@@ -22,7 +22,8 @@ void AppendCsvRow(std::u16string& Out, std::u16string_view Code, const BatchRow&
                   CellTexts& Cells);
 
 // Appends Field to Out as one CSV field: as it is, or in quotes with each quote doubled when
-// it holds a comma, a quote or a line break.
+// it holds a comma, a quote or a line break; after an apostrophe when it starts like a formula
+// (=, +, -, @, a tab or a carriage return), which a spreadsheet would otherwise run.
 void AppendCsvField(std::u16string& Out, std::u16string_view Field);
 
 }  // namespace merrith

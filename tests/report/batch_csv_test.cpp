@@ -19,17 +19,24 @@ std::u16string Field(std::u16string_view Text) {
 
 // (cli_table_test's hand-checked table has codes with a comma, a quote, a carriage return and
 // a letter beyond ASCII.)
-TEST(AppendCsvField, QuotesOnlyFieldsWithACommaAQuoteOrALineBreak) {
+TEST(AppendCsvField, QuotesFieldsWithACommaAQuoteOrALineBreakAndDisarmsFormulas) {
   struct Quoted {
     std::u16string_view Text;
     std::u16string_view Field;
   };
   // clang-format off
   const Quoted Cases[] = {
-      {u"",          u""},
-      {u"a&b <td>",  u"a&b <td>"},
-      {u"\"",        u"\"\"\"\""},
-      {u"x\ny",      u"\"x\ny\""},
+      {u"",                               u""},
+      {u"a&b <td>",                       u"a&b <td>"},
+      {u"\"",                             u"\"\"\"\""},
+      {u"x\ny",                           u"\"x\ny\""},
+      {u"=HYPERLINK(\"http://x\",\"105\")", u"\"'=HYPERLINK(\"\"http://x\"\",\"\"105\"\")\""},
+      {u"+1",                             u"'+1"},
+      {u"-1",                             u"'-1"},
+      {u"@SUM(A1)",                       u"'@SUM(A1)"},
+      {u"\t105",                          u"'\t105"},
+      {u"\r105",                          u"\"'\r105\""},
+      {u"1-2+3",                          u"1-2+3"},
   };
   // clang-format on
   for (const Quoted& C : Cases) EXPECT_EQ(Field(C.Text), C.Field) << Narrow(C.Field);
