@@ -106,21 +106,23 @@ std::u16string BuildBatchDocument(std::u16string_view Text, BatchBlocks Blocks, 
 
 std::vector<std::uint8_t> BatchDocumentBytes(const std::vector<std::uint8_t>& List,
                                              BatchBlocks Blocks, BatchFormat Format,
-                                             std::u16string_view DecimalSeparator) {
+                                             std::u16string_view DecimalSeparator,
+                                             LetteredLines* Lettered) {
+  const std::u16string Text = mFSO::DecodeText(List, mFSO::CodePageSystem);
+  if (Lettered != nullptr) *Lettered = FindLetteredLines(Text);
   CStringBuilder Builder;
-  AppendBatchDocument(Builder, mFSO::DecodeText(List, mFSO::CodePageSystem), Blocks, Format,
-                      DecimalSeparator);
+  AppendBatchDocument(Builder, Text, Blocks, Format, DecimalSeparator);
   return Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8);
 }
 
 BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
-                             std::u16string_view DecimalSeparator) {
+                             std::u16string_view DecimalSeparator, LetteredLines* Lettered) {
   std::vector<std::uint8_t> Page;
   {
     std::vector<std::uint8_t> List;
     if (InputPath.empty()) return BatchOutcome::ReadFailed;
     if (mFSO::ReadAllBytes(InputPath, List) != 0) return BatchOutcome::ReadFailed;
-    Page = BatchDocumentBytes(List, Blocks, Format, DecimalSeparator);
+    Page = BatchDocumentBytes(List, Blocks, Format, DecimalSeparator, Lettered);
   }
   if (mFSO::WriteAllBytes(BatchOutputPath(InputPath, Format), Page) != 0) {
     return BatchOutcome::WriteFailed;

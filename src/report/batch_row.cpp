@@ -35,19 +35,47 @@ std::u16string LettersOf(const std::vector<const Height*>& Chosen) {
   return Letters;
 }
 
+// Calls Each with the number (from 1) and the trimmed text of every line of Text.
+template <class EachFn>
+void ForEachLine(std::u16string_view Text, EachFn Each) {
+  std::size_t Number = 1;
+  for (std::size_t Start = 0; Start <= Text.size(); ++Number) {
+    std::size_t End = Text.find(u'\n', Start);
+    if (End == std::u16string_view::npos) End = Text.size();
+    Each(Number, mXMLParser::TrimWhiteView(Text.substr(Start, End - Start)));
+    Start = End + 1;
+  }
+}
+
+bool IsPositionLetter(char16_t Unit) {
+  const char16_t Upper = Unit >= u'a' && Unit <= u'z' ? static_cast<char16_t>(Unit - 32) : Unit;
+  for (const Height& H : Heights)
+    if (H.Letters.find(Upper) != std::u16string_view::npos) return true;
+  return false;
+}
+
 }  // namespace
 
 void ForEachListedCode(std::u16string_view Text,
                        const std::function<void(const std::u16string& Code)>& Each) {
-  std::size_t Start = 0;
-  while (Start <= Text.size()) {
-    std::size_t End = Text.find(u'\n', Start);
-    if (End == std::u16string_view::npos) End = Text.size();
-    const std::u16string Code =
-        mXMLParser::TrimWhite(std::u16string(Text.substr(Start, End - Start)));
-    if (!Code.empty()) Each(Code);
-    Start = End + 1;
-  }
+  std::u16string Code;
+  ForEachLine(Text, [&](std::size_t, std::u16string_view Line) {
+    if (Line.empty()) return;
+    Code.assign(Line);
+    Each(Code);
+  });
+}
+
+LetteredLines FindLetteredLines(std::u16string_view Text) {
+  LetteredLines Found;
+  ForEachLine(Text, [&Found](std::size_t Number, std::u16string_view Line) {
+    if (Line.empty() || !IsPositionLetter(Line.back())) return;
+    if (DecodeDiveCode(Line).Why == Refusal::NotADiveNumber) return;
+    if (Found.First.size() < LetteredLines::Kept)
+      Found.First.push_back({Number, std::u16string(Line)});
+    ++Found.Count;
+  });
+  return Found;
 }
 
 BatchRow::BatchRow(BatchBlocks Blocks) : Chosen(HeightsOf(Blocks)), Letters(LettersOf(Chosen)) {}

@@ -26,6 +26,23 @@ enum class BatchBlocks : std::int16_t {
 void ForEachListedCode(std::u16string_view Text,
                        const std::function<void(const std::u16string& Code)>& Each);
 
+// The lines of a list that already end in a position letter, as 5253B or 105b: the table adds
+// each letter itself, so such a row holds no DD (5253BA cannot be read) or another dive's
+// (105BA reads as 105A). A line counts when it reads as a dive number with its last letter.
+struct LetteredLines {
+  static constexpr std::size_t Kept = 10;  // the first lines are kept, the rest only counted
+
+  struct Line {
+    std::size_t Number;   // counted from 1, blank lines included
+    std::u16string Code;  // trimmed
+  };
+  std::vector<Line> First;
+  std::size_t Count = 0;
+};
+
+// The lines of Text, a list of dive numbers, that end in a position letter.
+LetteredLines FindLetteredLines(std::u16string_view Text);
+
 // The DDs of one row of a batch table, whatever form the table takes: the listed code with each
 // position letter of each height of the chosen blocks, as the height's calculator gives it.
 // Every row is worked out afresh: the code is read once, with its first letter, and with each
