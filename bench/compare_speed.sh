@@ -5,7 +5,8 @@
 # codes on its command line. Runs alternate between the builds, RUNS times each; prints the
 # medians of the wall-clock and CPU times (perf stat) and of the tables' peak memory
 # (/usr/bin/time), with the ratios OLD/NEW, and checks that both builds write the same bytes,
-# also for the complete table of every dive number. Exit status 1 when they do not.
+# also for the complete table of every dive number; and what starting a program with dd's
+# command line costs by itself. Exit status 1 when the builds write different bytes.
 # Usage: bench/compare_speed.sh OLD_CLI NEW_CLI [RUNS]   (scripts/deps bench installs perf)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,7 +15,8 @@ source "$here/dive_lists.sh"
 [[ $# -ge 2 ]] || { echo "usage: $0 OLD_CLI NEW_CLI [RUNS]" >&2; exit 2; }
 declare -A builds=([old]="$1" [new]="$2")
 runs=${3:-5}
-work=$(mktemp -d)
+# In memory where there is room: 50 MB tables written to a disk would time the disk.
+work=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 MakeDiveLists "${builds[old]}" "$work"
@@ -27,10 +29,11 @@ run_case() {  # run_case BUILD CASE: one timed run; appends "wall_ms cpu_ms peak
   case $what in
     html | csv)
       "${stat[@]}" /usr/bin/time -f %M -o "$work/peak" \
-        "$cli" table --blocks D+HD --format "$what" - <"$work/list.txt" >"$out"
+        "$cli" table --blocks D+HD --format "$what" - <"$work/list.txt" >"$out" 2>"$work/err"
       peak=$(tail -n 1 "$work/peak")
       ;;
     dd) "${stat[@]}" "$cli" dd --height 3m "${codes[@]}" >"$out" ;;
+    exec) "${stat[@]}" true dd --height 3m "${codes[@]}" ;;  # any program started so
   esac
   awk -F, -v peak="$peak" '$3 == "task-clock" { cpu = $1 } $3 == "duration_time" { wall = $1 / 1e6 }
     END { printf "%.2f %.2f %s\n", wall, cpu, peak }' "$work/stat" >>"$work/$build.$what"
@@ -42,6 +45,7 @@ for ((run = 1; run <= runs; run++)); do
     if ((run % 2)); then order=(old new); else order=(new old); fi
     for build in "${order[@]}"; do run_case "$build" "$what"; done
   done
+  run_case old exec
 done
 
 median() {  # median BUILD CASE COLUMN
@@ -68,6 +72,9 @@ for what in "${cases[@]}"; do
     label=""
   done
 done
+
+echo "(starting true with the same $((${#codes[@]} + 3)) words takes $(median old exec 1) ms" \
+  "of wall-clock and $(median old exec 2) ms of CPU time, for any program)"
 
 status=0
 same() {  # same WHAT OLD_FILE NEW_FILE
