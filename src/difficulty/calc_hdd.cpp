@@ -69,7 +69,7 @@ constexpr std::optional<std::size_t> DirectionKey(std::int64_t Arm, std::int64_t
   if (Arm < 0 || Arm > 1 || Dir < 1 || Dir > 4 || Height < H12 || Height > H27) return {};
   return Index((Arm * 4 + Dir - 1) * HeightCount + Height - H12);
 }
-constexpr std::size_t DirectionKeys = Index(2 * 4 * HeightCount);
+constexpr std::size_t DirectionKeys = Index(HeightCount * 2 * 4);
 
 constexpr std::optional<std::size_t> TwistKey(HdTwistSet Set, std::int64_t Height, std::int64_t S) {
   const auto SetPlace = static_cast<std::int64_t>(Set);
@@ -84,7 +84,7 @@ constexpr std::optional<std::size_t> PositionKey(std::int64_t Pos, std::int64_t 
   if (Pos < 0 || Pos > 4 || Fly < 0 || Fly > 2) return {};
   return Index(Pos * 3 + Fly);
 }
-constexpr std::size_t PositionKeys = 5 * 3;
+constexpr std::size_t PositionKeys = std::size_t{5} * 3;
 
 constexpr auto DirectionRows = RowsByKey<DirectionKeys>(
     HdDirectionTable, [](const HdDirectionRow& R) { return DirectionKey(R.Arm, R.Dir, R.Height); });

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,9 +23,11 @@ inline std::optional<DdTenths> ShownTenths(double Value) {
   // of whole tenths it rounds to them, and only from a half could it round the other way.
   const double Scaled = Value * 10.0;
   if (!(Scaled >= 0 && Scaled < DdTenthsLimit * 10.0)) return std::nullopt;
-  const auto Tenths = static_cast<DdTenths>(Scaled + 0.5);
-  if (std::abs(Scaled - Tenths) > 0.25) return std::nullopt;
-  return Tenths;
+  const auto Below = static_cast<DdTenths>(Scaled);  // the tenths below or at Value
+  const double Rest = Scaled - Below;
+  if (Rest <= 0.25) return Below;
+  if (Rest >= 0.75) return Below + 1;
+  return std::nullopt;
 }
 
 }  // namespace merrith
