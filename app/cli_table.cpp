@@ -18,11 +18,13 @@ const std::string_view TableHelp =
     "            position, as the window's batch buttons do. FILE - reads the list from the\n"
     "            standard input and writes the table to the standard output, so that\n"
     "              merrith-cli list | merrith-cli table - > all.htm\n"
-    "            writes the table of every dive (a file named - is ./-)\n"
+    "            writes the table of every dive (a file named - is ./-). A listed line that\n"
+    "            already ends in a position letter (5253B) is named on the standard error.\n"
     "    --blocks B  D (1m to 10m), HD (12m to 27m) or D+HD (both, the default)\n"
     "    --format F  html (the default) or csv: FILE.csv for spreadsheets, UTF-8 with a\n"
     "                byte-order mark and CR LF line ends; a header row (code,1m A,1m B,...),\n"
-    "                then a row per listed code, an empty field where the HTML shows -\n"
+    "                then a row per listed code, an empty field where the HTML shows -, and\n"
+    "                an apostrophe before a code that begins like a formula (= + - @)\n"
     "    --          ends the options: the next argument is the file\n";
 
 namespace {
