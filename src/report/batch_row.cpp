@@ -27,6 +27,14 @@ std::vector<const Height*> HeightsOf(BatchBlocks Blocks) {
   return Chosen;
 }
 
+// Every letter of every height has its place in a row.
+static_assert([] {
+  for (const Height& H : Heights)
+    for (char16_t Letter : H.Letters)
+      if (Letter < u'A' || Letter >= u'A' + BatchRow::LetterCount) return false;
+  return true;
+}());
+
 std::u16string LettersOf(const std::vector<const Height*>& Chosen) {
   std::u16string Letters;
   for (const Height* H : Chosen)
@@ -48,7 +56,8 @@ void ForEachLine(std::u16string_view Text, EachFn Each) {
 }
 
 bool IsPositionLetter(char16_t Unit) {
-  const char16_t Upper = Unit >= u'a' && Unit <= u'z' ? static_cast<char16_t>(Unit - 32) : Unit;
+  const char16_t Upper =
+      Unit >= u'a' && Unit <= u'z' ? static_cast<char16_t>(Unit - (u'a' - u'A')) : Unit;
   for (const Height& H : Heights)
     if (H.Letters.find(Upper) != std::u16string_view::npos) return true;
   return false;

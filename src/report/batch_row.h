@@ -63,15 +63,17 @@ class BatchRow {
     return DDs[static_cast<std::size_t>(H.Index - HeightIndexFirst)][LetterSlot(Letter)];
   }
 
+  // The letters a row has room for: A to E.
+  static constexpr std::size_t LetterCount = 5;
+
  private:
-  static constexpr std::size_t LetterCount = 5;  // A to E
   static std::size_t LetterSlot(char16_t Letter) { return static_cast<std::size_t>(Letter - u'A'); }
 
   std::vector<const Height*> Chosen;
   std::u16string Letters;  // every letter of the chosen heights, once
   std::array<DecodedCode, LetterCount> Decoded{};
   std::array<std::array<double, LetterCount>, HeightIndexLast - HeightIndexFirst + 1> DDs{};
-  std::u16string Dive;  // the code with one letter, as the calculators read it
+  std::u16string Dive;  // the code with its first letter, as the parser reads it
 };
 
 // The texts of the value cells of one batch table, by the DD they show: each text that a DD of
