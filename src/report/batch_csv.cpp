@@ -27,7 +27,7 @@ std::u16string CsvHeaderRow(const std::vector<const Height*>& Chosen) {
 }
 
 std::u16string CsvCell(double DD, std::u16string_view Separator) {
-  std::u16string Field;
+  std::u16string Field(u",");
   if (DD >= 0) AppendCsvField(Field, FormatFixed1(DD, Separator));
   return Field;
 }
@@ -35,11 +35,7 @@ std::u16string CsvCell(double DD, std::u16string_view Separator) {
 void AppendCsvRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row,
                   CellTexts& Cells) {
   AppendCsvField(Out, Code);
-  for (const Height* H : Row.ChosenHeights())
-    for (char16_t Letter : H->Letters) {
-      Out += u',';
-      Out += Cells.Of(Row.DD(*H, Letter));
-    }
+  Cells.AppendRow(Out, Row);
   Out += LineEnd;
 }
 

@@ -13,11 +13,12 @@ namespace merrith {
 // letter of Chosen, named as "3m B", ending in CR LF.
 std::u16string CsvHeaderRow(const std::vector<const Height*>& Chosen);
 
-// A value cell as a CSV field: the DD with one decimal, empty where the dive has none.
+// A value cell as a CSV field after its comma: the DD with one decimal, empty where the dive
+// has none.
 std::u16string CsvCell(double DD, std::u16string_view Separator);
 
 // Appends to Out the CSV line of Code, whose DDs Row has just worked out: the code, then each
-// value cell, its text from Cells (made with CsvCell), ending in CR LF.
+// value cell, its text from Cells (made with CsvCell, nothing after a height), ending in CR LF.
 void AppendCsvRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row,
                   CellTexts& Cells);
 

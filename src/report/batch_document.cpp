@@ -51,16 +51,14 @@ std::u16string HtmlCell(double DD, std::u16string_view Separator) {
   return u"<td>" + (DD >= 0 ? FormatFixed1(DD, Separator) : u"-") + u"</td>";
 }
 
-// The code as listed, then the cells of each height and the height's empty separator cell.
+// The code as listed, then the cells of each height and the height's empty separator cell
+// (Cells' text after each height).
 void AppendHtmlRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row,
                    CellTexts& Cells) {
   Out += u"<tr><td>";
   AppendHtmlText(Out, Code);  // a listed line is text, never markup
   Out += u"</td>";
-  for (const Height* H : Row.ChosenHeights()) {
-    for (char16_t Letter : H->Letters) Out += Cells.Of(Row.DD(*H, Letter));
-    Out += u"<td></td>";
-  }
+  Cells.AppendRow(Out, Row);
 }
 
 // What one form of the table writes: its head, each row and its cells, its end, and its
@@ -70,12 +68,13 @@ struct TableForm {
   void (*AppendRow)(std::u16string& Out, std::u16string_view Code, const BatchRow& Row,
                     CellTexts& Cells);
   CellTexts::CellFn Cell;
+  std::u16string_view AfterHeight;  // after the cells of each height in a row
   std::u16string_view End;
   std::u16string_view Extension;
 };
 
-constexpr TableForm Html{HtmlHeaderRows, AppendHtmlRow, HtmlCell, TableEnd, u".htm"};
-constexpr TableForm Csv{CsvHeaderRow, AppendCsvRow, CsvCell, u"", u".csv"};
+constexpr TableForm Html{HtmlHeaderRows, AppendHtmlRow, HtmlCell, u"<td></td>", TableEnd, u".htm"};
+constexpr TableForm Csv{CsvHeaderRow, AppendCsvRow, CsvCell, u"", u"", u".csv"};
 
 const TableForm& FormOf(BatchFormat Format) { return Format == BatchFormat::Csv ? Csv : Html; }
 
@@ -85,7 +84,7 @@ void AppendBatchDocument(CStringBuilder& Builder, std::u16string_view Text, Batc
                          BatchFormat Format, std::u16string_view DecimalSeparator) {
   const TableForm& Form = FormOf(Format);
   BatchRow Row(Blocks);
-  CellTexts Cells(Form.Cell, DecimalSeparator);
+  CellTexts Cells(Form.Cell, Form.AfterHeight, DecimalSeparator);
   Builder.Append(Form.Head(Row.ChosenHeights()));
   std::u16string Line;
   ForEachListedCode(Text, [&](const std::u16string& Code) {

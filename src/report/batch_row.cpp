@@ -1,6 +1,5 @@
 #include "report/batch_row.h"
 
-#include "report/number_format.h"
 #include "support/trim_white.h"
 
 namespace merrith {
@@ -101,19 +100,55 @@ void BatchRow::WorkOut(std::u16string_view Code) {
   }
 }
 
-CellTexts::CellTexts(CellFn CellOf, std::u16string_view Separator)
-    : Cell(CellOf), DecimalSeparator(Separator), None(CellOf(NotAllowed, Separator)) {
-  ByTenths.reserve(Kept);
-  for (DdTenths Tenths = 0; Tenths < Kept; ++Tenths)
-    ByTenths.push_back(Cell(Tenths / 10.0, DecimalSeparator));
+CellTexts::Text::Text(std::u16string_view Units) : Padded(Units), Length(Units.size()) {
+  if (Padded.size() < Slot) Padded.resize(Slot);
 }
 
-std::u16string_view CellTexts::Of(double DD) {
-  if (DD < 0) return None;
-  const std::optional<DdTenths> Tenths = ShownTenths(DD);
-  if (Tenths && *Tenths < Kept) return ByTenths[static_cast<std::size_t>(*Tenths)];
-  Spare = Cell(DD, DecimalSeparator);
+CellTexts::CellTexts(CellFn CellOf, std::u16string_view After, std::u16string_view Separator)
+    : Cell(CellOf),
+      DecimalSeparator(Separator),
+      AfterHeight(After),
+      None(CellOf(NotAllowed, Separator)) {
+  ByTenths.reserve(Kept);
+  for (DdTenths Tenths = 0; Tenths < Kept; ++Tenths)
+    ByTenths.emplace_back(Cell(Tenths / 10.0, DecimalSeparator));
+}
+
+const CellTexts::Text& CellTexts::Written(double DD) {
+  Spare = Text(Cell(DD, DecimalSeparator));
   return Spare;
+}
+
+void CellTexts::AppendRow(std::u16string& Out, const BatchRow& Row) {
+  if (AfterHeight.Length > Slot) return AppendRowText(Out, Row);
+  const std::size_t Start = Out.size();
+  // Room for every slot that the row can copy.
+  Out.resize(Start + Row.ChosenHeights().size() * (BatchRow::LetterCount + 1) * Slot);
+  char16_t* Next = Out.data() + Start;
+  const auto Put = [&Next](const Text& T) {
+    std::copy_n(T.Padded.data(), Slot, Next);
+    Next += T.Length;
+  };
+  for (const Height* H : Row.ChosenHeights()) {
+    for (char16_t Letter : H->Letters) {
+      const Text& T = TextOf(Row.DD(*H, Letter));
+      if (T.Length > Slot) {  // a long separator, or a DD far beyond the tables
+        Out.resize(Start);
+        return AppendRowText(Out, Row);
+      }
+      Put(T);
+    }
+    Put(AfterHeight);
+  }
+  Out.resize(static_cast<std::size_t>(Next - Out.data()));
+}
+
+// AppendRow for texts too long for a slot, appended one by one.
+void CellTexts::AppendRowText(std::u16string& Out, const BatchRow& Row) {
+  for (const Height* H : Row.ChosenHeights()) {
+    for (char16_t Letter : H->Letters) Out += Of(Row.DD(*H, Letter));
+    Out += AfterHeight.View();
+  }
 }
 
 }  // namespace merrith

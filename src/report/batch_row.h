@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "difficulty/dd_tenths.h"
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
+#include "report/number_format.h"
 
 namespace merrith {
 
@@ -81,21 +83,47 @@ class BatchRow {
 class CellTexts {
  public:
   // Cell gives the text of the cell of a DD (negative where the dive has none) and may depend
-  // on the DD only through FormatFixed1(DD, Separator).
+  // on the DD only through FormatFixed1(DD, Separator); AfterHeight follows the cells of each
+  // height in a row.
   using CellFn = std::u16string (*)(double DD, std::u16string_view Separator);
-  CellTexts(CellFn Cell, std::u16string_view Separator);
+  CellTexts(CellFn Cell, std::u16string_view AfterHeight, std::u16string_view Separator);
 
   // The text of the cell of DD: Cell(DD, Separator).
-  std::u16string_view Of(double DD);
+  std::u16string_view Of(double DD) { return TextOf(DD).View(); }
+
+  // Appends to Out the cells of the row that Row has worked out last, height by height, each
+  // height's followed by AfterHeight.
+  void AppendRow(std::u16string& Out, const BatchRow& Row);
 
  private:
+  // A text followed by zeros up to Slot units, so that a row can copy a whole slot, a few
+  // moves, where growing a string by each text would call a copy for each.
+  static constexpr std::size_t Slot = 16;
+  struct Text {
+    Text() : Padded(Slot, u'\0'), Length(0) {}
+    explicit Text(std::u16string_view Units);
+    std::u16string_view View() const { return {Padded.data(), Length}; }
+    std::u16string Padded;
+    std::size_t Length;
+  };
+
+  const Text& TextOf(double DD) {
+    if (DD < 0) return None;
+    const std::optional<DdTenths> Tenths = ShownTenths(DD);
+    if (Tenths && *Tenths < Kept) return ByTenths[static_cast<std::size_t>(*Tenths)];
+    return Written(DD);
+  }
+  const Text& Written(double DD);
+  void AppendRowText(std::u16string& Out, const BatchRow& Row);
+
   static constexpr DdTenths Kept = 100;  // 0.0 to 9.9: every DD below 10
 
   CellFn Cell;
   std::u16string_view DecimalSeparator;
-  std::vector<std::u16string> ByTenths;
-  std::u16string None;
-  std::u16string Spare;  // the text of a DD beyond those kept
+  Text AfterHeight;
+  std::vector<Text> ByTenths;
+  Text None;
+  Text Spare;  // the text of a DD beyond those kept
 };
 
 }  // namespace merrith

@@ -36,13 +36,20 @@ void CStringBuilder::Block::Widen() {
 
 void CStringBuilder::Block::Add(std::u16string_view Piece) {
   if (!Wide) {
-    char16_t Bits = 0;
-    for (const char16_t Unit : Piece) Bits |= Unit;
+    // Copied a byte a unit while looking at the units, and taken back if one does not fit.
+    const std::size_t Before = Bytes.size();
+    Bytes.resize(Before + Piece.size());
+    std::uint8_t* Next = Bytes.data() + Before;
+    unsigned Bits = 0;
+    for (const char16_t Unit : Piece) {
+      Bits |= Unit;
+      *Next++ = static_cast<std::uint8_t>(Unit);
+    }
     if (Bits <= 0xFF) {
       Ascii = Ascii && Bits < 0x80;
-      Bytes.insert(Bytes.end(), Piece.begin(), Piece.end());  // each unit fits its byte
       return;
     }
+    Bytes.resize(Before);
     Widen();
   }
   WideUnits.append(Piece);

@@ -69,6 +69,17 @@ TEST(BuildBatchDocument, WritesOnlyTheHeaderForAListWithoutCodes) {
             u"7.5m A,7.5m B,7.5m C,7.5m D,10m A,10m B,10m C,10m D\r\n");
 }
 
+// A decimal separator of any length, and a DD of 10 or more, reach the cells as a comma does.
+TEST(BuildBatchDocument, WritesALongDecimalSeparatorAsItWritesAComma) {
+  const std::u16string_view Long = u"<decimal separator>";
+  std::u16string Wanted;
+  for (char16_t Unit :
+       BuildBatchDocument(u"105\n6199", BatchBlocks::DAndHD, BatchFormat::Html, u","))
+    Wanted += Unit == u',' ? Long : std::u16string_view(&Unit, 1);
+  EXPECT_EQ(Narrow(BuildBatchDocument(u"105\n6199", BatchBlocks::DAndHD, BatchFormat::Html, Long)),
+            Narrow(Wanted));
+}
+
 TEST(BatchOutputPath, NamesTheTableAfterTheListAndItsForm) {
   EXPECT_EQ(BatchOutputPath(u"action.txt", BatchFormat::Html), u"action.txt.htm");
   EXPECT_EQ(BatchOutputPath(u"action.txt", BatchFormat::Csv), u"action.txt.csv");
