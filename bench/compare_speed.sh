@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Two builds of merrith-cli side by side on the same inputs (bench/dive_lists.sh, made once
-# from OLD_CLI): the batch table of the 100,000-line list, D+HD, as HTML and as CSV (`table -`,
-# so that the figures are the program's and not the disk's), and `dd --height 3m` with 50,000
-# codes on its command line. Runs alternate between the builds, RUNS times each; prints the
+# from OLD_CLI): the batch table of the 100,000-line list, D+HD, as HTML and as CSV, written as
+# the window writes it (`table FILE`, into memory where it can, so that the figures are the
+# program's and not the disk's), and `dd --height 3m` with 50,000 codes on its command line. Runs alternate between the builds, RUNS times each; prints the
 # medians of the wall-clock and CPU times (perf stat) and of the tables' peak memory
 # (/usr/bin/time), with the ratios OLD/NEW, and checks that both builds write the same bytes,
 # also for the complete table of every dive number; and what starting a program with dd's
@@ -20,6 +20,7 @@ work=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 MakeDiveLists "${builds[old]}" "$work"
+mkdir "$work/old" "$work/new"
 mapfile -t codes <"$work/codes.txt"
 cases=(html csv dd)
 
@@ -27,9 +28,11 @@ run_case() {  # run_case BUILD CASE: one timed run; appends "wall_ms cpu_ms peak
   local build=$1 what=$2 cli=${builds[$1]} peak=-
   local out="$work/$build.$what.out" stat=(perf stat -x "," -e task-clock -e duration_time -o "$work/stat" --)
   case $what in
-    html | csv)
+    html | csv)  # each build's table beside its own copy of the list
+      cp "$work/list.txt" "$work/$build/list.txt"
       "${stat[@]}" /usr/bin/time -f %M -o "$work/peak" \
-        "$cli" table --blocks D+HD --format "$what" - <"$work/list.txt" >"$out" 2>"$work/err"
+        "$cli" table --blocks D+HD --format "$what" "$work/$build/list.txt" >/dev/null 2>"$work/err"
+      mv "$work/$build/list.txt.${what/html/htm}" "$out"
       peak=$(tail -n 1 "$work/peak")
       ;;
     dd) "${stat[@]}" "$cli" dd --height 3m "${codes[@]}" >"$out" ;;
