@@ -172,13 +172,18 @@ std::optional<std::int32_t> LongPartValue(std::u16string_view Part, std::u16stri
   return RoundToInt32(Value);
 }
 
-// The value of a part (or of two parts joined): its leading decimal number rounded to an
-// integer, 0 when it starts with no number, nothing when the number is out of range. Most
-// parts are a single character, which is read here at once.
-inline std::optional<std::int32_t> PartValue(std::u16string_view Part,
-                                             std::u16string_view Joined = {}) {
-  if (Part.size() == 1 && Joined.empty()) return IsDigit(Part[0]) ? Part[0] - u'0' : 0;
-  return LongPartValue(Part, Joined);
+// Reads into Value the value of a part (or of two parts joined): its leading decimal number
+// rounded to an integer, 0 when it starts with no number; false when the number is out of
+// range. Most parts are a single character, read here at once. (An optional made here on one
+// path and by a call on the other would be pieced together in memory, and read back slowly.)
+inline bool ReadPart(std::u16string_view Part, std::u16string_view Joined, std::int32_t& Value) {
+  if (Part.size() == 1 && Joined.empty()) {
+    Value = IsDigit(Part[0]) ? Part[0] - u'0' : 0;
+    return true;
+  }
+  const std::optional<std::int32_t> Long = LongPartValue(Part, Joined);
+  if (Long) Value = *Long;
+  return Long.has_value();
 }
 
 // The position index: the first code unit, as a signed 16-bit number, minus A. Nothing for an
@@ -200,14 +205,16 @@ bool DecodeTwistingOrArmstand(std::int32_t Group, const Parts& P, std::size_t Di
                               std::size_t PosPart, DiveCode& Dive) {
   if (Group != 5 && Group != 6) return false;
   Dive.Arm = Group == 6 ? 1 : 0;
-  const auto Dir = PartValue(P.Text[DirPart]);
-  const auto Som = PartValue(P.Text[DirPart + 1]);
-  const auto Twi = PartValue(P.Text[DirPart + 2]);
+  std::int32_t Dir = 0;
+  std::int32_t Som = 0;
+  std::int32_t Twi = 0;
   const auto Pos = PositionOf(P.Text[PosPart]);
-  if (!Dir || !Som || !Twi || !Pos) return false;
-  Dive.Dir = *Dir;
-  Dive.Som = *Som;
-  Dive.Twi = *Twi;
+  if (!ReadPart(P.Text[DirPart], {}, Dir) || !ReadPart(P.Text[DirPart + 1], {}, Som) ||
+      !ReadPart(P.Text[DirPart + 2], {}, Twi) || !Pos)
+    return false;
+  Dive.Dir = Dir;
+  Dive.Som = Som;
+  Dive.Twi = Twi;
   Dive.Pos = *Pos;
   return true;
 }
@@ -218,22 +225,22 @@ bool DecodeTwistingOrArmstand(std::int32_t Group, const Parts& P, std::size_t Di
 // the part that holds the position.
 bool DecodeFourParts(std::int32_t Group, const Parts& P, std::u16string_view Joined,
                      std::size_t PosPart, DiveCode& Dive) {
-  const auto Second = PartValue(P.Text[1]);
+  std::int32_t Second = 0;
+  if (!ReadPart(P.Text[1], {}, Second)) return false;
   if (Group >= 1 && Group <= 4) {
-    if (!Second || *Second > 1) return false;
+    if (Second > 1) return false;
     Dive.Dir = Group;
-    Dive.Fly = *Second;
+    Dive.Fly = Second;
   } else if (Group == 6) {
-    if (!Second) return false;
     Dive.Arm = 1;
-    Dive.Dir = *Second;
+    Dive.Dir = Second;
   } else {
     return false;
   }
-  const auto Som = PartValue(P.Text[2], Joined);
+  std::int32_t Som = 0;
   const auto Pos = PositionOf(P.Text[PosPart]);
-  if (!Som || !Pos) return false;
-  Dive.Som = *Som;
+  if (!ReadPart(P.Text[2], Joined, Som) || !Pos) return false;
+  Dive.Som = Som;
   Dive.Pos = *Pos;
   return true;
 }
@@ -246,29 +253,27 @@ bool DecodeSixParts(std::int32_t Group, const Parts& P, DiveCode& Dive) {
     return DecodeTwistingOrArmstand(Group, P, 1, 5, Dive);
   }
   if (Group != 5 && Group != 6) return false;
-  const auto Fly = PartValue(P.Text[1]);
-  if (!Fly) return false;
-  Dive.Fly = *Fly;
+  if (!ReadPart(P.Text[1], {}, Dive.Fly)) return false;
   return DecodeTwistingOrArmstand(Group, P, 2, 5, Dive);
 }
 
 // Sets the fields from the parts, by the number of parts and the group.
 bool DecodeByGroup(const Parts& P, DiveCode& Dive) {
-  const auto Group = PartValue(P.Text[0]);
-  if (!Group) return false;
+  std::int32_t Group = 0;
+  if (!ReadPart(P.Text[0], {}, Group)) return false;
   Dive = DiveCode{};
   // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
   // somersaults: 1011B reads as 1, 0, 11, B. An empty bracket joins like any part, so 202()B
   // is 202B.
-  if (P.Count == 5 && *Group >= 1 && *Group <= 4)
-    return DecodeFourParts(*Group, P, P.Text[3], 4, Dive);
+  if (P.Count == 5 && Group >= 1 && Group <= 4)
+    return DecodeFourParts(Group, P, P.Text[3], 4, Dive);
   switch (P.Count) {
     case 4:
-      return DecodeFourParts(*Group, P, {}, 3, Dive);
+      return DecodeFourParts(Group, P, {}, 3, Dive);
     case 5:
-      return DecodeTwistingOrArmstand(*Group, P, 1, 4, Dive);
+      return DecodeTwistingOrArmstand(Group, P, 1, 4, Dive);
     case 6:
-      return DecodeSixParts(*Group, P, Dive);
+      return DecodeSixParts(Group, P, Dive);
     default:
       return false;
   }
