@@ -33,6 +33,7 @@ std::optional<CodeCommandLine> ReadCodeCommandLine(std::string_view Name,
                                                    std::span<const std::string_view> Known,
                                                    const Streams& Io) {
   CodeCommandLine Line;
+  Line.Codes.reserve(Args.size());
   bool OptionsEnded = false;
   for (std::size_t i = 0; i < Args.size(); ++i) {
     const std::string_view Arg = Args[i];

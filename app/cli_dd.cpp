@@ -10,19 +10,18 @@ namespace merrith::cli {
 
 namespace {
 
-// The DD of one code as merrith-cli prints it.
-std::string DdLine(std::string_view Argument, std::int32_t HeightIndex, bool Exact) {
+// Appends to Out the DD of one code as merrith-cli prints it, and a line end.
+void AppendDdLine(std::string& Out, std::string_view Argument, std::int32_t HeightIndex,
+                  bool Exact) {
   const std::u16string Code = DecodeUtf8(Argument);
-  std::string Line;
   if (Exact) {
     const double Dd = CalcTypedDD(Code, HeightIndex);
-    if (Dd < 0) return "ERROR\n";
-    Line = ShortestText(Dd);
+    Out += Dd < 0 ? "ERROR" : ShortestText(Dd);
   } else {
     // The window's text, which is ASCII whatever the code: digits, '.' or ERROR.
-    for (char16_t C : EvaluateCode(Code, HeightIndex, u".")) Line += static_cast<char>(C);
+    for (char16_t C : EvaluateCode(Code, HeightIndex, u".")) Out += static_cast<char>(C);
   }
-  return Line + "\n";
+  Out += '\n';
 }
 
 }  // namespace
@@ -44,9 +43,10 @@ int RunDd(std::span<const std::string_view> Args, const Streams& Io) {
   constexpr std::string_view Switches[] = {"--exact"};
   const std::optional<CodeCommandLine> Line = ReadCodeCommandLine("dd", Args, Switches, Io);
   if (!Line) return ExitUsage;
+  const bool Exact = Line->Has("--exact");
   std::string Text;
-  for (std::string_view Code : Line->Codes)
-    Text += DdLine(Code, Line->HeightIndex, Line->Has("--exact"));
+  Text.reserve(Line->Codes.size() * 4);  // most lines are a DD such as "3.4\n"
+  for (std::string_view Code : Line->Codes) AppendDdLine(Text, Code, Line->HeightIndex, Exact);
   return WriteResults(Io, Text);
 }
 

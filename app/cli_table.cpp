@@ -18,11 +18,13 @@ const std::string_view TableHelp =
     "            position, as the window's batch buttons do. FILE - reads the list from the\n"
     "            standard input and writes the table to the standard output, so that\n"
     "              merrith-cli list | merrith-cli table - > all.htm\n"
-    "            writes the table of every dive (a file named - is ./-)\n"
+    "            writes the table of every dive (a file named - is ./-). A listed line that\n"
+    "            already ends in a position letter (5253B) is named on the standard error.\n"
     "    --blocks B  D (1m to 10m), HD (12m to 27m) or D+HD (both, the default)\n"
     "    --format F  html (the default) or csv: FILE.csv for spreadsheets, UTF-8 with a\n"
     "                byte-order mark and CR LF line ends; a header row (code,1m A,1m B,...),\n"
-    "                then a row per listed code, an empty field where the HTML shows -\n"
+    "                then a row per listed code, an empty field where the HTML shows -, and\n"
+    "                an apostrophe before a code that begins like a formula (= + - @)\n"
     "    --          ends the options: the next argument is the file\n";
 
 namespace {
@@ -69,7 +71,7 @@ bool ReadChoice(std::string_view Option, const Choice<Value> (&Choices)[Count],
       return true;
     }
   std::string Names;
-  for (const Choice<Value>& C : Choices) Names += " " + std::string(C.Name);
+  for (const Choice<Value>& C : Choices) Names.append(" ").append(C.Name);
   UsageError(Io, std::string(Option) + " takes one of" + Names);
   return false;
 }
@@ -109,6 +111,30 @@ std::string Utf8Line(std::u16string_view Text) {
   return std::string(Bytes.begin(), Bytes.end()) + "\n";
 }
 
+// A listed line as the error stream shows it: its control characters, which a terminal would
+// obey, as U+FFFD.
+std::string PrintableLine(std::u16string_view Code) {
+  std::u16string Shown(Code);
+  for (char16_t& Unit : Shown)
+    if (Unit < 0x20 || (Unit >= 0x7F && Unit < 0xA0)) Unit = ReplacementChar;
+  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Shown);
+  return std::string(Bytes.begin(), Bytes.end());
+}
+
+// Says on the error stream which lines of the list end in a position letter, whose rows are
+// not what the user meant; the table itself is as it would be without this.
+void SayLettered(const LetteredLines& Lettered, const Streams& Io) {
+  std::string Said;
+  for (const LetteredLines::Line& L : Lettered.First)
+    Said += "merrith-cli: line " + std::to_string(L.Number) +
+            " ends in a position letter: " + PrintableLine(L.Code) +
+            " (the table adds each letter itself)\n";
+  if (Lettered.Count > Lettered.First.size())
+    Said += "merrith-cli: " + std::to_string(Lettered.Count - Lettered.First.size()) +
+            " more lines end in a position letter\n";
+  std::fputs(Said.c_str(), Io.Err);
+}
+
 // Says on the error stream that the list could not be read or the table not written.
 int FileError(BatchOutcome Outcome, const TableCommandLine& Line, const Streams& Io) {
   const std::string Message = Utf8Line(BatchMessage(Outcome, u"", Line.Format));
@@ -120,14 +146,19 @@ int FileError(BatchOutcome Outcome, const TableCommandLine& Line, const Streams&
 int TableOfStandardInput(const TableCommandLine& Line, const Streams& Io) {
   std::vector<std::uint8_t> List;
   if (mFSO::ReadStandardInput(List) != 0) return FileError(BatchOutcome::ReadFailed, Line, Io);
-  const std::vector<std::uint8_t> Page = BatchDocumentBytes(List, Line.Blocks, Line.Format, u".");
+  LetteredLines Lettered;
+  const std::vector<std::uint8_t> Page =
+      BatchDocumentBytes(List, Line.Blocks, Line.Format, u".", &Lettered);
+  SayLettered(Lettered, Io);
   return WriteResults(Io, {reinterpret_cast<const char*>(Page.data()), Page.size()});
 }
 
 // The list from the file, the table to the file beside it, and its name on the output stream.
 int TableOfFile(const TableCommandLine& Line, const Streams& Io) {
   const std::u16string Path = DecodeUtf8(Line.File);
-  const BatchOutcome Outcome = WriteBatchTable(Path, Line.Blocks, Line.Format, u".");
+  LetteredLines Lettered;
+  const BatchOutcome Outcome = WriteBatchTable(Path, Line.Blocks, Line.Format, u".", &Lettered);
+  SayLettered(Lettered, Io);
   if (Outcome != BatchOutcome::Written) return FileError(Outcome, Line, Io);
   return WriteResults(Io, Utf8Line(BatchMessage(Outcome, Path, Line.Format)));
 }

@@ -1,7 +1,8 @@
 // Any text as a dive list: as HTML the batch table is one line, its two header rows, then one
 // row per non-blank line whose first cell is the line as text and whose every other cell is
 // the DD of the line with that column's letter at that column's height, whatever the lines
-// hold. As CSV it reads back, by the rules of RFC 4180, as the header and the same rows.
+// hold. As CSV it reads back, by the rules of RFC 4180, as the header and the same rows, a code
+// that starts like a formula after an apostrophe.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -188,7 +189,9 @@ void CheckCsv(const std::u16string& Text, BatchBlocks Blocks, std::u16string_vie
     for (const char16_t Letter : C.Letters)
       Wanted[0].push_back(std::u16string(C.Caption) + u' ' + Letter);
   for (const std::u16string& Code : ListedCodes(Text)) {
-    Record& Row = Wanted.emplace_back(Record{Code});
+    // A code that a spreadsheet would take for a formula comes after an apostrophe.
+    const bool Formula = std::u16string_view(u"=+-@\t\r").find(Code[0]) != std::u16string::npos;
+    Record& Row = Wanted.emplace_back(Record{Formula ? u"'" + Code : Code});
     for (const Column& C : ColumnsOf(Blocks))
       for (std::u16string& Cell : ExpectedCells(Code, C, Separator)) Row.push_back(std::move(Cell));
   }

@@ -1,5 +1,6 @@
 // Any text as a dive code, at every height: the parser answers valid or invalid, and each
-// calculator answers NotAllowed or a degree of difficulty within what its tables can sum to.
+// calculator answers NotAllowed or a degree of difficulty within what its tables can sum to;
+// the code read with one letter appended gives the code with any other letter.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -72,12 +73,29 @@ void CheckExplanation(const std::u16string& Code, std::int32_t HeightIndex) {
   Require(!merrith::SumLine(E, u".").empty(), "an explanation's sum can be written");
 }
 
+// A code with a letter appended reads as the code with A appended, but for the position: the
+// batch table reads each listed line once and gives it each letter in turn so.
+void CheckOtherLetters(const std::u16string& Code) {
+  const merrith::DecodedCode WithA = merrith::DecodeDiveCode(Code + u'A');
+  std::u16string Letters = u"ABCDEabcdeM(";
+  if (!Code.empty()) Letters += Code.front();  // and one unit of any kind
+  for (const char16_t Letter : Letters) {
+    const merrith::DecodedCode Read = merrith::DecodeDiveCode(Code + Letter);
+    const merrith::DecodedCode Derived = merrith::WithPosition(WithA, Letter);
+    Require(Read.Why == Derived.Why, "another letter refuses a code as reading it again does");
+    if (Read.Why != merrith::Refusal::NotADiveNumber)
+      Require(std::memcmp(&Read.Dive, &Derived.Dive, sizeof Read.Dive) == 0,
+              "another letter gives the fields that reading the code again gives");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   const std::u16string Code = merrith::fuzz::UnitsFromBytes(Data, Size);
   const std::u16string Upper = merrith::UpperCase(Code);
   Require(Upper.size() == Code.size(), "upper-casing keeps the length");
+  CheckOtherLetters(Code);
 
   for (const std::int32_t HeightIndex : Heights) {
     merrith::DiveCode Dive;

@@ -122,6 +122,10 @@ Refusal AddUpDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values) {
 }  // namespace
 
 double CalcDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
+  return DdBy(DecodeDiveCode(Code), HeightIndex, AddUpDive<DdSum>);
+}
+
+double CalcDecodedDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
   return DdBy(Code, HeightIndex, AddUpDive<DdSum>);
 }
 

@@ -1,7 +1,10 @@
 #include "difficulty/calc_hdd.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <tuple>
 
 #include "difficulty/dd_working.h"
 #include "difficulty/dive_code.h"
@@ -31,12 +34,72 @@ Value At(const std::array<double, Length>& R, std::int64_t Column) {
   return R[Index(Column)];
 }
 
+// Where the rows of a table stand by their key, a number from 0 to Keys - 1 that KeyOf gives a
+// row, worked out from the table when the program is built: a lookup is one step, however long
+// the table. The first row with a key is the one kept, as a search from the top finds it.
+// NoRow for a key that no row has; a row whose key is out of range stops the build.
+constexpr std::uint8_t NoRow = 0xFF;
+
+template <std::size_t Keys, class Table, class KeyFn>
+constexpr std::array<std::uint8_t, Keys> RowsByKey(const Table& Rows, KeyFn KeyOf) {
+  static_assert(std::tuple_size_v<Table> < NoRow);
+  std::array<std::uint8_t, Keys> Places{};
+  Places.fill(NoRow);
+  for (std::size_t I = Rows.size(); I-- > 0;)
+    Places.at(KeyOf(Rows[I]).value()) = static_cast<std::uint8_t>(I);
+  return Places;
+}
+
+// The row of Table that Places gives for Key, or nullptr when no row has it.
+template <class Table, std::size_t Keys>
+const typename Table::value_type* RowAt(const Table& Rows,
+                                        const std::array<std::uint8_t, Keys>& Places,
+                                        std::optional<std::size_t> Key) {
+  if (!Key || Places[*Key] == NoRow) return nullptr;
+  return &Rows[Places[*Key]];
+}
+
+// The keys of the rows: a place for each combination their tables can list.
+constexpr std::int64_t HeightCount = H27 - H12 + 1;
+constexpr std::int64_t TwistSets = 6;
+constexpr std::int64_t MostWholeSomersaults = 6;
+
+constexpr std::optional<std::size_t> DirectionKey(std::int64_t Arm, std::int64_t Dir,
+                                                  std::int64_t Height) {
+  if (Arm < 0 || Arm > 1 || Dir < 1 || Dir > 4 || Height < H12 || Height > H27) return {};
+  return Index((Arm * 4 + Dir - 1) * HeightCount + Height - H12);
+}
+constexpr std::size_t DirectionKeys = Index(HeightCount * 2 * 4);
+
+constexpr std::optional<std::size_t> TwistKey(HdTwistSet Set, std::int64_t Height, std::int64_t S) {
+  const auto SetPlace = static_cast<std::int64_t>(Set);
+  if (SetPlace < 0 || SetPlace >= TwistSets || Height < H12 || Height > H27 || S < 0 ||
+      S > MostWholeSomersaults)
+    return {};
+  return Index((SetPlace * HeightCount + Height - H12) * (MostWholeSomersaults + 1) + S);
+}
+constexpr std::size_t TwistKeys = Index(TwistSets * HeightCount * (MostWholeSomersaults + 1));
+
+constexpr std::optional<std::size_t> PositionKey(std::int64_t Pos, std::int64_t Fly) {
+  if (Pos < 0 || Pos > 4 || Fly < 0 || Fly > 2) return {};
+  return Index(Pos * 3 + Fly);
+}
+constexpr std::size_t PositionKeys = std::size_t{5} * 3;
+
+constexpr auto DirectionRows = RowsByKey<DirectionKeys>(
+    HdDirectionTable, [](const HdDirectionRow& R) { return DirectionKey(R.Arm, R.Dir, R.Height); });
+constexpr auto TwistRows = RowsByKey<TwistKeys>(
+    HdTwistTable, [](const HdTwistRow& R) { return TwistKey(R.Set, R.Height, R.S); });
+constexpr auto PositionRows = RowsByKey<PositionKeys>(
+    HdPositionTable, [](const HdPositionRow& R) { return PositionKey(R.Pos, R.Fly); });
+
 // The direction value of any dive but an inward armstand dive.
 Value DirectionValue(const DiveCode& D, std::int32_t HeightIndex) {
   if (D.Arm == 0 && (D.Dir < 2 || D.Dir > 4)) return 0.0;  // forward dives and other groups
-  for (const HdDirectionRow& R : HdDirectionTable)
-    if (R.Arm == D.Arm && R.Dir == D.Dir && R.Height == HeightIndex) return At(R.Values, D.Som);
-  return std::nullopt;
+  const HdDirectionRow* R =
+      RowAt(HdDirectionTable, DirectionRows, DirectionKey(D.Arm, D.Dir, HeightIndex));
+  if (R == nullptr) return std::nullopt;
+  return At(R->Values, D.Som);
 }
 
 // Whether the position suits a twisting dive: free for short dives, pike or tuck for long
@@ -91,9 +154,9 @@ Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
       return 0.0;
   }
   const std::int64_t S = (static_cast<std::int64_t>(D.Som) + 1) / 2;
-  for (const HdTwistRow& R : HdTwistTable)
-    if (R.Set == Set && R.Height == HeightIndex && R.S == S) return At(R.Values, T);
-  return std::nullopt;
+  const HdTwistRow* R = RowAt(HdTwistTable, TwistRows, TwistKey(Set, HeightIndex, S));
+  if (R == nullptr) return std::nullopt;
+  return At(R->Values, T);
 }
 
 Value TwistCountValue(const DiveCode& D) {
@@ -128,9 +191,9 @@ Value NoTwistValue(const DiveCode& D, std::int32_t HeightIndex) {
 
 Value PositionValue(const DiveCode& D) {
   const std::int64_t K = (static_cast<std::int64_t>(D.Som) + D.Arm) / 2;
-  for (const HdPositionRow& R : HdPositionTable)
-    if (R.Pos == D.Pos && R.Fly == D.Fly) return At(R.Values, K);
-  return std::nullopt;
+  const HdPositionRow* R = RowAt(HdPositionTable, PositionRows, PositionKey(D.Pos, D.Fly));
+  if (R == nullptr) return std::nullopt;
+  return At(R->Values, K);
 }
 
 // The rules of a high dive read from its code, written once for CalcHDD (Sink DdSum) and
@@ -169,6 +232,10 @@ Refusal AddUpHighDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values)
 }  // namespace
 
 double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
+  return DdBy(DecodeDiveCode(Code), HeightIndex, AddUpHighDive<DdSum>);
+}
+
+double CalcDecodedHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
   return DdBy(Code, HeightIndex, AddUpHighDive<DdSum>);
 }
 

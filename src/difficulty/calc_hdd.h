@@ -12,6 +12,9 @@ namespace merrith {
 // allowed at that height.
 double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
 
+// CalcHDD of the code that Code was decoded from, for a code priced at several heights.
+double CalcDecodedHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+
 // CalcHDD with its working: the seven values in the order they are added (direction,
 // somersaults, twists, twist count, parity, no twist, position), or the rule that refuses the
 // dive.

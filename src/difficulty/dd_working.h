@@ -62,22 +62,21 @@ struct DdWorking {
 template <class Sink>
 using DdRules = Refusal (*)(const DiveCode&, std::int32_t, Sink&);
 
-// Decodes Code and applies AddUp: Refusal::None when the dive has a DD, the sum in Values.
-// A sum below 0 means that a table entry -999 was met.
+// Applies AddUp to a decoded code at HeightIndex: Refusal::None when the dive has a DD, the
+// sum in Values. A sum below 0 means that a table entry -999 was met.
 template <class Sink>
-Refusal WorkOut(std::u16string_view Code, std::int32_t HeightIndex, DdRules<Sink> AddUp,
-                DiveCode& Dive, Sink& Values) {
-  Refusal Why = ReadDiveCode(Code, HeightIndex, Dive);
-  if (Why == Refusal::None) Why = AddUp(Dive, HeightIndex, Values);
+Refusal WorkOut(const DecodedCode& Code, std::int32_t HeightIndex, DdRules<Sink> AddUp,
+                Sink& Values) {
+  Refusal Why = CheckAtHeight(Code, HeightIndex);
+  if (Why == Refusal::None) Why = AddUp(Code.Dive, HeightIndex, Values);
   if (Why == Refusal::None && Values.Total() < 0) Why = Refusal::NotAllowedHere;
   return Why;
 }
 
-// The DD of Code at HeightIndex by AddUp, or NotAllowed.
-inline double DdBy(std::u16string_view Code, std::int32_t HeightIndex, DdRules<DdSum> AddUp) {
-  DiveCode Dive;
+// The DD of a decoded code at HeightIndex by AddUp, or NotAllowed.
+inline double DdBy(const DecodedCode& Code, std::int32_t HeightIndex, DdRules<DdSum> AddUp) {
   DdSum Values;
-  const Refusal Why = WorkOut(Code, HeightIndex, AddUp, Dive, Values);
+  const Refusal Why = WorkOut(Code, HeightIndex, AddUp, Values);
   return Why == Refusal::None ? Values.Total() : NotAllowed;
 }
 
@@ -85,9 +84,10 @@ inline double DdBy(std::u16string_view Code, std::int32_t HeightIndex, DdRules<D
 inline DdWorking WorkingBy(std::u16string_view Code, std::int32_t HeightIndex,
                            DdRules<DdWorking> AddUp) {
   DdWorking W;
-  W.Why = WorkOut(Code, HeightIndex, AddUp, W.Dive, W);
+  const DecodedCode Decoded = DecodeDiveCode(Code);
+  W.Why = WorkOut(Decoded, HeightIndex, AddUp, W);
+  W.Dive = W.Why == Refusal::NotADiveNumber ? DiveCode{} : Decoded.Dive;
   if (W.Why == Refusal::None) W.DD = W.Total();
-  if (W.Why == Refusal::NotADiveNumber) W.Dive = DiveCode{};
   return W;
 }
 

@@ -11,16 +11,17 @@
 
 namespace merrith {
 
-// A calculator of degrees of difficulty, asked for the DD alone (NotAllowed when there is none)
-// or for the working behind it.
+// A calculator of degrees of difficulty, asked for the DD alone (NotAllowed when there is none),
+// of a code or of a code already decoded, or for the working behind it.
 struct Calculator {
   double (*DD)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
+  double (*DecodedDD)(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
   DdWorking (*Work)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
 };
 
 // The calculator of the springboard and platform heights, and that of the high-diving heights.
-inline constexpr Calculator SpringboardAndPlatform{CalcDD, WorkDD};
-inline constexpr Calculator HighDiving{CalcHDD, WorkHDD};
+inline constexpr Calculator SpringboardAndPlatform{CalcDD, CalcDecodedDD, WorkDD};
+inline constexpr Calculator HighDiving{CalcHDD, CalcDecodedHDD, WorkHDD};
 
 // One height a dive is done from, as the window's height buttons offer it.
 struct Height {

@@ -26,24 +26,25 @@ constexpr char16_t UpperUnit(char16_t C) {
 
 // Cuts Code into single characters and bracketed groups. Fails when a bracket is not closed or
 // when there would be an eighth part.
-std::optional<Parts> SplitIntoParts(std::u16string_view Code) {
-  Parts Result;
+bool SplitIntoParts(std::u16string_view Code, Parts& Result) {
+  std::size_t Count = 0;
   std::size_t i = 0;
   while (i < Code.size()) {
     std::u16string_view Part;
     if (Code[i] == u'(') {
       const std::size_t Close = Code.find(u')', i + 1);
-      if (Close == std::u16string_view::npos) return std::nullopt;
+      if (Close == std::u16string_view::npos) return false;
       Part = Code.substr(i + 1, Close - i - 1);
       i = Close + 1;
     } else {
       Part = Code.substr(i, 1);
       ++i;
     }
-    if (Result.Count == MaxParts) return std::nullopt;
-    Result.Text[Result.Count++] = Part;
+    if (Count == MaxParts) return false;
+    Result.Text[Count++] = Part;
   }
-  return Result;
+  Result.Count = Count;
+  return true;
 }
 
 // The characters of one or two parts read as one text, so that a joined part needs no copy.
@@ -153,10 +154,8 @@ std::optional<std::int32_t> PlainDigits(std::u16string_view Part, std::u16string
   return Value;
 }
 
-// The value of a part (or of two parts joined): its leading decimal number rounded to an
-// integer, 0 when it starts with no number, nothing when the number is out of range.
-std::optional<std::int32_t> PartValue(std::u16string_view Part, std::u16string_view Joined = {}) {
-  if (Part.size() == 1 && Joined.empty()) return IsDigit(Part[0]) ? Part[0] - u'0' : 0;
+// PartValue of a part that is not a single character.
+std::optional<std::int32_t> LongPartValue(std::u16string_view Part, std::u16string_view Joined) {
   if (const auto Plain = PlainDigits(Part, Joined)) return Plain;
   PartReader In(Part, Joined);
   const NumberText Number = ScanNumber(In);
@@ -171,6 +170,20 @@ std::optional<std::int32_t> PartValue(std::u16string_view Part, std::u16string_v
   }
   if (Error != std::errc()) return 0;
   return RoundToInt32(Value);
+}
+
+// Reads into Value the value of a part (or of two parts joined): its leading decimal number
+// rounded to an integer, 0 when it starts with no number; false when the number is out of
+// range. Most parts are a single character, read here at once. (An optional made here on one
+// path and by a call on the other would be pieced together in memory, and read back slowly.)
+inline bool ReadPart(std::u16string_view Part, std::u16string_view Joined, std::int32_t& Value) {
+  if (Part.size() == 1 && Joined.empty()) {
+    Value = IsDigit(Part[0]) ? Part[0] - u'0' : 0;
+    return true;
+  }
+  const std::optional<std::int32_t> Long = LongPartValue(Part, Joined);
+  if (Long) Value = *Long;
+  return Long.has_value();
 }
 
 // The position index: the first code unit, as a signed 16-bit number, minus A. Nothing for an
@@ -192,14 +205,16 @@ bool DecodeTwistingOrArmstand(std::int32_t Group, const Parts& P, std::size_t Di
                               std::size_t PosPart, DiveCode& Dive) {
   if (Group != 5 && Group != 6) return false;
   Dive.Arm = Group == 6 ? 1 : 0;
-  const auto Dir = PartValue(P.Text[DirPart]);
-  const auto Som = PartValue(P.Text[DirPart + 1]);
-  const auto Twi = PartValue(P.Text[DirPart + 2]);
+  std::int32_t Dir = 0;
+  std::int32_t Som = 0;
+  std::int32_t Twi = 0;
   const auto Pos = PositionOf(P.Text[PosPart]);
-  if (!Dir || !Som || !Twi || !Pos) return false;
-  Dive.Dir = *Dir;
-  Dive.Som = *Som;
-  Dive.Twi = *Twi;
+  if (!ReadPart(P.Text[DirPart], {}, Dir) || !ReadPart(P.Text[DirPart + 1], {}, Som) ||
+      !ReadPart(P.Text[DirPart + 2], {}, Twi) || !Pos)
+    return false;
+  Dive.Dir = Dir;
+  Dive.Som = Som;
+  Dive.Twi = Twi;
   Dive.Pos = *Pos;
   return true;
 }
@@ -210,22 +225,22 @@ bool DecodeTwistingOrArmstand(std::int32_t Group, const Parts& P, std::size_t Di
 // the part that holds the position.
 bool DecodeFourParts(std::int32_t Group, const Parts& P, std::u16string_view Joined,
                      std::size_t PosPart, DiveCode& Dive) {
-  const auto Second = PartValue(P.Text[1]);
+  std::int32_t Second = 0;
+  if (!ReadPart(P.Text[1], {}, Second)) return false;
   if (Group >= 1 && Group <= 4) {
-    if (!Second || *Second > 1) return false;
+    if (Second > 1) return false;
     Dive.Dir = Group;
-    Dive.Fly = *Second;
+    Dive.Fly = Second;
   } else if (Group == 6) {
-    if (!Second) return false;
     Dive.Arm = 1;
-    Dive.Dir = *Second;
+    Dive.Dir = Second;
   } else {
     return false;
   }
-  const auto Som = PartValue(P.Text[2], Joined);
+  std::int32_t Som = 0;
   const auto Pos = PositionOf(P.Text[PosPart]);
-  if (!Som || !Pos) return false;
-  Dive.Som = *Som;
+  if (!ReadPart(P.Text[2], Joined, Som) || !Pos) return false;
+  Dive.Som = Som;
   Dive.Pos = *Pos;
   return true;
 }
@@ -238,66 +253,95 @@ bool DecodeSixParts(std::int32_t Group, const Parts& P, DiveCode& Dive) {
     return DecodeTwistingOrArmstand(Group, P, 1, 5, Dive);
   }
   if (Group != 5 && Group != 6) return false;
-  const auto Fly = PartValue(P.Text[1]);
-  if (!Fly) return false;
-  Dive.Fly = *Fly;
+  if (!ReadPart(P.Text[1], {}, Dive.Fly)) return false;
   return DecodeTwistingOrArmstand(Group, P, 2, 5, Dive);
 }
 
 // Sets the fields from the parts, by the number of parts and the group, the value of part 0.
-bool DecodeByGroup(const Parts& P, std::optional<std::int32_t> Group, DiveCode& Dive) {
-  if (!Group) return false;
+bool DecodeByGroup(const Parts& P, std::int32_t Group, DiveCode& Dive) {
   Dive = DiveCode{};
   // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
   // somersaults: 1011B reads as 1, 0, 11, B. An empty bracket joins like any part, so 202()B
   // is 202B.
-  if (P.Count == 5 && *Group >= 1 && *Group <= 4)
-    return DecodeFourParts(*Group, P, P.Text[3], 4, Dive);
+  if (P.Count == 5 && Group >= 1 && Group <= 4)
+    return DecodeFourParts(Group, P, P.Text[3], 4, Dive);
   switch (P.Count) {
     case 4:
-      return DecodeFourParts(*Group, P, {}, 3, Dive);
+      return DecodeFourParts(Group, P, {}, 3, Dive);
     case 5:
-      return DecodeTwistingOrArmstand(*Group, P, 1, 4, Dive);
+      return DecodeTwistingOrArmstand(Group, P, 1, 4, Dive);
     case 6:
-      return DecodeSixParts(*Group, P, Dive);
+      return DecodeSixParts(Group, P, Dive);
     default:
       return false;
   }
 }
 
-// The rules a decoded dive must meet.
-Refusal CheckDecoded(const DiveCode& Dive, std::int32_t HeightIndex) {
+// The rules a decoded dive must meet at every height.
+Refusal CheckDecoded(const DiveCode& Dive) {
   if (Dive.Pos == 0 && Dive.Fly > 0) return Refusal::FlyingStraight;
   if (Dive.Pos != 0 && Dive.Som == 0) return Refusal::NoSomersault;
-  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
-    return Refusal::ArmstandOnSpringboard;
   return Refusal::None;
 }
 
-Refusal ReadCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
-  const std::optional<Parts> P = SplitIntoParts(Code);
-  if (!P || !DecodeByGroup(*P, PartValue(P->Text[0]), Dive)) return Refusal::NotADiveNumber;
-  return CheckDecoded(Dive, HeightIndex);
+// Reads Code into Dive, which keeps its fields when the code cannot be cut into parts.
+Refusal DecodeInto(std::u16string_view Code, DiveCode& Dive) {
+  Parts P;
+  std::int32_t Group = 0;
+  if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, Group) ||
+      !DecodeByGroup(P, Group, Dive))
+    return Refusal::NotADiveNumber;
+  return CheckDecoded(Dive);
 }
 
-}  // namespace
-
-Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept {
+// DecodeInto, with a failure inside it (no memory left for a very long number, say) taken
+// for a code that cannot be read.
+Refusal DecodeGuarded(std::u16string_view Code, DiveCode& Dive) noexcept {
   try {
-    return ReadCode(Code, HeightIndex, Dive);
-  } catch (...) {  // running out of memory for a very long number, say
+    return DecodeInto(Code, Dive);
+  } catch (...) {
     return Refusal::NotADiveNumber;
   }
 }
 
+}  // namespace
+
+DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept {
+  DecodedCode Decoded;
+  Decoded.Why = DecodeGuarded(Code, Decoded.Dive);
+  return Decoded;
+}
+
+DecodedCode WithPosition(DecodedCode Code, char16_t Letter) noexcept {
+  // The last letter is a part of its own whenever the code can be cut into parts, and that
+  // part only ever gives the position; a code that cannot be read stays so with any letter.
+  // An opening bracket in its place would leave a bracket open.
+  const std::optional<std::int32_t> Pos = PositionOf(std::u16string_view(&Letter, 1));
+  if (Code.Why == Refusal::NotADiveNumber || !Pos || Letter == u'(') return DecodedCode{};
+  Code.Dive.Pos = *Pos;
+  Code.Why = CheckDecoded(Code.Dive);
+  return Code;
+}
+
+Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
+  if (Code.Why != Refusal::None) return Code.Why;
+  if (Code.Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
+    return Refusal::ArmstandOnSpringboard;
+  return Refusal::None;
+}
+
+Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept {
+  const Refusal Why = DecodeGuarded(Code, Dive);
+  return CheckAtHeight({Dive, Why}, HeightIndex);
+}
+
 std::optional<DecodedNumber> DecodeNumber(std::u16string_view Code) noexcept {
   try {
-    const std::optional<Parts> P = SplitIntoParts(Code);
-    if (!P) return std::nullopt;
+    Parts P;
     DecodedNumber Number;
-    const std::optional<std::int32_t> Group = PartValue(P->Text[0]);
-    if (!DecodeByGroup(*P, Group, Number.Dive)) return std::nullopt;
-    Number.Group = *Group;
+    if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, Number.Group) ||
+        !DecodeByGroup(P, Number.Group, Number.Dive))
+      return std::nullopt;
     return Number;
   } catch (...) {  // as ReadDiveCode
     return std::nullopt;

@@ -36,6 +36,24 @@ struct DecodedNumber {
 // armstand on the springboard); nothing when the code cannot be read at all.
 std::optional<DecodedNumber> DecodeNumber(std::u16string_view Code) noexcept;
 
+// A dive code read once, to be priced at several heights: its fields, and the first rule it
+// breaks whatever the height (Refusal::None when it breaks none).
+struct DecodedCode {
+  DiveCode Dive;
+  Refusal Why = Refusal::NotADiveNumber;
+};
+
+// Reads Code as ReadDiveCode does, leaving out the rules that depend on the height.
+DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept;
+
+// DecodeDiveCode of the text that Code was decoded from, which ends in a letter, with Letter in
+// place of that last letter: 105B from 105A. A letter at the end of a code stands for nothing
+// but the position, so the rest need not be read again.
+DecodedCode WithPosition(DecodedCode Code, char16_t Letter) noexcept;
+
+// What ReadDiveCode answers at HeightIndex for the code that Code was decoded from.
+Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+
 // Upper-cases a code unit by unit, whatever the machine's locale: only a to z change. That is
 // enough for dive numbers: the letters that carry meaning are A to E (positions), M (the
 // twisting form) and E (an exponent), and no other code unit upper-cases to one of them, so a

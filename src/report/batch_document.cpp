@@ -5,6 +5,7 @@
 
 #include "report/batch_csv.h"
 #include "report/html_page.h"
+#include "report/number_format.h"
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
 
@@ -45,34 +46,35 @@ std::u16string HtmlHeaderRows(const std::vector<const Height*>& Chosen) {
   return Rows;
 }
 
-// The code as listed, then the cells of each height, "-" where the dive has no DD, and the
-// height's empty separator cell.
-void AppendHtmlRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row) {
+// A value cell: the DD with one decimal, "-" where the dive has none.
+std::u16string HtmlCell(double DD, std::u16string_view Separator) {
+  return u"<td>" + (DD >= 0 ? FormatFixed1(DD, Separator) : u"-") + u"</td>";
+}
+
+// The code as listed, then the cells of each height and the height's empty separator cell
+// (Cells' text after each height).
+void AppendHtmlRow(std::u16string& Out, std::u16string_view Code, const BatchRow& Row,
+                   CellTexts& Cells) {
   Out += u"<tr><td>";
   AppendHtmlText(Out, Code);  // a listed line is text, never markup
   Out += u"</td>";
-  std::size_t Column = 0;
-  for (const Height* H : Row.ChosenHeights()) {
-    for (std::size_t Letter = 0; Letter < H->Letters.size(); ++Letter) {
-      const std::u16string_view Cell = Row.Cell(Column++);
-      Out += u"<td>";
-      Out += Cell.empty() ? u"-" : Cell;
-      Out += u"</td>";
-    }
-    Out += u"<td></td>";
-  }
+  Cells.AppendRow(Out, Row);
 }
 
-// What one form of the table writes: its head, each row, its end, and its file's extension.
+// What one form of the table writes: its head, each row and its cells, its end, and its
+// file's extension.
 struct TableForm {
   std::u16string (*Head)(const std::vector<const Height*>& Chosen);
-  void (*AppendRow)(std::u16string& Out, std::u16string_view Code, const BatchRow& Row);
+  void (*AppendRow)(std::u16string& Out, std::u16string_view Code, const BatchRow& Row,
+                    CellTexts& Cells);
+  CellTexts::CellFn Cell;
+  std::u16string_view AfterHeight;  // after the cells of each height in a row
   std::u16string_view End;
   std::u16string_view Extension;
 };
 
-constexpr TableForm Html{HtmlHeaderRows, AppendHtmlRow, TableEnd, u".htm"};
-constexpr TableForm Csv{CsvHeaderRow, AppendCsvRow, u"", u".csv"};
+constexpr TableForm Html{HtmlHeaderRows, AppendHtmlRow, HtmlCell, u"<td></td>", TableEnd, u".htm"};
+constexpr TableForm Csv{CsvHeaderRow, AppendCsvRow, CsvCell, u"", u"", u".csv"};
 
 const TableForm& FormOf(BatchFormat Format) { return Format == BatchFormat::Csv ? Csv : Html; }
 
@@ -81,13 +83,14 @@ const TableForm& FormOf(BatchFormat Format) { return Format == BatchFormat::Csv 
 void AppendBatchDocument(CStringBuilder& Builder, std::u16string_view Text, BatchBlocks Blocks,
                          BatchFormat Format, std::u16string_view DecimalSeparator) {
   const TableForm& Form = FormOf(Format);
-  BatchRow Row(Blocks, DecimalSeparator);
+  BatchRow Row(Blocks);
+  CellTexts Cells(Form.Cell, Form.AfterHeight, DecimalSeparator);
   Builder.Append(Form.Head(Row.ChosenHeights()));
   std::u16string Line;
   ForEachListedCode(Text, [&](const std::u16string& Code) {
     Row.WorkOut(Code);
     Line.clear();
-    Form.AppendRow(Line, Code, Row);
+    Form.AppendRow(Line, Code, Row, Cells);
     Builder.Append(Line);
   });
   if (!Form.End.empty()) Builder.Append(Form.End);
@@ -102,21 +105,23 @@ std::u16string BuildBatchDocument(std::u16string_view Text, BatchBlocks Blocks, 
 
 std::vector<std::uint8_t> BatchDocumentBytes(const std::vector<std::uint8_t>& List,
                                              BatchBlocks Blocks, BatchFormat Format,
-                                             std::u16string_view DecimalSeparator) {
+                                             std::u16string_view DecimalSeparator,
+                                             LetteredLines* Lettered) {
+  const std::u16string Text = mFSO::DecodeText(List, mFSO::CodePageSystem);
+  if (Lettered != nullptr) *Lettered = FindLetteredLines(Text);
   CStringBuilder Builder;
-  AppendBatchDocument(Builder, mFSO::DecodeText(List, mFSO::CodePageSystem), Blocks, Format,
-                      DecimalSeparator);
+  AppendBatchDocument(Builder, Text, Blocks, Format, DecimalSeparator);
   return Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8);
 }
 
 BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
-                             std::u16string_view DecimalSeparator) {
+                             std::u16string_view DecimalSeparator, LetteredLines* Lettered) {
   std::vector<std::uint8_t> Page;
   {
     std::vector<std::uint8_t> List;
     if (InputPath.empty()) return BatchOutcome::ReadFailed;
     if (mFSO::ReadAllBytes(InputPath, List) != 0) return BatchOutcome::ReadFailed;
-    Page = BatchDocumentBytes(List, Blocks, Format, DecimalSeparator);
+    Page = BatchDocumentBytes(List, Blocks, Format, DecimalSeparator, Lettered);
   }
   if (mFSO::WriteAllBytes(BatchOutputPath(InputPath, Format), Page) != 0) {
     return BatchOutcome::WriteFailed;

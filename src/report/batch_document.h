@@ -29,10 +29,12 @@ std::u16string BuildBatchDocument(std::u16string_view Text, BatchBlocks Blocks, 
                                   std::u16string_view DecimalSeparator);
 
 // The table of the list whose file holds List (UTF-8, UTF-16 or the system's character set,
-// as a list file may be) as a table file holds it: UTF-8 with a leading byte-order mark.
+// as a list file may be) as a table file holds it: UTF-8 with a leading byte-order mark. With
+// Lettered, also the lines of the list that end in a position letter.
 std::vector<std::uint8_t> BatchDocumentBytes(const std::vector<std::uint8_t>& List,
                                              BatchBlocks Blocks, BatchFormat Format,
-                                             std::u16string_view DecimalSeparator);
+                                             std::u16string_view DecimalSeparator,
+                                             LetteredLines* Lettered = nullptr);
 
 // What became of one batch run.
 enum class BatchOutcome {
@@ -42,9 +44,11 @@ enum class BatchOutcome {
 };
 
 // Reads the list of dive numbers at InputPath, builds its table and writes it, UTF-8 with a
-// leading byte-order mark, to BatchOutputPath(InputPath, Format).
+// leading byte-order mark, to BatchOutputPath(InputPath, Format). With Lettered, also the lines
+// of the list that end in a position letter.
 BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
-                             std::u16string_view DecimalSeparator);
+                             std::u16string_view DecimalSeparator,
+                             LetteredLines* Lettered = nullptr);
 
 // The file a batch run writes for InputPath: the same name with ".htm" appended, or ".csv".
 std::u16string BatchOutputPath(std::u16string_view InputPath, BatchFormat Format);

@@ -1,6 +1,5 @@
 #include "report/batch_row.h"
 
-#include "report/number_format.h"
 #include "support/trim_white.h"
 
 namespace merrith {
@@ -27,42 +26,129 @@ std::vector<const Height*> HeightsOf(BatchBlocks Blocks) {
   return Chosen;
 }
 
-std::size_t CellsIn(const std::vector<const Height*>& Chosen) {
-  std::size_t Count = 0;
-  for (const Height* H : Chosen) Count += H->Letters.size();
-  return Count;
+// Every letter of every height has its place in a row.
+static_assert([] {
+  for (const Height& H : Heights)
+    for (char16_t Letter : H.Letters)
+      if (Letter < u'A' || Letter >= u'A' + BatchRow::LetterCount) return false;
+  return true;
+}());
+
+std::u16string LettersOf(const std::vector<const Height*>& Chosen) {
+  std::u16string Letters;
+  for (const Height* H : Chosen)
+    for (char16_t Letter : H->Letters)
+      if (Letters.find(Letter) == std::u16string::npos) Letters += Letter;
+  return Letters;
+}
+
+// Calls Each with the number (from 1) and the trimmed text of every line of Text.
+template <class EachFn>
+void ForEachLine(std::u16string_view Text, EachFn Each) {
+  std::size_t Number = 1;
+  for (std::size_t Start = 0; Start <= Text.size(); ++Number) {
+    std::size_t End = Text.find(u'\n', Start);
+    if (End == std::u16string_view::npos) End = Text.size();
+    Each(Number, mXMLParser::TrimWhiteView(Text.substr(Start, End - Start)));
+    Start = End + 1;
+  }
+}
+
+bool IsPositionLetter(char16_t Unit) {
+  const char16_t Upper =
+      Unit >= u'a' && Unit <= u'z' ? static_cast<char16_t>(Unit - (u'a' - u'A')) : Unit;
+  for (const Height& H : Heights)
+    if (H.Letters.find(Upper) != std::u16string_view::npos) return true;
+  return false;
 }
 
 }  // namespace
 
 void ForEachListedCode(std::u16string_view Text,
                        const std::function<void(const std::u16string& Code)>& Each) {
-  std::size_t Start = 0;
-  while (Start <= Text.size()) {
-    std::size_t End = Text.find(u'\n', Start);
-    if (End == std::u16string_view::npos) End = Text.size();
-    const std::u16string Code =
-        mXMLParser::TrimWhite(std::u16string(Text.substr(Start, End - Start)));
-    if (!Code.empty()) Each(Code);
-    Start = End + 1;
+  std::u16string Code;
+  ForEachLine(Text, [&](std::size_t, std::u16string_view Line) {
+    if (Line.empty()) return;
+    Code.assign(Line);
+    Each(Code);
+  });
+}
+
+LetteredLines FindLetteredLines(std::u16string_view Text) {
+  LetteredLines Found;
+  ForEachLine(Text, [&Found](std::size_t Number, std::u16string_view Line) {
+    if (Line.empty() || !IsPositionLetter(Line.back())) return;
+    if (DecodeDiveCode(Line).Why == Refusal::NotADiveNumber) return;
+    if (Found.First.size() < LetteredLines::Kept)
+      Found.First.push_back({Number, std::u16string(Line)});
+    ++Found.Count;
+  });
+  return Found;
+}
+
+BatchRow::BatchRow(BatchBlocks Blocks) : Chosen(HeightsOf(Blocks)), Letters(LettersOf(Chosen)) {}
+
+void BatchRow::WorkOut(std::u16string_view Code) {
+  Dive.assign(Code);
+  Dive += Letters.front();
+  const DecodedCode First = DecodeDiveCode(Dive);
+  for (char16_t Letter : Letters) Decoded[LetterSlot(Letter)] = WithPosition(First, Letter);
+  for (const Height* H : Chosen) {
+    auto& AtHeight = DDs[static_cast<std::size_t>(H->Index - HeightIndexFirst)];
+    for (char16_t Letter : H->Letters)
+      AtHeight[LetterSlot(Letter)] = H->Calc->DecodedDD(Decoded[LetterSlot(Letter)], H->Index);
   }
 }
 
-BatchRow::BatchRow(BatchBlocks Blocks, std::u16string_view Separator)
-    : Chosen(HeightsOf(Blocks)), DecimalSeparator(Separator), Cells(CellsIn(Chosen)) {}
+CellTexts::Text::Text(std::u16string_view Units) : Padded(Units), Length(Units.size()) {
+  if (Padded.size() < Slot) Padded.resize(Slot);
+}
 
-void BatchRow::WorkOut(std::u16string_view Code) {
-  std::size_t Column = 0;
-  for (const Height* H : Chosen)
+CellTexts::CellTexts(CellFn CellOf, std::u16string_view After, std::u16string_view Separator)
+    : Cell(CellOf),
+      DecimalSeparator(Separator),
+      AfterHeight(After),
+      None(CellOf(NotAllowed, Separator)) {
+  ByTenths.reserve(Kept);
+  for (DdTenths Tenths = 0; Tenths < Kept; ++Tenths)
+    ByTenths.emplace_back(Cell(Tenths / 10.0, DecimalSeparator));
+}
+
+const CellTexts::Text& CellTexts::Written(double DD) {
+  Spare = Text(Cell(DD, DecimalSeparator));
+  return Spare;
+}
+
+void CellTexts::AppendRow(std::u16string& Out, const BatchRow& Row) {
+  if (AfterHeight.Length > Slot) return AppendRowText(Out, Row);
+  const std::size_t Start = Out.size();
+  // Room for every slot that the row can copy.
+  Out.resize(Start + Row.ChosenHeights().size() * (BatchRow::LetterCount + 1) * Slot);
+  char16_t* Next = Out.data() + Start;
+  const auto Put = [&Next](const Text& T) {
+    std::copy_n(T.Padded.data(), Slot, Next);
+    Next += T.Length;
+  };
+  for (const Height* H : Row.ChosenHeights()) {
     for (char16_t Letter : H->Letters) {
-      Dive.assign(Code);
-      Dive += Letter;
-      const double DD = H->Calc->DD(Dive, H->Index);
-      if (DD >= 0)
-        Cells[Column++] = FormatFixed1(DD, DecimalSeparator);
-      else
-        Cells[Column++].clear();
+      const Text& T = TextOf(Row.DD(*H, Letter));
+      if (T.Length > Slot) {  // a long separator, or a DD far beyond the tables
+        Out.resize(Start);
+        return AppendRowText(Out, Row);
+      }
+      Put(T);
     }
+    Put(AfterHeight);
+  }
+  Out.resize(static_cast<std::size_t>(Next - Out.data()));
+}
+
+// AppendRow for texts too long for a slot, appended one by one.
+void CellTexts::AppendRowText(std::u16string& Out, const BatchRow& Row) {
+  for (const Height* H : Row.ChosenHeights()) {
+    for (char16_t Letter : H->Letters) Out += Of(Row.DD(*H, Letter));
+    Out += AfterHeight.View();
+  }
 }
 
 }  // namespace merrith

@@ -25,20 +25,90 @@ std::int32_t GrowCount(std::int32_t Count, std::int32_t Added) {
 
 }  // namespace
 
+CStringBuilder::Block::Block() { Bytes.reserve(BlockUnits); }
+
+void CStringBuilder::Block::Widen() {
+  WideUnits.reserve(BlockUnits);
+  WideUnits.assign(Bytes.begin(), Bytes.end());
+  std::vector<std::uint8_t>().swap(Bytes);
+  Wide = true;
+}
+
+void CStringBuilder::Block::Add(std::u16string_view Piece) {
+  if (!Wide) {
+    // Copied a byte a unit while looking at the units, and taken back if one does not fit.
+    const std::size_t Before = Bytes.size();
+    Bytes.resize(Before + Piece.size());
+    std::uint8_t* Next = Bytes.data() + Before;
+    unsigned Bits = 0;
+    for (const char16_t Unit : Piece) {
+      Bits |= Unit;
+      *Next++ = static_cast<std::uint8_t>(Unit);
+    }
+    if (Bits <= 0xFF) {
+      Ascii = Ascii && Bits < 0x80;
+      return;
+    }
+    Bytes.resize(Before);
+    Widen();
+  }
+  WideUnits.append(Piece);
+}
+
+char16_t CStringBuilder::Block::TakeHighSurrogate() {
+  if (!Wide || WideUnits.empty() || !IsHighSurrogate(WideUnits.back())) return 0;
+  const char16_t High = WideUnits.back();
+  WideUnits.pop_back();
+  return High;
+}
+
+void CStringBuilder::Block::AppendTo(std::u16string& Text) const {
+  if (Wide)
+    Text += WideUnits;
+  else
+    Text.append(Bytes.begin(), Bytes.end());
+}
+
+void CStringBuilder::Block::AppendUtf16Le(std::vector<std::uint8_t>& Out) const {
+  for (std::size_t I = 0; I < Size(); ++I) {
+    const char16_t Unit = Wide ? WideUnits[I] : Bytes[I];
+    Out.push_back(static_cast<std::uint8_t>(Unit & 0xFF));
+    Out.push_back(static_cast<std::uint8_t>(Unit >> 8));
+  }
+}
+
+std::size_t CStringBuilder::Block::Utf8Length() const {
+  if (Wide) return merrith::Utf8Length(WideUnits);
+  if (Ascii) return Bytes.size();
+  std::size_t Length = Bytes.size();
+  for (const std::uint8_t Byte : Bytes) Length += Byte >> 7;  // two bytes from U+0080
+  return Length;
+}
+
+std::uint8_t* CStringBuilder::Block::WriteUtf8(std::uint8_t* Out) const {
+  if (Wide) return merrith::WriteUtf8(WideUnits, Out);
+  if (Ascii) return std::copy(Bytes.begin(), Bytes.end(), Out);
+  for (const std::uint8_t Byte : Bytes) {
+    if (Byte < 0x80) {
+      *Out++ = Byte;
+    } else {
+      *Out++ = static_cast<std::uint8_t>(0xC0 | (Byte >> 6));
+      *Out++ = static_cast<std::uint8_t>(0x80 | (Byte & 0x3F));
+    }
+  }
+  return Out;
+}
+
 void CStringBuilder::Store(std::u16string_view NewStr) {
   while (!NewStr.empty()) {
-    if (Blocks.empty() || Blocks.back().size() == BlockUnits) {
-      std::u16string Block;
-      Block.reserve(BlockUnits);
-      if (!Blocks.empty() && IsHighSurrogate(Blocks.back().back())) {
-        Block.push_back(Blocks.back().back());
-        Blocks.back().pop_back();
-      }
-      Blocks.push_back(std::move(Block));
+    if (Blocks.empty() || Blocks.back().Size() == BlockUnits) {
+      const char16_t High = Blocks.empty() ? 0 : Blocks.back().TakeHighSurrogate();
+      Blocks.emplace_back();
+      if (High != 0) Blocks.back().Add(std::u16string_view(&High, 1));
     }
-    std::u16string& Last = Blocks.back();
-    const std::size_t Taken = std::min(NewStr.size(), BlockUnits - Last.size());
-    Last.append(NewStr.substr(0, Taken));
+    Block& Last = Blocks.back();
+    const std::size_t Taken = std::min(NewStr.size(), BlockUnits - Last.Size());
+    Last.Add(NewStr.substr(0, Taken));
     NewStr.remove_prefix(Taken);
     TotalUnits += Taken;
   }
@@ -62,19 +132,14 @@ CStringBuilder& CStringBuilder::AppendLine(std::u16string_view NewStr) {
 std::u16string CStringBuilder::ToString() const {
   std::u16string Text;
   Text.reserve(TotalUnits);
-  for (const std::u16string& Block : Blocks) Text += Block;
+  for (const Block& B : Blocks) B.AppendTo(Text);
   return Text;
 }
 
 std::vector<std::uint8_t> CStringBuilder::ToArray() const {
   std::vector<std::uint8_t> Bytes;
   Bytes.reserve(2 * TotalUnits);
-  for (const std::u16string& Block : Blocks) {
-    for (const char16_t Unit : Block) {
-      Bytes.push_back(static_cast<std::uint8_t>(Unit & 0xFF));
-      Bytes.push_back(static_cast<std::uint8_t>(Unit >> 8));
-    }
-  }
+  for (const Block& B : Blocks) B.AppendUtf16Le(Bytes);
   return Bytes;
 }
 
@@ -88,10 +153,10 @@ std::vector<std::uint8_t> CStringBuilder::ToAnsiArrayByCP(std::int32_t CodePage)
   if (CodePage == mFSO::CodePageUtf8) {
     // Straight from the blocks: one pass to size the result, one to fill it.
     std::size_t Size = 0;
-    for (const std::u16string& Block : Blocks) Size += Utf8Length(Block);
+    for (const Block& B : Blocks) Size += B.Utf8Length();
     std::vector<std::uint8_t> Bytes(Size);
     std::uint8_t* Next = Bytes.data();
-    for (const std::u16string& Block : Blocks) Next = WriteUtf8(Block, Next);
+    for (const Block& B : Blocks) Next = B.WriteUtf8(Next);
     return Bytes;
   }
   auto Bytes = TextToNarrow(ToString(), CodePage);
@@ -100,7 +165,7 @@ std::vector<std::uint8_t> CStringBuilder::ToAnsiArrayByCP(std::int32_t CodePage)
 }
 
 void CStringBuilder::Reset() {
-  std::vector<std::u16string>().swap(Blocks);
+  std::vector<Block>().swap(Blocks);
   TotalUnits = 0;
   Count = 0;
 }

@@ -35,12 +35,37 @@ class CStringBuilder {
   std::int32_t PieceCount() const;
 
  private:
+  // Up to BlockUnits units of the text, a byte each while every one of them is below U+0100
+  // (markup, numbers and most names), which halves the memory of a document and the work of
+  // encoding it; the first piece that needs more widens the block for good.
+  class Block {
+   public:
+    Block();
+    std::size_t Size() const { return Wide ? WideUnits.size() : Bytes.size(); }
+    // Appends Piece, which fits.
+    void Add(std::u16string_view Piece);
+    // Takes a high surrogate off the end, to start the next block with; 0 when there is none.
+    char16_t TakeHighSurrogate();
+    void AppendTo(std::u16string& Text) const;
+    void AppendUtf16Le(std::vector<std::uint8_t>& Out) const;
+    std::size_t Utf8Length() const;
+    std::uint8_t* WriteUtf8(std::uint8_t* Out) const;
+
+   private:
+    void Widen();
+
+    bool Wide = false;
+    bool Ascii = true;                // no unit from U+0080 on, while the block is narrow
+    std::vector<std::uint8_t> Bytes;  // while the block is narrow
+    std::u16string WideUnits;         // once it is wide
+  };
+
   void Store(std::u16string_view NewStr);
 
-  // The pieces, end to end, in blocks of at most BlockUnits units that are never reallocated,
-  // so growing the text copies nothing that is already stored. A block other than the last
-  // never ends in a high surrogate: a pair split across two appends stays in one block.
-  std::vector<std::u16string> Blocks;
+  // The pieces, end to end, in blocks that are never reallocated, so growing the text copies
+  // nothing that is already stored. A block other than the last never ends in a high
+  // surrogate: a pair split across two appends stays in one block.
+  std::vector<Block> Blocks;
   std::size_t TotalUnits = 0;
   std::int32_t Count = 0;
 };

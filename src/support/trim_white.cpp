@@ -64,13 +64,19 @@ std::int32_t ClassifyChar(std::int16_t Unit) {
 }
 
 std::u16string TrimWhite(std::u16string Text) {
+  const std::u16string_view Kept = TrimWhiteView(Text);
+  const auto Begin = static_cast<std::size_t>(Kept.data() - Text.data());
+  Text.erase(Begin + Kept.size());
+  Text.erase(0, Begin);
+  return Text;
+}
+
+std::u16string_view TrimWhiteView(std::u16string_view Text) {
   std::size_t End = Text.size();
   while (End > 0 && IsWhite(Text[End - 1])) --End;
   std::size_t Begin = 0;
   while (Begin < End && IsWhite(Text[Begin])) ++Begin;
-  Text.erase(End);
-  Text.erase(0, Begin);
-  return Text;
+  return Text.substr(Begin, End - Begin);
 }
 
 }  // namespace merrith::mXMLParser

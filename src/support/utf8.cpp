@@ -106,6 +106,21 @@ std::uint8_t* WriteChar(char32_t Cp, std::uint8_t* Out) {
   return Out;
 }
 
+// Copies the ASCII units at the start of Text to Out, a byte each, sixteen at a time (which
+// the compiler vectorises) while it can; returns how many it copied.
+std::size_t CopyAscii(std::u16string_view Text, std::uint8_t* Out) {
+  constexpr std::size_t Lane = 16;
+  std::size_t I = 0;
+  for (; I + Lane <= Text.size(); I += Lane) {
+    unsigned Bits = 0;
+    for (std::size_t K = 0; K < Lane; ++K) Bits |= Text[I + K];
+    if (Bits >= 0x80) break;
+    for (std::size_t K = 0; K < Lane; ++K) Out[I + K] = static_cast<std::uint8_t>(Text[I + K]);
+  }
+  for (; I < Text.size() && Text[I] < 0x80; ++I) Out[I] = static_cast<std::uint8_t>(Text[I]);
+  return I;
+}
+
 }  // namespace
 
 std::u16string DecodeUtf8(std::span<const std::uint8_t> Bytes) {
@@ -113,6 +128,7 @@ std::u16string DecodeUtf8(std::span<const std::uint8_t> Bytes) {
   std::u16string Text(Bytes.size(), u'\0');
   char16_t* Out = Text.data();
   std::size_t I = 0;
+  for (; I < Bytes.size() && Bytes[I] < 0x80; ++I) *Out++ = Bytes[I];  // dive codes are ASCII
   while (I < Bytes.size()) {
     const std::uint8_t Lead = Bytes[I];
     const LeadInfo Info = ClassifyLead(Lead);
@@ -135,13 +151,42 @@ std::u16string DecodeUtf8(std::string_view Bytes) {
 }
 
 std::size_t Utf8Length(std::u16string_view Text) {
-  std::size_t Length = 0;
-  ForEachChar(Text, [&Length](char32_t Cp) { Length += EncodedLength(Cp); });
+  // A unit takes one byte, one more from U+0080 and another from U+0800: three for a surrogate,
+  // alone (it becomes U+FFFD) or in a pair, whose four bytes are two fewer than its two units'.
+  // Counted in 32-bit sums over runs short enough for them, which the compiler vectorises.
+  constexpr std::size_t Run = std::size_t{1} << 20;
+  std::size_t Length = Text.size();
+  std::uint32_t Surrogates = 0;
+  for (std::size_t At = 0; At < Text.size(); At += Run) {
+    std::uint32_t Extra = 0;
+    for (const char16_t Unit : Text.substr(At, Run)) {
+      Extra += static_cast<std::uint32_t>(Unit >= 0x80) + static_cast<std::uint32_t>(Unit >= 0x800);
+      Surrogates |= static_cast<std::uint32_t>(Unit >= 0xD800 && Unit <= 0xDFFF);
+    }
+    Length += Extra;
+  }
+  if (Surrogates == 0) return Length;
+  for (std::size_t I = 0; I + 1 < Text.size(); ++I) {
+    if (IsHighSurrogate(Text[I]) && IsLowSurrogate(Text[I + 1])) {
+      Length -= 2;
+      ++I;
+    }
+  }
   return Length;
 }
 
 std::uint8_t* WriteUtf8(std::u16string_view Text, std::uint8_t* Out) {
-  ForEachChar(Text, [&Out](char32_t Cp) { Out = WriteChar(Cp, Out); });
+  while (!Text.empty()) {
+    // Markup and dive numbers are ASCII: its runs go straight across.
+    const std::size_t Ascii = CopyAscii(Text, Out);
+    Out += Ascii;
+    Text.remove_prefix(Ascii);
+    std::size_t Other = 0;
+    while (Other < Text.size() && Text[Other] >= 0x80) ++Other;
+    // Neither half of a surrogate pair is ASCII, so no pair straddles two runs.
+    ForEachChar(Text.substr(0, Other), [&Out](char32_t Cp) { Out = WriteChar(Cp, Out); });
+    Text.remove_prefix(Other);
+  }
   return Out;
 }
 

@@ -96,6 +96,21 @@ mkdir "$work/dash" && cp "$here/table_list.txt" "$work/dash/-"
 (cd "$work/dash" && "${cli[@]}" table ./- >/dev/null)
 expect "a file named -, as ./-" cmp "$here/table_D_HD.htm" "$work/dash/-.htm"
 
+# A line that already ends in a position letter is said on the error stream, once per line and
+# ten at most, and its row is what it would be without the saying.
+{ printf '5253B\n105\n\n 105b\n'; printf '6243D\n%.0s' {1..12}; echo abcde; } >"$work/letter.txt"
+run --blocks D "$work/letter.txt"
+said=$(for line in 1 4 {5..12}; do
+  code=$(sed -n "${line}p" "$work/letter.txt" | tr -d ' ')
+  echo "merrith-cli: line $line ends in a position letter: $code (the table adds each letter itself)"
+done)
+expect "lettered: exit 0" test "$status" -eq 0
+expect "lettered: said" test "$err" = "$said
+merrith-cli: 4 more lines end in a position letter"
+"${cli[@]}" table --blocks D - <"$work/letter.txt" >"$work/stdout" 2>/dev/null
+expect "lettered: the same table on the output stream" cmp "$work/letter.txt.htm" "$work/stdout"
+expect "lettered: 5253B's row" grep -q '<tr><td>5253B</td>\(<td>-</td>\(<td>-</td>\)\{3\}<td></td>\)\{5\}<tr>' "$work/stdout"
+
 run "$work/missing.txt"
 expect "missing list: File Error!!!" test "$status $out$err" = "1 File Error!!!"
 expect "missing list: nothing written" test ! -e "$work/missing.txt.htm"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace merrith {
@@ -44,6 +45,28 @@ TEST(FormatFixed1, RoundsToOneDecimal) {
   };
   // clang-format on
   for (const Formatted& C : Cases) EXPECT_EQ(Narrow(FormatFixed1(C.Value, u".")), Narrow(C.Text));
+}
+
+// The tables' sums land within a few units in the last place of a tenth, where both formats
+// take a shortcut; printf rounds the exact binary value, also at the halves between tenths.
+TEST(NumberFormats, AgreeWithPrintfNearEveryTenthAndHalfTenth) {
+  char Fixed[32];
+  char General[32];
+  for (int Twentieths = 0; Twentieths < 2000; ++Twentieths) {
+    double Value = Twentieths / 20.0;
+    for (int Step = 0; Step < 4; ++Step) Value = std::nextafter(Value, 0.0);
+    for (int Step = 0; Step < 9; ++Step, Value = std::nextafter(Value, 1000.0)) {
+      std::snprintf(Fixed, sizeof Fixed, "%.1f", Value);
+      std::snprintf(General, sizeof General, "%.15g", Value);
+      EXPECT_EQ(Narrow(FormatFixed1(Value, u".")), Fixed) << General;
+      if (Value == 0 || Value >= 1e-4) {  // below, %g would choose an exponent
+        EXPECT_EQ(Narrow(FormatGeneral(Value, u".")), General);
+      }
+    }
+  }
+  EXPECT_EQ(Narrow(FormatFixed1(3.4000000000000004, u",")), "3,4");
+  EXPECT_EQ(Narrow(FormatGeneral(3.4000000000000004, u",")), "3,4");
+  EXPECT_EQ(Narrow(FormatGeneral(3.0000000000000004, u",")), "3");
 }
 
 }  // namespace

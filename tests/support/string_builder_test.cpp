@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/text_decoding.h"
+#include "support/utf8.h"
 
 namespace merrith {
 namespace {
@@ -64,6 +65,32 @@ TEST(CStringBuilder, EncodesSurrogatePairsAcrossPieces) {
             (Bytes{0xF0, 0x9F, 0x8C, 0x8A, 0xEF, 0xBF, 0xBD, 'b'}));
   EXPECT_EQ(Utf8.size(), 32767U + 8U);
   EXPECT_EQ(Builder.ToString(), Long + u"b");
+}
+
+// Pieces below U+0100 are kept a byte each until a wider piece comes into their block; the text
+// and its encodings are those of the pieces either way.
+TEST(CStringBuilder, KeepsTheTextWhenABlockWidens) {
+  const std::u16string Long(40000, u'x');  // beyond one block
+  const std::vector<std::vector<std::u16string>> Scripts = {
+      {   u"a\u00E9", u"\u20AC",        u"b"}, // widened after a Latin-1 piece
+      {         Long, u"\u20AC",     u"<td>"}, // a full narrow block, then a wide piece
+      {u"\u20AC<td>",      Long, u"\u00E9\r"}, // wide from the start, over a block edge
+  };
+  for (const std::vector<std::u16string>& Pieces : Scripts) {
+    CStringBuilder Builder;
+    std::u16string Text;
+    Bytes Utf16Le;
+    for (const std::u16string& Piece : Pieces) {
+      Builder.Append(Piece);
+      Text += Piece;
+    }
+    for (const char16_t Unit : Text)
+      Utf16Le.insert(Utf16Le.end(),
+                     {static_cast<std::uint8_t>(Unit), static_cast<std::uint8_t>(Unit >> 8)});
+    EXPECT_EQ(Builder.ToString(), Text);
+    EXPECT_EQ(Builder.ToArray(), Utf16Le);
+    EXPECT_EQ(Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8), EncodeUtf8(Text));
+  }
 }
 
 }  // namespace
