@@ -288,8 +288,7 @@ Refusal CheckDecoded(const DiveCode& Dive) {
 Refusal DecodeInto(std::u16string_view Code, DiveCode& Dive) {
   Parts P;
   std::int32_t Group = 0;
-  if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, Group) ||
-      !DecodeByGroup(P, Group, Dive))
+  if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, Group) || !DecodeByGroup(P, Group, Dive))
     return Refusal::NotADiveNumber;
   return CheckDecoded(Dive);
 }
