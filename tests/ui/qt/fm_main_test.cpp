@@ -176,7 +176,7 @@ class FmMainTest : public QObject {
     QTest::keyClicks(Dives, "203C");
     Sheet->findChild<QComboBox*>(QStringLiteral("cboEvent"))->setCurrentIndex(2);
     QTest::keyClicks(Sheet->findChild<QLineEdit*>(QStringLiteral("txDiver")), "Ann");
-    QCOMPARE(Sheet->Form().Text(), u"Event: men-10m\nDiver: Ann\n105B\n203C\n");
+    QCOMPARE(Sheet->Form().Text(), u"Event: men-1m\nDiver: Ann\n105B\n203C\n");
     QCOMPARE(Report->toPlainText().toStdU16String(), Sheet->Form().Report());
     QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - Untitled*"));
   }
