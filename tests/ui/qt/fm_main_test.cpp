@@ -166,7 +166,8 @@ class FmMainTest : public QObject {
   // types; the caption marks the change.
   void sheetWindowRedoesItsReportAsTheUserTypes() {
     merrith::fmSheet* Sheet = Window->NewSheet();
-    QCOMPARE(Sheet->size(), QSize(840, 507));
+    QCOMPARE(Sheet->size(), QSize(merrith::TwipsToPixels(merrith::SheetWindow.ClientWidth, 96),
+                                  merrith::TwipsToPixels(merrith::SheetWindow.ClientHeight, 96)));
     auto* Report = Sheet->findChild<QPlainTextEdit*>(QStringLiteral("txReport"));
     QVERIFY(QFontInfo(Report->font()).fixedPitch());
     QVERIFY(Report->isReadOnly());
