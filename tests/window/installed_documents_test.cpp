@@ -12,14 +12,18 @@
 namespace merrith {
 namespace {
 
-// Makes Folder the user's configuration folder, where the rules folder is looked for.
-void UseConfigFolder(const std::filesystem::path& Folder) {
+// Makes Folder the user's configuration folder; the rules folder is then Folder/RulesIn.
 #ifdef _WIN32
+constexpr const char* RulesIn = "Merrith/events";
+void UseConfigFolder(const std::filesystem::path& Folder) {
   _wputenv_s(L"APPDATA", Folder.wstring().c_str());
-#else
-  setenv("XDG_CONFIG_HOME", Folder.c_str(), 1);
-#endif
 }
+#else
+constexpr const char* RulesIn = "merrith/events";
+void UseConfigFolder(const std::filesystem::path& Folder) {
+  setenv("XDG_CONFIG_HOME", Folder.c_str(), 1);
+}
+#endif
 
 std::vector<std::uint8_t> Bytes(const std::string& Text) { return {Text.begin(), Text.end()}; }
 
@@ -27,11 +31,11 @@ std::vector<std::uint8_t> Bytes(const std::string& Text) { return {Text.begin(),
 // its place, and files changed later count from the next start.
 TEST(InstalledDocuments, ReadTheUsersRulesOnceBesideTheBuiltInOnes) {
   const testing::TestFolder Config;
-  const std::filesystem::path Folder = Config.Path("merrith") / "events";
+  const std::filesystem::path Folder = Config.Path(RulesIn).make_preferred();
   std::filesystem::create_directories(Folder);
-  const std::string_view Rest = "\ntitle = \"Club meet\"\nheights = [\"1m\"]\ndives = 5\n";
-  Config.Put("merrith/events/club.toml", Bytes("[[event]]\nid = \"club-5\"" + std::string(Rest)));
-  Config.Put("merrith/events/broken.toml", Bytes("[[event]]\nid = 5" + std::string(Rest)));
+  const std::string Rest = "\ntitle = \"Club meet\"\nheights = [\"1m\"]\ndives = 5\n";
+  Config.Put(RulesIn + std::string("/club.toml"), Bytes("[[event]]\nid = \"club-5\"" + Rest));
+  Config.Put(RulesIn + std::string("/broken.toml"), Bytes("[[event]]\nid = 5" + Rest));
   UseConfigFolder(Config.Path(""));
   const DocumentRooms Rooms = InstalledDocuments();
   EXPECT_EQ(std::filesystem::path(Rooms.Sheets.RulesFolder()), Folder);

@@ -470,8 +470,8 @@ TEST_F(FmSheetTest, FollowsTheDensityOfTheScreen) {
   RECT Suggested{10, 20, 1300, 800};
   SendMessageW(Sheet->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                reinterpret_cast<LPARAM>(&Suggested));
-  EXPECT_EQ(ClientRect(Sheet->Handle()).right, 1260);
-  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, 761);
+  EXPECT_EQ(ClientRect(Sheet->Handle()).right, TwipsToPixels(SheetWindow.ClientWidth, 144));
+  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, TwipsToPixels(SheetWindow.ClientHeight, 144));
   EXPECT_EQ(FontOf(Box("txReport")).lfHeight, MessageFont(144).lfHeight);
   EXPECT_LT(FontOf(Box("txReport")).lfHeight, Before);
 }
