@@ -25,13 +25,16 @@ TEST(WriteChartFile, WritesTheChartOfTheListWholeOrNotAtAll) {
     BatchOutcome Outcome;
     std::vector<std::string> Shows;
   };
+  // clang-format off
   const Case Cases[] = {
-      {   "list.txt",    "list.chart.htm",     BatchOutcome::Written,
-       {"<!DOCTYPE html>", "class=no>105<", "Forward 2\u00bd Somersaults", ">1m<", ">27m<"}},
-      {           "",   "every.chart.htm",     BatchOutcome::Written,                 {"class=no>6243<"}},
-      {"missing.txt", "missing.chart.htm",  BatchOutcome::ReadFailed,                                 {}},
-      {   "list.txt",        "folder.htm", BatchOutcome::WriteFailed,                                 {}},
+    //        List              Chart                      Outcome  What the page shows
+      {   "list.txt",    "list.chart.htm",     BatchOutcome::Written, {"<!DOCTYPE html>", "class=no>105<",
+                                                                       "Forward 2\u00bd Somersaults", ">1m<", ">27m<"}},
+      {           "",   "every.chart.htm",     BatchOutcome::Written, {"class=no>6243<"}},
+      {"missing.txt", "missing.chart.htm",  BatchOutcome::ReadFailed, {}},
+      {   "list.txt",        "folder.htm", BatchOutcome::WriteFailed, {}},
   };
+  // clang-format on
   for (const Case& C : Cases) {
     const std::u16string List = *C.List != 0 ? Dir.Text(C.List) : u"";
     EXPECT_EQ(WriteChartFile(List, Dir.Text(C.Chart)), C.Outcome) << C.Chart;
