@@ -6,7 +6,7 @@
 
 #include "cli_commands.h"
 #include "difficulty/heights.h"
-#include "report/chart.h"
+#include "report/chart_file.h"
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
@@ -53,18 +53,11 @@ std::optional<std::vector<std::int32_t>> ReadHeights(std::string_view Value) {
   return Chosen;
 }
 
-std::vector<std::int32_t> EveryHeight() {
-  std::vector<std::int32_t> Chosen;
-  for (const Height& H : Heights) Chosen.push_back(H.Index);
-  return Chosen;
-}
-
 // The options and at most one list, in any order; nothing after a usage error, which is
 // written to the error stream.
 std::optional<ChartCommandLine> ReadChartCommandLine(std::span<const std::string_view> Args,
                                                      const Streams& Io) {
-  ChartCommandLine Line;
-  Line.Choice.Heights = EveryHeight();
+  ChartCommandLine Line{ChartDefaults(), std::nullopt};
   std::vector<std::string_view> Lists;
   bool OptionsEnded = false;
   for (std::size_t i = 0; i < Args.size(); ++i) {
@@ -129,17 +122,15 @@ std::optional<std::vector<std::uint8_t>> ReadList(std::string_view List, const S
 int RunChart(std::span<const std::string_view> Args, const Streams& Io) {
   const std::optional<ChartCommandLine> Line = ReadChartCommandLine(Args, Io);
   if (!Line) return ExitUsage;
-  std::vector<DiveNumber> Dives;
+  std::optional<std::u16string> List;
   if (Line->List) {
     const std::optional<std::vector<std::uint8_t>> Bytes = ReadList(*Line->List, Io);
     if (!Bytes) return ExitWriteFailed;
-    ChartList List = ReadChartList(mFSO::DecodeText(*Bytes, mFSO::CodePageSystem));
-    SayLeftOut(List.LeftOut, Io);
-    Dives = std::move(List.Dives);
-  } else {
-    Dives = ListNamedDiveNumbers();
+    List = mFSO::DecodeText(*Bytes, mFSO::CodePageSystem);
   }
-  const std::vector<std::uint8_t> Page = EncodeUtf8(BuildChart(Dives, Line->Choice));
+  const ChartPage Chart = ChartOfList(List, Line->Choice);
+  SayLeftOut(Chart.LeftOut, Io);
+  const std::vector<std::uint8_t> Page = EncodeUtf8(Chart.Html);
   return WriteResults(Io, {reinterpret_cast<const char*>(Page.data()), Page.size()});
 }
 

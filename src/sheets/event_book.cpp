@@ -66,6 +66,15 @@ EventBook BuiltInEvents() {
   return Book;
 }
 
+std::u16string UserRulesFolder() {
+  try {
+    const std::optional<fs::path> Folder = UserEventsFolder();
+    return Folder ? Folder->u16string() : std::u16string();
+  } catch (...) {  // a name the system cannot convert, or no memory
+    return {};
+  }
+}
+
 std::vector<std::u16string> UserRulesFiles() {
   std::vector<std::u16string> Files;
   try {

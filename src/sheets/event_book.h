@@ -72,9 +72,11 @@ void AddRulesFile(EventBook& Book, std::u16string_view Path);
 // The events of the FINA rules of 2017-2021, which every program carries.
 EventBook BuiltInEvents();
 
-// The rules files in the user's folder of events, sorted by name:
-// $XDG_CONFIG_HOME/merrith/events/*.toml (~/.config when it is not set), and on Windows
-// %APPDATA%\Merrith\events\*.toml.
+// The user's folder of events: $XDG_CONFIG_HOME/merrith/events (~/.config when it is not
+// set), and on Windows %APPDATA%\Merrith\events; empty when the environment names no home.
+std::u16string UserRulesFolder();
+
+// The rules files in the user's folder of events, *.toml, sorted by name.
 std::vector<std::u16string> UserRulesFiles();
 
 // The built-in events, then those of the user's folder, then those of Files, in order.

@@ -1,12 +1,61 @@
 #include "window/document_seams.h"
 
-namespace merrith {
+#include <memory>
+#include <optional>
 
-// Where the windows meet the rooms that check sheets and draw charts. Until those rooms are
-// built, the stand-ins stand in for them here, and only here: wire the sheets room's report,
-// events, page and rules folder into Sheets, and the chart into Chart; then set
-// MERRITH_WINDOW_SHOWS_SHEETS in src/window/CMakeLists.txt, which switches on the X smoke
-// tests that hold the window's report to merrith-cli sheet's.
-DocumentRooms InstalledDocuments() { return StandInDocuments(); }
+#include "report/chart_file.h"
+#include "report/sheet_page.h"
+#include "report/sheet_report.h"
+#include "sheets/event_book.h"
+
+namespace merrith {
+namespace {
+
+// The built-in events and the user's, read when first asked for and then kept: a sheet's
+// report is redone at every keystroke.
+class InstalledEvents {
+ public:
+  const EventBook& Book() {
+    if (!Read) Read = LoadEventBook({});
+    return *Read;
+  }
+
+ private:
+  std::optional<EventBook> Read;
+};
+
+std::vector<EventChoice> EventChoices(const EventBook& Book) {
+  std::vector<EventChoice> Choices;
+  for (const Event& E : Book.Events) Choices.push_back({E.Id, E.Title});
+  return Choices;
+}
+
+std::vector<std::u16string> FaultTexts(const EventBook& Book) {
+  std::vector<std::u16string> Faults;
+  for (const RulesError& Error : Book.Errors) Faults.push_back(RulesErrorText(Error));
+  return Faults;
+}
+
+BatchOutcome PageWritten(PageOutcome Outcome) {
+  return Outcome == PageOutcome::Written ? BatchOutcome::Written : BatchOutcome::WriteFailed;
+}
+
+}  // namespace
+
+DocumentRooms InstalledDocuments() {
+  const auto Events = std::make_shared<InstalledEvents>();
+  SheetFunctions Sheets{
+      [Events](std::u16string_view Text) {
+        return SheetReport(CheckSheetText(Text, Events->Book()));
+      },
+      [Events] { return EventChoices(Events->Book()); },
+      [Events](std::u16string_view Text, std::u16string_view Path) {
+        return PageWritten(WriteSheetPage(CheckSheetText(Text, Events->Book()), Path));
+      },
+      UserRulesFolder,
+      [Events] { return FaultTexts(Events->Book()); },
+  };
+  return {std::move(Sheets), WriteChartFile};
+}
 
 }  // namespace merrith

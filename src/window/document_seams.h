@@ -25,6 +25,9 @@ struct SheetFunctions {
   std::function<BatchOutcome(std::u16string_view Text, std::u16string_view PagePath)> WritePage;
   // The folder the user's own rules files are read from.
   std::function<std::u16string()> RulesFolder;
+  // Each fault of the rules files read, "file:line:column: what is wrong"; the events of a
+  // file with a fault are left out.
+  std::function<std::vector<std::u16string>()> RulesFaults;
 };
 
 // Writes the chart of the list file at ListPath, or of every dive when ListPath is empty, to
@@ -38,12 +41,7 @@ struct DocumentRooms {
   ChartWriter Chart;
 };
 
-// The documents as the programs make them.
+// The documents as merrith-cli makes them: the rules read once, when a sheet first needs them.
 DocumentRooms InstalledDocuments();
-
-// Plain stand-ins that need no rule book: the report names the event, the diver and the
-// number of dive lines; the events are three senior events; the page, the chart and the
-// rules folder are as simple. The tests use them.
-DocumentRooms StandInDocuments();
 
 }  // namespace merrith

@@ -1,6 +1,7 @@
 #include "window/main_window.h"
 
 #include <utility>
+#include <vector>
 
 #include "report/batch_document.h"
 #include "support/utf8.h"
@@ -77,6 +78,17 @@ void CMainWindow::mnuLastTable_Click() const {
 
 void CMainWindow::mnuAbout_Click() const {
   Asks.Message(AboutText(Documents.Sheets.RulesFolder()));
+}
+
+// The rules are read once, so a file put right counts from the next start.
+void CMainWindow::SheetOpening() {
+  if (FaultsTold) return;
+  FaultsTold = true;
+  const std::vector<std::u16string> Faults = Documents.Sheets.RulesFaults();
+  if (Faults.empty()) return;
+  std::u16string Text = u"These rules files have faults, and their events are left out:\n";
+  for (const std::u16string& Fault : Faults) Text += u"\n" + Fault;
+  Asks.Message(Text + u"\n\nPut them right and start Merrith again to use them.");
 }
 
 std::optional<std::u16string> CMainWindow::mnu_Click(WindowCommand Command,

@@ -63,6 +63,10 @@ class CMainWindow {
   // "About Merrith": the version, the licence, the rule cycles, where the rules are read.
   void mnuAbout_Click() const;
 
+  // A dive-sheet window is about to open: the first time, names the faults of the rules
+  // files, whose events its drop-down lacks.
+  void SheetOpening();
+
   // The menu items that ask, do and report within this window: "Open list...", the charts,
   // the last table, "About". FileName is the file name box's text; returns the box's new text
   // where the item changes it.
@@ -76,6 +80,7 @@ class CMainWindow {
   Dialogs Asks;
   DocumentRooms Documents;
   std::u16string LastTable;  // the absolute path of the table last written, or empty
+  bool FaultsTold = false;   // the rules files' faults were shown
 };
 
 // What "About Merrith" says; the user's rules are read from RulesFolder (none when empty).

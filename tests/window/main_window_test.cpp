@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "file_test_folder.h"
+#include "stand_in_documents.h"
 #include "support/utf8.h"
 #include "test_dialogs.h"
 #include "window/paths.h"
@@ -141,7 +142,7 @@ class MainMenu : public ::testing::Test {
   void SetUp() override { Dir.Put("list.txt", {'1', '0', '5', '\n'}); }
   merrith::testing::TestFolder Dir;
   merrith::testing::TestDialogs User;
-  CMainWindow Form{User.Seams(), StandInDocuments()};
+  CMainWindow Form{User.Seams(), testing::StandInDocuments()};
 };
 
 TEST_F(MainMenu, OpenListGivesThePathChosen) {
@@ -173,6 +174,18 @@ TEST_F(MainMenu, WritesChartsAndOpensThem) {
                                                      TemporaryPath(u"every dive.chart.htm")}));
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(User.Pages[1])));
   EXPECT_EQ(User.Messages, (std::vector<std::u16string>{u"File Error!!!", u"File Error!!!"}));
+}
+
+// The rules files' faults are told at the first sheet window's opening, and only then.
+TEST_F(MainMenu, TellsTheFaultsOfTheRulesFilesOnce) {
+  DocumentRooms Faulty = testing::StandInDocuments();
+  Faulty.Sheets.RulesFaults = [] { return std::vector<std::u16string>{u"a.toml:2:6: no id"}; };
+  CMainWindow Told{User.Seams(), Faulty};
+  Told.SheetOpening();
+  Told.SheetOpening();
+  Form.SheetOpening();
+  ASSERT_EQ(User.Messages.size(), 1u);
+  EXPECT_NE(User.Messages[0].find(u"left out:\n\na.toml:2:6: no id\n\n"), std::u16string::npos);
 }
 
 TEST(AboutText, NamesTheVersionTheRuleCyclesAndTheRulesFolder) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "file_test_folder.h"
+#include "stand_in_documents.h"
 #include "support/utf8.h"
 #include "test_dialogs.h"
 
@@ -62,7 +63,7 @@ TEST(ReadSheetFields, TakesTheEventAndDiverAndKeepsTheRest) {
 
 class SheetWindowTest : public ::testing::Test {
  protected:
-  CSheetWindow Make() { return CSheetWindow(StandInDocuments().Sheets, User.Seams()); }
+  CSheetWindow Make() { return CSheetWindow(testing::StandInDocuments().Sheets, User.Seams()); }
   void Put(const std::string& Name, const std::string& Text) const {
     Dir.Put(Name, Bytes(Text.begin(), Text.end()));
   }
@@ -86,7 +87,7 @@ TEST_F(SheetWindowTest, TypingRedoesTheReportAndMarksTheCaption) {
   Sheet.txDiver_Change(u"Ann");
   EXPECT_EQ(Sheet.Caption(), u"Dive sheet - Untitled*");
   EXPECT_EQ(Sheet.EventRow(), 1);
-  EXPECT_EQ(Sheet.Report(), StandInDocuments().Sheets.Report(
+  EXPECT_EQ(Sheet.Report(), testing::StandInDocuments().Sheets.Report(
                                 u"Event: women-3m\nDiver: Ann\n105B\n203C\n# spare\n"));
   EXPECT_NE(Sheet.Report().find(u"Dive lines: 2"), std::u16string::npos);
   Sheet.txDiver_Change(u"");

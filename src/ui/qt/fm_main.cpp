@@ -109,6 +109,7 @@ void fmMain::Run(WindowCommand Command) {
 }
 
 fmSheet* fmMain::MakeSheet() {
+  Form.SheetOpening();
   auto* Sheet = new fmSheet(Form.GetDocuments().Sheets, TestDialogs, [this] { NewSheet(); });
   SheetWindows.emplace_back(Sheet);
   return Sheet;

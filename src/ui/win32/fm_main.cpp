@@ -122,6 +122,7 @@ bool fmMain::OnMessage(UINT Message, WPARAM W, LPARAM, LRESULT& Result) {
 }
 
 fmSheet* fmMain::MakeSheet() {
+  Form.SheetOpening();
   std::erase_if(SheetWindows, [](const auto& Sheet) { return Sheet->Handle() == nullptr; });
   auto Sheet =
       std::make_unique<fmSheet>(Form.GetDocuments().Sheets, TestDialogs, [this] { NewSheet(); });

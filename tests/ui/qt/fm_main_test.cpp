@@ -166,7 +166,8 @@ class FmMainTest : public QObject {
   // types; the caption marks the change.
   void sheetWindowRedoesItsReportAsTheUserTypes() {
     merrith::fmSheet* Sheet = Window->NewSheet();
-    QCOMPARE(Sheet->size(), QSize(840, 507));
+    QCOMPARE(Sheet->size(), QSize(merrith::TwipsToPixels(merrith::SheetWindow.ClientWidth, 96),
+                                  merrith::TwipsToPixels(merrith::SheetWindow.ClientHeight, 96)));
     auto* Report = Sheet->findChild<QPlainTextEdit*>(QStringLiteral("txReport"));
     QVERIFY(QFontInfo(Report->font()).fixedPitch());
     QVERIFY(Report->isReadOnly());
@@ -176,7 +177,7 @@ class FmMainTest : public QObject {
     QTest::keyClicks(Dives, "203C");
     Sheet->findChild<QComboBox*>(QStringLiteral("cboEvent"))->setCurrentIndex(2);
     QTest::keyClicks(Sheet->findChild<QLineEdit*>(QStringLiteral("txDiver")), "Ann");
-    QCOMPARE(Sheet->Form().Text(), u"Event: men-10m\nDiver: Ann\n105B\n203C\n");
+    QCOMPARE(Sheet->Form().Text(), u"Event: men-1m\nDiver: Ann\n105B\n203C\n");
     QCOMPARE(Report->toPlainText().toStdU16String(), Sheet->Form().Report());
     QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - Untitled*"));
   }

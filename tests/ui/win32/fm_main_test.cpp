@@ -16,6 +16,7 @@
 #include "file_test_folder.h"
 #include "support/utf8.h"
 #include "test_dialogs.h"
+#include "window/sheet_window_layout.h"
 
 namespace merrith {
 namespace {
@@ -404,8 +405,8 @@ class FmSheetTest : public FmMainTest {
 // The sheet window as laid out, its report in a fixed-width font and redone as the user
 // types; Tab leaves the box of dives; the caption marks the change.
 TEST_F(FmSheetTest, RedoesItsReportAsTheUserTypes) {
-  EXPECT_EQ(ClientRect(Sheet->Handle()).right, 840);
-  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, 507);
+  EXPECT_EQ(ClientRect(Sheet->Handle()).right, TwipsToPixels(SheetWindow.ClientWidth, 96));
+  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, TwipsToPixels(SheetWindow.ClientHeight, 96));
   HDC Screen = GetDC(nullptr);
   const auto Old = SelectObject(
       Screen, reinterpret_cast<HFONT>(SendMessageW(Box("txReport"), WM_GETFONT, 0, 0)));
@@ -469,8 +470,8 @@ TEST_F(FmSheetTest, FollowsTheDensityOfTheScreen) {
   RECT Suggested{10, 20, 1300, 800};
   SendMessageW(Sheet->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                reinterpret_cast<LPARAM>(&Suggested));
-  EXPECT_EQ(ClientRect(Sheet->Handle()).right, 1260);
-  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, 761);
+  EXPECT_EQ(ClientRect(Sheet->Handle()).right, TwipsToPixels(SheetWindow.ClientWidth, 144));
+  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, TwipsToPixels(SheetWindow.ClientHeight, 144));
   EXPECT_EQ(FontOf(Box("txReport")).lfHeight, MessageFont(144).lfHeight);
   EXPECT_LT(FontOf(Box("txReport")).lfHeight, Before);
 }

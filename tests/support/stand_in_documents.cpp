@@ -1,3 +1,5 @@
+#include "stand_in_documents.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -7,10 +9,9 @@
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
-#include "window/document_seams.h"
 #include "window/sheet_fields.h"
 
-namespace merrith {
+namespace merrith::testing {
 namespace {
 
 // The lines of Dives that hold a dive: not blank, not a comment, no Key: value.
@@ -83,8 +84,9 @@ DocumentRooms StandInDocuments() {
         return WritePlainPage(u"Dive sheet", StandInReport(Text), Path);
       },
       [] { return std::u16string(); },
+      [] { return std::vector<std::u16string>(); },
   };
   return {std::move(Sheets), StandInChart};
 }
 
-}  // namespace merrith
+}  // namespace merrith::testing

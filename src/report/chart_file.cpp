@@ -1,0 +1,36 @@
+#include "report/chart_file.h"
+
+#include <cstdint>
+
+#include "difficulty/heights.h"
+#include "support/file_bytes.h"
+#include "support/text_decoding.h"
+#include "support/utf8.h"
+
+namespace merrith {
+
+ChartChoice ChartDefaults() {
+  ChartChoice Choice;
+  for (const Height& H : Heights) Choice.Heights.push_back(H.Index);
+  return Choice;
+}
+
+ChartPage ChartOfList(std::optional<std::u16string_view> List, const ChartChoice& Choice) {
+  if (!List) return {BuildChart(ListNamedDiveNumbers(), Choice), {}};
+  ChartList Read = ReadChartList(*List);
+  return {BuildChart(Read.Dives, Choice), std::move(Read.LeftOut)};
+}
+
+BatchOutcome WriteChartFile(std::u16string_view ListPath, std::u16string_view ChartPath) {
+  std::optional<std::u16string> List;
+  if (!ListPath.empty()) {
+    std::vector<std::uint8_t> Bytes;
+    if (mFSO::ReadAllBytes(ListPath, Bytes) != 0) return BatchOutcome::ReadFailed;
+    List = mFSO::DecodeText(Bytes, mFSO::CodePageSystem);
+  }
+  const std::vector<std::uint8_t> Page = EncodeUtf8(ChartOfList(List, ChartDefaults()).Html);
+  return mFSO::WriteAllBytes(ChartPath, Page) == 0 ? BatchOutcome::Written
+                                                   : BatchOutcome::WriteFailed;
+}
+
+}  // namespace merrith
