@@ -297,7 +297,8 @@ std::optional<DecodedNumber> DecodeNumber(std::u16string_view Code) noexcept {
     DecodedNumber Number;
     const std::optional<std::int32_t> Group = PartValue(P->Text[0]);
     if (!DecodeByGroup(*P, Group, Number.Dive)) return std::nullopt;
-    Number.Group = *Group;
+    // Only the digits of the six groups decode.
+    Number.Group = static_cast<DiveGroup>(*Group);
     return Number;
   } catch (...) {  // as ReadDiveCode
     return std::nullopt;
