@@ -8,6 +8,7 @@
 #include "cli_commands.h"
 #include "cli_rules.h"
 #include "sheets/sheet_words.h"
+#include "support/utf8.h"
 
 namespace merrith::cli {
 
@@ -49,7 +50,7 @@ std::string EventLines(const EventBook& Book) {
       Line += Row[C];
       if (C + 1 < Row.size()) Line += std::u16string(Widths[C] - Row[C].size() + 2, u' ');
     }
-    Text += Utf8(Line) + "\n";
+    Text += ToUtf8(Line) + "\n";
   }
   return Text;
 }
@@ -58,16 +59,16 @@ std::string EventsJson(const EventBook& Book) {
   Json Events = Json::array();
   for (const Event& E : Book.Events) {
     Json Rules = Json::array();
-    for (const std::u16string& Rule : RuleNumbers(E)) Rules.push_back(Utf8(Rule));
+    for (const std::u16string& Rule : RuleNumbers(E)) Rules.push_back(ToUtf8(Rule));
     Json Captions = Json::array();
-    for (std::int32_t H : E.Heights) Captions.push_back(Utf8(HeightText(H)));
+    for (std::int32_t H : E.Heights) Captions.push_back(ToUtf8(HeightText(H)));
     Json Each = Json::object();
-    Each["id"] = Utf8(E.Id);
-    Each["title"] = Utf8(E.Title);
+    Each["id"] = ToUtf8(E.Id);
+    Each["title"] = ToUtf8(E.Title);
     Each["rules"] = std::move(Rules);
     Each["dives"] = E.Dives;
     Each["heights"] = std::move(Captions);
-    Each["file"] = Utf8(E.File);
+    Each["file"] = ToUtf8(E.File);
     Events.push_back(std::move(Each));
   }
   return Events.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -29,18 +29,13 @@ const std::string_view ExplainHelp =
 
 namespace {
 
-std::string Utf8(std::u16string_view Text) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
-  return {Bytes.begin(), Bytes.end()};
-}
-
 // The dive in two lines, its name and its sum, or in one with the reason it has no DD.
 std::string ExplainedLines(std::u16string_view Code, std::string_view Height,
                            const DiveExplanation& Dive) {
-  std::string Head = Utf8(Code) + " at " + std::string(Height);
-  if (Dive.Why != Refusal::None) return Head + ": ERROR (" + Utf8(RefusalText(Dive.Why)) + ")\n";
-  if (Dive.Name) Head += ": " + Utf8(*Dive.Name);
-  return Head + "\n  " + Utf8(SumLine(Dive, u".")) + "\n";
+  std::string Head = ToUtf8(Code) + " at " + std::string(Height);
+  if (Dive.Why != Refusal::None) return Head + ": ERROR (" + ToUtf8(RefusalText(Dive.Why)) + ")\n";
+  if (Dive.Name) Head += ": " + ToUtf8(*Dive.Name);
+  return Head + "\n  " + ToUtf8(SumLine(Dive, u".")) + "\n";
 }
 
 // UTF-8 text as a JSON string. nlohmann-json escapes it: quotes, backslashes and control
@@ -49,7 +44,7 @@ std::string JsonString(std::string_view Text) {
   return nlohmann::json(Text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-std::string JsonString(std::u16string_view Text) { return JsonString(Utf8(Text)); }
+std::string JsonString(std::u16string_view Text) { return JsonString(ToUtf8(Text)); }
 
 template <class Text>
 std::string JsonOrNull(const std::optional<Text>& Words) {

@@ -21,15 +21,6 @@ const std::string_view ListHelp =
     "    --all       every number the tables give a DD, also those that name no dive of the\n"
     "                rule book, such as 5511 (direction 5); nothing after the tab with --names\n";
 
-namespace {
-
-void AppendUtf8(std::string& Out, std::u16string_view Text) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
-  Out.append(Bytes.begin(), Bytes.end());
-}
-
-}  // namespace
-
 int RunList(std::span<const std::string_view> Args, const Streams& Io) {
   bool Names = false;
   bool All = false;
@@ -44,10 +35,10 @@ int RunList(std::span<const std::string_view> Args, const Streams& Io) {
   }
   std::string Text;
   for (const DiveNumber& N : All ? ListDiveNumbers() : ListNamedDiveNumbers()) {
-    AppendUtf8(Text, N.Number);
+    Text += ToUtf8(N.Number);
     if (Names) {
       Text += '\t';
-      if (const std::optional<std::u16string> Name = DiveName(N.Dive)) AppendUtf8(Text, *Name);
+      if (const std::optional<std::u16string> Name = DiveName(N.Dive)) Text += ToUtf8(*Name);
     }
     Text += '\n';
   }

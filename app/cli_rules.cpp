@@ -14,11 +14,6 @@ const std::string_view RulesOptionHelp =
     "                  on Windows %APPDATA%\\Merrith\\events\\) are read first. An id defined\n"
     "                  again replaces the earlier event\n";
 
-std::string Utf8(std::u16string_view Text) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
-  return {Bytes.begin(), Bytes.end()};
-}
-
 std::optional<RulesCommandLine> ReadRulesCommandLine(std::string_view Name,
                                                      std::span<const std::string_view> Args,
                                                      bool Html, std::size_t Files,
@@ -57,7 +52,7 @@ std::optional<RulesCommandLine> ReadRulesCommandLine(std::string_view Name,
 CommandBook LoadCommandBook(const RulesCommandLine& Line, const Streams& Io) {
   CommandBook Loaded{LoadEventBook(Line.Rules), false};
   for (const RulesError& Error : Loaded.Book.Errors) {
-    const std::string Message = "merrith-cli: " + Utf8(RulesErrorText(Error)) + "\n";
+    const std::string Message = "merrith-cli: " + ToUtf8(RulesErrorText(Error)) + "\n";
     std::fwrite(Message.data(), 1, Message.size(), Io.Err);
     if (std::find(Line.Rules.begin(), Line.Rules.end(), Error.File) != Line.Rules.end())
       Loaded.NamedFileFailed = true;

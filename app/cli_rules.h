@@ -37,9 +37,6 @@ struct CommandBook {
 
 CommandBook LoadCommandBook(const RulesCommandLine& Line, const Streams& Io);
 
-// UTF-16 text as UTF-8.
-std::string Utf8(std::u16string_view Text);
-
 // The text of --help for the options --json and --rules, as sheet and events take them.
 extern const std::string_view RulesOptionHelp;
 

@@ -39,7 +39,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json TextOrNull(std::u16string_view Text) { return Text.empty() ? Json() : Json(Utf8(Text)); }
+Json TextOrNull(std::u16string_view Text) { return Text.empty() ? Json() : Json(ToUtf8(Text)); }
 
 template <class Number>
 Json TenthsOrNull(const std::optional<Number>& Tenths) {
@@ -49,12 +49,12 @@ Json TenthsOrNull(const std::optional<Number>& Tenths) {
 Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet) {
   Json Problems = Json::array();
   for (const Problem& P : Sheet.Problems)
-    if (P.Dive == Round) Problems.push_back(Utf8(ProblemText(P, Places::ByLine)));
+    if (P.Dive == Round) Problems.push_back(ToUtf8(ProblemText(P, Places::ByLine)));
   Json Dive = Json::object();
   Dive["line"] = D.Line;
-  Dive["code"] = Utf8(D.Code);
-  Dive["height"] = D.HeightIndex != 0 ? Json(Utf8(HeightText(D.HeightIndex))) : Json();
-  Dive["name"] = D.Name ? Json(Utf8(*D.Name)) : Json();
+  Dive["code"] = ToUtf8(D.Code);
+  Dive["height"] = D.HeightIndex != 0 ? Json(ToUtf8(HeightText(D.HeightIndex))) : Json();
+  Dive["name"] = D.Name ? Json(ToUtf8(*D.Name)) : Json();
   Dive["dd"] = TenthsOrNull(D.DD);
   Dive["counted_dd"] = TenthsOrNull(D.Counted);
   Dive["stated_dd"] = TenthsOrNull(D.Stated);
@@ -67,7 +67,7 @@ Json ProblemJson(const Problem& P, const Event* E) {
   Json Found = Json::object();
   Found["line"] = P.Line != 0 ? Json(P.Line) : Json();
   Found["rule"] = TextOrNull(ProblemRule(P, E));
-  Found["text"] = Utf8(ProblemText(P, Places::ByLine));
+  Found["text"] = ToUtf8(ProblemText(P, Places::ByLine));
   return Found;
 }
 
@@ -81,7 +81,7 @@ std::string SheetJson(const CheckedSheet& Sheet) {
   for (const Problem& P : Sheet.Problems) Problems.push_back(ProblemJson(P, E));
   Json Object = Json::object();
   Object["event"] = TextOrNull(Sheet.EventId);
-  Object["title"] = E != nullptr ? Json(Utf8(E->Title)) : Json();
+  Object["title"] = E != nullptr ? Json(ToUtf8(E->Title)) : Json();
   Object["diver"] = TextOrNull(Sheet.Diver);
   Object["holds"] = Sheet.Holds();
   Object["total_dd"] = TenthsOrNull(Sheet.Total);
@@ -110,7 +110,7 @@ int RunSheet(std::span<const std::string_view> Args, const Streams& Io) {
       CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book);
   if (Line->Html && WriteSheetPage(Sheet, DecodeUtf8(*Line->Html)) != PageOutcome::Written)
     return FileError(Io);
-  const int Written = WriteResults(Io, Line->Json ? SheetJson(Sheet) : Utf8(SheetReport(Sheet)));
+  const int Written = WriteResults(Io, Line->Json ? SheetJson(Sheet) : ToUtf8(SheetReport(Sheet)));
   if (Written != ExitOk || Loaded.NamedFileFailed) return ExitWriteFailed;
   return Sheet.Holds() ? ExitOk : ExitSheetBreaks;
 }

@@ -1,14 +1,9 @@
 #include "difficulty/dive_numbers.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdint>
-#include <initializer_list>
 #include <set>
-#include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "difficulty/dive_name.h"
 #include "difficulty/heights.h"
@@ -17,101 +12,76 @@
 namespace merrith {
 namespace {
 
-// The groups whose number goes on with a direction digit: twisting and armstand dives.
-constexpr std::int32_t Twisting = 5;
-constexpr std::int32_t Armstand = 6;
-
-// One digit per part; two for the half somersaults of a forward, back, reverse or inward dive.
-constexpr std::int32_t LastDigit = 9;
-constexpr std::int32_t LastTwoDigits = 99;
-
-// The numbers in Parts written one after the other, then Tail: {5, 1, 3, 2} and "M" is 5132M.
-std::u16string Written(std::initializer_list<std::int32_t> Parts, std::u16string_view Tail = {}) {
-  std::u16string Text;
-  for (std::int32_t Part : Parts)
-    for (char Digit : std::to_string(Part)) Text += static_cast<char16_t>(Digit);
-  return Text + std::u16string(Tail);
+void AppendNumber(std::u16string& Out, std::int32_t Value) {
+  for (char Digit : std::to_string(Value)) Out += static_cast<char16_t>(Digit);
 }
 
-// The list as it grows: a number joins it when it has a DD and names a dive not yet listed.
-// The grammar writes some dives twice (5150 is 105, 6120 is 612, 51150 is 115); the first
-// number of a dive, in rule-book order, is the one the list keeps.
-class NumberList {
- public:
-  void Offer(std::u16string Number, const DiveCode& Dive) {
-    if (!HasSomeDD(Number)) return;
-    if (!Listed.insert({Dive.Dir, Dive.Fly, Dive.Som, Dive.Twi, Dive.Arm}).second) return;
-    Numbers.push_back({std::move(Number), Dive});
+// A part of a twisting or armstand number: one digit, or two in brackets.
+void AppendPart(std::u16string& Out, std::int32_t Value) {
+  if (Value < 10) return AppendNumber(Out, Value);
+  Out += u'(';
+  AppendNumber(Out, Value);
+  Out += u')';
+}
+
+// The number as the rule book writes it: group, flying digit and half somersaults for the
+// first four groups (1011); group, flying digit, direction, somersaults and twists for the
+// twisting and armstand groups (5253, 51132, 5132M), an armstand dive without twist in three
+// digits (614).
+std::u16string WrittenNumber(DiveGroup Group, const DiveCode& Dive) {
+  std::u16string Number;
+  AppendNumber(Number, static_cast<std::int32_t>(Group));
+  if (Group < DiveGroup::Twisting) {
+    AppendNumber(Number, Dive.Fly);
+    AppendNumber(Number, Dive.Som);
+    return Number;
   }
-
-  // The numbers listed so far, in the order they were offered.
-  std::vector<DiveNumber> Take() { return std::move(Numbers); }
-
- private:
-  std::vector<DiveNumber> Numbers;
-  std::set<std::array<std::int32_t, 5>> Listed;  // Dir, Fly, Som, Twi and Arm of each
-};
-
-// Forward, back, reverse and inward dives: group, flying digit 0 or 1, half somersaults. Two
-// digits of half somersaults follow the nine of one digit (1011 after 109); a leading zero
-// would only write a dive of one digit again.
-void OfferDirectionGroups(NumberList& List) {
-  for (std::int32_t Dir = 1; Dir <= 4; ++Dir)
-    for (std::int32_t Fly = 0; Fly <= 1; ++Fly)
-      for (std::int32_t Som = 0; Som <= LastTwoDigits; ++Som)
-        List.Offer(Written({Dir, Fly, Som}), {.Dir = Dir, .Fly = Fly, .Som = Som});
+  if (Dive.Fly == 1) Number += u'1';
+  AppendPart(Number, Dive.Dir);
+  AppendPart(Number, Dive.Som);
+  if (Group == DiveGroup::Twisting || Dive.Twi > 0 || Dive.Fly > 0) AppendPart(Number, Dive.Twi);
+  if (Dive.Fly == 2) Number += u'M';
+  return Number;
 }
 
-// Calls Offer(Dir, Som, Twi) for each direction, half somersaults and half twists of one
-// digit, in that order.
-template <class OfferFn>
-void ForEachTurn(OfferFn Offer) {
-  for (std::int32_t Dir = 0; Dir <= LastDigit; ++Dir)
-    for (std::int32_t Som = 0; Som <= LastDigit; ++Som)
-      for (std::int32_t Twi = 0; Twi <= LastDigit; ++Twi) Offer(Dir, Som, Twi);
-}
+constexpr bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
 
-// Twisting or armstand dives: plain (5253, armstand dives without twist first: 614, then
-// 6243), then flying (51132), then written with M (5132M). A six-part code's flying digit 0
-// or 2 would write a plain or M dive again, and any other digit is refused.
-void OfferTwistingOrArmstand(NumberList& List, std::int32_t Group) {
-  const std::int32_t Arm = Group == Armstand ? 1 : 0;
-  if (Arm == 1)
-    for (std::int32_t Dir = 0; Dir <= LastDigit; ++Dir)
-      for (std::int32_t Som = 0; Som <= LastDigit; ++Som)
-        List.Offer(Written({Group, Dir, Som}), {.Dir = Dir, .Som = Som, .Arm = Arm});
-  ForEachTurn([&](std::int32_t Dir, std::int32_t Som, std::int32_t Twi) {
-    List.Offer(Written({Group, Dir, Som, Twi}), {.Dir = Dir, .Som = Som, .Twi = Twi, .Arm = Arm});
-  });
-  ForEachTurn([&](std::int32_t Dir, std::int32_t Som, std::int32_t Twi) {
-    List.Offer(Written({Group, 1, Dir, Som, Twi}),
-               {.Dir = Dir, .Fly = 1, .Som = Som, .Twi = Twi, .Arm = Arm});
-  });
-  ForEachTurn([&](std::int32_t Dir, std::int32_t Som, std::int32_t Twi) {
-    List.Offer(Written({Group, Dir, Som, Twi}, u"M"),
-               {.Dir = Dir, .Fly = 2, .Som = Som, .Twi = Twi, .Arm = Arm});
-  });
-}
-
-// Digits and brackets, and the M of a twisting form at the end: the parser alone would read
-// more (105X as 105, 513M2 as a flying jump).
+// Digits, a part of digits in brackets, and the M of a twisting form at the end. The parser
+// alone reads more: 105X and 1)5 as 105, 513M2 as a flying jump.
 bool WrittenAsANumber(std::u16string_view Number) {
-  if (!Number.empty() && (Number.back() == u'M' || Number.back() == u'm')) Number.remove_suffix(1);
-  return std::all_of(Number.begin(), Number.end(),
-                     [](char16_t C) { return (C >= u'0' && C <= u'9') || C == u'(' || C == u')'; });
+  if (Number.ends_with(u'M') || Number.ends_with(u'm')) Number.remove_suffix(1);
+  bool InBrackets = false;
+  std::size_t Digits = 0;  // since the last bracket
+  for (char16_t C : Number) {
+    if (IsDigit(C)) {
+      ++Digits;
+    } else if (C == (InBrackets ? u')' : u'(') && (Digits > 0 || !InBrackets)) {
+      InBrackets = !InBrackets;
+      Digits = 0;
+    } else {
+      return false;
+    }
+  }
+  return !InBrackets;
 }
 
-// Whether the first part of Number, its first digit or bracket ((5)253), is Group's digit.
-// The brackets of Number close.
-bool BeginsWithGroup(std::u16string_view Number, DiveGroup Group) {
-  std::u16string_view First = Number.substr(0, 1);
-  if (First == u"(") First = Number.substr(1, Number.find(u')') - 1);
-  while (First.size() > 1 && First.front() == u'0') First.remove_prefix(1);
-  return First.size() == 1 && First[0] == u'0' + static_cast<std::int32_t>(Group);
+// Whether the height has the position letter: each height's letters run on from A.
+bool HasPosition(std::int32_t HeightIndex, std::int32_t Pos) {
+  const Height* H = HeightAt(HeightIndex);
+  return H != nullptr && IsPosition(Pos) && Pos < static_cast<std::int32_t>(H->Letters.size());
 }
 
-}  // namespace
+NoDive WhyNoDive(const RuleBookDive& Read, std::optional<std::int32_t> HeightIndex) {
+  if (!DiveName(Read.Dive)) return NoDive::NotInRuleBook;
+  // 5150 writes 105 again; a number with M has no other way to be written.
+  if (Read.Group == DiveGroup::Twisting && Read.Dive.Twi == 0 && Read.Dive.Fly != 2)
+    return NoDive::NoTwist;
+  if (HeightIndex && !HasPosition(*HeightIndex, Read.Dive.Pos)) return NoDive::NoSuchPosition;
+  return NoDive::None;
+}
 
+// Whether Number, a dive number without its position letter, has a DD at some height with
+// some position letter that the batch table gives that height.
 bool HasSomeDD(std::u16string_view Number) {
   std::u16string Dive(Number);
   for (const Height& H : Heights)
@@ -123,44 +93,106 @@ bool HasSomeDD(std::u16string_view Number) {
   return false;
 }
 
-std::vector<DiveNumber> ListDiveNumbers() {
-  NumberList List;
+// One digit per part; two for the half somersaults of a forward, back, reverse or inward dive.
+constexpr std::int32_t LastDigit = 9;
+constexpr std::int32_t LastTwoDigits = 99;
+
+// The list as it grows: a number joins it when it has a DD and names a dive not yet listed
+// (and, for a list of named dives, one the rule book can write). The grammar writes some dives
+// twice (5150 is 105, 6120 is 612, 51150 is 115); the first number of a dive, in rule-book
+// order, is the one the list keeps.
+class NumberList {
+ public:
+  explicit NumberList(bool NamedOnly) : Named(NamedOnly) {}
+
+  void Offer(DiveGroup Group, const DiveCode& Dive) {
+    std::u16string Number = WrittenNumber(Group, Dive);
+    if (!HasSomeDD(Number)) return;
+    const RuleBookDive Read = ReadDiveNumber(Number);
+    const DiveCode& D = Read.Dive;
+    if (!Listed.insert({D.Dir, D.Fly, D.Som, D.Twi, D.Arm}).second) return;
+    if (Named && Read.Why != NoDive::None) return;
+    Numbers.push_back({std::move(Number), Read.Group, D});
+  }
+
+  // The numbers listed so far, in the order they were offered.
+  std::vector<DiveNumber> Take() { return std::move(Numbers); }
+
+ private:
+  bool Named;
+  std::vector<DiveNumber> Numbers;
+  std::set<std::array<std::int32_t, 5>> Listed;  // Dir, Fly, Som, Twi and Arm of each
+};
+
+// Forward, back, reverse and inward dives: group, flying digit 0 or 1, half somersaults. Two
+// digits of half somersaults follow the nine of one digit (1011 after 109).
+void OfferDirectionGroups(NumberList& List) {
+  for (DiveGroup Group :
+       {DiveGroup::Forward, DiveGroup::Back, DiveGroup::Reverse, DiveGroup::Inward}) {
+    const auto Dir = static_cast<std::int32_t>(Group);
+    for (std::int32_t Fly = 0; Fly <= 1; ++Fly)
+      for (std::int32_t Som = 0; Som <= LastTwoDigits; ++Som)
+        List.Offer(Group, {.Dir = Dir, .Fly = Fly, .Som = Som});
+  }
+}
+
+// Offers the dives of Group with Fly and Arm, for each direction, half somersaults and half
+// twists of one digit, in that order.
+void OfferTurns(NumberList& List, DiveGroup Group, std::int32_t Fly, std::int32_t Arm) {
+  for (std::int32_t Dir = 0; Dir <= LastDigit; ++Dir)
+    for (std::int32_t Som = 0; Som <= LastDigit; ++Som)
+      for (std::int32_t Twi = 0; Twi <= LastDigit; ++Twi)
+        List.Offer(Group, {.Dir = Dir, .Fly = Fly, .Som = Som, .Twi = Twi, .Arm = Arm});
+}
+
+// Twisting or armstand dives: plain (5253, armstand dives without twist first: 614, then
+// 6243), then flying (51132), then written with M (5132M). A six-part code's flying digit 0
+// or 2 would write a plain or M dive again, and any other digit is refused.
+void OfferTwistingOrArmstand(NumberList& List, DiveGroup Group) {
+  const std::int32_t Arm = Group == DiveGroup::Armstand ? 1 : 0;
+  if (Arm == 1)
+    for (std::int32_t Dir = 0; Dir <= LastDigit; ++Dir)
+      for (std::int32_t Som = 0; Som <= LastDigit; ++Som)
+        List.Offer(Group, {.Dir = Dir, .Som = Som, .Arm = Arm});
+  for (std::int32_t Fly = 0; Fly <= 2; ++Fly) OfferTurns(List, Group, Fly, Arm);
+}
+
+std::vector<DiveNumber> ListNumbers(bool Named) {
+  NumberList List(Named);
   OfferDirectionGroups(List);
-  OfferTwistingOrArmstand(List, Twisting);
-  OfferTwistingOrArmstand(List, Armstand);
+  OfferTwistingOrArmstand(List, DiveGroup::Twisting);
+  OfferTwistingOrArmstand(List, DiveGroup::Armstand);
   return List.Take();
 }
 
-std::vector<DiveNumber> ListNamedDiveNumbers() {
-  std::vector<DiveNumber> Numbers = ListDiveNumbers();
-  std::erase_if(Numbers, [](const DiveNumber& N) { return !DiveName(N.Dive); });
-  return Numbers;
+}  // namespace
+
+RuleBookDive ReadDiveNumber(std::u16string_view Text, std::optional<std::int32_t> HeightIndex) {
+  RuleBookDive Read;
+  if (HeightIndex && Text.empty()) return Read;
+  if (!WrittenAsANumber(HeightIndex ? Text.substr(0, Text.size() - 1) : Text)) return Read;
+  // A number alone is read with the letter A (so Pos 0); which rule it breaks does not matter.
+  const std::optional<DecodedNumber> Decoded =
+      HeightIndex ? DecodeNumber(Text) : DecodeNumber(std::u16string(Text) + u'A');
+  if (!Decoded) return Read;
+  Read.Group = Decoded->Group;
+  Read.Dive = Decoded->Dive;
+  Read.Number = WrittenNumber(Read.Group, Read.Dive);
+  Read.Why = WhyNoDive(Read, HeightIndex);
+  return Read;
 }
 
-DiveGroup GroupOf(const DiveCode& Dive) {
-  if (Dive.Arm == 1) return DiveGroup::Armstand;
-  if (Dive.Twi != 0 || Dive.Fly == 2 || Dive.Dir < 1 || Dive.Dir > 4) return DiveGroup::Twisting;
-  return static_cast<DiveGroup>(Dive.Dir);
-}
+std::vector<DiveNumber> ListDiveNumbers() { return ListNumbers(false); }
 
-bool BeforeInRuleBook(const DiveCode& A, const DiveCode& B) {
-  const auto Place = [](const DiveCode& D) {
+std::vector<DiveNumber> ListNamedDiveNumbers() { return ListNumbers(true); }
+
+bool BeforeInRuleBook(const DiveNumber& A, const DiveNumber& B) {
+  const auto Place = [](const DiveNumber& N) {
+    const DiveCode& D = N.Dive;
     const bool TwistingArmstand = D.Arm == 1 && D.Fly == 0 && D.Twi != 0;
-    return std::tuple(GroupOf(D), D.Fly, TwistingArmstand, D.Dir, D.Som, D.Twi);
+    return std::tuple(N.Group, D.Fly, TwistingArmstand, D.Dir, D.Som, D.Twi);
   };
   return Place(A) < Place(B);
-}
-
-std::optional<DiveCode> ReadDiveNumber(std::u16string_view Number) {
-  if (!WrittenAsANumber(Number)) return std::nullopt;
-  DiveCode Dive;
-  // Any letter reads the number; which rule the letter breaks does not matter here.
-  const std::u16string Code = std::u16string(Number) + u'A';
-  if (ReadDiveCode(Code, HeightIndexLastPlatform, Dive) == Refusal::NotADiveNumber)
-    return std::nullopt;
-  Dive.Pos = 0;
-  if (!DiveName(Dive) || !BeginsWithGroup(Number, GroupOf(Dive))) return std::nullopt;
-  return Dive;
 }
 
 bool EndsInPositionLetter(std::u16string_view Text) {

@@ -1,19 +1,78 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "difficulty/dive_code.h"
+#include "difficulty/dive_group.h"
+#include "difficulty/refusal.h"
 
 namespace merrith {
 
-// One number of the list of every dive: as a list file holds it, without its position letter
-// (105, 1011, 5253, 51132, 5132M, 614), and the dive it reads as (Pos 0).
+// Why a text is no dive of the rule book, even where a calculator gives it a DD.
+enum class NoDive : std::uint8_t {
+  None,            // a dive
+  NotANumber,      // not written as the rule book writes numbers (105X, 1)5), or unreadable
+  NotInRuleBook,   // a number the rule book has no words for: direction 5, a flying digit 3...
+  NoTwist,         // a twisting number without a twist: 5150B decodes as 105B
+  NoSuchPosition,  // a position letter the height does not have: E below 12 m
+};
+
+// Each reason in words.
+struct NoDiveReason {
+  NoDive Why;
+  std::u16string_view Text;
+};
+
+// clang-format off
+inline constexpr NoDiveReason NoDiveReasons[] = {
+    {NoDive::None,           u""},
+    {NoDive::NotANumber,     RefusalText(Refusal::NotADiveNumber)},
+    {NoDive::NotInRuleBook,  u"the rule book has no such dive"},
+    {NoDive::NoTwist,        u"a twisting dive without a twist"},
+    {NoDive::NoSuchPosition, u"no such position at this height"},
+};
+// clang-format on
+
+static_assert([] {
+  std::size_t Row = 0;
+  for (const NoDiveReason& R : NoDiveReasons)
+    if (static_cast<std::size_t>(R.Why) != Row++) return false;
+  return NoDiveReasons[std::size(NoDiveReasons) - 1].Why == NoDive::NoSuchPosition;
+}());
+
+// The reason in words; empty for NoDive::None.
+constexpr std::u16string_view NoDiveText(NoDive Why) {
+  return NoDiveReasons[static_cast<std::size_t>(Why)].Text;
+}
+
+// A dive number as the rule book sees it.
+struct RuleBookDive {
+  DiveGroup Group = DiveGroup::None;  // its first part's; None when it cannot be read
+  DiveCode Dive;                      // its fields; Pos 0 for a number without its letter
+  std::u16string Number;  // as the rule book writes it, without position; empty when unread
+  NoDive Why = NoDive::NotANumber;
+};
+
+// Reads Text as the rule book sees it. Without a height, Text is a number as a list holds it,
+// without its position letter (105, 10(11), 5253, 5132M); at HeightIndex, it ends in a
+// position letter that height must have (105B, 5253B). Group, fields and number are read
+// also where it is no dive but is written as one (5511). Its number is what "the same number"
+// compares: 10(11)B and 1011C are both 1011; brackets stay only around a twisting or armstand
+// part of two digits, as in 52(10)2.
+RuleBookDive ReadDiveNumber(std::u16string_view Text,
+                            std::optional<std::int32_t> HeightIndex = std::nullopt);
+
+// One number of a list of dives, as the list holds it without its position letter (105,
+// 1011, 5253, 51132, 5132M, 614), its group and the dive it reads as (Pos 0).
 struct DiveNumber {
   std::u16string Number;
+  DiveGroup Group = DiveGroup::None;
   DiveCode Dive;
 };
 
@@ -26,31 +85,13 @@ struct DiveNumber {
 // (direction 5) too.
 std::vector<DiveNumber> ListDiveNumbers();
 
-// The dives of ListDiveNumbers that the rule book can write, those with a name in words
-// (DiveName), in the same order.
+// The dives of ListDiveNumbers that the rule book can write, in the same order.
 std::vector<DiveNumber> ListNamedDiveNumbers();
-
-// Whether Number, a dive number without its position letter, has a DD at some height with
-// some position letter that the batch table gives that height.
-bool HasSomeDD(std::u16string_view Number);
-
-// The groups of the rule book, numbered as the first digit of their dive numbers.
-enum class DiveGroup : std::int32_t { Forward = 1, Back, Reverse, Inward, Twisting, Armstand };
-
-// The group whose numbers write Dive: armstand dives, then dives with a twist, written with M
-// or of a direction beyond inward, then the group of the dive's direction.
-DiveGroup GroupOf(const DiveCode& Dive);
 
 // Whether A comes before B in the order of the rule book, which ListDiveNumbers follows: by
 // group; plain, then flying, then M; plain armstand dives without twist before those with;
 // then by direction, half somersaults and half twists.
-bool BeforeInRuleBook(const DiveCode& A, const DiveCode& B);
-
-// The dive that Number, a dive number as a list holds it (105, 10(11), 5253, 5132M), names in
-// the rule book (Pos 0); nothing when it names none: it cannot be read, holds anything but
-// digits, brackets and M, names a dive without words (5511), or writes a dive in a group not
-// its own (5150, a twisting number without a twist, is 105).
-std::optional<DiveCode> ReadDiveNumber(std::u16string_view Number);
+bool BeforeInRuleBook(const DiveNumber& A, const DiveNumber& B);
 
 // Whether Text ends in a position letter, A to E in either case, as a dive number in a list
 // must not (5253B).

@@ -338,9 +338,12 @@ std::optional<DecodedNumber> DecodeNumber(std::u16string_view Code) noexcept {
   try {
     Parts P;
     DecodedNumber Number;
-    if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, Number.Group) ||
-        !DecodeByGroup(P, Number.Group, Number.Dive))
+    std::int32_t Group = 0;
+    if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, Group) ||
+        !DecodeByGroup(P, Group, Number.Dive))
       return std::nullopt;
+    // Only the digits of the six groups decode.
+    Number.Group = static_cast<DiveGroup>(Group);
     return Number;
   } catch (...) {  // as ReadDiveCode
     return std::nullopt;

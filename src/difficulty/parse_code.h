@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "difficulty/dive_code.h"
+#include "difficulty/dive_group.h"
 #include "difficulty/refusal.h"
 
 namespace merrith {
@@ -25,10 +26,9 @@ std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveC
 Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept;
 
 // A dive number read without the rules that refuse a dive: its group, the value of its first
-// part (1 forward, 2 back, 3 reverse, 4 inward, 5 twisting, 6 armstand: 5253B is a twisting
-// dive though it turns backwards), and its fields.
+// part, and its fields.
 struct DecodedNumber {
-  std::int32_t Group = 0;
+  DiveGroup Group = DiveGroup::None;
   DiveCode Dive;
 };
 

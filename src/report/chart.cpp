@@ -56,35 +56,6 @@ static_assert([] {
   return std::all_of(std::begin(On) + HeightIndexFirst, std::end(On), [](bool B) { return B; });
 }());
 
-// The heading of each group's rows.
-struct GroupHeading {
-  DiveGroup Group;
-  std::u16string_view Text;
-};
-
-// clang-format off
-constexpr GroupHeading GroupHeadings[] = {
-    {DiveGroup::Forward,  u"Forward"},
-    {DiveGroup::Back,     u"Back"},
-    {DiveGroup::Reverse,  u"Reverse"},
-    {DiveGroup::Inward,   u"Inward"},
-    {DiveGroup::Twisting, u"Twisting"},
-    {DiveGroup::Armstand, u"Armstand"},
-};
-// clang-format on
-
-// One row per group, in the order of their numbers.
-static_assert([] {
-  std::int32_t Digit = 1;
-  for (const GroupHeading& G : GroupHeadings)
-    if (static_cast<std::int32_t>(G.Group) != Digit++) return false;
-  return true;
-}());
-
-std::u16string_view HeadingOf(DiveGroup Group) {
-  return GroupHeadings[static_cast<std::size_t>(Group) - 1].Text;
-}
-
 // The chart's own styling, beside what every printed page wears. The high-diving board's
 // twenty columns of DDs fit the width of an A4 page at 10 pt; the names take what is left,
 // wrapped, so that nothing runs past the right edge. On screen the row and the column under
@@ -121,7 +92,7 @@ std::vector<ChartDive> DivesInOrder(const std::vector<DiveNumber>& Dives) {
     if (std::optional<std::u16string> Name = DiveName(N.Dive))
       Chart.push_back({&N, std::move(*Name)});
   const auto Before = [](const ChartDive& A, const ChartDive& B) {
-    return BeforeInRuleBook(A.Dive->Dive, B.Dive->Dive);
+    return BeforeInRuleBook(*A.Dive, *B.Dive);
   };
   std::stable_sort(Chart.begin(), Chart.end(), Before);
   const auto Same = [&Before](const ChartDive& A, const ChartDive& B) {
@@ -214,13 +185,13 @@ void AppendRows(std::u16string& Out, const std::vector<ChartDive>& Dives,
     }
     Row += u"</td>";
     if (!AppendCells(Row, *D.Dive, Columns)) continue;
-    if (GroupOf(D.Dive->Dive) != Group) {
+    if (D.Dive->Group != Group) {
       if (Group) Out += u"</tbody>\n";
-      Group = GroupOf(D.Dive->Dive);
+      Group = D.Dive->Group;
       Out += u"<tbody>\n<tr class=group><th colspan=";
       AppendCount(Out, Width);
       Out += u">";
-      Out += HeadingOf(*Group);
+      Out += GroupHeading(*Group);
       Out += u"</th></tr>\n";
     }
     Out += Row;
@@ -271,8 +242,8 @@ ChartList ReadChartList(std::u16string_view Text) {
     if (Number.empty()) continue;
     if (EndsInPositionLetter(Number)) {
       List.LeftOut.push_back({Line, std::move(Number), LeftOut::PositionLetter});
-    } else if (const std::optional<DiveCode> Dive = ReadDiveNumber(Number)) {
-      List.Dives.push_back({std::move(Number), *Dive});
+    } else if (const RuleBookDive Read = ReadDiveNumber(Number); Read.Why == NoDive::None) {
+      List.Dives.push_back({std::move(Number), Read.Group, Read.Dive});
     } else {
       List.LeftOut.push_back({Line, std::move(Number), LeftOut::NotADive});
     }

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <vector>
 
-#include "difficulty/listed_dive.h"
 #include "sheets/sheet_words.h"
 
 namespace merrith {
@@ -142,9 +141,8 @@ std::vector<Column> DiveColumns(const CheckedSheet& Sheet) {
   return Columns;
 }
 
-std::u16string GroupsText(const CheckedSheet& Sheet) {
-  std::u16string Text;
-  for (std::int32_t G : Sheet.Groups) AppendJoined(Text, u", ", GroupName(G));
+std::u16string GroupsOrNone(const CheckedSheet& Sheet) {
+  const std::u16string Text = GroupsText(Sheet.Groups);
   return Text.empty() ? u"none" : Text;
 }
 
@@ -222,7 +220,7 @@ std::u16string SheetReport(const CheckedSheet& Sheet) {
   if (Sheet.Rules && !Sheet.Rules->Note.empty()) Text += Labelled(u"Note:", Sheet.Rules->Note);
   Text += u"\n";
   if (!Sheet.Dives.empty()) Text += TextTable(DiveColumns(Sheet), Sheet.Dives.size()) + u"\n";
-  Text += Labelled(u"Groups:", GroupsText(Sheet));
+  Text += Labelled(u"Groups:", GroupsOrNone(Sheet));
   if (const std::u16string Limited = LimitedPartText(Sheet); !Limited.empty())
     Text += Labelled(u"Limited:", Limited);
   Text += Labelled(u"Total DD:", Sheet.Total ? TenthsText(*Sheet.Total) : u"none");

@@ -5,8 +5,8 @@
 #include <set>
 #include <utility>
 
+#include "difficulty/dive_numbers.h"
 #include "difficulty/explain_dive.h"
-#include "difficulty/listed_dive.h"
 #include "sheets/limited_split.h"
 #include "sheets/sheet_words.h"
 
@@ -19,12 +19,6 @@ constexpr std::size_t CodeShown = 16;
 // Where a dive has no height, its name, group and number are read at one that has every
 // position letter and refuses no group: they do not depend on the height.
 constexpr std::int32_t AnyHeight = HeightIndexLast;
-
-std::u16string GroupList(const std::vector<std::int32_t>& Groups) {
-  std::u16string Text;
-  for (std::int32_t G : Groups) AppendJoined(Text, u", ", GroupName(G));
-  return Text;
-}
 
 // The sheet as it is checked, step by step.
 class Checker {
@@ -89,17 +83,18 @@ class Checker {
     D.Marked = Line.Limited;
     const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
     const DiveExplanation Explained = ExplainDive(D.Code, ReadAt);
-    const ListedDive Listed = ListDive(D.Code, ReadAt);
+    const RuleBookDive Read = ReadDiveNumber(D.Code, ReadAt);
     D.Name = Explained.Name;
-    D.Group = Listed.Group;
-    if (Listed.Why == NoDive::None) D.Number = Listed.Number;
-    if (Listed.Why == NoDive::None && IsPosition(Explained.Dive.Pos))
-      D.Position = static_cast<char16_t>(u'A' + Explained.Dive.Pos);
+    D.Group = Read.Group;
+    if (Read.Why == NoDive::None) {
+      D.Number = Read.Number;
+      D.Position = static_cast<char16_t>(u'A' + Read.Dive.Pos);
+    }
     if (D.HeightIndex == 0) return Add(D, SheetProblem::NoHeight);
     CheckHeight(D);
-    if (Listed.Why != NoDive::None)
+    if (Read.Why != NoDive::None)
       return Add(D, SheetProblem::NotADive,
-                 {Shortened(D.Code, CodeShown), std::u16string(NoDiveText(Listed.Why))});
+                 {Shortened(D.Code, CodeShown), std::u16string(NoDiveText(Read.Why))});
     if (Explained.Why != Refusal::None)
       return Add(D, SheetProblem::NoDD,
                  {Shortened(D.Code, CodeShown), HeightText(D.HeightIndex),
@@ -151,7 +146,7 @@ class Checker {
   }
 
   void FindGroups() {
-    std::set<std::int32_t> Groups;
+    std::set<DiveGroup> Groups;
     for (const CheckedDive& D : Out.Dives)
       if (D.Counted) Groups.insert(D.Group);
     Out.Groups.assign(Groups.begin(), Groups.end());
@@ -160,7 +155,7 @@ class Checker {
   void CheckGroups() {
     if (Out.Groups.size() >= static_cast<std::size_t>(E->MinGroups)) return;
     AddToList(SheetProblem::TooFewGroups,
-              {CountText(Out.Groups.size(), u"group", u"groups"), GroupList(Out.Groups),
+              {CountText(Out.Groups.size(), u"group", u"groups"), GroupsText(Out.Groups),
                NumberText(static_cast<std::size_t>(E->MinGroups))});
   }
 
@@ -168,12 +163,12 @@ class Checker {
   template <class Taken>
   void CheckSameGroup(Taken InPart, const PartRule& Part, SheetProblem Why) {
     if (!Part.DifferentGroups) return;
-    std::map<std::int32_t, std::size_t> First;
+    std::map<DiveGroup, std::size_t> First;
     for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
       const CheckedDive& D = Out.Dives[I];
       if (!D.Counted || !InPart(D)) continue;
       const auto [At, New] = First.try_emplace(D.Group, I + 1);
-      if (!New) Add(D, Why, {std::u16string(GroupName(D.Group))}, At->second);
+      if (!New) Add(D, Why, {GroupName(D.Group)}, At->second);
     }
   }
 
@@ -233,9 +228,8 @@ class Checker {
         return AddToList(SheetProblem::NoSplitGroups,
                          {Wanted, CountText(Split.Groups, u"group", u"groups")});
       case SplitOutcome::Crowded:
-        return AddToList(
-            SheetProblem::NoSplitCrowded,
-            {NumberText(Split.CrowdedDives), std::u16string(GroupName(Split.CrowdedGroup))});
+        return AddToList(SheetProblem::NoSplitCrowded,
+                         {NumberText(Split.CrowdedDives), GroupName(Split.CrowdedGroup)});
       case SplitOutcome::OverCap:
         return AddToList(SheetProblem::NoSplitOverCap,
                          {TenthsText(Part.MaxTotal.value_or(0)), Wanted, TenthsText(Split.Least)});

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "difficulty/dd_tenths.h"
+#include "difficulty/dive_group.h"
 #include "sheets/event_book.h"
 #include "sheets/sheet_problem.h"
 #include "sheets/sheet_reader.h"
@@ -21,7 +22,7 @@ struct CheckedDive {
   std::u16string Code;                 // as written, upper-cased
   std::int32_t HeightIndex = 0;        // its height; 0 when it has none
   std::optional<std::u16string> Name;  // in words with its position, as ExplainDive names it
-  std::int32_t Group = 0;              // 0 when the code cannot be read
+  DiveGroup Group = DiveGroup::None;   // None when the code cannot be read
   std::u16string Number;               // as the rule book writes it; empty for no dive
   char16_t Position = 0;               // its position letter; 0 when it has none
   std::optional<DdTenths> DD;          // by the formula; none for no dive or no DD
@@ -43,8 +44,8 @@ struct CheckedSheet {
   std::u16string EventId;      // as the Event: line gives it
   std::optional<Event> Rules;  // the event named; none when it is unknown or missing
   std::u16string Diver;
-  std::vector<CheckedDive> Dives;    // in the order they are dived
-  std::vector<std::int32_t> Groups;  // the groups the dives with a DD come from, in order
+  std::vector<CheckedDive> Dives;  // in the order they are dived
+  std::vector<DiveGroup> Groups;   // the groups the dives with a DD come from, in order
   LimitedBy Limited = LimitedBy::None;
   DdTotal LimitedTotal = 0;       // what the limited part adds up to
   std::optional<DdTotal> Total;   // the sum of the DDs that count; none without any

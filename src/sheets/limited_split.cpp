@@ -12,7 +12,7 @@ constexpr std::int64_t NoSum = std::numeric_limits<std::int64_t>::max();
 
 // The dives of one group, cheapest first, and how many of them the limited part may take.
 struct GroupDives {
-  std::int32_t Group = 0;
+  DiveGroup Group = DiveGroup::None;
   std::vector<std::size_t> Dives;  // places in the sheet's list, by DD, then by place
   std::size_t Least = 0;           // the free part takes at most one where it wants groups apart
   std::size_t Most = 0;            // the limited part likewise
@@ -20,7 +20,7 @@ struct GroupDives {
 
 std::vector<GroupDives> ByGroup(std::span<const SplitDive> Dives, const PartRule& Limited,
                                 const PartRule& Free) {
-  std::map<std::int32_t, std::vector<std::size_t>> Places;
+  std::map<DiveGroup, std::vector<std::size_t>> Places;
   for (std::size_t I = 0; I < Dives.size(); ++I) Places[Dives[I].Group].push_back(I);
   std::vector<GroupDives> Groups;
   for (auto& [Group, Each] : Places) {

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "difficulty/dd_tenths.h"
+#include "difficulty/dive_group.h"
 #include "sheets/event_book.h"
 
 namespace merrith {
 
 // A dive as the search for a limited part sees it: its group and the DD it counts.
 struct SplitDive {
-  std::int32_t Group = 0;
+  DiveGroup Group = DiveGroup::None;
   DdTenths DD = 0;
 };
 
@@ -30,7 +31,7 @@ struct LimitedSplit {
   std::vector<std::size_t> Limited;  // the places in Dives of the part found, in order
   std::int64_t Least = 0;            // the least total of a part that keeps the group rules
   std::size_t Groups = 0;            // how many groups the dives are from
-  std::int32_t CrowdedGroup = 0;     // the group with the most dives, where Crowded
+  DiveGroup CrowdedGroup{};          // the group with the most dives, where Crowded
   std::size_t CrowdedDives = 0;      // and how many it has
 };
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "difficulty/dive_group.h"
 #include "difficulty/heights.h"
-#include "difficulty/listed_dive.h"
 #include "sheets/event_book.h"
 #include "sheets/sheet_words.h"
 #include "support/utf8.h"
@@ -189,7 +189,7 @@ void ReadDives(Reading& R, const toml::node& Value, Event& E) {
 }
 
 void ReadMinGroups(Reading& R, const toml::node& Value, Event& E) {
-  E.MinGroups = R.Whole(Value, 1, GroupLast).value_or(0);
+  E.MinGroups = R.Whole(Value, 1, static_cast<std::int64_t>(std::size(DiveGroups))).value_or(0);
 }
 
 void ReadMaxDiveDd(Reading& R, const toml::node& Value, Event& E) { E.MaxDiveDD = R.Dd(Value); }

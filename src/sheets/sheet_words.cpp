@@ -25,6 +25,12 @@ void AppendJoined(std::u16string& Out, std::u16string_view Joint, std::u16string
   Out += Item;
 }
 
+std::u16string GroupsText(std::span<const DiveGroup> Groups) {
+  std::u16string Text;
+  for (DiveGroup G : Groups) AppendJoined(Text, u", ", GroupName(G));
+  return Text;
+}
+
 bool SameWord(std::u16string_view A, std::u16string_view B) {
   return std::equal(A.begin(), A.end(), B.begin(), B.end(),
                     [](char16_t X, char16_t Y) { return LowerUnit(X) == LowerUnit(Y); });

@@ -204,4 +204,9 @@ std::vector<std::uint8_t> EncodeUtf8(std::u16string_view Text) {
   return Out;
 }
 
+std::string ToUtf8(std::u16string_view Text) {
+  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
+  return {Bytes.begin(), Bytes.end()};
+}
+
 }  // namespace merrith

@@ -20,6 +20,10 @@ std::u16string DecodeUtf8(std::string_view Bytes);
 // Encodes UTF-16 code units as UTF-8; an unpaired surrogate encodes as U+FFFD.
 std::vector<std::uint8_t> EncodeUtf8(std::u16string_view Text);
 
+// Text as UTF-8 in a string of bytes, for the standard streams and JSON (the same rules as
+// EncodeUtf8).
+std::string ToUtf8(std::u16string_view Text);
+
 // Appends the UTF-8 encoding of Text to Out (the same rules as EncodeUtf8).
 void AppendUtf8(std::u16string_view Text, std::vector<std::uint8_t>& Out);
 

@@ -41,6 +41,7 @@ expect "html: the report on the output" cmp "$here/sheet_girls_report.txt" "$wor
 expect "html: the diver as text" grep -qF '<td>Bea &lt;Example&gt; &amp; &quot;Co&quot;</td>' "$work/girls.htm"
 expect "html: a line as text" grep -qF '<li>Line 14: not a dive: &lt;b&gt;bold&lt;/b&gt; &amp; more (D 4.9)</li>' "$work/girls.htm"
 expect "html: no markup of the sheet's" test -z "$(grep -e '<b>' -e '<Example>' "$work/girls.htm")"
+expect "html: a dive by number and position" grep -qF '<td class="n">2</td><td>201</td><td>B</td>' "$work/girls.htm"
 expect "html: the total" grep -qF '<th colspan="5">Total DD</th><td class="n">19.6</td>' "$work/girls.htm"
 expect "html: both signatures" grep -qF '<div>Diver</div><div>Coach</div>' "$work/girls.htm"
 

@@ -17,12 +17,7 @@ namespace {
 
 using testing::Narrow;
 
-std::string Utf8(std::u16string_view Text) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
-  return {Bytes.begin(), Bytes.end()};
-}
-
-std::string NameOf(const DiveExplanation& E) { return E.Name ? Utf8(*E.Name) : "(no name)"; }
+std::string NameOf(const DiveExplanation& E) { return E.Name ? ToUtf8(*E.Name) : "(no name)"; }
 
 // The dive in words and its position, as parsed from the code; a code that cannot be read, or
 // fields that name no dive, give no name.
@@ -68,13 +63,13 @@ TEST(ExplainDive, NamesTheDiveInWords) {
   // clang-format on
   for (const Named& C : Cases) EXPECT_EQ(NameOf(ExplainDive(C.Code, 5)), C.Name) << Narrow(C.Code);
   EXPECT_EQ(NameOf(ExplainDive(u"614C", 1)), "Armstand Forward 2 Somersaults, Tuck");
-  EXPECT_EQ(Utf8(ExplainDive(u"614C", 3).Position.value()), "Tuck");
+  EXPECT_EQ(ToUtf8(ExplainDive(u"614C", 3).Position.value()), "Tuck");
 }
 
 std::string Working(const DiveExplanation& E) {
   std::string Text;
   for (const DdComponent& C : E.Components)
-    Text += Utf8(C.Name) + " " + std::to_string(C.Value) + "; ";
+    Text += ToUtf8(C.Name) + " " + std::to_string(C.Value) + "; ";
   return Text;
 }
 
@@ -130,7 +125,7 @@ TEST(ExplainDive, SaysWhyADiveHasNoDd) {
     Met.insert(C.Why);
   }
   for (const Reason& R : Reasons)
-    EXPECT_TRUE(R.Why == Refusal::None || Met.count(R.Why) == 1) << Utf8(R.Text);
+    EXPECT_TRUE(R.Why == Refusal::None || Met.count(R.Why) == 1) << ToUtf8(R.Text);
 }
 
 bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }

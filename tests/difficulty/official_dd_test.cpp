@@ -68,11 +68,9 @@ std::string Meant(std::string_view Code, std::string_view Printed) {
 }
 
 std::string NameInWords(const std::u16string& Code) {
-  const std::optional<DiveCode> Dive = ReadDiveNumber(Code);
-  const std::optional<std::u16string> Name = Dive ? DiveName(*Dive) : std::nullopt;
-  if (!Name) return "(no name)";
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(*Name);
-  return {Bytes.begin(), Bytes.end()};
+  const RuleBookDive Read = ReadDiveNumber(Code);
+  const std::optional<std::u16string> Name = DiveName(Read.Dive);
+  return Read.Why == NoDive::None && Name ? ToUtf8(*Name) : "(no name)";
 }
 
 TEST(OfficialDd, HoldsOurTablesToEveryPrintedDdNotPossibleAndName) {

@@ -7,7 +7,10 @@
 namespace merrith {
 namespace {
 
-// Forward (1), back (2), reverse (3), inward (4) and twisting (5) dives with their DDs.
+// Forward (F), back (B), reverse (R), inward (I) and twisting (T) dives with their DDs.
+constexpr DiveGroup F = DiveGroup::Forward, B = DiveGroup::Back, R = DiveGroup::Reverse,
+                    I = DiveGroup::Inward, T = DiveGroup::Twisting;
+
 struct SplitCase {
   const char* What;
   std::vector<SplitDive> Dives;
@@ -22,19 +25,19 @@ const PartRule FreeApart{0, true, {}};
 
 // clang-format off
 const SplitCase Cases[] = {
-    {"the cheapest dive of each group", {{1, 24}, {1, 16}, {2, 18}, {2, 22}, {3, 19}, {3, 28}, {4, 21}, {4, 27}, {5, 21}},
+    {"the cheapest dive of each group", {{F, 24}, {F, 16}, {B, 18}, {B, 22}, {R, 19}, {R, 28}, {I, 21}, {I, 27}, {T, 21}},
      FiveApart, SplitOutcome::Found, {1, 2, 4, 6, 8}, 95},   // 1.6 + 1.8 + 1.9 + 2.1 + 2.1 is the cap exactly
-    {"the earlier of two alike", {{1, 16}, {1, 16}, {2, 18}, {3, 19}, {4, 21}, {5, 21}},
+    {"the earlier of two alike", {{F, 16}, {F, 16}, {B, 18}, {R, 19}, {I, 21}, {T, 21}},
      FiveApart, SplitOutcome::Found, {0, 2, 3, 4, 5}, 95},
-    {"a group of one dive where the free part needs it apart", {{1, 14}, {1, 30}, {2, 15}, {3, 16}, {4, 13}, {5, 40}, {5, 17}},
+    {"a group of one dive where the free part needs it apart", {{F, 14}, {F, 30}, {B, 15}, {R, 16}, {I, 13}, {T, 40}, {T, 17}},
      {4, true, 76}, SplitOutcome::Found, {0, 2, 4, 6}, 59},
-    {"over the cap by a tenth", {{1, 16}, {2, 18}, {3, 19}, {4, 21}, {5, 22}},
+    {"over the cap by a tenth", {{F, 16}, {B, 18}, {R, 19}, {I, 21}, {T, 22}},
      FiveApart, SplitOutcome::OverCap, {}, 96},
-    {"three dives of one group", {{1, 16}, {1, 17}, {1, 18}, {2, 18}, {3, 19}, {4, 21}, {5, 21}},
+    {"three dives of one group", {{F, 16}, {F, 17}, {F, 18}, {B, 18}, {R, 19}, {I, 21}, {T, 21}},
      FiveApart, SplitOutcome::Crowded, {}, 0},
-    {"too few groups", {{1, 16}, {1, 17}, {2, 18}, {2, 19}, {3, 21}},
+    {"too few groups", {{F, 16}, {F, 17}, {B, 18}, {B, 19}, {R, 21}},
      FiveApart, SplitOutcome::TooFew, {}, 0},
-    {"a part of any groups, without a cap", {{1, 30}, {1, 10}, {1, 20}},
+    {"a part of any groups, without a cap", {{F, 30}, {F, 10}, {F, 20}},
      {2, false, {}}, SplitOutcome::Found, {1, 2}, 30},
 };
 // clang-format on
@@ -50,7 +53,7 @@ TEST(FindLimitedSplit, TakesTheLeastTotalThatKeepsTheGroupRules) {
 
 TEST(FindLimitedSplit, NamesTheCrowdedGroup) {
   const LimitedSplit Split = FindLimitedSplit(Cases[4].Dives, FiveApart, FreeApart);
-  EXPECT_EQ(Split.CrowdedGroup, 1);
+  EXPECT_EQ(Split.CrowdedGroup, F);
   EXPECT_EQ(Split.CrowdedDives, 3U);
 }
 

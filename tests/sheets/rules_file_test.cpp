@@ -10,14 +10,9 @@
 namespace merrith {
 namespace {
 
-std::string Utf8(std::u16string_view Text) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
-  return {Bytes.begin(), Bytes.end()};
-}
-
 std::vector<std::string> Errors(const EventBook& Book) {
   std::vector<std::string> Texts;
-  for (const RulesError& E : Book.Errors) Texts.push_back(Utf8(RulesErrorText(E)));
+  for (const RulesError& E : Book.Errors) Texts.push_back(ToUtf8(RulesErrorText(E)));
   return Texts;
 }
 
@@ -79,12 +74,13 @@ TEST(AddRulesText, AddsAUsersEventsBesideTheBuiltInOnes) {
                    "heights = [\"1m\"]\ndives = 1\n");
   ASSERT_EQ(Errors(Book), std::vector<std::string>{});
   EXPECT_EQ(Book.Events.size(), BuiltIn + 1);
-  EXPECT_EQ(Utf8(Book.Find(u"men-1m")->Title), "Ours");
+  EXPECT_EQ(ToUtf8(Book.Find(u"men-1m")->Title), "Ours");
 
   const CheckedSheet Sheet =
       CheckSheetText(u"Event: club-5\nHeight: 1m\n101A\n101B\n201A\n5132D\n401A 3m", Book);
   std::vector<std::string> Problems;
-  for (const Problem& P : Sheet.Problems) Problems.push_back(Utf8(ProblemText(P, Places::ByLine)));
+  for (const Problem& P : Sheet.Problems)
+    Problems.push_back(ToUtf8(ProblemText(P, Places::ByLine)));
   EXPECT_EQ(Problems,
             (std::vector<std::string>{"a second forward dive among the free dives, after line 3",
                                       "DD 2.2 is over the 2.0 one dive may count"}));

@@ -11,11 +11,6 @@
 namespace merrith {
 namespace {
 
-std::string Utf8(std::u16string_view Text) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
-  return {Bytes.begin(), Bytes.end()};
-}
-
 // One built-in event: a sheet that keeps its rules, with its total DD, and one that breaks
 // them, with every problem as the report words it. Written from the rule book's table of
 // events, the DDs from the printed tables.
@@ -141,7 +136,7 @@ const EventCase Cases[] = {
 
 std::vector<std::string> ProblemLines(const CheckedSheet& Sheet) {
   std::vector<std::string> Lines;
-  for (const Problem& P : Sheet.Problems) Lines.push_back(Utf8(ProblemLine(P, Sheet)));
+  for (const Problem& P : Sheet.Problems) Lines.push_back(ToUtf8(ProblemLine(P, Sheet)));
   return Lines;
 }
 
@@ -153,9 +148,9 @@ CheckedSheet Checked(std::u16string_view Id, std::u16string_view Dives) {
 TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
   for (const EventCase& C : Cases) {
     const CheckedSheet Holding = Checked(C.Id, C.Holds);
-    EXPECT_EQ(ProblemLines(Holding), std::vector<std::string>{}) << Utf8(C.Id);
-    EXPECT_EQ(Holding.Total ? Utf8(TenthsText(*Holding.Total)) : "none", C.Total) << Utf8(C.Id);
-    EXPECT_EQ(ProblemLines(Checked(C.Id, C.Breaks)), C.Problems) << Utf8(C.Id);
+    EXPECT_EQ(ProblemLines(Holding), std::vector<std::string>{}) << ToUtf8(C.Id);
+    EXPECT_EQ(Holding.Total ? ToUtf8(TenthsText(*Holding.Total)) : "none", C.Total) << ToUtf8(C.Id);
+    EXPECT_EQ(ProblemLines(Checked(C.Id, C.Breaks)), C.Problems) << ToUtf8(C.Id);
   }
 }
 
