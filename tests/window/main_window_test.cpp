@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "file_test_folder.h"
-#include "stand_in_documents.h"
 #include "support/utf8.h"
 #include "test_dialogs.h"
+#include "window/document_seams.h"
 #include "window/paths.h"
 
 namespace merrith {
@@ -65,75 +65,43 @@ TEST(CMainWindow, OKShowsTheDDAndWhatItIsMadeOf) {
   }
 }
 
-// A folder with a list and the tables of earlier runs, one of them where a table would go.
-class BatchTable : public ::testing::Test {
- protected:
-  void SetUp() override {
-    PutList("105\n");
-    std::filesystem::create_directory(Dir.Path("list.txt.htm"));
-    Dir.Put("list.txt.htm/keep", Earlier);
-    Dir.Put("missing.txt.htm", Earlier);
-    Form.optH_Click(7);
-  }
-  void PutList(const std::string& Lines) {
-    Dir.Put("list.txt", Bytes(Lines.begin(), Lines.end()));
-    std::filesystem::remove_all(Dir.Path("list.txt.htm"));
-  }
-  // The message of the button Index on the list, and the table it wrote.
-  std::string Run(std::int16_t Index, const std::u16string& Separator = u".") {
-    Message = Utf8(Form.cmdGenTbl_Click(Index, Dir.Text("list.txt"), Separator));
-    const Bytes Table = Dir.Get("list.txt.htm");
-    return {Table.begin(), Table.end()};
-  }
-
+// A failed run (no list, no name, a folder as the list or where the table goes) says so and
+// leaves the folder as it was; each button then writes its blocks, with the user's decimal
+// separator and the listed lines as text. The user's height stays: the calculators are asked
+// at every height of the table.
+TEST(CMainWindow, BatchButtonsWriteTheirTableOrNothing) {
+  testing::TestFolder Dir;
   const Bytes Earlier = {'o', 'l', 'd'};
-  merrith::testing::TestFolder Dir;
+  Dir.Put("list.txt", {'1', '0', '4', '\n', '<', 'b', '\'', '&', '\n'});
+  std::filesystem::create_directory(Dir.Path("list.txt.htm"));
+  Dir.Put("list.txt.htm/keep", Earlier);
+  Dir.Put("missing.txt.htm", Earlier);
   CMainWindow Form;
-  std::string Message;
-};
-
-// The calculators are asked at every height of the table, yet the user's height stays.
-TEST_F(BatchTable, EachButtonWritesItsBlocks) {
-  // The header without 12 m, without 10 m, or with both (cli_table_test has each table in
-  // full).
-  const char* Holds[] = {"10m</th><tr>", "<tr><th></th><th colspan=6>12m",
-                         "10m</th><th colspan=6>12m"};
-  for (std::int16_t Index = 0; Index < 3; ++Index) {
-    SCOPED_TRACE(Index);
-    PutList("104\n");
-    const std::string Table = Run(Index);
-    EXPECT_EQ(Message, "OK, New file name is " + Dir.Path("list.txt.htm").string());
-    EXPECT_EQ(Form.GetHeightIndex(), 7);
-    EXPECT_TRUE(Table.starts_with("\xEF\xBB\xBF<table border=1><caption>"));
-    EXPECT_NE(Table.find(Holds[Index]), std::string::npos) << Table;
-  }
-}
-
-// A missing list or folder, no name, a folder as the list or where the table goes: a failed
-// run leaves the folder as it was, an earlier table included, and the height.
-TEST_F(BatchTable, ReportsAFileErrorAndWritesNothing) {
+  Form.optH_Click(7);
   const auto Before = Dir.Names();
   for (const char* Name : {"missing.txt", "nowhere/list.txt", "", "list.txt.htm", "list.txt"}) {
     const std::u16string Path = *Name ? Dir.Text(Name) : u"";
     EXPECT_EQ(Utf8(Form.cmdGenTbl_Click(2, Path, u".")), "File Error!!!") << Name;
   }
-  EXPECT_EQ(Form.GetHeightIndex(), 7);
   EXPECT_EQ(Dir.Names(), Before);
   EXPECT_EQ(Dir.Get("list.txt.htm/keep"), Earlier);
   EXPECT_EQ(Dir.Get("missing.txt.htm"), Earlier);
-}
 
-TEST_F(BatchTable, WritesAListedLineAsTextNotMarkup) {
-  PutList("<b a='1'>\"105&\n");
-  const std::string Table = Run(0);
-  EXPECT_NE(Table.find("<tr><td>&lt;b a=&#39;1&#39;&gt;&quot;105&amp;</td><td>-</td>"),
-            std::string::npos);
-  EXPECT_EQ(Table.find("<b"), std::string::npos);
-}
-
-TEST_F(BatchTable, PutsTheDecimalSeparatorInEveryCell) {
-  PutList("104\n");
-  EXPECT_NE(Run(0, u",").find("<td>2,4</td><td>2,1</td><td>2,0</td>"), std::string::npos);
+  std::filesystem::remove_all(Dir.Path("list.txt.htm"));
+  // The header ends at 10 m, starts at 12 m, or has both; the CLI's tests have each in full.
+  const char* Holds[] = {"10m</th><tr>", "<tr><th></th><th colspan=6>12m",
+                         "10m</th><th colspan=6>12m"};
+  for (std::int16_t Index = 0; Index < 3; ++Index) {
+    EXPECT_EQ(Utf8(Form.cmdGenTbl_Click(Index, Dir.Text("list.txt"), u",")),
+              "OK, New file name is " + Dir.Path("list.txt.htm").string());
+    const Bytes Written = Dir.Get("list.txt.htm");
+    const std::string Table(Written.begin(), Written.end());
+    EXPECT_NE(Table.find(Holds[Index]), std::string::npos) << Table;
+    EXPECT_NE(Table.find("<tr><td>&lt;b&#39;&amp;</td>"), std::string::npos) << Table;
+    const bool Springboard = Index != 1;
+    EXPECT_EQ(Table.find("<td>2,4</td><td>2,1</td><td>2,0</td>") != std::string::npos, Springboard);
+  }
+  EXPECT_EQ(Form.GetHeightIndex(), 7);
 }
 
 // The menu's procedures: each asks, does, and tells through the dialogs.
@@ -142,7 +110,7 @@ class MainMenu : public ::testing::Test {
   void SetUp() override { Dir.Put("list.txt", {'1', '0', '5', '\n'}); }
   merrith::testing::TestFolder Dir;
   merrith::testing::TestDialogs User;
-  CMainWindow Form{User.Seams(), testing::StandInDocuments()};
+  CMainWindow Form{User.Seams(), InstalledDocuments()};
 };
 
 TEST_F(MainMenu, OpenListGivesThePathChosen) {
@@ -178,7 +146,7 @@ TEST_F(MainMenu, WritesChartsAndOpensThem) {
 
 // The rules files' faults are told at the first sheet window's opening, and only then.
 TEST_F(MainMenu, TellsTheFaultsOfTheRulesFilesOnce) {
-  DocumentRooms Faulty = testing::StandInDocuments();
+  DocumentRooms Faulty = InstalledDocuments();
   Faulty.Sheets.RulesFaults = [] { return std::vector<std::u16string>{u"a.toml:2:6: no id"}; };
   CMainWindow Told{User.Seams(), Faulty};
   Told.SheetOpening();
