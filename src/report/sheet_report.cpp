@@ -141,11 +141,6 @@ std::vector<Column> DiveColumns(const CheckedSheet& Sheet) {
   return Columns;
 }
 
-std::u16string GroupsOrNone(const CheckedSheet& Sheet) {
-  const std::u16string Text = GroupsText(Sheet.Groups);
-  return Text.empty() ? u"none" : Text;
-}
-
 }  // namespace
 
 std::u16string EventRulesText(const Event& E) {
@@ -220,7 +215,7 @@ std::u16string SheetReport(const CheckedSheet& Sheet) {
   if (Sheet.Rules && !Sheet.Rules->Note.empty()) Text += Labelled(u"Note:", Sheet.Rules->Note);
   Text += u"\n";
   if (!Sheet.Dives.empty()) Text += TextTable(DiveColumns(Sheet), Sheet.Dives.size()) + u"\n";
-  Text += Labelled(u"Groups:", GroupsOrNone(Sheet));
+  Text += Labelled(u"Groups:", GroupsText(Sheet.Groups));
   if (const std::u16string Limited = LimitedPartText(Sheet); !Limited.empty())
     Text += Labelled(u"Limited:", Limited);
   Text += Labelled(u"Total DD:", Sheet.Total ? TenthsText(*Sheet.Total) : u"none");

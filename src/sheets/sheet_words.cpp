@@ -28,7 +28,7 @@ void AppendJoined(std::u16string& Out, std::u16string_view Joint, std::u16string
 std::u16string GroupsText(std::span<const DiveGroup> Groups) {
   std::u16string Text;
   for (DiveGroup G : Groups) AppendJoined(Text, u", ", GroupName(G));
-  return Text;
+  return Text.empty() ? u"none" : Text;
 }
 
 bool SameWord(std::u16string_view A, std::u16string_view B) {

@@ -24,7 +24,7 @@ std::u16string CountText(std::size_t Number, std::u16string_view One, std::u16st
 // Appends Item to a list in Out, after Joint where Out is not empty.
 void AppendJoined(std::u16string& Out, std::u16string_view Joint, std::u16string_view Item);
 
-// The groups in words, joined by commas: "forward, back, twisting".
+// The groups in words, joined by commas: "forward, back, twisting"; "none" for no group.
 std::u16string GroupsText(std::span<const DiveGroup> Groups);
 
 // Whether A and B are the same word but for the case of the letters A to Z: event ids, the
