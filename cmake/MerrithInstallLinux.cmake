@@ -54,7 +54,7 @@ install(FILES "${staged}/copyright" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/me
 
 # The manual pages and the changelog, gzipped as Debian keeps them: merrith-cli's page from its
 # own --help and --version, with the examples and files of merrith-cli.h2m; the window's page
-# written by hand.
+# written by hand. The help names dives with ½, which help2man keeps only in a UTF-8 locale.
 find_program(HELP2MAN_PROGRAM help2man REQUIRED)
 find_program(GZIP_PROGRAM gzip REQUIRED)
 configure_file("${linux}/merrith-cli.h2m.in" "${staged}/merrith-cli.h2m" @ONLY)
@@ -62,7 +62,8 @@ configure_file("${linux}/merrith.1.in" "${staged}/merrith.1" @ONLY)
 configure_file("${linux}/changelog" "${staged}/changelog" COPYONLY)
 add_custom_command(
   OUTPUT "${staged}/merrith-cli.1" "${staged}/changelog.gz"
-  COMMAND "${HELP2MAN_PROGRAM}" --no-info --name "degree of difficulty of competitive dives"
+  COMMAND "${HELP2MAN_PROGRAM}" --no-info --locale=C.UTF-8
+          --name "degree of difficulty of competitive dives"
           --include "${staged}/merrith-cli.h2m" --output "${staged}/merrith-cli.1"
           $<TARGET_FILE:merrith-cli>
   COMMAND "${GZIP_PROGRAM}" -9nkf "${staged}/changelog"
