@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
@@ -28,7 +30,7 @@ class FmMainTest : public QObject {
     Dir = std::make_unique<QTemporaryDir>();
     User = {};
     Window = std::make_unique<merrith::fmMain>();
-    Window->SetDialogs(Seams());
+    Window->SetDialogs(User.Seams());
     Window->show();
     QApplication::setActiveWindow(Window.get());
     QVERIFY(QTest::qWaitForWindowActive(Window.get()));
@@ -41,25 +43,20 @@ class FmMainTest : public QObject {
     QLocale::setDefault(QLocale::c());
   }
 
-  // Every control of the layout with its name, caption and frame, at its place at 96 dpi, in
-  // a client area of 390 x 272 below the menu bar.
+  // A client area of 390 x 272 below the menu bar; a control of each kind with its caption, the
+  // file name box in its frame at its place at 96 dpi.
   void drawsEveryControlOfTheLayout() {
     QCOMPARE(Window->windowTitle(), QStringLiteral("Olvaro Merrith v2015-2021"));
-    QWidget* Client = Window->centralWidget();
-    QCOMPARE(Client->geometry(), QRect(0, Window->menuBar()->height(), 390, 272));
+    QCOMPARE(Window->centralWidget()->geometry(), QRect(0, Window->menuBar()->height(), 390, 272));
     QCOMPARE(Window->size(), QSize(390, 272 + Window->menuBar()->height()));
-    const auto Px = [](int Twips) { return merrith::TwipsToPixels(Twips, 96); };
-    for (const merrith::ControlLayout& Row : merrith::MainWindow.Controls) {
-      const QString Name = Text(merrith::ControlName(Row));
-      const auto* Made = Find<QWidget>(Name);
-      const QWidget* Frame = Made->parentWidget();
-      const char* Caption = Row.Kind == merrith::ControlKind::Frame ? "title" : "text";
-      QCOMPARE((QStringList{Name, Frame == Client ? QString() : Frame->objectName(),
-                            Made->property(Caption).toString()}),
-               (QStringList{Name, Text(Row.Inside), Text(Row.Caption)}));
-      QVERIFY2(Made->geometry() == QRect(Px(Row.Left), Px(Row.Top), Px(Row.Width), Px(Row.Height)),
-               qPrintable(Name));
-    }
+    QCOMPARE((QStringList{Find<QGroupBox>(QStringLiteral("Frame2"))->title(),
+                          Find<QRadioButton>(QStringLiteral("optH9"))->text(),
+                          Find<QLabel>(QStringLiteral("Label3"))->text(),
+                          Find(QStringLiteral("txFN"))->text(),
+                          Find<QPushButton>(QStringLiteral("cmdGenTbl2"))->text()}),
+             (QStringList{"Batch Table", "27m", "File name:", "action.txt", "D+HD"}));
+    QCOMPARE(Find(QStringLiteral("txFN"))->parentWidget()->objectName(), QStringLiteral("Frame2"));
+    QCOMPARE(Find(QStringLiteral("txFN"))->geometry(), QRect(96, 24, 241, 18));
     QVERIFY(Find<QRadioButton>(QStringLiteral("optH1"))->isChecked());
     QVERIFY(Find(QStringLiteral("txDD"))->isReadOnly());
     QVERIFY(Find<QPushButton>(QStringLiteral("cmdOK"))->isDefault());
@@ -129,16 +126,20 @@ class FmMainTest : public QObject {
     QVERIFY(ReadFile(Dir->filePath("list.txt.htm")).contains("<td>2,0</td>"));
   }
 
-  // The menu bar holds the layout's menus and items in order, with their access keys and
-  // shortcuts.
+  // The menu bar, menu by menu, each item with its shortcut after a tab.
   void drawsTheMenuOfTheLayout() {
-    QStringList Drawn, Laid;
-    for (QAction* Menu : Window->menuBar()->actions())
+    QStringList Drawn;
+    for (QAction* Menu : Window->menuBar()->actions()) {
+      Drawn << Menu->text();
       for (QAction* Item : Menu->menu()->actions())
-        Drawn << Menu->text() + "|" + Item->text() + "|" + Item->shortcut().toString();
-    for (const merrith::MenuItem& Item : merrith::MainWindow.Menu)
-      Laid << Text(Item.Menu) + "|" + Text(Item.Caption) + "|" + Text(Item.Shortcut);
-    QCOMPARE(Drawn, Laid);
+        Drawn.back() += "|" + Item->text() + (Item->shortcut().isEmpty() ? "" : "\t") +
+                        Item->shortcut().toString();
+    }
+    QCOMPARE(Drawn,
+             (QStringList{
+                 "&File|&Open list...\tCtrl+O|&New dive sheet\tCtrl+N|Open &dive sheet...||E&xit",
+                 "&Tables|&Chart of the list|Chart of &every dive|Open the &last table",
+                 "&Help|&About Merrith"}));
   }
 
   // Ctrl+O puts the list picked in the file name box (cancelled: the box stays); Ctrl+N
@@ -249,7 +250,6 @@ class FmMainTest : public QObject {
     return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
   }
 
-  merrith::Dialogs Seams() { return User.Seams(); }
   QStringList Messages() const {
     QStringList Said;
     for (const std::u16string& Message : User.Messages) Said << QString::fromStdU16String(Message);

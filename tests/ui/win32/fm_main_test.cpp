@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cwchar>
 #include <filesystem>
 #include <string>
@@ -22,26 +21,6 @@ namespace merrith {
 namespace {
 
 using testing::TestFolder;
-
-// Ends the whole test program when one test hangs, a modal loop for example, so that a run
-// fails instead of waiting for CTest's limit.
-class Watchdog {
- public:
-  Watchdog() {
-    CreateTimerQueueTimer(&Timer, nullptr, Bite, nullptr, 20000, 0, WT_EXECUTEONLYONCE);
-  }
-  ~Watchdog() { DeleteTimerQueueTimer(nullptr, Timer, INVALID_HANDLE_VALUE); }
-  Watchdog(const Watchdog&) = delete;
-  Watchdog& operator=(const Watchdog&) = delete;
-
- private:
-  static void CALLBACK Bite(void*, BOOLEAN) {
-    std::fputs("watchdog: the test hangs\n", stderr);
-    std::fflush(stderr);
-    TerminateProcess(GetCurrentProcess(), 3);
-  }
-  HANDLE Timer = nullptr;
-};
 
 std::string Narrow(std::wstring_view Text) { return std::string(Text.begin(), Text.end()); }
 
@@ -83,7 +62,7 @@ LOGFONTW MessageFont(UINT Dpi) {
 class FmMainTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Window.SetDialogs(User.Seams());
+    if (Sinks) Window.SetDialogs(User.Seams());
     ASSERT_TRUE(Window.Create(GetModuleHandleW(nullptr)));
     ShowWindow(Window.Handle(), SW_SHOW);
     SetForegroundWindow(Window.Handle());
@@ -187,16 +166,15 @@ class FmMainTest : public ::testing::Test {
     return std::string(Bytes.begin(), Bytes.end());
   }
 
-  Watchdog Guard;
+  bool Sinks = true;  // false: the system's own boxes
   TestFolder Dir;
   testing::TestDialogs User;
   fmMain Window;
   std::vector<std::u16string>& Messages = User.Messages;
 };
 
-// Every control at its place, in twips at 96 dpi, with its caption in the message font; the
-// window of a fixed size, "1m" checked and focused, the result box read-only and "OK" the
-// button that Enter presses.
+// The window of a fixed size, its controls captioned in the message font, "1m" checked and
+// focused, the result box read-only and "OK" the button that Enter presses.
 TEST_F(FmMainTest, DrawsEveryControlOfTheLayout) {
   EXPECT_EQ(Narrow(TextOf(Window.Handle())), "Olvaro Merrith v2015-2021");
   const RECT Client = ClientRect(Window.Handle());
@@ -204,55 +182,28 @@ TEST_F(FmMainTest, DrawsEveryControlOfTheLayout) {
   EXPECT_EQ(Client.bottom, 272);
   const LONG Style = GetWindowLongW(Window.Handle(), GWL_STYLE);
   EXPECT_EQ(Style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "a fixed size";
-  const LOGFONTW Expected = MessageFont(96);
-  for (const ControlLayout& Control : MainWindow.Controls) {
-    SCOPED_TRACE(ControlName(Control));
-    HWND Made = Find(Control.Name, Control.Index);
-    const TwipsRect Twips = PlaceInWindow(MainWindow, Control);
-    const RECT Place = PlaceOf(Made);
-    EXPECT_EQ(Place.left, TwipsToPixels(Twips.Left, 96));
-    EXPECT_EQ(Place.top, TwipsToPixels(Twips.Top, 96));
-    EXPECT_EQ(Place.right - Place.left, TwipsToPixels(Twips.Width, 96));
-    EXPECT_EQ(Place.bottom - Place.top, TwipsToPixels(Twips.Height, 96));
-    EXPECT_EQ(Narrow(TextOf(Made)), Control.Caption);
-    const LOGFONTW Font = FontOf(Made);
-    EXPECT_EQ(std::wstring(Font.lfFaceName), std::wstring(Expected.lfFaceName));
-    EXPECT_EQ(Font.lfHeight, Expected.lfHeight);
-  }
+  EXPECT_EQ(Narrow(TextOf(Find("Label3"))), "File name:");
+  EXPECT_EQ(std::wstring(FontOf(Find("Label3")).lfFaceName), MessageFont(96).lfFaceName);
   EXPECT_TRUE(Checked(1));
   EXPECT_EQ(Focused(), "optH1");
   EXPECT_TRUE(GetWindowLongW(Find("txDD"), GWL_STYLE) & ES_READONLY);
   EXPECT_TRUE(LooksDefault(Find("cmdOK")));
 }
 
-// On a screen of 144 dpi the same layout is half as large again, font included.
-TEST_F(FmMainTest, FollowsTheDensityOfTheScreen) {
-  RECT Suggested{10, 20, 700, 500};
-  SendMessageW(Window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-               reinterpret_cast<LPARAM>(&Suggested));
-  const RECT Client = ClientRect(Window.Handle());
-  EXPECT_EQ(Client.right, 586);
-  EXPECT_EQ(Client.bottom, 408);
-  EXPECT_EQ(PlaceOf(Find("txFN")).left, 168);
-  EXPECT_EQ(FontOf(Find("txFN")).lfHeight, MessageFont(144).lfHeight);
-  EXPECT_LT(FontOf(Find("txFN")).lfHeight, MessageFont(96).lfHeight);
-}
-
 // The heights are one stop: Tab leaves them for the code box and comes back to the checked
 // height; Shift+Tab goes the other way round.
 TEST_F(FmMainTest, TabVisitsTheControlsInOrder) {
-  const auto Visit = [this](bool Back) {
+  std::vector<std::string> Order{"txAC",       "cmdOK",      "txDD",       "txFN",
+                                 "cmdGenTbl0", "cmdGenTbl1", "cmdGenTbl2", "optH1"};
+  for (const bool Back : {false, true}) {
     std::vector<std::string> Visited;
-    for (int I = 0; I < 8; ++I) {
+    for (std::size_t I = 0; I < Order.size(); ++I) {
       Press(VK_TAB, Back);
       Visited.push_back(Focused());
     }
-    return Visited;
-  };
-  EXPECT_EQ(Visit(false), (std::vector<std::string>{"txAC", "cmdOK", "txDD", "txFN", "cmdGenTbl0",
-                                                    "cmdGenTbl1", "cmdGenTbl2", "optH1"}));
-  EXPECT_EQ(Visit(true), (std::vector<std::string>{"cmdGenTbl2", "cmdGenTbl1", "cmdGenTbl0", "txFN",
-                                                   "txDD", "cmdOK", "txAC", "optH1"}));
+    EXPECT_EQ(Visited, Order) << (Back ? "Shift+Tab" : "Tab");
+    std::reverse(Order.begin(), Order.end() - 1);
+  }
 }
 
 // Arrow keys move within the heights and select as they go, as a click would.
@@ -333,28 +284,26 @@ TEST_F(FmMainTest, EachBatchButtonWritesItsTable) {
   EXPECT_EQ(Messages.size(), 3u);
 }
 
-// The menu bar holds the layout's menus and items in order, each item with its shortcut after
-// a tab; the client area below it is still the layout's (DrawsEveryControlOfTheLayout).
+// The menu bar, menu by menu, each item with its shortcut after a tab; the client area below it
+// is still 390 x 272 (DrawsEveryControlOfTheLayout).
 TEST_F(FmMainTest, HasTheMenuOfTheLayout) {
-  const auto Text = [](HMENU Menu, UINT Item) {
+  const auto Text = [](HMENU Menu, int Item) {
     wchar_t Caption[64]{};
-    GetMenuStringW(Menu, Item, Caption, static_cast<int>(std::size(Caption)), MF_BYPOSITION);
+    GetMenuStringW(Menu, static_cast<UINT>(Item), Caption, 64, MF_BYPOSITION);
     return Narrow(Caption);
   };
-  std::vector<std::string> Drawn, Laid;
+  std::vector<std::string> Drawn;
   HMENU Bar = GetMenu(Window.Handle());
   for (int Menu = 0; Menu < GetMenuItemCount(Bar); ++Menu) {
-    HMENU Items = GetSubMenu(Bar, Menu);
-    for (int Item = 0; Item < GetMenuItemCount(Items); ++Item)
-      Drawn.push_back(Text(Bar, static_cast<UINT>(Menu)) + "|" +
-                      Text(Items, static_cast<UINT>(Item)));
+    Drawn.push_back(Text(Bar, Menu));
+    for (int Item = 0; Item < GetMenuItemCount(GetSubMenu(Bar, Menu)); ++Item)
+      Drawn.back() += "|" + Text(GetSubMenu(Bar, Menu), Item);
   }
-  for (const MenuItem& Item : MainWindow.Menu) {
-    std::string Caption(Item.Caption);
-    if (!Item.Shortcut.empty()) Caption += "\t" + std::string(Item.Shortcut);
-    Laid.push_back(std::string(Item.Menu) + "|" + Caption);
-  }
-  EXPECT_EQ(Drawn, Laid);
+  EXPECT_EQ(Drawn,
+            (std::vector<std::string>{
+                "&File|&Open list...\tCtrl+O|&New dive sheet\tCtrl+N|Open &dive sheet...||E&xit",
+                "&Tables|&Chart of the list|Chart of &every dive|Open the &last table",
+                "&Help|&About Merrith"}));
 }
 
 // The file named by a drop, as the shell hands it over.
@@ -463,17 +412,26 @@ TEST_F(FmSheetTest, ClosingTheMainWindowAsksForEachUnsavedSheet) {
   EXPECT_EQ(User.Asked, std::vector<std::u16string>(2, u"Untitled"));
 }
 
-// On a screen of 144 dpi the sheet is half as large again, its fixed-width font too, even
-// where the screen is smaller than that.
-TEST_F(FmSheetTest, FollowsTheDensityOfTheScreen) {
-  const LONG Before = FontOf(Box("txReport")).lfHeight;
-  RECT Suggested{10, 20, 1300, 800};
-  SendMessageW(Sheet->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-               reinterpret_cast<LPARAM>(&Suggested));
-  EXPECT_EQ(ClientRect(Sheet->Handle()).right, TwipsToPixels(SheetWindow.ClientWidth, 144));
-  EXPECT_EQ(ClientRect(Sheet->Handle()).bottom, TwipsToPixels(SheetWindow.ClientHeight, 144));
-  EXPECT_EQ(FontOf(Box("txReport")).lfHeight, MessageFont(144).lfHeight);
-  EXPECT_LT(FontOf(Box("txReport")).lfHeight, Before);
+// On a screen of 144 dpi both windows are half as large again, the file name box in its frame
+// and the sheet's fixed-width font too, the sheet even where the screen is smaller than that.
+TEST_F(FmSheetTest, BothWindowsFollowTheDensityOfTheScreen) {
+  struct Case {
+    HWND Made, Control;
+    LONG Width, Height;
+  };
+  for (const auto& [Made, Control, Width, Height] : {
+           Case{Window.Handle(),    Find("txFN"),  586, 408},
+           Case{Sheet->Handle(), Box("txReport"), 1392, 881}
+  }) {
+    const LONG Before = FontOf(Control).lfHeight;
+    RECT Suggested{10, 20, 700, 500};
+    SendMessageW(Made, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&Suggested));
+    EXPECT_EQ(ClientRect(Made).right, Width);
+    EXPECT_EQ(ClientRect(Made).bottom, Height);
+    EXPECT_EQ(FontOf(Control).lfHeight, MessageFont(144).lfHeight);
+    EXPECT_LT(FontOf(Control).lfHeight, Before);
+  }
+  EXPECT_EQ(PlaceOf(Find("txFN")).left, 168);
 }
 
 // Run with a German user locale (see CMakeLists.txt): a decimal comma in the result box and in
@@ -487,24 +445,16 @@ TEST_F(FmMainGermanTest, ShowsADecimalComma) {
   EXPECT_NE(RunBatch(0, "104\n").find("<td>2,0</td>"), std::string::npos);
 }
 
-// What a message box showed, as another thread saw it while it was up.
+// What the message box showed, read by another thread while it was up, which then answers
+// it with Enter.
 struct SeenBox {
   HWND Box = nullptr;
   std::wstring Caption;
-  bool OwnedByTheWindow = false;
-  bool WindowDisabled = false;
-  std::vector<std::wstring> Buttons;
-  std::vector<std::wstring> Texts;
+  HWND Owner = nullptr;
+  bool OwnerDisabled = false;
+  std::vector<std::wstring> Buttons, Texts;
   bool Icon = false;
 };
-
-BOOL CALLBACK FindMessageBox(HWND Candidate, LPARAM Seen) {
-  wchar_t Class[16]{};
-  GetClassNameW(Candidate, Class, static_cast<int>(std::size(Class)));
-  if (std::wstring_view(Class) != L"#32770" || !IsWindowVisible(Candidate)) return TRUE;
-  reinterpret_cast<SeenBox*>(Seen)->Box = Candidate;
-  return FALSE;
-}
 
 BOOL CALLBACK ReadBoxControl(HWND Control, LPARAM Seen) {
   auto& Box = *reinterpret_cast<SeenBox*>(Seen);
@@ -517,52 +467,45 @@ BOOL CALLBACK ReadBoxControl(HWND Control, LPARAM Seen) {
   return TRUE;
 }
 
-// The window's own message box, found among the windows of the thread that shows it, read,
-// and answered with Enter.
-SeenBox AnswerMessageBox(DWORD Thread, HWND Window) {
+SeenBox AnswerMessageBox() {
   SeenBox Seen;
   for (int Try = 0; Try < 2000 && Seen.Box == nullptr; ++Try) {
-    EnumThreadWindows(Thread, FindMessageBox, reinterpret_cast<LPARAM>(&Seen));
-    if (Seen.Box == nullptr) Sleep(5);
+    HWND Shown = FindWindowW(L"#32770", nullptr);
+    if (Shown != nullptr && IsWindowVisible(Shown)) Seen.Box = Shown;
+    Sleep(5);
   }
   if (Seen.Box == nullptr) return Seen;
   Seen.Caption = TextOf(Seen.Box);
-  Seen.OwnedByTheWindow = GetWindow(Seen.Box, GW_OWNER) == Window;
-  Seen.WindowDisabled = !IsWindowEnabled(Window);
+  Seen.Owner = GetWindow(Seen.Box, GW_OWNER);
+  Seen.OwnerDisabled = !IsWindowEnabled(Seen.Owner);
   EnumChildWindows(Seen.Box, ReadBoxControl, reinterpret_cast<LPARAM>(&Seen));
   PostMessageW(Seen.Box, WM_KEYDOWN, VK_RETURN, 1);
   PostMessageW(Seen.Box, WM_KEYUP, VK_RETURN, 1 | (3u << 30));
   return Seen;
 }
 
+class FmMainMessageBox : public FmMainTest {
+ protected:
+  FmMainMessageBox() { Sinks = false; }
+};
+
 // Without a test's sink the window asks the system for a modal box: captioned "Merrith", owned
 // by the window, an OK button and no icon.
-TEST(FmMainMessageBox, IsModalWithAnOKButtonOnly) {
-  Watchdog Guard;
-  TestFolder Dir;
-  fmMain Window;
-  ASSERT_TRUE(Window.Create(GetModuleHandleW(nullptr)));
-  ShowWindow(Window.Handle(), SW_SHOW);
-  SetWindowTextW(Window.Control("txFN"), Dir.Path("missing.txt").wstring().c_str());
+TEST_F(FmMainMessageBox, IsModalWithAnOKButtonOnly) {
+  SetWindowTextW(Find("txFN"), Dir.Path("missing.txt").wstring().c_str());
   SeenBox Seen;
-  std::thread Answer([&Seen, Thread = GetCurrentThreadId(), Main = Window.Handle()] {
-    Seen = AnswerMessageBox(Thread, Main);
-  });
-  SendMessageW(Window.Control("cmdGenTbl", 0), BM_CLICK, 0, 0);
+  std::thread Answer([&Seen] { Seen = AnswerMessageBox(); });
+  SendMessageW(Find("cmdGenTbl", 0), BM_CLICK, 0, 0);
   Answer.join();
   ASSERT_NE(Seen.Box, nullptr) << "no message box";
   EXPECT_FALSE(IsWindow(Seen.Box)) << "Enter closes it";
   EXPECT_EQ(Seen.Caption, L"Merrith");
-  EXPECT_TRUE(Seen.OwnedByTheWindow);
-  EXPECT_TRUE(Seen.WindowDisabled);
+  EXPECT_EQ(Seen.Owner, Window.Handle());
+  EXPECT_TRUE(Seen.OwnerDisabled);
   EXPECT_EQ(Seen.Buttons, std::vector<std::wstring>{L"OK"});
   EXPECT_NE(std::find(Seen.Texts.begin(), Seen.Texts.end(), L"File Error!!!"), Seen.Texts.end());
   EXPECT_FALSE(Seen.Icon);
   EXPECT_TRUE(IsWindowEnabled(Window.Handle()));
-  DestroyWindow(Window.Handle());
-  MSG Message{};
-  while (PeekMessageW(&Message, nullptr, 0, 0, PM_REMOVE)) {
-  }
 }
 
 // What the manifest asks of the system for every program that shows this window: version 6 of
