@@ -21,4 +21,4 @@ if command -v lintian >/dev/null; then
   echo "lintian:"
   lintian --display-info --fail-on error "$deb"
 fi
-bash tests/package/deb_test.sh "$deb" "$version" build/ci/package-window.png
+bash tests/package/deb_test.sh "$deb" "$version" build/ci/package-window

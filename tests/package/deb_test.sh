@@ -3,13 +3,13 @@
 # user does, uses what it installed (merrith-cli from /usr/bin, the window from its menu entry
 # in a virtual X server, the manual pages, the sample list), validates the menu entry and the
 # AppStream metainfo, and removes the package again: every file it installed must be gone.
-# Usage: deb_test.sh DEB VERSION SCREENSHOT.png   (as root or with sudo; dpkg-dev,
+# Usage: deb_test.sh DEB VERSION SCREENSHOTS   (a path stem; as root or with sudo; dpkg-dev,
 # desktop-file-utils, appstream, man-db, xprop and the x11 tools of x_smoke_test.sh installed)
 set -euo pipefail
 
 deb=$(realpath "$1")
 version=$2
-screenshot=$(realpath "$3")
+screenshots=$(realpath -m "$3")
 here=$(dirname "$(realpath "$0")")
 source_dir=$(realpath "$here/../..")
 
@@ -85,8 +85,8 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 # The window as the menu starts it and as it opens a sheet file, in a home folder without
 # action.txt: its caption, its client area and its icon, which it carries itself.
 mkdir "$work/home"
-(cd "$work/home" && bash "$source_dir/tests/ui/qt/x_smoke_test.sh" /usr/bin/merrith \
-  "$screenshot" "$source_dir/tests/ui/women_3m.txt") ||
+(cd "$work/home" && bash "$source_dir/tests/ui/x_smoke_test.sh" "$screenshots" \
+  "$source_dir/tests/ui/women_3m.txt" /usr/bin/merrith -- /usr/bin/merrith-cli sheet) ||
   fail "the installed window did not show (x_smoke_test exit $?)"
 
 # The manual pages render without a warning and name the sample list where it is.
