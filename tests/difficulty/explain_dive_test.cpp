@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <set>
 #include <string>
-#include <vector>
 
-#include "difficulty/calc_dd.h"
-#include "difficulty/calc_hdd.h"
 #include "dive_codes.h"
 #include "support/utf8.h"
 
@@ -66,24 +62,6 @@ TEST(ExplainDive, NamesTheDiveInWords) {
   EXPECT_EQ(ToUtf8(ExplainDive(u"614C", 3).Position.value()), "Tuck");
 }
 
-std::string Working(const DiveExplanation& E) {
-  std::string Text;
-  for (const DdComponent& C : E.Components)
-    Text += ToUtf8(C.Name) + " " + std::to_string(C.Value) + "; ";
-  return Text;
-}
-
-TEST(ExplainDive, GivesEachValueInTheOrderItIsAdded) {
-  // Position (with the flying value), somersaults, twists, approach, entry from 1 m to 10 m;
-  // direction, somersaults, twists, twist count, parity, no twist, position from 12 m up.
-  EXPECT_EQ(Working(ExplainDive(u"113C", 1)),
-            "position 0.200000; somersaults 1.600000; twists 0.000000; approach 0.000000; "
-            "entry 0.000000; ");
-  EXPECT_EQ(Working(ExplainDive(u"204C", 7)),
-            "direction 0.300000; somersaults 2.700000; twists 0.000000; twist count 0.000000; "
-            "parity 0.000000; no twist 0.000000; position -0.200000; ");
-}
-
 TEST(ExplainDive, SaysWhyADiveHasNoDd) {
   struct Refused {
     std::u16string Code;
@@ -126,31 +104,6 @@ TEST(ExplainDive, SaysWhyADiveHasNoDd) {
   }
   for (const Reason& R : Reasons)
     EXPECT_TRUE(R.Why == Refusal::None || Met.count(R.Why) == 1) << ToUtf8(R.Text);
-}
-
-bool SameBits(double A, double B) { return std::memcmp(&A, &B, sizeof A) == 0; }
-
-// The working and the DD alone come from the same rules, so they never disagree. Each
-// calculator gives a DD or NotAllowed, and NotAllowed at every height but its own.
-TEST(ExplainDive, GivesTheVeryDoubleOfTheCalculators) {
-  for (const std::u16string& Code : testing::GeneratedCodes()) {
-    for (std::int32_t HeightIndex : testing::AnyHeightIndex) {
-      const DiveExplanation E = ExplainDive(Code, HeightIndex);
-      const bool High = HeightIndex > 5;
-      const double Dd = High ? CalcHDD(Code, HeightIndex) : CalcDD(Code, HeightIndex);
-      const std::string Where = Narrow(Code) + " " + std::to_string(HeightIndex);
-      ASSERT_TRUE(Dd >= 0 || Dd == NotAllowed) << Where;
-      ASSERT_EQ(High ? CalcDD(Code, HeightIndex) : CalcHDD(Code, HeightIndex), NotAllowed) << Where;
-      ASSERT_TRUE(SameBits(E.DD, Dd)) << Where;
-      ASSERT_EQ(E.Why == Refusal::None, Dd >= 0) << Where;
-      ASSERT_EQ(E.Components.empty(), Dd < 0) << Where;
-      double Sum = -0.0;
-      for (const DdComponent& C : E.Components) Sum += C.Value;
-      if (Dd >= 0) {
-        ASSERT_TRUE(SameBits(Sum, Dd)) << Where;
-      }
-    }
-  }
 }
 
 }  // namespace
