@@ -16,7 +16,8 @@ using testing::Narrow;
 std::string NameOf(const DiveExplanation& E) { return E.Name ? ToUtf8(*E.Name) : "(no name)"; }
 
 // The dive in words and its position, as parsed from the code; a code that cannot be read, or
-// fields that name no dive, give no name.
+// fields that name no dive, give no name. official_dd_test holds the names the rule book
+// prints; the rows here are each position and the forms it does not print.
 TEST(ExplainDive, NamesTheDiveInWords) {
   struct Named {
     std::u16string Code;
@@ -25,26 +26,13 @@ TEST(ExplainDive, NamesTheDiveInWords) {
   // clang-format off
   const Named Cases[] = {
       {u"105B",     "Forward 2½ Somersaults, Pike"},
-      {u"101A",     "Forward Dive, Straight"},
       {u"100A",     "Forward Jump, Straight"},
-      {u"113C",     "Forward Flying 1½ Somersaults, Tuck"},
       {u"411C",     "Inward Flying Dive, Tuck"},
-      {u"202B",     "Back Somersault, Pike"},
-      {u"1011B",    "Forward 5½ Somersaults, Pike"},
       {u"405E",     "Inward 2½ Somersaults, position E"},
-      {u"5253B",    "Back 2½ Somersaults 1½ Twists, Pike"},
       {u"5132D",    "Forward 1½ Somersaults 1 Twist, Free"},
-      {u"5122D",    "Forward Somersault 1 Twist, Free"},
-      {u"5337D",    "Reverse 1½ Somersaults 3½ Twists, Free"},
       {u"539(10)B", "Reverse 4½ Somersaults 5 Twists, Pike"},
-      {u"5411A",    "Inward Dive ½ Twist, Straight"},
       {u"51132B",   "Forward Flying 1½ Somersaults 1 Twist, Pike"},
       {u"5132MB",   "Forward 1½ Somersaults 1 Twist (M), Pike"},
-      {u"600A",     "Armstand Dive, Straight"},
-      {u"621B",     "Armstand Back ½ Somersault, Pike"},
-      {u"632C",     "Armstand Reverse Somersault, Tuck"},
-      {u"6243D",    "Armstand Back 2 Somersaults 1½ Twists, Free"},
-      {u"614C",     "Armstand Forward 2 Somersaults, Tuck"},
       {u"105Z",     "Forward 2½ Somersaults"},  // no such position: the dive alone
       {u"5011B",    "(no name)"},               // a twisting dive without a direction
       {u"5511B",    "(no name)"},               // direction 5
