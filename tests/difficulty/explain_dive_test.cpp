@@ -25,7 +25,6 @@ TEST(ExplainDive, NamesTheDiveInWords) {
   };
   // clang-format off
   const Named Cases[] = {
-      {u"105B",     "Forward 2½ Somersaults, Pike"},
       {u"100A",     "Forward Jump, Straight"},
       {u"411C",     "Inward Flying Dive, Tuck"},
       {u"405E",     "Inward 2½ Somersaults, position E"},
