@@ -11,31 +11,24 @@
 namespace merrith::mFSO {
 namespace {
 
-struct Row {
-  const char* Name;
-  std::vector<std::uint8_t> Bytes;
-  std::u16string Text;
-};
-
-// Windows-1252 differs from Latin-1 in 80 to 9F, where the euro sign and curly quotes live.
-const std::vector<Row> Windows1252 = {
-    {         "e acute",                   {0xE9}, u"\u00E9"},
-    {       "euro sign",                   {0x80}, u"\u20AC"},
-    {"y with diaeresis",                   {0x9F}, u"\u0178"},
-    {   "a dive number", {0x31, 0x30, 0x35, 0x42},   u"105B"},
-};
-
-TEST(DecodeText, ConvertsCodePageZeroThroughTheSystemAnsiCodePage) {
+// Code page 0 reads and writes text through the system's ANSI code page.
+TEST(CodePageSystem, DecodesAndEncodesThroughTheSystemAnsiCodePage) {
   if (GetACP() != 1252) GTEST_SKIP() << "the system's ANSI code page is " << GetACP();
-  for (const Row& R : Windows1252) EXPECT_EQ(DecodeText(R.Bytes, CodePageSystem), R.Text) << R.Name;
-}
-
-TEST(CStringBuilder, EncodesCodePageZeroThroughTheSystemAnsiCodePage) {
-  if (GetACP() != 1252) GTEST_SKIP() << "the system's ANSI code page is " << GetACP();
-  for (const Row& R : Windows1252) {
+  // Windows-1252 differs from Latin-1 in 80 to 9F, where the euro sign and curly quotes live.
+  const struct {
+    const char* Name;
+    std::vector<std::uint8_t> Bytes;
+    std::u16string Text;
+  } Rows[] = {
+      {         "e acute",                   {0xE9}, u"\u00E9"},
+      {       "euro sign",                   {0x80}, u"\u20AC"},
+      {"y with diaeresis",                   {0x9F}, u"\u0178"},
+      {   "a dive number", {0x31, 0x30, 0x35, 0x42},   u"105B"},
+  };
+  for (const auto& R : Rows) {
+    EXPECT_EQ(DecodeText(R.Bytes, CodePageSystem), R.Text) << R.Name;
     CStringBuilder Builder;
-    Builder.Append(R.Text);
-    EXPECT_EQ(Builder.ToAnsiArrayByCP(CodePageSystem), R.Bytes) << R.Name;
+    EXPECT_EQ(Builder.Append(R.Text).ToAnsiArrayByCP(CodePageSystem), R.Bytes) << R.Name;
   }
 }
 

@@ -35,50 +35,6 @@ T Fail(int Error) {
   return -1;
 }
 
-TEST_F(FileCallsTest, ReadCutShortFailsAndLeavesTheArrayUntouched) {
-  Folder.Put("action.txt", {1, 2, 3, 4, 5});
-  // Half of what is asked for, then nothing: a file that shrank while being read.
-  Calls().Read = [](int Fd, void* Buffer, size_t Count) -> ssize_t {
-    return Count < 5 ? 0 : SystemFileCalls().Read(Fd, Buffer, Count / 2);
-  };
-  Bytes Got{7};
-  EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Got), EIO);
-  Calls().Read = [](int, void*, size_t) { return Fail<ssize_t>(EIO); };
-  EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Got), EIO);
-  EXPECT_EQ(Got, Bytes{7});
-
-  // A read that delivers the file in parts is not a failure.
-  Calls().Read = [](int Fd, void* Buffer, size_t Count) {
-    return SystemFileCalls().Read(Fd, Buffer, (Count + 1) / 2);
-  };
-  EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Got), 0);
-  EXPECT_EQ(Got, (Bytes{1, 2, 3, 4, 5}));
-}
-
-// The far end of a pipe: a thread that writes a list in pieces and then closes its end, as a
-// program piping the list in would. It stops early when the reading end goes away, so a test
-// whose reader never comes fails instead of hanging.
-class PipeWriter {
- public:
-  template <typename OpenFn>
-  PipeWriter(OpenFn Open, Bytes List) : Thread([Open, List] { Write(Open(), List); }) {}
-  ~PipeWriter() { Thread.join(); }
-  PipeWriter(const PipeWriter&) = delete;
-  PipeWriter& operator=(const PipeWriter&) = delete;
-
- private:
-  static void Write(int Fd, const Bytes& List) {
-    for (std::size_t At = 0; Fd >= 0 && At < List.size();) {
-      const ssize_t Put =
-          ::write(Fd, List.data() + At, std::min<std::size_t>(List.size() - At, 1000));
-      if (Put <= 0) break;
-      At += static_cast<std::size_t>(Put);
-    }
-    if (Fd >= 0) ::close(Fd);
-  }
-  std::thread Thread;
-};
-
 // A list longer than a pipe holds at once, so that it comes in several reads.
 Bytes LongList() {
   Bytes List(200000);
@@ -86,85 +42,79 @@ Bytes LongList() {
   return List;
 }
 
-// A FIFO reports the size 0 whatever is on its way; it is read to its end all the same.
+// A FIFO reports the size 0 whatever is on its way; it is read to its end all the same. A
+// writer that closes at once gives no bytes, and the array stays as passed, as for an empty file.
 TEST_F(FileCallsTest, ReadsAFifoToItsEnd) {
   std::signal(SIGPIPE, SIG_IGN);  // a writer left alone gets EPIPE instead
-  const Bytes List = LongList();
   const std::string Fifo = Folder.Path("list.txt").string();
   ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
-  Bytes Got{7};
-  {
-    PipeWriter Writer([&] { return ::open(Fifo.c_str(), O_WRONLY | O_CLOEXEC); }, List);
+  for (const Bytes& List : {LongList(), Bytes{}}) {
+    Bytes Got{7};
+    // The far end, as a program piping the list in: it gives up when the reading end goes
+    // away, so a reader that never comes fails the test instead of hanging it.
+    std::thread Writer([&] {
+      const int Fd = ::open(Fifo.c_str(), O_WRONLY | O_CLOEXEC);
+      for (std::size_t At = 0; Fd >= 0 && At < List.size();) {
+        const ssize_t Put = ::write(Fd, List.data() + At, List.size() - At);
+        if (Put <= 0) break;
+        At += static_cast<std::size_t>(Put);
+      }
+      if (Fd >= 0) ::close(Fd);
+    });
     EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), 0);
     ::close(::open(Fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));  // frees a waiting writer
+    Writer.join();
+    EXPECT_EQ(Got, List.empty() ? Bytes{7} : List);
   }
-  EXPECT_EQ(Got, List);
-
-  // A writer that closes at once: no bytes, and the array stays as passed, as for an empty file.
-  Got = {7};
-  {
-    PipeWriter Writer([&] { return ::open(Fifo.c_str(), O_WRONLY | O_CLOEXEC); }, {});
-    EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), 0);
-    ::close(::open(Fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  }
-  EXPECT_EQ(Got, Bytes{7});
 }
 
-// Stands Fd in for the process's standard input while it lives.
-class StandardInputFrom {
- public:
-  explicit StandardInputFrom(int Fd) : Saved(::dup(STDIN_FILENO)) { ::dup2(Fd, STDIN_FILENO); }
-  ~StandardInputFrom() {
-    ::dup2(Saved, STDIN_FILENO);
-    ::close(Saved);
-  }
-  StandardInputFrom(const StandardInputFrom&) = delete;
-  StandardInputFrom& operator=(const StandardInputFrom&) = delete;
-
- private:
-  int Saved;
-};
-
-// A pipe on standard input is read until its writer closes it; a file redirected there is
-// read from where it stands, not at the size it reports.
-TEST_F(FileCallsTest, ReadsStandardInputToItsEnd) {
-  std::signal(SIGPIPE, SIG_IGN);
-  const Bytes List = LongList();
-  int Ends[2] = {-1, -1};
-  ASSERT_EQ(::pipe(Ends), 0);
-  Bytes Got{7};
-  {
-    PipeWriter Writer([&] { return Ends[1]; }, List);
-    const StandardInputFrom Pipe(Ends[0]);
-    ::close(Ends[0]);
-    EXPECT_EQ(ReadStandardInput(Got), 0);
-  }
-  EXPECT_EQ(Got, List);
-
+// A file redirected to standard input is read from where it stands, not at the size it reports.
+TEST_F(FileCallsTest, ReadsStandardInputFromWhereItStands) {
   Folder.Put("list.txt", {'1', '0', '5', '\r', '\n', '2', '0', '5'});
   const int File = ::open(Folder.Path("list.txt").c_str(), O_RDONLY | O_CLOEXEC);
   ASSERT_GE(File, 0);
   ::lseek(File, 3, SEEK_SET);  // as a script that has read the first line itself leaves it
-  {
-    const StandardInputFrom Redirected(File);
-    EXPECT_EQ(ReadStandardInput(Got), 0);
-    EXPECT_EQ(Got, (Bytes{'\r', '\n', '2', '0', '5'}));
-  }
+  const int Saved = ::dup(STDIN_FILENO);
+  ::dup2(File, STDIN_FILENO);
+  Bytes Got;
+  const std::int32_t Status = ReadStandardInput(Got);
+  ::dup2(Saved, STDIN_FILENO);
+  ::close(Saved);
   ::close(File);
+  EXPECT_EQ(Status, 0);
+  EXPECT_EQ(Got, (Bytes{'\r', '\n', '2', '0', '5'}));
 }
 
-TEST_F(FileCallsTest, FailedReadOfAPipeLeavesTheArrayUntouched) {
+// Stand-ins for read: the file in pieces; its end, or a failure, half way through it.
+ssize_t InPieces(int Fd, void* Buffer, size_t Count) {
+  return SystemFileCalls().Read(Fd, Buffer, std::min<size_t>(Count, 30000));
+}
+ssize_t EndsHalfWay(int Fd, void* Buffer, size_t Count) {
+  return ::lseek(Fd, 0, SEEK_CUR) >= 100000 ? 0 : InPieces(Fd, Buffer, Count);
+}
+ssize_t FailsHalfWay(int Fd, void* Buffer, size_t Count) {
+  return ::lseek(Fd, 0, SEEK_CUR) >= 100000 ? Fail<ssize_t>(EIO) : InPieces(Fd, Buffer, Count);
+}
+
+// A read that delivers the file in pieces is no failure; one that fails, or ends before the
+// size the file reported (a file that shrank while being read), fails and leaves the array as
+// passed, and so does a failing pipe, which is read without a size.
+TEST_F(FileCallsTest, ReadInPiecesSucceedsAndAFailedOneLeavesTheArrayUntouched) {
   Folder.Put("list.txt", LongList());
+  Bytes Got{7};
+  Calls().Read = InPieces;
+  EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), 0);
+  EXPECT_EQ(Got, LongList());
+  Got = {7};
+  Calls().Read = EndsHalfWay;
+  EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), EIO);
+  Calls().Read = FailsHalfWay;
+  EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), EIO);
   Calls().Fstat = [](int Fd, struct stat* Info) {
     const int Result = SystemFileCalls().Fstat(Fd, Info);
     Info->st_mode = S_IFIFO | 0600;  // the regular file passes for a pipe
     return Result;
   };
-  Calls().Read = [](int Fd, void* Buffer, size_t Count) -> ssize_t {
-    if (::lseek(Fd, 0, SEEK_CUR) >= 100000) return Fail<ssize_t>(EIO);
-    return SystemFileCalls().Read(Fd, Buffer, std::min<size_t>(Count, 30000));
-  };
-  Bytes Got{7};
   EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), EIO);
   EXPECT_EQ(Got, Bytes{7});
 }

@@ -65,17 +65,24 @@ TEST(ReadAllBytes, RefusesFilesOfTwoGibibytesOrMore) {
   }
 }
 
-// Readers share the file with each other, but not with a writer.
-TEST(ReadAllBytes, ReadsBesideAReaderButFailsBesideAWriter) {
+// Readers share the file with each other, but not with a writer. The target of a write is
+// written exclusively, so even a reader that shares everything, deletion and renaming
+// included, keeps the old table in place.
+TEST(FileBytes, ReadsBesideAReaderAndWritesBesideNeither) {
   for (const bool Writing : {false, true}) {
     SCOPED_TRACE(Writing ? "writer" : "reader");
     testing::TestFolder Folder;
     Folder.Put("action.txt", {0x31, 0x30, 0x35});
-    FileHolder Holder(Folder.Path("action.txt"), Writing);
-    ASSERT_TRUE(Holder.Holding());
-    Bytes Read{7, 7};
-    EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Read) != 0, Writing);
-    EXPECT_EQ(Read, Writing ? (Bytes{7, 7}) : (Bytes{0x31, 0x30, 0x35}));
+    {
+      FileHolder Holder(Folder.Path("action.txt"), Writing);
+      ASSERT_TRUE(Holder.Holding());
+      Bytes Read{7, 7};
+      EXPECT_EQ(ReadAllBytes(Folder.Text("action.txt"), Read) != 0, Writing);
+      EXPECT_EQ(Read, Writing ? (Bytes{7, 7}) : (Bytes{0x31, 0x30, 0x35}));
+      EXPECT_NE(WriteAllBytes(Folder.Text("action.txt"), {9, 9}), 0);
+    }
+    EXPECT_EQ(Folder.Get("action.txt"), (Bytes{0x31, 0x30, 0x35}));
+    EXPECT_EQ(Folder.Names(), Names{"action.txt"});
   }
 }
 
@@ -108,23 +115,6 @@ TEST(ReadAllBytes, ReadsAPipeToItsEnd) {
   if (Client != INVALID_HANDLE_VALUE) CloseHandle(Client);
   Writer.join();
   EXPECT_EQ(Got, List);
-}
-
-// A reader that shares everything, deletion and renaming included, still keeps the old
-// table in place: the target is written exclusively.
-TEST(WriteAllBytes, FailsAndChangesNothingWhileAnotherHandleHoldsTheTarget) {
-  for (const bool Writing : {true, false}) {
-    SCOPED_TRACE(Writing ? "writer" : "reader");
-    testing::TestFolder Folder;
-    Folder.Put("action.txt.htm", {1, 2, 3});
-    {
-      FileHolder Holder(Folder.Path("action.txt.htm"), Writing);
-      ASSERT_TRUE(Holder.Holding());
-      EXPECT_NE(WriteAllBytes(Folder.Text("action.txt.htm"), {9, 9}), 0);
-    }
-    EXPECT_EQ(Folder.Get("action.txt.htm"), (Bytes{1, 2, 3}));
-    EXPECT_EQ(Folder.Names(), Names{"action.txt.htm"});
-  }
 }
 
 }  // namespace
