@@ -63,12 +63,6 @@ TEST(BuildBatchDocument, WritesCsvRowsForEveryListedCode) {
   EXPECT_EQ(Narrow(Csv), Narrow(Wanted));
 }
 
-TEST(BuildBatchDocument, WritesOnlyTheHeaderForAListWithoutCodes) {
-  EXPECT_EQ(BuildBatchDocument(u" \r\n\t\n", BatchBlocks::D, BatchFormat::Csv, u"."),
-            u"\uFEFFcode,1m A,1m B,1m C,1m D,3m A,3m B,3m C,3m D,5m A,5m B,5m C,5m D,"
-            u"7.5m A,7.5m B,7.5m C,7.5m D,10m A,10m B,10m C,10m D\r\n");
-}
-
 // A decimal separator of any length, and a DD of 10 or more, reach the cells as a comma does.
 TEST(BuildBatchDocument, WritesALongDecimalSeparatorAsItWritesAComma) {
   const std::u16string_view Long = u"<decimal separator>";
@@ -78,14 +72,6 @@ TEST(BuildBatchDocument, WritesALongDecimalSeparatorAsItWritesAComma) {
     Wanted += Unit == u',' ? Long : std::u16string_view(&Unit, 1);
   EXPECT_EQ(Narrow(BuildBatchDocument(u"105\n6199", BatchBlocks::DAndHD, BatchFormat::Html, Long)),
             Narrow(Wanted));
-}
-
-TEST(BatchOutputPath, NamesTheTableAfterTheListAndItsForm) {
-  EXPECT_EQ(BatchOutputPath(u"action.txt", BatchFormat::Html), u"action.txt.htm");
-  EXPECT_EQ(BatchOutputPath(u"action.txt", BatchFormat::Csv), u"action.txt.csv");
-  EXPECT_EQ(BatchMessage(BatchOutcome::Written, u"a.txt", BatchFormat::Csv),
-            u"OK, New file name is a.txt.csv");
-  EXPECT_EQ(BatchMessage(BatchOutcome::ReadFailed, u"a.txt", BatchFormat::Csv), u"File Error!!!");
 }
 
 }  // namespace

@@ -33,12 +33,10 @@ TEST(FormatGeneral, RoundsToFifteenDigitsAndDropsTrailingZeros) {
   for (const Formatted& C : Cases) EXPECT_EQ(Narrow(FormatGeneral(C.Value, u".")), Narrow(C.Text));
 }
 
+// (The tenths themselves are the sweep's below.)
 TEST(FormatFixed1, RoundsToOneDecimal) {
   // clang-format off
   const Formatted Cases[] = {
-      {2.0,                      u"2.0"},
-      {2.3000000000000003,       u"2.3"},
-      {std::nextafter(3.1, 0.0), u"3.1"},
       {0.04,                     u"0.0"},
       {12.96,                    u"13.0"},
       {-0.04,                    u"0.0"},
