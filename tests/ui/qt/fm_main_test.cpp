@@ -75,21 +75,23 @@ class FmMainTest : public QObject {
   }
 
   // Enter in the code box or "OK" at a height: the result with its tooltip, which stay until
-  // the next "OK".
+  // the next "OK"; a decimal comma where the user's locale has one.
   void showsTheResultOfOKWithItsTooltip() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QLineEdit* Result = Find(QStringLiteral("txDD"));
     Evaluate(QStringLiteral("614C"), true);
     ClickHeight(2);
     QCOMPARE(Result->text() + "|" + Result->toolTip(),
              QStringLiteral("ERROR|armstand dives are done from the platform"));
     Evaluate(QStringLiteral("105b"), false);
-    QCOMPARE(Result->text(), QStringLiteral("2.4"));
+    QCOMPARE(Result->text(), QStringLiteral("2,4"));
     QVERIFY(Result->toolTip().startsWith(QString::fromUtf8("Forward 2½ Somersaults, Pike\n")));
   }
 
   // Each batch button, clicked or pressed with Enter while it has the focus, writes the table
-  // of its blocks and shows its message; the height stays.
+  // of its blocks, with the locale's decimal comma, and shows its message; the height stays.
   void eachBatchButtonWritesItsTable() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const char* Holds[] = {"10m</th><tr>", "<tr><th></th><th colspan=6>12m",
                            "10m</th><th colspan=6>12m"};
     ClickHeight(7);
@@ -102,22 +104,14 @@ class FmMainTest : public QObject {
       } else {
         QTest::mouseClick(Button, Qt::LeftButton);
       }
-      QVERIFY2(ReadFile(Dir->filePath("list.txt.htm")).contains(Holds[Index]), Holds[Index]);
+      const QByteArray Table = ReadFile(Dir->filePath("list.txt.htm"));
+      QVERIFY2(Table.contains(Holds[Index]), Holds[Index]);
+      QVERIFY(Index == 1 || Table.contains("<td>2,0</td>"));  // the high dives have no 2.0
       QVERIFY(Find<QRadioButton>(QStringLiteral("optH7"))->isChecked());
     }
     QCOMPARE(User.Messages.size(), 3u);
     QCOMPARE(QString::fromStdU16String(User.Messages.back()),
              "OK, New file name is " + Dir->filePath("list.txt.htm"));
-  }
-
-  void usesTheDecimalSeparatorOfTheLocale() {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    ClickHeight(2);
-    Evaluate(QStringLiteral("105b"), false);
-    QCOMPARE(Find(QStringLiteral("txDD"))->text(), QStringLiteral("2,4"));
-    Find(QStringLiteral("txFN"))->setText(WriteList("104\n"));
-    Click(QStringLiteral("cmdGenTbl0"));
-    QVERIFY(ReadFile(Dir->filePath("list.txt.htm")).contains("<td>2,0</td>"));
   }
 
   // The menu bar, menu by menu, each item with its shortcut after a tab.
