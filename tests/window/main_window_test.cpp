@@ -103,7 +103,8 @@ TEST(CMainWindow, BatchButtonsWriteTheirTableOrNothing) {
 // The menu's procedures: each asks, does, and tells through the dialogs.
 class MainMenu : public ::testing::Test {
  protected:
-  void SetUp() override { Dir.Put("list.txt", {'1', '0', '5', '\n'}); }
+  // A list as Windows' Notepad saves it in UTF-16.
+  void SetUp() override { Dir.Put("list.txt", {0xFF, 0xFE, '1', 0, '0', 0, '5', 0, '\n', 0}); }
   merrith::testing::TestFolder Dir;
   merrith::testing::TestDialogs User;
   CMainWindow Form{User.Seams(), InstalledDocuments()};
@@ -128,16 +129,25 @@ TEST_F(MainMenu, OpensTheLastTableWritten) {
 }
 
 // A chart beside the list, or of every dive in the temporary folder, opens in the browser;
-// a list that cannot be read, or no list named, gives the batch table's message.
+// a list that cannot be read, no list named, or a chart that cannot be written gives the batch
+// table's message, and leaves what stands where the chart would go.
 TEST_F(MainMenu, WritesChartsAndOpensThem) {
   Form.mnuChartList_Click(Dir.Text("list.txt"));
   Form.mnuChartAll_Click();
   Form.mnuChartList_Click(Dir.Text("missing.txt"));
   Form.mnuChartList_Click(u"");
+  Dir.Put("taken.txt", {'1', '0', '5'});
+  std::filesystem::create_directory(Dir.Path("taken.txt.chart.htm"));
+  Form.mnuChartList_Click(Dir.Text("taken.txt"));
   EXPECT_EQ(User.Pages, (std::vector<std::u16string>{Dir.Text("list.txt.chart.htm"),
                                                      TemporaryPath(u"every dive.chart.htm")}));
+  const std::vector<std::uint8_t> Chart = Dir.Get("list.txt.chart.htm");
+  const std::string Page(Chart.begin(), Chart.end());
+  for (const char* Shown : {"class=no>105<", "Forward 2\u00bd Somersaults", ">1m<", ">27m<"})
+    EXPECT_NE(Page.find(Shown), std::string::npos) << Shown;
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(User.Pages[1])));
-  EXPECT_EQ(User.Messages, (std::vector<std::u16string>{u"File Error!!!", u"File Error!!!"}));
+  EXPECT_EQ(User.Messages, std::vector<std::u16string>(3, u"File Error!!!"));
+  EXPECT_TRUE(std::filesystem::is_empty(Dir.Path("taken.txt.chart.htm")));
 }
 
 // The rules files' faults are told at the first sheet window's opening, and only then.
