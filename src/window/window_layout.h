@@ -57,8 +57,9 @@ concept ControlEnum = std::is_enum_v<Id> && requires {
 struct ControlId {
   std::uint8_t Row = 0xFF;
   constexpr ControlId() = default;
+  // Implicit, so that a window's enum value stands wherever a control is asked for.
   template <ControlEnum Id>
-  constexpr ControlId(Id Control) : Row(static_cast<std::uint8_t>(Control)) {}  // NOLINT
+  constexpr ControlId(Id Control) : Row(static_cast<std::uint8_t>(Control)) {}
   static constexpr ControlId AtRow(std::size_t Row) {
     ControlId Id;
     Id.Row = static_cast<std::uint8_t>(Row);
