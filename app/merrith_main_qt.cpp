@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
   merrith::fmMain Window;
   Window.show();
   const QStringList Arguments = QApplication::arguments();
-  for (qsizetype I = 1; I < Arguments.size(); ++I) Window.OpenSheet(Arguments[I].toStdU16String());
+  for (qsizetype I = 1; I < Arguments.size(); ++I)
+    Window.Controller().OpenSheet(Arguments[I].toStdU16String());
   return App.exec();
 }

@@ -43,7 +43,7 @@ void OpenSheets(merrith::fmMain& Window) {
   if (Arguments == nullptr) return;
   for (int I = 1; I < Count; ++I) {
     const std::wstring_view File(Arguments[I]);
-    Window.OpenSheet(std::u16string(File.begin(), File.end()));
+    Window.Controller().OpenSheet(std::u16string(File.begin(), File.end()));
   }
   LocalFree(Arguments);
 }

@@ -1,12 +1,24 @@
 #pragma once
 
+#include <cstdint>
+
 #include "window/window_layout.h"
 
 namespace merrith {
 
-namespace layout {
+// The sheet window's controls, in the order of its table's rows.
+// clang-format off
+enum class SheetControl : std::uint8_t {
+  Label1, cboEvent, Label2, txDiver, Label3, txDives, Label4, txReport,
+  cmdOpen, cmdSave, cmdSaveAs, cmdPrint, cmdCopy,
+  Count
+};
+// clang-format on
+
+namespace sheet_layout {
 using enum ControlKind;
 using enum WindowCommand;
+using enum SheetControl;
 
 // Every control in tab order: the event and the diver across the top, the dives beside the
 // report, which shows a report's 88 columns and its 30 lines for eleven dives with a few
@@ -14,20 +26,20 @@ using enum WindowCommand;
 // scroll bars beside; the buttons below.
 // clang-format off
 inline constexpr ControlLayout SheetWindowControls[] = {
-  //      Name       Index       Kind Inside        Caption  Left   Top  Width Height          Command
-    {   "Label1", NotInArray,     Label,   "",      "Event:",  240,  278,   900,  255,            None},
-    { "cboEvent", NotInArray,  DropDown,   "",            "", 1200,  240,  4920,  330, SheetEventPicked},
-    {   "Label2", NotInArray,     Label,   "",      "Diver:", 6480,  278,   780,  255,            None},
-    {  "txDiver", NotInArray,   TextBox,   "",            "", 7320,  255,  6360,  300,  SheetDiverTyped},
-    {   "Label3", NotInArray,     Label,   "",      "Dives:",  240,  780,  3000,  255,            None},
-    {  "txDives", NotInArray,  LinesBox,   "",            "",  240, 1050,  3000, 6900,  SheetDivesTyped},
-    {   "Label4", NotInArray,     Label,   "",     "Report:", 3480,  780, 10200,  255,            None},
-    { "txReport", NotInArray, ReportBox,   "",            "", 3480, 1050, 10200, 6900,            None},
-    {  "cmdOpen", NotInArray,   Command,   "",     "Open...",  240, 8190,  1215,  375,       SheetOpen},
-    {  "cmdSave", NotInArray,   Command,   "",        "Save", 1575, 8190,  1215,  375,       SheetSave},
-    {"cmdSaveAs", NotInArray,   Command,   "",  "Save as...", 2910, 8190,  1215,  375,     SheetSaveAs},
-    { "cmdPrint", NotInArray,   Command,   "",    "Print...",11130, 8190,  1215,  375,      SheetPrint},
-    {  "cmdCopy", NotInArray,   Command,   "", "Copy report",12465, 8190,  1215,  375, SheetCopyReport},
+  //       Id       Name       Index       Kind    Inside        Caption  Left   Top  Width Height          Command
+    {   Label1,   "Label1", NotInArray,     Label, NoControl,      "Event:",  240,  278,   900,  255,            None},
+    { cboEvent, "cboEvent", NotInArray,  DropDown, NoControl,            "", 1200,  240,  4920,  330, SheetEventPicked},
+    {   Label2,   "Label2", NotInArray,     Label, NoControl,      "Diver:", 6480,  278,   780,  255,            None},
+    {  txDiver,  "txDiver", NotInArray,   TextBox, NoControl,            "", 7320,  255,  6360,  300,  SheetDiverTyped},
+    {   Label3,   "Label3", NotInArray,     Label, NoControl,      "Dives:",  240,  780,  3000,  255,            None},
+    {  txDives,  "txDives", NotInArray,  LinesBox, NoControl,            "",  240, 1050,  3000, 6900,  SheetDivesTyped},
+    {   Label4,   "Label4", NotInArray,     Label, NoControl,     "Report:", 3480,  780, 10200,  255,            None},
+    { txReport, "txReport", NotInArray, ReportBox, NoControl,            "", 3480, 1050, 10200, 6900,            None},
+    {  cmdOpen,  "cmdOpen", NotInArray,   Command, NoControl,     "Open...",  240, 8190,  1215,  375,       SheetOpen},
+    {  cmdSave,  "cmdSave", NotInArray,   Command, NoControl,        "Save", 1575, 8190,  1215,  375,       SheetSave},
+    {cmdSaveAs,"cmdSaveAs", NotInArray,   Command, NoControl,  "Save as...", 2910, 8190,  1215,  375,     SheetSaveAs},
+    { cmdPrint, "cmdPrint", NotInArray,   Command, NoControl,    "Print...",11130, 8190,  1215,  375,      SheetPrint},
+    {  cmdCopy,  "cmdCopy", NotInArray,   Command, NoControl, "Copy report",12465, 8190,  1215,  375, SheetCopyReport},
 };
 // clang-format on
 
@@ -42,20 +54,22 @@ inline constexpr KeyBinding SheetKeys[] = {
     {      "Ctrl+N",        NewSheet},
 };
 
-}  // namespace layout
+}  // namespace sheet_layout
 
 // A dive sheet's window, as it opens empty: no menu, no default button (Enter in the dives
-// starts a new line).
+// starts a new line), no drops.
 inline constexpr WindowLayout SheetWindow{
     .Caption = "Dive sheet - Untitled",
-    .Controls = layout::SheetWindowControls,
+    .Controls = sheet_layout::SheetWindowControls,
     .ClientWidth = 13920,
     .ClientHeight = 8805,
-    .ReadOnlyBox = "",
-    .DefaultButton = "",
+    .ReadOnlyBox = NoControl,
+    .DefaultButton = NoControl,
+    .DropBox = NoControl,
     .Menu = {},
-    .Keys = layout::SheetKeys,
+    .Keys = sheet_layout::SheetKeys,
 };
-static_assert(LaidOutSoundly(SheetWindow) && ShortcutsSound(SheetWindow));
+static_assert(LaidOutSoundly(SheetWindow) && ShortcutsSound(SheetWindow) &&
+              IdsFollowRows<SheetControl>(SheetWindow));
 
 }  // namespace merrith

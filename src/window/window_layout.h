@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace merrith {
 
@@ -44,13 +45,38 @@ enum class WindowCommand : std::uint8_t {
   SheetCopyReport,  // the report to the clipboard
 };
 
+// A window's own enum of its controls, one value a row of its table in the same order, and
+// Count last.
+template <typename Id>
+concept ControlEnum = std::is_enum_v<Id> && requires {
+  Id::Count;
+};
+
+// A control of some window: its row in the window's table. A window's enum value stands for
+// it, so a control is reached by a name the compiler checks; NoControl is none.
+struct ControlId {
+  std::uint8_t Row = 0xFF;
+  constexpr ControlId() = default;
+  // Implicit, so that a window's enum value stands wherever a control is asked for.
+  template <ControlEnum Id>
+  constexpr ControlId(Id Control) : Row(static_cast<std::uint8_t>(Control)) {}
+  static constexpr ControlId AtRow(std::size_t Row) {
+    ControlId Id;
+    Id.Row = static_cast<std::uint8_t>(Row);
+    return Id;
+  }
+  friend constexpr bool operator==(ControlId, ControlId) = default;
+};
+inline constexpr ControlId NoControl{};
+
 // One control as laid out on paper: lengths in twips (1/1440 inch), positions inside a frame
 // relative to the frame.
 struct ControlLayout {
+  ControlId Id;           // its window's enum value, which is its row
   std::string_view Name;  // optH and cmdGenTbl are arrays of controls, told apart by Index
   std::int16_t Index;     // the member's index in its array, or NotInArray
   ControlKind Kind;
-  std::string_view Inside;   // the frame that holds it, empty for the window itself
+  ControlId Inside;          // the frame that holds it, NoControl for the window itself
   std::string_view Caption;  // a text box's initial text
   int Left;
   int Top;
@@ -81,28 +107,60 @@ struct WindowLayout {
   std::span<const ControlLayout> Controls;
   int ClientWidth;  // in twips, below the menu bar where there is one
   int ClientHeight;
-  std::string_view ReadOnlyBox;    // a one-line text box that only shows, or empty
-  std::string_view DefaultButton;  // what Enter presses off the other buttons, or empty
+  ControlId ReadOnlyBox;    // a one-line text box that only shows, or NoControl
+  ControlId DefaultButton;  // what Enter presses off the other buttons, or NoControl
+  ControlId DropBox;        // the box a file dropped on the window fills, or NoControl
   std::span<const MenuItem> Menu;
   std::span<const KeyBinding> Keys;
 };
 
-// The row of the control Name (and Index, for a member of an array) in Window, or the number
-// of rows when there is no such control.
-constexpr std::size_t ControlRow(const WindowLayout& Window, std::string_view Name,
-                                 std::int16_t Index = NotInArray) {
-  std::size_t Row = 0;
-  while (Row < Window.Controls.size() &&
-         (Window.Controls[Row].Name != Name || Window.Controls[Row].Index != Index))
-    ++Row;
-  return Row;
+// The layout of the control Id in Window.
+constexpr const ControlLayout& LayoutOf(const WindowLayout& Window, ControlId Id) {
+  return Window.Controls[Id.Row];
 }
 
-// The row of the first control that runs Command, or the number of rows when none does.
-constexpr std::size_t CommandRow(const WindowLayout& Window, WindowCommand Command) {
-  std::size_t Row = 0;
-  while (Row < Window.Controls.size() && Window.Controls[Row].Command != Command) ++Row;
-  return Row;
+// Each row's id is its own row and the window's enum has as many values as rows, so that an
+// id names the control it says.
+template <ControlEnum Id>
+constexpr bool IdsFollowRows(const WindowLayout& Window) {
+  if (Window.Controls.size() != static_cast<std::size_t>(Id::Count)) return false;
+  for (std::size_t Row = 0; Row < Window.Controls.size(); ++Row)
+    if (Window.Controls[Row].Id != ControlId::AtRow(Row)) return false;
+  return true;
+}
+
+// The member Index of the array whose members run Command ("optH", 3), or NoControl.
+constexpr ControlId MemberOf(const WindowLayout& Window, WindowCommand Command,
+                             std::int16_t Index) {
+  for (const ControlLayout& Control : Window.Controls)
+    if (Control.Command == Command && Control.Index == Index) return Control.Id;
+  return NoControl;
+}
+
+// What Enter presses while Focused has the focus: a command button itself, anything else the
+// window's default button (NoControl when it has none).
+constexpr ControlId EnterButton(const WindowLayout& Window, ControlId Focused) {
+  if (Focused.Row < Window.Controls.size() &&
+      LayoutOf(Window, Focused).Kind == ControlKind::Command)
+    return Focused;
+  return Window.DefaultButton;
+}
+
+// The option buttons that stand in a row with Option in the table are one group, of which one
+// is checked: the first and the last of them.
+struct OptionRows {
+  ControlId First;
+  ControlId Last;
+};
+constexpr OptionRows OptionGroup(const WindowLayout& Window, ControlId Option) {
+  const auto IsOption = [&Window](std::size_t Row) {
+    return Row < Window.Controls.size() && Window.Controls[Row].Kind == ControlKind::Option;
+  };
+  std::size_t First = Option.Row;
+  std::size_t Last = Option.Row;
+  while (First > 0 && IsOption(First - 1)) --First;
+  while (IsOption(Last + 1)) ++Last;
+  return {ControlId::AtRow(First), ControlId::AtRow(Last)};
 }
 
 // A rectangle in twips: the place of a control in the window's client area.
@@ -117,8 +175,8 @@ struct TwipsRect {
 // toolkits whose frames do not hold their members.
 constexpr TwipsRect PlaceInWindow(const WindowLayout& Window, const ControlLayout& Control) {
   TwipsRect Place{Control.Left, Control.Top, Control.Width, Control.Height};
-  if (!Control.Inside.empty()) {
-    const ControlLayout& Frame = Window.Controls[ControlRow(Window, Control.Inside)];
+  if (Control.Inside != NoControl) {
+    const ControlLayout& Frame = LayoutOf(Window, Control.Inside);
     Place.Left += Frame.Left;
     Place.Top += Frame.Top;
   }
@@ -130,8 +188,8 @@ constexpr TwipsRect PlaceInWindow(const WindowLayout& Window, const ControlLayou
 constexpr bool LaidOutSoundly(const WindowLayout& Window) {
   for (std::size_t Row = 0; Row < Window.Controls.size(); ++Row) {
     const ControlLayout& Control = Window.Controls[Row];
-    if (!Control.Inside.empty()) {
-      const std::size_t Frame = ControlRow(Window, Control.Inside);
+    if (Control.Inside != NoControl) {
+      const std::size_t Frame = Control.Inside.Row;
       if (Frame >= Row || Window.Controls[Frame].Kind != ControlKind::Frame) return false;
     }
     const TwipsRect Place = PlaceInWindow(Window, Control);

@@ -110,13 +110,6 @@ class MainMenu : public ::testing::Test {
   CMainWindow Form{User.Seams(), InstalledDocuments()};
 };
 
-TEST_F(MainMenu, OpenListGivesThePathChosen) {
-  User.Paths = {Dir.Text("list.txt"), std::nullopt};
-  EXPECT_EQ(Form.mnuOpenList_Click(u"action.txt"), Dir.Text("list.txt"));
-  EXPECT_EQ(Form.mnuOpenList_Click(u"action.txt"), std::nullopt);
-  EXPECT_EQ(User.Asked, (std::vector<std::u16string>{u"Open list", u"Open list"}));
-}
-
 // The last table is the last one written, found where it was written.
 TEST_F(MainMenu, OpensTheLastTableWritten) {
   Form.mnuLastTable_Click();

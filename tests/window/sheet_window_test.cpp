@@ -182,19 +182,6 @@ TEST_F(SheetWindowTest, AsksBeforeClosingWithChanges) {
   }
 }
 
-// Closing the main window: the first Cancel keeps every window, and nobody else is asked.
-TEST_F(SheetWindowTest, ClosingAllStopsAtTheFirstCancel) {
-  CSheetWindow Kept = Make(), First = Make(), Second = Make();
-  First.txDives_Change(u"105B");
-  Second.txDives_Change(u"203C");
-  CSheetWindow* const Sheets[] = {&Kept, &First, &Second};
-  EXPECT_FALSE(QueryUnloadAll(Sheets));
-  EXPECT_EQ(User.Asked.size(), 1u);
-  User.Answer = SaveAnswer::DontSave;
-  EXPECT_TRUE(QueryUnloadAll(Sheets));
-  EXPECT_EQ(User.Asked.size(), 3u);
-}
-
 // "Open..." asks about changes first; Cancel there opens nothing.
 TEST_F(SheetWindowTest, OpenAsksAboutChangesFirst) {
   Put("a.txt", "Diver: Ann\n");

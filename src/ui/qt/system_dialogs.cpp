@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "ui/qt/window_drawing.h"
+#include "ui/qt/table_widget.h"
 #include "window/main_window_layout.h"
 
 namespace merrith {

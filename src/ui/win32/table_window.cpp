@@ -1,6 +1,7 @@
 #include "ui/win32/table_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -8,6 +9,7 @@
 
 #include "support/utf8.h"
 #include "ui/win32/resources.h"
+#include "ui/win32/system_dialogs.h"
 
 namespace merrith {
 namespace {
@@ -23,7 +25,7 @@ constexpr wchar_t SelfProperty[] = L"Merrith.TableWindow";
 constexpr int FirstControlId = 100;
 constexpr int FirstCommandId = 1000;
 
-int ControlId(std::size_t Row) { return FirstControlId + static_cast<int>(Row); }
+int ChildId(std::size_t Row) { return FirstControlId + static_cast<int>(Row); }
 int CommandId(WindowCommand Command) { return FirstCommandId + static_cast<int>(Command); }
 
 // A drop-down's list opens below it, this many times its own height.
@@ -75,9 +77,8 @@ DWORD GroupStyle(const WindowLayout& Layout, std::size_t Row) {
 DWORD StyleOf(const WindowLayout& Layout, std::size_t Row) {
   const ControlLayout& Control = Layout.Controls[Row];
   DWORD Style = WS_CHILD | WS_VISIBLE | ClassOf(Control.Kind).Style | GroupStyle(Layout, Row);
-  if (Control.Name == Layout.ReadOnlyBox) Style |= ES_READONLY;
-  if (Control.Name == Layout.DefaultButton)
-    Style = (Style & ~DWORD{BS_TYPEMASK}) | BS_DEFPUSHBUTTON;
+  if (Control.Id == Layout.ReadOnlyBox) Style |= ES_READONLY;
+  if (Control.Id == Layout.DefaultButton) Style = (Style & ~DWORD{BS_TYPEMASK}) | BS_DEFPUSHBUTTON;
   return Style;
 }
 
@@ -127,14 +128,29 @@ bool RegisterWindowClass(HINSTANCE Instance, const wchar_t* ClassName, WNDPROC P
   return RegisterClassExW(&Class) != 0;
 }
 
+HINSTANCE InstanceOf(HWND Window) {
+  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window, GWLP_HINSTANCE));
+}
+
+// A control as a tool of Tip's: its tooltip shows while the mouse rests on it.
+TTTOOLINFOW ToolOf(HWND Window, HWND Control) {
+  TTTOOLINFOW Tool{};
+  Tool.cbSize = sizeof Tool;
+  Tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  Tool.hwnd = Window;
+  Tool.uId = reinterpret_cast<UINT_PTR>(Control);
+  return Tool;
+}
+
 }  // namespace
 
 std::wstring Wide(std::u16string_view Text) { return std::wstring(Text.begin(), Text.end()); }
 std::wstring Wide(std::string_view Utf8) { return Wide(DecodeUtf8(Utf8)); }
 std::u16string Utf16(std::wstring_view Text) { return std::u16string(Text.begin(), Text.end()); }
 
-CTableWindow::CTableWindow(const WindowLayout& Table, const wchar_t* ClassName)
-    : Layout(Table), Class(ClassName), Controls(Table.Controls.size()) {}
+CTableWindow::CTableWindow(const WindowLayout& Table, const wchar_t* ClassName,
+                           WindowController& Told)
+    : Layout(Table), Class(ClassName), Controller(Told), Controls(Table.Controls.size()) {}
 
 CTableWindow::~CTableWindow() {
   if (Window != nullptr) DestroyWindow(Window);
@@ -143,7 +159,7 @@ CTableWindow::~CTableWindow() {
   if (FixedFont != nullptr) DeleteObject(FixedFont);
 }
 
-bool CTableWindow::CreateTable(HINSTANCE Instance, std::u16string_view Caption) {
+bool CTableWindow::Create(HINSTANCE Instance, std::u16string_view Caption) {
   const INITCOMMONCONTROLSEX Classes{sizeof(INITCOMMONCONTROLSEX),
                                      ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&Classes);
@@ -156,20 +172,98 @@ bool CTableWindow::CreateTable(HINSTANCE Instance, std::u16string_view Caption) 
   return Window != nullptr;
 }
 
-HWND CTableWindow::Control(std::string_view Name, std::int16_t Index) const {
-  const std::size_t Row = ControlRow(Layout, Name, Index);
-  return Row < Controls.size() ? Controls[Row] : nullptr;
-}
-
-std::u16string CTableWindow::TextOf(HWND Control) const {
-  std::wstring Text(static_cast<std::size_t>(GetWindowTextLengthW(Control)) + 1, L'\0');
-  const int Length = GetWindowTextW(Control, Text.data(), static_cast<int>(Text.size()));
+std::u16string CTableWindow::Text(ControlId Box) const {
+  HWND Made = Control(Box);
+  std::wstring Text(static_cast<std::size_t>(GetWindowTextLengthW(Made)) + 1, L'\0');
+  const int Length = GetWindowTextW(Made, Text.data(), static_cast<int>(Text.size()));
   Text.resize(Length > 0 ? static_cast<std::size_t>(Length) : 0);
   return WithoutCr(Utf16(Text));
 }
 
-void CTableWindow::SetText(HWND Control, std::u16string_view Text) const {
-  SetWindowTextW(Control, Wide(WithCrLf(Text)).c_str());
+// A report where the user had scrolled it to.
+void CTableWindow::SetText(ControlId Box, std::u16string_view Text) {
+  HWND Made = Control(Box);
+  const bool Report = LayoutOf(Layout, Box).Kind == ControlKind::ReportBox;
+  const auto Scrolled = Report ? SendMessageW(Made, EM_GETFIRSTVISIBLELINE, 0, 0) : 0;
+  SetWindowTextW(Made, Wide(WithCrLf(Text)).c_str());
+  if (Report) SendMessageW(Made, EM_LINESCROLL, 0, Scrolled);
+}
+
+// The tool is made afresh with its text, which the tooltip copies.
+void CTableWindow::SetTip(ControlId Id, std::u16string_view Text) {
+  const std::wstring Shown = Wide(Text);
+  TTTOOLINFOW Tool = ToolOf(Window, Control(Id));
+  SendMessageW(Tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
+  Tool.lpszText = const_cast<wchar_t*>(Shown.c_str());
+  SendMessageW(Tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
+}
+
+void CTableWindow::Check(ControlId Option) {
+  const OptionRows Group = OptionGroup(Layout, Option);
+  const auto Id = [this](ControlId Row) { return GetDlgCtrlID(Control(Row)); };
+  CheckRadioButton(Window, Id(Group.First), Id(Group.Last), Id(Option));
+}
+
+void CTableWindow::SetChoices(ControlId DropDown, std::span<const std::u16string> Entries) {
+  HWND Box = Control(DropDown);
+  SendMessageW(Box, CB_RESETCONTENT, 0, 0);
+  for (const std::u16string& Entry : Entries)
+    SendMessageW(Box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(Entry).c_str()));
+}
+
+int CTableWindow::Picked(ControlId DropDown) const {
+  return static_cast<int>(SendMessageW(Control(DropDown), CB_GETCURSEL, 0, 0));
+}
+
+void CTableWindow::Pick(ControlId DropDown, int Entry) {
+  SendMessageW(Control(DropDown), CB_SETCURSEL, static_cast<WPARAM>(Entry), 0);
+}
+
+void CTableWindow::SetCaption(std::u16string_view Caption) {
+  SetWindowTextW(Window, Wide(Caption).c_str());
+}
+
+// The decimal separator of the user's locale, as set in the system's regional settings.
+std::u16string CTableWindow::DecimalSeparator() const {
+  wchar_t Separator[8]{};  // LOCALE_SDECIMAL holds at most three characters
+  const int Length =
+      GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, Separator, std::size(Separator));
+  if (Length <= 1) return u".";
+  return Utf16(std::wstring_view(Separator, static_cast<std::size_t>(Length - 1)));
+}
+
+Dialogs CTableWindow::SystemDialogs() { return merrith::SystemDialogs(*this); }
+
+DesktopPlace CTableWindow::Place() const {
+  RECT Frame{};
+  GetWindowRect(Window, &Frame);
+  MONITORINFO Screen{};
+  Screen.cbSize = sizeof Screen;
+  GetMonitorInfoW(MonitorFromWindow(Window, MONITOR_DEFAULTTONEAREST), &Screen);
+  const RECT& Work = Screen.rcWork;
+  return {
+      {Frame.left, Frame.top, Frame.right - Frame.left, Frame.bottom - Frame.top},
+      { Work.left,  Work.top,   Work.right - Work.left,   Work.bottom - Work.top},
+      GetSystemMetrics(SM_CYCAPTION)
+  };
+}
+
+void CTableWindow::MoveTo(int Left, int Top) {
+  SetWindowPos(Window, nullptr, Left, Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CTableWindow::Show() { ShowWindow(Window, SW_SHOW); }
+
+void CTableWindow::Close() {
+  if (Window != nullptr) DestroyWindow(Window);
+}
+
+std::unique_ptr<WindowView> CTableWindow::OpenView(const WindowLayout& Table,
+                                                   std::u16string_view Caption,
+                                                   WindowController& Told) {
+  auto View = std::make_unique<CTableWindow>(Table, L"Merrith.Window", Told);
+  if (!View->Create(InstanceOf(Window), Caption)) return nullptr;
+  return View;
 }
 
 void Dispatch(MSG& Message) {
@@ -218,7 +312,11 @@ LRESULT CTableWindow::HandleMessage(UINT Message, WPARAM W, LPARAM L) {
     case WM_CREATE:
       if (!BuildControls()) return -1;
       LayOut(GetDpiForWindow(Window));
-      return OnCreated() ? 0 : -1;
+      if (Layout.DropBox != NoControl) DragAcceptFiles(Window, TRUE);
+      return 0;
+    case WM_DROPFILES:
+      Dropped(reinterpret_cast<HDROP>(W));
+      return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(W), HIWORD(W));
       return 0;
@@ -257,34 +355,42 @@ LRESULT CTableWindow::HandleMessage(UINT Message, WPARAM W, LPARAM L) {
       return 0;
     }
     case WM_CLOSE:
-      if (QueryClose()) DestroyWindow(Window);
+      if (Controller.QueryClose()) DestroyWindow(Window);
       return 0;
     case WM_DESTROY:
+      Tip = nullptr;  // gone with the window that owns it
       OnDestroy();
       return 0;
-    default: {
-      LRESULT Result = 0;
-      if (OnMessage(Message, W, L, Result)) return Result;
+    default:
       break;
-    }
   }
   return DefWindowProcW(Window, Message, W, L);
 }
 
-bool CTableWindow::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
-
-void CTableWindow::OnLaidOut(UINT) {}
+// The first file of a drop names the drop box's file.
+void CTableWindow::Dropped(HDROP Drop) {
+  const UINT Length = DragQueryFileW(Drop, 0, nullptr, 0);
+  std::wstring File(Length + 1, L'\0');
+  File.resize(DragQueryFileW(Drop, 0, File.data(), Length + 1));
+  DragFinish(Drop);
+  SetText(Layout.DropBox, Utf16(File));
+}
 
 // Every control in layout order, which is also the order of the focus; all of them stand in
-// the window itself, the frames behind their members.
+// the window itself, the frames behind their members. The tooltips are empty until a control
+// is given one.
 bool CTableWindow::BuildControls() {
-  const auto Instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window, GWLP_HINSTANCE));
+  const HINSTANCE Instance = InstanceOf(Window);
+  Tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, Window, nullptr, Instance, nullptr);
+  if (Tip == nullptr) return false;
   for (std::size_t Row = 0; Row < Controls.size(); ++Row) {
     const ControlLayout& Laid = Layout.Controls[Row];
     const ControlClass Made = ClassOf(Laid.Kind);
     Controls[Row] = CreateWindowExW(
         Made.ExStyle, Made.Name, Wide(Laid.Caption).c_str(), StyleOf(Layout, Row), 0, 0, 0, 0,
-        Window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(Row))), Instance, nullptr);
+        Window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(Row))), Instance, nullptr);
     if (Controls[Row] == nullptr) return false;
     if (IsLines(Laid.Kind)) SetWindowSubclass(Controls[Row], TabLeavesBox, 0, 0);
   }
@@ -342,7 +448,8 @@ void CTableWindow::LayOut(UINT Dpi) {
                TRUE);
   }
   UseFonts(Dpi);
-  OnLaidOut(Dpi);
+  // A width makes a tip break at its line feeds: the dive's name above its sum.
+  SendMessageW(Tip, TTM_SETMAXTIPWIDTH, 0, TwipsToPixels(Layout.ClientWidth, Pixels));
   RECT Frame{0, 0, TwipsToPixels(Layout.ClientWidth, Pixels),
              TwipsToPixels(Layout.ClientHeight, Pixels)};
   // The frame and the menu bar are drawn at the density the system gives the window.
@@ -390,7 +497,7 @@ void CTableWindow::UseFonts(UINT Dpi) {
 // A control's notification, a menu item or a shortcut: the command it runs, once it means one.
 void CTableWindow::OnCommand(int Id, int Code) {
   if (Id >= FirstCommandId) {
-    Run(static_cast<WindowCommand>(Id - FirstCommandId), NoRow);
+    Controller.Run(static_cast<WindowCommand>(Id - FirstCommandId), NoControl);
     return;
   }
   const auto Row = static_cast<std::size_t>(Id - FirstControlId);
@@ -415,16 +522,14 @@ void CTableWindow::OnCommand(int Id, int Code) {
     default:
       break;
   }
-  if (Used && Control.Command != WindowCommand::None) Run(Control.Command, Row);
+  if (Used && Control.Command != WindowCommand::None) Controller.Run(Control.Command, Control.Id);
 }
 
-// Enter presses the command button that has the focus, and the default button anywhere else.
 HWND CTableWindow::EnterButton() const {
-  HWND Focused = GetFocus();
+  ControlId Focused;
   for (std::size_t Row = 0; Row < Controls.size(); ++Row)
-    if (Controls[Row] == Focused && Layout.Controls[Row].Kind == ControlKind::Command)
-      return Focused;
-  return Layout.DefaultButton.empty() ? nullptr : Control(Layout.DefaultButton);
+    if (Controls[Row] == GetFocus()) Focused = ControlId::AtRow(Row);
+  return Control(merrith::EnterButton(Layout, Focused));
 }
 
 // The button that Enter presses looks it.

@@ -2,13 +2,15 @@
 
 #include <windows.h>
 
-#include <cstddef>
-#include <cstdint>
+#include <shellapi.h>
+
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "window/window_layout.h"
+#include "window/window_view.h"
 
 namespace merrith {
 
@@ -16,49 +18,49 @@ namespace merrith {
 // control where the table puts it at the window's density, in the message font (a report in
 // a fixed-width one), the table's menu above the client area and its shortcuts; Tab, the
 // arrow keys and Enter work as in a dialog box, through Dispatch. What the controls do is the
-// derived window's, through Run.
-class CTableWindow {
+// controller's.
+class CTableWindow : public WindowView {
  public:
-  CTableWindow(const WindowLayout& Layout, const wchar_t* ClassName);
+  // A window not yet created; Controller hears what the user does once it is.
+  CTableWindow(const WindowLayout& Layout, const wchar_t* ClassName, WindowController& Controller);
   CTableWindow(const CTableWindow&) = delete;
   CTableWindow& operator=(const CTableWindow&) = delete;
   // Closes the window if it is still open.
-  virtual ~CTableWindow();
+  ~CTableWindow() override;
+
+  // Creates the window, not yet shown, captioned Caption. False when the system refuses.
+  bool Create(HINSTANCE Instance, std::u16string_view Caption);
 
   // The window itself; null before it is created and once it is closed.
   HWND Handle() const { return Window; }
 
-  // The control of that name ("txAC"), or of that array member ("optH", 3); null if none.
-  HWND Control(std::string_view Name, std::int16_t Index = NotInArray) const;
+  // The control Id; null before the window is created.
+  HWND Control(ControlId Id) const { return Id.Row < Controls.size() ? Controls[Id.Row] : nullptr; }
 
-  // The control of the layout's row Row; null if none.
-  HWND ControlAt(std::size_t Row) const { return Row < Controls.size() ? Controls[Row] : nullptr; }
+  // The tooltip window that shows the controls' tips.
+  HWND Tips() const { return Tip; }
 
-  // Where a control's notifications come from, and what a menu item or a shortcut sends.
-  static constexpr std::size_t NoRow = static_cast<std::size_t>(-1);
+  std::u16string Text(ControlId Box) const override;
+  void SetText(ControlId Box, std::u16string_view Text) override;
+  void SetTip(ControlId Control, std::u16string_view Tip) override;
+  void Check(ControlId Option) override;
+  void SetChoices(ControlId DropDown, std::span<const std::u16string> Entries) override;
+  int Picked(ControlId DropDown) const override;
+  void Pick(ControlId DropDown, int Entry) override;
+  void SetCaption(std::u16string_view Caption) override;
+  std::u16string DecimalSeparator() const override;
+  Dialogs SystemDialogs() override;
+  DesktopPlace Place() const override;
+  void MoveTo(int Left, int Top) override;
+  void Show() override;
+  void Close() override;
+  bool IsOpen() const override { return Window != nullptr; }
+  std::unique_ptr<WindowView> OpenView(const WindowLayout& Layout, std::u16string_view Caption,
+                                       WindowController& Controller) override;
 
  protected:
-  // Creates the window, not yet shown, captioned Caption. False when the system refuses.
-  bool CreateTable(HINSTANCE Instance, std::u16string_view Caption);
-
-  // The user used the control of Row (NoRow for a menu item or a shortcut) that runs Command:
-  // clicked a button, selected a height, typed into a box, picked from a drop-down.
-  virtual void Run(WindowCommand Command, std::size_t Row) = 0;
-
-  // The window was created, its controls laid out; false fails the creation.
-  virtual bool OnCreated() { return true; }
-  // The window was laid out afresh at Dpi dots per inch.
-  virtual void OnLaidOut(UINT Dpi);
-  // The user asks to close the window: true when it may close.
-  virtual bool QueryClose() { return true; }
   // The window is being destroyed.
   virtual void OnDestroy() {}
-  // A message the table window leaves to the derived window; true when it was handled.
-  virtual bool OnMessage(UINT Message, WPARAM W, LPARAM L, LRESULT& Result);
-
-  // The control's text, and its text set, with CR LF where multi-line boxes need them.
-  std::u16string TextOf(HWND Control) const;
-  void SetText(HWND Control, std::u16string_view Text) const;
 
  private:
   friend void Dispatch(MSG& Message);
@@ -73,6 +75,7 @@ class CTableWindow {
   void FollowDpi(UINT Dpi, const RECT& Suggested);
   void UseFonts(UINT Dpi);
   void OnCommand(int Id, int Code);
+  void Dropped(HDROP Drop);
   HWND EnterButton() const;
   void ShowDefaultButton();
   void KeepFocus();
@@ -81,8 +84,10 @@ class CTableWindow {
 
   const WindowLayout& Layout;
   const wchar_t* Class;
+  WindowController& Controller;
   HWND Window = nullptr;
   std::vector<HWND> Controls;  // in layout order
+  HWND Tip = nullptr;          // the controls' tooltips
   HACCEL Keys = nullptr;
   HFONT Font = nullptr;
   HFONT FixedFont = nullptr;  // for reports, whose columns align

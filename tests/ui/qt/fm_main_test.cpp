@@ -30,14 +30,14 @@ class FmMainTest : public QObject {
     Dir = std::make_unique<QTemporaryDir>();
     User = {};
     Window = std::make_unique<merrith::fmMain>();
-    Window->SetDialogs(User.Seams());
+    Window->Controller().SetDialogs(User.Seams());
     Window->show();
     QApplication::setActiveWindow(Window.get());
     QVERIFY(QTest::qWaitForWindowActive(Window.get()));
   }
 
   void cleanup() {
-    for (merrith::fmSheet* Sheet : Window->Sheets()) Sheet->CloseAsked();
+    for (merrith::CSheetController* Sheet : Window->Controller().Sheets()) Sheet->CloseAsked();
     Window.reset();
     Dir.reset();
     QLocale::setDefault(QLocale::c());
@@ -138,8 +138,9 @@ class FmMainTest : public QObject {
     QTest::keyClick(Window.get(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(Find(QStringLiteral("txFN"))->text(), Dir->filePath("picked.txt"));
     QTest::keyClick(Window.get(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(Window->Sheets().size(), 1u);
-    QCOMPARE(Window->Sheets()[0]->windowTitle(), QStringLiteral("Dive sheet - Untitled"));
+    QCOMPARE(Window->Controller().Sheets().size(), 1u);
+    QCOMPARE(Shown(Window->Controller().Sheets()[0]).windowTitle(),
+             QStringLiteral("Dive sheet - Untitled"));
 
     QMimeData Dragged;
     Dragged.setUrls({QUrl::fromLocalFile(Dir->filePath("dropped.txt"))});
@@ -155,7 +156,8 @@ class FmMainTest : public QObject {
   // types; the caption marks the change. Save and Print, clicked; Copy report by its keys, Save
   // as by its.
   void sheetWindowRunsItsProceduresAsTheUserTypesAndClicks() {
-    merrith::fmSheet* Sheet = Window->NewSheet();
+    merrith::CSheetController* Form = Window->Controller().NewSheet();
+    merrith::CTableWidget* Sheet = &Shown(Form);
     QCOMPARE(Sheet->size(), QSize(merrith::TwipsToPixels(merrith::SheetWindow.ClientWidth, 96),
                                   merrith::TwipsToPixels(merrith::SheetWindow.ClientHeight, 96)));
     auto* Report = Sheet->findChild<QPlainTextEdit*>(QStringLiteral("txReport"));
@@ -167,8 +169,8 @@ class FmMainTest : public QObject {
     QTest::keyClicks(Dives, "203C");
     Sheet->findChild<QComboBox*>(QStringLiteral("cboEvent"))->setCurrentIndex(2);
     QTest::keyClicks(Sheet->findChild<QLineEdit*>(QStringLiteral("txDiver")), "Ann");
-    QCOMPARE(Sheet->Form().Text(), u"Event: men-1m\nDiver: Ann\n105B\n203C\n");
-    QCOMPARE(Report->toPlainText().toStdU16String(), Sheet->Form().Report());
+    QCOMPARE(Form->Form().Text(), u"Event: men-1m\nDiver: Ann\n105B\n203C\n");
+    QCOMPARE(Report->toPlainText().toStdU16String(), Form->Form().Report());
     QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - Untitled*"));
 
     User.Paths = {Dir->filePath("a.txt").toStdU16String(), Dir->filePath("b.txt").toStdU16String()};
@@ -179,7 +181,7 @@ class FmMainTest : public QObject {
     QTest::keyClick(Sheet, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - b.txt"));
     QTest::keyClick(Sheet, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(User.Clipboard, Sheet->Form().Report());
+    QCOMPARE(User.Clipboard, Form->Form().Report());
     QTest::mouseClick(Sheet->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
     QCOMPARE(User.Pages, std::vector<std::u16string>{Dir->filePath("b.txt.htm").toStdU16String()});
   }
@@ -187,17 +189,19 @@ class FmMainTest : public QObject {
   // Closing the main window asks for each unsaved sheet; Cancel keeps every window open,
   // Don't save closes them all.
   void closingTheMainWindowAsksForEachUnsavedSheet() {
-    Window->NewSheet();
-    merrith::fmSheet* Changed = Window->NewSheet();
-    Changed->Form().txDives_Change(u"105B");
+    Window->Controller().NewSheet();
+    Window->Controller().NewSheet()->Form().txDives_Change(u"105B");
     QVERIFY(!Window->close());
-    QCOMPARE(Window->Sheets().size(), 2u);
+    QCOMPARE(Window->Controller().Sheets().size(), 2u);
     User.Answer = merrith::SaveAnswer::DontSave;
     QVERIFY(Window->close());
-    QTRY_COMPARE(Window->Sheets().size(), 0u);
+    QTRY_COMPARE(Window->Controller().Sheets().size(), 0u);
   }
 
  private:
+  static merrith::CTableWidget& Shown(merrith::CSheetController* Sheet) {
+    return static_cast<merrith::CTableWidget&>(Sheet->View());
+  }
   template <typename T = QLineEdit>
   T* Find(const QString& Name) {
     T* Found = Window->findChild<T*>(Name);

@@ -45,6 +45,16 @@ RECT PlaceOf(HWND Control) {
   return Place;
 }
 
+// The control of that name ("txAC"), or of that array member ("optH", 3), in View.
+HWND Named(const CTableWindow& View, const WindowLayout& Layout, std::string_view Name,
+           std::int16_t Index = NotInArray) {
+  for (const ControlLayout& Row : Layout.Controls)
+    if (ControlName(Row) == ControlName(Name, Index)) return View.Control(Row.Id);
+  return nullptr;
+}
+
+CTableWindow& ViewOf(CSheetController* Sheet) { return static_cast<CTableWindow&>(Sheet->View()); }
+
 LOGFONTW FontOf(HWND Control) {
   LOGFONTW Font{};
   const auto Handle = reinterpret_cast<HFONT>(SendMessageW(Control, WM_GETFONT, 0, 0));
@@ -62,7 +72,7 @@ LOGFONTW MessageFont(UINT Dpi) {
 class FmMainTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (Sinks) Window.SetDialogs(User.Seams());
+    if (Sinks) Window.Controller().SetDialogs(User.Seams());
     ASSERT_TRUE(Window.Create(GetModuleHandleW(nullptr)));
     ShowWindow(Window.Handle(), SW_SHOW);
     SetForegroundWindow(Window.Handle());
@@ -71,7 +81,7 @@ class FmMainTest : public ::testing::Test {
 
   // Closing the window ends the program: its quit message is taken from the queue here.
   void TearDown() override {
-    for (fmSheet* Sheet : Window.Sheets()) Sheet->CloseAsked();
+    for (CSheetController* Sheet : Window.Controller().Sheets()) Sheet->CloseAsked();
     DestroyWindow(Window.Handle());
     Pump();
   }
@@ -83,14 +93,14 @@ class FmMainTest : public ::testing::Test {
   }
 
   HWND Find(std::string_view Name, std::int16_t Index = NotInArray) const {
-    HWND Control = Window.Control(Name, Index);
+    HWND Control = Named(Window, MainWindow, Name, Index);
     if (Control == nullptr) ADD_FAILURE() << "no control " << Name;
     return Control;
   }
 
   std::string Focused() const {
     for (const ControlLayout& Control : MainWindow.Controls)
-      if (Window.Control(Control.Name, Control.Index) == GetFocus()) return ControlName(Control);
+      if (Window.Control(Control.Id) == GetFocus()) return ControlName(Control);
     return "(none)";
   }
 
@@ -120,8 +130,8 @@ class FmMainTest : public ::testing::Test {
   }
   void ClickHeight(int Index) { Click(Find("optH", static_cast<std::int16_t>(Index))); }
   bool Checked(int Index) const {
-    return SendMessageW(Window.Control("optH", static_cast<std::int16_t>(Index)), BM_GETCHECK, 0,
-                        0) == BST_CHECKED;
+    return SendMessageW(Named(Window, MainWindow, "optH", static_cast<std::int16_t>(Index)),
+                        BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
 
   // Clicks into the code box, types Code over what was there, and clicks "OK".
@@ -132,16 +142,16 @@ class FmMainTest : public ::testing::Test {
     Click(Find("cmdOK"));
   }
 
-  std::wstring Shown() const { return TextOf(Window.Control("txDD")); }
+  std::wstring Shown() const { return TextOf(Window.Control(MainControl::txDD)); }
   // The text that the result box's tooltip shows.
   std::wstring Tip() const {
     std::wstring Text(1024, L'\0');
     TTTOOLINFOW Info{};
     Info.cbSize = sizeof Info;
     Info.hwnd = Window.Handle();
-    Info.uId = reinterpret_cast<UINT_PTR>(Window.Control("txDD"));
+    Info.uId = reinterpret_cast<UINT_PTR>(Window.Control(MainControl::txDD));
     Info.lpszText = Text.data();
-    SendMessageW(Window.ResultTip(), TTM_GETTEXTW, Text.size(), reinterpret_cast<LPARAM>(&Info));
+    SendMessageW(Window.Tips(), TTM_GETTEXTW, Text.size(), reinterpret_cast<LPARAM>(&Info));
     Text.resize(std::wcslen(Text.c_str()));
     return Text;
   }
@@ -206,7 +216,7 @@ TEST_F(FmMainTest, ArrowKeysSelectTheNextHeight) {
   Press(VK_RIGHT);
   Press(VK_UP);
   EXPECT_EQ(Focused(), "optH3");
-  EXPECT_EQ(Window.GetHeightIndex(), 3);
+  EXPECT_EQ(Window.Controller().Form().GetHeightIndex(), 3);
   EXPECT_TRUE(Checked(3));
   EXPECT_FALSE(Checked(1));
   Press(VK_TAB);
@@ -309,8 +319,9 @@ TEST_F(FmMainTest, ShortcutsAndDropsReachTheirProcedures) {
   Press('O', false, true);
   EXPECT_EQ(TextOf(Find("txFN")), Dir.Path("picked.txt").wstring());
   Press('N', false, true);
-  ASSERT_EQ(Window.Sheets().size(), 1u);
-  EXPECT_EQ(Narrow(TextOf(Window.Sheets()[0]->Handle())), "Dive sheet - Untitled");
+  ASSERT_EQ(Window.Controller().Sheets().size(), 1u);
+  EXPECT_EQ(Narrow(TextOf(ViewOf(Window.Controller().Sheets()[0]).Handle())),
+            "Dive sheet - Untitled");
 
   const std::wstring Dropped = Dir.Path("dropped.txt").wstring();
   SendMessageW(Window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(Dropped)), 0);
@@ -321,17 +332,19 @@ class FmSheetTest : public FmMainTest {
  protected:
   void SetUp() override {
     FmMainTest::SetUp();
-    Sheet = Window.NewSheet();
-    ASSERT_NE(Sheet, nullptr);
+    Form = Window.Controller().NewSheet();
+    ASSERT_NE(Form, nullptr);
+    Sheet = &ViewOf(Form);
     Pump();
   }
-  HWND Box(std::string_view Name) const { return Sheet->Control(Name); }
+  HWND Box(std::string_view Name) const { return Named(*Sheet, SheetWindow, Name); }
   std::u16string Shown(std::string_view Name) const {
     std::u16string Text = Utf16(TextOf(Box(Name)));
     std::erase(Text, u'\r');
     return Text;
   }
-  fmSheet* Sheet = nullptr;
+  CSheetController* Form = nullptr;
+  CTableWindow* Sheet = nullptr;
 };
 
 // The sheet window as laid out, its report in a fixed-width font and redone as the user
@@ -358,8 +371,8 @@ TEST_F(FmSheetTest, RunsItsProceduresAsTheUserTypesAndClicks) {
   Type(L"105B\r203C");
   Press(VK_TAB);
   EXPECT_EQ(GetFocus(), Box("txReport"));
-  EXPECT_EQ(Sheet->Form().Text(), u"Event: women-3m\nDiver: Ann\n105B\n203C\n");
-  EXPECT_EQ(Shown("txReport"), Sheet->Form().Report());
+  EXPECT_EQ(Form->Form().Text(), u"Event: women-3m\nDiver: Ann\n105B\n203C\n");
+  EXPECT_EQ(Shown("txReport"), Form->Form().Report());
   EXPECT_EQ(Narrow(TextOf(Sheet->Handle())), "Dive sheet - Untitled*");
 
   User.Paths = {Dir.Text("a.txt"), Dir.Text("b.txt")};
@@ -368,7 +381,7 @@ TEST_F(FmSheetTest, RunsItsProceduresAsTheUserTypesAndClicks) {
   Press('S', true, true);
   EXPECT_EQ(Narrow(TextOf(Sheet->Handle())), "Dive sheet - b.txt");
   Press('C', true, true);
-  EXPECT_EQ(User.Clipboard, Sheet->Form().Report());
+  EXPECT_EQ(User.Clipboard, Form->Form().Report());
   Click(Box("cmdPrint"));
   EXPECT_EQ(User.Pages, std::vector<std::u16string>{Dir.Text("b.txt.htm")});
 }
@@ -376,13 +389,13 @@ TEST_F(FmSheetTest, RunsItsProceduresAsTheUserTypesAndClicks) {
 // Closing the main window asks for each unsaved sheet; Cancel keeps every window open, Don't
 // save closes them all.
 TEST_F(FmSheetTest, ClosingTheMainWindowAsksForEachUnsavedSheet) {
-  Window.NewSheet()->Form().txDives_Change(u"105B");
+  Window.Controller().NewSheet()->Form().txDives_Change(u"105B");
   SendMessageW(Window.Handle(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(Window.Sheets().size(), 2u);
+  EXPECT_EQ(Window.Controller().Sheets().size(), 2u);
   EXPECT_TRUE(IsWindow(Window.Handle()));
   User.Answer = SaveAnswer::DontSave;
   SendMessageW(Window.Handle(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(Window.Sheets().empty());
+  EXPECT_TRUE(Window.Controller().Sheets().empty());
   EXPECT_EQ(Window.Handle(), nullptr);
 }
 

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "window/dialogs.h"
+#include "window/window_layout.h"
+
+namespace merrith {
+
+// A rectangle on the desktop, in the units the view measures it in.
+struct DesktopRect {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+};
+
+// Where a window stands: its frame on the desktop, the work area of its screen (the desktop
+// less its task bars), and the height of a window's caption there.
+struct DesktopPlace {
+  DesktopRect Frame;
+  DesktopRect WorkArea;
+  int CaptionHeight = 0;
+};
+
+class WindowView;
+
+// What a view tells the controller of its window.
+class WindowController {
+ public:
+  virtual ~WindowController() = default;
+  // The user used Control (NoControl for a menu item or a shortcut) that runs Command: clicked
+  // a button, checked an option, typed into a box, picked from a drop-down.
+  virtual void Run(WindowCommand Command, ControlId Control) = 0;
+  // The user asks to close the window: true when it may close.
+  virtual bool QueryClose() = 0;
+};
+
+// A window as a toolkit draws it from its layout, every control reached by its id; what the
+// controls do is the controller's.
+class WindowView {
+ public:
+  virtual ~WindowView() = default;
+
+  // A box's text, lines ended by line feeds; and set (a report box keeps where it was
+  // scrolled to).
+  virtual std::u16string Text(ControlId Box) const = 0;
+  virtual void SetText(ControlId Box, std::u16string_view Text) = 0;
+  // What shows while the mouse rests on Control.
+  virtual void SetTip(ControlId Control, std::u16string_view Tip) = 0;
+  // Checks Option, and so unchecks the other options of its group.
+  virtual void Check(ControlId Option) = 0;
+  // A drop-down's entries, and the one picked (-1: none).
+  virtual void SetChoices(ControlId DropDown, std::span<const std::u16string> Entries) = 0;
+  virtual int Picked(ControlId DropDown) const = 0;
+  virtual void Pick(ControlId DropDown, int Entry) = 0;
+
+  virtual void SetCaption(std::u16string_view Caption) = 0;
+  // The user's decimal separator.
+  virtual std::u16string DecimalSeparator() const = 0;
+  // The desktop's dialogs, modal over this window.
+  virtual Dialogs SystemDialogs() = 0;
+
+  virtual DesktopPlace Place() const = 0;
+  virtual void MoveTo(int Left, int Top) = 0;
+  virtual void Show() = 0;
+  // Closes the window without asking the controller again.
+  virtual void Close() = 0;
+  // Whether the window is open: made and not closed.
+  virtual bool IsOpen() const = 0;
+
+  // Another window drawn from Layout, captioned Caption, not yet shown, that tells Controller;
+  // null when the desktop refuses.
+  virtual std::unique_ptr<WindowView> OpenView(const WindowLayout& Layout,
+                                               std::u16string_view Caption,
+                                               WindowController& Controller) = 0;
+};
+
+}  // namespace merrith
