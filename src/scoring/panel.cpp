@@ -16,16 +16,16 @@ struct PanelRow {
   bool Pooled;
   int Cancelled;
 };
-constexpr std::array<PanelRow, 5> Panels{
-    {
-     //  panel                judges  execution each  pooled  cancelled each end
-     {Panel::Three, 3, 0, false, 0},
-     {Panel::Five, 5, 0, false, 1},
-     {Panel::Seven, 7, 0, false, 2},
-     {Panel::SynchroNine, 9, 2, true, 1},
-     {Panel::SynchroEleven, 11, 3, false, 1},
-     }
-};
+// clang-format off
+constexpr std::array<PanelRow, 5> Panels{{
+    // panel                judges  execution each  pooled  cancelled each end
+    {Panel::Three,               3,              0,  false,                  0},
+    {Panel::Five,                5,              0,  false,                  1},
+    {Panel::Seven,               7,              0,  false,                  2},
+    {Panel::SynchroNine,         9,              2,   true,                  1},
+    {Panel::SynchroEleven,      11,              3,  false,                  1},
+}};
+// clang-format on
 
 constexpr bool InPanelOrder() {
   for (std::size_t I = 0; I < Panels.size(); ++I)
