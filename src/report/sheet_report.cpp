@@ -145,17 +145,18 @@ std::vector<Column> DiveColumns(const CheckedSheet& Sheet) {
 // list's total.
 std::u16string EstimateText(const CheckedSheet& Sheet, const ListEstimate& Estimate) {
   std::vector<Column> Columns{
-      {  u"Dive", {}, true},
-      {    u"DD", {}, true},
-      {u"Points", {}, true},
+      {  u"Dive", {},  true},
+      {    u"DD", {},  true},
+      {u"Points", {},  true},
+      {       {}, {}, false},
   };
   for (std::size_t I = 0; I < Sheet.Dives.size(); ++I) {
     const CheckedDive& D = Sheet.Dives[I];
     const std::optional<Hundredths>& Points = Estimate.Points[I];
     Columns[0].Cells.push_back(NumberText(I + 1));
     Columns[1].Cells.push_back(Tenths(D.Counted));
-    Columns[2].Cells.push_back(Points ? PointsText(*Points)
-                                      : u"none: no DD (line " + NumberText(D.Line) + u")");
+    Columns[2].Cells.push_back(Points ? PointsText(*Points) : u"none");
+    Columns[3].Cells.push_back(Points ? u"" : u"no DD (line " + NumberText(D.Line) + u")");
   }
   return Labelled(u"Estimate:",
                   u"each dive's points if every judge awards " + AwardText(Estimate.Award)) +
