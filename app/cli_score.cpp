@@ -123,6 +123,8 @@ std::string ScoreJson(const ScoredDive& Dive) {
 int RunScore(const CommandLine& Line, const Streams& Io) {
   if (!Line.Has(PanelOption) || !Line.Has(DdOption))
     return UsageError(Io, "score needs --panel N and --dd DD (see merrith-cli --help)");
+  if (Line.Has(Explain) && Line.Has(JsonObject))
+    return UsageError(Io, "score takes --explain or --json, not both");
   const Panel P = *ReadPanel(Line.Last(PanelOption));
   const DdTenths DD = *ReadDd(Line.Last(DdOption));
   const auto Awards = ReadAwards(Line.Operands, Io);

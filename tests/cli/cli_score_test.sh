@@ -54,6 +54,7 @@ done <<'CASES'
 --panel 5 --dd 0 7 7 7 7 7|--dd takes a DD such as 2.0 or 3.4
 --panel 5 --dd 2.0 --cap 3 7 7 7 7 7|--cap takes 2 or 4.5
 --dd 2.0 7 7 7 7 7|score needs --panel N and --dd DD (see merrith-cli --help)
+--panel 3 --dd 2.0 --json --explain 7 7 7|score takes --explain or --json, not both
 --panel 3 --dd 2.0 - - -|a missing award has no other award of its judges to be replaced from
 CASES
 
