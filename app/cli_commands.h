@@ -53,5 +53,6 @@ extern const Command ListCommand;
 extern const Command TableCommand;
 extern const Command SheetCommand;
 extern const Command EventsCommand;
+extern const Command ScoreCommand;
 
 }  // namespace merrith::cli

@@ -22,7 +22,7 @@ namespace {
 // The commands in the order --help explains them. A new command adds its line here.
 constexpr const Command* Commands[] = {
     &ChartCommand, &DdCommand,    &ExplainCommand, &ListCommand,
-    &TableCommand, &SheetCommand, &EventsCommand,
+    &TableCommand, &SheetCommand, &EventsCommand,  &ScoreCommand,
 };
 
 std::string HelpText() {

@@ -27,7 +27,11 @@ Json TenthsOrNull(const std::optional<Number>& Tenths) {
   return Tenths ? Json(static_cast<double>(*Tenths) / 10.0) : Json();
 }
 
-Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet) {
+// Points as a JSON number: 71.4 for 71.40.
+Json PointsJson(Hundredths Points) { return Json(static_cast<double>(Points) / 100.0); }
+
+Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet,
+              const ListEstimate* Estimate) {
   Json Problems = Json::array();
   for (const Problem& P : Sheet.Problems)
     if (P.Dive == Round) Problems.push_back(ToUtf8(ProblemText(P, Places::ByLine)));
@@ -41,6 +45,10 @@ Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet
   Dive["stated_dd"] = TenthsOrNull(D.Stated);
   Dive["limited"] = D.Limited;
   Dive["problems"] = std::move(Problems);
+  if (Estimate) {
+    const std::optional<Hundredths>& Points = Estimate->Points[Round - 1];
+    Dive["points"] = Points ? PointsJson(*Points) : Json();
+  }
   return Dive;
 }
 
@@ -53,11 +61,12 @@ Json ProblemJson(const Problem& P, const Event* E) {
 }
 
 // The checked sheet as one JSON object on one line; lines are those of the file throughout.
-std::string SheetJson(const CheckedSheet& Sheet) {
+// Given an Estimate, each dive's points and the list's, and the award they are reckoned at.
+std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   const Event* E = Sheet.Rules ? &*Sheet.Rules : nullptr;
   Json Dives = Json::array();
   for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
-    Dives.push_back(DiveJson(Sheet.Dives[I], I + 1, Sheet));
+    Dives.push_back(DiveJson(Sheet.Dives[I], I + 1, Sheet, Estimate));
   Json Problems = Json::array();
   for (const Problem& P : Sheet.Problems) Problems.push_back(ProblemJson(P, E));
   Json Object = Json::object();
@@ -68,6 +77,10 @@ std::string SheetJson(const CheckedSheet& Sheet) {
   Object["total_dd"] = TenthsOrNull(Sheet.Total);
   Object["dives"] = std::move(Dives);
   Object["problems"] = std::move(Problems);
+  if (Estimate) {
+    Object["award"] = Json(static_cast<double>(Estimate->Award) / 2.0);
+    Object["total_points"] = PointsJson(Estimate->Total);
+  }
   return Object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
@@ -88,7 +101,16 @@ constexpr Option Html{"--html", "FILE", false,
                       "the error stream when it cannot be written)",
                       [] { return std::string("a file (see merrith-cli --help)"); }};
 constexpr Option SheetEnd{"--", {}, false, "ends the options: the next argument is the sheet"};
-constexpr const Option* Options[] = {&JsonObject, &Html, &RulesOption, &SheetEnd};
+constexpr Option AwardOption{
+    "--award",
+    "A",
+    false,
+    "adds each dive's points if every judge awards A (7, 6.5), at the DD\n"
+    "it counts, and the list's; the page and JSON show them too (points,\n"
+    "award, total_points)",
+    [] { return std::string("an award from 0 to 10 in half points"); },
+    [](std::string_view Text) { return ReadAward(DecodeUtf8(Text)).has_value(); }};
+constexpr const Option* Options[] = {&JsonObject, &Html, &AwardOption, &RulesOption, &SheetEnd};
 
 int RunSheet(const CommandLine& Line, const Streams& Io) {
   const CommandBook Loaded = LoadCommandBook(Line, Io);
@@ -99,10 +121,16 @@ int RunSheet(const CommandLine& Line, const Streams& Io) {
   if (Read != 0) return FileError(Io);
   const CheckedSheet Sheet =
       CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book);
-  if (Line.Has(Html) && WriteSheetPage(Sheet, DecodeUtf8(Line.Last(Html))) != PageOutcome::Written)
+  std::optional<ListEstimate> Estimate;
+  if (Line.Has(AwardOption))
+    Estimate = EstimateList(Sheet, *ReadAward(DecodeUtf8(Line.Last(AwardOption))));
+  const ListEstimate* Estimated = Estimate ? &*Estimate : nullptr;
+  if (Line.Has(Html) &&
+      WriteSheetPage(Sheet, DecodeUtf8(Line.Last(Html)), Estimated) != PageOutcome::Written)
     return FileError(Io);
   const int Written =
-      WriteResults(Io, Line.Has(JsonObject) ? SheetJson(Sheet) : ToUtf8(SheetReport(Sheet)));
+      WriteResults(Io, Line.Has(JsonObject) ? SheetJson(Sheet, Estimated)
+                                            : ToUtf8(SheetReport(Sheet, Estimated)));
   if (Written != ExitOk || Loaded.NamedFileFailed) return ExitWriteFailed;
   return Sheet.Holds() ? ExitOk : ExitSheetBreaks;
 }
@@ -114,7 +142,7 @@ int RunSheet(const CommandLine& Line, const Streams& Io) {
 // sheet, a --rules file or the page cannot be read or written.
 const Command SheetCommand{
     "sheet",
-    "[--json] [--html FILE] [--rules FILE]... SHEET",
+    "[--json] [--html FILE] [--award A] [--rules FILE]... SHEET",
     "            checks a diver's list of dives against its event's rules and prints\n"
     "            each dive with its DD, the total DD, every problem with the number of\n"
     "            the rule it breaks, and whether the sheet holds. SHEET - reads the sheet\n"

@@ -1,0 +1,55 @@
+#include "scoring/award.h"
+
+#include <string>
+
+#include "support/trim_white.h"
+
+namespace merrith {
+namespace {
+
+bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
+
+// The decimal digits of Value, at least MinDigits of them.
+std::u16string DigitsOf(std::int64_t Value, std::size_t MinDigits) {
+  std::u16string Digits;
+  do {
+    Digits.insert(Digits.begin(), static_cast<char16_t>(u'0' + Value % 10));
+    Value /= 10;
+  } while (Value > 0);
+  if (Digits.size() < MinDigits) Digits.insert(0, MinDigits - Digits.size(), u'0');
+  return Digits;
+}
+
+}  // namespace
+
+std::optional<HalfPoints> ReadAward(std::u16string_view Text) {
+  Text = mXMLParser::TrimWhiteView(Text);
+  // Whole points: one or two digits.
+  std::size_t At = 0;
+  HalfPoints Whole = 0;
+  while (At < Text.size() && IsDigit(Text[At]) && At < 2) Whole = Whole * 10 + (Text[At++] - u'0');
+  if (At == 0) return std::nullopt;
+  HalfPoints Award = Whole * 2;
+  // A fraction, with a point or a comma: 0 or 5, written with one digit or two (".50").
+  if (At < Text.size() && (Text[At] == u'.' || Text[At] == u',')) {
+    const std::u16string_view Fraction = Text.substr(At + 1);
+    if (Fraction == u"5" || Fraction == u"50")
+      ++Award;
+    else if (Fraction != u"0" && Fraction != u"00")
+      return std::nullopt;
+    At = Text.size();
+  }
+  if (At != Text.size() || Award > MaxAward) return std::nullopt;
+  return Award;
+}
+
+std::u16string AwardText(HalfPoints Award) {
+  return DigitsOf(Award / 2, 1) + (Award % 2 == 0 ? u".0" : u".5");
+}
+
+std::u16string PointsText(Hundredths Points) {
+  if (Points < 0) Points = 0;
+  return DigitsOf(Points / 100, 1) + u"." + DigitsOf(Points % 100, 2);
+}
+
+}  // namespace merrith
