@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "difficulty/dive_code.h"
+#include "support/file_outcome.h"
 
 namespace merrith::cli {
 
@@ -26,6 +27,10 @@ inline constexpr int ExitSheetBreaks = 3;  // a checked sheet breaks a rule of i
 
 // Writes a usage error as one line on the error stream and returns ExitUsage.
 int UsageError(const Streams& Io, std::string_view Message);
+
+// Writes a file that could not be read or written, and why, as one line on the error stream
+// ("merrith-cli: cannot read list.txt: No such file or directory"); returns ExitWriteFailed.
+int FileFailed(const Streams& Io, const FileOutcome& Outcome);
 
 // Writes Text to the output stream and flushes it; ExitWriteFailed when that fails.
 int WriteResults(const Streams& Io, std::string_view Text);
@@ -85,8 +90,9 @@ int RunList(std::span<const std::string_view> Args, const Streams& Io);
 extern const std::string_view ListHelp;
 
 // table [--blocks D|HD|D+HD] FILE: writes FILE.htm, the table of DDs of the dive numbers
-// listed in FILE, and names it on the output stream; "File Error!!!" on the error stream and
-// ExitWriteFailed when FILE cannot be read or FILE.htm not written.
+// listed in FILE, and names it on the output stream; "File Error!!!" and a line with the file
+// and the reason on the error stream, and ExitWriteFailed, when FILE cannot be read or FILE.htm
+// not written.
 int RunTable(std::span<const std::string_view> Args, const Streams& Io);
 
 // The help text of the table command, for merrith-cli --help.

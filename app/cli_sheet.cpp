@@ -32,8 +32,7 @@ const std::string_view SheetHelp =
     "    --json      one JSON object: event, title, diver, holds, total_dd, dives ([{line,\n"
     "                code, height, name, dd, counted_dd, stated_dd, limited, problems}]) and\n"
     "                problems ([{line, rule, text}], every problem of the sheet)\n"
-    "    --html FILE also writes the sheet as a page to print and sign (File Error!!! on\n"
-    "                the error stream when it cannot be written)\n";
+    "    --html FILE also writes the sheet as a page to print and sign\n";
 
 namespace {
 
@@ -90,11 +89,6 @@ std::string SheetJson(const CheckedSheet& Sheet) {
   return Object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-int FileError(const Streams& Io) {
-  std::fputs("File Error!!!\n", Io.Err);
-  return ExitWriteFailed;
-}
-
 }  // namespace
 
 int RunSheet(std::span<const std::string_view> Args, const Streams& Io) {
@@ -102,14 +96,15 @@ int RunSheet(std::span<const std::string_view> Args, const Streams& Io) {
   if (!Line) return ExitUsage;
   const CommandBook Loaded = LoadCommandBook(*Line, Io);
   std::vector<std::uint8_t> Bytes;
-  const std::int32_t Read = Line->Files[0] == "-"
-                                ? mFSO::ReadStandardInput(Bytes)
-                                : mFSO::ReadAllBytes(DecodeUtf8(Line->Files[0]), Bytes);
-  if (Read != 0) return FileError(Io);
+  const FileOutcome Read = Line->Files[0] == "-" ? ReadStandardInputBytes(Bytes)
+                                                 : ReadFileBytes(DecodeUtf8(Line->Files[0]), Bytes);
+  if (!Read.Done()) return FileFailed(Io, Read);
   const CheckedSheet Sheet =
       CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book);
-  if (Line->Html && WriteSheetPage(Sheet, DecodeUtf8(*Line->Html)) != PageOutcome::Written)
-    return FileError(Io);
+  if (Line->Html) {
+    const FileOutcome Written = WriteSheetPage(Sheet, DecodeUtf8(*Line->Html));
+    if (!Written.Done()) return FileFailed(Io, Written);
+  }
   const int Written = WriteResults(Io, Line->Json ? SheetJson(Sheet) : ToUtf8(SheetReport(Sheet)));
   if (Written != ExitOk || Loaded.NamedFileFailed) return ExitWriteFailed;
   return Sheet.Holds() ? ExitOk : ExitSheetBreaks;

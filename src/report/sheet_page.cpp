@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+#include <cerrno>
 #include "report/html_page.h"
 #include "report/sheet_report.h"
 #include "sheets/sheet_words.h"
-#include "support/file_bytes.h"
 #include "support/utf8.h"
 
 namespace merrith {
@@ -120,10 +120,9 @@ std::u16string SheetPage(const CheckedSheet& Sheet) {
   return Page;
 }
 
-PageOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(SheetPage(Sheet));
-  if (Path.empty() || mFSO::WriteAllBytes(Path, Bytes) != 0) return PageOutcome::WriteFailed;
-  return PageOutcome::Written;
+FileOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path) {
+  if (Path.empty()) return {FileStep::Write, ENOENT, {}};
+  return WriteFileBytes(Path, EncodeUtf8(SheetPage(Sheet)));
 }
 
 }  // namespace merrith

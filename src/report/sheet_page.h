@@ -3,6 +3,7 @@
 #include <string>
 
 #include "sheets/check_sheet.h"
+#include "support/file_outcome.h"
 
 namespace merrith {
 
@@ -11,13 +12,8 @@ namespace merrith {
 // and lines for the diver's and the coach's signatures. Up to 11 dives fit one portrait page.
 std::u16string SheetPage(const CheckedSheet& Sheet);
 
-// What became of writing a sheet's page.
-enum class PageOutcome {
-  Written,      // the page is in its file
-  WriteFailed,  // it could not be written; an earlier file is left as it was
-};
-
-// Writes SheetPage(Sheet) to Path as UTF-8, whole or not at all.
-PageOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path);
+// Writes SheetPage(Sheet) to Path as UTF-8, whole or not at all: after a failure an earlier
+// file is left as it was.
+FileOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path);
 
 }  // namespace merrith

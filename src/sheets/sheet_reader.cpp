@@ -97,6 +97,7 @@ class Reader {
         break;
       case Heading::Diver:
         Sheet.Diver = std::move(Value);
+        Sheet.DiverLine = Line;
         break;
       case Heading::Height:
         if (const Height* Named = HeightNamed(Value))

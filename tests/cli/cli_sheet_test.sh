@@ -75,14 +75,15 @@ run events --rules "$work/bad.toml"
 expect "bad rules: exit 1, where" test "$status $err" = "1 merrith-cli: $work/bad.toml:5:9: 'dives' wants a whole number from 1 to 100, not text"
 expect "bad rules: the other events" test "$(wc -l <"$work/out")" -eq 32
 run sheet --rules "$work/missing.toml" "$work/girls.txt"
-expect "missing rules: exit 1, said" test "$status $err" = "1 merrith-cli: $work/missing.toml: cannot be read"
+expect "missing rules: exit 1, said" like "$status $err" "1 merrith-cli: $work/missing.toml: cannot be read: ?*"
 
 # Files that cannot be read or written.
 run sheet "$work/missing.txt"
-expect "missing sheet: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+expect "missing sheet: the file and why" like "$status $out$err" "1 merrith-cli: cannot read $work/missing.txt: ?*"
 mkdir "$work/taken.htm"
 run sheet --html "$work/taken.htm" "$work/girls.txt"
-expect "unwritable page: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+expect "unwritable page: the file and why" \
+  like "$status $out$err" "1 merrith-cli: cannot write $work/taken.htm: ?*"
 if [[ -w /dev/full ]]; then
   "${cli[@]}" sheet "$work/girls.txt" >/dev/full 2>"$work/err"
   expect "report to a full disk: exit 1" test $? -eq 1
