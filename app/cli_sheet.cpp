@@ -7,6 +7,7 @@
 
 #include "cli_commands.h"
 #include "cli_rules.h"
+#include "report/problem_text.h"
 #include "report/sheet_page.h"
 #include "report/sheet_report.h"
 #include "sheets/sheet_words.h"
@@ -31,7 +32,9 @@ const std::string_view SheetHelp =
     "            Blank lines and lines starting with # are skipped; events lists the ids\n"
     "    --json      one JSON object: event, title, diver, holds, total_dd, dives ([{line,\n"
     "                code, height, name, dd, counted_dd, stated_dd, limited, problems}]) and\n"
-    "                problems ([{line, rule, text}], every problem of the sheet)\n"
+    "                problems ([{line, rule, text, kind, values, other_line}], every\n"
+    "                problem of the sheet: kind a stable name such as too-few-dives,\n"
+    "                values its numbers, DDs, heights, groups and words by name)\n"
     "    --html FILE also writes the sheet as a page to print and sign\n";
 
 namespace {
@@ -62,11 +65,51 @@ Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet
   return Dive;
 }
 
+Json TenthsJson(DdTotal Tenths) { return static_cast<double>(Tenths) / 10.0; }
+
+// One value of a problem as data: numbers as numbers, DDs with one decimal, heights by their
+// captions, groups by their names.
+Json ValueJson(const Problem& P, ProblemValue Value) {
+  const ProblemValues& V = P.Values;
+  Json Items = Json::array();
+  switch (Value) {
+    case ProblemValue::AllowedHeights:
+      for (const std::int32_t H : V.Heights) Items.push_back(ToUtf8(HeightText(H)));
+      return Items;
+    case ProblemValue::Groups:
+      for (const DiveGroup G : V.Groups) Items.push_back(ToUtf8(GroupName(G)));
+      return Items;
+    case ProblemValue::Dd:
+      return TenthsJson(V.Dd);
+    case ProblemValue::StatedDd:
+      return TenthsJson(V.Stated);
+    case ProblemValue::CapDd:
+      return TenthsJson(V.Cap);
+    case ProblemValue::TotalDd:
+      return TenthsJson(V.Total);
+    case ProblemValue::Dives:
+      return V.Dives;
+    case ProblemValue::Wanted:
+      return V.Wanted;
+    case ProblemValue::GroupCount:
+      return V.GroupCount;
+    default:  // words: as the text gives them
+      return ToUtf8(ProblemValueText(P, Value));
+  }
+}
+
 Json ProblemJson(const Problem& P, const Event* E) {
+  const ProblemKind& Kind = KindOf(P.Why);
+  Json Values = Json::object();
+  for (const ProblemValue V : Kind.Values)
+    if (V != ProblemValue::None) Values[std::string(ProblemValueKey(V))] = ValueJson(P, V);
   Json Found = Json::object();
   Found["line"] = P.Line != 0 ? Json(P.Line) : Json();
   Found["rule"] = TextOrNull(ProblemRule(P, E));
   Found["text"] = ToUtf8(ProblemText(P, Places::ByLine));
+  Found["kind"] = std::string(Kind.Name);
+  Found["values"] = std::move(Values);
+  Found["other_line"] = P.OtherLine != 0 ? Json(P.OtherLine) : Json();
   return Found;
 }
 

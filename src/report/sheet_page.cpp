@@ -1,9 +1,9 @@
 #include "report/sheet_page.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <vector>
 
-#include <cerrno>
 #include "report/html_page.h"
 #include "report/sheet_report.h"
 #include "sheets/sheet_words.h"

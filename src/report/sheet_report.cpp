@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "report/problem_text.h"
 #include "sheets/sheet_words.h"
 
 namespace merrith {

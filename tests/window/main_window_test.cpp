@@ -147,11 +147,10 @@ TEST_F(MainMenu, WritesChartsAndOpensThem) {
     EXPECT_NE(Page.find(Shown), std::string::npos) << Shown;
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(User.Pages[1])));
   EXPECT_EQ(testing::WithoutReasons(User.Messages),
-            (std::vector<std::u16string>{
-                u"Cannot read " + Dir.Text("missing.txt") + u": \u2026.",
-                u"Cannot read a file without a name: \u2026.",
-                u"Cannot write " + Dir.Text("taken.txt.chart.htm") +
-                    u": \u2026; the file there is as it was."}));
+            (std::vector<std::u16string>{u"Cannot read " + Dir.Text("missing.txt") + u": \u2026.",
+                                         u"Cannot read a file without a name: \u2026.",
+                                         u"Cannot write " + Dir.Text("taken.txt.chart.htm") +
+                                             u": \u2026; the file there is as it was."}));
   EXPECT_TRUE(std::filesystem::is_empty(Dir.Path("taken.txt.chart.htm")));
 }
 

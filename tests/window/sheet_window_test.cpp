@@ -263,10 +263,11 @@ TEST_F(SheetWindowTest, PrintsThePageInTheBrowser) {
   EXPECT_TRUE(Get("a.txt.htm").starts_with("<!DOCTYPE html>"));
   ASSERT_TRUE(Sheet.Load(Dir.Text("b.txt")));
   Sheet.cmdPrint_Click();
-  EXPECT_EQ(testing::WithoutReasons(User.Messages), (std::vector<std::u16string>{
-                               u"No browser opened the page; it is at " + Dir.Text("a.txt.htm"),
-                               u"Cannot write " + Dir.Text("b.txt.htm") +
-                                   u": \u2026; the file there is as it was."}));
+  EXPECT_EQ(
+      testing::WithoutReasons(User.Messages),
+      (std::vector<std::u16string>{
+          u"No browser opened the page; it is at " + Dir.Text("a.txt.htm"),
+          u"Cannot write " + Dir.Text("b.txt.htm") + u": \u2026; the file there is as it was."}));
   Sheet.cmdCopy_Click();
   EXPECT_EQ(User.Clipboard, Sheet.Report());
 }
