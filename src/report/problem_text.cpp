@@ -1,6 +1,7 @@
 #include "report/problem_text.h"
 
 #include "sheets/event_book.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {

@@ -8,6 +8,7 @@
 #include "report/sheet_report.h"
 #include "sheets/sheet_words.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {

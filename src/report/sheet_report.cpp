@@ -6,6 +6,7 @@
 
 #include "report/problem_text.h"
 #include "sheets/sheet_words.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {

@@ -9,6 +9,7 @@
 #include "difficulty/explain_dive.h"
 #include "sheets/limited_split.h"
 #include "sheets/sheet_words.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {

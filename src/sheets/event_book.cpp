@@ -13,6 +13,7 @@
 #include "support/file_outcome.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {

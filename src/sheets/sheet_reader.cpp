@@ -7,6 +7,7 @@
 #include "difficulty/parse_code.h"
 #include "sheets/sheet_words.h"
 #include "support/trim_white.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {
