@@ -17,26 +17,6 @@
 
 namespace merrith::cli {
 
-const std::string_view SheetHelp =
-    "  sheet [--json] [--html FILE] [--rules FILE]... SHEET\n"
-    "            checks a diver's list of dives against its event's rules and prints\n"
-    "            each dive with its DD, the total DD, every problem with the number of\n"
-    "            the rule it breaks, and whether the sheet holds. SHEET - reads the sheet\n"
-    "            from the standard input. A sheet is a text file: headings first\n"
-    "              Event: women-3m\n"
-    "              Diver: A. Diver\n"
-    "              Height: 3m\n"
-    "            then one dive per line, its code first, then in any order its height,\n"
-    "            the DD stated and, for an age group's limited part, the word limited:\n"
-    "              5253B 3m 3.4 limited\n"
-    "            Blank lines and lines starting with # are skipped; events lists the ids\n"
-    "    --json      one JSON object: event, title, diver, holds, total_dd, dives ([{line,\n"
-    "                code, height, name, dd, counted_dd, stated_dd, limited, problems}]) and\n"
-    "                problems ([{line, rule, text, kind, values, other_line}], every\n"
-    "                problem of the sheet: kind a stable name such as too-few-dives,\n"
-    "                values its numbers, DDs, heights, groups and words by name)\n"
-    "    --html FILE also writes the sheet as a page to print and sign\n";
-
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -132,25 +112,62 @@ std::string SheetJson(const CheckedSheet& Sheet) {
   return Object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-}  // namespace
+constexpr Option JsonObject{
+    "--json",
+    {},
+    false,
+    "one JSON object: event, title, diver, holds, total_dd, dives ([{line,\n"
+    "code, height, name, dd, counted_dd, stated_dd, limited, problems}]) and\n"
+    "problems ([{line, rule, text, kind, values, other_line}], every\n"
+    "problem of the sheet: kind a stable name such as too-few-dives,\n"
+    "values its numbers, DDs, heights, groups and words by name)"};
+constexpr Option Html{"--html", "FILE", false, "also writes the sheet as a page to print and sign",
+                      [] { return std::string("a file (see merrith-cli --help)"); }};
+constexpr Option SheetEnd{"--", {}, false, "ends the options: the next argument is the sheet"};
+constexpr const Option* Options[] = {&JsonObject, &Html, &RulesOption, &SheetEnd};
 
-int RunSheet(std::span<const std::string_view> Args, const Streams& Io) {
-  const std::optional<RulesCommandLine> Line = ReadRulesCommandLine("sheet", Args, true, 1, Io);
-  if (!Line) return ExitUsage;
-  const CommandBook Loaded = LoadCommandBook(*Line, Io);
+int RunSheet(const CommandLine& Line, const Streams& Io) {
+  const CommandBook Loaded = LoadCommandBook(Line, Io);
+  const std::string_view File = Line.Operands[0];
   std::vector<std::uint8_t> Bytes;
-  const FileOutcome Read = Line->Files[0] == "-" ? ReadStandardInputBytes(Bytes)
-                                                 : ReadFileBytes(DecodeUtf8(Line->Files[0]), Bytes);
+  const FileOutcome Read =
+      File == "-" ? ReadStandardInputBytes(Bytes) : ReadFileBytes(DecodeUtf8(File), Bytes);
   if (!Read.Done()) return FileFailed(Io, Read);
   const CheckedSheet Sheet =
       CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book);
-  if (Line->Html) {
-    const FileOutcome Written = WriteSheetPage(Sheet, DecodeUtf8(*Line->Html));
-    if (!Written.Done()) return FileFailed(Io, Written);
+  if (Line.Has(Html)) {
+    const FileOutcome Page = WriteSheetPage(Sheet, DecodeUtf8(Line.Last(Html)));
+    if (!Page.Done()) return FileFailed(Io, Page);
   }
-  const int Written = WriteResults(Io, Line->Json ? SheetJson(Sheet) : ToUtf8(SheetReport(Sheet)));
+  const int Written =
+      WriteResults(Io, Line.Has(JsonObject) ? SheetJson(Sheet) : ToUtf8(SheetReport(Sheet)));
   if (Written != ExitOk || Loaded.NamedFileFailed) return ExitWriteFailed;
   return Sheet.Holds() ? ExitOk : ExitSheetBreaks;
 }
+
+}  // namespace
+
+// sheet [--json] [--html FILE] [--rules FILE]... SHEET: the sheet checked against its event's
+// rules, as a report or JSON; ExitSheetBreaks when it breaks one, ExitWriteFailed when the
+// sheet, a --rules file or the page cannot be read or written.
+const Command SheetCommand{
+    "sheet",
+    "[--json] [--html FILE] [--rules FILE]... SHEET",
+    "            checks a diver's list of dives against its event's rules and prints\n"
+    "            each dive with its DD, the total DD, every problem with the number of\n"
+    "            the rule it breaks, and whether the sheet holds. SHEET - reads the sheet\n"
+    "            from the standard input. A sheet is a text file: headings first\n"
+    "              Event: women-3m\n"
+    "              Diver: A. Diver\n"
+    "              Height: 3m\n"
+    "            then one dive per line, its code first, then in any order its height,\n"
+    "            the DD stated and, for an age group's limited part, the word limited:\n"
+    "              5253B 3m 3.4 limited\n"
+    "            Blank lines and lines starting with # are skipped; events lists the ids\n",
+    Options,
+    1,
+    1,
+    "sheet takes one sheet (see merrith-cli --help)",
+    RunSheet};
 
 }  // namespace merrith::cli

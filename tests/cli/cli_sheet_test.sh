@@ -74,6 +74,8 @@ printf '[[event]]\nid = "x"\ntitle = "X"\nheights = ["3m"]\ndives = "5"\n' >"$wo
 run events --rules "$work/bad.toml"
 expect "bad rules: exit 1, where" test "$status $err" = "1 merrith-cli: $work/bad.toml:5:9: 'dives' wants a whole number from 1 to 100, not text"
 expect "bad rules: the other events" test "$(wc -l <"$work/out")" -eq 32
+run events --rules "$work/bad.toml" --rules "$here/sheet_club.toml"
+expect "two --rules: both read" test "$status $(wc -l <"$work/out")" = "1 33"
 run sheet --rules "$work/missing.toml" "$work/girls.txt"
 expect "missing rules: exit 1, said" like "$status $err" "1 merrith-cli: $work/missing.toml: cannot be read: ?*"
 
