@@ -74,11 +74,10 @@ void SayLeftOut(const std::vector<LeftOutLine>& LeftOut, const Streams& Io) {
 // read, which is said on the error stream.
 std::optional<std::vector<std::uint8_t>> ReadList(std::string_view List, const Streams& Io) {
   std::vector<std::uint8_t> Bytes;
-  const std::int32_t Status =
-      List == "-" ? mFSO::ReadStandardInput(Bytes) : mFSO::ReadAllBytes(DecodeUtf8(List), Bytes);
-  if (Status == 0) return Bytes;
-  std::fprintf(Io.Err, "merrith-cli: cannot read the list %.*s\n", static_cast<int>(List.size()),
-               List.data());
+  const FileOutcome Read =
+      List == "-" ? ReadStandardInputBytes(Bytes) : ReadFileBytes(DecodeUtf8(List), Bytes);
+  if (Read.Done()) return Bytes;
+  FileFailed(Io, Read);
   return std::nullopt;
 }
 

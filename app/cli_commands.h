@@ -9,6 +9,7 @@
 
 #include "cli_options.h"
 #include "difficulty/dive_code.h"
+#include "support/file_outcome.h"
 
 namespace merrith::cli {
 
@@ -26,6 +27,10 @@ inline constexpr int ExitSheetBreaks = 3;  // a checked sheet breaks a rule of i
 
 // Writes a usage error as one line on the error stream and returns ExitUsage.
 int UsageError(const Streams& Io, std::string_view Message);
+
+// Writes a file that could not be read or written, and why, as one line on the error stream
+// ("merrith-cli: cannot read list.txt: No such file or directory"); returns ExitWriteFailed.
+int FileFailed(const Streams& Io, const FileOutcome& Outcome);
 
 // Writes Text to the output stream and flushes it; ExitWriteFailed when that fails.
 int WriteResults(const Streams& Io, std::string_view Text);

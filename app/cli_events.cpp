@@ -9,6 +9,7 @@
 #include "cli_rules.h"
 #include "sheets/sheet_words.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith::cli {
 

@@ -10,11 +10,10 @@
 #include <windows.h>
 // After windows.h, which it builds on.
 #include <shellapi.h>
-
-#include "support/utf8.h"
 #endif
 
 #include "cli_commands.h"
+#include "support/utf8.h"
 
 namespace merrith::cli {
 namespace {
@@ -72,6 +71,12 @@ int Main(std::span<const std::string_view> Args, const Streams& Io) {
 int UsageError(const Streams& Io, std::string_view Message) {
   std::fprintf(Io.Err, "merrith-cli: %.*s\n", static_cast<int>(Message.size()), Message.data());
   return ExitUsage;
+}
+
+int FileFailed(const Streams& Io, const FileOutcome& Outcome) {
+  const std::string Message = ToUtf8(FileOutcomeText(Outcome));
+  std::fprintf(Io.Err, "merrith-cli: %s\n", Message.c_str());
+  return ExitWriteFailed;
 }
 
 int WriteResults(const Streams& Io, std::string_view Text) {

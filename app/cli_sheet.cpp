@@ -7,6 +7,7 @@
 
 #include "cli_commands.h"
 #include "cli_rules.h"
+#include "report/problem_text.h"
 #include "report/sheet_page.h"
 #include "report/sheet_report.h"
 #include "sheets/sheet_words.h"
@@ -52,11 +53,51 @@ Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet
   return Dive;
 }
 
+Json TenthsJson(DdTotal Tenths) { return static_cast<double>(Tenths) / 10.0; }
+
+// One value of a problem as data: numbers as numbers, DDs with one decimal, heights by their
+// captions, groups by their names.
+Json ValueJson(const Problem& P, ProblemValue Value) {
+  const ProblemValues& V = P.Values;
+  Json Items = Json::array();
+  switch (Value) {
+    case ProblemValue::AllowedHeights:
+      for (const std::int32_t H : V.Heights) Items.push_back(ToUtf8(HeightText(H)));
+      return Items;
+    case ProblemValue::Groups:
+      for (const DiveGroup G : V.Groups) Items.push_back(ToUtf8(GroupName(G)));
+      return Items;
+    case ProblemValue::Dd:
+      return TenthsJson(V.Dd);
+    case ProblemValue::StatedDd:
+      return TenthsJson(V.Stated);
+    case ProblemValue::CapDd:
+      return TenthsJson(V.Cap);
+    case ProblemValue::TotalDd:
+      return TenthsJson(V.Total);
+    case ProblemValue::Dives:
+      return V.Dives;
+    case ProblemValue::Wanted:
+      return V.Wanted;
+    case ProblemValue::GroupCount:
+      return V.GroupCount;
+    default:  // words: as the text gives them
+      return ToUtf8(ProblemValueText(P, Value));
+  }
+}
+
 Json ProblemJson(const Problem& P, const Event* E) {
+  const ProblemKind& Kind = KindOf(P.Why);
+  Json Values = Json::object();
+  for (const ProblemValue V : Kind.Values)
+    if (V != ProblemValue::None) Values[std::string(ProblemValueKey(V))] = ValueJson(P, V);
   Json Found = Json::object();
   Found["line"] = P.Line != 0 ? Json(P.Line) : Json();
   Found["rule"] = TextOrNull(ProblemRule(P, E));
   Found["text"] = ToUtf8(ProblemText(P, Places::ByLine));
+  Found["kind"] = std::string(Kind.Name);
+  Found["values"] = std::move(Values);
+  Found["other_line"] = P.OtherLine != 0 ? Json(P.OtherLine) : Json();
   return Found;
 }
 
@@ -84,21 +125,16 @@ std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   return Object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-int FileError(const Streams& Io) {
-  std::fputs("File Error!!!\n", Io.Err);
-  return ExitWriteFailed;
-}
-
 constexpr Option JsonObject{
     "--json",
     {},
     false,
     "one JSON object: event, title, diver, holds, total_dd, dives ([{line,\n"
     "code, height, name, dd, counted_dd, stated_dd, limited, problems}]) and\n"
-    "problems ([{line, rule, text}], every problem of the sheet)"};
-constexpr Option Html{"--html", "FILE", false,
-                      "also writes the sheet as a page to print and sign (File Error!!! on\n"
-                      "the error stream when it cannot be written)",
+    "problems ([{line, rule, text, kind, values, other_line}], every\n"
+    "problem of the sheet: kind a stable name such as too-few-dives,\n"
+    "values its numbers, DDs, heights, groups and words by name)"};
+constexpr Option Html{"--html", "FILE", false, "also writes the sheet as a page to print and sign",
                       [] { return std::string("a file (see merrith-cli --help)"); }};
 constexpr Option SheetEnd{"--", {}, false, "ends the options: the next argument is the sheet"};
 constexpr Option AwardOption{
@@ -116,18 +152,19 @@ int RunSheet(const CommandLine& Line, const Streams& Io) {
   const CommandBook Loaded = LoadCommandBook(Line, Io);
   const std::string_view File = Line.Operands[0];
   std::vector<std::uint8_t> Bytes;
-  const std::int32_t Read =
-      File == "-" ? mFSO::ReadStandardInput(Bytes) : mFSO::ReadAllBytes(DecodeUtf8(File), Bytes);
-  if (Read != 0) return FileError(Io);
+  const FileOutcome Read =
+      File == "-" ? ReadStandardInputBytes(Bytes) : ReadFileBytes(DecodeUtf8(File), Bytes);
+  if (!Read.Done()) return FileFailed(Io, Read);
   const CheckedSheet Sheet =
       CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book);
   std::optional<ListEstimate> Estimate;
   if (Line.Has(AwardOption))
     Estimate = EstimateList(Sheet, *ReadAward(DecodeUtf8(Line.Last(AwardOption))));
   const ListEstimate* Estimated = Estimate ? &*Estimate : nullptr;
-  if (Line.Has(Html) &&
-      WriteSheetPage(Sheet, DecodeUtf8(Line.Last(Html)), Estimated) != PageOutcome::Written)
-    return FileError(Io);
+  if (Line.Has(Html)) {
+    const FileOutcome Page = WriteSheetPage(Sheet, DecodeUtf8(Line.Last(Html)), Estimated);
+    if (!Page.Done()) return FileFailed(Io, Page);
+  }
   const int Written =
       WriteResults(Io, Line.Has(JsonObject) ? SheetJson(Sheet, Estimated)
                                             : ToUtf8(SheetReport(Sheet, Estimated)));

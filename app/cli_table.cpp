@@ -88,17 +88,19 @@ void SayLettered(const LetteredLines& Lettered, const Streams& Io) {
   std::fputs(Said.c_str(), Io.Err);
 }
 
-// Says on the error stream that the list could not be read or the table not written.
-int FileError(BatchOutcome Outcome, const TableCommandLine& Line, const Streams& Io) {
+// Says on the error stream that the list could not be read or the table not written: the
+// batch table's message, then the file and the reason.
+int FileError(const FileOutcome& Outcome, const TableCommandLine& Line, const Streams& Io) {
   const std::string Message = Utf8Line(BatchMessage(Outcome, u"", Line.Format));
   std::fwrite(Message.data(), 1, Message.size(), Io.Err);
-  return ExitWriteFailed;
+  return FileFailed(Io, Outcome);
 }
 
 // The list from the standard input, the table to the output stream and nothing else there.
 int TableOfStandardInput(const TableCommandLine& Line, const Streams& Io) {
   std::vector<std::uint8_t> List;
-  if (mFSO::ReadStandardInput(List) != 0) return FileError(BatchOutcome::ReadFailed, Line, Io);
+  if (const FileOutcome Read = ReadStandardInputBytes(List); !Read.Done())
+    return FileError(Read, Line, Io);
   LetteredLines Lettered;
   const std::vector<std::uint8_t> Page =
       BatchDocumentBytes(List, Line.Blocks, Line.Format, u".", &Lettered);
@@ -110,9 +112,9 @@ int TableOfStandardInput(const TableCommandLine& Line, const Streams& Io) {
 int TableOfFile(const TableCommandLine& Line, const Streams& Io) {
   const std::u16string Path = DecodeUtf8(Line.File);
   LetteredLines Lettered;
-  const BatchOutcome Outcome = WriteBatchTable(Path, Line.Blocks, Line.Format, u".", &Lettered);
+  const FileOutcome Outcome = WriteBatchTable(Path, Line.Blocks, Line.Format, u".", &Lettered);
   SayLettered(Lettered, Io);
-  if (Outcome != BatchOutcome::Written) return FileError(Outcome, Line, Io);
+  if (!Outcome.Done()) return FileError(Outcome, Line, Io);
   return WriteResults(Io, Utf8Line(BatchMessage(Outcome, Path, Line.Format)));
 }
 
@@ -125,8 +127,9 @@ int RunTable(const CommandLine& Given, const Streams& Io) {
 }  // namespace
 
 // table [--blocks D|HD|D+HD] FILE: writes FILE.htm, the table of DDs of the dive numbers
-// listed in FILE, and names it on the output stream; "File Error!!!" on the error stream and
-// ExitWriteFailed when FILE cannot be read or FILE.htm not written.
+// listed in FILE, and names it on the output stream; "File Error!!!" and a line with the file
+// and the reason on the error stream, and ExitWriteFailed, when FILE cannot be read or FILE.htm
+// not written.
 const Command TableCommand{
     "table",
     "[--blocks D|HD|D+HD] [--format html|csv] FILE",

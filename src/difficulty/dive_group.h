@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -58,6 +59,13 @@ inline std::u16string GroupName(DiveGroup Group) {
   std::u16string Name(GroupHeading(Group));
   if (!Name.empty()) Name[0] = static_cast<char16_t>(Name[0] - u'A' + u'a');
   return Name;
+}
+
+// The groups as a sentence lists them: "forward, back, twisting"; "none" for no group.
+inline std::u16string GroupsText(std::span<const DiveGroup> Groups) {
+  std::u16string Text;
+  for (const DiveGroup G : Groups) Text += (Text.empty() ? u"" : u", ") + GroupName(G);
+  return Text.empty() ? u"none" : Text;
 }
 
 }  // namespace merrith

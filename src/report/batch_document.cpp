@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include <cerrno>
 #include "report/batch_csv.h"
 #include "report/html_page.h"
 #include "report/number_format.h"
+
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
 
@@ -114,28 +116,27 @@ std::vector<std::uint8_t> BatchDocumentBytes(const std::vector<std::uint8_t>& Li
   return Builder.ToAnsiArrayByCP(mFSO::CodePageUtf8);
 }
 
-BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
-                             std::u16string_view DecimalSeparator, LetteredLines* Lettered) {
+FileOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
+                            std::u16string_view DecimalSeparator, LetteredLines* Lettered) {
   std::vector<std::uint8_t> Page;
   {
     std::vector<std::uint8_t> List;
-    if (InputPath.empty()) return BatchOutcome::ReadFailed;
-    if (mFSO::ReadAllBytes(InputPath, List) != 0) return BatchOutcome::ReadFailed;
+    // No name is no file, not the standard input.
+    if (InputPath.empty()) return {FileStep::Read, ENOENT, {}};
+    FileOutcome Read = ReadFileBytes(InputPath, List);
+    if (!Read.Done()) return Read;
     Page = BatchDocumentBytes(List, Blocks, Format, DecimalSeparator, Lettered);
   }
-  if (mFSO::WriteAllBytes(BatchOutputPath(InputPath, Format), Page) != 0) {
-    return BatchOutcome::WriteFailed;
-  }
-  return BatchOutcome::Written;
+  return WriteFileBytes(BatchOutputPath(InputPath, Format), Page);
 }
 
 std::u16string BatchOutputPath(std::u16string_view InputPath, BatchFormat Format) {
   return std::u16string(InputPath) + std::u16string(FormOf(Format).Extension);
 }
 
-std::u16string BatchMessage(BatchOutcome Outcome, std::u16string_view InputPath,
+std::u16string BatchMessage(const FileOutcome& Outcome, std::u16string_view InputPath,
                             BatchFormat Format) {
-  if (Outcome == BatchOutcome::Written) {
+  if (Outcome.Done()) {
     return u"OK, New file name is " + BatchOutputPath(InputPath, Format);
   }
   return u"File Error!!!";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "report/batch_row.h"
+#include "support/file_outcome.h"
 #include "support/string_builder.h"
 
 namespace merrith {
@@ -36,25 +37,21 @@ std::vector<std::uint8_t> BatchDocumentBytes(const std::vector<std::uint8_t>& Li
                                              std::u16string_view DecimalSeparator,
                                              LetteredLines* Lettered = nullptr);
 
-// What became of one batch run.
-enum class BatchOutcome {
-  Written,      // the table was written to the output file
-  ReadFailed,   // the list could not be read (missing, unreadable, no name); nothing written
-  WriteFailed,  // the output file could not be written; an earlier one is left as it was
-};
-
 // Reads the list of dive numbers at InputPath, builds its table and writes it, UTF-8 with a
-// leading byte-order mark, to BatchOutputPath(InputPath, Format). With Lettered, also the lines
-// of the list that end in a position letter.
-BatchOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
-                             std::u16string_view DecimalSeparator,
-                             LetteredLines* Lettered = nullptr);
+// leading byte-order mark, to BatchOutputPath(InputPath, Format); the outcome of the read that
+// failed (nothing written; a list without a name cannot be read), else of the write (after a
+// failure an earlier table is left as it was). With Lettered, also the lines of the list that
+// end in a position letter.
+FileOutcome WriteBatchTable(std::u16string_view InputPath, BatchBlocks Blocks, BatchFormat Format,
+                            std::u16string_view DecimalSeparator,
+                            LetteredLines* Lettered = nullptr);
 
 // The file a batch run writes for InputPath: the same name with ".htm" appended, or ".csv".
 std::u16string BatchOutputPath(std::u16string_view InputPath, BatchFormat Format);
 
-// The words that tell the user how a batch run on InputPath ended.
-std::u16string BatchMessage(BatchOutcome Outcome, std::u16string_view InputPath,
+// The words that tell the user how a batch run on InputPath ended: the table's name, or
+// "File Error!!!" whatever failed.
+std::u16string BatchMessage(const FileOutcome& Outcome, std::u16string_view InputPath,
                             BatchFormat Format);
 
 }  // namespace merrith

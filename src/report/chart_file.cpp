@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "difficulty/heights.h"
-#include "support/file_bytes.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
 
@@ -21,16 +20,16 @@ ChartPage ChartOfList(std::optional<std::u16string_view> List, const ChartChoice
   return {BuildChart(Read.Dives, Choice), std::move(Read.LeftOut)};
 }
 
-BatchOutcome WriteChartFile(std::u16string_view ListPath, std::u16string_view ChartPath) {
+FileOutcome WriteChartFile(std::u16string_view ListPath, std::u16string_view ChartPath) {
   std::optional<std::u16string> List;
   if (!ListPath.empty()) {
     std::vector<std::uint8_t> Bytes;
-    if (mFSO::ReadAllBytes(ListPath, Bytes) != 0) return BatchOutcome::ReadFailed;
+    FileOutcome Read = ReadFileBytes(ListPath, Bytes);
+    if (!Read.Done()) return Read;
     List = mFSO::DecodeText(Bytes, mFSO::CodePageSystem);
   }
   const std::vector<std::uint8_t> Page = EncodeUtf8(ChartOfList(List, ChartDefaults()).Html);
-  return mFSO::WriteAllBytes(ChartPath, Page) == 0 ? BatchOutcome::Written
-                                                   : BatchOutcome::WriteFailed;
+  return WriteFileBytes(ChartPath, Page);
 }
 
 }  // namespace merrith

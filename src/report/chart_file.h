@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "report/batch_document.h"
 #include "report/chart.h"
+#include "support/file_outcome.h"
 
 namespace merrith {
 
@@ -24,7 +24,8 @@ struct ChartPage {
 ChartPage ChartOfList(std::optional<std::u16string_view> List, const ChartChoice& Choice);
 
 // Writes the chart of the list file at ListPath (of every dive when ListPath is empty), as
-// ChartDefaults asks, to ChartPath: UTF-8, whole or not at all.
-BatchOutcome WriteChartFile(std::u16string_view ListPath, std::u16string_view ChartPath);
+// ChartDefaults asks, to ChartPath: UTF-8, whole or not at all. The outcome of the read that
+// failed, else of the write.
+FileOutcome WriteChartFile(std::u16string_view ListPath, std::u16string_view ChartPath);
 
 }  // namespace merrith

@@ -1,6 +1,7 @@
 #include "report/score_report.h"
 
 #include "sheets/sheet_words.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {

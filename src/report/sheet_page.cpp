@@ -1,13 +1,14 @@
 #include "report/sheet_page.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <vector>
 
 #include "report/html_page.h"
 #include "report/sheet_report.h"
 #include "sheets/sheet_words.h"
-#include "support/file_bytes.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {
@@ -127,11 +128,10 @@ std::u16string SheetPage(const CheckedSheet& Sheet, const ListEstimate* Estimate
   return Page;
 }
 
-PageOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path,
+FileOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path,
                            const ListEstimate* Estimate) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(SheetPage(Sheet, Estimate));
-  if (Path.empty() || mFSO::WriteAllBytes(Path, Bytes) != 0) return PageOutcome::WriteFailed;
-  return PageOutcome::Written;
+  if (Path.empty()) return {FileStep::Write, ENOENT, {}};
+  return WriteFileBytes(Path, EncodeUtf8(SheetPage(Sheet, Estimate)));
 }
 
 }  // namespace merrith

@@ -4,6 +4,7 @@
 
 #include "scoring/estimate.h"
 #include "sheets/check_sheet.h"
+#include "support/file_outcome.h"
 
 namespace merrith {
 
@@ -13,14 +14,9 @@ namespace merrith {
 // dive's points and their total. Up to 11 dives fit one portrait page.
 std::u16string SheetPage(const CheckedSheet& Sheet, const ListEstimate* Estimate = nullptr);
 
-// What became of writing a sheet's page.
-enum class PageOutcome {
-  Written,      // the page is in its file
-  WriteFailed,  // it could not be written; an earlier file is left as it was
-};
-
-// Writes SheetPage(Sheet, Estimate) to Path as UTF-8, whole or not at all.
-PageOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path,
+// Writes SheetPage(Sheet, Estimate) to Path as UTF-8, whole or not at all: after a failure an
+// earlier file is left as it was.
+FileOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path,
                            const ListEstimate* Estimate = nullptr);
 
 }  // namespace merrith

@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "report/problem_text.h"
 #include "sheets/sheet_words.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {

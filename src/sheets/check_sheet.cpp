@@ -9,6 +9,7 @@
 #include "difficulty/explain_dive.h"
 #include "sheets/limited_split.h"
 #include "sheets/sheet_words.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {
@@ -50,20 +51,24 @@ class Checker {
   void CheckEvent() {
     if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
     if (E == nullptr)
-      Out.Problems.push_back({SheetProblem::UnknownEvent, Sheet.EventLine, 0,
-                              std::vector{Shortened(Sheet.EventId, CodeShown)}, 0, 0});
+      Out.Problems.push_back({SheetProblem::UnknownEvent,
+                              Sheet.EventLine,
+                              0,
+                              {.Written = Shortened(Sheet.EventId, CodeShown)},
+                              0,
+                              0});
   }
 
   // A problem of the list as a whole.
-  void AddToList(SheetProblem Why, std::vector<std::u16string> Words = {}) {
-    Out.Problems.push_back({Why, 0, 0, std::move(Words), 0, 0});
+  void AddToList(SheetProblem Why, ProblemValues Values = {}) {
+    Out.Problems.push_back({Why, 0, 0, std::move(Values), 0, 0});
   }
 
-  void Add(const CheckedDive& D, SheetProblem Why, std::vector<std::u16string> Words = {},
+  void Add(const CheckedDive& D, SheetProblem Why, ProblemValues Values = {},
            std::size_t Other = 0) {
     const std::size_t Round = static_cast<std::size_t>(&D - Out.Dives.data()) + 1;
     const std::size_t OtherLine = Other > 0 ? Out.Dives[Other - 1].Line : 0;
-    Out.Problems.push_back({Why, D.Line, Round, std::move(Words), Other, OtherLine});
+    Out.Problems.push_back({Why, D.Line, Round, std::move(Values), Other, OtherLine});
   }
 
   // The line's height, else the Height: line's, else the event's only one; 0 when none.
@@ -94,11 +99,12 @@ class Checker {
     CheckHeight(D);
     if (Read.Why != NoDive::None)
       return Add(D, SheetProblem::NotADive,
-                 {Shortened(D.Code, CodeShown), std::u16string(NoDiveText(Read.Why))});
+                 {.Written = Shortened(D.Code, CodeShown), .Reason = NoDiveText(Read.Why)});
     if (Explained.Why != Refusal::None)
       return Add(D, SheetProblem::NoDD,
-                 {Shortened(D.Code, CodeShown), HeightText(D.HeightIndex),
-                  std::u16string(RefusalText(Explained.Why))});
+                 {.Written = Shortened(D.Code, CodeShown),
+                  .Height = D.HeightIndex,
+                  .Reason = RefusalText(Explained.Why)});
     D.DD = ToTenths(Explained.DD);
     CheckDd(D);
   }
@@ -106,7 +112,7 @@ class Checker {
   void CheckHeight(const CheckedDive& D) {
     if (E == nullptr) return;
     if (std::find(E->Heights.begin(), E->Heights.end(), D.HeightIndex) != E->Heights.end()) return;
-    Add(D, SheetProblem::HeightNotAllowed, {HeightText(D.HeightIndex), HeightsText(*E, u", ")});
+    Add(D, SheetProblem::HeightNotAllowed, {.Height = D.HeightIndex, .Heights = E->Heights});
   }
 
   // The DD that counts, against what the diver stated and the event's cap for one dive.
@@ -116,9 +122,9 @@ class Checker {
     D.Counted = Assigned ? E->AssignedDD : D.DD;
     // In an assigned round the diver may state the assigned DD or the formula's.
     if (D.Stated && D.DD && *D.Stated != *D.DD && D.Stated != D.Counted)
-      Add(D, SheetProblem::WrongStatedDD, {TenthsText(*D.Stated), TenthsText(*D.DD)});
+      Add(D, SheetProblem::WrongStatedDD, {.Dd = *D.DD, .Stated = *D.Stated});
     if (E != nullptr && E->MaxDiveDD && D.Counted && *D.Counted > *E->MaxDiveDD)
-      Add(D, SheetProblem::OverDiveCap, {TenthsText(*D.Counted), TenthsText(*E->MaxDiveDD)});
+      Add(D, SheetProblem::OverDiveCap, {.Dd = *D.Counted, .Cap = *E->MaxDiveDD});
   }
 
   // No number twice, whatever the event (unless it allows repeats).
@@ -129,13 +135,13 @@ class Checker {
       const CheckedDive& D = Out.Dives[I];
       if (D.Number.empty()) continue;
       const auto [At, New] = First.try_emplace(D.Number, I + 1);
-      if (!New) Add(D, SheetProblem::RepeatedNumber, {D.Number}, At->second);
+      if (!New) Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, At->second);
     }
   }
 
   void CheckList() {
     const auto Count = static_cast<std::size_t>(E->Dives);
-    const std::vector<std::u16string> Counts{NumberText(Out.Dives.size()), NumberText(Count)};
+    const ProblemValues Counts{.Dives = Out.Dives.size(), .Wanted = Count};
     if (Out.Dives.size() < Count) AddToList(SheetProblem::TooFewDives, Counts);
     if (Out.Dives.size() > Count) AddToList(SheetProblem::TooManyDives, Counts);
     CheckGroups();
@@ -154,9 +160,9 @@ class Checker {
 
   void CheckGroups() {
     if (Out.Groups.size() >= static_cast<std::size_t>(E->MinGroups)) return;
-    AddToList(SheetProblem::TooFewGroups,
-              {CountText(Out.Groups.size(), u"group", u"groups"), GroupsText(Out.Groups),
-               NumberText(static_cast<std::size_t>(E->MinGroups))});
+    AddToList(SheetProblem::TooFewGroups, {.Wanted = static_cast<std::size_t>(E->MinGroups),
+                                           .GroupCount = Out.Groups.size(),
+                                           .Groups = Out.Groups});
   }
 
   // Each dive that InPart takes must be of a group no earlier one of the part has.
@@ -168,7 +174,7 @@ class Checker {
       const CheckedDive& D = Out.Dives[I];
       if (!D.Counted || !InPart(D)) continue;
       const auto [At, New] = First.try_emplace(D.Group, I + 1);
-      if (!New) Add(D, Why, {GroupName(D.Group)}, At->second);
+      if (!New) Add(D, Why, {.Group = D.Group}, At->second);
     }
   }
 
@@ -197,14 +203,13 @@ class Checker {
     Out.LimitedTotal = TotalIn([](const CheckedDive& D) { return D.Limited; });
     if (Marked != static_cast<std::size_t>(Part.Dives))
       AddToList(SheetProblem::LimitedMarks,
-                {NumberText(Marked), NumberText(static_cast<std::size_t>(Part.Dives))});
+                {.Dives = Marked, .Wanted = static_cast<std::size_t>(Part.Dives)});
     CheckSameGroup([](const CheckedDive& D) { return D.Limited; }, Part,
                    SheetProblem::LimitedSameGroup);
     CheckSameGroup([](const CheckedDive& D) { return !D.Limited; }, E->Free,
                    SheetProblem::FreeSameGroup);
     if (Part.MaxTotal && Out.LimitedTotal > *Part.MaxTotal)
-      AddToList(SheetProblem::LimitedOverCap,
-                {TenthsText(Out.LimitedTotal), TenthsText(*Part.MaxTotal)});
+      AddToList(SheetProblem::LimitedOverCap, {.Cap = *Part.MaxTotal, .Total = Out.LimitedTotal});
   }
 
   // No dive marked: the checker looks for a split among the dives that have a DD.
@@ -217,7 +222,7 @@ class Checker {
       Places.push_back(I);
     }
     const LimitedSplit Split = FindLimitedSplit(Dives, Part, E->Free);
-    const std::u16string Wanted = NumberText(static_cast<std::size_t>(Part.Dives));
+    const auto Wanted = static_cast<std::size_t>(Part.Dives);
     switch (Split.Outcome) {
       case SplitOutcome::Found:
         for (std::size_t Place : Split.Limited) Out.Dives[Places[Place]].Limited = true;
@@ -226,13 +231,14 @@ class Checker {
         return;
       case SplitOutcome::TooFew:
         return AddToList(SheetProblem::NoSplitGroups,
-                         {Wanted, CountText(Split.Groups, u"group", u"groups")});
+                         {.Wanted = Wanted, .GroupCount = Split.Groups});
       case SplitOutcome::Crowded:
         return AddToList(SheetProblem::NoSplitCrowded,
-                         {NumberText(Split.CrowdedDives), GroupName(Split.CrowdedGroup)});
+                         {.Dives = Split.CrowdedDives, .Group = Split.CrowdedGroup});
       case SplitOutcome::OverCap:
-        return AddToList(SheetProblem::NoSplitOverCap,
-                         {TenthsText(Part.MaxTotal.value_or(0)), Wanted, TenthsText(Split.Least)});
+        return AddToList(
+            SheetProblem::NoSplitOverCap,
+            {.Cap = Part.MaxTotal.value_or(0), .Total = Split.Least, .Wanted = Wanted});
     }
   }
 

@@ -10,8 +10,10 @@
 #include "fina_2017_2021_events.h"
 #include "sheets/sheet_words.h"
 #include "support/file_bytes.h"
+#include "support/file_outcome.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {
@@ -52,8 +54,9 @@ const Event* EventBook::Find(std::u16string_view Id) const {
 
 void AddRulesFile(EventBook& Book, std::u16string_view Path) {
   std::vector<std::uint8_t> Bytes;
-  if (mFSO::ReadAllBytes(Path, Bytes) != 0) {
-    Book.Errors.push_back({std::u16string(Path), 0, 0, u"cannot be read"});
+  if (const std::int32_t Error = mFSO::ReadAllBytes(Path, Bytes); Error != 0) {
+    Book.Errors.push_back(
+        {std::u16string(Path), 0, 0, u"cannot be read: " + SystemErrorText(Error)});
     return;
   }
   if (IsUtf16(Bytes)) Bytes = EncodeUtf8(mFSO::DecodeText(Bytes, mFSO::CodePageSystem));

@@ -17,6 +17,7 @@
 #include "sheets/event_book.h"
 #include "sheets/sheet_words.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -7,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "difficulty/dive_group.h"
 #include "sheets/event_book.h"
+#include "sheets/sheet_words.h"
 
 namespace merrith {
 
@@ -43,6 +46,74 @@ enum class SheetProblem : std::uint8_t {
   NoSplitOverCap,     // unmarked, and no limited part within the cap
 };
 
+// The values a problem may carry; each names one member of ProblemValues.
+enum class ProblemValue : std::uint8_t {
+  None,            // no value: ends a kind's list
+  Event,           // Written: the event id the sheet names
+  Key,             // Written: a heading's key that no sheet has
+  LineText,        // Written: a line that is no dive
+  Word,            // Written: a word as the line writes it
+  Code,            // Written: a dive code as written, upper-cased
+  Number,          // Written: a dive number as the rule book writes it
+  Heading,         // Named: Event, Diver or Height
+  WordKind,        // Named: height, DD or limited
+  Height,          // Height
+  AllowedHeights,  // Heights: the event's
+  Reason,          // Reason: why a code is no dive or has no DD
+  Dd,              // Dd: by the formula, or what counts
+  StatedDd,        // Stated
+  CapDd,           // Cap: the most a dive or a part may count
+  TotalDd,         // Total: what dives add up to
+  Dives,           // Dives: a number of dives
+  Wanted,          // Wanted: the number the event wants
+  GroupCount,      // GroupCount: a number of groups
+  Groups,          // Groups
+  Group,           // Group
+};
+
+// Each value's stable name, as data for other programs and as its slot in a problem's wording.
+struct ProblemValueName {
+  ProblemValue Value;
+  std::string_view Name;
+};
+
+// clang-format off
+inline constexpr ProblemValueName ProblemValueNames[] = {
+    {ProblemValue::None,       ""},
+    {ProblemValue::Event,      "event"},
+    {ProblemValue::Key,        "key"},
+    {ProblemValue::LineText,   "line_text"},
+    {ProblemValue::Word,       "word"},
+    {ProblemValue::Code,       "code"},
+    {ProblemValue::Number,     "number"},
+    {ProblemValue::Heading,    "heading"},
+    {ProblemValue::WordKind,   "word_kind"},
+    {ProblemValue::Height,     "height"},
+    {ProblemValue::AllowedHeights, "heights"},
+    {ProblemValue::Reason,     "reason"},
+    {ProblemValue::Dd,         "dd"},
+    {ProblemValue::StatedDd,   "stated_dd"},
+    {ProblemValue::CapDd,      "cap_dd"},
+    {ProblemValue::TotalDd,    "total_dd"},
+    {ProblemValue::Dives,      "dives"},
+    {ProblemValue::Wanted,     "wanted"},
+    {ProblemValue::GroupCount, "group_count"},
+    {ProblemValue::Groups,     "groups"},
+    {ProblemValue::Group,      "group"},
+};
+// clang-format on
+
+static_assert([] {
+  std::size_t Row = 0;
+  for (const ProblemValueName& N : ProblemValueNames)
+    if (static_cast<std::size_t>(N.Value) != Row++) return false;
+  return ProblemValueNames[std::size(ProblemValueNames) - 1].Value == ProblemValue::Group;
+}());
+
+constexpr std::string_view ProblemValueKey(ProblemValue Value) {
+  return ProblemValueNames[static_cast<std::size_t>(Value)].Name;
+}
+
 // Where the number of the rule a problem breaks comes from.
 enum class RuleFrom : std::uint8_t {
   None,          // no rule of the book: a sheet's own form
@@ -51,71 +122,107 @@ enum class RuleFrom : std::uint8_t {
   EventHeights,  // the event's rule for its heights
 };
 
-// A problem in words, with the rule it breaks. {1}, {2} and {3} stand for the problem's words,
-// {place} for the other dive or line it names ("dive 2", "line 7").
-struct ProblemReason {
+// The values one kind of problem carries; None fills the rest.
+using ProblemValueList = std::array<ProblemValue, 3>;
+
+// A kind of problem: its stable name, the rule it breaks and the values it carries.
+struct ProblemKind {
   SheetProblem Why;
+  std::string_view Name;
   RuleFrom From;
   std::u16string_view Rule;
-  std::u16string_view Text;
+  ProblemValueList Values;
 };
 
 // clang-format off
-inline constexpr ProblemReason ProblemReasons[] = {
-  // problem,                             rule from,             rule,   text
-    {SheetProblem::NoEvent,               RuleFrom::None,         u"",   u"no Event: line names the event"},
-    {SheetProblem::UnknownEvent,          RuleFrom::None,         u"",   u"no event has the id {1}"},
-    {SheetProblem::UnknownHeading,        RuleFrom::None,         u"",   u"{1}: is no heading of a sheet (Event:, Diver: or Height:)"},
-    {SheetProblem::HeadingTwice,          RuleFrom::None,         u"",   u"a second {1}: line, after {place}"},
-    {SheetProblem::HeadingAfterDives,     RuleFrom::None,         u"",   u"{1}: goes before the first dive"},
-    {SheetProblem::NotAHeight,            RuleFrom::None,         u"",   u"{1} is not a height ({2})"},
-    {SheetProblem::NotADiveLine,          RuleFrom::Book,         u"D 4.9", u"not a dive: {1}"},
-    {SheetProblem::UnknownWord,           RuleFrom::Book,         u"D 4.9", u"{1} is not a height, a DD or the word limited"},
-    {SheetProblem::WordTwice,             RuleFrom::Book,         u"D 4.9", u"a second {1} on the line: {2}"},
-    {SheetProblem::NoHeight,              RuleFrom::Book,         u"D 4.9", u"no height: add one to the line or a Height: line"},
-    {SheetProblem::NotADive,              RuleFrom::Book,         u"D 1.6.2-1.6.3", u"{1} is not a dive: {2}"},
-    {SheetProblem::NoDD,                  RuleFrom::Book,         u"D 1.6.2-1.6.3", u"{1} has no DD at {2}: {3}"},
-    {SheetProblem::HeightNotAllowed,      RuleFrom::EventHeights, u"",   u"{1} is not a height of this event ({2})"},
-    {SheetProblem::WrongStatedDD,         RuleFrom::Book,         u"D 4.9", u"stated DD {1}, by the formula {2}"},
-    {SheetProblem::RepeatedNumber,        RuleFrom::Book,         u"D 3.3", u"the number {1} again, after {place}"},
-    {SheetProblem::OverDiveCap,           RuleFrom::Event,        u"",   u"DD {1} is over the {2} one dive may count"},
-    {SheetProblem::MarkedNotLimited,      RuleFrom::Event,        u"",   u"marked limited, but the event has no limited part"},
-    {SheetProblem::LimitedSameGroup,      RuleFrom::Event,        u"",   u"a second {1} dive in the limited part, after {place}"},
-    {SheetProblem::FreeSameGroup,         RuleFrom::Event,        u"",   u"a second {1} dive among the free dives, after {place}"},
-    {SheetProblem::TooFewDives,           RuleFrom::Event,        u"",   u"too few dives: {1}, where the event has {2}"},
-    {SheetProblem::TooManyDives,          RuleFrom::Event,        u"",   u"too many dives: {1}, where the event has {2}"},
-    {SheetProblem::TooFewGroups,          RuleFrom::Event,        u"",   u"dives from {1} ({2}), where the event wants {3} or more"},
-    {SheetProblem::LimitedMarks,          RuleFrom::Event,        u"",   u"{1} dives marked limited, where the limited part has {2}"},
-    {SheetProblem::LimitedOverCap,        RuleFrom::Event,        u"",   u"the limited dives add up to {1}, over the cap of {2}"},
-    {SheetProblem::NoSplitGroups,         RuleFrom::Event,        u"",   u"no {1} dives from different groups make a limited part: the dives are from {2}"},
-    {SheetProblem::NoSplitCrowded,        RuleFrom::Event,        u"",   u"no limited part leaves the free dives in different groups: {1} {2} dives"},
-    {SheetProblem::NoSplitOverCap,        RuleFrom::Event,        u"",   u"no limited part keeps within the cap of {1}: the least {2} dives that fit add up to {3}"},
-};
+inline constexpr std::array ProblemKinds = [] {
+  using enum ProblemValue;
+  using P = SheetProblem;
+  using R = RuleFrom;
+  return std::array<ProblemKind, 27>{{
+  // problem,              name,                   rule from,       rule,                 values
+    {P::NoEvent,           "no-event",             R::None,         u"",              {}},
+    {P::UnknownEvent,      "unknown-event",        R::None,         u"",              {Event}},
+    {P::UnknownHeading,    "unknown-heading",      R::None,         u"",              {Key}},
+    {P::HeadingTwice,      "heading-twice",        R::None,         u"",              {Heading}},
+    {P::HeadingAfterDives, "heading-after-dives",  R::None,         u"",              {Heading}},
+    {P::NotAHeight,        "not-a-height",         R::None,         u"",              {Word}},
+    {P::NotADiveLine,      "not-a-dive-line",      R::Book,         u"D 4.9",         {LineText}},
+    {P::UnknownWord,       "unknown-word",         R::Book,         u"D 4.9",         {Word}},
+    {P::WordTwice,         "word-twice",           R::Book,         u"D 4.9",         {WordKind, Word}},
+    {P::NoHeight,          "no-height",            R::Book,         u"D 4.9",         {}},
+    {P::NotADive,          "not-a-dive",           R::Book,         u"D 1.6.2-1.6.3", {Code, Reason}},
+    {P::NoDD,              "no-dd",                R::Book,         u"D 1.6.2-1.6.3", {Code, Height, Reason}},
+    {P::HeightNotAllowed,  "height-not-allowed",   R::EventHeights, u"",              {Height, AllowedHeights}},
+    {P::WrongStatedDD,     "wrong-stated-dd",      R::Book,         u"D 4.9",         {StatedDd, Dd}},
+    {P::RepeatedNumber,    "repeated-number",      R::Book,         u"D 3.3",         {Number}},
+    {P::OverDiveCap,       "over-dive-cap",        R::Event,        u"",              {Dd, CapDd}},
+    {P::MarkedNotLimited,  "marked-not-limited",   R::Event,        u"",              {}},
+    {P::LimitedSameGroup,  "limited-same-group",   R::Event,        u"",              {Group}},
+    {P::FreeSameGroup,     "free-same-group",      R::Event,        u"",              {Group}},
+    {P::TooFewDives,       "too-few-dives",        R::Event,        u"",              {Dives, Wanted}},
+    {P::TooManyDives,      "too-many-dives",       R::Event,        u"",              {Dives, Wanted}},
+    {P::TooFewGroups,      "too-few-groups",       R::Event,        u"",              {GroupCount, Groups, Wanted}},
+    {P::LimitedMarks,      "limited-marks",        R::Event,        u"",              {Dives, Wanted}},
+    {P::LimitedOverCap,    "limited-over-cap",     R::Event,        u"",              {TotalDd, CapDd}},
+    {P::NoSplitGroups,     "no-split-groups",      R::Event,        u"",              {Wanted, GroupCount}},
+    {P::NoSplitCrowded,    "no-split-crowded",     R::Event,        u"",              {Dives, Group}},
+    {P::NoSplitOverCap,    "no-split-over-cap",    R::Event,        u"",              {CapDd, Wanted, TotalDd}},
+  }};
+}();
 // clang-format on
 
 static_assert([] {
   std::size_t Row = 0;
-  for (const ProblemReason& R : ProblemReasons)
-    if (static_cast<std::size_t>(R.Why) != Row++) return false;
-  return ProblemReasons[std::size(ProblemReasons) - 1].Why == SheetProblem::NoSplitOverCap;
+  for (const ProblemKind& K : ProblemKinds)
+    if (static_cast<std::size_t>(K.Why) != Row++) return false;
+  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::NoSplitOverCap;
 }());
+
+// Software keys on a kind's name: each is lower case words joined by hyphens, and its own.
+static_assert([] {
+  for (std::size_t Row = 0; Row < std::size(ProblemKinds); ++Row) {
+    const std::string_view Name = ProblemKinds[Row].Name;
+    if (Name.empty() || Name.front() == '-' || Name.back() == '-') return false;
+    for (const char C : Name)
+      if ((C < 'a' || C > 'z') && C != '-') return false;
+    for (std::size_t Other = 0; Other < Row; ++Other)
+      if (ProblemKinds[Other].Name == Name) return false;
+  }
+  return true;
+}());
+
+constexpr const ProblemKind& KindOf(SheetProblem Why) {
+  return ProblemKinds[static_cast<std::size_t>(Why)];
+}
+
+// What a problem is about, each value typed; a kind carries those its row names.
+struct ProblemValues {
+  std::u16string Written{};     // an event id, key, line, word, code or number as written
+  std::u16string_view Named{};  // a heading ("Event") or a kind of word ("height")
+  std::int32_t Height = 0;      // a height's index
+  std::vector<std::int32_t> Heights{};
+  std::u16string_view Reason{};  // why a code is no dive or has no DD, in words
+  DdTotal Dd = 0;                // DDs and sums of them in tenths
+  DdTotal Stated = 0;
+  DdTotal Cap = 0;
+  DdTotal Total = 0;
+  std::size_t Dives = 0;
+  std::size_t Wanted = 0;
+  std::size_t GroupCount = 0;
+  std::vector<DiveGroup> Groups{};
+  DiveGroup Group = DiveGroup::None;
+};
 
 // One problem found on a sheet.
 struct Problem {
   SheetProblem Why;
-  std::size_t Line = 0;               // the line it is on, from 1; 0 for the list as a whole
-  std::size_t Dive = 0;               // the dive it is on, from 1 (the round); 0 for none
-  std::vector<std::u16string> Words;  // what stands for {1}, {2} and {3} in its text
-  std::size_t OtherDive = 0;          // the other dive {place} names, from 1; 0 for a line
-  std::size_t OtherLine = 0;          // that dive's line, or the line {place} names
+  std::size_t Line = 0;       // the line it is on, from 1; 0 for the list as a whole
+  std::size_t Dive = 0;       // the dive it is on, from 1 (the round); 0 for none
+  ProblemValues Values;       // those its kind carries
+  std::size_t OtherDive = 0;  // the other dive it names, from 1; 0 for a line
+  std::size_t OtherLine = 0;  // that dive's line, or the other line it names; 0 for none
 };
-
-// How a text names a place on the sheet: the report says "dive 2" for a dive (its round) and
-// "line 7" for another line; a file of data says "line 7" for both.
-enum class Places : std::uint8_t { ByDive, ByLine };
-
-// The problem in words, without its rule.
-std::u16string ProblemText(const Problem& P, Places Naming);
 
 // The number of the rule the problem breaks ("D 3.3"); empty where there is none. E is the
 // sheet's event, or nullptr where the sheet has none.

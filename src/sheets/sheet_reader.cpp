@@ -7,6 +7,7 @@
 #include "difficulty/parse_code.h"
 #include "sheets/sheet_words.h"
 #include "support/trim_white.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {
@@ -64,15 +65,15 @@ class Reader {
     const std::size_t Colon = Line.find(u':');
     const std::u16string Shown = Shortened(Line, LineShown);
     if (Colon == std::u16string_view::npos)
-      return Add(SheetProblem::NotADiveLine, Number, 0, {Shown});
+      return Add(SheetProblem::NotADiveLine, Number, 0, {.Written = Shown});
     const std::u16string Key = mXMLParser::TrimWhite(std::u16string(Line.substr(0, Colon)));
     const HeadingName* H = HeadingCalled(Key);
     if (H == nullptr && !Sheet.Dives.empty())
-      return Add(SheetProblem::NotADiveLine, Number, 0, {Shown});
+      return Add(SheetProblem::NotADiveLine, Number, 0, {.Written = Shown});
     if (H == nullptr)
-      return Add(SheetProblem::UnknownHeading, Number, 0, {Shortened(Key, LineShown)});
+      return Add(SheetProblem::UnknownHeading, Number, 0, {.Written = Shortened(Key, LineShown)});
     if (!Sheet.Dives.empty())
-      return Add(SheetProblem::HeadingAfterDives, Number, 0, {std::u16string(H->Name)});
+      return Add(SheetProblem::HeadingAfterDives, Number, 0, {.Named = H->Name});
     ReadHeading(*H, Number, mXMLParser::TrimWhite(std::u16string(Line.substr(Colon + 1))));
   }
 
@@ -80,15 +81,14 @@ class Reader {
 
  private:
   // A problem of the line Line, which is the dive Round where it is one (else 0).
-  void Add(SheetProblem Why, std::size_t Line, std::size_t Round, std::vector<std::u16string> Words,
+  void Add(SheetProblem Why, std::size_t Line, std::size_t Round, ProblemValues Values,
            std::size_t OtherLine = 0) {
-    Sheet.Problems.push_back({Why, Line, Round, std::move(Words), 0, OtherLine});
+    Sheet.Problems.push_back({Why, Line, Round, std::move(Values), 0, OtherLine});
   }
 
   void ReadHeading(const HeadingName& H, std::size_t Line, std::u16string Value) {
     std::size_t& First = Seen[static_cast<std::size_t>(H.Is)];
-    if (First != 0)
-      return Add(SheetProblem::HeadingTwice, Line, 0, {std::u16string(H.Name)}, First);
+    if (First != 0) return Add(SheetProblem::HeadingTwice, Line, 0, {.Named = H.Name}, First);
     First = Line;
     switch (H.Is) {
       case Heading::Event:
@@ -97,13 +97,13 @@ class Reader {
         break;
       case Heading::Diver:
         Sheet.Diver = std::move(Value);
+        Sheet.DiverLine = Line;
         break;
       case Heading::Height:
         if (const Height* Named = HeightNamed(Value))
           Sheet.HeightIndex = Named->Index;
         else
-          Add(SheetProblem::NotAHeight, Line, 0,
-              {Shortened(Value, WordShown), AllHeightsText(u" ")});
+          Add(SheetProblem::NotAHeight, Line, 0, {.Written = Shortened(Value, WordShown)});
         break;
     }
   }
@@ -113,7 +113,8 @@ class Reader {
     DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false};
     const std::size_t Round = Sheet.Dives.size() + 1;
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
-      Add(SheetProblem::WordTwice, Line, Round, {std::u16string(What), Shortened(Word, WordShown)});
+      Add(SheetProblem::WordTwice, Line, Round,
+          {.Written = Shortened(Word, WordShown), .Named = What});
     };
     for (std::size_t I = 1; I < Words.size(); ++I) {
       const std::u16string_view Word = Words[I];
@@ -131,7 +132,7 @@ class Reader {
         if (Dive.Limited) Twice(u"limited", Word);
         Dive.Limited = true;
       } else {
-        Add(SheetProblem::UnknownWord, Line, Round, {Shortened(Word, WordShown)});
+        Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
       }
     }
     Sheet.Dives.push_back(std::move(Dive));

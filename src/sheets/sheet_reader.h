@@ -27,6 +27,7 @@ struct SheetText {
   std::u16string EventId;        // the Event: line's id; empty when there is none
   std::size_t EventLine = 0;     // the Event: line; 0 when there is none
   std::u16string Diver;          // the Diver: line's text
+  std::size_t DiverLine = 0;     // the Diver: line; 0 when there is none
   std::int32_t HeightIndex = 0;  // the Height: line's height; 0 when there is none
   std::vector<DiveLine> Dives;
   std::vector<Problem> Problems;  // lines and words that could not be read, by line

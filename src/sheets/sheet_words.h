@@ -1,35 +1,12 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
-#include "difficulty/dd_tenths.h"
-#include "difficulty/dive_group.h"
 #include "difficulty/heights.h"
 
 namespace merrith {
-
-// ASCII text, such as a number's digits, as UTF-16.
-std::u16string AsciiText(std::string_view Text);
-
-// A whole number in digits.
-std::u16string NumberText(std::size_t Number);
-
-// A count with its noun: "1 group", "4 groups".
-std::u16string CountText(std::size_t Number, std::u16string_view One, std::u16string_view Many);
-
-// Appends Item to a list in Out, after Joint where Out is not empty.
-void AppendJoined(std::u16string& Out, std::u16string_view Joint, std::u16string_view Item);
-
-// The groups in words, joined by commas: "forward, back, twisting"; "none" for no group.
-std::u16string GroupsText(std::span<const DiveGroup> Groups);
-
-// Whether A and B are the same word but for the case of the letters A to Z: event ids, the
-// keys of a sheet's head, heights and "limited" are read so.
-bool SameWord(std::u16string_view A, std::u16string_view B);
 
 // The height whose caption is Caption in any case ("3M"); nullptr when none is.
 const Height* HeightNamed(std::u16string_view Caption);
@@ -46,9 +23,5 @@ using DdTotal = std::int64_t;
 // A DD or a sum of them in whole tenths as the sheets print it, one decimal after a point:
 // 2.0, 14.6.
 std::u16string TenthsText(DdTotal DD);
-
-// Text cut to at most Most units, ending in "…" where it was cut, for a message or a cell that
-// must stay readable whatever a line holds.
-std::u16string Shortened(std::u16string_view Text, std::size_t Most);
 
 }  // namespace merrith

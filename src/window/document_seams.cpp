@@ -36,10 +36,6 @@ std::vector<std::u16string> FaultTexts(const EventBook& Book) {
   return Faults;
 }
 
-BatchOutcome PageWritten(PageOutcome Outcome) {
-  return Outcome == PageOutcome::Written ? BatchOutcome::Written : BatchOutcome::WriteFailed;
-}
-
 }  // namespace
 
 DocumentRooms InstalledDocuments() {
@@ -50,12 +46,20 @@ DocumentRooms InstalledDocuments() {
       },
       [Events] { return EventChoices(Events->Book()); },
       [Events](std::u16string_view Text, std::u16string_view Path) {
-        return PageWritten(WriteSheetPage(CheckSheetText(Text, Events->Book()), Path));
+        return WriteSheetPage(CheckSheetText(Text, Events->Book()), Path);
       },
       UserRulesFolder,
       [Events] { return FaultTexts(Events->Book()); },
   };
   return {std::move(Sheets), WriteChartFile};
+}
+
+std::u16string FileMessage(const FileOutcome& Outcome) {
+  std::u16string Message = FileOutcomeText(Outcome);
+  if (!Message.empty() && Message[0] >= u'a' && Message[0] <= u'z')
+    Message[0] = static_cast<char16_t>(Message[0] - (u'a' - u'A'));
+  if (Outcome.Step == FileStep::Write) return Message + u"; the file there is as it was.";
+  return Message + u".";
 }
 
 }  // namespace merrith

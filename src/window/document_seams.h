@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report/batch_document.h"
+#include "support/file_outcome.h"
 
 namespace merrith {
 
@@ -22,7 +22,7 @@ struct SheetFunctions {
   // Every event, built-in and the user's, as merrith-cli events lists them.
   std::function<std::vector<EventChoice>()> Events;
   // Writes the printed page of the sheet file holding Text to PagePath, as sheet --html does.
-  std::function<BatchOutcome(std::u16string_view Text, std::u16string_view PagePath)> WritePage;
+  std::function<FileOutcome(std::u16string_view Text, std::u16string_view PagePath)> WritePage;
   // The folder the user's own rules files are read from.
   std::function<std::u16string()> RulesFolder;
   // Each fault of the rules files read, "file:line:column: what is wrong"; the events of a
@@ -33,7 +33,7 @@ struct SheetFunctions {
 // Writes the chart of the list file at ListPath, or of every dive when ListPath is empty, to
 // ChartPath, as merrith-cli chart writes it.
 using ChartWriter =
-    std::function<BatchOutcome(std::u16string_view ListPath, std::u16string_view ChartPath)>;
+    std::function<FileOutcome(std::u16string_view ListPath, std::u16string_view ChartPath)>;
 
 // The documents the windows show beyond the batch table.
 struct DocumentRooms {
@@ -43,5 +43,9 @@ struct DocumentRooms {
 
 // The documents as merrith-cli makes them: the rules read once, when a sheet first needs them.
 DocumentRooms InstalledDocuments();
+
+// What a window tells the user of a file it could not read or write: the file, the reason, and
+// for a write that what stood there is as it was.
+std::u16string FileMessage(const FileOutcome& Outcome);
 
 }  // namespace merrith

@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 
+#include <cerrno>
 #include <utility>
 #include <vector>
 
@@ -31,10 +32,9 @@ ResultBox CMainWindow::cmdOK_Click(std::u16string_view Typed,
 // never touched by a run.
 std::u16string CMainWindow::cmdGenTbl_Click(std::int16_t Index, std::u16string_view FileName,
                                             std::u16string_view DecimalSeparator) {
-  const BatchOutcome Outcome = WriteBatchTable(FileName, static_cast<BatchBlocks>(Index),
-                                               BatchFormat::Html, DecimalSeparator);
-  if (Outcome == BatchOutcome::Written)
-    LastTable = AbsolutePath(BatchOutputPath(FileName, BatchFormat::Html));
+  const FileOutcome Outcome = WriteBatchTable(FileName, static_cast<BatchBlocks>(Index),
+                                              BatchFormat::Html, DecimalSeparator);
+  if (Outcome.Done()) LastTable = AbsolutePath(BatchOutputPath(FileName, BatchFormat::Html));
   return BatchMessage(Outcome, FileName, BatchFormat::Html);
 }
 
@@ -47,18 +47,18 @@ std::optional<std::u16string> CMainWindow::mnuOpenSheet_Click() const {
 }
 
 void CMainWindow::ShowChart(std::u16string_view ListPath, std::u16string_view ChartPath) const {
-  const BatchOutcome Outcome = Documents.Chart(ListPath, ChartPath);
-  if (Outcome == BatchOutcome::Written) {
+  const FileOutcome Outcome = Documents.Chart(ListPath, ChartPath);
+  if (Outcome.Done()) {
     ShowPage(Asks, AbsolutePath(ChartPath));
   } else {
-    Asks.Message(BatchMessage(Outcome, ListPath, BatchFormat::Html));
+    Asks.Message(FileMessage(Outcome));
   }
 }
 
 // An empty file name is no list: the chart of every dive has a menu item of its own.
 void CMainWindow::mnuChartList_Click(std::u16string_view FileName) const {
   if (FileName.empty()) {
-    Asks.Message(BatchMessage(BatchOutcome::ReadFailed, FileName, BatchFormat::Html));
+    Asks.Message(FileMessage({FileStep::Read, ENOENT, {}}));
     return;
   }
   ShowChart(FileName, std::u16string(FileName) + u".chart.htm");

@@ -3,12 +3,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "support/trim_white.h"
+#include "sheets/sheet_reader.h"
 
 namespace merrith {
 namespace {
-
-using mXMLParser::TrimWhite;
 
 // The lines of Text, each without its line end; a final line end leaves an empty last line.
 std::vector<std::u16string_view> SplitLines(std::u16string_view Text) {
@@ -23,62 +21,35 @@ std::vector<std::u16string_view> SplitLines(std::u16string_view Text) {
   }
 }
 
-// The key of a "Key: value" line in lower case (ASCII letters only), or empty.
-std::u16string HeaderKey(std::u16string_view Line) {
-  const std::size_t Colon = Line.find(u':');
-  if (Colon == std::u16string_view::npos) return {};
-  std::u16string Key = TrimWhite(std::u16string(Line.substr(0, Colon)));
-  for (char16_t& Unit : Key) {
-    if (Unit >= u'A' && Unit <= u'Z') Unit = static_cast<char16_t>(Unit - u'A' + u'a');
-    if (Unit < u'a' || Unit > u'z') return {};
-  }
-  return Key;
-}
-
-// Blank lines and comments come before the dives as well as among them.
-bool IsBlankOrComment(std::u16string_view Line) {
-  const std::u16string Trimmed = TrimWhite(std::u16string(Line));
-  return Trimmed.empty() || Trimmed.front() == u'#';
-}
-
-// A header value on one line: a line end typed into it would start a line of its own.
+// A header value on one line: a line end typed into it would start a line of its own. A
+// carriage return alone ends no line of a sheet, and a value read from one keeps it.
 std::u16string OneLine(std::u16string_view Value) {
   std::u16string Line(Value);
-  for (char16_t& Unit : Line)
-    if (Unit == u'\r' || Unit == u'\n') Unit = u' ';
+  for (std::size_t I = 0; I < Line.size(); ++I) {
+    const bool BeforeFeed = I + 1 < Line.size() && Value[I + 1] == u'\n';
+    if (Value[I] == u'\n' || (Value[I] == u'\r' && BeforeFeed)) Line[I] = u' ';
+  }
   return Line;
 }
 
 }  // namespace
 
 SheetFields ReadSheetFields(std::u16string_view Text) {
-  SheetFields Fields;
-  bool EventTaken = false;
-  bool DiverTaken = false;
-  bool InHeader = true;
-  std::u16string Dives;
+  const SheetText Sheet = ReadSheet(Text);
+  SheetFields Fields{Sheet.EventId, Sheet.Diver, {}};
+  // An empty heading stays a line of its own: written back without it, a second one further
+  // down would take its place.
+  const std::size_t EventLine = Sheet.EventId.empty() ? 0 : Sheet.EventLine;
+  const std::size_t DiverLine = Sheet.Diver.empty() ? 0 : Sheet.DiverLine;
+  std::size_t Number = 0;
   bool First = true;
   for (const std::u16string_view Line : SplitLines(Text)) {
-    if (InHeader && !IsBlankOrComment(Line)) {
-      const std::u16string Key = HeaderKey(Line);
-      const std::u16string Value = TrimWhite(std::u16string(Line.substr(Line.find(u':') + 1)));
-      if (Key == u"event" && !EventTaken) {
-        Fields.EventId = Value;
-        EventTaken = true;
-        continue;
-      }
-      if (Key == u"diver" && !DiverTaken) {
-        Fields.Diver = Value;
-        DiverTaken = true;
-        continue;
-      }
-      InHeader = !Key.empty();
-    }
-    if (!First) Dives += u'\n';
-    Dives += Line;
+    ++Number;
+    if (Number == EventLine || Number == DiverLine) continue;
+    if (!First) Fields.Dives += u'\n';
+    Fields.Dives += Line;
     First = false;
   }
-  Fields.Dives = std::move(Dives);
   return Fields;
 }
 

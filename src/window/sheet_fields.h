@@ -13,9 +13,9 @@ struct SheetFields {
   std::u16string Dives;  // lines separated by line feeds
 };
 
-// The fields of a sheet file's text (LF or CR LF): the first Event: and the first Diver:
-// header line before the first dive, keys in any case, values trimmed; every other line stays
-// in Dives, in its place.
+// The fields of a sheet file's text (LF or CR LF), as the sheet's report reads its headings:
+// the Event: and the Diver: line with a value, values trimmed; every other line stays in
+// Dives, in its place.
 SheetFields ReadSheetFields(std::u16string_view Text);
 
 // The sheet file of Fields: "Event: id" and "Diver: name" where they are given, then the dives

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <utility>
 
-#include "support/file_bytes.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
 #include "window/paths.h"
@@ -55,8 +54,8 @@ void CSheetWindow::txDives_Change(std::u16string_view Typed) { Sheet.Dives = Typ
 
 bool CSheetWindow::Load(std::u16string_view FileName) {
   std::vector<std::uint8_t> Bytes;
-  if (mFSO::ReadAllBytes(FileName, Bytes) != 0) {
-    Asks.Message(u"Could not open " + std::u16string(FileName));
+  if (const FileOutcome Read = ReadFileBytes(FileName, Bytes); !Read.Done()) {
+    Asks.Message(FileMessage(Read));
     return false;
   }
   Sheet = ReadSheetFields(mFSO::DecodeText(Bytes, mFSO::CodePageSystem));
@@ -74,8 +73,8 @@ void CSheetWindow::cmdOpen_Click() {
 bool CSheetWindow::SaveTo(std::u16string_view FileName) {
   std::vector<std::uint8_t> Bytes{0xEF, 0xBB, 0xBF};
   AppendUtf8(SheetFileText(Sheet, SheetLineEnd), Bytes);
-  if (mFSO::WriteAllBytes(FileName, Bytes) != 0) {
-    Asks.Message(u"Could not save " + std::u16string(FileName) + u"; the file there is as it was.");
+  if (const FileOutcome Written = WriteFileBytes(FileName, Bytes); !Written.Done()) {
+    Asks.Message(FileMessage(Written));
     return false;
   }
   FilePath = FileName;
@@ -95,11 +94,11 @@ bool CSheetWindow::cmdSaveAs_Click() {
 void CSheetWindow::cmdPrint_Click() {
   const std::u16string Page =
       FilePath.empty() ? TemporaryPath(u"Untitled dive sheet.htm") : FilePath + u".htm";
-  const BatchOutcome Outcome = Sheets.WritePage(Text(), Page);
-  if (Outcome == BatchOutcome::Written) {
+  const FileOutcome Outcome = Sheets.WritePage(Text(), Page);
+  if (Outcome.Done()) {
     ShowPage(Asks, AbsolutePath(Page));
   } else {
-    Asks.Message(BatchMessage(Outcome, FilePath, BatchFormat::Html));
+    Asks.Message(FileMessage(Outcome));
   }
 }
 

@@ -49,7 +49,7 @@ row() {
   out=$(cat "$work.stdout") err=$(cat "$work.stderr")
   [[ $(find . -mindepth 1 | LC_ALL=C sort) == "$before" ]] || fail "files left: $(ls -AR)"
   if [[ $rows == E ]]; then
-    [[ $status -eq 1 && $err == "File Error!!!" && -z $out ]] ||
+    [[ $status -eq 1 && $err == "File Error!!!"$'\n'"merrith-cli: cannot "?* && -z $out ]] ||
       fail "exit $status, stdout: $out, stderr: $err"
     [[ $(cat "$old") == "an earlier table" ]] || fail "$old was changed"
     return

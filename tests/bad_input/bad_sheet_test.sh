@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Feeds merrith-cli sheet files that no editor should produce, and a list far too long. Each
 # gets a clear answer, never a crash or a hang: the report, with its exit code (3: the sheet
-# breaks a rule), or "File Error!!!" (1). Exit 77 marks a case that cannot run here.
+# breaks a rule), or the file that failed and why (1). Exit 77 marks a case that cannot run here.
 # Usage: bad_sheet_test.sh CASE WORKDIR CLI...  (CLI may start with an emulator, such as Wine)
 set -euo pipefail
 
@@ -17,7 +17,7 @@ fail() {
 }
 
 # check WANTED_STATUS FILE [ARGS...]: runs sheet on FILE, wants that exit code, and a JSON
-# answer that reads back (or File Error!!! for 1).
+# answer that reads back (or the file that failed and why for 1).
 check() {
   local wanted=$1 file=$2
   shift 2
@@ -25,7 +25,7 @@ check() {
   timeout 120 "${cli[@]}" sheet "$@" "$file" >out 2>err || status=$?
   [[ $status -eq $wanted ]] || fail "exit $status, stderr: $(head -c 300 err)"
   if [[ $wanted -eq 1 ]]; then
-    [[ $(cat out err) == "File Error!!!" ]] || fail "not File Error!!!: $(head -c 300 out err)"
+    [[ $(cat out err) == "merrith-cli: cannot "* ]] || fail "no reason: $(head -c 300 out err)"
     return
   fi
   [[ ! -s err ]] || fail "stderr: $(head -c 300 err)"

@@ -5,6 +5,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 
+like() {  # like TEXT PATTERN: whether TEXT matches the shell pattern PATTERN
+  # shellcheck disable=SC2053
+  [[ $1 == $2 ]]
+}
+
 expect() {  # expect WHAT COMMAND...: counts a failure when COMMAND fails
   local what=$1
   shift

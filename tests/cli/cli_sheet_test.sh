@@ -33,7 +33,7 @@ expect "json: exit 3" test "$status" -eq 3
 expect "json: one line" test "$(wc -l <"$work/out")" -eq 1
 expect "json: head" grep -q '^{"event":"a-girls-3m","title":"Girls Group A 3 m springboard","diver":"Bea <Example> & \\"Co\\"","holds":false,"total_dd":19.6,"dives":\[' "$work/out"
 expect "json: a dive by its line" grep -qF '{"line":12,"code":"305C","height":"3m","name":"Reverse 2½ Somersaults, Tuck","dd":2.8,"counted_dd":2.8,"stated_dd":2.9,"limited":false,"problems":["stated DD 2.9, by the formula 2.8"]}' "$work/out"
-expect "json: the problems by line" grep -qF '"problems":[{"line":12,"rule":"D 4.9","text":"stated DD 2.9, by the formula 2.8"},{"line":14,"rule":"D 4.9","text":"not a dive: <b>bold</b> & more"}]}' "$work/out"
+expect "json: the problems by line, with their kinds and values" grep -qF '"problems":[{"line":12,"rule":"D 4.9","text":"stated DD 2.9, by the formula 2.8","kind":"wrong-stated-dd","values":{"stated_dd":2.9,"dd":2.8},"other_line":null},{"line":14,"rule":"D 4.9","text":"not a dive: <b>bold</b> & more","kind":"not-a-dive-line","values":{"line_text":"<b>bold</b> & more"},"other_line":null}]}' "$work/out"
 
 run sheet --html "$work/girls.htm" "$work/girls.txt"
 expect "html: exit 3" test "$status" -eq 3
@@ -92,14 +92,15 @@ expect "bad rules: the other events" test "$(wc -l <"$work/out")" -eq 32
 run events --rules "$work/bad.toml" --rules "$here/sheet_club.toml"
 expect "two --rules: both read" test "$status $(wc -l <"$work/out")" = "1 33"
 run sheet --rules "$work/missing.toml" "$work/girls.txt"
-expect "missing rules: exit 1, said" test "$status $err" = "1 merrith-cli: $work/missing.toml: cannot be read"
+expect "missing rules: exit 1, said" like "$status $err" "1 merrith-cli: $work/missing.toml: cannot be read: ?*"
 
 # Files that cannot be read or written.
 run sheet "$work/missing.txt"
-expect "missing sheet: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+expect "missing sheet: the file and why" like "$status $out$err" "1 merrith-cli: cannot read $work/missing.txt: ?*"
 mkdir "$work/taken.htm"
 run sheet --html "$work/taken.htm" "$work/girls.txt"
-expect "unwritable page: File Error!!!" test "$status $out$err" = "1 File Error!!!"
+expect "unwritable page: the file and why" \
+  like "$status $out$err" "1 merrith-cli: cannot write $work/taken.htm: ?*"
 if [[ -w /dev/full ]]; then
   "${cli[@]}" sheet "$work/girls.txt" >/dev/full 2>"$work/err"
   expect "report to a full disk: exit 1" test $? -eq 1

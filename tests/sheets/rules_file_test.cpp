@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "report/problem_text.h"
 #include "sheets/check_sheet.h"
 #include "sheets/event_book.h"
 #include "support/utf8.h"

@@ -14,6 +14,7 @@
 #include "file_test_folder.h"
 #include "support/file_bytes.h"
 #include "support/file_calls_posix.h"
+#include "support/file_outcome.h"
 
 namespace merrith::mFSO {
 namespace {
@@ -168,6 +169,22 @@ TEST_F(FileCallsTest, RejectsPathsThatWouldNameAnotherFile) {
   EXPECT_EQ(WriteAllBytes(Folder.Text("a") + char16_t(0xD800), {2}), EILSEQ);
   EXPECT_EQ(Folder.Names(), Names{"a"});
   EXPECT_EQ(Folder.Get("a"), Bytes{1});
+}
+
+// A failure is told with its file, its way and the system's reason; a success with nothing.
+TEST_F(FileCallsTest, TellsAFailureWithItsFileAndReason) {
+  Bytes Got;
+  const FileOutcome Read = ReadFileBytes(Folder.Text("missing.txt"), Got);
+  EXPECT_EQ(FileOutcomeText(Read),
+            u"cannot read " + Folder.Text("missing.txt") + u": No such file or directory");
+  Folder.Put("chart.htm", {1});
+  EXPECT_EQ(FileOutcomeText(ReadFileBytes(Folder.Text("chart.htm"), Got)), u"");
+  EXPECT_EQ(FileOutcomeText(WriteFileBytes(Folder.Text("no-folder/chart.htm"), Got)),
+            u"cannot write " + Folder.Text("no-folder/chart.htm") + u": No such file or directory");
+  EXPECT_EQ(FileOutcomeText({FileStep::Write, EACCES, u"chart.htm"}),
+            u"cannot write chart.htm: Permission denied");
+  EXPECT_EQ(FileOutcomeText({FileStep::Read, ENOENT, u""}),
+            u"cannot read a file without a name: No such file or directory");
 }
 
 }  // namespace

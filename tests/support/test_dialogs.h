@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
@@ -47,5 +48,21 @@ struct TestDialogs {
     return Asks;
   }
 };
+
+// The messages with the system's reason for a file's failure ("Cannot read a.txt: No such file
+// or directory.") as "…", since each platform words it its own way.
+inline std::vector<std::u16string> WithoutReasons(const std::vector<std::u16string>& Messages) {
+  std::vector<std::u16string> Kept;
+  for (const std::u16string& Message : Messages) {
+    const std::size_t From = Message.rfind(u": ");
+    if (!Message.starts_with(u"Cannot ") || From == std::u16string::npos) {
+      Kept.push_back(Message);
+      continue;
+    }
+    const std::size_t To = std::min(Message.find(u';', From), Message.size() - 1);
+    Kept.push_back(Message.substr(0, From) + u": \u2026" + Message.substr(To));
+  }
+  return Kept;
+}
 
 }  // namespace merrith::testing
