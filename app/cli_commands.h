@@ -100,6 +100,14 @@ int RunSheet(std::span<const std::string_view> Args, const Streams& Io);
 // The help text of the sheet command, for merrith-cli --help.
 extern const std::string_view SheetHelp;
 
+// results [--json|--csv] [--html FILE] [--rules FILE]... COMPETITION: the standings of a
+// competition file or its spreadsheet form; ExitWriteFailed when it cannot be read, has an
+// error (each named on the error stream with its line), or the page cannot be written.
+int RunResults(std::span<const std::string_view> Args, const Streams& Io);
+
+// The help text of the results command, for merrith-cli --help.
+extern const std::string_view ResultsHelp;
+
 // events [--json] [--rules FILE]...: every event a sheet may name, one per line.
 int RunEvents(std::span<const std::string_view> Args, const Streams& Io);
 

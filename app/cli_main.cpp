@@ -32,6 +32,7 @@ constexpr Command Commands[] = {
     { "events",  RunEvents},
     {"explain", RunExplain},
     {   "list",    RunList},
+    {"results", RunResults},
     {  "sheet",   RunSheet},
     {  "table",   RunTable},
 };
@@ -49,6 +50,7 @@ std::string HelpText() {
   Text += TableHelp;
   Text += SheetHelp;
   Text += EventsHelp;
+  Text += ResultsHelp;
   Text += RulesOptionHelp;
   Text +=
       "\n"
@@ -59,7 +61,8 @@ std::string HelpText() {
       "results could not be written (for table and chart: also when the list could not be\n"
       "read; for sheet and events: also when a sheet, a --rules file or the page could not\n"
       "be read or written), 2 when the command line is not understood, 3 when a sheet\n"
-      "breaks a rule of its event.\n";
+      "breaks a rule of its event. For results: 1 also when the competition has an error,\n"
+      "each named with its line.\n";
   return Text;
 }
 
