@@ -261,7 +261,11 @@ class CsvReader {
 
 }  // namespace
 
-CompetitionRead ReadCompetitionCsv(std::u16string_view Text) { return CsvReader().Read(Text); }
+CompetitionRead ReadCompetitionCsv(std::u16string_view Text) {
+  // The byte-order mark that spreadsheets write first.
+  if (!Text.empty() && Text[0] == u'\uFEFF') Text.remove_prefix(1);
+  return CsvReader().Read(Text);
+}
 
 bool IsCsvPath(std::u16string_view Path) {
   return Path.size() >= 4 && SameWord(Path.substr(Path.size() - 4), u".csv");
