@@ -62,7 +62,8 @@ std::vector<Row> SplitRows(std::u16string_view Text) {
       } else {
         Field += C;
       }
-    } else if (C == u'"') {
+    } else if (C == u'"' && Field.empty()) {
+      // Only a field's first character opens quotes; a quote inside a bare field is text.
       Quoted = Any = true;
     } else if (C == u',') {
       EndField();
