@@ -13,32 +13,10 @@
 
 namespace merrith::cli {
 
-const std::string_view ChartHelp =
-    "  chart [--heights H[,H]...] [--names|--no-names] [LIST]\n"
-    "            writes the DD chart to the standard output, one HTML page to read on screen\n"
-    "            or print: a table per board (springboard, platform, high diving), the dives\n"
-    "            grouped as in the rule book, each with its DD in each position at each\n"
-    "            height, or -. The dives are those listed in the file LIST (one dive number\n"
-    "            per line, without its position letter, as table reads it; - for the\n"
-    "            standard input), or without LIST every dive that list prints. A line that\n"
-    "            names no dive, or ends in a position letter, is left out and named on\n"
-    "            the standard error\n"
-    "    --heights H  the heights to show, such as 3m,10m (default: all nine)\n"
-    "    --names      the dive in words beside its number (the default)\n"
-    "    --no-names   the numbers alone, for a narrower chart\n";
-
 namespace {
-
-constexpr std::string_view ChartUsage =
-    "usage: merrith-cli chart [--heights H[,H]...] [--names|--no-names] [LIST]";
 
 // The lines left out that are named one by one; the rest are counted.
 constexpr std::size_t LeftOutNamed = 10;
-
-struct ChartCommandLine {
-  ChartChoice Choice;
-  std::optional<std::string_view> List;
-};
 
 // The heights of a --heights value, such as 3m,10m; nothing when one is no height.
 std::optional<std::vector<std::int32_t>> ReadHeights(std::string_view Value) {
@@ -53,39 +31,26 @@ std::optional<std::vector<std::int32_t>> ReadHeights(std::string_view Value) {
   return Chosen;
 }
 
-// The options and at most one list, in any order; nothing after a usage error, which is
-// written to the error stream.
-std::optional<ChartCommandLine> ReadChartCommandLine(std::span<const std::string_view> Args,
-                                                     const Streams& Io) {
-  ChartCommandLine Line{ChartDefaults(), std::nullopt};
-  std::vector<std::string_view> Lists;
-  bool OptionsEnded = false;
-  for (std::size_t i = 0; i < Args.size(); ++i) {
-    const std::string_view Arg = Args[i];
-    if (OptionsEnded || !Arg.starts_with("-") || Arg == "-") {
-      Lists.push_back(Arg);
-    } else if (Arg == "--") {
-      OptionsEnded = true;
-    } else if (Arg == "--names" || Arg == "--no-names") {
-      Line.Choice.Names = Arg == "--names";
-    } else if (Arg == "--heights") {
-      auto Chosen = i + 1 < Args.size() ? ReadHeights(Args[++i]) : std::nullopt;
-      if (!Chosen) {
-        UsageError(Io, "--heights takes heights joined by commas, of " + HeightChoices());
-        return std::nullopt;
-      }
-      Line.Choice.Heights = std::move(*Chosen);
-    } else {
-      UsageError(Io, "unknown option for chart (see merrith-cli --help)");
-      return std::nullopt;
-    }
-  }
-  if (Lists.size() > 1) {
-    UsageError(Io, ChartUsage);
-    return std::nullopt;
-  }
-  if (!Lists.empty()) Line.List = Lists[0];
-  return Line;
+constexpr Option HeightsShown{
+    "--heights",
+    "H",
+    false,
+    "the heights to show, such as 3m,10m (default: all nine)",
+    [] { return "heights joined by commas, of " + HeightChoices(); },
+    [](std::string_view Value) { return ReadHeights(Value).has_value(); }};
+constexpr Option Names{"--names", {}, false, "the dive in words beside its number (the default)"};
+constexpr Option NoNames{"--no-names", {}, false, "the numbers alone, for a narrower chart"};
+constexpr Option ListEnd{"--", {}, false, "ends the options: the next argument is the list"};
+constexpr const Option* Options[] = {&HeightsShown, &Names, &NoNames, &ListEnd};
+
+// The chart's choices: the defaults, then the options in the order given (the last of --names
+// and --no-names counts).
+ChartChoice ChosenForChart(const CommandLine& Line) {
+  ChartChoice Choice = ChartDefaults();
+  if (Line.Has(HeightsShown)) Choice.Heights = *ReadHeights(Line.Last(HeightsShown));
+  for (const CommandLine::Given& G : Line.Options)
+    if (G.Is == &Names || G.Is == &NoNames) Choice.Names = G.Is == &Names;
+  return Choice;
 }
 
 void WriteUtf8(std::FILE* To, std::u16string_view Text) {
@@ -117,21 +82,39 @@ std::optional<std::vector<std::uint8_t>> ReadList(std::string_view List, const S
   return std::nullopt;
 }
 
-}  // namespace
-
-int RunChart(std::span<const std::string_view> Args, const Streams& Io) {
-  const std::optional<ChartCommandLine> Line = ReadChartCommandLine(Args, Io);
-  if (!Line) return ExitUsage;
+int RunChart(const CommandLine& Line, const Streams& Io) {
   std::optional<std::u16string> List;
-  if (Line->List) {
-    const std::optional<std::vector<std::uint8_t>> Bytes = ReadList(*Line->List, Io);
+  if (!Line.Operands.empty()) {
+    const std::optional<std::vector<std::uint8_t>> Bytes = ReadList(Line.Operands[0], Io);
     if (!Bytes) return ExitWriteFailed;
     List = mFSO::DecodeText(*Bytes, mFSO::CodePageSystem);
   }
-  const ChartPage Chart = ChartOfList(List, Line->Choice);
+  const ChartPage Chart = ChartOfList(List, ChosenForChart(Line));
   SayLeftOut(Chart.LeftOut, Io);
   const std::vector<std::uint8_t> Page = EncodeUtf8(Chart.Html);
   return WriteResults(Io, {reinterpret_cast<const char*>(Page.data()), Page.size()});
 }
+
+}  // namespace
+
+// chart [--heights H[,H]...] [--names|--no-names] [LIST]: the DD chart of the dives of LIST,
+// or of every dive, as one HTML page on the output stream; the lines of LIST that name no
+// dive on the error stream; ExitWriteFailed when LIST cannot be read.
+const Command ChartCommand{
+    "chart",
+    "[--heights H[,H]...] [--names|--no-names] [LIST]",
+    "            writes the DD chart to the standard output, one HTML page to read on screen\n"
+    "            or print: a table per board (springboard, platform, high diving), the dives\n"
+    "            grouped as in the rule book, each with its DD in each position at each\n"
+    "            height, or -. The dives are those listed in the file LIST (one dive number\n"
+    "            per line, without its position letter, as table reads it; - for the\n"
+    "            standard input), or without LIST every dive that list prints. A line that\n"
+    "            names no dive, or ends in a position letter, is left out and named on\n"
+    "            the standard error\n",
+    Options,
+    0,
+    1,
+    {},
+    RunChart};
 
 }  // namespace merrith::cli

@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,30 +25,35 @@ void AppendDdLine(std::string& Out, std::string_view Argument, std::int32_t Heig
   Out += '\n';
 }
 
-}  // namespace
+constexpr Option Exact{"--exact",
+                       {},
+                       false,
+                       "the shortest text that reads back as the same number "
+                       "(3.0999999999999996)\ninstead of 15 significant digits (3.1)"};
+constexpr const Option* Options[] = {&HeightOption, &Exact, &CodesEndOption};
 
-std::string DdHelp() {
-  return "  dd [--height H] [--exact] CODE...\n"
-         "            prints the DD of each dive code (105B, 5253B, 614C, 10(11)B), one line per\n"
-         "            code in the order given, or ERROR when the dive has none at that height\n"
-         "    --height H  " +
-         HeightChoices() + " (default " + std::string(HeightCaption(HeightIndexFirst)) +
-         ")\n"
-         "    --exact     the shortest text that reads back as the same number "
-         "(3.0999999999999996)\n"
-         "                instead of 15 significant digits (3.1)\n"
-         "    --          ends the options: every later argument is a code\n";
-}
-
-int RunDd(std::span<const std::string_view> Args, const Streams& Io) {
-  constexpr std::string_view Switches[] = {"--exact"};
-  const std::optional<CodeCommandLine> Line = ReadCodeCommandLine("dd", Args, Switches, Io);
-  if (!Line) return ExitUsage;
-  const bool Exact = Line->Has("--exact");
+int RunDd(const CommandLine& Line, const Streams& Io) {
+  const std::int32_t HeightIndex = ChosenHeight(Line);
+  const bool IsExact = Line.Has(Exact);
   std::string Text;
-  Text.reserve(Line->Codes.size() * 4);  // most lines are a DD such as "3.4\n"
-  for (std::string_view Code : Line->Codes) AppendDdLine(Text, Code, Line->HeightIndex, Exact);
+  Text.reserve(Line.Operands.size() * 4);  // most lines are a DD such as "3.4\n"
+  for (std::string_view Code : Line.Operands) AppendDdLine(Text, Code, HeightIndex, IsExact);
   return WriteResults(Io, Text);
 }
+
+}  // namespace
+
+// dd [--height H] [--exact] CODE...: the DD of each code at one height, one line per code.
+const Command DdCommand{
+    "dd",
+    "[--height H] [--exact] CODE...",
+    "            prints the DD of each dive code (105B, 5253B, 614C, 10(11)B), one line per\n"
+    "            code in the order given, or ERROR when the dive has none at that height\n"
+    "            (1m unless --height names another)\n",
+    Options,
+    1,
+    SIZE_MAX,
+    "dd needs at least one dive code",
+    RunDd};
 
 }  // namespace merrith::cli

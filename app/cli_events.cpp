@@ -12,12 +12,6 @@
 
 namespace merrith::cli {
 
-const std::string_view EventsHelp =
-    "  events [--json] [--rules FILE]...\n"
-    "            lists every event a sheet may name, one per line: its id, title, rule\n"
-    "            numbers, number of dives and heights\n"
-    "    --json      one JSON array of {id, title, rules, dives, heights, file}\n";
-
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -74,15 +68,29 @@ std::string EventsJson(const EventBook& Book) {
   return Events.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-}  // namespace
+constexpr Option JsonArray{
+    "--json", {}, false, "one JSON array of {id, title, rules, dives, heights, file}"};
+constexpr const Option* Options[] = {&JsonArray, &RulesOption};
 
-int RunEvents(std::span<const std::string_view> Args, const Streams& Io) {
-  const std::optional<RulesCommandLine> Line = ReadRulesCommandLine("events", Args, false, 0, Io);
-  if (!Line) return ExitUsage;
-  const CommandBook Loaded = LoadCommandBook(*Line, Io);
+int RunEvents(const CommandLine& Line, const Streams& Io) {
+  const CommandBook Loaded = LoadCommandBook(Line, Io);
   const int Written =
-      WriteResults(Io, Line->Json ? EventsJson(Loaded.Book) : EventLines(Loaded.Book));
+      WriteResults(Io, Line.Has(JsonArray) ? EventsJson(Loaded.Book) : EventLines(Loaded.Book));
   return Loaded.NamedFileFailed ? ExitWriteFailed : Written;
 }
+
+}  // namespace
+
+// events [--json] [--rules FILE]...: every event a sheet may name, one per line.
+const Command EventsCommand{
+    "events",
+    "[--json] [--rules FILE]...",
+    "            lists every event a sheet may name, one per line: its id, title, rule\n"
+    "            numbers, number of dives and heights\n",
+    Options,
+    0,
+    0,
+    {},
+    RunEvents};
 
 }  // namespace merrith::cli

@@ -13,20 +13,6 @@
 
 namespace merrith::cli {
 
-const std::string_view ExplainHelp =
-    "  explain [--height H] [--json] CODE...\n"
-    "            names each dive in words and shows how its DD adds up at that height, or\n"
-    "            why it has none:\n"
-    "              5253B at 3m: Back 2½ Somersaults 1½ Twists, Pike\n"
-    "                position 0.3 + somersaults 2.2 + twists 0.7 + approach 0.2 + entry 0 = 3.4\n"
-    "              614C at 1m: ERROR (armstand dives are done from the platform)\n"
-    "    --height H  as for dd\n"
-    "    --json      one JSON object per line and code: code, height, dd (the shortest\n"
-    "                number that reads back as the DD, or null), text (what the window\n"
-    "                shows), name, position, components ([{name, value}]) and reason (null\n"
-    "                when there is a DD)\n"
-    "    --          ends the options: every later argument is a code\n";
-
 namespace {
 
 // The dive in two lines, its name and its sum, or in one with the reason it has no DD.
@@ -70,21 +56,44 @@ std::string ExplainedJson(std::u16string_view Code, std::string_view Height,
          "],\"reason\":" + (HasDd ? "null" : JsonString(RefusalText(Dive.Why))) + "}\n";
 }
 
-}  // namespace
+constexpr Option JsonLines{"--json",
+                           {},
+                           false,
+                           "one JSON object per line and code: code, height, dd (the shortest\n"
+                           "number that reads back as the DD, or null), text (what the window\n"
+                           "shows), name, position, components ([{name, value}]) and reason (null\n"
+                           "when there is a DD)"};
+constexpr const Option* Options[] = {&HeightOption, &JsonLines, &CodesEndOption};
 
-int RunExplain(std::span<const std::string_view> Args, const Streams& Io) {
-  constexpr std::string_view Switches[] = {"--json"};
-  const std::optional<CodeCommandLine> Line = ReadCodeCommandLine("explain", Args, Switches, Io);
-  if (!Line) return ExitUsage;
-  const std::string_view Height = HeightCaption(Line->HeightIndex);
+int RunExplain(const CommandLine& Line, const Streams& Io) {
+  const std::int32_t HeightIndex = ChosenHeight(Line);
+  const std::string_view Height = HeightCaption(HeightIndex);
   std::string Text;
-  for (std::string_view Argument : Line->Codes) {
+  for (std::string_view Argument : Line.Operands) {
     const std::u16string Code = UpperCase(DecodeUtf8(Argument));
-    const DiveExplanation Dive = ExplainDive(Code, Line->HeightIndex);
-    Text += Line->Has("--json") ? ExplainedJson(Code, Height, Dive)
+    const DiveExplanation Dive = ExplainDive(Code, HeightIndex);
+    Text += Line.Has(JsonLines) ? ExplainedJson(Code, Height, Dive)
                                 : ExplainedLines(Code, Height, Dive);
   }
   return WriteResults(Io, Text);
 }
+
+}  // namespace
+
+// explain [--height H] [--json] CODE...: each dive in words and how its DD adds up, or why it
+// has none; with --json one JSON object per line.
+const Command ExplainCommand{
+    "explain",
+    "[--height H] [--json] CODE...",
+    "            names each dive in words and shows how its DD adds up at that height, or\n"
+    "            why it has none:\n"
+    "              5253B at 3m: Back 2½ Somersaults 1½ Twists, Pike\n"
+    "                position 0.3 + somersaults 2.2 + twists 0.7 + approach 0.2 + entry 0 = 3.4\n"
+    "              614C at 1m: ERROR (armstand dives are done from the platform)\n",
+    Options,
+    1,
+    SIZE_MAX,
+    "explain needs at least one dive code",
+    RunExplain};
 
 }  // namespace merrith::cli

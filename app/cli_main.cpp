@@ -15,26 +15,14 @@
 #endif
 
 #include "cli_commands.h"
-#include "cli_rules.h"
 
 namespace merrith::cli {
 namespace {
 
-// A command: its name and what runs it. A new command adds a line here and its help below.
-struct Command {
-  std::string_view Name;
-  int (*Run)(std::span<const std::string_view> Args, const Streams& Io);
-};
-
-constexpr Command Commands[] = {
-    {  "chart",   RunChart},
-    {     "dd",      RunDd},
-    { "events",  RunEvents},
-    {"explain", RunExplain},
-    {   "list",    RunList},
-    {"results", RunResults},
-    {  "sheet",   RunSheet},
-    {  "table",   RunTable},
+// The commands in the order --help explains them. A new command adds its line here.
+constexpr const Command* Commands[] = {
+    &ChartCommand, &DdCommand,     &ExplainCommand, &ListCommand,    &TableCommand,
+    &SheetCommand, &EventsCommand, &ScoreCommand,   &ResultsCommand,
 };
 
 std::string HelpText() {
@@ -43,15 +31,7 @@ std::string HelpText() {
       "The degree of difficulty (DD) of competitive dives, from the 2015-2021 tables.\n"
       "\n"
       "Commands:\n";
-  Text += ChartHelp;
-  Text += DdHelp();
-  Text += ExplainHelp;
-  Text += ListHelp;
-  Text += TableHelp;
-  Text += SheetHelp;
-  Text += EventsHelp;
-  Text += ResultsHelp;
-  Text += RulesOptionHelp;
+  for (const Command* C : Commands) Text += CommandHelp(*C, Commands);
   Text +=
       "\n"
       "  --help     shows this text\n"
@@ -77,11 +57,13 @@ int Main(std::span<const std::string_view> Args, const Streams& Io) {
   if (Args.empty()) return UsageError(Io, "no command given (see merrith-cli --help)");
   if (Args[0] == "--help") return WriteResults(Io, HelpText());
   if (Args[0] == "--version") return WriteResults(Io, VersionText);
-  for (const Command& C : Commands) {
-    if (Args[0] != C.Name) continue;
+  for (const Command* C : Commands) {
+    if (Args[0] != C->Name) continue;
     const auto Rest = Args.subspan(1);
     if (!Rest.empty() && Rest[0] == "--help") return WriteResults(Io, HelpText());
-    return C.Run(Rest, Io);
+    CommandLine Line;
+    if (!ReadCommandLine(*C, Rest, Line, Io)) return ExitUsage;
+    return C->Run(Line, Io);
   }
   return UsageError(Io, "unknown command (see merrith-cli --help)");
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli_commands.h"
+#include "cli_options.h"
 #include "cli_rules.h"
 #include "report/results_csv.h"
 #include "report/results_page.h"
@@ -16,17 +17,6 @@
 #include "support/utf8.h"
 
 namespace merrith::cli {
-
-const std::string_view ResultsHelp =
-    "  results [--json|--csv] [--html FILE] [--rules FILE]... COMPETITION\n"
-    "            scores every dive recorded in a competition file (or its spreadsheet\n"
-    "            form, a .csv) and prints the standings of the rounds complete: place,\n"
-    "            diver, team, total and each dive's points; equal totals share a place\n"
-    "    --json      one JSON object: event, book, panel, rounds_complete, standings\n"
-    "                ([{place, diver, team, total, dives: [{round, dive, height, dd, awards,\n"
-    "                cancelled, decision, points}]}])\n"
-    "    --csv       the competition in its spreadsheet form instead\n"
-    "    --html FILE also writes the results page to print and post\n";
 
 namespace {
 
@@ -92,39 +82,61 @@ void ReportErrors(const std::vector<CompetitionError>& Errors, std::u16string_vi
     std::fprintf(Io.Err, "merrith-cli: and %zu more errors\n", Errors.size() - ErrorsNamed);
 }
 
-}  // namespace
+constexpr Option JsonResults{"--json",
+                             {},
+                             false,
+                             "one JSON object: event, book, panel, rounds_complete, standings\n"
+                             "([{place, diver, team, total, dives: [{round, dive, height, dd,\n"
+                             "awards, cancelled, decision, points}]}]), points with two decimals"};
+constexpr Option CsvResults{"--csv", {}, false, "the competition in its spreadsheet form instead"};
+constexpr Option HtmlResults{"--html", "FILE", false,
+                             "also writes the results page to print and post (File Error!!! on\n"
+                             "the error stream when it cannot be written)",
+                             [] { return std::string("a file (see merrith-cli --help)"); }};
+constexpr Option ResultsEnd{
+    "--", {}, false, "ends the options: the next argument is the competition"};
+constexpr const Option* Options[] = {&JsonResults, &CsvResults, &HtmlResults, &RulesOption,
+                                     &ResultsEnd};
 
-int RunResults(std::span<const std::string_view> Args, const Streams& Io) {
-  // --csv is this command's own; the rest are read as sheet reads them.
-  bool Csv = false;
-  std::vector<std::string_view> Rest;
-  for (const std::string_view Arg : Args) {
-    const bool Ended = std::find(Rest.begin(), Rest.end(), "--") != Rest.end();
-    if (Arg == "--csv" && !Ended)
-      Csv = true;
-    else
-      Rest.push_back(Arg);
-  }
-  const std::optional<RulesCommandLine> Line = ReadRulesCommandLine("results", Rest, true, 1, Io);
-  if (!Line) return ExitUsage;
-  if (Csv && Line->Json) return UsageError(Io, "results takes --json or --csv, not both");
-  const CommandBook Loaded = LoadCommandBook(*Line, Io);
-  const std::u16string Path = DecodeUtf8(Line->Files[0]);
+int RunResults(const CommandLine& Line, const Streams& Io) {
+  if (Line.Has(CsvResults) && Line.Has(JsonResults))
+    return UsageError(Io, "results takes --json or --csv, not both");
+  const CommandBook Loaded = LoadCommandBook(Line, Io);
+  const std::u16string Path = DecodeUtf8(Line.Operands[0]);
   const CompetitionRead Read = ReadCompetitionFile(Path, Loaded.Book);
   if (!Read.Ok()) {
     ReportErrors(Read.Errors, Path, Io);
     return ExitWriteFailed;
   }
   const Standings S = RankCompetition(Read.Read);
-  if (Line->Html && WriteResultsPage(Read.Read, S, DecodeUtf8(*Line->Html)) != 0) {
+  if (Line.Has(HtmlResults) &&
+      WriteResultsPage(Read.Read, S, DecodeUtf8(Line.Last(HtmlResults))) != 0) {
     std::fputs("File Error!!!\n", Io.Err);
     return ExitWriteFailed;
   }
-  const std::string Text = Csv          ? ToUtf8(CompetitionCsv(Read.Read))
-                           : Line->Json ? ResultsJson(Read.Read, S)
-                                        : ToUtf8(ResultsReport(Read.Read, S));
+  const std::string Text = Line.Has(CsvResults)    ? ToUtf8(CompetitionCsv(Read.Read))
+                           : Line.Has(JsonResults) ? ResultsJson(Read.Read, S)
+                                                   : ToUtf8(ResultsReport(Read.Read, S));
   const int Written = WriteResults(Io, Text);
   return Written != ExitOk || Loaded.NamedFileFailed ? ExitWriteFailed : ExitOk;
 }
+
+}  // namespace
+
+// results [--json|--csv] [--html FILE] [--rules FILE]... COMPETITION: the standings of a
+// competition file or its spreadsheet form; ExitWriteFailed when it cannot be read, has an
+// error (each named on the error stream with its line), or the page cannot be written.
+const Command ResultsCommand{
+    "results",
+    "[--json|--csv] [--html FILE] [--rules FILE]... COMPETITION",
+    "            scores every dive recorded in a competition file (or its spreadsheet\n"
+    "            form, a .csv) and prints the standings of the rounds complete: place,\n"
+    "            diver, team, total and each dive's points; equal totals share a place.\n"
+    "            Each error of the file is named with its line (exit status 1)\n",
+    Options,
+    1,
+    1,
+    "results takes one competition (see merrith-cli --help)",
+    RunResults};
 
 }  // namespace merrith::cli

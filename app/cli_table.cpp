@@ -11,26 +11,7 @@
 
 namespace merrith::cli {
 
-const std::string_view TableHelp =
-    "  table [--blocks D|HD|D+HD] [--format html|csv] FILE\n"
-    "            writes FILE.htm: one HTML table of the DD of every dive number listed in\n"
-    "            FILE (one per line, without its position letter) at every height and\n"
-    "            position, as the window's batch buttons do. FILE - reads the list from the\n"
-    "            standard input and writes the table to the standard output, so that\n"
-    "              merrith-cli list | merrith-cli table - > all.htm\n"
-    "            writes the table of every dive (a file named - is ./-). A listed line that\n"
-    "            already ends in a position letter (5253B) is named on the standard error.\n"
-    "    --blocks B  D (1m to 10m), HD (12m to 27m) or D+HD (both, the default)\n"
-    "    --format F  html (the default) or csv: FILE.csv for spreadsheets, UTF-8 with a\n"
-    "                byte-order mark and CR LF line ends; a header row (code,1m A,1m B,...),\n"
-    "                then a row per listed code, an empty field where the HTML shows -, and\n"
-    "                an apostrophe before a code that begins like a formula (= + - @)\n"
-    "    --          ends the options: the next argument is the file\n";
-
 namespace {
-
-constexpr std::string_view TableUsage =
-    "usage: merrith-cli table [--blocks D|HD|D+HD] [--format html|csv] FILE";
 
 // The FILE that stands for the standard input and output.
 constexpr std::string_view StandardStreams = "-";
@@ -39,13 +20,6 @@ struct TableCommandLine {
   BatchBlocks Blocks = BatchBlocks::DAndHD;
   BatchFormat Format = BatchFormat::Html;
   std::string_view File;
-};
-
-// A value an option takes, by the name given on the command line.
-template <class Value>
-struct Choice {
-  std::string_view Name;
-  Value Is;
 };
 
 constexpr Choice<BatchBlocks> BlocksChoices[] = {
@@ -58,52 +32,31 @@ constexpr Choice<BatchFormat> FormatChoices[] = {
     { "csv",  BatchFormat::Csv},
 };
 
-// Reads the value of Option, the argument after Args[i], into Value and moves i onto it; false
-// after a usage error naming the choices.
-template <class Value, std::size_t Count>
-bool ReadChoice(std::string_view Option, const Choice<Value> (&Choices)[Count],
-                std::span<const std::string_view> Args, std::size_t& i, Value& Read,
-                const Streams& Io) {
-  for (const Choice<Value>& C : Choices)
-    if (i + 1 < Args.size() && Args[i + 1] == C.Name) {
-      Read = C.Is;
-      ++i;
-      return true;
-    }
-  std::string Names;
-  for (const Choice<Value>& C : Choices) Names.append(" ").append(C.Name);
-  UsageError(Io, std::string(Option) + " takes one of" + Names);
-  return false;
-}
+constexpr Option Blocks{"--blocks",
+                        "B",
+                        false,
+                        "D (1m to 10m), HD (12m to 27m) or D+HD (both, the default)",
+                        ChoiceWords<BlocksChoices>,
+                        IsChoice<BlocksChoices>};
+constexpr Option Format{"--format",
+                        "F",
+                        false,
+                        "html (the default) or csv: FILE.csv for spreadsheets, UTF-8 with a\n"
+                        "byte-order mark and CR LF line ends; a header row (code,1m A,1m B,...),\n"
+                        "then a row per listed code, an empty field where the HTML shows -, and\n"
+                        "an apostrophe before a code that begins like a formula (= + - @)",
+                        ChoiceWords<FormatChoices>,
+                        IsChoice<FormatChoices>};
+constexpr Option FileEnd{"--", {}, false, "ends the options: the next argument is the file"};
+constexpr const Option* Options[] = {&Blocks, &Format, &FileEnd};
 
-// The options and the one file, in any order; nothing after a usage error, which is written
-// to the error stream.
-std::optional<TableCommandLine> ReadTableCommandLine(std::span<const std::string_view> Args,
-                                                     const Streams& Io) {
-  TableCommandLine Line;
-  std::vector<std::string_view> Files;
-  bool OptionsEnded = false;
-  for (std::size_t i = 0; i < Args.size(); ++i) {
-    const std::string_view Arg = Args[i];
-    if (OptionsEnded || !Arg.starts_with("-") || Arg == StandardStreams) {
-      Files.push_back(Arg);
-    } else if (Arg == "--") {
-      OptionsEnded = true;
-    } else if (Arg == "--blocks") {
-      if (!ReadChoice(Arg, BlocksChoices, Args, i, Line.Blocks, Io)) return std::nullopt;
-    } else if (Arg == "--format") {
-      if (!ReadChoice(Arg, FormatChoices, Args, i, Line.Format, Io)) return std::nullopt;
-    } else {
-      UsageError(Io, "unknown option for table (see merrith-cli --help)");
-      return std::nullopt;
-    }
-  }
-  if (Files.size() != 1) {
-    UsageError(Io, TableUsage);
-    return std::nullopt;
-  }
-  Line.File = Files[0];
-  return Line;
+// The options and the one file as the table wants them.
+TableCommandLine ChosenForTable(const CommandLine& Line) {
+  TableCommandLine Chosen;
+  if (Line.Has(Blocks)) Chosen.Blocks = ChosenValue<BlocksChoices>(Line.Last(Blocks));
+  if (Line.Has(Format)) Chosen.Format = ChosenValue<FormatChoices>(Line.Last(Format));
+  Chosen.File = Line.Operands[0];
+  return Chosen;
 }
 
 std::string Utf8Line(std::u16string_view Text) {
@@ -163,13 +116,31 @@ int TableOfFile(const TableCommandLine& Line, const Streams& Io) {
   return WriteResults(Io, Utf8Line(BatchMessage(Outcome, Path, Line.Format)));
 }
 
+int RunTable(const CommandLine& Given, const Streams& Io) {
+  const TableCommandLine Line = ChosenForTable(Given);
+  if (Line.File == StandardStreams) return TableOfStandardInput(Line, Io);
+  return TableOfFile(Line, Io);
+}
+
 }  // namespace
 
-int RunTable(std::span<const std::string_view> Args, const Streams& Io) {
-  const std::optional<TableCommandLine> Line = ReadTableCommandLine(Args, Io);
-  if (!Line) return ExitUsage;
-  if (Line->File == StandardStreams) return TableOfStandardInput(*Line, Io);
-  return TableOfFile(*Line, Io);
-}
+// table [--blocks D|HD|D+HD] FILE: writes FILE.htm, the table of DDs of the dive numbers
+// listed in FILE, and names it on the output stream; "File Error!!!" on the error stream and
+// ExitWriteFailed when FILE cannot be read or FILE.htm not written.
+const Command TableCommand{
+    "table",
+    "[--blocks D|HD|D+HD] [--format html|csv] FILE",
+    "            writes FILE.htm: one HTML table of the DD of every dive number listed in\n"
+    "            FILE (one per line, without its position letter) at every height and\n"
+    "            position, as the window's batch buttons do. FILE - reads the list from the\n"
+    "            standard input and writes the table to the standard output, so that\n"
+    "              merrith-cli list | merrith-cli table - > all.htm\n"
+    "            writes the table of every dive (a file named - is ./-). A listed line that\n"
+    "            already ends in a position letter (5253B) is named on the standard error.\n",
+    Options,
+    1,
+    1,
+    {},
+    RunTable};
 
 }  // namespace merrith::cli

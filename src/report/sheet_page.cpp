@@ -63,7 +63,8 @@ void AppendFacts(std::u16string& Out, const CheckedSheet& Sheet) {
   Out += u"</table>\n";
 }
 
-void AppendDive(std::u16string& Out, std::size_t Round, const CheckedDive& D, bool Parts) {
+void AppendDive(std::u16string& Out, std::size_t Round, const CheckedDive& D, bool Parts,
+                const ListEstimate* Estimate) {
   Out += u"<tr>";
   Cell(Out, u"td", u"n", NumberText(Round));
   Cell(Out, u"td", u"", D.Number.empty() ? D.Code : D.Number);
@@ -72,21 +73,27 @@ void AppendDive(std::u16string& Out, std::size_t Round, const CheckedDive& D, bo
   Cell(Out, u"td", u"", D.Name.value_or(u""));
   Cell(Out, u"td", u"n", D.Counted ? TenthsText(*D.Counted) : u"\u2013");
   if (Parts) Cell(Out, u"td", u"", D.Limited ? u"limited" : u"free");
+  if (Estimate) {
+    const std::optional<Hundredths>& Points = Estimate->Points[Round - 1];
+    Cell(Out, u"td", u"n", Points ? PointsText(*Points) : u"no DD");
+  }
   Out += u"</tr>\n";
 }
 
-void AppendDives(std::u16string& Out, const CheckedSheet& Sheet) {
+void AppendDives(std::u16string& Out, const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   const bool Parts = Sheet.Limited != LimitedBy::None;
   Out +=
       u"<table class=\"dives\">\n<thead><tr><th class=\"n\">Round</th><th>Number</th>"
       u"<th>Position</th><th>Height</th><th>Dive</th><th class=\"n\">DD</th>";
   if (Parts) Out += u"<th>Part</th>";
+  if (Estimate) Cell(Out, u"th", u"n", u"Points at " + AwardText(Estimate->Award));
   Out += u"</tr></thead>\n<tbody>\n";
   for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
-    AppendDive(Out, I + 1, Sheet.Dives[I], Parts);
+    AppendDive(Out, I + 1, Sheet.Dives[I], Parts, Estimate);
   Out += u"</tbody>\n<tfoot><tr><th colspan=\"5\">Total DD</th>";
   Cell(Out, u"td", u"n", Sheet.Total ? TenthsText(*Sheet.Total) : u"\u2013");
   if (Parts) Out += u"<td></td>";
+  if (Estimate) Cell(Out, u"td", u"n", PointsText(Estimate->Total));
   Out += u"</tr></tfoot>\n</table>\n";
 }
 
@@ -109,19 +116,20 @@ void AppendVerdict(std::u16string& Out, const CheckedSheet& Sheet) {
 
 }  // namespace
 
-std::u16string SheetPage(const CheckedSheet& Sheet) {
+std::u16string SheetPage(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   std::u16string Page = PageStart(PageTitle(Sheet), SheetStyle);
   Page += u"<h1>Statement of dives</h1>\n";
   AppendFacts(Page, Sheet);
-  AppendDives(Page, Sheet);
+  AppendDives(Page, Sheet, Estimate);
   AppendVerdict(Page, Sheet);
   Page += u"<div class=\"signatures\"><div>Diver</div><div>Coach</div></div>\n";
   Page += PageEnd;
   return Page;
 }
 
-PageOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path) {
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(SheetPage(Sheet));
+PageOutcome WriteSheetPage(const CheckedSheet& Sheet, std::u16string_view Path,
+                           const ListEstimate* Estimate) {
+  const std::vector<std::uint8_t> Bytes = EncodeUtf8(SheetPage(Sheet, Estimate));
   if (Path.empty() || mFSO::WriteAllBytes(Path, Bytes) != 0) return PageOutcome::WriteFailed;
   return PageOutcome::Written;
 }

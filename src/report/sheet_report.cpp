@@ -103,6 +103,29 @@ std::vector<Column> DiveColumns(const CheckedSheet& Sheet) {
   return Columns;
 }
 
+// The coach's estimate: each dive's points at the DD it counts, or why it has none, and the
+// list's total.
+std::u16string EstimateText(const CheckedSheet& Sheet, const ListEstimate& Estimate) {
+  std::vector<Column> Columns{
+      {  u"Dive", {},  true},
+      {    u"DD", {},  true},
+      {u"Points", {},  true},
+      {       {}, {}, false},
+  };
+  for (std::size_t I = 0; I < Sheet.Dives.size(); ++I) {
+    const CheckedDive& D = Sheet.Dives[I];
+    const std::optional<Hundredths>& Points = Estimate.Points[I];
+    Columns[0].Cells.push_back(NumberText(I + 1));
+    Columns[1].Cells.push_back(Tenths(D.Counted));
+    Columns[2].Cells.push_back(Points ? PointsText(*Points) : u"none");
+    Columns[3].Cells.push_back(Points ? u"" : u"no DD (line " + NumberText(D.Line) + u")");
+  }
+  return Labelled(u"Estimate:",
+                  u"each dive's points if every judge awards " + AwardText(Estimate.Award)) +
+         u"\n" + TextTable(Columns, Sheet.Dives.size()) + u"\n" +
+         Labelled(u"Points:", PointsText(Estimate.Total) + u" for the list");
+}
+
 }  // namespace
 
 std::u16string EventRulesText(const Event& E) {
@@ -169,7 +192,7 @@ std::u16string VerdictText(const CheckedSheet& Sheet) {
          CountText(Sheet.Problems.size(), u"problem", u"problems") + u" to correct.";
 }
 
-std::u16string SheetReport(const CheckedSheet& Sheet) {
+std::u16string SheetReport(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   std::u16string Text;
   if (!Sheet.Diver.empty()) Text += Labelled(u"Diver:", Shortened(Sheet.Diver, TextShown));
   Text += Labelled(u"Event:", SheetEventText(Sheet));
@@ -186,7 +209,9 @@ std::u16string SheetReport(const CheckedSheet& Sheet) {
     for (const Problem& P : Sheet.Problems)
       Text += u"  " + Wrapped(ProblemLine(P, Sheet), ReportWidth, 4) + u"\n";
   }
-  return Text + u"\n" + VerdictText(Sheet) + u"\n";
+  Text += u"\n" + VerdictText(Sheet) + u"\n";
+  if (Estimate) Text += u"\n" + EstimateText(Sheet, *Estimate);
+  return Text;
 }
 
 }  // namespace merrith

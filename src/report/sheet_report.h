@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "scoring/estimate.h"
 #include "sheets/check_sheet.h"
 #include "sheets/event_book.h"
 
@@ -26,8 +27,9 @@ std::u16string ProblemLine(const Problem& P, const CheckedSheet& Sheet);
 std::u16string VerdictText(const CheckedSheet& Sheet);
 
 // The checked sheet as a short text for a person at a desk: the diver and the event, the dives
-// in a table, the groups, the limited part and the total DD, every problem, and the verdict.
-// Lines end in a line feed; the table's columns line up in a fixed-width font.
-std::u16string SheetReport(const CheckedSheet& Sheet);
+// in a table, the groups, the limited part and the total DD, every problem, and the verdict;
+// then, given an Estimate, each dive's points and the list's. Lines end in a line feed; the
+// tables' columns line up in a fixed-width font.
+std::u16string SheetReport(const CheckedSheet& Sheet, const ListEstimate* Estimate = nullptr);
 
 }  // namespace merrith

@@ -1,59 +1,37 @@
 #include "scoring/decision.h"
 
-#include <array>
-#include <utility>
-
 namespace merrith {
 namespace {
 
-// The words of the file form, in the order DecisionText writes them.
-enum class Word : std::uint8_t { Failed, Max2, Max4Half, Restart, Unsafe };
+// The words of the file form, in the order DecisionText writes them: each sets a flag of the
+// decision, or its cap.
 struct WordRow {
-  Word W;
   std::u16string_view Text;
+  bool Decision::*Flag;
+  HalfPoints Cap;
 };
-constexpr std::array<WordRow, 5> Words{
-    {
-     {Word::Failed, u"failed"},
-     {Word::Max2, u"max2"},
-     {Word::Max4Half, u"max4.5"},
-     {Word::Restart, u"restart"},
-     {Word::Unsafe, u"unsafe"},
-     }
+// clang-format off
+constexpr WordRow Words[] = {
+    {u"failed",  &Decision::Failed,  0},
+    {u"max2",    nullptr,            CapOtherPosition},
+    {u"max4.5",  nullptr,            CapArms},
+    {u"restart", &Decision::Restart, 0},
+    {u"unsafe",  &Decision::Unsafe,  0},
 };
+// clang-format on
 
-bool Holds(const Decision& D, Word W) {
-  switch (W) {
-    case Word::Failed:
-      return D.Failed;
-    case Word::Max2:
-      return D.Cap == CapOtherPosition;
-    case Word::Max4Half:
-      return D.Cap == CapArms;
-    case Word::Restart:
-      return D.Restart;
-    case Word::Unsafe:
-      return D.Unsafe;
-  }
-  return false;
+bool Holds(const Decision& D, const WordRow& Row) {
+  return Row.Flag != nullptr ? D.*Row.Flag : D.Cap == Row.Cap;
 }
 
-// Sets W in D; false when D already has it, or another cap.
-bool Set(Decision& D, Word W) {
-  switch (W) {
-    case Word::Failed:
-      return !std::exchange(D.Failed, true);
-    case Word::Max2:
-    case Word::Max4Half:
-      if (D.Cap) return false;
-      D.Cap = W == Word::Max2 ? CapOtherPosition : CapArms;
-      return true;
-    case Word::Restart:
-      return !std::exchange(D.Restart, true);
-    case Word::Unsafe:
-      return !std::exchange(D.Unsafe, true);
-  }
-  return false;
+// Sets Row's word in D; false when D has it already, or another cap.
+bool Set(Decision& D, const WordRow& Row) {
+  if (Row.Flag == nullptr ? D.Cap.has_value() : D.*Row.Flag) return false;
+  if (Row.Flag != nullptr)
+    D.*Row.Flag = true;
+  else
+    D.Cap = Row.Cap;
+  return true;
 }
 
 }  // namespace
@@ -67,7 +45,7 @@ std::optional<Decision> ReadDecision(std::u16string_view Text) {
     const WordRow* Found = nullptr;
     for (const WordRow& Row : Words)
       if (Row.Text == Part) Found = &Row;
-    if (!Found || !Set(D, Found->W)) return std::nullopt;
+    if (Found == nullptr || !Set(D, *Found)) return std::nullopt;
     if (Plus == std::u16string_view::npos) return D;
     Text.remove_prefix(Plus + 1);
   }
@@ -76,7 +54,7 @@ std::optional<Decision> ReadDecision(std::u16string_view Text) {
 std::u16string DecisionText(const Decision& D) {
   std::u16string Text;
   for (const WordRow& Row : Words) {
-    if (!Holds(D, Row.W)) continue;
+    if (!Holds(D, Row)) continue;
     if (!Text.empty()) Text += u'+';
     Text += Row.Text;
   }

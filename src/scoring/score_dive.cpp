@@ -1,7 +1,7 @@
 #include "scoring/score_dive.h"
 
 #include <algorithm>
-#include <numeric>
+#include <array>
 
 namespace merrith {
 namespace {
@@ -61,22 +61,24 @@ void ApplyDecision(Panel P, const Decision& D, std::vector<HalfPoints>& Awards) 
 // Cancels the highest and the lowest awards of every pool, only as many of several equal
 // awards as needed: the lowest from the first seats, the highest from the last.
 void Cancel(Panel P, ScoredDive& Dive) {
-  const int Each = CancelledEachEnd(P);
+  const auto Each = static_cast<std::size_t>(CancelledEachEnd(P));
   if (Each == 0) return;
-  std::vector<int> Pools;
-  for (int I = 0; I < JudgesOf(P); ++I) Pools.push_back(PoolOf(P, I));
-  std::sort(Pools.begin(), Pools.end());
-  Pools.erase(std::unique(Pools.begin(), Pools.end()), Pools.end());
-  for (int Pool : Pools) {
-    std::vector<std::size_t> Seats;
-    for (int I = 0; I < JudgesOf(P); ++I)
-      if (PoolOf(P, I) == Pool) Seats.push_back(static_cast<std::size_t>(I));
-    std::stable_sort(Seats.begin(), Seats.end(),
-                     [&](std::size_t L, std::size_t R) { return Dive.Awards[L] < Dive.Awards[R]; });
-    const auto Cancelled = static_cast<std::size_t>(Each);
-    for (std::size_t K = 0; K < Cancelled; ++K) {
+  for (int Pool = 0; Pool < PoolCount; ++Pool) {
+    // The pool's seats by award, equal awards in seating order (an insertion sort: a pool
+    // has at most 7 seats, and a meet scores a thousand dives).
+    std::array<std::size_t, MaxJudges> Seats{};
+    std::size_t Count = 0;
+    for (int I = 0; I < JudgesOf(P); ++I) {
+      if (PoolOf(P, I) != Pool) continue;
+      std::size_t At = Count++;
+      for (; At > 0 && Dive.Awards[Seats[At - 1]] > Dive.Awards[static_cast<std::size_t>(I)]; --At)
+        Seats[At] = Seats[At - 1];
+      Seats[At] = static_cast<std::size_t>(I);
+    }
+    if (Count == 0) continue;
+    for (std::size_t K = 0; K < Each; ++K) {
       Dive.Cancelled[Seats[K]] = true;
-      Dive.Cancelled[Seats[Seats.size() - 1 - K]] = true;
+      Dive.Cancelled[Seats[Count - 1 - K]] = true;
     }
   }
 }

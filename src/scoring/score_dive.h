@@ -31,8 +31,9 @@ struct ScoredDive {
   Hundredths Points = 0;
 };
 
-// Scores one dive: Awards in seating order (nothing for a missing award), DD in tenths (the DD
-// that counts: 2.0 in an assigned synchro round).
+// Scores one dive: Awards in seating order (each 0 to MaxAward, as ReadAward gives them;
+// nothing for a missing award), DD in tenths (the DD that counts: 2.0 in an assigned synchro
+// round).
 ScoredDive ScoreDive(Panel P, std::span<const std::optional<HalfPoints>> Awards, const Decision& D,
                      DdTenths DD);
 

@@ -41,6 +41,7 @@ no_code=$'merrith-cli: dd needs at least one dive code\n'
 # the codes, and the last height counts.
 answers $'3.4\n2.4\n' '' 0 -- dd --height 3m 5253b 105B
 answers $'2.4\n2.4\n' '' 0 -- dd --height 1m 105B --height 7.5m 105B
+answers $'2.4\n' '' 0 -- dd --height 10m 105B --height 3m
 answers $'2.3\n3.7\n4.7\nERROR\n' '' 0 -- dd --height 10m 105B 109C '10(11)C' 1010B
 answers $'ERROR\nERROR\n' '' 0 -- dd 614C ''
 answers $'6.8\nERROR\n' '' 0 -- dd --height 27m 5269d 105B
@@ -55,6 +56,8 @@ answers '' $'merrith-cli: unknown option for dd (see merrith-cli --help)\n' 2 --
 answers '' $'merrith-cli: no command given (see merrith-cli --help)\n' 2 --
 answers '' $'merrith-cli: unknown command (see merrith-cli --help)\n' 2 -- 105B
 answers 'Usage: merrith-cli COMMAND*' '' 0 -- --help
+# An option shared by commands is explained once, where it first appears.
+answers $'*\n  dd *\n    --height H  one of 1m 3m *\n  explain *\n    --height H  as for dd\n*' '' 0 -- --help
 answers "merrith-cli (Merrith) $MERRITH_VERSION"$'\nCopyright the Merrith developers.\nFree software under the MIT licence, without any warranty.\n' '' 0 -- --version
 # Results that cannot be written are a failure, not a success.
 [[ -w /dev/full ]] && to=/dev/full answers '' $'merrith-cli: cannot write the results\n' 1 -- dd 105B

@@ -45,6 +45,21 @@ expect "html: a dive by number and position" grep -qF '<td class="n">2</td><td>2
 expect "html: the total" grep -qF '<th colspan="5">Total DD</th><td class="n">19.6</td>' "$work/girls.htm"
 expect "html: both signatures" grep -qF '<div>Diver</div><div>Coach</div>' "$work/girls.htm"
 
+# The coach's estimate: each dive at 7 from every judge and the list's total, in the report
+# (after the verdict), the page and the JSON; a dive with no DD is said with its line.
+printf '9999Z\n' >>"$work/girls.txt"
+run sheet --award 7 --json "$work/girls.txt"
+expect "award json: a dive's points" grep -qF '"limited":false,"problems":["stated DD 2.9, by the formula 2.8"],"points":58.8}' "$work/out"
+expect "award json: no DD, no points, then the total" grep -qF '"points":null}],"problems":' "$work/out"
+expect "award json: the award and the total" grep -qF '"award":7.0,"total_points":411.6}' "$work/out"
+run sheet --award 6.5 --html "$work/girls.htm" "$work/girls.txt"
+expect "award: the report as before" cmp <(head -n 16 "$here/sheet_girls_report.txt") <(head -n 16 "$work/out")
+expect "award: a dive" grep -qx '   9  2.7   52.65' "$work/out"
+expect "award: no DD" grep -qx '  10         none  no DD (line 15)' "$work/out"
+expect "award: the total" test "$(tail -n 1 "$work/out")" = "Points:   382.20 for the list"
+expect "award html: the total" grep -qF '<td class="n">19.6</td><td></td><td class="n">382.20</td>' "$work/girls.htm"
+cp "$here/sheet_girls.txt" "$work/girls.txt"
+
 # A user's event: from a --rules file, and from the user's folder.
 printf 'Event: club-5\nHeight: 1m\n101A\n201A\n301A\n401A\n5111A\n' >"$work/club.txt"
 run sheet --rules "$here/sheet_club.toml" "$work/club.txt"
@@ -74,6 +89,8 @@ printf '[[event]]\nid = "x"\ntitle = "X"\nheights = ["3m"]\ndives = "5"\n' >"$wo
 run events --rules "$work/bad.toml"
 expect "bad rules: exit 1, where" test "$status $err" = "1 merrith-cli: $work/bad.toml:5:9: 'dives' wants a whole number from 1 to 100, not text"
 expect "bad rules: the other events" test "$(wc -l <"$work/out")" -eq 32
+run events --rules "$work/bad.toml" --rules "$here/sheet_club.toml"
+expect "two --rules: both read" test "$status $(wc -l <"$work/out")" = "1 33"
 run sheet --rules "$work/missing.toml" "$work/girls.txt"
 expect "missing rules: exit 1, said" test "$status $err" = "1 merrith-cli: $work/missing.toml: cannot be read"
 
@@ -88,7 +105,7 @@ if [[ -w /dev/full ]]; then
   expect "report to a full disk: exit 1" test $? -eq 1
 fi
 
-for args in "sheet" "sheet a b" "sheet --html" "sheet --csv x" "events x" "events --html x"; do
+for args in "sheet" "sheet a b" "sheet --html" "sheet --csv x" "sheet --award 7.2 x" "events x" "events --html x"; do
   # shellcheck disable=SC2086
   run $args
   expect "'$args': exit 2" test "$status" -eq 2
