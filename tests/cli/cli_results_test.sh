@@ -50,7 +50,6 @@ Place  Diver        Team       Total      1
 run results --json "$work/meet/meet.txt"
 expect "json: exit 0" test "$status" -eq 0
 expect "json: totals with two decimals" grep -qF '"place":2,"diver":"Bea Example","team":null,"total":24.00,"dives":[{"round":1,"dive":"101C","height":"1m","dd":1.2,"awards":[6.5,7.0,6.5,7.0,6.0],"cancelled":[false,false,false,true,true],"decision":null,"points":24.00}]}' "$work/out"
-expect "json: reads back" perl -MJSON::PP -0777 -e '$j = decode_json(<STDIN>); exit !($j->{rounds_complete} == 1 && $j->{panel} == 5 && @{$j->{standings}} == 2)' <"$work/out"
 
 # The spreadsheet form holds the same standings; only the event is unknown there.
 run results --csv --html "$work/page.htm" "$work/meet/meet.txt"
