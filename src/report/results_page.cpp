@@ -26,27 +26,11 @@ constexpr std::u16string_view ResultsStyle =
     u"table.diver tfoot th { text-align: right; }\n"
     u"p.note { margin-top: 5mm; }\n";
 
-void Cell(std::u16string& Out, std::u16string_view Tag, std::u16string_view Class,
-          std::u16string_view Text) {
-  Out += u"<" + std::u16string(Tag);
-  if (!Class.empty()) Out += u" class=\"" + std::u16string(Class) + u"\"";
-  Out += u">";
-  AppendHtmlText(Out, Text);
-  Out += u"</" + std::u16string(Tag) + u">";
-}
-
-void Fact(std::u16string& Out, std::u16string_view Name, std::u16string_view Text) {
-  Out += u"<tr>";
-  Cell(Out, u"th", u"", Name);
-  Cell(Out, u"td", u"", Text);
-  Out += u"</tr>\n";
-}
-
 void AppendFacts(std::u16string& Out, const Competition& C, const Standings& S) {
   Out += u"<table class=\"facts\">\n";
-  Fact(Out, u"Event", CompetitionEventText(C));
-  Fact(Out, u"Panel", PanelText(C.Judges));
-  Fact(Out, u"Rounds", RoundsText(C, S));
+  AppendFact(Out, u"Event", CompetitionEventText(C));
+  AppendFact(Out, u"Panel", PanelText(C.Judges));
+  AppendFact(Out, u"Rounds", RoundsText(C, S));
   Out += u"</table>\n";
 }
 
@@ -66,20 +50,20 @@ void AppendHead(std::u16string& Out, const Standing& Row, const Entry& E, int Ju
 
 void AppendDive(std::u16string& Out, const ListedDive& L, const StandingDive& D) {
   Out += u"<tr>";
-  Cell(Out, u"td", u"n", NumberText(D.Round));
-  Cell(Out, u"td", u"", L.Number);
-  Cell(Out, u"td", u"", L.Position != 0 ? std::u16string(1, L.Position) : u"");
-  Cell(Out, u"td", u"", L.HeightIndex != 0 ? HeightText(L.HeightIndex) : u"");
-  Cell(Out, u"td", u"n", L.DD ? TenthsText(*L.DD) : u"");
+  AppendElement(Out, u"td", u"n", NumberText(D.Round));
+  AppendElement(Out, u"td", u"", L.Number);
+  AppendElement(Out, u"td", u"", L.Position != 0 ? std::u16string(1, L.Position) : u"");
+  AppendElement(Out, u"td", u"", L.HeightIndex != 0 ? HeightText(L.HeightIndex) : u"");
+  AppendElement(Out, u"td", u"n", L.DD ? TenthsText(*L.DD) : u"");
   for (std::size_t J = 0; J < D.Scored.Awards.size(); ++J) {
     const bool Off = J < D.Scored.Cancelled.size() && D.Scored.Cancelled[J];
     const bool Replaced = J < D.Scored.Replaced.size() && D.Scored.Replaced[J];
     std::u16string Award = AwardText(D.Scored.Awards[J]) + (Replaced ? u"*" : u"");
-    Cell(Out, u"td", Off ? u"n off" : u"n", Off ? u"(" + Award + u")" : Award);
+    AppendElement(Out, u"td", Off ? u"n off" : u"n", Off ? u"(" + Award + u")" : Award);
   }
-  Cell(Out, u"td", u"", D.Recorded != nullptr ? DecisionText(D.Recorded->Decided) : u"");
-  Cell(Out, u"td", u"n", PointsText(D.Scored.Points));
-  Cell(Out, u"td", u"n", PointsText(D.Running));
+  AppendElement(Out, u"td", u"", D.Recorded != nullptr ? DecisionText(D.Recorded->Decided) : u"");
+  AppendElement(Out, u"td", u"n", PointsText(D.Scored.Points));
+  AppendElement(Out, u"td", u"n", PointsText(D.Running));
   Out += u"</tr>\n";
 }
 
@@ -91,7 +75,7 @@ void AppendDiver(std::u16string& Out, const Competition& C, const Standing& Row)
   for (const StandingDive& D : Row.Dives) AppendDive(Out, E.Dives[D.Round - 1], D);
   Out += u"</tbody>\n<tfoot><tr><th colspan=\"" + NumberText(static_cast<std::size_t>(Judges + 7)) +
          u"\">Total</th>";
-  Cell(Out, u"th", u"n", PointsText(Row.Total));
+  AppendElement(Out, u"th", u"n", PointsText(Row.Total));
   Out += u"</tr></tfoot>\n</table>\n";
 }
 
@@ -102,7 +86,7 @@ std::u16string ResultsPage(const Competition& C, const Standings& S) {
                                                : C.EventId.empty() ? u"competition"
                                                                    : C.EventId);
   std::u16string Page = PageStart(Title, ResultsStyle);
-  Cell(Page, u"h1", u"", Title);
+  AppendElement(Page, u"h1", u"", Title);
   Page += u"\n";
   AppendFacts(Page, C, S);
   for (const Standing& Row : S.Rows) AppendDiver(Page, C, Row);

@@ -106,6 +106,13 @@ struct Faulty {
   std::string_view Text;  // the error's text starts so
 };
 
+// The first error of R is on F's line and its text starts as F's.
+void ExpectFirstError(const CompetitionRead& R, const Faulty& F) {
+  ASSERT_FALSE(R.Ok()) << Utf8(F.Recorded);
+  EXPECT_EQ(R.Errors[0].Line, F.Line) << Utf8(F.Recorded);
+  EXPECT_EQ(Utf8(R.Errors[0].Text).rfind(F.Text, 0), 0U) << Utf8(R.Errors[0].Text);
+}
+
 TEST(ReadCompetitionText, NamesTheLineOfEachError) {
   const Faulty Cases[] = {
       {                               u"Round 1 | Ann Example | 101B | 7.0 7.25 7.0 6.5 7.0", 15,"7.25 is no award"                                                                                                 },
@@ -129,13 +136,10 @@ TEST(ReadCompetitionText, NamesTheLineOfEachError) {
       {                                          u"Diver: Cat Example\nSheet: ann.txt\n101B", 16,   "a diver has either a Sheet: line or"},
       {                                                      u"Diver: Cat Example\n101B one", 16,                   "one is not a height"},
   };
-  for (const Faulty& F : Cases) {
-    const CompetitionRead R = ReadMeet(
-        std::u16string(Meet.substr(0, Meet.rfind(u"Round 1 | Ann"))) + std::u16string(F.Recorded));
-    ASSERT_FALSE(R.Ok()) << Utf8(F.Recorded);
-    EXPECT_EQ(R.Errors[0].Line, F.Line) << Utf8(F.Recorded);
-    EXPECT_EQ(Utf8(R.Errors[0].Text).rfind(F.Text, 0), 0U) << Utf8(R.Errors[0].Text);
-  }
+  for (const Faulty& F : Cases)
+    ExpectFirstError(ReadMeet(std::u16string(Meet.substr(0, Meet.rfind(u"Round 1 | Ann"))) +
+                              std::u16string(F.Recorded)),
+                     F);
 }
 
 TEST(ReadCompetitionText, NamesAFaultyHeadAndAnotherEventsSheet) {
@@ -148,12 +152,7 @@ TEST(ReadCompetitionText, NamesAFaultyHeadAndAnotherEventsSheet) {
       {         u"Event: women-1m\nEvent: women-3m\nPanel: 5", 2,          "a second such line, after line 1"},
       {u"Event: women-3m\nPanel: 5\nDiver: A\nSheet: ann.txt", 1,                 "the sheet is for women-1m"},
   };
-  for (const Faulty& F : Cases) {
-    const CompetitionRead R = ReadMeet(F.Recorded);
-    ASSERT_FALSE(R.Ok()) << Utf8(F.Recorded);
-    EXPECT_EQ(R.Errors[0].Line, F.Line) << Utf8(F.Recorded);
-    EXPECT_EQ(Utf8(R.Errors[0].Text).rfind(F.Text, 0), 0U) << Utf8(R.Errors[0].Text);
-  }
+  for (const Faulty& F : Cases) ExpectFirstError(ReadMeet(F.Recorded), F);
 }
 
 TEST(ReadCompetitionCsv, TakesThePanelFromTheJColumnsAndTheDdFromTheFormula) {
@@ -198,12 +197,8 @@ TEST(ReadCompetitionCsv, NamesTheLineOfEachError) {
       {                      u"A,,one,105B,3m,,,7,7,7", 2,                          "one is no round"},
       {u"A,X,1,105B,3m,,,7,7,7\nA,Y,2,105B,3m,,,7,7,7", 3,             "the team differs from line 2"},
   };
-  for (const Faulty& F : Cases) {
-    const CompetitionRead R = ReadCompetitionCsv(std::u16string(Head) + std::u16string(F.Recorded));
-    ASSERT_FALSE(R.Ok()) << Utf8(F.Recorded);
-    EXPECT_EQ(R.Errors[0].Line, F.Line) << Utf8(F.Recorded);
-    EXPECT_EQ(Utf8(R.Errors[0].Text).rfind(F.Text, 0), 0U) << Utf8(R.Errors[0].Text);
-  }
+  for (const Faulty& F : Cases)
+    ExpectFirstError(ReadCompetitionCsv(std::u16string(Head) + std::u16string(F.Recorded)), F);
   EXPECT_EQ(Utf8(ReadCompetitionCsv(u"diver,team,round,dive,height,dd,decision,J1,J2,J3,J4\n")
                      .Errors[0]
                      .Text),
