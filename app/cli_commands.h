@@ -59,5 +59,6 @@ extern const Command TableCommand;
 extern const Command SheetCommand;
 extern const Command EventsCommand;
 extern const Command ScoreCommand;
+extern const Command ResultsCommand;
 
 }  // namespace merrith::cli

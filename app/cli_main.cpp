@@ -20,8 +20,8 @@ namespace {
 
 // The commands in the order --help explains them. A new command adds its line here.
 constexpr const Command* Commands[] = {
-    &ChartCommand, &DdCommand,    &ExplainCommand, &ListCommand,
-    &TableCommand, &SheetCommand, &EventsCommand,  &ScoreCommand,
+    &ChartCommand, &DdCommand,     &ExplainCommand, &ListCommand,    &TableCommand,
+    &SheetCommand, &EventsCommand, &ScoreCommand,   &ResultsCommand,
 };
 
 std::string HelpText() {
@@ -40,7 +40,8 @@ std::string HelpText() {
       "results could not be written (for table and chart: also when the list could not be\n"
       "read; for sheet and events: also when a sheet, a --rules file or the page could not\n"
       "be read or written), 2 when the command line is not understood, 3 when a sheet\n"
-      "breaks a rule of its event.\n";
+      "breaks a rule of its event. For results: 1 also when the competition has an error,\n"
+      "each named with its line.\n";
   return Text;
 }
 

@@ -68,8 +68,36 @@ check "$work/action.pdf" 3m
 check "$work/action-a4.pdf" 3m
 check "$work/widest-a4.pdf" 27m
 
+# The results page of the sample meet, on Letter and on A4: every page begins with a diver's
+# block, and each block ends on the page it begins on, with its total.
+"$cli" results --html "$work/results.htm" docs/spring-meet.txt >/dev/null
+a4 <"$work/results.htm" >"$work/results-a4.htm"
+for page in results results-a4; do
+  print "$work/$page.htm" "$work/$page.pdf"
+  pdf=$work/$page.pdf
+  pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
+  echo "$page.pdf: $pages pages, $(pdfinfo "$pdf" | sed -n 's/^Page size: *//p')"
+  for p in $(seq 1 "$pages"); do
+    text=$(pdftotext -layout -f "$p" -l "$p" "$pdf" - | sed '/^ *$/d')
+    [[ $p -eq 1 ]] && text=$(sed '1,4d' <<<"$text")  # the title and the facts
+    heads=$(grep -cE '^[0-9]+\. ' <<<"$text" || true)
+    columns=$(grep -cE '^Round +Dive +Pos\. ' <<<"$text" || true)
+    totals=$(grep -cE '^ +Total +[0-9]+\.[0-9][0-9]$' <<<"$text" || true)
+    [[ $(head -n 1 <<<"$text") =~ ^[0-9]+\.\  ]] || fail "$pdf page $p does not begin with a diver"
+    [[ $heads -eq $columns && $heads -eq $totals ]] ||
+      fail "$pdf page $p: $heads divers, $columns heading rows, $totals totals"
+  done
+  # 10 pt type at least, nothing in the right margin, as for the chart.
+  pdftotext -bbox "$pdf" - | awk -F'"' -v pdf="$pdf" '
+    /<page / { width = $2 }
+    /<word / && $8 - $4 < 11.5 { small++ }
+    /<word / && $6 > width - 28 { wide++ }
+    END { if (small || wide) { printf "FAIL: %s: %d small words, %d in the margin\n", pdf, small, wide; exit 1 } }' >&2 ||
+    status=1
+done
+
 if [[ $status -ne 0 ]]; then
   echo "print: failed" >&2
   exit 1
 fi
-echo "print: every page begins with its heading row, nothing cut or shrunk"
+echo "print: every page begins with its heading row or a diver's block, nothing cut or shrunk"

@@ -45,6 +45,22 @@ void AppendHtmlText(std::u16string& Out, std::u16string_view Text) {
   }
 }
 
+void AppendElement(std::u16string& Out, std::u16string_view Tag, std::u16string_view Class,
+                   std::u16string_view Text) {
+  Out += u"<" + std::u16string(Tag);
+  if (!Class.empty()) Out += u" class=\"" + std::u16string(Class) + u"\"";
+  Out += u">";
+  AppendHtmlText(Out, Text);
+  Out += u"</" + std::u16string(Tag) + u">";
+}
+
+void AppendFact(std::u16string& Out, std::u16string_view Name, std::u16string_view Text) {
+  Out += u"<tr>";
+  AppendElement(Out, u"th", u"", Name);
+  AppendElement(Out, u"td", u"", Text);
+  Out += u"</tr>\n";
+}
+
 std::u16string PageStart(std::u16string_view Title, std::u16string_view Style) {
   std::u16string Page =
       u"<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";

@@ -9,6 +9,13 @@ namespace merrith {
 // whatever a list or a sheet holds shows as typed and never as markup.
 void AppendHtmlText(std::u16string& Out, std::u16string_view Text);
 
+// Appends the element Tag (of class Class, where it is not empty) holding Text as HTML text.
+void AppendElement(std::u16string& Out, std::u16string_view Tag, std::u16string_view Class,
+                   std::u16string_view Text);
+
+// Appends a row of a table of facts: Name in a heading cell, then Text.
+void AppendFact(std::u16string& Out, std::u16string_view Name, std::u16string_view Text);
+
 // The start of a page to read on screen and print, up to and including <body>: UTF-8, Title
 // (HTML text), the styling every printed page shares (portrait on A4 or Letter, black on
 // white, 10 pt type or larger, table heads repeated on each page, no row split across pages,

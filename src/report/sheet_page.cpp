@@ -31,22 +31,6 @@ constexpr std::u16string_view SheetStyle =
     u".signatures { display: flex; gap: 20mm; margin-top: 22mm; break-inside: avoid; }\n"
     u".signatures div { flex: 1; border-top: 0.3mm solid #000; padding-top: 1mm; }\n";
 
-void Cell(std::u16string& Out, std::u16string_view Tag, std::u16string_view Class,
-          std::u16string_view Text) {
-  Out += u"<" + std::u16string(Tag);
-  if (!Class.empty()) Out += u" class=\"" + std::u16string(Class) + u"\"";
-  Out += u">";
-  AppendHtmlText(Out, Text);
-  Out += u"</" + std::u16string(Tag) + u">";
-}
-
-void Fact(std::u16string& Out, std::u16string_view Name, std::u16string_view Text) {
-  Out += u"<tr>";
-  Cell(Out, u"th", u"", Name);
-  Cell(Out, u"td", u"", Text);
-  Out += u"</tr>\n";
-}
-
 std::u16string PageTitle(const CheckedSheet& Sheet) {
   std::u16string Title = u"Statement of dives";
   if (!Sheet.Diver.empty()) Title += u": " + Sheet.Diver;
@@ -56,27 +40,27 @@ std::u16string PageTitle(const CheckedSheet& Sheet) {
 
 void AppendFacts(std::u16string& Out, const CheckedSheet& Sheet) {
   Out += u"<table class=\"facts\">\n";
-  Fact(Out, u"Diver", Sheet.Diver);
-  Fact(Out, u"Event", SheetEventText(Sheet));
-  if (Sheet.Rules) Fact(Out, u"Rules", EventRulesText(*Sheet.Rules));
+  AppendFact(Out, u"Diver", Sheet.Diver);
+  AppendFact(Out, u"Event", SheetEventText(Sheet));
+  if (Sheet.Rules) AppendFact(Out, u"Rules", EventRulesText(*Sheet.Rules));
   if (const std::u16string Limited = LimitedPartText(Sheet); !Limited.empty())
-    Fact(Out, u"Limited part", Limited);
+    AppendFact(Out, u"Limited part", Limited);
   Out += u"</table>\n";
 }
 
 void AppendDive(std::u16string& Out, std::size_t Round, const CheckedDive& D, bool Parts,
                 const ListEstimate* Estimate) {
   Out += u"<tr>";
-  Cell(Out, u"td", u"n", NumberText(Round));
-  Cell(Out, u"td", u"", D.Number.empty() ? D.Code : D.Number);
-  Cell(Out, u"td", u"", D.Position != 0 ? std::u16string(1, D.Position) : u"");
-  Cell(Out, u"td", u"", D.HeightIndex != 0 ? HeightText(D.HeightIndex) : u"");
-  Cell(Out, u"td", u"", D.Name.value_or(u""));
-  Cell(Out, u"td", u"n", D.Counted ? TenthsText(*D.Counted) : u"\u2013");
-  if (Parts) Cell(Out, u"td", u"", D.Limited ? u"limited" : u"free");
+  AppendElement(Out, u"td", u"n", NumberText(Round));
+  AppendElement(Out, u"td", u"", D.Number.empty() ? D.Code : D.Number);
+  AppendElement(Out, u"td", u"", D.Position != 0 ? std::u16string(1, D.Position) : u"");
+  AppendElement(Out, u"td", u"", D.HeightIndex != 0 ? HeightText(D.HeightIndex) : u"");
+  AppendElement(Out, u"td", u"", D.Name.value_or(u""));
+  AppendElement(Out, u"td", u"n", D.Counted ? TenthsText(*D.Counted) : u"\u2013");
+  if (Parts) AppendElement(Out, u"td", u"", D.Limited ? u"limited" : u"free");
   if (Estimate) {
     const std::optional<Hundredths>& Points = Estimate->Points[Round - 1];
-    Cell(Out, u"td", u"n", Points ? PointsText(*Points) : u"no DD");
+    AppendElement(Out, u"td", u"n", Points ? PointsText(*Points) : u"no DD");
   }
   Out += u"</tr>\n";
 }
@@ -87,30 +71,30 @@ void AppendDives(std::u16string& Out, const CheckedSheet& Sheet, const ListEstim
       u"<table class=\"dives\">\n<thead><tr><th class=\"n\">Round</th><th>Number</th>"
       u"<th>Position</th><th>Height</th><th>Dive</th><th class=\"n\">DD</th>";
   if (Parts) Out += u"<th>Part</th>";
-  if (Estimate) Cell(Out, u"th", u"n", u"Points at " + AwardText(Estimate->Award));
+  if (Estimate) AppendElement(Out, u"th", u"n", u"Points at " + AwardText(Estimate->Award));
   Out += u"</tr></thead>\n<tbody>\n";
   for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
     AppendDive(Out, I + 1, Sheet.Dives[I], Parts, Estimate);
   Out += u"</tbody>\n<tfoot><tr><th colspan=\"5\">Total DD</th>";
-  Cell(Out, u"td", u"n", Sheet.Total ? TenthsText(*Sheet.Total) : u"\u2013");
+  AppendElement(Out, u"td", u"n", Sheet.Total ? TenthsText(*Sheet.Total) : u"\u2013");
   if (Parts) Out += u"<td></td>";
-  if (Estimate) Cell(Out, u"td", u"n", PointsText(Estimate->Total));
+  if (Estimate) AppendElement(Out, u"td", u"n", PointsText(Estimate->Total));
   Out += u"</tr></tfoot>\n</table>\n";
 }
 
 void AppendVerdict(std::u16string& Out, const CheckedSheet& Sheet) {
-  Cell(Out, u"p", u"verdict", VerdictText(Sheet));
+  AppendElement(Out, u"p", u"verdict", VerdictText(Sheet));
   Out += u"\n";
   if (!Sheet.Holds()) {
     Out += u"<ul class=\"problems\">\n";
     for (const Problem& P : Sheet.Problems) {
-      Cell(Out, u"li", u"", ProblemLine(P, Sheet));
+      AppendElement(Out, u"li", u"", ProblemLine(P, Sheet));
       Out += u"\n";
     }
     Out += u"</ul>\n";
   }
   if (Sheet.Rules && !Sheet.Rules->Note.empty()) {
-    Cell(Out, u"p", u"note", Sheet.Rules->Note);
+    AppendElement(Out, u"p", u"note", Sheet.Rules->Note);
     Out += u"\n";
   }
 }

@@ -1,0 +1,102 @@
+// How long a competition of 100 divers x 11 dives takes: its file read (each list checked),
+// every dive scored and the divers ranked, as the file and as its spreadsheet form; and its
+// results page written.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "report/results_csv.h"
+#include "report/results_page.h"
+#include "scoring/competition_csv.h"
+#include "scoring/standings.h"
+#include "sheets/event_book.h"
+#include "sheets/sheet_words.h"
+#include "support/words.h"
+
+namespace {
+
+constexpr std::size_t Divers = 100;
+
+// Eleven dives from 3 m, no two of one number.
+constexpr std::u16string_view Dives[] = {u"101B", u"201B", u"301B", u"401B",  u"5132D", u"103B",
+                                         u"203B", u"303B", u"403B", u"5231D", u"105B"};
+
+const merrith::EventBook& Book() {
+  static const merrith::EventBook Events = [] {
+    merrith::EventBook B = merrith::BuiltInEvents();
+    merrith::AddRulesText(B, u"bench.toml",
+                          "[[event]]\nid = \"meet-11\"\ntitle = \"Eleven dives\"\n"
+                          "heights = [\"3m\"]\ndives = 11\n");
+    return B;
+  }();
+  return Events;
+}
+
+// The whole competition, every dive recorded on a panel of 7, awards varying by diver and round.
+std::u16string MeetText() {
+  std::u16string Text = u"Event: meet-11\nPanel: 7\n";
+  for (std::size_t D = 0; D < Divers; ++D) {
+    Text += u"\nDiver: Diver " + merrith::NumberText(D) + u"\nTeam: Club " +
+            merrith::NumberText(D % 7) + u"\n";
+    for (const std::u16string_view Dive : Dives) Text += std::u16string(Dive) + u"\n";
+  }
+  for (std::size_t Round = 1; Round <= std::size(Dives); ++Round)
+    for (std::size_t D = 0; D < Divers; ++D) {
+      Text += u"Round " + merrith::NumberText(Round) + u" | Diver " + merrith::NumberText(D) +
+              u" | " + std::u16string(Dives[Round - 1]) + u" |";
+      for (std::size_t J = 0; J < 7; ++J)
+        Text += u" " + merrith::NumberText(4 + (D * 7 + Round * 3 + J) % 6) + u".5";
+      Text += u"\n";
+    }
+  return Text;
+}
+
+merrith::Competition Meet() {
+  const merrith::CompetitionRead Read = merrith::ReadCompetitionText(MeetText(), Book(), {});
+  return Read.Read;
+}
+
+void BM_ReadScoreAndRankFile(benchmark::State& State) {
+  const std::u16string Text = MeetText();
+  for (auto _ : State) {
+    const merrith::CompetitionRead Read = merrith::ReadCompetitionText(Text, Book(), {});
+    const merrith::Standings S = merrith::RankCompetition(Read.Read);
+    benchmark::DoNotOptimize(S.Rows.data());
+  }
+  const merrith::CompetitionRead Read = merrith::ReadCompetitionText(Text, Book(), {});
+  if (!Read.Ok() || merrith::RankCompetition(Read.Read).RoundsComplete != std::size(Dives))
+    State.SkipWithError("the competition does not read whole");
+}
+BENCHMARK(BM_ReadScoreAndRankFile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_ReadScoreAndRankCsv(benchmark::State& State) {
+  const std::u16string Csv = merrith::CompetitionCsv(Meet());
+  for (auto _ : State) {
+    const merrith::CompetitionRead Read = merrith::ReadCompetitionCsv(Csv);
+    const merrith::Standings S = merrith::RankCompetition(Read.Read);
+    benchmark::DoNotOptimize(S.Rows.data());
+  }
+  if (!merrith::ReadCompetitionCsv(Csv).Ok()) State.SkipWithError("the spreadsheet does not read");
+}
+BENCHMARK(BM_ReadScoreAndRankCsv)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_ResultsPage(benchmark::State& State) {
+  const merrith::Competition C = Meet();
+  const merrith::Standings S = merrith::RankCompetition(C);
+  for (auto _ : State) {
+    const std::u16string Page = merrith::ResultsPage(C, S);
+    benchmark::DoNotOptimize(Page.data());
+  }
+}
+BENCHMARK(BM_ResultsPage)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace

@@ -1,0 +1,473 @@
+#include "scoring/competition.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "scoring/competition_csv.h"
+#include "sheets/check_sheet.h"
+#include "sheets/sheet_words.h"
+#include "support/file_bytes.h"
+#include "support/text_decoding.h"
+#include "support/trim_white.h"
+#include "support/utf8.h"
+#include "support/words.h"
+
+namespace merrith {
+namespace {
+
+// The most of a name or a word that a message repeats.
+constexpr std::size_t Shown = 40;
+
+// The keys of a competition's lines before the dives recorded.
+enum class Key : std::uint8_t { Event, Book, Panel, Diver, Team, Sheet, Other };
+
+struct KeyName {
+  Key Is;
+  std::u16string_view Name;
+};
+
+constexpr KeyName KeyNames[] = {
+    {Key::Event, u"Event"},
+    { Key::Book,  u"Book"},
+    {Key::Panel, u"Panel"},
+    {Key::Diver, u"Diver"},
+    { Key::Team,  u"Team"},
+    {Key::Sheet, u"Sheet"},
+};
+
+// The word that starts the line of a recorded dive.
+constexpr std::u16string_view RoundWord = u"Round";
+
+std::u16string Trimmed(std::u16string_view Text) {
+  return std::u16string(mXMLParser::TrimWhiteView(Text));
+}
+
+// The key of a "Key: value" line, and its value; Other where the line has none of ours.
+std::pair<Key, std::u16string> KeyOf(std::u16string_view Line) {
+  const std::size_t Colon = Line.find(u':');
+  if (Colon == std::u16string_view::npos) return {Key::Other, u""};
+  const std::u16string_view Name = mXMLParser::TrimWhiteView(Line.substr(0, Colon));
+  for (const KeyName& K : KeyNames)
+    if (SameWord(K.Name, Name)) return {K.Is, Trimmed(Line.substr(Colon + 1))};
+  return {Key::Other, u""};
+}
+
+bool IsRecordLine(std::u16string_view Line) {
+  return Line.size() > RoundWord.size() && SameWord(Line.substr(0, RoundWord.size()), RoundWord) &&
+         (Line[RoundWord.size()] == u' ' || Line[RoundWord.size()] == u'\t');
+}
+
+// A whole number from 1 to Most in plain digits; nothing for anything else.
+std::optional<std::size_t> ReadCount(std::u16string_view Text, std::size_t Most) {
+  if (Text.empty() || Text.size() > 6) return std::nullopt;
+  std::size_t Value = 0;
+  for (const char16_t C : Text) {
+    if (C < u'0' || C > u'9') return std::nullopt;
+    Value = Value * 10 + static_cast<std::size_t>(C - u'0');
+  }
+  if (Value < 1 || Value > Most) return std::nullopt;
+  return Value;
+}
+
+// The parts of Text between the | marks, trimmed.
+std::vector<std::u16string> SplitFields(std::u16string_view Text, char16_t Mark) {
+  std::vector<std::u16string> Fields;
+  std::size_t Start = 0;
+  for (;;) {
+    const std::size_t End = Text.find(Mark, Start);
+    Fields.push_back(Trimmed(Text.substr(Start, End - Start)));
+    if (End == std::u16string_view::npos) return Fields;
+    Start = End + 1;
+  }
+}
+
+std::vector<std::u16string_view> SplitWords(std::u16string_view Text) {
+  std::vector<std::u16string_view> Words;
+  std::size_t At = 0;
+  while (At < Text.size()) {
+    while (At < Text.size() && (Text[At] == u' ' || Text[At] == u'\t')) ++At;
+    const std::size_t Start = At;
+    while (At < Text.size() && Text[At] != u' ' && Text[At] != u'\t') ++At;
+    if (At > Start) Words.push_back(Text.substr(Start, At - Start));
+  }
+  return Words;
+}
+
+// The folder part of Path, with its last separator; empty when Path names none.
+std::u16string FolderOf(std::u16string_view Path) {
+  const std::size_t Last = Path.find_last_of(u"/\\");
+  return Last == std::u16string_view::npos ? u"" : std::u16string(Path.substr(0, Last + 1));
+}
+
+bool IsAbsolute(std::u16string_view Path) {
+  return (!Path.empty() && (Path[0] == u'/' || Path[0] == u'\\')) ||
+         (Path.size() > 2 && Path[1] == u':' && (Path[2] == u'/' || Path[2] == u'\\'));
+}
+
+// A diver's lines as read: the Diver: line, its own keys, and the lines of an inline list.
+struct EntryLines {
+  Entry Read;
+  bool Broken = false;  // its Diver: line has an error: its lines are skipped
+  bool Ended = false;
+  std::size_t TeamLine = 0;
+  std::size_t SheetLine = 0;
+  std::vector<std::pair<std::size_t, std::u16string_view>> Inline;  // line, text
+};
+
+// The competition as it is read, line by line, then each list checked.
+class Reader {
+ public:
+  Reader(const EventBook& Known, const SheetFileReader& Files) : Book(Known), Sheets(Files) {}
+
+  void ReadLine(std::size_t Number, std::u16string_view Line) {
+    if (IsRecordLine(Line)) {
+      if (!InRecords) EndHead(Number);
+      InRecords = true;
+      return ReadRecord(Number, Line);
+    }
+    if (InRecords) return Error(Number, u"only recorded dives (Round ...) may follow the first");
+    const auto [K, Value] = KeyOf(Line);
+    if (K == Key::Diver) return StartEntry(Number, Value);
+    if (Entries.empty()) return ReadHead(Number, K, Value, Line);
+    if (!Entries.back().Broken) ReadEntryLine(Number, K, Value, Line);
+  }
+
+  CompetitionRead Take(std::size_t LastLine) {
+    if (!InRecords) EndHead(Entries.empty() ? 0 : LastLine);
+    if (!Entries.empty()) EndEntry(Entries.back());
+    std::stable_sort(Out.Errors.begin(), Out.Errors.end(),
+                     [](const CompetitionError& A, const CompetitionError& B) {
+                       return A.File == B.File ? A.Line < B.Line : A.File.empty();
+                     });
+    return std::move(Out);
+  }
+
+ private:
+  void Error(std::size_t Line, std::u16string Text, std::u16string File = u"") {
+    Out.Errors.push_back({std::move(File), Line, std::move(Text), {}});
+  }
+
+  void ReadHead(std::size_t Number, Key K, const std::u16string& Value, std::u16string_view Line) {
+    std::size_t* Seen = K == Key::Event   ? &EventLine
+                        : K == Key::Book  ? &BookLine
+                        : K == Key::Panel ? &PanelLine
+                                          : nullptr;
+    if (Seen == nullptr)
+      return Error(Number, Shortened(Line, Shown) +
+                               u": the head of a competition has Event:, Book: and Panel: lines, "
+                               u"then each Diver:");
+    if (*Seen != 0) return Error(Number, u"a second such line, after line " + NumberText(*Seen));
+    *Seen = Number;
+    Competition& C = Out.Read;
+    if (K == Key::Event) {
+      C.EventId = Value;
+      if (const Event* Found = Book.Find(Value))
+        C.Rules = *Found;
+      else
+        Error(Number, u"no event has the id " + Shortened(Value, Shown) +
+                          u" (merrith-cli events lists them)");
+    } else if (K == Key::Book) {
+      C.Book = Value;
+      if (std::find(std::begin(Books), std::end(Books), Value) == std::end(Books))
+        Error(Number, u"no rule book is called " + Shortened(Value, Shown) + u" (" +
+                          std::u16string(Books[0]) + u" is)");
+    } else if (const std::optional<std::size_t> N = ReadCount(Value, 99);
+               N && PanelOfJudges(static_cast<int>(*N))) {
+      C.Judges = *PanelOfJudges(static_cast<int>(*N));
+    } else {
+      Error(Number,
+            Shortened(Value, Shown) + u" is no panel: 3, 5 or 7 judges, 9 or 11 synchronised");
+    }
+  }
+
+  // The head ends at the first diver or the first recorded dive.
+  void EndHead(std::size_t Number) {
+    if (HeadEnded) return;
+    HeadEnded = true;
+    if (EventLine == 0) Error(Number, u"no Event: line names the event before the divers");
+    if (PanelLine == 0)
+      Error(Number, u"no Panel: line gives the number of judges before the divers");
+    if (BookLine == 0) Out.Read.Book = Books[0];
+    Out.Read.ListsChecked = true;
+  }
+
+  void StartEntry(std::size_t Number, const std::u16string& Name) {
+    EndHead(Number);
+    if (!Entries.empty()) EndEntry(Entries.back());
+    EntryLines& E = Entries.emplace_back();
+    E.Read.Line = Number;
+    E.Read.Diver = Name;
+    E.Broken = true;
+    if (Name.empty()) return Error(Number, u"a Diver: line without a name");
+    if (Name.find(u'|') != std::u16string::npos)
+      return Error(Number, u"a diver's name cannot hold |: " + Shortened(Name, Shown));
+    if (const auto Found = ByName.find(Name); Found != ByName.end())
+      return Error(Number, Shortened(Name, Shown) + u" again, after line " +
+                               NumberText(Out.Read.Entries[Found->second].Line));
+    E.Broken = false;
+    ByName.emplace(Name, Out.Read.Entries.size());
+    // Its place in the starting order, filled when its list is read; no name until then.
+    Out.Read.Entries.emplace_back().Line = Number;
+  }
+
+  void ReadEntryLine(std::size_t Number, Key K, const std::u16string& Value,
+                     std::u16string_view Line) {
+    EntryLines& E = Entries.back();
+    if (K == Key::Event || K == Key::Book || K == Key::Panel)
+      return Error(Number, u"the head's lines go before the first Diver:");
+    if (K == Key::Team || K == Key::Sheet) {
+      std::size_t& Seen = K == Key::Team ? E.TeamLine : E.SheetLine;
+      if (Seen != 0) return Error(Number, u"a second such line, after line " + NumberText(Seen));
+      Seen = Number;
+      if (Value.find(u'|') != std::u16string::npos)
+        return Error(Number, u"a team or a file name cannot hold |");
+      (K == Key::Team ? E.Read.Team : E.Read.Sheet) = Value;
+      return;
+    }
+    E.Inline.emplace_back(Number, Line);
+  }
+
+  // The diver's list read (inline or from its sheet) and checked against the event.
+  void EndEntry(EntryLines& E) {
+    if (E.Broken || E.Ended) return;
+    E.Ended = true;
+    std::u16string File;
+    std::optional<SheetText> Sheet;
+    if (E.SheetLine != 0 && !E.Inline.empty())
+      return Error(E.SheetLine, u"a diver has either a Sheet: line or the dives inline");
+    if (E.SheetLine != 0)
+      Sheet = ReadSheetFile(E, File);
+    else
+      Sheet = ReadInline(E);
+    if (!Sheet) return;
+    for (const Problem& P : Sheet->Problems)
+      Out.Errors.push_back({
+          File, P.Line, u"", ListProblem{File, P, u""}
+      });
+    if (!Sheet->Problems.empty()) return;
+    Sheet->EventId = Out.Read.EventId;
+    CheckList(E, *Sheet, CheckSheet(*Sheet, Book), File);
+  }
+
+  std::optional<SheetText> ReadSheetFile(const EntryLines& E, std::u16string& File) {
+    const std::optional<std::u16string> Text = Sheets(E.Read.Sheet);
+    if (!Text) {
+      Error(E.SheetLine, u"the sheet " + Shortened(E.Read.Sheet, Shown) + u" cannot be read");
+      return std::nullopt;
+    }
+    File = E.Read.Sheet;
+    SheetText Sheet = ReadSheet(*Text);
+    if (!Sheet.EventId.empty() && !SameWord(Sheet.EventId, Out.Read.EventId)) {
+      Error(Sheet.EventLine,
+            u"the sheet is for " + Shortened(Sheet.EventId, Shown) + u", the competition is " +
+                Shortened(Out.Read.EventId, Shown),
+            File);
+      return std::nullopt;
+    }
+    return Sheet;
+  }
+
+  // An inline list is read as a sheet whose lines are those of the competition.
+  static SheetText ReadInline(EntryLines& E) {
+    std::u16string Text;
+    for (const auto& [Number, Line] : E.Inline) (Text += Line) += u'\n';
+    SheetText Sheet = ReadSheet(Text);
+    const auto LineOf = [&](std::size_t L) { return L == 0 ? 0 : E.Inline[L - 1].first; };
+    for (DiveLine& D : Sheet.Dives) D.Line = LineOf(D.Line);
+    for (Problem& P : Sheet.Problems) {
+      P.Line = LineOf(P.Line);
+      P.OtherLine = LineOf(P.OtherLine);
+    }
+    E.Read.HeightIndex = Sheet.HeightIndex;
+    return Sheet;
+  }
+
+  void CheckList(EntryLines& E, const SheetText& Sheet, const CheckedSheet& Checked,
+                 const std::u16string& File) {
+    const Event* Rules = Out.Read.Rules ? &*Out.Read.Rules : nullptr;
+    for (const Problem& P : Checked.Problems) {
+      const bool NoDD = P.Dive != 0 && !Checked.Dives[P.Dive - 1].Counted;
+      ListProblem Found{File, P, ProblemRule(P, Rules)};
+      if (NoDD)
+        Out.Errors.push_back({File, P.Line, u": the dive cannot be scored", std::move(Found)});
+      else if (P.Why != SheetProblem::UnknownEvent)
+        E.Read.ListProblems.push_back(std::move(Found));
+    }
+    for (std::size_t I = 0; I < Checked.Dives.size(); ++I) {
+      const CheckedDive& D = Checked.Dives[I];
+      ListedDive& L = E.Read.Dives.emplace_back();
+      L.Written = Sheet.Dives[I];
+      L.HeightIndex = D.HeightIndex;
+      L.Number = D.Number.empty() ? D.Code : D.Number;
+      L.Position = D.Position;
+      L.DD = D.Counted;
+    }
+    Out.Read.Entries[ByName.at(E.Read.Diver)] = std::move(E.Read);
+  }
+
+  void ReadRecord(std::size_t Number, std::u16string_view Line) {
+    if (!Entries.empty()) EndEntry(Entries.back());
+    const std::vector<std::u16string> Fields = SplitFields(Line, u'|');
+    if (Fields.size() != 4 && Fields.size() != 5)
+      return Error(Number, u"a recorded dive is Round N | diver | dive | awards | decision");
+    const std::optional<std::size_t> Round =
+        ReadCount(mXMLParser::TrimWhiteView(Fields[0].substr(RoundWord.size())), 999);
+    if (!Round) return Error(Number, Shortened(Fields[0], Shown) + u" names no round");
+    const auto Found = ByName.find(Fields[1]);
+    if (Found == ByName.end())
+      return Error(Number, u"no diver " + Shortened(Fields[1], Shown) + u" in the competition");
+    RecordedDive R{Number, Found->second, *Round, {}, {}};
+    if (!CheckDive(R, Fields[2]) || !ReadAwards(R, Fields[3])) return;
+    if (Fields.size() == 5) {
+      const std::optional<Decision> D = ReadDecision(Fields[4]);
+      if (!D)
+        return Error(Number, Shortened(Fields[4], Shown) +
+                                 u" is no decision: failed, max2, max4.5, restart, unsafe, "
+                                 u"joined by +");
+      R.Decided = *D;
+    }
+    const auto [At, New] = RecordLines.emplace(std::pair{R.Entry, R.Round}, Number);
+    if (!New)
+      return Error(Number, u"round " + NumberText(R.Round) + u" of " + Fields[1] +
+                               u" again, after line " + NumberText(At->second));
+    Out.Read.Recorded.push_back(std::move(R));
+  }
+
+  bool CheckDive(const RecordedDive& R, const std::u16string& Code) {
+    const Entry& E = Out.Read.Entries[R.Entry];
+    if (E.Diver.empty()) return false;  // its list has errors of its own
+    const std::u16string Name = Shortened(E.Diver, Shown);
+    if (R.Round > E.Dives.size()) {
+      Error(R.Line, Name + u"'s list has " + CountText(E.Dives.size(), u"dive", u"dives") +
+                        u": no round " + NumberText(R.Round));
+      return false;
+    }
+    const ListedDive& L = E.Dives[R.Round - 1];
+    if (!SameWord(L.Written.Code, Code)) {
+      Error(R.Line, Name + u"'s dive in round " + NumberText(R.Round) + u" is " + L.Written.Code +
+                        u" on the list, not " + Shortened(Code, Shown));
+      return false;
+    }
+    return true;
+  }
+
+  bool ReadAwards(RecordedDive& R, std::u16string_view Text) {
+    const int Judges = JudgesOf(Out.Read.Judges);
+    bool Any = false;
+    for (const std::u16string_view Word : SplitWords(Text)) {
+      if (Word == u"-") {
+        R.Awards.emplace_back();
+        continue;
+      }
+      const std::optional<HalfPoints> Award = ReadAward(Word);
+      if (!Award) {
+        Error(R.Line, Shortened(Word, Shown) +
+                          u" is no award: 0 to 10 in half points, - for "
+                          u"a missing one");
+        return false;
+      }
+      R.Awards.push_back(Award);
+      Any = true;
+    }
+    if (R.Awards.size() != static_cast<std::size_t>(Judges)) {
+      Error(R.Line, CountText(R.Awards.size(), u"award", u"awards") + u" for a panel of " +
+                        NumberText(static_cast<std::size_t>(Judges)) + u" judges");
+      return false;
+    }
+    if (!Any) Error(R.Line, u"every award is missing: at least one is needed");
+    return Any;
+  }
+
+  const EventBook& Book;
+  const SheetFileReader& Sheets;
+  CompetitionRead Out;
+  std::vector<EntryLines> Entries;
+  std::map<std::u16string, std::size_t> ByName;
+  std::map<std::pair<std::size_t, std::size_t>, std::size_t> RecordLines;  // diver, round: line
+  std::size_t EventLine = 0, BookLine = 0, PanelLine = 0;
+  bool HeadEnded = false;
+  bool InRecords = false;
+};
+
+void AppendDiveLine(std::u16string& Out, const DiveLine& D) {
+  Out += D.Code;
+  if (D.HeightIndex != 0) Out += u' ' + HeightText(D.HeightIndex);
+  if (D.Stated) Out += u' ' + TenthsText(*D.Stated);
+  if (D.Limited) Out += u" limited";
+  Out += u'\n';
+}
+
+}  // namespace
+
+CompetitionRead ReadCompetitionText(std::u16string_view Text, const EventBook& Book,
+                                    const SheetFileReader& Sheets) {
+  Reader R(Book, Sheets);
+  std::size_t Number = 0;
+  std::size_t Start = 0;
+  while (Start <= Text.size()) {
+    std::size_t End = Text.find(u'\n', Start);
+    if (End == std::u16string_view::npos) End = Text.size();
+    ++Number;
+    const std::u16string_view Line = mXMLParser::TrimWhiteView(Text.substr(Start, End - Start));
+    if (!Line.empty() && Line[0] != u'#') R.ReadLine(Number, Line);
+    Start = End + 1;
+  }
+  return R.Take(Number);
+}
+
+std::u16string CompetitionText(const Competition& C) {
+  std::u16string Out =
+      u"# A competition of Merrith: the head, each diver in starting order, then\n"
+      u"# each dive recorded: Round | diver | dive | awards in seating order | "
+      u"decision\n";
+  Out += u"Event: " + C.EventId + u"\nBook: " + C.Book + u"\nPanel: " +
+         NumberText(static_cast<std::size_t>(JudgesOf(C.Judges))) + u"\n";
+  for (const Entry& E : C.Entries) {
+    Out += u"\nDiver: " + E.Diver + u"\n";
+    if (!E.Team.empty()) Out += u"Team: " + E.Team + u"\n";
+    if (!E.Sheet.empty()) {
+      Out += u"Sheet: " + E.Sheet + u"\n";
+      continue;
+    }
+    if (E.HeightIndex != 0) Out += u"Height: " + HeightText(E.HeightIndex) + u"\n";
+    for (const ListedDive& D : E.Dives) AppendDiveLine(Out, D.Written);
+  }
+  if (!C.Recorded.empty()) Out += u"\n";
+  for (const RecordedDive& R : C.Recorded) {
+    const Entry& E = C.Entries[R.Entry];
+    Out += u"Round " + NumberText(R.Round) + u" | " + E.Diver + u" | " +
+           E.Dives[R.Round - 1].Written.Code + u" |";
+    for (const std::optional<HalfPoints>& A : R.Awards) Out += u' ' + (A ? AwardText(*A) : u"-");
+    if (const std::u16string D = DecisionText(R.Decided); !D.empty()) Out += u" | " + D;
+    Out += u'\n';
+  }
+  return Out;
+}
+
+CompetitionRead ReadCompetitionFile(std::u16string_view Path, const EventBook& Book) {
+  std::vector<std::uint8_t> Bytes;
+  if (const FileOutcome Read = ReadFileBytes(Path, Bytes); !Read.Done()) {
+    CompetitionRead Failed;
+    Failed.Errors.push_back(
+        {std::u16string(Path), 0, u"cannot be read: " + SystemErrorText(Read.Error), {}});
+    return Failed;
+  }
+  if (IsCsvPath(Path)) return ReadCompetitionCsv(mFSO::DecodeText(Bytes, mFSO::CodePageUtf8));
+  const std::u16string Folder = FolderOf(Path);
+  const SheetFileReader Sheets =
+      [&Folder](std::u16string_view Name) -> std::optional<std::u16string> {
+    std::vector<std::uint8_t> SheetBytes;
+    const std::u16string Full =
+        IsAbsolute(Name) ? std::u16string(Name) : Folder + std::u16string(Name);
+    if (mFSO::ReadAllBytes(Full, SheetBytes) != 0) return std::nullopt;
+    return mFSO::DecodeText(SheetBytes, mFSO::CodePageSystem);
+  };
+  return ReadCompetitionText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Book, Sheets);
+}
+
+FileOutcome WriteCompetitionFile(const Competition& C, std::u16string_view Path) {
+  return WriteFileBytes(Path, EncodeUtf8(CompetitionText(C)));
+}
+
+}  // namespace merrith

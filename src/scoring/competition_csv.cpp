@@ -1,0 +1,276 @@
+#include "scoring/competition_csv.h"
+
+#include <algorithm>
+#include <iterator>
+#include <map>
+
+#include "difficulty/dive_numbers.h"
+#include "difficulty/heights.h"
+#include "sheets/sheet_words.h"
+#include "support/trim_white.h"
+#include "support/words.h"
+
+namespace merrith {
+namespace {
+
+constexpr std::size_t Shown = 40;
+constexpr std::size_t Fixed = std::size(CsvColumns);
+enum Column : std::size_t { DiverCol, TeamCol, RoundCol, DiveCol, HeightCol, DdCol, DecisionCol };
+
+// The mark between the two names of a synchronised pair.
+constexpr std::u16string_view PairMark = u" / ";
+
+// One row of the table: its first line in the file and its fields.
+struct Row {
+  std::size_t Line = 0;
+  std::vector<std::u16string> Fields;
+};
+
+bool StartsFormula(char16_t C) {
+  return C == u'=' || C == u'+' || C == u'-' || C == u'@' || C == u'\t' || C == u'\r';
+}
+
+// A field as a spreadsheet meant it: trimmed, and without the apostrophe that keeps a
+// formula-looking text from running.
+std::u16string FieldText(std::u16string Field) {
+  std::u16string Text = mXMLParser::TrimWhite(std::move(Field));
+  if (Text.size() > 1 && Text[0] == u'\'' && StartsFormula(Text[1])) Text.erase(0, 1);
+  return Text;
+}
+
+// The rows of Text: fields apart at commas, in quotes where they hold commas, quotes ("") or
+// line breaks; rows end at a line feed outside quotes. Blank lines are no rows.
+std::vector<Row> SplitRows(std::u16string_view Text) {
+  std::vector<Row> Rows;
+  Row Current{1, {}};
+  std::u16string Field;
+  bool Quoted = false;
+  bool Any = false;
+  std::size_t Line = 1;
+  const auto EndField = [&] {
+    Current.Fields.push_back(FieldText(std::move(Field)));
+    Field.clear();
+  };
+  for (std::size_t I = 0; I < Text.size(); ++I) {
+    const char16_t C = Text[I];
+    if (C == u'\n') ++Line;
+    if (Quoted) {
+      if (C == u'"' && I + 1 < Text.size() && Text[I + 1] == u'"') {
+        Field += u'"';
+        ++I;
+      } else if (C == u'"') {
+        Quoted = false;
+      } else {
+        Field += C;
+      }
+    } else if (C == u'"' && Field.empty()) {
+      // Only a field's first character opens quotes; a quote inside a bare field is text.
+      Quoted = Any = true;
+    } else if (C == u',') {
+      EndField();
+      Any = true;
+    } else if (C == u'\n') {
+      EndField();
+      if (Any || Current.Fields.size() > 1 || !Current.Fields[0].empty())
+        Rows.push_back(std::move(Current));
+      Current = Row{Line, {}};
+      Any = false;
+    } else {
+      Field += C;
+    }
+  }
+  EndField();
+  if (Any || Current.Fields.size() > 1 || !Current.Fields[0].empty())
+    Rows.push_back(std::move(Current));
+  return Rows;
+}
+
+std::optional<std::size_t> ReadRound(std::u16string_view Text) {
+  if (Text.empty() || Text.size() > 3) return std::nullopt;
+  std::size_t Value = 0;
+  for (const char16_t C : Text) {
+    if (C < u'0' || C > u'9') return std::nullopt;
+    Value = Value * 10 + static_cast<std::size_t>(C - u'0');
+  }
+  if (Value == 0) return std::nullopt;
+  return Value;
+}
+
+class CsvReader {
+ public:
+  CompetitionRead Read(std::u16string_view Text) {
+    const std::vector<Row> Rows = SplitRows(Text);
+    if (Rows.empty() || !ReadHeader(Rows[0])) {
+      if (Out.Errors.empty())
+        Error(1, u"no header row (diver,team,round,dive,height,dd,decision,J1,...)");
+      return std::move(Out);
+    }
+    for (std::size_t I = 1; I < Rows.size(); ++I) ReadRow(Rows[I]);
+    CheckRounds();
+    std::stable_sort(
+        Out.Errors.begin(), Out.Errors.end(),
+        [](const CompetitionError& A, const CompetitionError& B) { return A.Line < B.Line; });
+    return std::move(Out);
+  }
+
+ private:
+  void Error(std::size_t Line, std::u16string Text) {
+    Out.Errors.push_back({u"", Line, std::move(Text), {}});
+  }
+
+  bool ReadHeader(const Row& Header) {
+    const std::vector<std::u16string>& F = Header.Fields;
+    bool Named = F.size() > Fixed;
+    for (std::size_t I = 0; Named && I < F.size(); ++I)
+      Named = I < Fixed ? SameWord(F[I], CsvColumns[I])
+                        : SameWord(F[I], u"J" + NumberText(I - Fixed + 1));
+    if (!Named) {
+      Error(Header.Line, u"the header row is diver,team,round,dive,height,dd,decision,J1,...,Jn");
+      return false;
+    }
+    const std::optional<Panel> P =
+        PanelOfJudges(static_cast<int>(std::min<std::size_t>(F.size() - Fixed, 99)));
+    if (!P) {
+      Error(Header.Line, NumberText(F.size() - Fixed) +
+                             u" J columns: a panel has 3, 5 or 7 judges, 9 or 11 synchronised");
+      return false;
+    }
+    Out.Read.Judges = *P;
+    Width = F.size();
+    return true;
+  }
+
+  void ReadRow(const Row& R) {
+    const std::vector<std::u16string>& F = R.Fields;
+    if (F.size() != Width)
+      return Error(R.Line, CountText(F.size(), u"field", u"fields") + u", where the header has " +
+                               NumberText(Width));
+    const bool Pair = F[DiverCol].find(PairMark) != std::u16string::npos;
+    if (F[DiverCol].empty()) return Error(R.Line, u"no diver");
+    if (Pair != IsSynchro(Out.Read.Judges))
+      return Error(R.Line, Pair ? u"a pair of divers wants 9 or 11 J columns"
+                                : u"a panel of 9 or 11 judges wants a pair of divers (A / B)");
+    const std::optional<std::size_t> Round = ReadRound(F[RoundCol]);
+    if (!Round) return Error(R.Line, Shortened(F[RoundCol], Shown) + u" is no round (1, 2, ...)");
+    const std::size_t Index = EntryOf(R, F);
+    if (Index == NoEntry) return;
+    std::optional<ListedDive> Dive = ReadDive(R, F);
+    if (!Dive) return;
+    auto& Rounds = DivesOf[Index];
+    if (const auto [At, New] = Rounds.emplace(*Round, std::move(*Dive)); !New)
+      return Error(R.Line, u"round " + NumberText(*Round) + u" of " +
+                               Shortened(F[DiverCol], Shown) + u" again, after line " +
+                               NumberText(At->second.Written.Line));
+    ReadAwards(R, F, Index, *Round);
+  }
+
+  static constexpr std::size_t NoEntry = static_cast<std::size_t>(-1);
+
+  std::size_t EntryOf(const Row& R, const std::vector<std::u16string>& F) {
+    const auto [At, New] = ByName.emplace(F[DiverCol], Out.Read.Entries.size());
+    if (New) {
+      Out.Read.Entries.push_back({R.Line, F[DiverCol], F[TeamCol], u"", 0, {}, {}});
+      DivesOf.emplace_back();
+    } else if (Out.Read.Entries[At->second].Team != F[TeamCol]) {
+      Error(R.Line, u"the team differs from line " + NumberText(Out.Read.Entries[At->second].Line));
+      return NoEntry;
+    }
+    return At->second;
+  }
+
+  std::optional<ListedDive> ReadDive(const Row& R, const std::vector<std::u16string>& F) {
+    const Height* H = HeightNamed(F[HeightCol]);
+    if (H == nullptr) {
+      Error(R.Line,
+            Shortened(F[HeightCol], Shown) + u" is no height (" + AllHeightsText(u" ") + u")");
+      return std::nullopt;
+    }
+    ListedDive D;
+    D.Written = {R.Line, UpperCase(F[DiveCol]), H->Index, std::nullopt, false};
+    D.HeightIndex = H->Index;
+    const RuleBookDive Read = ReadDiveNumber(D.Written.Code, H->Index);
+    D.Number = Read.Why == NoDive::None ? Read.Number : D.Written.Code;
+    if (Read.Why == NoDive::None) D.Position = static_cast<char16_t>(u'A' + Read.Dive.Pos);
+    if (!F[DdCol].empty()) {
+      D.Written.Stated = ReadStatedDd(F[DdCol]);
+      if (!D.Written.Stated) {
+        Error(R.Line, Shortened(F[DdCol], Shown) + u" is no DD (3.4)");
+        return std::nullopt;
+      }
+      D.DD = D.Written.Stated;
+    } else {
+      D.DD = ToTenths(H->Calc->DD(D.Written.Code, H->Index));
+    }
+    if (!D.DD) {
+      Error(R.Line, Shortened(D.Written.Code, Shown) + u" has no DD at " + HeightText(H->Index) +
+                        u": the dive cannot be scored");
+      return std::nullopt;
+    }
+    return D;
+  }
+
+  void ReadAwards(const Row& R, const std::vector<std::u16string>& F, std::size_t Index,
+                  std::size_t Round) {
+    RecordedDive Rec{R.Line, Index, Round, {}, {}};
+    const auto Cells = std::span(F).subspan(Fixed);
+    if (std::all_of(Cells.begin(), Cells.end(), [](const std::u16string& C) { return C.empty(); }))
+      return;  // not recorded yet
+    bool Any = false;
+    for (const std::u16string& Cell : Cells) {
+      if (Cell == u"-") {
+        Rec.Awards.emplace_back();
+        continue;
+      }
+      const std::optional<HalfPoints> Award = ReadAward(Cell);
+      if (!Award)
+        return Error(R.Line, (Cell.empty() ? u"an empty award" : Shortened(Cell, Shown)) +
+                                 u": an award is 0 to 10 in half points, - for a missing one");
+      Rec.Awards.push_back(Award);
+      Any = true;
+    }
+    if (!Any) return Error(R.Line, u"every award is missing: at least one is needed");
+    const std::optional<Decision> D = ReadDecision(F[DecisionCol]);
+    if (!D)
+      return Error(R.Line,
+                   Shortened(F[DecisionCol], Shown) +
+                       u" is no decision: failed, max2, max4.5, restart, unsafe, joined by +");
+    Rec.Decided = *D;
+    Out.Read.Recorded.push_back(std::move(Rec));
+  }
+
+  // Each diver's rows give rounds 1, 2, 3 ... without a gap.
+  void CheckRounds() {
+    for (std::size_t I = 0; I < DivesOf.size(); ++I) {
+      Entry& E = Out.Read.Entries[I];
+      std::size_t Expected = 1;
+      for (auto& [Round, Dive] : DivesOf[I]) {
+        if (Round != Expected) {
+          Error(E.Line,
+                Shortened(E.Diver, Shown) + u" has no row for round " + NumberText(Expected));
+          break;
+        }
+        E.Dives.push_back(std::move(Dive));
+        ++Expected;
+      }
+    }
+  }
+
+  CompetitionRead Out;
+  std::size_t Width = 0;
+  std::map<std::u16string, std::size_t> ByName;
+  std::vector<std::map<std::size_t, ListedDive>> DivesOf;  // each diver's dives by round
+};
+
+}  // namespace
+
+CompetitionRead ReadCompetitionCsv(std::u16string_view Text) {
+  // The byte-order mark that spreadsheets write first.
+  if (!Text.empty() && Text[0] == u'\uFEFF') Text.remove_prefix(1);
+  return CsvReader().Read(Text);
+}
+
+bool IsCsvPath(std::u16string_view Path) {
+  return Path.size() >= 4 && SameWord(Path.substr(Path.size() - 4), u".csv");
+}
+
+}  // namespace merrith

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "scoring/competition.h"
+#include "scoring/score_dive.h"
+
+namespace merrith {
+
+// One dive of a diver's standing: its round, its awards scored, and the total after it.
+struct StandingDive {
+  std::size_t Round = 0;  // from 1
+  const RecordedDive* Recorded = nullptr;
+  ScoredDive Scored;
+  Hundredths Running = 0;  // the diver's total after this dive
+};
+
+// A diver's place: divers with equal totals share it, and the places after them are skipped
+// (1, 2, 2, 4).
+struct Standing {
+  std::size_t Place = 0;  // from 1
+  std::size_t Entry = 0;  // in the starting order, from 0
+  Hundredths Total = 0;
+  std::vector<StandingDive> Dives;  // those of the rounds complete, in order
+};
+
+// The standings of the rounds complete: a round counts once every diver's dive of it is
+// recorded (the result rests on the last complete round).
+struct Standings {
+  std::size_t Rounds = 0;               // the most dives a diver's list has
+  std::size_t RoundsComplete = 0;       // rounds 1 to this are counted
+  std::vector<std::size_t> RecordedIn;  // how many dives each round has recorded, from round 1
+  std::vector<Standing> Rows;           // by place, equal places in starting order
+};
+
+// Scores every dive recorded and ranks the divers by their totals over the rounds complete.
+// C must be a competition read without errors, so that each dive has a DD.
+Standings RankCompetition(const Competition& C);
+
+// How far the competition is, in words: "After round 3 of 6." and where a round is under way
+// or has no awards yet, so much more: "Round 4: 2 of 8 dives recorded, not counted yet.
+// Rounds 5 to 6 have no awards yet."
+std::u16string RoundsText(const Competition& C, const Standings& S);
+
+}  // namespace merrith

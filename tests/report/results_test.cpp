@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/results_csv.h"
+#include "report/results_page.h"
+#include "report/results_report.h"
+#include "scoring/competition_csv.h"
+#include "support/utf8.h"
+
+namespace merrith {
+namespace {
+
+// Three divers on 5 judges, two rounds recorded and the third begun: Cat and Ann tie, and
+// Cat's list states a DD wrong.
+constexpr std::u16string_view Meet =
+    u"Event: women-1m\nPanel: 5\n"
+    u"Diver: Ann Example\nTeam: Riverside\n101B\n201B\n301B\n401B\n5132D\n"
+    u"Diver: Bea <Example>\n101C\n201C\n301C\n403C\n5132D\n"
+    u"Diver: Cat Example\nTeam: =Lakeside, \"North\"\n101B 1.4\n201B\n301B\n401B\n5132D\n"
+    u"Round 1 | Ann Example | 101B | 7.0 7.5 7.0 6.5 7.0\n"
+    u"Round 1 | Bea <Example> | 101C | 6.5 7.0 - 7.0 6.0\n"
+    u"Round 1 | Cat Example | 101B | 7.0 7.0 7.0 7.0 7.0\n"
+    u"Round 2 | Ann Example | 201B | 6.0 6.5 6.5 6.5 6.0 | restart\n"
+    u"Round 2 | Bea <Example> | 201C | 8.0 8.0 8.0 8.0 8.0\n"
+    u"Round 2 | Cat Example | 201B | 6.0 6.5 6.5 6.5 6.0 | restart\n"
+    u"Round 3 | Bea <Example> | 301C | 8.0 8.0 8.0 8.0 8.0 | failed\n";
+
+Competition Read() {
+  const CompetitionRead R = ReadCompetitionText(Meet, BuiltInEvents(), {});
+  EXPECT_TRUE(R.Ok());
+  return R.Read;
+}
+
+TEST(ResultsReport, ListsThePlacesOfTheRoundsCompleteAndTheListsProblems) {
+  const Competition C = Read();
+  EXPECT_EQ(ToUtf8(ResultsReport(C, RankCompetition(C))),
+            "Event:   Women 1 m springboard (women-1m), fina-2017-2021\n"
+            "Panel:   5 judges\n"
+            "Rounds:  After round 2 of 5. Round 3: 1 of 3 dives recorded, not counted yet. "
+            "Rounds 4 to 5 have no awards yet.\n"
+            "\n"
+            "Place  Diver          Team                Total      1      2\n"
+            "    1  Bea <Example>                      60.00  24.00  36.00\n"
+            "    2  Ann Example    Riverside           48.10  27.30  20.80\n"
+            "    2  Cat Example    =Lakeside, \"North\"  48.10  27.30  20.80\n"
+            "\n"
+            "The divers' lists:\n"
+            "  Cat Example: line 18: stated DD 1.4, by the formula 1.3 (D 4.9)\n");
+}
+
+TEST(ResultsPage, ShowsEachDiverInPlaceOrderWithTheCancelledAwards) {
+  const Competition C = Read();
+  const std::string Page = ToUtf8(ResultsPage(C, RankCompetition(C)));
+  const std::size_t Bea = Page.find("1. Bea &lt;Example&gt;");
+  const std::size_t Ann = Page.find("2. Ann Example, Riverside");
+  const std::size_t Cat = Page.find("2. Cat Example, =Lakeside, &quot;North&quot;");
+  EXPECT_LT(Bea, Ann);
+  EXPECT_LT(Ann, Cat);
+  EXPECT_NE(Cat, std::string::npos);
+  // Ann's first dive: 7.5 and 6.5 cancelled, 27.30; her second after the re-start, 20.80.
+  EXPECT_NE(Page.find("<td class=\"n\">1.3</td><td class=\"n\">7.0</td><td class=\"n off\">(7.5)"
+                      "</td><td class=\"n\">7.0</td><td class=\"n off\">(6.5)</td>"
+                      "<td class=\"n\">7.0</td><td></td><td class=\"n\">27.30</td>"
+                      "<td class=\"n\">27.30</td>"),
+            std::string::npos);
+  EXPECT_NE(Page.find("<td>restart</td><td class=\"n\">20.80</td><td class=\"n\">48.10</td>"),
+            std::string::npos);
+  // Bea's missing award stands for the others' average, 6.625 rounded to 6.5, marked.
+  EXPECT_NE(Page.find("<td class=\"n\">6.5*</td>"), std::string::npos);
+  EXPECT_EQ(Page.find("<b>"), std::string::npos);
+}
+
+// The spreadsheet form reads back as the same standings, with the formula guard on the cells
+// that start like one.
+TEST(CompetitionCsv, ReadsBackAsTheSameStandings) {
+  const Competition C = Read();
+  const std::u16string Csv = CompetitionCsv(C);
+  EXPECT_NE(Csv.find(u"\r\nCat Example,\"'=Lakeside, \"\"North\"\"\",1,101B,1m,1.3,,7.0,7.0,7.0"),
+            std::u16string::npos);
+  EXPECT_NE(Csv.find(u"\r\nBea <Example>,,1,101C,1m,1.2,,6.5,7.0,-,7.0,6.0\r\n"),
+            std::u16string::npos);
+  const CompetitionRead Again = ReadCompetitionCsv(Csv);
+  ASSERT_TRUE(Again.Ok()) << ToUtf8(CompetitionErrorText(Again.Errors[0]));
+  EXPECT_EQ(CompetitionCsv(Again.Read), Csv);
+  const Standings A = RankCompetition(C);
+  const Standings B = RankCompetition(Again.Read);
+  ASSERT_EQ(A.Rows.size(), B.Rows.size());
+  EXPECT_EQ(A.RoundsComplete, B.RoundsComplete);
+  for (std::size_t I = 0; I < A.Rows.size(); ++I) {
+    EXPECT_EQ(A.Rows[I].Total, B.Rows[I].Total);
+    EXPECT_EQ(A.Rows[I].Place, B.Rows[I].Place);
+  }
+}
+
+}  // namespace
+}  // namespace merrith

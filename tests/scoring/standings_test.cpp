@@ -1,0 +1,115 @@
+#include "scoring/standings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/utf8.h"
+
+namespace merrith {
+namespace {
+
+// A competition on a panel of 3 (every award counts) of divers whose lists have Dives dives of
+// DD 2.0; Awards[diver][round] is every judge's award in half points, or -1 where the dive is
+// not recorded yet.
+Competition Made(const std::vector<std::vector<int>>& Awards, std::size_t Dives) {
+  Competition C;
+  C.Judges = Panel::Three;
+  for (std::size_t I = 0; I < Awards.size(); ++I) {
+    Entry& E = C.Entries.emplace_back();
+    E.Diver = u"Diver " + std::u16string(1, static_cast<char16_t>(u'A' + I));
+    for (std::size_t D = 0; D < Dives; ++D) E.Dives.push_back({{}, 1, u"101", u'B', 20});
+    for (std::size_t Round = 1; Round <= Awards[I].size(); ++Round) {
+      const int Award = Awards[I][Round - 1];
+      if (Award < 0) continue;
+      C.Recorded.push_back({0, I, Round, std::vector<std::optional<HalfPoints>>(3, Award), {}});
+    }
+  }
+  return C;
+}
+
+std::vector<std::size_t> Places(const Standings& S) {
+  std::vector<std::size_t> P;
+  for (const Standing& Row : S.Rows) P.push_back(Row.Place);
+  return P;
+}
+
+std::vector<std::size_t> Order(const Standings& S) {
+  std::vector<std::size_t> P;
+  for (const Standing& Row : S.Rows) P.push_back(Row.Entry);
+  return P;
+}
+
+TEST(RankCompetition, EqualTotalsShareAPlaceAndTheNextIsSkipped) {
+  struct Case {
+    std::vector<std::vector<int>> Awards;
+    std::vector<std::size_t> Places;
+    std::vector<std::size_t> Order;  // the divers in place order, ties in starting order
+  };
+  const Case Cases[] = {
+      {         {{14}, {16}, {12}},       {1, 2, 3},       {1, 0, 2}},
+      {   {{14}, {16}, {16}, {12}},    {1, 1, 3, 4},    {1, 2, 0, 3}},
+      {   {{12}, {14}, {14}, {14}},    {1, 1, 1, 4},    {1, 2, 3, 0}},
+      {{{10}, {10}, {8}, {8}, {6}}, {1, 1, 3, 3, 5}, {0, 1, 2, 3, 4}},
+      {                         {},              {},              {}},
+  };
+  for (const Case& C : Cases) {
+    const Standings S = RankCompetition(Made(C.Awards, 1));
+    EXPECT_EQ(Places(S), C.Places);
+    EXPECT_EQ(Order(S), C.Order);
+  }
+}
+
+TEST(RankCompetition, CountsTheRoundsCompleteAndSaysHowFarTheOthersAre) {
+  struct Case {
+    std::vector<std::vector<int>> Awards;
+    std::size_t Complete;
+    std::string_view Text;
+  };
+  const Case Cases[] = {
+      {{{14, 14, 14}, {12, 20, 20}},3,                                      "After round 3 of 3."                                    },
+      {    {{14, 14}, {12, -1, -1}},
+       1,                                        "After round 1 of 3. Round 2: 1 of 2 dives recorded, not counted yet. Round 3 has no "
+                                        "awards yet."                                    },
+      {                    {{}, {}}, 0, "No round complete yet. Rounds 1 to 3 have no awards yet."},
+      {{{14, -1, 14}, {12, -1, -1}}, 1,      "After round 1 of 3. Rounds 2 to 3 are not complete."},
+  };
+  for (const Case& C : Cases) {
+    const Competition Made3 = Made(C.Awards, 3);
+    const Standings S = RankCompetition(Made3);
+    EXPECT_EQ(S.RoundsComplete, C.Complete);
+    EXPECT_EQ(ToUtf8(RoundsText(Made3, S)), C.Text);
+    for (const Standing& Row : S.Rows) {
+      ASSERT_EQ(Row.Dives.size(), C.Complete);
+      Hundredths Sum = 0;
+      for (const StandingDive& D : Row.Dives) EXPECT_EQ(D.Running, Sum += D.Scored.Points);
+      EXPECT_EQ(Row.Total, Sum);
+    }
+  }
+  // The first diver's second dive does not count before the round is complete.
+  const Standings Early = RankCompetition(Made(
+      {
+          {14, 14},
+          {12   }
+  },
+      3));
+  EXPECT_EQ(Early.Rows[0].Total, 14 * 3 * 20 * 5);
+  EXPECT_EQ(Early.Rows[1].Total, 12 * 3 * 20 * 5);
+}
+
+TEST(RankCompetition, AShorterListLeavesItsRoundsToTheOthers) {
+  Competition C = Made(
+      {
+          {14, 14, 14},
+          {12, 12   }
+  },
+      3);
+  C.Entries[1].Dives.pop_back();
+  const Standings S = RankCompetition(C);
+  EXPECT_EQ(S.RoundsComplete, 3U);
+  EXPECT_EQ(S.Rows[1].Dives.size(), 2U);
+}
+
+}  // namespace
+}  // namespace merrith
