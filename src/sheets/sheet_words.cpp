@@ -36,13 +36,6 @@ bool SameWord(std::u16string_view A, std::u16string_view B) {
                     [](char16_t X, char16_t Y) { return LowerUnit(X) == LowerUnit(Y); });
 }
 
-const Height* HeightNamed(std::u16string_view Caption) {
-  const auto* Found = std::find_if(std::begin(Heights), std::end(Heights), [&](const Height& H) {
-    return SameWord(AsciiText(H.Caption), Caption);
-  });
-  return Found == std::end(Heights) ? nullptr : Found;
-}
-
 std::u16string HeightText(std::int32_t HeightIndex) {
   return AsciiText(HeightCaption(HeightIndex));
 }

@@ -31,9 +31,6 @@ std::u16string GroupsText(std::span<const DiveGroup> Groups);
 // keys of a sheet's head, heights and "limited" are read so.
 bool SameWord(std::u16string_view A, std::u16string_view B);
 
-// The height whose caption is Caption in any case ("3M"); nullptr when none is.
-const Height* HeightNamed(std::u16string_view Caption);
-
 // The caption of the height HeightIndex as UTF-16 ("7.5m"); HeightIndex must be a height.
 std::u16string HeightText(std::int32_t HeightIndex);
 

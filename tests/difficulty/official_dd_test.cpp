@@ -85,7 +85,7 @@ TEST(OfficialDd, HoldsOurTablesToEveryPrintedDdNotPossibleAndName) {
     const std::vector<std::string_view> F = Split(Lines[I], '\t');
     ASSERT_EQ(F.size(), 5u) << Lines[I];
     const auto [Code, Name, Caption, Letter, Cell] = std::tie(F[0], F[1], F[2], F[3], F[4]);
-    const Height* At = HeightCaptioned(Caption);
+    const Height* At = HeightNamed(Caption);
     ASSERT_NE(At, nullptr) << Lines[I];
     const std::u16string Number(Code.begin(), Code.end());
     const double Ours =
