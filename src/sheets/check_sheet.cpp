@@ -99,7 +99,7 @@ class Checker {
       return Add(D, SheetProblem::NoDD,
                  {Shortened(D.Code, CodeShown), HeightText(D.HeightIndex),
                   std::u16string(RefusalText(Explained.Why))});
-    D.DD = ToTenths(Explained.DD);
+    D.DD = DdTenthsOf(Explained.DD);
     CheckDd(D);
   }
 

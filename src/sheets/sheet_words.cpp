@@ -46,14 +46,6 @@ std::u16string AllHeightsText(std::u16string_view Joint) {
   return Text;
 }
 
-std::u16string TenthsText(DdTotal DD) {
-  // The size of a negative number as unsigned, safe for the least one too.
-  const std::uint64_t Size =
-      DD < 0 ? 0 - static_cast<std::uint64_t>(DD) : static_cast<std::uint64_t>(DD);
-  return (DD < 0 ? u"-" : u"") + AsciiText(std::to_string(Size / 10)) + u"." +
-         static_cast<char16_t>(u'0' + Size % 10);
-}
-
 std::u16string Shortened(std::u16string_view Text, std::size_t Most) {
   if (Text.size() <= Most) return std::u16string(Text);
   std::size_t Kept = Most > 0 ? Most - 1 : 0;

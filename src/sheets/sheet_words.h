@@ -37,13 +37,6 @@ std::u16string HeightText(std::int32_t HeightIndex);
 // Every height's caption, joined by Joint: "1m 3m 5m ... 27m".
 std::u16string AllHeightsText(std::u16string_view Joint);
 
-// A sum of DDs in whole tenths: however long a list, it cannot overflow.
-using DdTotal = std::int64_t;
-
-// A DD or a sum of them in whole tenths as the sheets print it, one decimal after a point:
-// 2.0, 14.6.
-std::u16string TenthsText(DdTotal DD);
-
 // Text cut to at most Most units, ending in "…" where it was cut, for a message or a cell that
 // must stay readable whatever a line holds.
 std::u16string Shortened(std::u16string_view Text, std::size_t Most);

@@ -97,7 +97,7 @@ TEST(OfficialDd, HoldsOurTablesToEveryPrintedDdNotPossibleAndName) {
       ++Printed;
       double Dd = 0;
       std::from_chars(Cell.data(), Cell.data() + Cell.size(), Dd);
-      EXPECT_EQ(ToTenths(Ours), ToTenths(Dd)) << Code << Letter << " at " << Caption;
+      EXPECT_EQ(DdTenthsOf(Ours), DdTenthsOf(Dd)) << Code << Letter << " at " << Caption;
     }
     if (Slips.contains({Code, Name})) SlipsMet.insert({Code, Name});
     EXPECT_EQ(NameInWords(Number), Meant(Code, Name)) << Code << " at " << Caption;
