@@ -23,13 +23,12 @@ std::string ShortestText(double Value) {
   return std::string(Buffer.data(), Result.ptr);
 }
 
-const Option HeightOption{
-    "--height",
-    "H",
-    false,
-    {},
-    [] { return "one of " + HeightChoices(); },
-    [](std::string_view Caption) { return HeightNamed(Caption) != nullptr; }};
+const Option HeightOption{"--height",
+                          "H",
+                          false,
+                          {},
+                          [] { return "one of " + HeightChoices(); },
+                          [](std::string_view Caption) { return HeightNamed(Caption) != nullptr; }};
 
 const Option CodesEndOption{"--", {}, false, "ends the options: every later argument is a code"};
 
