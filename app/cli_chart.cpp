@@ -23,7 +23,7 @@ std::optional<std::vector<std::int32_t>> ReadHeights(std::string_view Value) {
   std::vector<std::int32_t> Chosen;
   for (std::size_t Start = 0; Start <= Value.size();) {
     const std::size_t End = std::min(Value.find(',', Start), Value.size());
-    const Height* H = HeightCaptioned(Value.substr(Start, End - Start));
+    const Height* H = HeightNamed(Value.substr(Start, End - Start));
     if (H == nullptr) return std::nullopt;
     Chosen.push_back(H->Index);
     Start = End + 1;

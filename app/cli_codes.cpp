@@ -23,18 +23,17 @@ std::string ShortestText(double Value) {
   return std::string(Buffer.data(), Result.ptr);
 }
 
-const Option HeightOption{
-    "--height",
-    "H",
-    false,
-    {},
-    [] { return "one of " + HeightChoices(); },
-    [](std::string_view Caption) { return HeightCaptioned(Caption) != nullptr; }};
+const Option HeightOption{"--height",
+                          "H",
+                          false,
+                          {},
+                          [] { return "one of " + HeightChoices(); },
+                          [](std::string_view Caption) { return HeightNamed(Caption) != nullptr; }};
 
 const Option CodesEndOption{"--", {}, false, "ends the options: every later argument is a code"};
 
 std::int32_t ChosenHeight(const CommandLine& Line) {
-  return HeightCaptioned(Line.Last(HeightOption, HeightCaption(HeightIndexFirst)))->Index;
+  return HeightNamed(Line.Last(HeightOption, HeightCaption(HeightIndexFirst)))->Index;
 }
 
 }  // namespace merrith::cli

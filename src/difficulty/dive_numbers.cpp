@@ -198,7 +198,9 @@ bool BeforeInRuleBook(const DiveNumber& A, const DiveNumber& B) {
 bool EndsInPositionLetter(std::u16string_view Text) {
   if (Text.empty()) return false;
   const char16_t Last = Text.back();
-  return (Last >= u'A' && Last <= u'E') || (Last >= u'a' && Last <= u'e');
+  const bool Letter = (Last >= u'A' && Last <= u'E') || (Last >= u'a' && Last <= u'e');
+  // A word that happens to end in one (free, note) is no dive with a letter, only no dive.
+  return Letter && DecodeDiveCode(Text).Why != Refusal::NotADiveNumber;
 }
 
 }  // namespace merrith

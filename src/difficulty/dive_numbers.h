@@ -93,8 +93,8 @@ std::vector<DiveNumber> ListNamedDiveNumbers();
 // then by direction, half somersaults and half twists.
 bool BeforeInRuleBook(const DiveNumber& A, const DiveNumber& B);
 
-// Whether Text ends in a position letter, A to E in either case, as a dive number in a list
-// must not (5253B).
+// Whether Text is a dive code with its position letter, A to E in either case, as a dive
+// number in a list must not be (5253B); a word such as free is not.
 bool EndsInPositionLetter(std::u16string_view Text);
 
 }  // namespace merrith

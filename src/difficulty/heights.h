@@ -52,11 +52,29 @@ constexpr const Height* HeightAt(std::int32_t HeightIndex) {
   return &Heights[static_cast<std::size_t>(HeightIndex - HeightIndexFirst)];
 }
 
-// The height whose caption is Caption ("7.5m"), or nullptr when no height has it.
-constexpr const Height* HeightCaptioned(std::string_view Caption) {
+// Whether the caption Caption is the text Named but for the case of its letters ("3M").
+template <class Unit>
+constexpr bool SameCaption(std::string_view Caption, std::basic_string_view<Unit> Named) {
+  if (Caption.size() != Named.size()) return false;
+  for (std::size_t I = 0; I < Caption.size(); ++I) {
+    const auto Upper = [](auto C) { return C >= 'a' && C <= 'z' ? C - 'a' + 'A' : C; };
+    if (Upper(static_cast<char32_t>(Caption[I])) != Upper(static_cast<char32_t>(Named[I])))
+      return false;
+  }
+  return true;
+}
+
+// The height whose caption is Caption in any case ("7.5m", "3M"), as the command line and a
+// sheet name it; nullptr when no height has it.
+template <class Unit>
+constexpr const Height* HeightNamed(std::basic_string_view<Unit> Caption) {
   for (const Height& H : Heights)
-    if (H.Caption == Caption) return &H;
+    if (SameCaption(H.Caption, Caption)) return &H;
   return nullptr;
+}
+constexpr const Height* HeightNamed(std::string_view Caption) { return HeightNamed<char>(Caption); }
+constexpr const Height* HeightNamed(std::u16string_view Caption) {
+  return HeightNamed<char16_t>(Caption);
 }
 
 // The caption of HeightIndex's button ("1m" for 1); HeightIndex must be a height.

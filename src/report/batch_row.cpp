@@ -1,5 +1,6 @@
 #include "report/batch_row.h"
 
+#include "difficulty/dive_numbers.h"
 #include "support/trim_white.h"
 
 namespace merrith {
@@ -54,14 +55,6 @@ void ForEachLine(std::u16string_view Text, EachFn Each) {
   }
 }
 
-bool IsPositionLetter(char16_t Unit) {
-  const char16_t Upper =
-      Unit >= u'a' && Unit <= u'z' ? static_cast<char16_t>(Unit - (u'a' - u'A')) : Unit;
-  for (const Height& H : Heights)
-    if (H.Letters.find(Upper) != std::u16string_view::npos) return true;
-  return false;
-}
-
 }  // namespace
 
 void ForEachListedCode(std::u16string_view Text,
@@ -77,8 +70,7 @@ void ForEachListedCode(std::u16string_view Text,
 LetteredLines FindLetteredLines(std::u16string_view Text) {
   LetteredLines Found;
   ForEachLine(Text, [&Found](std::size_t Number, std::u16string_view Line) {
-    if (Line.empty() || !IsPositionLetter(Line.back())) return;
-    if (DecodeDiveCode(Line).Why == Refusal::NotADiveNumber) return;
+    if (!EndsInPositionLetter(Line)) return;
     if (Found.First.size() < LetteredLines::Kept)
       Found.First.push_back({Number, std::u16string(Line)});
     ++Found.Count;

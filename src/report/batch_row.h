@@ -109,7 +109,7 @@ class CellTexts {
 
   const Text& TextOf(double DD) {
     if (DD < 0) return None;
-    const std::optional<DdTenths> Tenths = ShownTenths(DD);
+    const std::optional<DdTenths> Tenths = DdTenthsOf(DD);
     if (Tenths && *Tenths < Kept) return ByTenths[static_cast<std::size_t>(*Tenths)];
     return Written(DD);
   }

@@ -37,34 +37,11 @@ std::string PlainDecimal(bool Negative, std::string Digits, int Exponent) {
   return Result;
 }
 
-// The text of Tenths / 10 with one decimal, or without it when it is 0 and Whole says so.
-std::u16string TenthsText(DdTenths Tenths, std::u16string_view Separator, bool Whole) {
-  char Digits[16];
-  const auto [End, Error] = std::to_chars(Digits, Digits + sizeof Digits, Tenths / 10);
-  std::u16string Text(Digits, End);
-  if (Whole && Tenths % 10 == 0) return Text;
-  Text += Separator;
-  Text += static_cast<char16_t>(u'0' + Tenths % 10);
-  return Text;
-}
-
-// The tenths that a DD of the tables stands for, when Value lies within a few units in the
-// last place of them; nothing otherwise. Rounded to 15 significant digits, such a Value gives
-// the tenths exactly: it is less than Tenths / 10 * 4.2e-16 away from them, counting the
-// rounding of the division, and half a unit in the 15th digit is at least 5e-16 of it.
-std::optional<DdTenths> TenthsWithinAHair(double Value) {
-  const std::optional<DdTenths> Tenths = ToTenths(Value);
-  if (!Tenths || *Tenths == 0) return std::nullopt;
-  const double Nearest = *Tenths / 10.0;
-  if (std::abs(Value - Nearest) > Nearest * 3e-16) return std::nullopt;
-  return Tenths;
-}
-
 }  // namespace
 
 std::u16string FormatGeneral(double Value, std::u16string_view DecimalSeparator) {
   if (Value == 0) return u"0";  // also for -0
-  if (const std::optional<DdTenths> Tenths = TenthsWithinAHair(Value))
+  if (const std::optional<DdTenths> Tenths = DdTenthsOf(Value))
     return TenthsText(*Tenths, DecimalSeparator, true);
   if (!std::isfinite(Value)) {
     char Buffer[16];
@@ -89,8 +66,8 @@ std::u16string FormatGeneral(double Value, std::u16string_view DecimalSeparator)
 }
 
 std::u16string FormatFixed1(double Value, std::u16string_view DecimalSeparator) {
-  if (const std::optional<DdTenths> Tenths = ShownTenths(Value))
-    return TenthsText(*Tenths, DecimalSeparator, false);
+  if (const std::optional<DdTenths> Tenths = DdTenthsOf(Value))
+    return TenthsText(*Tenths, DecimalSeparator);
   char Buffer[400];  // the largest double has 309 digits before the point
   const auto [End, Error] =
       std::to_chars(Buffer, Buffer + sizeof Buffer, Value, std::chars_format::fixed, 1);

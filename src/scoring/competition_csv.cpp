@@ -199,7 +199,7 @@ class CsvReader {
       }
       D.DD = D.Written.Stated;
     } else {
-      D.DD = ToTenths(H->Calc->DD(D.Written.Code, H->Index));
+      D.DD = DdTenthsOf(H->Calc->DD(D.Written.Code, H->Index));
     }
     if (!D.DD) {
       Error(R.Line, Shortened(D.Written.Code, Shown) + u" has no DD at " + HeightText(H->Index) +

@@ -105,7 +105,7 @@ class Checker {
                  {.Written = Shortened(D.Code, CodeShown),
                   .Height = D.HeightIndex,
                   .Reason = RefusalText(Explained.Why)});
-    D.DD = ToTenths(Explained.DD);
+    D.DD = DdTenthsOf(Explained.DD);
     CheckDd(D);
   }
 

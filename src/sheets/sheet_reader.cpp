@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 
+#include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
 #include "sheets/sheet_words.h"
 #include "support/trim_white.h"

@@ -42,6 +42,8 @@ no_code=$'merrith-cli: dd needs at least one dive code\n'
 answers $'3.4\n2.4\n' '' 0 -- dd --height 3m 5253b 105B
 answers $'2.4\n2.4\n' '' 0 -- dd --height 1m 105B --height 7.5m 105B
 answers $'2.4\n' '' 0 -- dd --height 10m 105B --height 3m
+# A height is named in any case, as a sheet names it.
+answers $'3.4\n' '' 0 -- dd --height 3M 5253B
 answers $'2.3\n3.7\n4.7\nERROR\n' '' 0 -- dd --height 10m 105B 109C '10(11)C' 1010B
 answers $'ERROR\nERROR\n' '' 0 -- dd 614C ''
 answers $'6.8\nERROR\n' '' 0 -- dd --height 27m 5269d 105B

@@ -85,7 +85,7 @@ TEST(OfficialDd, HoldsOurTablesToEveryPrintedDdNotPossibleAndName) {
     const std::vector<std::string_view> F = Split(Lines[I], '\t');
     ASSERT_EQ(F.size(), 5u) << Lines[I];
     const auto [Code, Name, Caption, Letter, Cell] = std::tie(F[0], F[1], F[2], F[3], F[4]);
-    const Height* At = HeightCaptioned(Caption);
+    const Height* At = HeightNamed(Caption);
     ASSERT_NE(At, nullptr) << Lines[I];
     const std::u16string Number(Code.begin(), Code.end());
     const double Ours =
@@ -97,7 +97,7 @@ TEST(OfficialDd, HoldsOurTablesToEveryPrintedDdNotPossibleAndName) {
       ++Printed;
       double Dd = 0;
       std::from_chars(Cell.data(), Cell.data() + Cell.size(), Dd);
-      EXPECT_EQ(ToTenths(Ours), ToTenths(Dd)) << Code << Letter << " at " << Caption;
+      EXPECT_EQ(DdTenthsOf(Ours), DdTenthsOf(Dd)) << Code << Letter << " at " << Caption;
     }
     if (Slips.contains({Code, Name})) SlipsMet.insert({Code, Name});
     EXPECT_EQ(NameInWords(Number), Meant(Code, Name)) << Code << " at " << Caption;

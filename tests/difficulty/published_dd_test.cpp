@@ -36,7 +36,7 @@ TEST(PublishedDd, EveryDiveHasItsPublishedDdOrTheListedDifference) {
     const std::vector<std::string_view> F = Split(Lines[I], '\t');
     ASSERT_EQ(F.size(), 5u) << Lines[I];
     const auto [Code, Caption, Published, Differs] = std::tie(F[0], F[1], F[2], F[3]);
-    const Height* At = HeightCaptioned(Caption);
+    const Height* At = HeightNamed(Caption);
     ASSERT_NE(At, nullptr) << Lines[I];
     const double Expected = ReadDd(Differs.empty() ? Published : Differs);
     if (!Differs.empty()) {

@@ -10,6 +10,7 @@
 
 #include "difficulty/calc_dd.h"
 #include "difficulty/calc_hdd.h"
+#include "report/batch_row.h"
 #include "report/number_format.h"
 
 namespace merrith {
@@ -36,6 +37,26 @@ std::vector<std::vector<Row>> Boards(std::u16string_view Page) {
     Read.back().back().push_back(Narrow(Page.substr(Start, At - Start)));
   }
   return Read;
+}
+
+// A listed line that is a dive with its letter is left out of the chart and said by the table
+// alike; a word that merely ends in one of A to E (free, note) is no dive to both.
+TEST(ReadChartList, LeavesOutTheLinesTheTableSaysEndInAPositionLetter) {
+  const std::u16string_view List = u"5253b\nfree\nnote\n5132M\n1(05B\n105";
+  const ChartList Read = ReadChartList(List);
+  std::vector<std::pair<std::size_t, LeftOut>> LeftOutLines;
+  for (const LeftOutLine& L : Read.LeftOut) LeftOutLines.emplace_back(L.Line, L.Why);
+  const std::vector<std::pair<std::size_t, LeftOut>> Wanted = {
+      {1, LeftOut::PositionLetter},
+      {2,       LeftOut::NotADive},
+      {3,       LeftOut::NotADive},
+      {5,       LeftOut::NotADive}
+  };
+  EXPECT_EQ(LeftOutLines, Wanted);
+  EXPECT_EQ(Read.Dives.size(), 2U);  // 5132M and 105
+  const LetteredLines Lettered = FindLetteredLines(List);
+  ASSERT_EQ(Lettered.Count, 1U);
+  EXPECT_EQ(Lettered.First[0].Number, 1U);
 }
 
 // Each cell is what the calculator of its height gives the number with its letter; each dive
