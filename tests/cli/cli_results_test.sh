@@ -10,13 +10,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/checks.sh"
 export XDG_CONFIG_HOME="$work/config"
 
-run() {  # run COMMAND ARGS...: sets status, out and err
-  "${cli[@]}" "$@" >"$work/out" 2>"$work/err"
-  status=$?
-  out=$(cat "$work/out")
-  err=$(cat "$work/err")
-}
-
 mkdir "$work/meet"
 printf 'Event: women-1m\nDiver: Ann Example\n101B\n201B\n301B\n401B\n5132D\n' >"$work/meet/ann.txt"
 cat >"$work/meet/meet.txt" <<'END'

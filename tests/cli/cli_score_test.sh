@@ -8,13 +8,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=checks.sh
 source "$here/checks.sh"
 
-run() {  # run COMMAND ARGS...: sets status, out and err
-  "${cli[@]}" "$@" >"$work/out" 2>"$work/err"
-  status=$?
-  out=$(cat "$work/out")
-  err=$(cat "$work/err")
-}
-
 # Arguments, then the output expected.
 while IFS='|' read -r args expected; do
   # shellcheck disable=SC2086

@@ -11,13 +11,6 @@ source "$here/checks.sh"
 # No rules of the user running the test.
 export XDG_CONFIG_HOME="$work/config"
 
-run() {  # run COMMAND ARGS...: sets status, out and err
-  "${cli[@]}" "$@" >"$work/out" 2>"$work/err"
-  status=$?
-  out=$(cat "$work/out")
-  err=$(cat "$work/err")
-}
-
 # The age group's list splits at its cap exactly, none marked; a stated DD is wrong and a line
 # is no dive.
 cp "$here/sheet_girls.txt" "$work/girls.txt"
