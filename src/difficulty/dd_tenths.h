@@ -28,7 +28,7 @@ inline constexpr double DdTenthsLimit = 1000.0;
 inline std::optional<DdTenths> DdTenthsOf(double DD) {
   if (DD == 0) return 0;  // also -0, where every sum starts
   if (!(DD > 0 && DD < DdTenthsLimit)) return std::nullopt;
-  const auto Tenths = static_cast<DdTenths>(DD * 10.0 + 0.5);
+  const auto Tenths = static_cast<DdTenths>(std::lround(DD * 10.0));
   const double Nearest = Tenths / 10.0;
   if (std::abs(DD - Nearest) > Nearest * 3e-16) return std::nullopt;
   return Tenths;
