@@ -50,9 +50,9 @@ std::vector<std::string_view> CommandLine::Values(const Option& Opt) const {
 }
 
 std::string_view CommandLine::Last(const Option& Opt, std::string_view Default) const {
-  for (auto G = Options.rbegin(); G != Options.rend(); ++G)
-    if (G->Is == &Opt) return G->Value;
-  return Default;
+  const auto Found =
+      std::find_if(Options.rbegin(), Options.rend(), [&](const Given& G) { return G.Is == &Opt; });
+  return Found == Options.rend() ? Default : Found->Value;
 }
 
 bool ReadCommandLine(const Command& Cmd, std::span<const std::string_view> Args, CommandLine& Line,

@@ -39,7 +39,7 @@ void AppendHead(std::u16string& Out, const Standing& Row, const Entry& E, int Ju
   std::u16string Who = NumberText(Row.Place) + u". " + E.Diver;
   if (!E.Team.empty()) Who += u", " + E.Team;
   Out += u"<table class=\"diver\">\n<thead><tr><th class=\"who\" colspan=\"" +
-         NumberText(static_cast<std::size_t>(Judges + 8)) + u"\">";
+         NumberText(static_cast<std::size_t>(Judges) + 8) + u"\">";
   AppendHtmlText(Out, Who);
   Out +=
       u"</th></tr>\n<tr><th>Round</th><th>Dive</th><th>Pos.</th><th>Height</th>"
@@ -74,7 +74,7 @@ void AppendDiver(std::u16string& Out, const Competition& C, const Standing& Row)
   AppendHead(Out, Row, E, Judges);
   Out += u"<tbody>\n";
   for (const StandingDive& D : Row.Dives) AppendDive(Out, E.Dives[D.Round - 1], D);
-  Out += u"</tbody>\n<tfoot><tr><th colspan=\"" + NumberText(static_cast<std::size_t>(Judges + 7)) +
+  Out += u"</tbody>\n<tfoot><tr><th colspan=\"" + NumberText(static_cast<std::size_t>(Judges) + 7) +
          u"\">Total</th>";
   AppendElement(Out, u"th", u"n", PointsText(Row.Total));
   Out += u"</tr></tfoot>\n</table>\n";

@@ -18,7 +18,7 @@ ListEstimate EstimateList(const CheckedSheet& Sheet, HalfPoints Award) {
       continue;
     }
     const Hundredths Points = EstimatedPoints(Award, *D.Counted);
-    Estimate.Points.push_back(Points);
+    Estimate.Points.emplace_back(Points);
     Estimate.Total += Points;
   }
   return Estimate;
