@@ -1,7 +1,5 @@
 #include "cli_options.h"
 
-#include <algorithm>
-
 #include "cli_commands.h"
 
 namespace merrith::cli {
@@ -50,9 +48,10 @@ std::vector<std::string_view> CommandLine::Values(const Option& Opt) const {
 }
 
 std::string_view CommandLine::Last(const Option& Opt, std::string_view Default) const {
-  const auto Found =
-      std::find_if(Options.rbegin(), Options.rend(), [&](const Given& G) { return G.Is == &Opt; });
-  return Found == Options.rend() ? Default : Found->Value;
+  // From the end, so that the last value given wins.
+  for (auto G = Options.rbegin(); G != Options.rend(); ++G)  // NOLINT(modernize-loop-convert)
+    if (G->Is == &Opt) return G->Value;
+  return Default;
 }
 
 bool ReadCommandLine(const Command& Cmd, std::span<const std::string_view> Args, CommandLine& Line,
