@@ -1,5 +1,7 @@
 #include "cli_options.h"
 
+#include <algorithm>
+
 #include "cli_commands.h"
 
 namespace merrith::cli {
