@@ -90,7 +90,7 @@ constexpr bool Fits(std::u16string_view Text, const ProblemValueList& Values) {
 // Every kind has its wording, in order, and each wording names exactly its kind's values.
 static_assert([] {
   if (std::size(ProblemWordings) != std::size(ProblemKinds)) return false;
-  for (std::size_t Row = 0; Row < std::size(ProblemWordings); ++Row) {
+  for (std::size_t Row = 0; Row != std::size(ProblemWordings); ++Row) {
     const ProblemWording& W = ProblemWordings[Row];
     if (static_cast<std::size_t>(W.Why) != Row) return false;
     if (!wording::Fits(W.Text, KindOf(W.Why).Values)) return false;

@@ -181,12 +181,12 @@ static_assert([] {
 
 // Software keys on a kind's name: each is lower case words joined by hyphens, and its own.
 static_assert([] {
-  for (std::size_t Row = 0; Row < std::size(ProblemKinds); ++Row) {
+  for (std::size_t Row = 0; Row != ProblemKinds.size(); ++Row) {
     const std::string_view Name = ProblemKinds[Row].Name;
     if (Name.empty() || Name.front() == '-' || Name.back() == '-') return false;
     for (const char C : Name)
       if ((C < 'a' || C > 'z') && C != '-') return false;
-    for (std::size_t Other = 0; Other < Row; ++Other)
+    for (std::size_t Other = 0; Other != Row; ++Other)
       if (ProblemKinds[Other].Name == Name) return false;
   }
   return true;

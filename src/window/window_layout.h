@@ -59,6 +59,7 @@ struct ControlId {
   constexpr ControlId() = default;
   // Implicit, so that a window's enum value stands wherever a control is asked for.
   template <ControlEnum Id>
+  // cppcheck-suppress noExplicitConstructor
   constexpr ControlId(Id Control) : Row(static_cast<std::uint8_t>(Control)) {}
   static constexpr ControlId AtRow(std::size_t Row) {
     ControlId Id;
