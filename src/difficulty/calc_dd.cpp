@@ -129,7 +129,7 @@ double CalcDecodedDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept
   return DdBy(Code, HeightIndex, AddUpDive<DdSum>);
 }
 
-DdWorking WorkDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
+DdWorking WorkDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
   return WorkingBy(Code, HeightIndex, AddUpDive<DdWorking>);
 }
 

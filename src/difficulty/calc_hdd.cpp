@@ -239,7 +239,7 @@ double CalcDecodedHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcep
   return DdBy(Code, HeightIndex, AddUpHighDive<DdSum>);
 }
 
-DdWorking WorkHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
+DdWorking WorkHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
   return WorkingBy(Code, HeightIndex, AddUpHighDive<DdWorking>);
 }
 

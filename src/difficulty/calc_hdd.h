@@ -15,9 +15,9 @@ double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
 // CalcHDD of the code that Code was decoded from, for a code priced at several heights.
 double CalcDecodedHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
 
-// CalcHDD with its working: the seven values in the order they are added (direction,
-// somersaults, twists, twist count, parity, no twist, position), or the rule that refuses the
-// dive.
-DdWorking WorkHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
+// CalcHDD of a code already decoded, with its working: the seven values in the order they are added
+// (direction, somersaults, twists, twist count, parity, no twist, position), or the rule that
+// refuses the dive.
+DdWorking WorkHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
 
 }  // namespace merrith

@@ -80,11 +80,10 @@ inline double DdBy(const DecodedCode& Code, std::int32_t HeightIndex, DdRules<Dd
   return Why == Refusal::None ? Values.Total() : NotAllowed;
 }
 
-// The DD of Code at HeightIndex by AddUp, with its working.
-inline DdWorking WorkingBy(std::u16string_view Code, std::int32_t HeightIndex,
+// The DD of a decoded code at HeightIndex by AddUp, with its working.
+inline DdWorking WorkingBy(const DecodedCode& Decoded, std::int32_t HeightIndex,
                            DdRules<DdWorking> AddUp) {
   DdWorking W;
-  const DecodedCode Decoded = DecodeDiveCode(Code);
   W.Why = WorkOut(Decoded, HeightIndex, AddUp, W);
   W.Dive = W.Why == Refusal::NotADiveNumber ? DiveCode{} : Decoded.Dive;
   if (W.Why == Refusal::None) W.DD = W.Total();

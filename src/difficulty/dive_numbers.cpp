@@ -169,14 +169,13 @@ std::vector<DiveNumber> ListNumbers(bool Named) {
 
 RuleBookDive ReadDiveNumber(std::u16string_view Text, std::optional<std::int32_t> HeightIndex) {
   RuleBookDive Read;
+  // A number alone is read with the letter A (so Pos 0); which rule it breaks does not matter.
+  Read.Decoded = HeightIndex ? DecodeDiveCode(Text) : DecodeDiveCode(std::u16string(Text) + u'A');
   if (HeightIndex && Text.empty()) return Read;
   if (!WrittenAsANumber(HeightIndex ? Text.substr(0, Text.size() - 1) : Text)) return Read;
-  // A number alone is read with the letter A (so Pos 0); which rule it breaks does not matter.
-  const std::optional<DecodedNumber> Decoded =
-      HeightIndex ? DecodeNumber(Text) : DecodeNumber(std::u16string(Text) + u'A');
-  if (!Decoded) return Read;
-  Read.Group = Decoded->Group;
-  Read.Dive = Decoded->Dive;
+  if (Read.Decoded.Why == Refusal::NotADiveNumber) return Read;
+  Read.Group = Read.Decoded.Group;
+  Read.Dive = Read.Decoded.Dive;
   Read.Number = WrittenNumber(Read.Group, Read.Dive);
   Read.Why = WhyNoDive(Read, HeightIndex);
   return Read;

@@ -10,6 +10,7 @@
 
 #include "difficulty/dive_code.h"
 #include "difficulty/dive_group.h"
+#include "difficulty/parse_code.h"
 #include "difficulty/refusal.h"
 
 namespace merrith {
@@ -57,6 +58,7 @@ struct RuleBookDive {
   DiveCode Dive;                      // its fields; Pos 0 for a number without its letter
   std::u16string Number;  // as the rule book writes it, without position; empty when unread
   NoDive Why = NoDive::NotANumber;
+  DecodedCode Decoded;  // as the calculators read it, which is more than the rule book writes
 };
 
 // Reads Text as the rule book sees it. Without a height, Text is a number as a list holds it,
@@ -64,7 +66,8 @@ struct RuleBookDive {
 // position letter that height must have (105B, 5253B). Group, fields and number are read
 // also where it is no dive but is written as one (5511). Its number is what "the same number"
 // compares: 10(11)B and 1011C are both 1011; brackets stay only around a twisting or armstand
-// part of two digits, as in 52(10)2.
+// part of two digits, as in 52(10)2. Text is decoded once, for the calculators too: a number
+// alone as if it ended in A.
 RuleBookDive ReadDiveNumber(std::u16string_view Text,
                             std::optional<std::int32_t> HeightIndex = std::nullopt);
 

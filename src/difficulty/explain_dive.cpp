@@ -9,12 +9,13 @@ namespace merrith {
 
 DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex) {
   DiveExplanation E;
+  E.Read = ReadDiveNumber(Code, HeightIndex);
   const Height* H = HeightAt(HeightIndex);
   if (H == nullptr) {
     E.Why = Refusal::NoSuchHeight;
     return E;
   }
-  const DdWorking W = H->Calc->Work(Code, HeightIndex);
+  const DdWorking W = H->Calc->Work(E.Read.Decoded, HeightIndex);
   E.Dive = W.Dive;
   E.DD = W.DD;
   E.Why = W.Why;

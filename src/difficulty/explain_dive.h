@@ -8,6 +8,7 @@
 
 #include "difficulty/dd_working.h"
 #include "difficulty/dive_code.h"
+#include "difficulty/dive_numbers.h"
 #include "difficulty/refusal.h"
 
 namespace merrith {
@@ -21,6 +22,7 @@ struct DiveExplanation {
   std::vector<DdComponent> Components;          // in the order they are added; none without a DD
   double DD = NotAllowed;                       // bit for bit what CalcDD or CalcHDD returns
   Refusal Why = Refusal::None;                  // Refusal::None when the dive has a DD
+  RuleBookDive Read;  // the code as the rule book sees it at that height, read once for both
 };
 
 // Explains Code at HeightIndex (1 to 9) by the calculator of that height. A code that cannot

@@ -12,11 +12,11 @@
 namespace merrith {
 
 // A calculator of degrees of difficulty, asked for the DD alone (NotAllowed when there is none),
-// of a code or of a code already decoded, or for the working behind it.
+// of a code or of a code already decoded, or for the working behind a decoded code.
 struct Calculator {
   double (*DD)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
   double (*DecodedDD)(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
-  DdWorking (*Work)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
+  DdWorking (*Work)(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
 };
 
 // The calculator of the springboard and platform heights, and that of the high-diving heights.

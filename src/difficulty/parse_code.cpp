@@ -284,20 +284,22 @@ Refusal CheckDecoded(const DiveCode& Dive) {
   return Refusal::None;
 }
 
-// Reads Code into Dive, which keeps its fields when the code cannot be cut into parts.
-Refusal DecodeInto(std::u16string_view Code, DiveCode& Dive) {
+// Reads Code into Dive, which keeps its fields when the code cannot be cut into parts, and
+// Group, which only the digits of the six groups set.
+Refusal DecodeInto(std::u16string_view Code, DiveCode& Dive, DiveGroup& Group) {
   Parts P;
-  std::int32_t Group = 0;
-  if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, Group) || !DecodeByGroup(P, Group, Dive))
+  std::int32_t First = 0;
+  if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, First) || !DecodeByGroup(P, First, Dive))
     return Refusal::NotADiveNumber;
+  Group = static_cast<DiveGroup>(First);
   return CheckDecoded(Dive);
 }
 
 // DecodeInto, with a failure inside it (no memory left for a very long number, say) taken
 // for a code that cannot be read.
-Refusal DecodeGuarded(std::u16string_view Code, DiveCode& Dive) noexcept {
+Refusal DecodeGuarded(std::u16string_view Code, DiveCode& Dive, DiveGroup& Group) noexcept {
   try {
-    return DecodeInto(Code, Dive);
+    return DecodeInto(Code, Dive, Group);
   } catch (...) {
     return Refusal::NotADiveNumber;
   }
@@ -307,7 +309,7 @@ Refusal DecodeGuarded(std::u16string_view Code, DiveCode& Dive) noexcept {
 
 DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept {
   DecodedCode Decoded;
-  Decoded.Why = DecodeGuarded(Code, Decoded.Dive);
+  Decoded.Why = DecodeGuarded(Code, Decoded.Dive, Decoded.Group);
   return Decoded;
 }
 
@@ -330,24 +332,9 @@ Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcep
 }
 
 Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept {
-  const Refusal Why = DecodeGuarded(Code, Dive);
-  return CheckAtHeight({Dive, Why}, HeightIndex);
-}
-
-std::optional<DecodedNumber> DecodeNumber(std::u16string_view Code) noexcept {
-  try {
-    Parts P;
-    DecodedNumber Number;
-    std::int32_t Group = 0;
-    if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, Group) ||
-        !DecodeByGroup(P, Group, Number.Dive))
-      return std::nullopt;
-    // Only the digits of the six groups decode.
-    Number.Group = static_cast<DiveGroup>(Group);
-    return Number;
-  } catch (...) {  // as ReadDiveCode
-    return std::nullopt;
-  }
+  DiveGroup Group = DiveGroup::None;
+  const Refusal Why = DecodeGuarded(Code, Dive, Group);
+  return CheckAtHeight({Dive, Why, Group}, HeightIndex);
 }
 
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {

@@ -25,22 +25,13 @@ std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveC
 // rule it breaks (NotADiveNumber when it cannot be read at all).
 Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept;
 
-// A dive number read without the rules that refuse a dive: its group, the value of its first
-// part, and its fields.
-struct DecodedNumber {
-  DiveGroup Group = DiveGroup::None;
-  DiveCode Dive;
-};
-
-// Reads Code as ParseCode does, but for its final rules (flying straight, no somersault,
-// armstand on the springboard); nothing when the code cannot be read at all.
-std::optional<DecodedNumber> DecodeNumber(std::u16string_view Code) noexcept;
-
 // A dive code read once, to be priced at several heights: its fields, and the first rule it
-// breaks whatever the height (Refusal::None when it breaks none).
+// breaks whatever the height (Refusal::None when it breaks none). A code read but refused
+// (flying straight, no somersault) keeps its group and fields.
 struct DecodedCode {
   DiveCode Dive;
   Refusal Why = Refusal::NotADiveNumber;
+  DiveGroup Group = DiveGroup::None;  // its first part's; None when it cannot be read
 };
 
 // Reads Code as ReadDiveCode does, leaving out the rules that depend on the height.

@@ -88,7 +88,7 @@ class Checker {
     D.Marked = Line.Limited;
     const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
     const DiveExplanation Explained = ExplainDive(D.Code, ReadAt);
-    const RuleBookDive Read = ReadDiveNumber(D.Code, ReadAt);
+    const RuleBookDive& Read = Explained.Read;
     D.Name = Explained.Name;
     D.Group = Read.Group;
     if (Read.Why == NoDive::None) {
