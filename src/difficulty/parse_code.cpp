@@ -331,14 +331,12 @@ Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcep
   return Refusal::None;
 }
 
-Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept {
-  DiveGroup Group = DiveGroup::None;
-  const Refusal Why = DecodeGuarded(Code, Dive, Group);
-  return CheckAtHeight({Dive, Why, Group}, HeightIndex);
-}
-
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
-  return ReadDiveCode(Code, HeightIndex, Dive) == Refusal::None ? CodeValid : CodeInvalid;
+  // Dive keeps its fields where the code cannot be cut into parts, as it always has.
+  DecodedCode Decoded{.Dive = Dive};
+  Decoded.Why = DecodeGuarded(Code, Decoded.Dive, Decoded.Group);
+  Dive = Decoded.Dive;
+  return CheckAtHeight(Decoded, HeightIndex) == Refusal::None ? CodeValid : CodeInvalid;
 }
 
 std::u16string UpperCase(std::u16string_view Text) {

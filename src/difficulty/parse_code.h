@@ -21,10 +21,6 @@ inline constexpr std::int32_t CodeInvalid = 1;
 // the fields of Dive must not be used.
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive);
 
-// ParseCode with the reason: Refusal::None for a code that ParseCode accepts, otherwise the
-// rule it breaks (NotADiveNumber when it cannot be read at all).
-Refusal ReadDiveCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) noexcept;
-
 // A dive code read once, to be priced at several heights: its fields, and the first rule it
 // breaks whatever the height (Refusal::None when it breaks none). A code read but refused
 // (flying straight, no somersault) keeps its group and fields.
@@ -34,7 +30,7 @@ struct DecodedCode {
   DiveGroup Group = DiveGroup::None;  // its first part's; None when it cannot be read
 };
 
-// Reads Code as ReadDiveCode does, leaving out the rules that depend on the height.
+// Reads Code as ParseCode does, leaving out the rules that depend on the height.
 DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept;
 
 // DecodeDiveCode of the text that Code was decoded from, which ends in a letter, with Letter in
@@ -42,7 +38,8 @@ DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept;
 // but the position, so the rest need not be read again.
 DecodedCode WithPosition(DecodedCode Code, char16_t Letter) noexcept;
 
-// What ReadDiveCode answers at HeightIndex for the code that Code was decoded from.
+// The first rule that the code Code was decoded from breaks at HeightIndex; Refusal::None
+// where ParseCode accepts it.
 Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
 
 // Upper-cases a code unit by unit, whatever the machine's locale: only a to z change. That is

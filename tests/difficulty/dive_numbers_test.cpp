@@ -87,7 +87,7 @@ using Fields = std::vector<std::int32_t>;  // Dir, Fly, Som, Twi and Arm
 Fields DiveWithDd(const std::u16string& Number) {
   for (const Height& H : Heights)
     for (char16_t Letter : H.Letters)
-      if (DiveCode D; ReadDiveCode(Number + Letter, H.Index, D) == Refusal::None)
+      if (DiveCode D; ParseCode(Number + Letter, H.Index, D) == CodeValid)
         return {D.Dir, D.Fly, D.Som, D.Twi, D.Arm};
   return {};
 }
