@@ -6,6 +6,7 @@
 
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
+#include "sheets/sheet_lines.h"
 #include "sheets/sheet_words.h"
 #include "support/trim_white.h"
 #include "support/words.h"
@@ -17,24 +18,7 @@ namespace {
 constexpr std::size_t WordShown = 24;
 constexpr std::size_t LineShown = 48;
 
-bool IsWhite(char16_t C) {
-  return mXMLParser::ClassifyChar(static_cast<std::int16_t>(C)) == mXMLParser::ClassWhiteSpace;
-}
-
 bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
-
-// The words of a line, apart at white space.
-std::vector<std::u16string_view> SplitWords(std::u16string_view Line) {
-  std::vector<std::u16string_view> Words;
-  std::size_t At = 0;
-  while (At < Line.size()) {
-    while (At < Line.size() && IsWhite(Line[At])) ++At;
-    const std::size_t Start = At;
-    while (At < Line.size() && !IsWhite(Line[At])) ++At;
-    if (At > Start) Words.push_back(Line.substr(Start, At - Start));
-  }
-  return Words;
-}
 
 // The headings of a sheet, in the order the checker uses them.
 enum class Heading : std::uint8_t { Event, Diver, Height };
@@ -61,8 +45,7 @@ const HeadingName* HeadingCalled(std::u16string_view Key) {
 class Reader {
  public:
   void ReadLine(std::size_t Number, std::u16string_view Line) {
-    const bool Dive = IsDigit(Line[0]);
-    if (Dive) return ReadDive(Number, Line);
+    if (IsDiveLine(Line)) return ReadDive(Number, Line);
     const std::size_t Colon = Line.find(u':');
     const std::u16string Shown = Shortened(Line, LineShown);
     if (Colon == std::u16string_view::npos)
@@ -110,7 +93,7 @@ class Reader {
   }
 
   void ReadDive(std::size_t Line, std::u16string_view Text) {
-    const std::vector<std::u16string_view> Words = SplitWords(Text);
+    const std::vector<std::u16string> Words = DiveLineWords(Text);
     DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false};
     const std::size_t Round = Sheet.Dives.size() + 1;
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
@@ -119,7 +102,8 @@ class Reader {
     };
     for (std::size_t I = 1; I < Words.size(); ++I) {
       const std::u16string_view Word = Words[I];
-      if (const Height* H = HeightNamed(Word)) {
+      // A bare number is a height where the line has none yet, a DD after it: "107B 3 3.0".
+      if (const Height* H = HeightWritten(Word, Dive.HeightIndex == 0)) {
         if (Dive.HeightIndex != 0)
           Twice(u"height", Word);
         else
