@@ -90,9 +90,7 @@ std::vector<std::u16string> DiveLineWords(std::u16string_view Line) {
     const bool Code = Words.empty();
     const bool Next = I + 1 < Split.size();
     // A position letter apart from its number: "207 C".
-    if (Code && Next && Split[I + 1].size() == 1 && !Word.empty() &&
-        (IsDigit(Word.back()) || Word.back() == u')') &&
-        UpperCase(Split[I + 1]).find_first_of(u"ABCDE") == 0) {
+    if (Code && Next && TakesPosition(Word, Split[I + 1])) {
       Word += Split[++I];
     } else if (!Code && Next && Word.find_first_not_of(u"0123456789.") == std::u16string::npos &&
                HeightWritten(Word, true) != nullptr && IsMetres(Split[I + 1])) {
@@ -102,6 +100,11 @@ std::vector<std::u16string> DiveLineWords(std::u16string_view Line) {
     Words.push_back(std::move(Word));
   }
   return Words;
+}
+
+bool TakesPosition(std::u16string_view Code, std::u16string_view Letter) {
+  return !Code.empty() && (IsDigit(Code.back()) || Code.back() == u')') && Letter.size() == 1 &&
+         std::u16string_view(u"ABCDEabcde").find(Letter[0]) != std::u16string_view::npos;
 }
 
 const Height* HeightWritten(std::u16string_view Text, bool Bare) {

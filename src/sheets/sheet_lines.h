@@ -20,6 +20,10 @@ bool IsDiveLine(std::u16string_view Line);
 // "3 metre" are 3m). The code comes first.
 std::vector<std::u16string> DiveLineWords(std::u16string_view Line);
 
+// Whether the letter Letter, written apart, is the position of the code Code: Code ends in a
+// digit or a bracket, and Letter is one position letter in any case ("207" and "c").
+bool TakesPosition(std::u16string_view Code, std::u16string_view Letter);
+
 // The height a word or a cell names: "3m", "3M", "3 m", "3 metres", and the bare number "3"
 // where Bare allows it; nullptr for anything else.
 const Height* HeightWritten(std::u16string_view Text, bool Bare);

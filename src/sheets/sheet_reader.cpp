@@ -7,6 +7,7 @@
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
 #include "sheets/sheet_lines.h"
+#include "sheets/sheet_table.h"
 #include "sheets/sheet_words.h"
 #include "support/trim_white.h"
 #include "support/words.h"
@@ -45,7 +46,13 @@ const HeadingName* HeadingCalled(std::u16string_view Key) {
 class Reader {
  public:
   void ReadLine(std::size_t Number, std::u16string_view Line) {
+    if (Table && Line.find(Table->Separator) != std::u16string_view::npos)
+      return ReadRow(Number, Line);
     if (IsDiveLine(Line)) return ReadDive(Number, Line);
+    if (!Table && Sheet.Dives.empty()) {
+      Table = ReadTableHead(Line);
+      if (Table) return;
+    }
     const std::size_t Colon = Line.find(u':');
     const std::u16string Shown = Shortened(Line, LineShown);
     if (Colon == std::u16string_view::npos)
@@ -123,7 +130,52 @@ class Reader {
     Sheet.Dives.push_back(std::move(Dive));
   }
 
+  // A row of a pasted table, each cell read as its column says; a row of empty cells is
+  // skipped as a blank line is.
+  void ReadRow(std::size_t Line, std::u16string_view Text) {
+    const std::vector<std::u16string> Cells = SplitCells(Text, Table->Separator);
+    const auto Cell = [&](TableColumn What) {
+      const std::optional<std::size_t> At = Table->Place(What);
+      return At && *At < Cells.size() ? std::u16string_view(Cells[*At]) : std::u16string_view();
+    };
+    const std::u16string_view Code = Cell(TableColumn::Dive);
+    if (std::all_of(Cells.begin(), Cells.end(), [](const auto& C) { return C.empty(); })) return;
+    if (Code.empty() || !IsDigit(Code[0]))
+      return Add(SheetProblem::NotADiveLine, Line, 0, {.Written = Shortened(Text, LineShown)});
+    const std::size_t Round = Sheet.Dives.size() + 1;
+    const auto Unread = [&](std::u16string_view Word) {
+      Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
+    };
+    DiveLine Dive{Line, UpperCase(Code), 0, std::nullopt, false};
+    if (const std::u16string_view P = Cell(TableColumn::Position); TakesPosition(Code, P))
+      Dive.Code += UpperCase(P);
+    else if (!P.empty())
+      Unread(P);
+    if (const std::u16string_view H = Cell(TableColumn::Height); !H.empty()) {
+      if (const Height* Named = HeightWritten(H, true))
+        Dive.HeightIndex = Named->Index;
+      else
+        Unread(H);
+    }
+    if (const std::u16string_view DD = Cell(TableColumn::DD); !DD.empty()) {
+      Dive.Stated = ReadStatedDd(DD);
+      if (!Dive.Stated) Unread(DD);
+    }
+    if (const std::u16string_view Part = Cell(TableColumn::Part); !Part.empty()) {
+      Dive.Limited = SameWord(Part, u"limited");
+      if (!Dive.Limited && !SameWord(Part, u"free")) Unread(Part);
+    }
+    for (std::size_t I = Table->Columns.size(); I < Cells.size(); ++I) {
+      if (Cells[I].empty()) continue;
+      Add(SheetProblem::CellOutsideColumns, Line, Round,
+          {.Written = Shortened(Cells[I], WordShown), .Wanted = Table->Columns.size()});
+      break;
+    }
+    Sheet.Dives.push_back(std::move(Dive));
+  }
+
   SheetText Sheet;
+  std::optional<TableHead> Table;  // the header row of a pasted table, once read
   std::array<std::size_t, std::size(HeadingNames)> Seen{};  // the line of each heading read
 };
 

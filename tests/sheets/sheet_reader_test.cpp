@@ -81,6 +81,43 @@ TEST(ReadSheet, KeepsTheProblemsOfLinesThatStillCannotBeRead) {
   EXPECT_EQ(Sheet.Problems[2].Why, SheetProblem::UnknownWord);
 }
 
+// A table pasted from a spreadsheet: its columns in any order and case, each cell read as its
+// column says; short rows and rows of empty cells as a spreadsheet writes them.
+TEST(ReadSheet, ReadsATablePastedFromASpreadsheet) {
+  const SheetText Tabs = ReadSheet(
+      u"Event: men-3m\n"
+      u"Round\tName\tdd\tNUMBER\tPosition\tBoard\tPart\n"
+      u"1\tForward\t3,1\t107\tb\t3 m\tlimited\n"
+      u"2\t\t\t205C\n"
+      u"\t\t\t\t\t\n"
+      u"Total\t\t5.9\n"
+      u"3\t\tx\t305\tC\t2m\tfree\t\tmore");
+  ASSERT_EQ(Tabs.Dives.size(), 3U);
+  EXPECT_EQ(Tabs.Dives[0].Code, u"107B");
+  EXPECT_EQ(Tabs.Dives[0].HeightIndex, 2);
+  EXPECT_EQ(Tabs.Dives[0].Stated, 31);
+  EXPECT_TRUE(Tabs.Dives[0].Limited);
+  EXPECT_EQ(Tabs.Dives[1].Code, u"205C");
+  EXPECT_EQ(Tabs.Dives[1].Line, 4U);
+  EXPECT_EQ(Tabs.Dives[2].Code, u"305C");
+  EXPECT_FALSE(Tabs.Dives[2].Limited);
+  std::vector<std::pair<SheetProblem, std::u16string>> Problems;
+  for (const Problem& P : Tabs.Problems) Problems.emplace_back(P.Why, P.Values.Written);
+  const std::vector<std::pair<SheetProblem, std::u16string>> Wanted{
+      {      SheetProblem::NotADiveLine, u"Total\t\t5.9"},
+      {       SheetProblem::UnknownWord,           u"2m"},
+      {       SheetProblem::UnknownWord,            u"x"},
+      {SheetProblem::CellOutsideColumns,         u"more"},
+  };
+  EXPECT_EQ(Problems, Wanted);
+
+  const SheetText Commas = ReadSheet(u"code,DD\n105B,\"2,6\"\n105B 1m 2.6");
+  ASSERT_EQ(Commas.Dives.size(), 2U);
+  EXPECT_EQ(Commas.Dives[0].Stated, 26);
+  EXPECT_EQ(Commas.Dives[1].HeightIndex, 1);  // a line without the separator reads as ever
+  EXPECT_TRUE(Commas.Problems.empty());
+}
+
 TEST(ReadStatedDd, ReadsOneDecimalAfterAPointOrAComma) {
   struct Stated {
     std::u16string_view Word;
