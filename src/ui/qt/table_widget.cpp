@@ -53,7 +53,8 @@ QWidget* MakeControl(ControlKind Kind, const QString& Caption, QWidget* Parent) 
       return new QRadioButton(Caption, Parent);
     case ControlKind::Label:
       return new QLabel(Caption, Parent);
-    case ControlKind::TextBox: {
+    case ControlKind::TextBox:
+    case ControlKind::AwardBox: {
       auto* Box = new QLineEdit(Parent);
       Box->setText(Caption);
       return Box;
@@ -65,6 +66,7 @@ QWidget* MakeControl(ControlKind Kind, const QString& Caption, QWidget* Parent) 
     case ControlKind::LinesBox:
       return MakeLinesBox(Parent);
     case ControlKind::ReportBox:
+    case ControlKind::Grid:
       return MakeReportBox(Parent);
   }
   return nullptr;
@@ -163,6 +165,7 @@ void CTableWidget::Connect(const ControlLayout& Row) {
       connect(static_cast<QPushButton*>(Made), &QPushButton::clicked, this, Run);
       break;
     case ControlKind::TextBox:
+    case ControlKind::AwardBox:
       connect(static_cast<QLineEdit*>(Made), &QLineEdit::textChanged, this, Run);
       break;
     case ControlKind::LinesBox:
@@ -174,6 +177,7 @@ void CTableWidget::Connect(const ControlLayout& Row) {
       break;
     case ControlKind::Frame:
     case ControlKind::Label:
+    case ControlKind::Grid:
       break;
   }
 }
