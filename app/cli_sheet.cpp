@@ -113,6 +113,7 @@ std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   Json Object = Json::object();
   Object["event"] = TextOrNull(Sheet.EventId);
   Object["title"] = E != nullptr ? Json(ToUtf8(E->Title)) : Json();
+  Object["event_id"] = E != nullptr ? Json(ToUtf8(E->Id)) : Json();
   Object["diver"] = TextOrNull(Sheet.Diver);
   Object["holds"] = Sheet.Holds();
   Object["total_dd"] = TenthsOrNull(Sheet.Total);
@@ -125,15 +126,15 @@ std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   return Object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-constexpr Option JsonObject{
-    "--json",
-    {},
-    false,
-    "one JSON object: event, title, diver, holds, total_dd, dives ([{line,\n"
-    "code, height, name, dd, counted_dd, stated_dd, limited, problems}]) and\n"
-    "problems ([{line, rule, text, kind, values, other_line}], every\n"
-    "problem of the sheet: kind a stable name such as too-few-dives,\n"
-    "values its numbers, DDs, heights, groups and words by name)"};
+constexpr Option JsonObject{"--json",
+                            {},
+                            false,
+                            "one JSON object: event (as the sheet names it), title, event_id,\n"
+                            "diver, holds, total_dd, dives ([{line, code, height, name, dd,\n"
+                            "counted_dd, stated_dd, limited, problems}]) and\n"
+                            "problems ([{line, rule, text, kind, values, other_line}], every\n"
+                            "problem of the sheet: kind a stable name such as too-few-dives,\n"
+                            "values its numbers, DDs, heights, groups and words by name)"};
 constexpr Option Html{"--html", "FILE", false, "also writes the sheet as a page to print and sign",
                       [] { return std::string("a file (see merrith-cli --help)"); }};
 constexpr Option SheetEnd{"--", {}, false, "ends the options: the next argument is the sheet"};

@@ -49,6 +49,7 @@ inline constexpr ProblemWording ProblemWordings[] = {
     {SheetProblem::NoSplitCrowded,       u"no limited part leaves the free dives in different groups: {dives} {group} dives"},
     {SheetProblem::NoSplitOverCap,       u"no limited part keeps within the cap of {cap_dd}: the least {wanted} dives that fit add up to {total_dd}"},
     {SheetProblem::CellOutsideColumns,   u"{word} is beyond the {wanted} columns of the header row"},
+    {SheetProblem::UnknownEventNear,     u"no event '{event}': did you mean {meant}?"},
 };
 // clang-format on
 

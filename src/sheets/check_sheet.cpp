@@ -16,6 +16,8 @@ namespace {
 
 // The most of a code that a message repeats.
 constexpr std::size_t CodeShown = 16;
+// The most of an Event: line that a message repeats: enough for a title.
+constexpr std::size_t EventShown = 40;
 
 // Where a dive has no height, its name, group and number are read at one that has every
 // position letter and refuses no group: they do not depend on the height.
@@ -28,7 +30,9 @@ class Checker {
     Out.EventId = Sheet.EventId;
     Out.Diver = Sheet.Diver;
     Out.Problems = Sheet.Problems;
-    if (const Event* Found = Book.Find(Sheet.EventId)) Out.Rules = *Found;
+    Named = FindEventNamed(Book, Sheet.EventId);
+    if (Named.Found != nullptr) Out.Rules = *Named.Found;
+    Out.RulesBy = Named.By;
     if (Out.Rules) E = &*Out.Rules;
   }
 
@@ -50,13 +54,12 @@ class Checker {
  private:
   void CheckEvent() {
     if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
-    if (E == nullptr)
-      Out.Problems.push_back({SheetProblem::UnknownEvent,
-                              Sheet.EventLine,
-                              0,
-                              {.Written = Shortened(Sheet.EventId, CodeShown)},
-                              0,
-                              0});
+    if (E != nullptr) return;
+    ProblemValues Values{.Written = Shortened(Sheet.EventId, EventShown)};
+    if (Named.Meant != nullptr) Values.Meant = Named.Meant->Id + u" (" + Named.Meant->Title + u")";
+    Out.Problems.push_back(
+        {Named.Meant != nullptr ? SheetProblem::UnknownEventNear : SheetProblem::UnknownEvent,
+         Sheet.EventLine, 0, std::move(Values), 0, 0});
   }
 
   // A problem of the list as a whole.
@@ -245,6 +248,7 @@ class Checker {
   const SheetText& Sheet;
   CheckedSheet Out;
   const Event* E = nullptr;  // the sheet's event, in Out
+  EventNamed Named;          // the event the Event: line names, or the one it likely means
 };
 
 }  // namespace

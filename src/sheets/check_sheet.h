@@ -10,6 +10,7 @@
 #include "difficulty/dd_tenths.h"
 #include "difficulty/dive_group.h"
 #include "sheets/event_book.h"
+#include "sheets/event_lookup.h"
 #include "sheets/sheet_problem.h"
 #include "sheets/sheet_reader.h"
 #include "sheets/sheet_words.h"
@@ -41,8 +42,9 @@ enum class LimitedBy : std::uint8_t {
 
 // A sheet checked against its event: every dive, every problem, and the total DD.
 struct CheckedSheet {
-  std::u16string EventId;      // as the Event: line gives it
-  std::optional<Event> Rules;  // the event named; none when it is unknown or missing
+  std::u16string EventId;           // as the Event: line gives it
+  std::optional<Event> Rules;       // the event named; none when it is unknown or missing
+  EventBy RulesBy = EventBy::None;  // how the Event: line names it
   std::u16string Diver;
   std::vector<CheckedDive> Dives;  // in the order they are dived
   std::vector<DiveGroup> Groups;   // the groups the dives with a DD come from, in order

@@ -45,6 +45,7 @@ enum class SheetProblem : std::uint8_t {
   NoSplitCrowded,      // unmarked, and a group with more dives than the parts can take
   NoSplitOverCap,      // unmarked, and no limited part within the cap
   CellOutsideColumns,  // a cell of a pasted table's row beyond its header's columns
+  UnknownEventNear,    // an Event: line naming no known event, but near one
 };
 
 // The values a problem may carry; each names one member of ProblemValues.
@@ -70,6 +71,7 @@ enum class ProblemValue : std::uint8_t {
   GroupCount,      // GroupCount: a number of groups
   Groups,          // Groups
   Group,           // Group
+  Meant,           // Meant: the event a sheet likely means, its id and title
 };
 
 // Each value's stable name, as data for other programs and as its slot in a problem's wording.
@@ -101,6 +103,7 @@ inline constexpr ProblemValueName ProblemValueNames[] = {
     {ProblemValue::GroupCount, "group_count"},
     {ProblemValue::Groups,     "groups"},
     {ProblemValue::Group,      "group"},
+    {ProblemValue::Meant,      "meant"},
 };
 // clang-format on
 
@@ -108,7 +111,7 @@ static_assert([] {
   std::size_t Row = 0;
   for (const ProblemValueName& N : ProblemValueNames)
     if (static_cast<std::size_t>(N.Value) != Row++) return false;
-  return ProblemValueNames[std::size(ProblemValueNames) - 1].Value == ProblemValue::Group;
+  return ProblemValueNames[std::size(ProblemValueNames) - 1].Value == ProblemValue::Meant;
 }());
 
 constexpr std::string_view ProblemValueKey(ProblemValue Value) {
@@ -140,7 +143,7 @@ inline constexpr std::array ProblemKinds = [] {
   using enum ProblemValue;
   using P = SheetProblem;
   using R = RuleFrom;
-  return std::array<ProblemKind, 28>{{
+  return std::array<ProblemKind, 29>{{
   // problem,              name,                   rule from,       rule,                 values
     {P::NoEvent,           "no-event",             R::None,         u"",              {}},
     {P::UnknownEvent,      "unknown-event",        R::None,         u"",              {Event}},
@@ -170,6 +173,7 @@ inline constexpr std::array ProblemKinds = [] {
     {P::NoSplitCrowded,    "no-split-crowded",     R::Event,        u"",              {Dives, Group}},
     {P::NoSplitOverCap,    "no-split-over-cap",    R::Event,        u"",              {CapDd, Wanted, TotalDd}},
     {P::CellOutsideColumns, "cell-outside-columns", R::Book,        u"D 4.9",         {Word, Wanted}},
+    {P::UnknownEventNear,  "unknown-event-near",   R::None,         u"",              {Event, Meant}},
   }};
 }();
 // clang-format on
@@ -178,7 +182,7 @@ static_assert([] {
   std::size_t Row = 0;
   for (const ProblemKind& K : ProblemKinds)
     if (static_cast<std::size_t>(K.Why) != Row++) return false;
-  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::CellOutsideColumns;
+  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::UnknownEventNear;
 }());
 
 // Software keys on a kind's name: each is lower case words joined by hyphens, and its own.
@@ -214,6 +218,7 @@ struct ProblemValues {
   std::size_t GroupCount = 0;
   std::vector<DiveGroup> Groups{};
   DiveGroup Group = DiveGroup::None;
+  std::u16string Meant{};  // an event's id and title: "men-3m (Men 3 m springboard)"
 };
 
 // One problem found on a sheet.
