@@ -36,8 +36,20 @@ std::vector<std::u16string_view> SplitWords(std::u16string_view Line) {
   return Words;
 }
 
+// The parts of Text between the marks At, without the white space around them.
+std::vector<std::u16string_view> SplitAt(std::u16string_view Text, char16_t At) {
+  std::vector<std::u16string_view> Parts;
+  for (std::size_t Start = 0; Start <= Text.size();) {
+    std::size_t End = Text.find(At, Start);
+    if (End == std::u16string_view::npos) End = Text.size();
+    Parts.push_back(mXMLParser::TrimWhiteView(Text.substr(Start, End - Start)));
+    Start = End + 1;
+  }
+  return Parts;
+}
+
 // The headings of a sheet, in the order the checker uses them.
-enum class Heading : std::uint8_t { Event, Diver, Height };
+enum class Heading : std::uint8_t { Event, Diver, Height, Book, Divers };
 
 struct HeadingName {
   Heading Is;
@@ -48,6 +60,8 @@ constexpr HeadingName HeadingNames[] = {
     { Heading::Event,  u"Event"},
     { Heading::Diver,  u"Diver"},
     {Heading::Height, u"Height"},
+    {  Heading::Book,   u"Book"},
+    {Heading::Divers, u"Divers"},
 };
 
 // The heading Key names, in any case; nothing for a key no sheet has.
@@ -99,6 +113,11 @@ class Reader {
       case Heading::Diver:
         Sheet.Diver = std::move(Value);
         Sheet.DiverLine = Line;
+        if (Sheet.DiversLine == 0) ReadPair();
+        break;
+      case Heading::Divers:
+        Sheet.DiversLine = Line;
+        ReadDivers(Line, Value);
         break;
       case Heading::Height:
         if (const Height* Named = HeightNamed(Value))
@@ -106,12 +125,53 @@ class Reader {
         else
           Add(SheetProblem::NotAHeight, Line, 0, {.Written = Shortened(Value, WordShown)});
         break;
+      case Heading::Book:
+        Sheet.BookId = std::move(Value);
+        Sheet.BookLine = Line;
+        break;
     }
+  }
+
+  // A synchro pair's Diver: line, "Ann Example / Bea Example", names the divers of its lines.
+  void ReadPair() {
+    const std::vector<std::u16string_view> Names = SplitAt(Sheet.Diver, u'/');
+    if (Names.size() < 2) return;
+    for (const std::u16string_view Name : Names) Sheet.Divers.push_back({std::u16string(Name)});
+  }
+
+  // "Ann Example (W), Ben Example (M)": each name with (W) for a woman or (M) for a man.
+  void ReadDivers(std::size_t Line, std::u16string_view Value) {
+    Sheet.Divers.clear();
+    for (std::u16string_view Entry : SplitAt(Value, u',')) {
+      NamedDiver Diver;
+      const std::size_t Open = Entry.rfind(u'(');
+      const std::u16string_view Mark =
+          Open == std::u16string_view::npos ? u"" : mXMLParser::TrimWhiteView(Entry.substr(Open));
+      if (SameWord(Mark, u"(W)")) Diver.Sex = Who::Woman;
+      if (SameWord(Mark, u"(M)")) Diver.Sex = Who::Man;
+      if (Diver.Sex != Who::Anyone) Entry = mXMLParser::TrimWhiteView(Entry.substr(0, Open));
+      if (Entry.empty() && Mark.empty()) continue;
+      if (Entry.empty()) {
+        Add(SheetProblem::DiverWithoutName, Line, 0, {.Written = Shortened(Mark, WordShown)});
+        continue;
+      }
+      Diver.Name = Entry;
+      Sheet.Divers.push_back(std::move(Diver));
+    }
+  }
+
+  // The end of a dive line from Word on, where the sheet names its divers: who dives it.
+  bool ReadLineDivers(DiveLine& Dive, std::u16string_view Text, std::u16string_view Word) {
+    if (Sheet.Divers.empty()) return false;
+    const auto From = static_cast<std::size_t>(Word.data() - Text.data());
+    for (const std::u16string_view Name : SplitAt(Text.substr(From), u'/'))
+      Dive.Divers.emplace_back(Name);
+    return true;
   }
 
   void ReadDive(std::size_t Line, std::u16string_view Text) {
     const std::vector<std::u16string_view> Words = SplitWords(Text);
-    DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false};
+    DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false, {}};
     const std::size_t Round = Sheet.Dives.size() + 1;
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
       Add(SheetProblem::WordTwice, Line, Round,
@@ -132,6 +192,8 @@ class Reader {
       } else if (SameWord(Word, u"limited")) {
         if (Dive.Limited) Twice(u"limited", Word);
         Dive.Limited = true;
+      } else if (ReadLineDivers(Dive, Text, Word)) {
+        break;
       } else {
         Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
       }
