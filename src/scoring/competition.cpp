@@ -247,7 +247,7 @@ class Reader {
       });
     if (!Sheet->Problems.empty()) return;
     Sheet->EventId = Out.Read.EventId;
-    CheckList(E, *Sheet, CheckSheet(*Sheet, Book), File);
+    CheckList(E, *Sheet, CheckSheet(*Sheet, Book, Out.Read.Book), File);
   }
 
   std::optional<SheetText> ReadSheetFile(const EntryLines& E, std::u16string& File) {
@@ -285,10 +285,9 @@ class Reader {
 
   void CheckList(EntryLines& E, const SheetText& Sheet, const CheckedSheet& Checked,
                  const std::u16string& File) {
-    const Event* Rules = Out.Read.Rules ? &*Out.Read.Rules : nullptr;
     for (const Problem& P : Checked.Problems) {
       const bool NoDD = P.Dive != 0 && !Checked.Dives[P.Dive - 1].Counted;
-      ListProblem Found{File, P, ProblemRule(P, Rules)};
+      ListProblem Found{File, P, SheetProblemRule(P, Checked)};
       if (NoDD)
         Out.Errors.push_back({File, P.Line, u": the dive cannot be scored", std::move(Found)});
       else if (P.Why != SheetProblem::UnknownEvent)

@@ -186,7 +186,7 @@ class CsvReader {
       return std::nullopt;
     }
     ListedDive D;
-    D.Written = {R.Line, UpperCase(F[DiveCol]), H->Index, std::nullopt, false};
+    D.Written = {R.Line, UpperCase(F[DiveCol]), H->Index, std::nullopt, false, {}};
     D.HeightIndex = H->Index;
     const RuleBookDive Read = ReadDiveNumber(D.Written.Code, H->Index);
     D.Number = Read.Why == NoDive::None ? Read.Number : D.Written.Code;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/words.h"
+
 namespace merrith {
 namespace {
 
@@ -49,11 +51,13 @@ std::size_t Distance(std::u16string_view Key, std::u16string_view Name) {
 
 }  // namespace
 
-EventNamed FindEventNamed(const EventBook& Book, std::u16string_view Written) {
-  if (const Event* ById = Book.Find(Written)) return {ById, EventBy::Id, nullptr};
+EventNamed FindEventNamed(const EventBook& Book, std::u16string_view Written,
+                          std::u16string_view BookId) {
+  if (const Event* ById = Book.Find(Written, BookId)) return {ById, EventBy::Id, nullptr};
   const std::u16string Key = NameKey(Written);
   if (Key.size() < 3 || Written.size() > NearLength) return {};
-  const auto SameTitle = [&Key](const Event& E) { return NameKey(E.Title) == Key; };
+  const auto InBook = [BookId](const Event& E) { return SameWord(E.Book, BookId); };
+  const auto SameTitle = [&](const Event& E) { return InBook(E) && NameKey(E.Title) == Key; };
   const auto Titled = std::find_if(Book.Events.begin(), Book.Events.end(), SameTitle);
   if (Titled != Book.Events.end() && std::none_of(std::next(Titled), Book.Events.end(), SameTitle))
     return {&*Titled, EventBy::Title, nullptr};
@@ -62,6 +66,7 @@ EventNamed FindEventNamed(const EventBook& Book, std::u16string_view Written) {
   EventNamed Near;
   std::size_t Best = Most + 1;
   for (const Event& E : Book.Events) {
+    if (!InBook(E)) continue;
     const std::size_t Far = std::min(Distance(Key, E.Id), Distance(Key, E.Title));
     if (Far < Best) {
       Best = Far;

@@ -22,8 +22,10 @@ struct EventNamed {
   const Event* Meant = nullptr;  // where none is found: the nearest by id or title, if any is near
 };
 
-// The event of Book that Written names by its id, else by its title; else the one whose id or
-// title it comes near (a title it begins, a letter or a few apart, other spacing).
-EventNamed FindEventNamed(const EventBook& Book, std::u16string_view Written);
+// The event of the rule book BookId that Written names by its id, else by its title; else the
+// one whose id or title it comes near (a title it begins, a letter or a few apart, other
+// spacing).
+EventNamed FindEventNamed(const EventBook& Book, std::u16string_view Written,
+                          std::u16string_view BookId);
 
 }  // namespace merrith
