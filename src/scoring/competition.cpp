@@ -316,13 +316,12 @@ class Reader {
     if (!List.Checked) {
       SheetText AtEvent = List.Sheet;
       AtEvent.EventId = Out.Read.EventId;
-      List.Checked = CheckSheet(AtEvent, Book);
+      List.Checked = CheckSheet(AtEvent, Book, Out.Read.Book);
     }
     const CheckedSheet& Checked = *List.Checked;
-    const Event* Rules = Out.Read.Rules ? &*Out.Read.Rules : nullptr;
     for (const Problem& P : Checked.Problems) {
       const bool NoDD = P.Dive != 0 && !Checked.Dives[P.Dive - 1].Counted;
-      ListProblem Found{File, Moved(P), ProblemRule(P, Rules)};
+      ListProblem Found{File, Moved(P), SheetProblemRule(P, Checked)};
       if (NoDD)
         Out.Errors.push_back(
             {File, Found.Found.Line, u": the dive cannot be scored", std::move(Found)});

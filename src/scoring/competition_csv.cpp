@@ -211,7 +211,7 @@ class CsvReader {
       return std::nullopt;
     }
     ListedDive D;
-    D.Written = {R.Line, UpperCase(F[DiveCol]), H->Index, std::nullopt, false};
+    D.Written = {R.Line, UpperCase(F[DiveCol]), H->Index, std::nullopt, false, {}};
     D.HeightIndex = H->Index;
     const DiveAtHeight& Read = DiveAt(D.Written.Code, *H);
     D.Number = Read.Number;
