@@ -4,8 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "difficulty/dive_name.h"
-#include "difficulty/parse_code.h"
+#include "difficulty/explain_dive.h"
 #include "report/results_csv.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
@@ -80,12 +79,9 @@ std::u16string Announced(const Competition& C, DiveTurn T) {
   Text += Dash;
   Text += L.Number;
   if (L.Position != 0 && L.Number != L.Written.Code) Text += L.Position;
-  const DecodedCode Decoded = DecodeDiveCode(L.Written.Code);
-  if (const auto Name = DiveName(Decoded.Dive); Name && Decoded.Why == Refusal::None) {
-    Text += u", " + *Name;
-    if (const auto Position = PositionName(Decoded.Dive.Pos))
-      Text += u", " + std::u16string(*Position);
-  }
+  // The dive in words with its position, as the rule book names it at its height.
+  if (const DiveExplanation Dive = ExplainDive(L.Written.Code, L.HeightIndex); Dive.Name)
+    Text += u", " + *Dive.Name;
   if (L.HeightIndex != 0) Text += Dash + HeightText(L.HeightIndex);
   if (L.DD) Text += Dash + (u"DD " + TenthsText(*L.DD));
   return Text;
