@@ -26,16 +26,25 @@ std::vector<std::u16string> RuleNumbers(const Event& E) {
   return Rules;
 }
 
+// The events of the book Id, in the order defined.
+std::vector<const Event*> EventsOf(const EventBook& Book, std::u16string_view Id) {
+  std::vector<const Event*> Events;
+  for (const Event& E : Book.Events)
+    if (SameWord(E.Book, Id)) Events.push_back(&E);
+  return Events;
+}
+
 // One line per event, its fields in columns as wide as their widest entry.
-std::string EventLines(const EventBook& Book) {
+std::string EventLines(const std::vector<const Event*>& Events) {
   std::vector<std::vector<std::u16string>> Rows;
-  for (const Event& E : Book.Events) {
+  for (const Event* E : Events) {
     std::u16string Rules;
-    for (const std::u16string& Rule : RuleNumbers(E)) AppendJoined(Rules, u", ", Rule);
-    Rows.push_back({E.Id, E.Title, Rules, NumberText(static_cast<std::size_t>(E.Dives)) + u" dives",
-                    HeightsText(E, u" ")});
+    for (const std::u16string& Rule : RuleNumbers(*E)) AppendJoined(Rules, u", ", Rule);
+    Rows.push_back({E->Id, E->Title, Rules,
+                    NumberText(static_cast<std::size_t>(E->Dives)) + u" dives",
+                    HeightsText(*E, u" "), E->Book});
   }
-  std::vector<std::size_t> Widths(5, 0);
+  std::vector<std::size_t> Widths(6, 0);
   for (const auto& Row : Rows)
     for (std::size_t C = 0; C < Row.size(); ++C) Widths[C] = std::max(Widths[C], Row[C].size());
   std::string Text;
@@ -50,44 +59,53 @@ std::string EventLines(const EventBook& Book) {
   return Text;
 }
 
-std::string EventsJson(const EventBook& Book) {
+std::string EventsJson(const std::vector<const Event*>& Listed) {
   Json Events = Json::array();
-  for (const Event& E : Book.Events) {
+  for (const Event* Each : Listed) {
+    const Event& E = *Each;
     Json Rules = Json::array();
     for (const std::u16string& Rule : RuleNumbers(E)) Rules.push_back(ToUtf8(Rule));
     Json Captions = Json::array();
     for (std::int32_t H : E.Heights) Captions.push_back(ToUtf8(HeightText(H)));
-    Json Each = Json::object();
-    Each["id"] = ToUtf8(E.Id);
-    Each["title"] = ToUtf8(E.Title);
-    Each["rules"] = std::move(Rules);
-    Each["dives"] = E.Dives;
-    Each["heights"] = std::move(Captions);
-    Each["file"] = ToUtf8(E.File);
-    Events.push_back(std::move(Each));
+    Json Object = Json::object();
+    Object["id"] = ToUtf8(E.Id);
+    Object["title"] = ToUtf8(E.Title);
+    Object["rules"] = std::move(Rules);
+    Object["dives"] = E.Dives;
+    Object["heights"] = std::move(Captions);
+    Object["book"] = ToUtf8(E.Book);
+    Object["file"] = ToUtf8(E.File);
+    Events.push_back(std::move(Object));
   }
   return Events.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 constexpr Option JsonArray{
-    "--json", {}, false, "one JSON array of {id, title, rules, dives, heights, file}"};
-constexpr const Option* Options[] = {&JsonArray, &RulesOption};
+    "--json", {}, false, "one JSON array of {id, title, rules, dives, heights, book, file}"};
+constexpr const Option* Options[] = {&JsonArray, &BookOption, &RulesOption};
 
 int RunEvents(const CommandLine& Line, const Streams& Io) {
   const CommandBook Loaded = LoadCommandBook(Line, Io);
+  const std::u16string Asked = BookAsked(Line);
+  const RuleBook* Book = Loaded.Book.FindBook(Asked);
+  if (Book == nullptr)
+    return UsageError(Io, "no rule book has the id " + ToUtf8(Asked) + ": the books are " +
+                              ToUtf8(Loaded.Book.BookIds()));
+  const std::vector<const Event*> Events = EventsOf(Loaded.Book, Book->Id);
   const int Written =
-      WriteResults(Io, Line.Has(JsonArray) ? EventsJson(Loaded.Book) : EventLines(Loaded.Book));
+      WriteResults(Io, Line.Has(JsonArray) ? EventsJson(Events) : EventLines(Events));
   return Loaded.NamedFileFailed ? ExitWriteFailed : Written;
 }
 
 }  // namespace
 
-// events [--json] [--rules FILE]...: every event a sheet may name, one per line.
+// events [--json] [--book ID] [--rules FILE]...: every event of a rule book, one per line.
 const Command EventsCommand{
     "events",
-    "[--json] [--rules FILE]...",
-    "            lists every event a sheet may name, one per line: its id, title, rule\n"
-    "            numbers, number of dives and heights\n",
+    "[--json] [--book ID] [--rules FILE]...",
+    "            lists every event of the rule book (world-aquatics-2024 unless --book\n"
+    "            names another) that a sheet may name, one per line: its id, title, rule\n"
+    "            numbers, number of dives, heights and book\n",
     Options,
     0,
     0,

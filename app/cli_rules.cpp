@@ -13,11 +13,21 @@ namespace merrith::cli {
 const Option RulesOption{
     "--rules", "FILE", true,
     "reads more events from FILE, a rules file (TOML) written as the\n"
-    "installed events/fina-2017-2021.toml is; may be repeated. The files in\n"
+    "installed events/world-aquatics-2024.toml is; may be repeated. The files in\n"
     "$XDG_CONFIG_HOME/merrith/events/ (~/.config/...; on Windows\n"
     "%APPDATA%\\Merrith\\events\\) are read first. An id defined again replaces\n"
     "the earlier event",
     [] { return std::string("a file (see merrith-cli --help)"); }};
+
+const Option BookOption{"--book", "ID", false,
+                        "the rule book whose events a sheet names: world-aquatics-2024 (the\n"
+                        "default) or fina-2017-2021, or one a rules file adds; a sheet's Book:\n"
+                        "line overrides it",
+                        [] { return std::string("a rule book's id (see merrith-cli events)"); }};
+
+std::u16string BookAsked(const CommandLine& Line) {
+  return Line.Has(BookOption) ? DecodeUtf8(Line.Last(BookOption)) : std::u16string(DefaultBookId);
+}
 
 CommandBook LoadCommandBook(const CommandLine& Line, const Streams& Io) {
   std::vector<std::u16string> Rules;

@@ -45,6 +45,9 @@ Json DiveJson(const CheckedDive& D, std::size_t Round, const CheckedSheet& Sheet
   Dive["counted_dd"] = TenthsOrNull(D.Counted);
   Dive["stated_dd"] = TenthsOrNull(D.Stated);
   Dive["limited"] = D.Limited;
+  Json Divers = Json::array();
+  for (const std::u16string& Name : D.Divers) Divers.push_back(ToUtf8(Name));
+  Dive["divers"] = std::move(Divers);
   Dive["problems"] = std::move(Problems);
   if (Estimate) {
     const std::optional<Hundredths>& Points = Estimate->Points[Round - 1];
@@ -86,14 +89,14 @@ Json ValueJson(const Problem& P, ProblemValue Value) {
   }
 }
 
-Json ProblemJson(const Problem& P, const Event* E) {
+Json ProblemJson(const Problem& P, const CheckedSheet& Sheet) {
   const ProblemKind& Kind = KindOf(P.Why);
   Json Values = Json::object();
   for (const ProblemValue V : Kind.Values)
     if (V != ProblemValue::None) Values[std::string(ProblemValueKey(V))] = ValueJson(P, V);
   Json Found = Json::object();
   Found["line"] = P.Line != 0 ? Json(P.Line) : Json();
-  Found["rule"] = TextOrNull(ProblemRule(P, E));
+  Found["rule"] = TextOrNull(SheetProblemRule(P, Sheet));
   Found["text"] = ToUtf8(ProblemText(P, Places::ByLine));
   Found["kind"] = std::string(Kind.Name);
   Found["values"] = std::move(Values);
@@ -109,11 +112,22 @@ std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
     Dives.push_back(DiveJson(Sheet.Dives[I], I + 1, Sheet, Estimate));
   Json Problems = Json::array();
-  for (const Problem& P : Sheet.Problems) Problems.push_back(ProblemJson(P, E));
+  for (const Problem& P : Sheet.Problems) Problems.push_back(ProblemJson(P, Sheet));
   Json Object = Json::object();
+  Object["book"] = Sheet.Book ? Json(ToUtf8(Sheet.Book->Id)) : Json();
   Object["event"] = TextOrNull(Sheet.EventId);
   Object["title"] = E != nullptr ? Json(ToUtf8(E->Title)) : Json();
+  Object["event_id"] = E != nullptr ? Json(ToUtf8(E->Id)) : Json();
   Object["diver"] = TextOrNull(Sheet.Diver);
+  Json Divers = Json::array();
+  for (const NamedDiver& Diver : Sheet.Divers) {
+    Json Named = Json::object();
+    Named["name"] = ToUtf8(Diver.Name);
+    Named["sex"] = Diver.Sex == Who::Woman ? Json("W") : Diver.Sex == Who::Man ? Json("M") : Json();
+    Divers.push_back(std::move(Named));
+  }
+  Object["divers"] = std::move(Divers);
+  Object["unnamed"] = Sheet.Unnamed;
   Object["holds"] = Sheet.Holds();
   Object["total_dd"] = TenthsOrNull(Sheet.Total);
   Object["dives"] = std::move(Dives);
@@ -125,15 +139,16 @@ std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   return Object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-constexpr Option JsonObject{
-    "--json",
-    {},
-    false,
-    "one JSON object: event, title, diver, holds, total_dd, dives ([{line,\n"
-    "code, height, name, dd, counted_dd, stated_dd, limited, problems}]) and\n"
-    "problems ([{line, rule, text, kind, values, other_line}], every\n"
-    "problem of the sheet: kind a stable name such as too-few-dives,\n"
-    "values its numbers, DDs, heights, groups and words by name)"};
+constexpr Option JsonObject{"--json",
+                            {},
+                            false,
+                            "one JSON object: book, event (as the sheet names it), title,\n"
+                            "event_id, diver, divers ([{name, sex}]), unnamed (the dives whose\n"
+                            "line names nobody), holds, total_dd, dives ([{line, code, height,\n"
+                            "name, dd, counted_dd, stated_dd, limited, divers, problems}]) and\n"
+                            "problems ([{line, rule, text, kind, values, other_line}], every\n"
+                            "problem of the sheet: kind a stable name such as too-few-dives,\n"
+                            "values its numbers, DDs, heights, groups and words by name)"};
 constexpr Option Html{"--html", "FILE", false, "also writes the sheet as a page to print and sign",
                       [] { return std::string("a file (see merrith-cli --help)"); }};
 constexpr Option SheetEnd{"--", {}, false, "ends the options: the next argument is the sheet"};
@@ -146,7 +161,8 @@ constexpr Option AwardOption{
     "award, total_points)",
     [] { return std::string("an award from 0 to 10 in half points"); },
     [](std::string_view Text) { return ReadAward(DecodeUtf8(Text)).has_value(); }};
-constexpr const Option* Options[] = {&JsonObject, &Html, &AwardOption, &RulesOption, &SheetEnd};
+constexpr const Option* Options[] = {&JsonObject, &Html,        &AwardOption,
+                                     &BookOption, &RulesOption, &SheetEnd};
 
 int RunSheet(const CommandLine& Line, const Streams& Io) {
   const CommandBook Loaded = LoadCommandBook(Line, Io);
@@ -156,7 +172,7 @@ int RunSheet(const CommandLine& Line, const Streams& Io) {
       File == "-" ? ReadStandardInputBytes(Bytes) : ReadFileBytes(DecodeUtf8(File), Bytes);
   if (!Read.Done()) return FileFailed(Io, Read);
   const CheckedSheet Sheet =
-      CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book);
+      CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book, BookAsked(Line));
   std::optional<ListEstimate> Estimate;
   if (Line.Has(AwardOption))
     Estimate = EstimateList(Sheet, *ReadAward(DecodeUtf8(Line.Last(AwardOption))));
@@ -174,22 +190,26 @@ int RunSheet(const CommandLine& Line, const Streams& Io) {
 
 }  // namespace
 
-// sheet [--json] [--html FILE] [--rules FILE]... SHEET: the sheet checked against its event's
-// rules, as a report or JSON; ExitSheetBreaks when it breaks one, ExitWriteFailed when the
-// sheet, a --rules file or the page cannot be read or written.
+// sheet [--json] [--html FILE] [--award A] [--book ID] [--rules FILE]... SHEET: the sheet checked
+// against its event's rules, as a report or JSON; ExitSheetBreaks when it breaks one,
+// ExitWriteFailed when the sheet, a --rules file or the page cannot be read or written.
 const Command SheetCommand{
     "sheet",
-    "[--json] [--html FILE] [--award A] [--rules FILE]... SHEET",
+    "[--json] [--html FILE] [--award A] [--book ID] [--rules FILE]... SHEET",
     "            checks a diver's list of dives against its event's rules and prints\n"
     "            each dive with its DD, the total DD, every problem with the number of\n"
     "            the rule it breaks, and whether the sheet holds. SHEET - reads the sheet\n"
     "            from the standard input. A sheet is a text file: headings first\n"
+    "              Book: fina-2017-2021     (world-aquatics-2024 when none is named)\n"
     "              Event: women-3m\n"
-    "              Diver: A. Diver\n"
+    "              Diver: A. Diver         (a pair: Diver: A. Diver / B. Diver)\n"
+    "              Divers: A. Diver (W), C. Diver (M)     (a team, each W or M)\n"
     "              Height: 3m\n"
     "            then one dive per line, its code first, then in any order its height,\n"
     "            the DD stated and, for an age group's limited part, the word limited:\n"
     "              5253B 3m 3.4 limited\n"
+    "            and, where the sheet names its divers, who dives it last: A. Diver, or\n"
+    "            A. Diver / C. Diver for a synchronised dive.\n"
     "            Blank lines and lines starting with # are skipped; events lists the ids\n",
     Options,
     1,

@@ -17,7 +17,7 @@ set(MERRITH_APP_ID org.example.merrith)
 # pages carry @MERRITH_DATA@, which the install replaces.
 set(MERRITH_SAMPLE_LIST "@MERRITH_DATA@/merrith/action.txt")
 # Where the built-in rules of events go, named in the manual page in the same way.
-set(MERRITH_EVENTS_FILE "@MERRITH_DATA@/merrith/events/fina-2017-2021.toml")
+set(MERRITH_EVENTS_FILE "@MERRITH_DATA@/merrith/events/world-aquatics-2024.toml")
 # What the program does, in paragraphs: the package's long description, and the software
 # centres' as the XML paragraphs of the metainfo.
 file(READ "${linux}/description.txt" MERRITH_DESCRIPTION)
@@ -27,7 +27,8 @@ set(MERRITH_DESCRIPTION_XML "    <p>${MERRITH_DESCRIPTION_XML}</p>")
 
 install(TARGETS merrith-cli RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${PROJECT_SOURCE_DIR}/action.txt" DESTINATION "${CMAKE_INSTALL_DATADIR}/merrith")
-install(FILES "${PROJECT_SOURCE_DIR}/data/events/fina-2017-2021.toml"
+install(FILES "${PROJECT_SOURCE_DIR}/data/events/world-aquatics-2024.toml"
+              "${PROJECT_SOURCE_DIR}/data/events/fina-2017-2021.toml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/merrith/events")
 if(TARGET merrith)
   install(TARGETS merrith RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")

@@ -18,9 +18,11 @@ if(WIN32)
     install(TARGETS merrith RUNTIME DESTINATION .)
   endif()
   install(FILES "${PROJECT_SOURCE_DIR}/action.txt" DESTINATION .)
-  configure_file("${PROJECT_SOURCE_DIR}/data/events/fina-2017-2021.toml"
-                 "${PROJECT_BINARY_DIR}/packaging/events/fina-2017-2021.toml" @ONLY NEWLINE_STYLE CRLF)
-  install(FILES "${PROJECT_BINARY_DIR}/packaging/events/fina-2017-2021.toml" DESTINATION events)
+  foreach(book world-aquatics-2024 fina-2017-2021)
+    configure_file("${PROJECT_SOURCE_DIR}/data/events/${book}.toml"
+                   "${PROJECT_BINARY_DIR}/packaging/events/${book}.toml" @ONLY NEWLINE_STYLE CRLF)
+    install(FILES "${PROJECT_BINARY_DIR}/packaging/events/${book}.toml" DESTINATION events)
+  endforeach()
   configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in"
                  "${PROJECT_BINARY_DIR}/packaging/README.txt" @ONLY NEWLINE_STYLE CRLF)
   configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_BINARY_DIR}/packaging/LICENSE.txt"

@@ -40,9 +40,14 @@ std::u16string ProblemValueText(const Problem& P, ProblemValue Value) {
     case ProblemValue::Word:
     case ProblemValue::Code:
     case ProblemValue::Number:
+    case ProblemValue::Book:
       return V.Written;
+    case ProblemValue::Books:
+    case ProblemValue::Divers:
+      return V.Choices;
     case ProblemValue::Heading:
     case ProblemValue::WordKind:
+    case ProblemValue::Role:
       return std::u16string(V.Named);
     case ProblemValue::Height:
       return HeightText(V.Height);
@@ -68,6 +73,8 @@ std::u16string ProblemValueText(const Problem& P, ProblemValue Value) {
       return GroupsText(V.Groups);
     case ProblemValue::Group:
       return GroupName(V.Group);
+    case ProblemValue::Meant:
+      return V.Meant;
   }
   return {};
 }

@@ -23,7 +23,7 @@ inline constexpr ProblemWording ProblemWordings[] = {
   // problem,                            text
     {SheetProblem::NoEvent,              u"no Event: line names the event"},
     {SheetProblem::UnknownEvent,         u"no event has the id {event}"},
-    {SheetProblem::UnknownHeading,       u"{key}: is no heading of a sheet (Event:, Diver: or Height:)"},
+    {SheetProblem::UnknownHeading,       u"{key}: is no heading of a sheet (Book:, Event:, Diver:, Divers: or Height:)"},
     {SheetProblem::HeadingTwice,         u"a second {heading}: line, after {place}"},
     {SheetProblem::HeadingAfterDives,    u"{heading}: goes before the first dive"},
     {SheetProblem::NotAHeight,           u"{word} is not a height ({all_heights})"},
@@ -48,6 +48,16 @@ inline constexpr ProblemWording ProblemWordings[] = {
     {SheetProblem::NoSplitGroups,        u"no {wanted} dives from different groups make a limited part: the dives are from {group_count}"},
     {SheetProblem::NoSplitCrowded,       u"no limited part leaves the free dives in different groups: {dives} {group} dives"},
     {SheetProblem::NoSplitOverCap,       u"no limited part keeps within the cap of {cap_dd}: the least {wanted} dives that fit add up to {total_dd}"},
+    {SheetProblem::UnknownBook,          u"no rule book has the id {book}: the books are {books}"},
+    {SheetProblem::HeightNotOfRound,     u"{height} is not a height of this dive of the list ({heights})"},
+    {SheetProblem::DiverWithoutName,     u"{word} without a name before it"},
+    {SheetProblem::DiverWithoutSex,      u"{word}: add (W) for a woman or (M) for a man"},
+    {SheetProblem::TooManyDivers,        u"{dives} divers named, where at most {wanted} share the list"},
+    {SheetProblem::NoDiverOfSex,         u"no {role} among the divers, where a team has a woman and a man at least"},
+    {SheetProblem::UnknownDiver,         u"{word} is not one of the divers ({divers})"},
+    {SheetProblem::WrongDivers,          u"dived by {word}, where this dive is for {role}"},
+    {SheetProblem::CellOutsideColumns,   u"{word} is beyond the {wanted} columns of the header row"},
+    {SheetProblem::UnknownEventNear,     u"no event '{event}': did you mean {meant}?"},
 };
 // clang-format on
 

@@ -28,8 +28,12 @@ constexpr std::u16string_view SheetStyle =
     u".verdict { font-weight: bold; margin: 4mm 0 1mm; }\n"
     u"ul.problems { margin: 1mm 0; padding-left: 6mm; }\n"
     u".note { font-style: italic; }\n"
-    u".signatures { display: flex; gap: 20mm; margin-top: 22mm; break-inside: avoid; }\n"
-    u".signatures div { flex: 1; border-top: 0.3mm solid #000; padding-top: 1mm; }\n";
+    u".signatures { display: flex; flex-wrap: wrap; gap: 16mm 20mm; margin-top: 22mm;\n"
+    u"  break-inside: avoid; }\n"
+    u".signatures div { flex: 1 0 40mm; border-top: 0.3mm solid #000; padding-top: 1mm; }\n";
+
+// The most of a diver's name a signature line shows.
+constexpr std::size_t NameShown = 60;
 
 std::u16string PageTitle(const CheckedSheet& Sheet) {
   std::u16string Title = u"Statement of dives";
@@ -41,10 +45,16 @@ std::u16string PageTitle(const CheckedSheet& Sheet) {
 void AppendFacts(std::u16string& Out, const CheckedSheet& Sheet) {
   Out += u"<table class=\"facts\">\n";
   AppendFact(Out, u"Diver", Sheet.Diver);
+  if (Sheet.Divers.size() > 1 || Sheet.Diver.empty())
+    if (const std::u16string Divers = SheetDiversText(Sheet); !Divers.empty())
+      AppendFact(Out, u"Divers", Divers);
   AppendFact(Out, u"Event", SheetEventText(Sheet));
+  AppendFact(Out, u"Rule book", SheetBookText(Sheet));
   if (Sheet.Rules) AppendFact(Out, u"Rules", EventRulesText(*Sheet.Rules));
   if (const std::u16string Limited = LimitedPartText(Sheet); !Limited.empty())
     AppendFact(Out, u"Limited part", Limited);
+  if (const std::u16string Unnamed = UnnamedText(Sheet); !Unnamed.empty())
+    AppendFact(Out, u"Unnamed", Unnamed);
   Out += u"</table>\n";
 }
 
@@ -99,6 +109,16 @@ void AppendVerdict(std::u16string& Out, const CheckedSheet& Sheet) {
   }
 }
 
+// A line to sign for each diver the sheet names (one for "Diver" where it names none as a
+// team or pair does), and one for the coach.
+void AppendSignatures(std::u16string& Out, const CheckedSheet& Sheet) {
+  Out += u"<div class=\"signatures\">";
+  if (Sheet.Divers.empty()) Out += u"<div>Diver</div>";
+  for (const NamedDiver& Diver : Sheet.Divers)
+    AppendElement(Out, u"div", u"", u"Diver: " + Shortened(Diver.Name, NameShown));
+  Out += u"<div>Coach</div></div>\n";
+}
+
 }  // namespace
 
 std::u16string SheetPage(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
@@ -107,7 +127,7 @@ std::u16string SheetPage(const CheckedSheet& Sheet, const ListEstimate* Estimate
   AppendFacts(Page, Sheet);
   AppendDives(Page, Sheet, Estimate);
   AppendVerdict(Page, Sheet);
-  Page += u"<div class=\"signatures\"><div>Diver</div><div>Coach</div></div>\n";
+  AppendSignatures(Page, Sheet);
   Page += PageEnd;
   return Page;
 }

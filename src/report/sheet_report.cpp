@@ -19,11 +19,37 @@ constexpr std::size_t TextShown = 60;
 // The width the report's lines of words are wrapped to; the table of dives may be wider.
 constexpr std::size_t ReportWidth = 88;
 
-// "rounds 1 and 2", "rounds 1 to 3", "round 1".
-std::u16string RoundsText(std::int32_t Rounds) {
-  if (Rounds == 1) return u"round 1";
-  return u"rounds 1" + std::u16string(Rounds == 2 ? u" and " : u" to ") +
-         NumberText(static_cast<std::size_t>(Rounds));
+// "dives 1 and 2", "dives 4 to 6", "dive 3": the lines First to Last, from 1.
+std::u16string DivesText(std::size_t First, std::size_t Last) {
+  if (First == Last) return u"dive " + NumberText(First);
+  return u"dives " + NumberText(First) + (Last == First + 1 ? u" and " : u" to ") +
+         NumberText(Last);
+}
+
+// What a round's rules say, after the words naming its dives: " by a woman from 3m".
+std::u16string RoundRuleText(const RoundRule& Round) {
+  std::u16string Text;
+  if (Round.By != Who::Anyone) Text += u" by " + std::u16string(WhoWords(Round.By));
+  for (std::size_t I = 0; I < Round.Heights.size(); ++I)
+    Text += (I == 0                          ? u" from "
+             : I + 1 == Round.Heights.size() ? u" or "
+                                             : u", ") +
+            HeightText(Round.Heights[I]);
+  if (Round.AssignedDD) Text += u" at an assigned DD of " + TenthsText(*Round.AssignedDD);
+  return Text;
+}
+
+// The rounds the event fixes, alike ones together: "; dives 1 and 2 count DD 2.0".
+std::u16string RoundsText(const Event& E) {
+  std::u16string Text;
+  std::size_t First = 0;
+  for (std::size_t I = 0; I < E.Rounds.size(); ++I) {
+    const std::u16string Rule = RoundRuleText(E.Rounds[I]);
+    if (I + 1 < E.Rounds.size() && RoundRuleText(E.Rounds[I + 1]) == Rule) continue;
+    if (!Rule.empty()) Text += u"; " + DivesText(First + 1, I + 1) + Rule;
+    First = I + 1;
+  }
+  return Text;
 }
 
 // The event's heights as a sentence says them: "3m", "5m, 7.5m or 10m".
@@ -76,6 +102,13 @@ std::u16string Labelled(std::u16string_view Label, std::u16string_view Text) {
 
 std::u16string Tenths(const std::optional<DdTenths>& DD) { return DD ? TenthsText(*DD) : u""; }
 
+// Names joined by Joint.
+std::u16string DiversText(const std::vector<std::u16string>& Names, std::u16string_view Joint) {
+  std::u16string Text;
+  for (const std::u16string& Name : Names) AppendJoined(Text, Joint, Name);
+  return Text;
+}
+
 std::vector<Column> DiveColumns(const CheckedSheet& Sheet) {
   std::vector<Column> Columns{
       {    u"Dive", {},  true},
@@ -85,8 +118,12 @@ std::vector<Column> DiveColumns(const CheckedSheet& Sheet) {
       {      u"DD", {},  true},
       {  u"Counts", {},  true},
       {  u"Stated", {},  true},
-      {    u"Part", {}, false}
+      {    u"Part", {}, false},
+      {   u"Diver", {}, false},
   };
+  const bool Named = std::any_of(Sheet.Dives.begin(), Sheet.Dives.end(),
+                                 [](const CheckedDive& D) { return !D.Divers.empty(); });
+  if (!Named) Columns.pop_back();
   for (std::size_t I = 0; I < Sheet.Dives.size(); ++I) {
     const CheckedDive& D = Sheet.Dives[I];
     const bool Assigned = D.Counted != D.DD;
@@ -99,6 +136,7 @@ std::vector<Column> DiveColumns(const CheckedSheet& Sheet) {
         Assigned ? Tenths(D.Counted) : u"",
         Tenths(D.Stated),
         Sheet.Limited == LimitedBy::None ? u"" : (D.Limited ? u"limited" : u"free"),
+        Shortened(DiversText(D.Divers, u" / "), TextShown),
     };
     for (std::size_t C = 0; C < Columns.size(); ++C) Columns[C].Cells.push_back(Cells[C]);
   }
@@ -145,15 +183,21 @@ std::u16string EventRulesText(const Event& E) {
   } else if (E.Free.DifferentGroups) {
     Text += u", each from a different group";
   }
-  if (E.AssignedRounds > 0)
-    Text += u"; " + RoundsText(E.AssignedRounds) + u" count DD " + TenthsText(E.AssignedDD);
+  Text += RoundsText(E);
   if (E.MaxDiveDD) Text += u"; no dive counts more than " + TenthsText(*E.MaxDiveDD);
   if (E.Repeats) Text += u"; a dive number may come again";
   if (E.HeightRule != E.Rule && !E.HeightRule.empty()) Text += u"; heights " + E.HeightRule;
   return Text;
 }
 
+std::u16string SheetBookText(const CheckedSheet& Sheet) {
+  if (Sheet.Book) return Sheet.Book->Title + u" (" + Sheet.Book->Id + u")";
+  return Shortened(Sheet.BookId, TextShown) + u" (no such book)";
+}
+
 std::u16string SheetEventText(const CheckedSheet& Sheet) {
+  if (Sheet.Rules && Sheet.RulesBy == EventBy::Title)
+    return Sheet.Rules->Title + u" (" + Sheet.Rules->Id + u"): the sheet names it by its title";
   if (Sheet.Rules) return Sheet.Rules->Title + u" (" + Sheet.Rules->Id + u")";
   if (Sheet.EventId.empty()) return u"none named";
   return Shortened(Sheet.EventId, TextShown) + u" (no such event)";
@@ -174,6 +218,25 @@ std::u16string LimitedPartText(const CheckedSheet& Sheet) {
   return Text;
 }
 
+std::u16string SheetDiversText(const CheckedSheet& Sheet) {
+  std::u16string Text;
+  for (const NamedDiver& Diver : Sheet.Divers) {
+    std::u16string Named = Shortened(Diver.Name, TextShown);
+    if (Diver.Sex != Who::Anyone) Named += Diver.Sex == Who::Woman ? u" (W)" : u" (M)";
+    AppendJoined(Text, u", ", Named);
+  }
+  return Text;
+}
+
+std::u16string UnnamedText(const CheckedSheet& Sheet) {
+  if (Sheet.Unnamed.empty()) return {};
+  std::u16string Dives;
+  for (const std::size_t Round : Sheet.Unnamed) AppendJoined(Dives, u", ", NumberText(Round));
+  if (Sheet.Unnamed.size() == 1)
+    return u"dive " + Dives + u" names nobody: who dives it is not checked";
+  return u"dives " + Dives + u" name nobody: who dives them is not checked";
+}
+
 std::u16string ProblemLine(const Problem& P, const CheckedSheet& Sheet) {
   std::u16string Line;
   if (P.Dive > 0)
@@ -183,7 +246,7 @@ std::u16string ProblemLine(const Problem& P, const CheckedSheet& Sheet) {
   else
     Line = u"List: ";
   Line += ProblemText(P, Places::ByDive);
-  const std::u16string Rule = ProblemRule(P, Sheet.Rules ? &*Sheet.Rules : nullptr);
+  const std::u16string Rule = SheetProblemRule(P, Sheet);
   if (!Rule.empty()) Line += u" (" + Rule + u")";
   return Line;
 }
@@ -197,7 +260,11 @@ std::u16string VerdictText(const CheckedSheet& Sheet) {
 std::u16string SheetReport(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   std::u16string Text;
   if (!Sheet.Diver.empty()) Text += Labelled(u"Diver:", Shortened(Sheet.Diver, TextShown));
+  if (Sheet.Divers.size() > 1 || Sheet.Diver.empty())
+    if (const std::u16string Divers = SheetDiversText(Sheet); !Divers.empty())
+      Text += Labelled(u"Divers:", Divers);
   Text += Labelled(u"Event:", SheetEventText(Sheet));
+  Text += Labelled(u"Book:", SheetBookText(Sheet));
   if (Sheet.Rules) Text += Labelled(u"Rules:", EventRulesText(*Sheet.Rules));
   if (Sheet.Rules && !Sheet.Rules->Note.empty()) Text += Labelled(u"Note:", Sheet.Rules->Note);
   Text += u"\n";
@@ -206,6 +273,8 @@ std::u16string SheetReport(const CheckedSheet& Sheet, const ListEstimate* Estima
   if (const std::u16string Limited = LimitedPartText(Sheet); !Limited.empty())
     Text += Labelled(u"Limited:", Limited);
   Text += Labelled(u"Total DD:", Sheet.Total ? TenthsText(*Sheet.Total) : u"none");
+  if (const std::u16string Unnamed = UnnamedText(Sheet); !Unnamed.empty())
+    Text += Labelled(u"Unnamed:", Unnamed);
   if (!Sheet.Holds()) {
     Text += u"\nProblems:\n";
     for (const Problem& P : Sheet.Problems)

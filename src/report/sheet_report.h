@@ -12,12 +12,23 @@ namespace merrith {
 // different groups".
 std::u16string EventRulesText(const Event& E);
 
+// The rule book a sheet was checked against in words: its title and id, or that there is none.
+std::u16string SheetBookText(const CheckedSheet& Sheet);
+
 // The event of a checked sheet in words: its title and id, or what is wrong with its id.
 std::u16string SheetEventText(const CheckedSheet& Sheet);
 
 // The limited part of a checked sheet in words ("dives 1, 3, 5, 7, 9, none marked: found by
 // the checker; 9.4 of at most 9.5"); empty where its event has none.
 std::u16string LimitedPartText(const CheckedSheet& Sheet);
+
+// The divers the sheet names, each with (W) or (M) where it says: "Ann Example (W), Ben
+// Example (M)"; empty where it names none.
+std::u16string SheetDiversText(const CheckedSheet& Sheet);
+
+// The dives whose line names nobody, where the sheet names its divers, in words; empty where
+// there are none.
+std::u16string UnnamedText(const CheckedSheet& Sheet);
 
 // One problem as a person reads it: where it is ("Dive 2", "Line 9", "List"), what is wrong,
 // and the rule it breaks in brackets.

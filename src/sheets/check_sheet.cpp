@@ -16,6 +16,10 @@ namespace {
 
 // The most of a code that a message repeats.
 constexpr std::size_t CodeShown = 16;
+// The most of an Event: line that a message repeats: enough for a title.
+constexpr std::size_t EventShown = 40;
+// The most of a diver's name, or of the names of all, that a message repeats.
+constexpr std::size_t NamesShown = 60;
 
 // Where a dive has no height, its name, group and number are read at one that has every
 // position letter and refuses no group: they do not depend on the height.
@@ -24,20 +28,30 @@ constexpr std::int32_t AnyHeight = HeightIndexLast;
 // The sheet as it is checked, step by step.
 class Checker {
  public:
-  Checker(const SheetText& Read, const EventBook& Book) : Sheet(Read) {
+  Checker(const SheetText& Read, const EventBook& Book, std::u16string_view BookId) : Sheet(Read) {
+    Out.BookId = Sheet.BookId.empty() ? std::u16string(BookId) : Sheet.BookId;
     Out.EventId = Sheet.EventId;
     Out.Diver = Sheet.Diver;
+    Out.Divers = Sheet.Divers;
     Out.Problems = Sheet.Problems;
-    if (const Event* Found = Book.Find(Sheet.EventId)) Out.Rules = *Found;
+    if (const RuleBook* Found = Book.FindBook(Out.BookId)) {
+      Out.Book = *Found;
+      EventFound = FindEventNamed(Book, Sheet.EventId, Found->Id);
+      if (EventFound.Found != nullptr) Out.Rules = *EventFound.Found;
+      Out.RulesBy = EventFound.By;
+    } else {
+      AddUnknownBook(Book);
+    }
     if (Out.Rules) E = &*Out.Rules;
   }
 
   CheckedSheet Check() {
-    CheckEvent();
+    if (Out.Book) CheckEvent();
     for (const DiveLine& Line : Sheet.Dives) CheckDive(Line);
     CheckRepeats();
     FindGroups();
     if (E != nullptr) CheckList();
+    CheckDivers();
     Out.Total = TotalOf([](const CheckedDive&) { return true; });
     // Each line's problems in order, then those of the list as a whole.
     std::stable_sort(Out.Problems.begin(), Out.Problems.end(),
@@ -50,13 +64,25 @@ class Checker {
  private:
   void CheckEvent() {
     if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
-    if (E == nullptr)
-      Out.Problems.push_back({SheetProblem::UnknownEvent,
-                              Sheet.EventLine,
-                              0,
-                              {.Written = Shortened(Sheet.EventId, CodeShown)},
-                              0,
-                              0});
+    if (E != nullptr) return;
+    ProblemValues Values{.Written = Shortened(Sheet.EventId, EventShown)};
+    if (EventFound.Meant != nullptr)
+      Values.Meant = EventFound.Meant->Id + u" (" + EventFound.Meant->Title + u")";
+    Out.Problems.push_back(
+        {EventFound.Meant != nullptr ? SheetProblem::UnknownEventNear : SheetProblem::UnknownEvent,
+         Sheet.EventLine, 0, std::move(Values), 0, 0});
+  }
+
+  // The sheet is checked against no book, and so against no event.
+  void AddUnknownBook(const EventBook& Book) {
+    Out.Problems.push_back({
+        SheetProblem::UnknownBook,
+        Sheet.BookLine,
+        0,
+        {.Written = Shortened(Out.BookId, NamesShown), .Choices = Book.BookIds()},
+        0,
+        0
+    });
   }
 
   // A problem of the list as a whole.
@@ -71,11 +97,24 @@ class Checker {
     Out.Problems.push_back({Why, D.Line, Round, std::move(Values), Other, OtherLine});
   }
 
-  // The line's height, else the Height: line's, else the event's only one; 0 when none.
-  std::int32_t HeightOf(const DiveLine& Line) const {
+  // The rules of the Round-th line (from 1) where the event fixes it; nullptr otherwise.
+  const RoundRule* RoundOf(std::size_t Round) const {
+    if (E == nullptr || Round > E->Rounds.size()) return nullptr;
+    return &E->Rounds[Round - 1];
+  }
+
+  // The heights the Round-th line may use: its own, else the event's.
+  const std::vector<std::int32_t>& HeightsOf(std::size_t Round) const {
+    const RoundRule* Rule = RoundOf(Round);
+    return Rule != nullptr && !Rule->Heights.empty() ? Rule->Heights : E->Heights;
+  }
+
+  // The line's height, else the Height: line's, else the only one the line may use; 0 when
+  // none.
+  std::int32_t HeightOf(const DiveLine& Line, std::size_t Round) const {
     if (Line.HeightIndex != 0) return Line.HeightIndex;
     if (Sheet.HeightIndex != 0) return Sheet.HeightIndex;
-    if (E != nullptr && E->Heights.size() == 1) return E->Heights[0];
+    if (E != nullptr && HeightsOf(Round).size() == 1) return HeightsOf(Round)[0];
     return 0;
   }
 
@@ -83,9 +122,10 @@ class Checker {
     CheckedDive& D = Out.Dives.emplace_back();
     D.Line = Line.Line;
     D.Code = Line.Code;
-    D.HeightIndex = HeightOf(Line);
+    D.HeightIndex = HeightOf(Line, Out.Dives.size());
     D.Stated = Line.Stated;
     D.Marked = Line.Limited;
+    D.Divers = Line.Divers;
     const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
     const DiveExplanation Explained = ExplainDive(D.Code, ReadAt);
     const RuleBookDive& Read = Explained.Read;
@@ -111,15 +151,18 @@ class Checker {
 
   void CheckHeight(const CheckedDive& D) {
     if (E == nullptr) return;
-    if (std::find(E->Heights.begin(), E->Heights.end(), D.HeightIndex) != E->Heights.end()) return;
-    Add(D, SheetProblem::HeightNotAllowed, {.Height = D.HeightIndex, .Heights = E->Heights});
+    const std::size_t Round = static_cast<std::size_t>(&D - Out.Dives.data()) + 1;
+    const std::vector<std::int32_t>& Heights = HeightsOf(Round);
+    if (std::find(Heights.begin(), Heights.end(), D.HeightIndex) != Heights.end()) return;
+    const bool OfEvent = &Heights == &E->Heights;
+    Add(D, OfEvent ? SheetProblem::HeightNotAllowed : SheetProblem::HeightNotOfRound,
+        {.Height = D.HeightIndex, .Heights = Heights});
   }
 
   // The DD that counts, against what the diver stated and the event's cap for one dive.
   void CheckDd(CheckedDive& D) {
-    const auto Round = static_cast<std::size_t>(&D - Out.Dives.data()) + 1;
-    const bool Assigned = E != nullptr && Round <= static_cast<std::size_t>(E->AssignedRounds);
-    D.Counted = Assigned ? E->AssignedDD : D.DD;
+    const RoundRule* Rule = RoundOf(static_cast<std::size_t>(&D - Out.Dives.data()) + 1);
+    D.Counted = Rule != nullptr && Rule->AssignedDD ? Rule->AssignedDD : D.DD;
     // In an assigned round the diver may state the assigned DD or the formula's.
     if (D.Stated && D.DD && *D.Stated != *D.DD && D.Stated != D.Counted)
       Add(D, SheetProblem::WrongStatedDD, {.Dd = *D.DD, .Stated = *D.Stated});
@@ -242,19 +285,91 @@ class Checker {
     }
   }
 
+  // The team the Divers: line names, and who dives each line.
+  void CheckDivers() {
+    if (Out.Divers.empty()) return;
+    if (E != nullptr) CheckTeam();
+    std::u16string Names;
+    for (const NamedDiver& Diver : Out.Divers) AppendJoined(Names, u", ", Diver.Name);
+    Names = Shortened(Names, NamesShown);
+    for (const CheckedDive& D : Out.Dives) {
+      const std::size_t Round = static_cast<std::size_t>(&D - Out.Dives.data()) + 1;
+      if (D.Divers.empty()) {
+        Out.Unnamed.push_back(Round);
+        continue;
+      }
+      std::vector<const NamedDiver*> Named;
+      for (const std::u16string& Name : D.Divers) {
+        const auto Found =
+            std::find_if(Out.Divers.begin(), Out.Divers.end(),
+                         [&Name](const NamedDiver& N) { return SameWord(N.Name, Name); });
+        if (Found == Out.Divers.end())
+          Add(D, SheetProblem::UnknownDiver,
+              {.Written = Shortened(Name, NamesShown), .Choices = Names});
+        else
+          Named.push_back(&*Found);
+      }
+      if (Named.size() == D.Divers.size()) CheckRole(D, Named);
+    }
+  }
+
+  // At most so many divers, and a woman and a man among them, where the event wants it.
+  void CheckTeam() {
+    const auto Most = static_cast<std::size_t>(E->MostDivers);
+    if (Most > 0 && Out.Divers.size() > Most)
+      AddToList(SheetProblem::TooManyDivers, {.Dives = Out.Divers.size(), .Wanted = Most});
+    if (!E->WomenAndMen) return;
+    for (const NamedDiver& Diver : Out.Divers)
+      if (Diver.Sex == Who::Anyone)
+        Out.Problems.push_back({SheetProblem::DiverWithoutSex,
+                                Sheet.DiversLine,
+                                0,
+                                {.Written = Shortened(Diver.Name, NamesShown)},
+                                0,
+                                0});
+    for (const auto& [Sex, Words] : {std::pair(Who::Woman, u"woman"), std::pair(Who::Man, u"man")})
+      if (std::none_of(Out.Divers.begin(), Out.Divers.end(),
+                       [Sex](const NamedDiver& N) { return N.Sex == Sex; }))
+        AddToList(SheetProblem::NoDiverOfSex, {.Named = Words});
+  }
+
+  // The divers a line names fit who dives it: one woman, one man, or one of each.
+  void CheckRole(const CheckedDive& D, const std::vector<const NamedDiver*>& Named) {
+    const RoundRule* Rule = RoundOf(static_cast<std::size_t>(&D - Out.Dives.data()) + 1);
+    if (Rule == nullptr || Rule->By == Who::Anyone) return;
+    const auto Count = [&Named](Who Sex) {
+      return std::count_if(Named.begin(), Named.end(),
+                           [Sex](const NamedDiver* N) { return N->Sex == Sex; });
+    };
+    const bool Pair = Rule->By == Who::MixedPair;
+    const bool Fits = Pair ? Named.size() == 2 && Count(Who::Woman) == 1 && Count(Who::Man) == 1
+                           : Named.size() == 1 && Count(Rule->By) == 1;
+    if (Fits) return;
+    std::u16string Written;
+    for (const NamedDiver* N : Named) AppendJoined(Written, u" / ", N->Name);
+    Add(D, SheetProblem::WrongDivers,
+        {.Written = Shortened(Written, NamesShown), .Named = WhoWords(Rule->By)});
+  }
+
   const SheetText& Sheet;
   CheckedSheet Out;
   const Event* E = nullptr;  // the sheet's event, in Out
+  EventNamed EventFound;     // the event the Event: line names, or the one it likely means
 };
 
 }  // namespace
 
-CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book) {
-  return Checker(Sheet, Book).Check();
+CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId) {
+  return Checker(Sheet, Book, BookId).Check();
 }
 
-CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book) {
-  return CheckSheet(ReadSheet(Text), Book);
+CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,
+                            std::u16string_view BookId) {
+  return CheckSheet(ReadSheet(Text), Book, BookId);
+}
+
+std::u16string SheetProblemRule(const Problem& P, const CheckedSheet& Sheet) {
+  return ProblemRule(P, Sheet.Rules ? &*Sheet.Rules : nullptr, Sheet.Book ? &*Sheet.Book : nullptr);
 }
 
 }  // namespace merrith

@@ -10,6 +10,7 @@
 #include "difficulty/dd_tenths.h"
 #include "difficulty/dive_group.h"
 #include "sheets/event_book.h"
+#include "sheets/event_lookup.h"
 #include "sheets/sheet_problem.h"
 #include "sheets/sheet_reader.h"
 #include "sheets/sheet_words.h"
@@ -30,6 +31,7 @@ struct CheckedDive {
   std::optional<DdTenths> Stated;      // as the diver stated it
   bool Marked = false;                 // marked limited on the sheet
   bool Limited = false;                // in the limited part, marked or found
+  std::vector<std::u16string> Divers;  // who dives it, as its line names them
 };
 
 // How a sheet's limited part came about.
@@ -41,11 +43,17 @@ enum class LimitedBy : std::uint8_t {
 
 // A sheet checked against its event: every dive, every problem, and the total DD.
 struct CheckedSheet {
-  std::u16string EventId;      // as the Event: line gives it
-  std::optional<Event> Rules;  // the event named; none when it is unknown or missing
+  std::u16string BookId;            // the book asked for: the Book: line's, else the caller's
+  std::optional<RuleBook> Book;     // the book checked against; none when it is unknown
+  std::u16string EventId;           // as the Event: line gives it
+  std::optional<Event> Rules;       // the event named; none when it is unknown or missing
+  EventBy RulesBy = EventBy::None;  // how the Event: line names it
   std::u16string Diver;
-  std::vector<CheckedDive> Dives;  // in the order they are dived
-  std::vector<DiveGroup> Groups;   // the groups the dives with a DD come from, in order
+  std::vector<NamedDiver> Divers;    // as the Divers: line, or the Diver: line's pair, names them
+  std::vector<std::size_t> Unnamed;  // the dives (from 1) whose line names nobody, where the
+                                     // sheet names its divers
+  std::vector<CheckedDive> Dives;    // in the order they are dived
+  std::vector<DiveGroup> Groups;     // the groups the dives with a DD come from, in order
   LimitedBy Limited = LimitedBy::None;
   DdTotal LimitedTotal = 0;       // what the limited part adds up to
   std::optional<DdTotal> Total;   // the sum of the DDs that count; none without any
@@ -55,10 +63,16 @@ struct CheckedSheet {
   bool Holds() const { return Problems.empty(); }
 };
 
-// Checks a sheet as read against its event in Book.
-CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book);
+// Checks a sheet as read against its event in Book, in the rule book its Book: line names,
+// else in BookId.
+CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book,
+                        std::u16string_view BookId = DefaultBookId);
 
-// Reads the text of a sheet and checks it against its event in Book.
-CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book);
+// Reads the text of a sheet and checks it as CheckSheet does.
+CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,
+                            std::u16string_view BookId = DefaultBookId);
+
+// The number of the rule P breaks, as Sheet's book and event state it ("3.3").
+std::u16string SheetProblemRule(const Problem& P, const CheckedSheet& Sheet);
 
 }  // namespace merrith

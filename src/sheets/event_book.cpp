@@ -14,6 +14,7 @@
 #include "support/text_decoding.h"
 #include "support/utf8.h"
 #include "support/words.h"
+#include "world_aquatics_2024_events.h"
 
 namespace merrith {
 namespace {
@@ -46,10 +47,28 @@ bool IsUtf16(const std::vector<std::uint8_t>& Bytes) {
 
 }  // namespace
 
-const Event* EventBook::Find(std::u16string_view Id) const {
-  const auto Found = std::find_if(Events.begin(), Events.end(),
-                                  [Id](const Event& E) { return SameWord(E.Id, Id); });
+std::u16string_view WhoWords(Who By) {
+  constexpr std::u16string_view Words[] = {u"anyone", u"a woman", u"a man", u"a mixed pair"};
+  return Words[static_cast<std::size_t>(By)];
+}
+
+const Event* EventBook::Find(std::u16string_view Id, std::u16string_view BookId) const {
+  const auto Found = std::find_if(Events.begin(), Events.end(), [Id, BookId](const Event& E) {
+    return SameWord(E.Id, Id) && SameWord(E.Book, BookId);
+  });
   return Found == Events.end() ? nullptr : &*Found;
+}
+
+const RuleBook* EventBook::FindBook(std::u16string_view Id) const {
+  const auto Found = std::find_if(Books.begin(), Books.end(),
+                                  [Id](const RuleBook& B) { return SameWord(B.Id, Id); });
+  return Found == Books.end() ? nullptr : &*Found;
+}
+
+std::u16string EventBook::BookIds() const {
+  std::u16string Ids;
+  for (const RuleBook& B : Books) AppendJoined(Ids, u", ", B.Id);
+  return Ids;
 }
 
 void AddRulesFile(EventBook& Book, std::u16string_view Path) {
@@ -65,7 +84,8 @@ void AddRulesFile(EventBook& Book, std::u16string_view Path) {
 
 EventBook BuiltInEvents() {
   EventBook Book;
-  AddRulesText(Book, BuiltInRulesName, Fina2017To2021Toml);
+  AddRulesText(Book, BuiltInRulesNames[0], WorldAquatics2024Toml);
+  AddRulesText(Book, BuiltInRulesNames[1], Fina2017To2021Toml);
   return Book;
 }
 

@@ -143,11 +143,18 @@ bool IsId(std::u16string_view Id) {
   });
 }
 
-void ReadId(Reading& R, const toml::node& Value, Event& E) {
+// An id as IsId wants it; nothing, and a fault, for any other value.
+std::optional<std::u16string> IdText(Reading& R, const toml::node& Value) {
   std::optional<std::u16string> Id = R.Text(Value);
-  if (!Id) return;
-  if (!IsId(*Id)) return R.Fail(Value.source(), u"'id' wants letters, digits, - and _ only");
-  E.Id = std::move(*Id);
+  if (Id && !IsId(*Id)) {
+    R.Fail(Value.source(), u"'id' wants letters, digits, - and _ only");
+    return std::nullopt;
+  }
+  return Id;
+}
+
+void ReadId(Reading& R, const toml::node& Value, Event& E) {
+  if (std::optional<std::u16string> Id = IdText(R, Value)) E.Id = std::move(*Id);
 }
 
 void ReadTitle(Reading& R, const toml::node& Value, Event& E) {
@@ -195,6 +202,14 @@ void ReadMinGroups(Reading& R, const toml::node& Value, Event& E) {
 
 void ReadMaxDiveDd(Reading& R, const toml::node& Value, Event& E) { E.MaxDiveDD = R.Dd(Value); }
 
+void ReadMostDivers(Reading& R, const toml::node& Value, Event& E) {
+  E.MostDivers = R.Whole(Value, 1, MostDives).value_or(0);
+}
+
+void ReadWomenAndMen(Reading& R, const toml::node& Value, Event& E) {
+  E.WomenAndMen = R.Flag(Value).value_or(false);
+}
+
 void ReadRepeats(Reading& R, const toml::node& Value, Event& E) {
   E.Repeats = R.Flag(Value).value_or(false);
 }
@@ -209,12 +224,52 @@ void ReadDifferentGroups(Reading& R, const toml::node& Value, PartRule& P) {
 
 void ReadMaxTotalDd(Reading& R, const toml::node& Value, PartRule& P) { P.MaxTotal = R.Dd(Value); }
 
-void ReadRounds(Reading& R, const toml::node& Value, Event& E) {
-  E.AssignedRounds = R.Whole(Value, 1, MostDives).value_or(0);
+// The older form of assigned rounds: the first Rounds lines count DD, whatever the dive.
+struct AssignedRounds {
+  std::int32_t Rounds = 0;
+  DdTenths DD = 0;
+};
+
+void ReadAssignedCount(Reading& R, const toml::node& Value, AssignedRounds& A) {
+  A.Rounds = R.Whole(Value, 1, MostDives).value_or(0);
 }
 
-void ReadAssignedDd(Reading& R, const toml::node& Value, Event& E) {
-  E.AssignedDD = R.Dd(Value).value_or(0);
+void ReadAssignedDd(Reading& R, const toml::node& Value, AssignedRounds& A) {
+  A.DD = R.Dd(Value).value_or(0);
+}
+
+// Who dives a line, in a rules file's words.
+struct WhoName {
+  Who By;
+  std::u16string_view Name;
+};
+
+constexpr WhoName WhoNames[] = {
+    {   Who::Anyone,     u"anyone"},
+    {    Who::Woman,      u"woman"},
+    {      Who::Man,        u"man"},
+    {Who::MixedPair, u"mixed pair"},
+};
+
+void ReadWho(Reading& R, const toml::node& Value, RoundRule& Round) {
+  const std::optional<std::u16string> Name = R.Text(Value);
+  if (!Name) return;
+  for (const WhoName& W : WhoNames)
+    if (*Name == W.Name) {
+      Round.By = W.By;
+      return;
+    }
+  R.Fail(Value.source(), u"'who' wants \"woman\", \"man\", \"mixed pair\" or \"anyone\"");
+}
+
+void ReadRoundHeights(Reading& R, const toml::node& Value, RoundRule& Round) {
+  Event Heights;
+  ReadHeights(R, Value, Heights);
+  Round.Heights = std::move(Heights.Heights);
+}
+
+void ReadRoundDd(Reading& R, const toml::node& Value, RoundRule& Round) {
+  Round.AssignedDD = R.Dd(Value);
 }
 
 // clang-format off
@@ -227,9 +282,14 @@ constexpr Key<PartRule> LimitedKeys[] = {
 constexpr Key<PartRule> FreeKeys[] = {
     {"different_groups",  true, ReadDifferentGroups},
 };
-constexpr Key<Event> AssignedKeys[] = {
-    {"rounds",            true, ReadRounds},
+constexpr Key<AssignedRounds> AssignedKeys[] = {
+    {"rounds",            true, ReadAssignedCount},
     {"dd",                true, ReadAssignedDd},
+};
+constexpr Key<RoundRule> RoundKeys[] = {
+    {"heights",          false, ReadRoundHeights},
+    {"who",              false, ReadWho},
+    {"dd",               false, ReadRoundDd},
 };
 // clang-format on
 
@@ -241,8 +301,29 @@ void ReadFree(Reading& R, const toml::node& Value, Event& E) {
   ReadTable(R, Value, FreeKeys, E.Free);
 }
 
+// The rounds of the older form, as the first lines of the list.
 void ReadAssigned(Reading& R, const toml::node& Value, Event& E) {
-  ReadTable(R, Value, AssignedKeys, E);
+  AssignedRounds Assigned;
+  ReadTable(R, Value, AssignedKeys, Assigned);
+  if (!E.Rounds.empty())
+    return R.Fail(Value.source(),
+                  u"'assigned' and 'round' both give the first rounds: keep 'round'");
+  E.Rounds.assign(static_cast<std::size_t>(Assigned.Rounds),
+                  RoundRule{{}, Who::Anyone, Assigned.DD});
+}
+
+// The [[event.round]] tables: the rules of the first lines of the list, one table a line.
+void ReadRoundList(Reading& R, const toml::node& Value, Event& E) {
+  const auto* List = Value.as_array();
+  if (List == nullptr || !List->is_array_of_tables())
+    return R.Want(Value, u"[[event.round]] tables");
+  if (!E.Rounds.empty())
+    return R.Fail(Value.source(),
+                  u"'assigned' and 'round' both give the first rounds: keep 'round'");
+  for (const toml::node& Each : *List) {
+    R.Key = "round";
+    ReadTable(R, Each, RoundKeys, E.Rounds.emplace_back());
+  }
 }
 
 // The keys of an [[event]], as the head of the built-in rules file explains them.
@@ -258,12 +339,63 @@ constexpr Key<Event> EventKeys[] = {
     {"min_groups",   false, ReadMinGroups},
     {"limited",      false, ReadLimited},
     {"free",         false, ReadFree},
+    {"round",        false, ReadRoundList},
+    {"most_divers",  false, ReadMostDivers},
+    {"women_and_men", false, ReadWomenAndMen},
     {"assigned",     false, ReadAssigned},
     {"max_dive_dd",  false, ReadMaxDiveDd},
     {"repeats",      false, ReadRepeats},
     {"note",         false, ReadNote},
 };
 // clang-format on
+
+void ReadBookId(Reading& R, const toml::node& Value, RuleBook& B) {
+  if (std::optional<std::u16string> Id = IdText(R, Value)) B.Id = std::move(*Id);
+}
+
+void ReadBookTitle(Reading& R, const toml::node& Value, RuleBook& B) {
+  B.Title = R.Text(Value).value_or(u"");
+}
+
+void ReadStatementRule(Reading& R, const toml::node& Value, RuleBook& B) {
+  B.StatementRule = R.Text(Value).value_or(u"");
+}
+
+void ReadRepeatRule(Reading& R, const toml::node& Value, RuleBook& B) {
+  B.RepeatRule = R.Text(Value).value_or(u"");
+}
+
+void ReadDdRule(Reading& R, const toml::node& Value, RuleBook& B) {
+  B.DdRule = R.Text(Value).value_or(u"");
+}
+
+// The keys of a file's [book], as the head of the built-in rules file explains them.
+// clang-format off
+constexpr Key<RuleBook> BookKeys[] = {
+  // key,              needed, reader
+    {"id",               true, ReadBookId},
+    {"title",           false, ReadBookTitle},
+    {"statement_rule",  false, ReadStatementRule},
+    {"repeat_rule",     false, ReadRepeatRule},
+    {"dd_rule",         false, ReadDdRule},
+};
+// clang-format on
+
+// Each round is a line of the list, at heights of the event.
+void CheckRounds(Reading& R, const toml::table& Table, const Event& E) {
+  const toml::array* Rounds = Table["round"].as_array();
+  if (Rounds == nullptr) return;
+  for (std::size_t I = 0; I < E.Rounds.size(); ++I) {
+    const toml::source_region& At = Rounds->get(I)->source();
+    if (I == static_cast<std::size_t>(E.Dives))
+      R.Fail(At, u"a round more than the list's " +
+                     CountText(static_cast<std::size_t>(E.Dives), u"dive", u"dives"));
+    for (const std::int32_t H : E.Rounds[I].Heights)
+      if (std::find(E.Heights.begin(), E.Heights.end(), H) == E.Heights.end())
+        R.Fail(At, u"the round's height " + HeightText(H) + u" is not one of the event's (" +
+                       HeightsText(E, u", ") + u")");
+  }
+}
 
 // A part of the list cannot have more dives than the list.
 void CheckParts(Reading& R, const toml::table& Table, const Event& E) {
@@ -274,7 +406,8 @@ void CheckParts(Reading& R, const toml::table& Table, const Event& E) {
            Quoted(Name) + u" has more dives than the list's " + AsciiText(std::to_string(E.Dives)));
   };
   if (E.Limited) TooMany("limited", E.Limited->Dives);
-  TooMany("assigned", E.AssignedRounds);
+  if (Table.contains("assigned")) TooMany("assigned", static_cast<std::int32_t>(E.Rounds.size()));
+  CheckRounds(R, Table, E);
 }
 
 std::optional<Event> ReadEvent(Reading& R, const toml::node& Value) {
@@ -294,13 +427,25 @@ std::optional<Event> ReadEvent(Reading& R, const toml::node& Value) {
   return E;
 }
 
-std::vector<Event> ReadEvents(Reading& R, const toml::table& Top) {
+// The events of a file, and the book they belong to where it names one.
+struct RulesRead {
+  std::optional<RuleBook> Book;
   std::vector<Event> Events;
+};
+
+RulesRead ReadEvents(Reading& R, const toml::table& Top) {
+  RulesRead Read;
+  std::vector<Event>& Events = Read.Events;
   for (auto&& [Name, Value] : Top) {
+    if (Name.str() == "book" && Value.is_table()) {
+      R.Key = "book";
+      ReadTable(R, Value, BookKeys, Read.Book.emplace());
+      continue;
+    }
     const auto* List = Value.as_array();
     if (Name.str() != "event" || List == nullptr) {
-      R.Fail(Name.source(),
-             u"unknown key " + Quoted(Name.str()) + u"; a rules file holds [[event]] tables");
+      R.Fail(Name.source(), u"unknown key " + Quoted(Name.str()) +
+                                u"; a rules file holds a [book] table and [[event]] tables");
       continue;
     }
     for (const toml::node& Each : *List) {
@@ -315,17 +460,36 @@ std::vector<Event> ReadEvents(Reading& R, const toml::table& Top) {
         Events.push_back(std::move(*E));
     }
   }
-  return Events;
+  return Read;
+}
+
+// Adds the book Read names to Book, or gives a known one the rules Read states; the id of the
+// book the file's events belong to.
+std::u16string TakeBook(EventBook& Book, const std::u16string& File, RulesRead& Read) {
+  if (!Read.Book) return std::u16string(DefaultBookId);
+  RuleBook& Named = *Read.Book;
+  auto Known = std::find_if(Book.Books.begin(), Book.Books.end(),
+                            [&Named](const RuleBook& B) { return SameWord(B.Id, Named.Id); });
+  if (Known == Book.Books.end()) {
+    if (Named.Title.empty()) Named.Title = Named.Id;
+    Named.File = File;
+    Book.Books.push_back(Named);
+    return Named.Id;
+  }
+  for (auto Field :
+       {&RuleBook::Title, &RuleBook::StatementRule, &RuleBook::RepeatRule, &RuleBook::DdRule})
+    if (!(Named.*Field).empty()) (*Known).*Field = Named.*Field;
+  return Known->Id;
 }
 
 }  // namespace
 
 void AddRulesText(EventBook& Book, std::u16string_view File, std::string_view Text) {
   Reading R{std::u16string(File), {}, {}};
-  std::vector<Event> Events;
+  RulesRead Read;
   toml::parse_result Parsed = toml::parse(Text);
   if (Parsed)
-    Events = ReadEvents(R, Parsed.table());
+    Read = ReadEvents(R, Parsed.table());
   else
     R.Fail(Parsed.error().source(), DecodeUtf8(Parsed.error().description()));
   if (!R.Errors.empty()) {
@@ -337,9 +501,12 @@ void AddRulesText(EventBook& Book, std::u16string_view File, std::string_view Te
     std::move(R.Errors.begin(), R.Errors.end(), std::back_inserter(Book.Errors));
     return;
   }
-  for (Event& E : Events) {
-    auto Known = std::find_if(Book.Events.begin(), Book.Events.end(),
-                              [&E](const Event& Other) { return SameWord(Other.Id, E.Id); });
+  const std::u16string BookId = TakeBook(Book, R.File, Read);
+  for (Event& E : Read.Events) {
+    E.Book = BookId;
+    auto Known = std::find_if(Book.Events.begin(), Book.Events.end(), [&E](const Event& Other) {
+      return SameWord(Other.Id, E.Id) && SameWord(Other.Book, E.Book);
+    });
     if (Known == Book.Events.end())
       Book.Events.push_back(std::move(E));
     else

@@ -2,11 +2,15 @@
 
 namespace merrith {
 
-std::u16string ProblemRule(const Problem& P, const Event* E) {
+std::u16string ProblemRule(const Problem& P, const Event* E, const RuleBook* B) {
   const ProblemKind& K = KindOf(P.Why);
   switch (K.From) {
-    case RuleFrom::Book:
-      return std::u16string(K.Rule);
+    case RuleFrom::Statement:
+      return B != nullptr ? B->StatementRule : u"";
+    case RuleFrom::Repeats:
+      return B != nullptr ? B->RepeatRule : u"";
+    case RuleFrom::Formula:
+      return B != nullptr ? B->DdRule : u"";
     case RuleFrom::Event:
       return E != nullptr ? E->Rule : u"";
     case RuleFrom::EventHeights:

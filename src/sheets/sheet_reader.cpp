@@ -6,6 +6,8 @@
 
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
+#include "sheets/sheet_lines.h"
+#include "sheets/sheet_table.h"
 #include "sheets/sheet_words.h"
 #include "support/trim_white.h"
 #include "support/words.h"
@@ -17,27 +19,22 @@ namespace {
 constexpr std::size_t WordShown = 24;
 constexpr std::size_t LineShown = 48;
 
-bool IsWhite(char16_t C) {
-  return mXMLParser::ClassifyChar(static_cast<std::int16_t>(C)) == mXMLParser::ClassWhiteSpace;
-}
-
 bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
 
-// The words of a line, apart at white space.
-std::vector<std::u16string_view> SplitWords(std::u16string_view Line) {
-  std::vector<std::u16string_view> Words;
-  std::size_t At = 0;
-  while (At < Line.size()) {
-    while (At < Line.size() && IsWhite(Line[At])) ++At;
-    const std::size_t Start = At;
-    while (At < Line.size() && !IsWhite(Line[At])) ++At;
-    if (At > Start) Words.push_back(Line.substr(Start, At - Start));
+// The parts of Text between the marks At, without the white space around them.
+std::vector<std::u16string_view> SplitAt(std::u16string_view Text, char16_t At) {
+  std::vector<std::u16string_view> Parts;
+  for (std::size_t Start = 0; Start <= Text.size();) {
+    std::size_t End = Text.find(At, Start);
+    if (End == std::u16string_view::npos) End = Text.size();
+    Parts.push_back(mXMLParser::TrimWhiteView(Text.substr(Start, End - Start)));
+    Start = End + 1;
   }
-  return Words;
+  return Parts;
 }
 
 // The headings of a sheet, in the order the checker uses them.
-enum class Heading : std::uint8_t { Event, Diver, Height };
+enum class Heading : std::uint8_t { Event, Diver, Height, Book, Divers };
 
 struct HeadingName {
   Heading Is;
@@ -48,6 +45,8 @@ constexpr HeadingName HeadingNames[] = {
     { Heading::Event,  u"Event"},
     { Heading::Diver,  u"Diver"},
     {Heading::Height, u"Height"},
+    {  Heading::Book,   u"Book"},
+    {Heading::Divers, u"Divers"},
 };
 
 // The heading Key names, in any case; nothing for a key no sheet has.
@@ -61,8 +60,13 @@ const HeadingName* HeadingCalled(std::u16string_view Key) {
 class Reader {
  public:
   void ReadLine(std::size_t Number, std::u16string_view Line) {
-    const bool Dive = IsDigit(Line[0]);
-    if (Dive) return ReadDive(Number, Line);
+    if (Table && Line.find(Table->Separator) != std::u16string_view::npos)
+      return ReadRow(Number, Line);
+    if (IsDiveLine(Line)) return ReadDive(Number, Line);
+    if (!Table && Sheet.Dives.empty()) {
+      Table = ReadTableHead(Line);
+      if (Table) return;
+    }
     const std::size_t Colon = Line.find(u':');
     const std::u16string Shown = Shortened(Line, LineShown);
     if (Colon == std::u16string_view::npos)
@@ -99,6 +103,11 @@ class Reader {
       case Heading::Diver:
         Sheet.Diver = std::move(Value);
         Sheet.DiverLine = Line;
+        if (Sheet.DiversLine == 0) ReadPair();
+        break;
+      case Heading::Divers:
+        Sheet.DiversLine = Line;
+        ReadDivers(Line, Value);
         break;
       case Heading::Height:
         if (const Height* Named = HeightNamed(Value))
@@ -106,12 +115,58 @@ class Reader {
         else
           Add(SheetProblem::NotAHeight, Line, 0, {.Written = Shortened(Value, WordShown)});
         break;
+      case Heading::Book:
+        Sheet.BookId = std::move(Value);
+        Sheet.BookLine = Line;
+        break;
     }
   }
 
+  // A synchro pair's Diver: line, "Ann Example / Bea Example", names the divers of its lines.
+  void ReadPair() {
+    const std::vector<std::u16string_view> Names = SplitAt(Sheet.Diver, u'/');
+    if (Names.size() < 2) return;
+    for (const std::u16string_view Name : Names) Sheet.Divers.push_back({std::u16string(Name)});
+  }
+
+  // "Ann Example (W), Ben Example (M)": each name with (W) for a woman or (M) for a man.
+  void ReadDivers(std::size_t Line, std::u16string_view Value) {
+    Sheet.Divers.clear();
+    for (std::u16string_view Entry : SplitAt(Value, u',')) {
+      NamedDiver Diver;
+      const std::size_t Open = Entry.rfind(u'(');
+      const std::u16string_view Mark =
+          Open == std::u16string_view::npos ? u"" : mXMLParser::TrimWhiteView(Entry.substr(Open));
+      if (SameWord(Mark, u"(W)")) Diver.Sex = Who::Woman;
+      if (SameWord(Mark, u"(M)")) Diver.Sex = Who::Man;
+      if (Diver.Sex != Who::Anyone) Entry = mXMLParser::TrimWhiteView(Entry.substr(0, Open));
+      if (Entry.empty() && Mark.empty()) continue;
+      if (Entry.empty()) {
+        Add(SheetProblem::DiverWithoutName, Line, 0, {.Written = Shortened(Mark, WordShown)});
+        continue;
+      }
+      Diver.Name = Entry;
+      Sheet.Divers.push_back(std::move(Diver));
+    }
+  }
+
+  // The words of a dive line from From on, where the sheet names its divers: who dives it.
+  bool ReadLineDivers(DiveLine& Dive, const std::vector<std::u16string>& Words, std::size_t From) {
+    if (Sheet.Divers.empty()) return false;
+    std::u16string Rest;
+    for (std::size_t I = From; I < Words.size(); ++I) AppendJoined(Rest, u" ", Words[I]);
+    ReadNames(Dive, Rest);
+    return true;
+  }
+
+  // Who dives a line: a name, or two joined by " / ".
+  static void ReadNames(DiveLine& Dive, std::u16string_view Names) {
+    for (const std::u16string_view Name : SplitAt(Names, u'/')) Dive.Divers.emplace_back(Name);
+  }
+
   void ReadDive(std::size_t Line, std::u16string_view Text) {
-    const std::vector<std::u16string_view> Words = SplitWords(Text);
-    DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false};
+    const std::vector<std::u16string> Words = DiveLineWords(Text);
+    DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false, {}};
     const std::size_t Round = Sheet.Dives.size() + 1;
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
       Add(SheetProblem::WordTwice, Line, Round,
@@ -119,7 +174,8 @@ class Reader {
     };
     for (std::size_t I = 1; I < Words.size(); ++I) {
       const std::u16string_view Word = Words[I];
-      if (const Height* H = HeightNamed(Word)) {
+      // A bare number is a height where the line has none yet, a DD after it: "107B 3 3.0".
+      if (const Height* H = HeightWritten(Word, Dive.HeightIndex == 0)) {
         if (Dive.HeightIndex != 0)
           Twice(u"height", Word);
         else
@@ -132,6 +188,8 @@ class Reader {
       } else if (SameWord(Word, u"limited")) {
         if (Dive.Limited) Twice(u"limited", Word);
         Dive.Limited = true;
+      } else if (ReadLineDivers(Dive, Words, I)) {
+        break;
       } else {
         Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
       }
@@ -139,7 +197,57 @@ class Reader {
     Sheet.Dives.push_back(std::move(Dive));
   }
 
+  // A row of a pasted table, each cell read as its column says; a row of empty cells is
+  // skipped as a blank line is.
+  void ReadRow(std::size_t Line, std::u16string_view Text) {
+    const std::vector<std::u16string> Cells = SplitCells(Text, Table->Separator);
+    const auto Cell = [&](TableColumn What) {
+      const std::optional<std::size_t> At = Table->Place(What);
+      return At && *At < Cells.size() ? std::u16string_view(Cells[*At]) : std::u16string_view();
+    };
+    const std::u16string_view Code = Cell(TableColumn::Dive);
+    if (std::all_of(Cells.begin(), Cells.end(), [](const auto& C) { return C.empty(); })) return;
+    if (Code.empty() || !IsDigit(Code[0]))
+      return Add(SheetProblem::NotADiveLine, Line, 0, {.Written = Shortened(Text, LineShown)});
+    const std::size_t Round = Sheet.Dives.size() + 1;
+    const auto Unread = [&](std::u16string_view Word) {
+      Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
+    };
+    DiveLine Dive{Line, UpperCase(Code), 0, std::nullopt, false, {}};
+    if (const std::u16string_view P = Cell(TableColumn::Position); TakesPosition(Code, P))
+      Dive.Code += UpperCase(P);
+    else if (!P.empty())
+      Unread(P);
+    if (const std::u16string_view H = Cell(TableColumn::Height); !H.empty()) {
+      if (const Height* Named = HeightWritten(H, true))
+        Dive.HeightIndex = Named->Index;
+      else
+        Unread(H);
+    }
+    if (const std::u16string_view DD = Cell(TableColumn::DD); !DD.empty()) {
+      Dive.Stated = ReadStatedDd(DD);
+      if (!Dive.Stated) Unread(DD);
+    }
+    // A diver column of a list for one diver repeats the Diver: line; it is read where the
+    // sheet names its divers.
+    if (const std::u16string_view Names = Cell(TableColumn::Diver);
+        !Names.empty() && !Sheet.Divers.empty())
+      ReadNames(Dive, Names);
+    if (const std::u16string_view Part = Cell(TableColumn::Part); !Part.empty()) {
+      Dive.Limited = SameWord(Part, u"limited");
+      if (!Dive.Limited && !SameWord(Part, u"free")) Unread(Part);
+    }
+    for (std::size_t I = Table->Columns.size(); I < Cells.size(); ++I) {
+      if (Cells[I].empty()) continue;
+      Add(SheetProblem::CellOutsideColumns, Line, Round,
+          {.Written = Shortened(Cells[I], WordShown), .Wanted = Table->Columns.size()});
+      break;
+    }
+    Sheet.Dives.push_back(std::move(Dive));
+  }
+
   SheetText Sheet;
+  std::optional<TableHead> Table;  // the header row of a pasted table, once read
   std::array<std::size_t, std::size(HeadingNames)> Seen{};  // the line of each heading read
 };
 

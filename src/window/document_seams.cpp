@@ -26,7 +26,8 @@ class InstalledEvents {
 
 std::vector<EventChoice> EventChoices(const EventBook& Book) {
   std::vector<EventChoice> Choices;
-  for (const Event& E : Book.Events) Choices.push_back({E.Id, E.Title});
+  for (const Event& E : Book.Events)
+    if (E.Book == DefaultBookId) Choices.push_back({E.Id, E.Title});
   return Choices;
 }
 
@@ -51,7 +52,8 @@ DocumentRooms InstalledDocuments() {
       UserRulesFolder,
       [Events] { return FaultTexts(Events->Book()); },
   };
-  return {std::move(Sheets), WriteChartFile};
+  return {std::move(Sheets), WriteChartFile,
+          [Events]() -> const EventBook& { return Events->Book(); }};
 }
 
 std::u16string FileMessage(const FileOutcome& Outcome) {

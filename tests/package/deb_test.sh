@@ -61,9 +61,12 @@ cp /usr/share/merrith/action.txt "$work/"
 [[ "$(cd "$work" && merrith-cli table action.txt)" == "OK, New file name is action.txt.htm" ]] ||
   fail "merrith-cli table does not read the sample list"
 # The built-in rules, installed to read and copy: the same file, and one merrith-cli reads.
-events=/usr/share/merrith/events/fina-2017-2021.toml
-cmp "$events" "$source_dir/data/events/fina-2017-2021.toml" || fail "other built-in rules"
-[[ "$(merrith-cli events --rules "$events" | wc -l)" == 32 ]] || fail "the installed rules do not read"
+for book in world-aquatics-2024 fina-2017-2021; do
+  cmp "/usr/share/merrith/events/$book.toml" "$source_dir/data/events/$book.toml" ||
+    fail "other built-in rules of $book"
+done
+events=/usr/share/merrith/events/world-aquatics-2024.toml
+[[ "$(merrith-cli events --rules "$events" | wc -l)" == 34 ]] || fail "the installed rules do not read"
 printf 'Event: women-3m\n105B\n203B\n303C\n403C\n5132D\n' | merrith-cli sheet - >/dev/null ||
   fail "merrith-cli sheet finds fault with a sheet that holds"
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What a user unzips: merrith-VERSION-windows-x64.zip holds one folder with merrith.exe,
-# merrith-cli.exe, action.txt, LICENSE.txt, README.txt and events\fina-2017-2021.toml (the text
+# merrith-cli.exe, action.txt, LICENSE.txt, README.txt and events\world-aquatics-2024.toml and
+# events\fina-2017-2021.toml (the text
 # with CR LF line ends, for Notepad) and nothing else; both programs import system DLLs only; merrith.exe is under 2 MB
 # and carries its icon, its version and a manifest that asks for the common controls of
 # version 6 and no UTF-8 code page.
@@ -22,11 +23,12 @@ trap 'rm -rf "$work"' EXIT
 
 found=$(cd "$work" && find . -type f | sort | tr '\n' ' ')
 wanted="./$folder/LICENSE.txt ./$folder/README.txt ./$folder/action.txt"
-wanted+=" ./$folder/events/fina-2017-2021.toml ./$folder/merrith-cli.exe ./$folder/merrith.exe "
+wanted+=" ./$folder/events/fina-2017-2021.toml ./$folder/events/world-aquatics-2024.toml"
+wanted+=" ./$folder/merrith-cli.exe ./$folder/merrith.exe "
 [[ "$found" == "$wanted" ]] || fail "the zip holds $found"
 cd "$work/$folder"
 
-for text in LICENSE.txt README.txt events/fina-2017-2021.toml; do
+for text in LICENSE.txt README.txt events/world-aquatics-2024.toml events/fina-2017-2021.toml; do
   lines=$(wc -l <"$text")
   crlf=$(grep -c $'\r$' "$text" || true)
   [[ "$lines" -gt 0 && "$crlf" == "$lines" ]] || fail "$text: $crlf of $lines lines end in CR LF"
