@@ -129,8 +129,10 @@ std::vector<std::vector<std::u16string>> RecordedRows(const Competition& C) {
   return Rows;
 }
 
-std::u16string ErrorsMessage(std::u16string_view Path,
-                             const std::vector<CompetitionError>& Errors) {
+}  // namespace
+
+std::u16string CompetitionErrorsMessage(std::u16string_view Path,
+                                        const std::vector<CompetitionError>& Errors) {
   std::u16string Message = u"Cannot open " + std::u16string(Path) + u":";
   for (std::size_t I = 0; I < Errors.size() && I < ErrorsNamed; ++I) {
     CompetitionError E = Errors[I];
@@ -141,8 +143,6 @@ std::u16string ErrorsMessage(std::u16string_view Path,
     Message += u"\nand " + NumberText(Errors.size() - ErrorsNamed) + u" more errors";
   return Message;
 }
-
-}  // namespace
 
 std::optional<DiveTurn> NextTurn(const Competition& C) {
   std::vector<std::vector<bool>> Done(C.Entries.size());
@@ -168,7 +168,7 @@ void CCompetitionController::Attach(std::unique_ptr<WindowView> View,
 bool CCompetitionController::Load(std::u16string_view FileName) {
   CompetitionRead Read = ReadCompetitionFile(FileName, Book());
   if (!Read.Ok()) {
-    Asks->Message(ErrorsMessage(FileName, Read.Errors));
+    Asks->Message(CompetitionErrorsMessage(FileName, Read.Errors));
     return false;
   }
   C = std::move(Read.Read);
