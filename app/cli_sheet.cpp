@@ -223,9 +223,10 @@ int RunSheet(const CommandLine& Line, const Streams& Io) {
 
 }  // namespace
 
-// sheet [--json] [--html FILE] [--award A] [--book ID] [--rules FILE]... SHEET: the sheet checked
-// against its event's rules, as a report or JSON; ExitSheetBreaks when it breaks one,
-// ExitWriteFailed when the sheet, a --rules file or the page cannot be read or written.
+// sheet [--json] [--html FILE] [--award A] [--preliminary PRELIM] [--book ID] [--rules FILE]...
+// SHEET: the sheet checked against its event's rules (a final's against its preliminary's), as
+// a report or JSON; ExitSheetBreaks when it breaks one, ExitWriteFailed when a sheet, a --rules
+// file or the page cannot be read or written.
 const Command SheetCommand{
     "sheet",
     "[--json] [--html FILE] [--award A] [--preliminary PRELIM] [--book ID] [--rules FILE]... "
