@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "difficulty/dive_name.h"
+#include "difficulty/dive_numbers.h"
 #include "difficulty/parse_code.h"
 #include "report/results_csv.h"
 #include "report/results_page.h"
@@ -80,10 +81,12 @@ std::u16string Announced(const Competition& C, DiveTurn T) {
   Text += Dash;
   Text += L.Number;
   if (L.Position != 0 && L.Number != L.Written.Code) Text += L.Position;
-  const DecodedCode Decoded = DecodeDiveCode(L.Written.Code);
-  if (const auto Name = DiveName(Decoded.Dive); Name && Decoded.Why == Refusal::None) {
+  // Named where it reads as a dive in its position at any height (not 112A, not 100B).
+  const RuleBookDive Read = ReadDiveNumber(L.Written.Code, HeightIndexLast);
+  if (const auto Name = DiveName(Read.Dive);
+      Name && Read.Read && CheckAtHeight(Read.Dive, HeightIndexLast) == Refusal::None) {
     Text += u", " + *Name;
-    if (const auto Position = PositionName(Decoded.Dive.Pos))
+    if (const auto Position = PositionName(Read.Dive.Pos))
       Text += u", " + std::u16string(*Position);
   }
   if (L.HeightIndex != 0) Text += Dash + HeightText(L.HeightIndex);
