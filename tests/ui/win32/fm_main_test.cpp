@@ -292,11 +292,12 @@ TEST_F(FmMainTest, HasTheMenuOfTheLayout) {
     for (int Item = 0; Item < GetMenuItemCount(GetSubMenu(Bar, Menu)); ++Item)
       Drawn.back() += "|" + Text(GetSubMenu(Bar, Menu), Item);
   }
-  EXPECT_EQ(Drawn,
-            (std::vector<std::string>{
-                "&File|&Open list...\tCtrl+O|&New dive sheet\tCtrl+N|Open &dive sheet...||E&xit",
-                "&Tables|&Chart of the list|Chart of &every dive|Open the &last table",
-                "&Help|&About Merrith"}));
+  EXPECT_EQ(Drawn, (std::vector<std::string>{
+                       "&File|&Open list...\tCtrl+O|&New dive sheet\tCtrl+N|Open &dive "
+                       "sheet...||New &competition...|"
+                       "Open co&mpetition...||E&xit",
+                       "&Tables|&Chart of the list|Chart of &every dive|Open the &last table",
+                       "&Help|&About Merrith"}));
 }
 
 // The file named by a drop, as the shell hands it over.
