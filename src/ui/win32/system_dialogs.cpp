@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 #include "window/main_window_layout.h"
 
@@ -46,6 +47,27 @@ std::optional<std::u16string> AskPath(HWND Owner, const FileKind& Kind, std::u16
   if (!Ask(&Question)) return std::nullopt;
   Path.resize(std::wcslen(Path.c_str()));
   return Utf16(Path);
+}
+
+// Several files from one folder: the buffer holds the folder and then each name, each ended by
+// a zero, or one whole path alone.
+std::vector<std::u16string> AskPaths(HWND Owner, const FileKind& Kind, std::u16string_view Start) {
+  std::vector<std::u16string> Paths;
+  std::wstring Chosen;
+  const auto Ask = [&Chosen](OPENFILENAMEW* Question) {
+    if (!GetOpenFileNameW(Question)) return FALSE;
+    Chosen.assign(Question->lpstrFile, Question->nMaxFile);
+    return TRUE;
+  };
+  if (!AskPath(Owner, Kind, Start, OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT, Ask)) return Paths;
+  const std::wstring Folder(Chosen.c_str());
+  for (std::size_t At = Folder.size() + 1; At < Chosen.size() && Chosen[At] != L'\0';) {
+    const std::wstring Name(Chosen.c_str() + At);
+    Paths.push_back(Utf16(Folder + (Folder.ends_with(L'\\') ? L"" : L"\\") + Name));
+    At += Name.size() + 1;
+  }
+  if (Paths.empty()) Paths.push_back(Utf16(Folder));
+  return Paths;
 }
 
 SaveAnswer AskToSave(HWND Owner, std::u16string_view Name) {
@@ -110,6 +132,9 @@ Dialogs SystemDialogs(const CTableWindow& Owner) {
   Asks.Message = [Window](std::u16string_view Text) { ShowMessageBox(Window->Handle(), Text); };
   Asks.AskOpenPath = [Window](const FileKind& Kind, std::u16string_view Start) {
     return AskPath(Window->Handle(), Kind, Start, OFN_FILEMUSTEXIST, GetOpenFileNameW);
+  };
+  Asks.AskOpenPaths = [Window](const FileKind& Kind, std::u16string_view Start) {
+    return AskPaths(Window->Handle(), Kind, Start);
   };
   Asks.AskSavePath = [Window](const FileKind& Kind, std::u16string_view Start) {
     return AskPath(Window->Handle(), Kind, Start, OFN_OVERWRITEPROMPT, GetSaveFileNameW);

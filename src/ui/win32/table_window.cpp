@@ -22,8 +22,10 @@ constexpr DWORD WindowExStyle = 0;
 constexpr wchar_t SelfProperty[] = L"Merrith.TableWindow";
 
 // Control identifiers follow the layout's rows; menu items and shortcuts follow their command.
+// The timer that hides a refused key's tip is the window's only one.
 constexpr int FirstControlId = 100;
 constexpr int FirstCommandId = 1000;
+constexpr UINT_PTR RefusalTimer = 1;
 
 int ChildId(std::size_t Row) { return FirstControlId + static_cast<int>(Row); }
 int CommandId(WindowCommand Command) { return FirstCommandId + static_cast<int>(Command); }
@@ -57,8 +59,11 @@ ControlClass ClassOf(ControlKind Kind) {
     case ControlKind::LinesBox:
       return {L"EDIT", Lines | ES_WANTRETURN | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::ReportBox:
-    case ControlKind::Grid:
       return {L"EDIT", Lines | WS_HSCROLL | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::Grid:
+      return {GridClass,
+              LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
   }
   return {L"STATIC", 0, 0};
 }
@@ -163,7 +168,7 @@ CTableWindow::~CTableWindow() {
 
 bool CTableWindow::Create(HINSTANCE Instance, std::u16string_view Caption) {
   const INITCOMMONCONTROLSEX Classes{sizeof(INITCOMMONCONTROLSEX),
-                                     ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+                                     ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&Classes);
   if (Window != nullptr || !RegisterWindowClass(Instance, Class, WindowProc)) return false;
   if (Keys == nullptr) Keys = BuildKeys();
@@ -220,6 +225,31 @@ int CTableWindow::Picked(ControlId DropDown) const {
 void CTableWindow::Pick(ControlId DropDown, int Entry) {
   SendMessageW(Control(DropDown), CB_SETCURSEL, static_cast<WPARAM>(Entry), 0);
 }
+
+// A box's text selected whole, so that the next award typed replaces it. A window not yet
+// active gives the focus to the control when it is.
+void CTableWindow::Focus(ControlId Id) {
+  HWND Made = Control(Id);
+  const ControlKind Kind = LayoutOf(Layout, Id).Kind;
+  if (Kind == ControlKind::AwardBox || Kind == ControlKind::TextBox)
+    SendMessageW(Made, EM_SETSEL, 0, -1);
+  Focused = Made;
+  if (GetActiveWindow() == Window) SetFocus(Made);
+}
+
+void CTableWindow::Enable(ControlId Id, bool Enabled) { EnableWindow(Control(Id), Enabled); }
+
+void CTableWindow::SetVisible(ControlId Id, bool Visible) {
+  ShowWindow(Control(Id), Visible ? SW_SHOW : SW_HIDE);
+}
+
+void CTableWindow::SetRows(ControlId Grid, std::span<const std::vector<std::u16string>> Rows) {
+  SetGridRows(Control(Grid), Rows);
+}
+
+int CTableWindow::PickedRow(ControlId Grid) const { return GridPickedRow(Control(Grid)); }
+
+void CTableWindow::PickRow(ControlId Grid, int Row) { PickGridRow(Control(Grid), Row); }
 
 void CTableWindow::SetCaption(std::u16string_view Caption) {
   SetWindowTextW(Window, Wide(Caption).c_str());
@@ -278,9 +308,48 @@ void Dispatch(MSG& Message) {
 
 bool CTableWindow::TakeKeyboardMessage(MSG& Message) {
   if (Keys != nullptr && TranslateAcceleratorW(Window, Keys, &Message)) return true;
+  if (TakeBoxKey(Message)) return true;
   if (!IsDialogMessageW(Window, &Message)) return false;
   ShowDefaultButton();
   return true;
+}
+
+// Tab, Enter and Escape in an award box go to the controller before the dialog keys move on;
+// Enter on a grid opens its picked row, and presses no button.
+bool CTableWindow::TakeBoxKey(const MSG& Message) {
+  const int Row = RowOf(Message.hwnd);
+  if (Row < 0) return false;
+  const ControlLayout& Control = Layout.Controls[static_cast<std::size_t>(Row)];
+  const bool Enter = Message.message == WM_KEYDOWN && Message.wParam == VK_RETURN;
+  if (Control.Kind == ControlKind::Grid && Enter) {
+    const bool Picked = GridPickedRow(Message.hwnd) >= 0;
+    if (Picked && Control.Command != WindowCommand::None)
+      Controller.Run(Control.Command, Control.Id);
+    return true;
+  }
+  if (Control.Kind != ControlKind::AwardBox) return false;
+  const std::optional<KeyPress> Key = DialogKeyOf(Message);
+  return Key && Refused(static_cast<std::size_t>(Row), *Key);
+}
+
+// Whether the award box of Row must not take Key: the controller refused it, saying why at the
+// box, or did what it means.
+bool CTableWindow::Refused(std::size_t Row, KeyPress Key) {
+  const KeyAnswer Answer = Controller.Key(Layout.Controls[Row].Id, Key);
+  if (Answer.Answer == KeyAnswer::Kind::Refuse) Refusal.Show(Controls[Row], Answer.Tip);
+  return Answer.Answer != KeyAnswer::Kind::Pass;
+}
+
+// The characters typed into an award box, Space and Backspace among them, go to the
+// controller before the box takes them.
+LRESULT CALLBACK CTableWindow::AwardBoxProc(HWND Box, UINT Message, WPARAM W, LPARAM L,
+                                            UINT_PTR Row, DWORD_PTR Self) {
+  if (Message == WM_NCDESTROY) RemoveWindowSubclass(Box, AwardBoxProc, Row);
+  if (Message == WM_CHAR) {
+    const std::optional<KeyPress> Key = CharKeyOf(W);
+    if (Key && reinterpret_cast<CTableWindow*>(Self)->Refused(Row, *Key)) return 0;
+  }
+  return DefSubclassProc(Box, Message, W, L);
 }
 
 int RunMessageLoop() {
@@ -314,13 +383,20 @@ LRESULT CTableWindow::HandleMessage(UINT Message, WPARAM W, LPARAM L) {
     case WM_CREATE:
       if (!BuildControls()) return -1;
       LayOut(GetDpiForWindow(Window));
-      if (Layout.DropBox != NoControl) DragAcceptFiles(Window, TRUE);
+      DragAcceptFiles(Window, TRUE);
       return 0;
     case WM_DROPFILES:
       Dropped(reinterpret_cast<HDROP>(W));
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(W), HIWORD(W));
+      return 0;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(L));
+      return 0;
+    case WM_TIMER:
+      if (W != RefusalTimer) break;
+      Refusal.Hide();
       return 0;
     case DM_GETDEFID: {
       HWND Button = EnterButton();
@@ -360,7 +436,9 @@ LRESULT CTableWindow::HandleMessage(UINT Message, WPARAM W, LPARAM L) {
       if (Controller.QueryClose()) DestroyWindow(Window);
       return 0;
     case WM_DESTROY:
-      Tip = nullptr;  // gone with the window that owns it
+      Refusal.Hide();
+      Tip = nullptr;  // gone with the window that owns it, as is the refusal's
+      Refusal.Forget();
       OnDestroy();
       return 0;
     default:
@@ -369,13 +447,24 @@ LRESULT CTableWindow::HandleMessage(UINT Message, WPARAM W, LPARAM L) {
   return DefWindowProcW(Window, Message, W, L);
 }
 
-// The first file of a drop names the drop box's file.
+// The first file of a drop names the drop box's file, where the window has one; else the
+// controller hears them all.
 void CTableWindow::Dropped(HDROP Drop) {
-  const UINT Length = DragQueryFileW(Drop, 0, nullptr, 0);
-  std::wstring File(Length + 1, L'\0');
-  File.resize(DragQueryFileW(Drop, 0, File.data(), Length + 1));
+  std::vector<std::u16string> Files;
+  const UINT Count = DragQueryFileW(Drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT I = 0; I < Count; ++I) {
+    const UINT Length = DragQueryFileW(Drop, I, nullptr, 0);
+    std::wstring File(Length + 1, L'\0');
+    File.resize(DragQueryFileW(Drop, I, File.data(), Length + 1));
+    Files.push_back(Utf16(File));
+  }
   DragFinish(Drop);
-  SetText(Layout.DropBox, Utf16(File));
+  if (Files.empty()) return;
+  if (Layout.DropBox != NoControl) {
+    SetText(Layout.DropBox, Files.front());
+  } else {
+    Controller.Dropped(Files);
+  }
 }
 
 // Every control in layout order, which is also the order of the focus; all of them stand in
@@ -395,8 +484,11 @@ bool CTableWindow::BuildControls() {
         Window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(Row))), Instance, nullptr);
     if (Controls[Row] == nullptr) return false;
     if (IsLines(Laid.Kind)) SetWindowSubclass(Controls[Row], TabLeavesBox, 0, 0);
+    if (Laid.Kind == ControlKind::Grid) MakeGrid(Controls[Row]);
+    if (Laid.Kind == ControlKind::AwardBox)
+      SetWindowSubclass(Controls[Row], AwardBoxProc, Row, reinterpret_cast<DWORD_PTR>(this));
   }
-  return true;
+  return Refusal.Create(Window, RefusalTimer);
 }
 
 // The menu bar of the layout's menu items, each showing its shortcut; null without a menu.
@@ -489,6 +581,7 @@ void CTableWindow::UseFonts(UINT Dpi) {
   for (std::size_t Row = 0; Row < Controls.size(); ++Row) {
     HFONT Used = Layout.Controls[Row].Kind == ControlKind::ReportBox ? MadeFixed : Made;
     SendMessageW(Controls[Row], WM_SETFONT, reinterpret_cast<WPARAM>(Used), TRUE);
+    if (Layout.Controls[Row].Kind == ControlKind::Grid) FitGridColumns(Controls[Row]);
   }
   if (Font != nullptr) DeleteObject(Font);
   if (FixedFont != nullptr) DeleteObject(FixedFont);
@@ -515,6 +608,7 @@ void CTableWindow::OnCommand(int Id, int Code) {
       Used = Code == BN_CLICKED;
       break;
     case ControlKind::TextBox:
+    case ControlKind::AwardBox:
     case ControlKind::LinesBox:
       Used = Code == EN_CHANGE;
       break;
@@ -527,11 +621,18 @@ void CTableWindow::OnCommand(int Id, int Code) {
   if (Used && Control.Command != WindowCommand::None) Controller.Run(Control.Command, Control.Id);
 }
 
+// A double-click on a grid's row opens it.
+void CTableWindow::OnNotify(const NMHDR& Note) {
+  const int Row = RowOf(Note.hwndFrom);
+  if (Row < 0 || Note.code != LVN_ITEMACTIVATE) return;
+  const ControlLayout& Control = Layout.Controls[static_cast<std::size_t>(Row)];
+  if (Control.Command != WindowCommand::None) Controller.Run(Control.Command, Control.Id);
+}
+
 HWND CTableWindow::EnterButton() const {
-  ControlId Focused;
-  for (std::size_t Row = 0; Row < Controls.size(); ++Row)
-    if (Controls[Row] == GetFocus()) Focused = ControlId::AtRow(Row);
-  return Control(merrith::EnterButton(Layout, Focused));
+  const int Row = RowOf(GetFocus());
+  const ControlId Now = Row < 0 ? NoControl : ControlId::AtRow(static_cast<std::size_t>(Row));
+  return Control(merrith::EnterButton(Layout, Now));
 }
 
 // The button that Enter presses looks it.
@@ -549,20 +650,25 @@ void CTableWindow::ShowDefaultButton() {
 // The control with the focus gets it back when the window is active again, after a message
 // box for example.
 void CTableWindow::KeepFocus() {
-  HWND Focused = GetFocus();
-  if (Focused != nullptr && IsChild(Window, Focused)) Focus = Focused;
+  HWND Now = GetFocus();
+  if (Now != nullptr && IsChild(Window, Now)) Focused = Now;
 }
 
 void CTableWindow::RestoreFocus() {
-  if (Focus == nullptr || !IsChild(Window, Focus))
-    Focus = GetNextDlgTabItem(Window, nullptr, FALSE);
-  if (Focus != nullptr) SetFocus(Focus);
+  if (Focused == nullptr || !IsChild(Window, Focused))
+    Focused = GetNextDlgTabItem(Window, nullptr, FALSE);
+  if (Focused != nullptr) SetFocus(Focused);
 }
 
 bool CTableWindow::IsReportBox(HWND Control) const {
-  for (std::size_t Row = 0; Row < Controls.size(); ++Row)
-    if (Controls[Row] == Control) return Layout.Controls[Row].Kind == ControlKind::ReportBox;
-  return false;
+  const int Row = RowOf(Control);
+  return Row >= 0 && Layout.Controls[static_cast<std::size_t>(Row)].Kind == ControlKind::ReportBox;
+}
+
+int CTableWindow::RowOf(HWND Control) const {
+  const auto Found = std::find(Controls.begin(), Controls.end(), Control);
+  return Control != nullptr && Found != Controls.end() ? static_cast<int>(Found - Controls.begin())
+                                                       : -1;
 }
 
 }  // namespace merrith

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/win32/table_controls.h"
 #include "window/window_view.h"
 
 namespace merrith {
@@ -37,8 +38,10 @@ class CTableWindow : public WindowView {
   // The control Id; null before the window is created.
   HWND Control(ControlId Id) const { return Id.Row < Controls.size() ? Controls[Id.Row] : nullptr; }
 
-  // The tooltip window that shows the controls' tips.
+  // The tooltip window that shows the controls' tips, and the one that says why a key was
+  // refused.
   HWND Tips() const { return Tip; }
+  HWND RefusalTip() const { return Refusal.Handle(); }
 
   std::u16string Text(ControlId Box) const override;
   void SetText(ControlId Box, std::u16string_view Text) override;
@@ -47,6 +50,12 @@ class CTableWindow : public WindowView {
   void SetChoices(ControlId DropDown, std::span<const std::u16string> Entries) override;
   int Picked(ControlId DropDown) const override;
   void Pick(ControlId DropDown, int Entry) override;
+  void Focus(ControlId Control) override;
+  void Enable(ControlId Control, bool Enabled) override;
+  void SetVisible(ControlId Control, bool Visible) override;
+  void SetRows(ControlId Grid, std::span<const std::vector<std::u16string>> Rows) override;
+  int PickedRow(ControlId Grid) const override;
+  void PickRow(ControlId Grid, int Row) override;
   void SetCaption(std::u16string_view Caption) override;
   std::u16string DecimalSeparator() const override;
   Dialogs SystemDialogs() override;
@@ -65,8 +74,12 @@ class CTableWindow : public WindowView {
  private:
   friend void Dispatch(MSG& Message);
   static LRESULT CALLBACK WindowProc(HWND Handle, UINT Message, WPARAM W, LPARAM L);
+  static LRESULT CALLBACK AwardBoxProc(HWND Box, UINT Message, WPARAM W, LPARAM L, UINT_PTR Row,
+                                       DWORD_PTR Self);
   LRESULT HandleMessage(UINT Message, WPARAM W, LPARAM L);
   bool TakeKeyboardMessage(MSG& Message);
+  bool TakeBoxKey(const MSG& Message);
+  bool Refused(std::size_t Row, KeyPress Key);
 
   bool BuildControls();
   HMENU BuildMenu() const;
@@ -75,12 +88,15 @@ class CTableWindow : public WindowView {
   void FollowDpi(UINT Dpi, const RECT& Suggested);
   void UseFonts(UINT Dpi);
   void OnCommand(int Id, int Code);
+  void OnNotify(const NMHDR& Note);
   void Dropped(HDROP Drop);
   HWND EnterButton() const;
   void ShowDefaultButton();
   void KeepFocus();
   void RestoreFocus();
   bool IsReportBox(HWND Control) const;
+  // The layout's row of Control, or -1 when it is none of the window's.
+  int RowOf(HWND Control) const;
 
   const WindowLayout& Layout;
   const wchar_t* Class;
@@ -88,10 +104,11 @@ class CTableWindow : public WindowView {
   HWND Window = nullptr;
   std::vector<HWND> Controls;  // in layout order
   HWND Tip = nullptr;          // the controls' tooltips
+  CMomentTip Refusal;          // why a key was refused
   HACCEL Keys = nullptr;
   HFONT Font = nullptr;
   HFONT FixedFont = nullptr;  // for reports, whose columns align
-  HWND Focus = nullptr;       // the control that had the focus when the window lost it
+  HWND Focused = nullptr;     // the control that had the focus when the window lost it
   POINT FrameSize{};          // the window's size around the layout's client area
 };
 

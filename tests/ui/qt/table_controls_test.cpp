@@ -10,43 +10,15 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include "controls_test_window.h"
 #include "ui/qt/table_widget.h"
 
 namespace {
 
 using namespace merrith;
 
-enum class TestControl : std::uint8_t { txJ1, txJ2, grdDives, cmdRecord, Count };
-
-namespace test_layout {
-using enum ControlKind;
-using enum WindowCommand;
-using enum TestControl;
-// clang-format off
-constexpr ControlLayout Controls[] = {
-  //       Id       Name       Index      Kind     Inside   Caption Left   Top Width Height      Command
-    {     txJ1,      "txJ",          1, AwardBox, NoControl,       "", 120,  120,  600,  300,        None},
-    {     txJ2,      "txJ",          2, AwardBox, NoControl,       "", 840,  120,  600,  300,        None},
-    { grdDives, "grdDives", NotInArray,     Grid, NoControl,       "", 120,  600, 4800, 2400, CorrectDive},
-    {cmdRecord,"cmdRecord", NotInArray,  Command, NoControl, "Record", 120, 3120, 1200,  375,  RecordDive},
-};
-// clang-format on
-}  // namespace test_layout
-
-// Two award boxes, a grid and a default button, and files dropped on the window going to its
-// controller.
-constexpr WindowLayout TestWindow{
-    .Caption = "Controls",
-    .Controls = test_layout::Controls,
-    .ClientWidth = 5040,
-    .ClientHeight = 3600,
-    .ReadOnlyBox = NoControl,
-    .DefaultButton = TestControl::cmdRecord,
-    .DropBox = NoControl,
-    .Menu = {},
-    .Keys = {},
-};
-static_assert(LaidOutSoundly(TestWindow) && IdsFollowRows<TestControl>(TestWindow));
+using testing::TestControl;
+using testing::TestWindow;
 
 // A controller that writes down what it hears. In an award box digits and Backspace pass, Space
 // moves on to the second box, any other key is refused with a tip.
