@@ -1,6 +1,6 @@
 // How long a competition of 100 divers x 11 dives takes: its file read (each list checked),
-// every dive scored and the divers ranked, as the file and as its spreadsheet form; and its
-// results page written.
+// every dive scored and the divers ranked, as the file (every diver with the same list, and
+// each with its own) and as its spreadsheet form; and its results page written.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -32,18 +32,29 @@ const merrith::EventBook& Book() {
   return Events;
 }
 
+// Diver D's dive in Round (from 1): the same list for every diver, or each diver's own (the
+// eleven dives in another order, and some of the first four tucked: no two divers alike).
+std::u16string DiveOf(std::size_t D, std::size_t Round, bool OwnLists) {
+  if (!OwnLists) return std::u16string(Dives[Round - 1]);
+  const std::size_t I = (Round - 1 + D) % std::size(Dives);
+  std::u16string Code(Dives[I]);
+  if (I < 4 && ((D / std::size(Dives)) >> I) % 2 == 1) Code.back() = u'C';
+  return Code;
+}
+
 // The whole competition, every dive recorded on a panel of 7, awards varying by diver and round.
-std::u16string MeetText() {
+std::u16string MeetText(bool OwnLists = false) {
   std::u16string Text = u"Event: meet-11\nPanel: 7\n";
   for (std::size_t D = 0; D < Divers; ++D) {
     Text += u"\nDiver: Diver " + merrith::NumberText(D) + u"\nTeam: Club " +
             merrith::NumberText(D % 7) + u"\n";
-    for (const std::u16string_view Dive : Dives) Text += std::u16string(Dive) + u"\n";
+    for (std::size_t Round = 1; Round <= std::size(Dives); ++Round)
+      Text += DiveOf(D, Round, OwnLists) + u"\n";
   }
   for (std::size_t Round = 1; Round <= std::size(Dives); ++Round)
     for (std::size_t D = 0; D < Divers; ++D) {
       Text += u"Round " + merrith::NumberText(Round) + u" | Diver " + merrith::NumberText(D) +
-              u" | " + std::u16string(Dives[Round - 1]) + u" |";
+              u" | " + DiveOf(D, Round, OwnLists) + u" |";
       for (std::size_t J = 0; J < 7; ++J)
         Text += u" " + merrith::NumberText(4 + (D * 7 + Round * 3 + J) % 6) + u".5";
       Text += u"\n";
@@ -56,8 +67,8 @@ merrith::Competition Meet() {
   return Read.Read;
 }
 
-void BM_ReadScoreAndRankFile(benchmark::State& State) {
-  const std::u16string Text = MeetText();
+// Reads, scores and ranks the competition file Text.
+void ReadScoreAndRank(benchmark::State& State, const std::u16string& Text) {
   for (auto _ : State) {
     const merrith::CompetitionRead Read = merrith::ReadCompetitionText(Text, Book(), {});
     const merrith::Standings S = merrith::RankCompetition(Read.Read);
@@ -67,7 +78,18 @@ void BM_ReadScoreAndRankFile(benchmark::State& State) {
   if (!Read.Ok() || merrith::RankCompetition(Read.Read).RoundsComplete != std::size(Dives))
     State.SkipWithError("the competition does not read whole");
 }
+
+void BM_ReadScoreAndRankFile(benchmark::State& State) { ReadScoreAndRank(State, MeetText()); }
 BENCHMARK(BM_ReadScoreAndRankFile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Each diver's list its own, as at most meets: a hundred lists checked.
+void BM_ReadScoreAndRankFileOwnLists(benchmark::State& State) {
+  ReadScoreAndRank(State, MeetText(true));
+}
+BENCHMARK(BM_ReadScoreAndRankFileOwnLists)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -48,6 +48,7 @@ inline constexpr ProblemWording ProblemWordings[] = {
     {SheetProblem::NoSplitGroups,        u"no {wanted} dives from different groups make a limited part: the dives are from {group_count}"},
     {SheetProblem::NoSplitCrowded,       u"no limited part leaves the free dives in different groups: {dives} {group} dives"},
     {SheetProblem::NoSplitOverCap,       u"no limited part keeps within the cap of {cap_dd}: the least {wanted} dives that fit add up to {total_dd}"},
+    {SheetProblem::CellOutsideColumns,   u"{word} is beyond the {wanted} columns of the header row"},
     {SheetProblem::UnknownBook,          u"no rule book has the id {book}: the books are {books}"},
     {SheetProblem::HeightNotOfRound,     u"{height} is not a height of this dive of the list ({heights})"},
     {SheetProblem::DiverWithoutName,     u"{word} without a name before it"},

@@ -1,7 +1,9 @@
 #include "scoring/competition.h"
 
 #include <algorithm>
-#include <map>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "scoring/competition_csv.h"
@@ -39,17 +41,13 @@ constexpr KeyName KeyNames[] = {
 // The word that starts the line of a recorded dive.
 constexpr std::u16string_view RoundWord = u"Round";
 
-std::u16string Trimmed(std::u16string_view Text) {
-  return std::u16string(mXMLParser::TrimWhiteView(Text));
-}
-
 // The key of a "Key: value" line, and its value; Other where the line has none of ours.
-std::pair<Key, std::u16string> KeyOf(std::u16string_view Line) {
+std::pair<Key, std::u16string_view> KeyOf(std::u16string_view Line) {
   const std::size_t Colon = Line.find(u':');
   if (Colon == std::u16string_view::npos) return {Key::Other, u""};
   const std::u16string_view Name = mXMLParser::TrimWhiteView(Line.substr(0, Colon));
   for (const KeyName& K : KeyNames)
-    if (SameWord(K.Name, Name)) return {K.Is, Trimmed(Line.substr(Colon + 1))};
+    if (SameWord(K.Name, Name)) return {K.Is, mXMLParser::TrimWhiteView(Line.substr(Colon + 1))};
   return {Key::Other, u""};
 }
 
@@ -70,20 +68,22 @@ std::optional<std::size_t> ReadCount(std::u16string_view Text, std::size_t Most)
   return Value;
 }
 
-// The parts of Text between the | marks, trimmed.
-std::vector<std::u16string> SplitFields(std::u16string_view Text, char16_t Mark) {
-  std::vector<std::u16string> Fields;
+// The parts of Text between the | marks, trimmed, into Fields.
+void SplitFields(std::u16string_view Text, char16_t Mark,
+                 std::vector<std::u16string_view>& Fields) {
+  Fields.clear();
   std::size_t Start = 0;
   for (;;) {
     const std::size_t End = Text.find(Mark, Start);
-    Fields.push_back(Trimmed(Text.substr(Start, End - Start)));
-    if (End == std::u16string_view::npos) return Fields;
+    Fields.push_back(mXMLParser::TrimWhiteView(Text.substr(Start, End - Start)));
+    if (End == std::u16string_view::npos) return;
     Start = End + 1;
   }
 }
 
-std::vector<std::u16string_view> SplitWords(std::u16string_view Text) {
-  std::vector<std::u16string_view> Words;
+// The words of Text, apart at spaces and tabs, into Words.
+void SplitWords(std::u16string_view Text, std::vector<std::u16string_view>& Words) {
+  Words.clear();
   std::size_t At = 0;
   while (At < Text.size()) {
     while (At < Text.size() && (Text[At] == u' ' || Text[At] == u'\t')) ++At;
@@ -91,7 +91,6 @@ std::vector<std::u16string_view> SplitWords(std::u16string_view Text) {
     while (At < Text.size() && Text[At] != u' ' && Text[At] != u'\t') ++At;
     if (At > Start) Words.push_back(Text.substr(Start, At - Start));
   }
-  return Words;
 }
 
 // The folder part of Path, with its last separator; empty when Path names none.
@@ -105,14 +104,30 @@ bool IsAbsolute(std::u16string_view Path) {
          (Path.size() > 2 && Path[1] == u':' && (Path[2] == u'/' || Path[2] == u'\\'));
 }
 
+// Hashes a name as a string or as a view of one, so that a view finds it.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view Text) const {
+    return std::hash<std::u16string_view>{}(Text);
+  }
+};
+
 // A diver's lines as read: the Diver: line, its own keys, and the lines of an inline list.
 struct EntryLines {
   Entry Read;
-  bool Broken = false;  // its Diver: line has an error: its lines are skipped
+  std::size_t Index = 0;  // its place in the starting order
+  bool Broken = false;    // its Diver: line has an error: its lines are skipped
   bool Ended = false;
   std::size_t TeamLine = 0;
   std::size_t SheetLine = 0;
   std::vector<std::pair<std::size_t, std::u16string_view>> Inline;  // line, text
+};
+
+// A list read, and checked where it reads without problems, with the lines of its own text:
+// divers whose lists have the same text (the same dives inline, or the same sheet) share it.
+struct ListRead {
+  SheetText Sheet;
+  std::optional<CheckedSheet> Checked;  // once it is checked
 };
 
 // The competition as it is read, line by line, then each list checked.
@@ -129,13 +144,13 @@ class Reader {
     if (InRecords) return Error(Number, u"only recorded dives (Round ...) may follow the first");
     const auto [K, Value] = KeyOf(Line);
     if (K == Key::Diver) return StartEntry(Number, Value);
-    if (Entries.empty()) return ReadHead(Number, K, Value, Line);
-    if (!Entries.back().Broken) ReadEntryLine(Number, K, Value, Line);
+    if (!AnyEntry) return ReadHead(Number, K, Value, Line);
+    if (!Current.Broken) ReadEntryLine(Number, K, Value, Line);
   }
 
   CompetitionRead Take(std::size_t LastLine) {
-    if (!InRecords) EndHead(Entries.empty() ? 0 : LastLine);
-    if (!Entries.empty()) EndEntry(Entries.back());
+    if (!InRecords) EndHead(AnyEntry ? LastLine : 0);
+    EndEntry();
     std::stable_sort(Out.Errors.begin(), Out.Errors.end(),
                      [](const CompetitionError& A, const CompetitionError& B) {
                        return A.File == B.File ? A.Line < B.Line : A.File.empty();
@@ -148,7 +163,7 @@ class Reader {
     Out.Errors.push_back({std::move(File), Line, std::move(Text), {}});
   }
 
-  void ReadHead(std::size_t Number, Key K, const std::u16string& Value, std::u16string_view Line) {
+  void ReadHead(std::size_t Number, Key K, std::u16string_view Value, std::u16string_view Line) {
     std::size_t* Seen = K == Key::Event   ? &EventLine
                         : K == Key::Book  ? &BookLine
                         : K == Key::Panel ? &PanelLine
@@ -192,13 +207,19 @@ class Reader {
     Out.Read.ListsChecked = true;
   }
 
-  void StartEntry(std::size_t Number, const std::u16string& Name) {
+  void StartEntry(std::size_t Number, std::u16string_view Name) {
     EndHead(Number);
-    if (!Entries.empty()) EndEntry(Entries.back());
-    EntryLines& E = Entries.emplace_back();
+    EndEntry();
+    // The diver before has been taken whole; the room of its inline lines serves this one.
+    EntryLines& E = Current;
+    AnyEntry = true;
+    E.Read = Entry{};
     E.Read.Line = Number;
     E.Read.Diver = Name;
     E.Broken = true;
+    E.Ended = false;
+    E.TeamLine = E.SheetLine = 0;
+    E.Inline.clear();
     if (Name.empty()) return Error(Number, u"a Diver: line without a name");
     if (Name.find(u'|') != std::u16string::npos)
       return Error(Number, u"a diver's name cannot hold |: " + Shortened(Name, Shown));
@@ -206,14 +227,16 @@ class Reader {
       return Error(Number, Shortened(Name, Shown) + u" again, after line " +
                                NumberText(Out.Read.Entries[Found->second].Line));
     E.Broken = false;
-    ByName.emplace(Name, Out.Read.Entries.size());
+    E.Index = Out.Read.Entries.size();
+    ByName.emplace(Name, E.Index);
     // Its place in the starting order, filled when its list is read; no name until then.
     Out.Read.Entries.emplace_back().Line = Number;
+    RecordLines.emplace_back();
   }
 
-  void ReadEntryLine(std::size_t Number, Key K, const std::u16string& Value,
+  void ReadEntryLine(std::size_t Number, Key K, std::u16string_view Value,
                      std::u16string_view Line) {
-    EntryLines& E = Entries.back();
+    EntryLines& E = Current;
     if (K == Key::Event || K == Key::Book || K == Key::Panel)
       return Error(Number, u"the head's lines go before the first Diver:");
     if (K == Key::Team || K == Key::Sheet) {
@@ -229,85 +252,91 @@ class Reader {
   }
 
   // The diver's list read (inline or from its sheet) and checked against the event.
-  void EndEntry(EntryLines& E) {
-    if (E.Broken || E.Ended) return;
+  void EndEntry() {
+    EntryLines& E = Current;
+    if (!AnyEntry || E.Broken || E.Ended) return;
     E.Ended = true;
-    std::u16string File;
-    std::optional<SheetText> Sheet;
     if (E.SheetLine != 0 && !E.Inline.empty())
       return Error(E.SheetLine, u"a diver has either a Sheet: line or the dives inline");
-    if (E.SheetLine != 0)
-      Sheet = ReadSheetFile(E, File);
-    else
-      Sheet = ReadInline(E);
-    if (!Sheet) return;
-    for (const Problem& P : Sheet->Problems)
-      Out.Errors.push_back({
-          File, P.Line, u"", ListProblem{File, P, u""}
-      });
-    if (!Sheet->Problems.empty()) return;
-    Sheet->EventId = Out.Read.EventId;
-    CheckList(E, *Sheet, CheckSheet(*Sheet, Book, Out.Read.Book), File);
+    if (E.SheetLine != 0) return EndSheetEntry(E);
+    // An inline list is read as a sheet whose lines are those of the competition.
+    ListText.clear();
+    for (const auto& [Number, Line] : E.Inline) (ListText += Line) += u'\n';
+    ListRead& List = ListOf(ListText);
+    E.Read.HeightIndex = List.Sheet.HeightIndex;
+    TakeList(E, List, u"",
+             [&E](std::size_t Line) { return Line == 0 ? 0 : E.Inline[Line - 1].first; });
   }
 
-  std::optional<SheetText> ReadSheetFile(const EntryLines& E, std::u16string& File) {
+  void EndSheetEntry(EntryLines& E) {
     const std::optional<std::u16string> Text = Sheets(E.Read.Sheet);
-    if (!Text) {
-      Error(E.SheetLine, u"the sheet " + Shortened(E.Read.Sheet, Shown) + u" cannot be read");
-      return std::nullopt;
-    }
-    File = E.Read.Sheet;
-    SheetText Sheet = ReadSheet(*Text);
-    if (!Sheet.EventId.empty() && !SameWord(Sheet.EventId, Out.Read.EventId)) {
-      Error(Sheet.EventLine,
-            u"the sheet is for " + Shortened(Sheet.EventId, Shown) + u", the competition is " +
-                Shortened(Out.Read.EventId, Shown),
-            File);
-      return std::nullopt;
-    }
-    return Sheet;
+    if (!Text)
+      return Error(E.SheetLine,
+                   u"the sheet " + Shortened(E.Read.Sheet, Shown) + u" cannot be read");
+    ListRead& List = ListOf(*Text);
+    const SheetText& Sheet = List.Sheet;
+    if (!Sheet.EventId.empty() && !SameWord(Sheet.EventId, Out.Read.EventId))
+      return Error(Sheet.EventLine,
+                   u"the sheet is for " + Shortened(Sheet.EventId, Shown) +
+                       u", the competition is " + Shortened(Out.Read.EventId, Shown),
+                   E.Read.Sheet);
+    TakeList(E, List, E.Read.Sheet, [](std::size_t Line) { return Line; });
   }
 
-  // An inline list is read as a sheet whose lines are those of the competition.
-  static SheetText ReadInline(EntryLines& E) {
-    std::u16string Text;
-    for (const auto& [Number, Line] : E.Inline) (Text += Line) += u'\n';
-    SheetText Sheet = ReadSheet(Text);
-    const auto LineOf = [&](std::size_t L) { return L == 0 ? 0 : E.Inline[L - 1].first; };
-    for (DiveLine& D : Sheet.Dives) D.Line = LineOf(D.Line);
-    for (Problem& P : Sheet.Problems) {
+  // The list of Text, read once for every diver whose list it is.
+  ListRead& ListOf(const std::u16string& Text) {
+    const auto Found = Lists.find(Text);
+    if (Found != Lists.end()) return Found->second;
+    return Lists.emplace(Text, ListRead{ReadSheet(Text), std::nullopt}).first->second;
+  }
+
+  // The list's problems and dives taken as E's, in the lines of E's file (LineOf gives them
+  // from those of the list's text); a list without problems of its own checked once.
+  template <class LineMap>
+  void TakeList(EntryLines& E, ListRead& List, const std::u16string& File, LineMap LineOf) {
+    const auto Moved = [&LineOf](Problem P) {
       P.Line = LineOf(P.Line);
       P.OtherLine = LineOf(P.OtherLine);
+      return P;
+    };
+    for (const Problem& P : List.Sheet.Problems)
+      Out.Errors.push_back({
+          File, LineOf(P.Line), u"", ListProblem{File, Moved(P), u""}
+      });
+    if (!List.Sheet.Problems.empty()) return;
+    if (!List.Checked) {
+      SheetText AtEvent = List.Sheet;
+      AtEvent.EventId = Out.Read.EventId;
+      List.Checked = CheckSheet(AtEvent, Book, Out.Read.Book);
     }
-    E.Read.HeightIndex = Sheet.HeightIndex;
-    return Sheet;
-  }
-
-  void CheckList(EntryLines& E, const SheetText& Sheet, const CheckedSheet& Checked,
-                 const std::u16string& File) {
+    const CheckedSheet& Checked = *List.Checked;
     for (const Problem& P : Checked.Problems) {
       const bool NoDD = P.Dive != 0 && !Checked.Dives[P.Dive - 1].Counted;
-      ListProblem Found{File, P, SheetProblemRule(P, Checked)};
+      ListProblem Found{File, Moved(P), SheetProblemRule(P, Checked)};
       if (NoDD)
-        Out.Errors.push_back({File, P.Line, u": the dive cannot be scored", std::move(Found)});
+        Out.Errors.push_back(
+            {File, Found.Found.Line, u": the dive cannot be scored", std::move(Found)});
       else if (P.Why != SheetProblem::UnknownEvent)
         E.Read.ListProblems.push_back(std::move(Found));
     }
+    E.Read.Dives.reserve(Checked.Dives.size());
     for (std::size_t I = 0; I < Checked.Dives.size(); ++I) {
       const CheckedDive& D = Checked.Dives[I];
       ListedDive& L = E.Read.Dives.emplace_back();
-      L.Written = Sheet.Dives[I];
+      L.Written = List.Sheet.Dives[I];
+      L.Written.Line = LineOf(L.Written.Line);
       L.HeightIndex = D.HeightIndex;
       L.Number = D.Number.empty() ? D.Code : D.Number;
       L.Position = D.Position;
       L.DD = D.Counted;
     }
-    Out.Read.Entries[ByName.at(E.Read.Diver)] = std::move(E.Read);
+    RecordLines[E.Index].assign(E.Read.Dives.size(), 0);
+    Out.Read.Entries[E.Index] = std::move(E.Read);
   }
 
   void ReadRecord(std::size_t Number, std::u16string_view Line) {
-    if (!Entries.empty()) EndEntry(Entries.back());
-    const std::vector<std::u16string> Fields = SplitFields(Line, u'|');
+    EndEntry();
+    SplitFields(Line, u'|', Fields);
     if (Fields.size() != 4 && Fields.size() != 5)
       return Error(Number, u"a recorded dive is Round N | diver | dive | awards | decision");
     const std::optional<std::size_t> Round =
@@ -326,35 +355,39 @@ class Reader {
                                  u"joined by +");
       R.Decided = *D;
     }
-    const auto [At, New] = RecordLines.emplace(std::pair{R.Entry, R.Round}, Number);
-    if (!New)
-      return Error(Number, u"round " + NumberText(R.Round) + u" of " + Fields[1] +
-                               u" again, after line " + NumberText(At->second));
+    // CheckDive has found the round on the diver's list.
+    std::size_t& Seen = RecordLines[R.Entry][R.Round - 1];
+    if (Seen != 0)
+      return Error(Number, u"round " + NumberText(R.Round) + u" of " + std::u16string(Fields[1]) +
+                               u" again, after line " + NumberText(Seen));
+    Seen = Number;
     Out.Read.Recorded.push_back(std::move(R));
   }
 
-  bool CheckDive(const RecordedDive& R, const std::u16string& Code) {
+  bool CheckDive(const RecordedDive& R, std::u16string_view Code) {
     const Entry& E = Out.Read.Entries[R.Entry];
     if (E.Diver.empty()) return false;  // its list has errors of its own
-    const std::u16string Name = Shortened(E.Diver, Shown);
     if (R.Round > E.Dives.size()) {
-      Error(R.Line, Name + u"'s list has " + CountText(E.Dives.size(), u"dive", u"dives") +
-                        u": no round " + NumberText(R.Round));
+      Error(R.Line, Shortened(E.Diver, Shown) + u"'s list has " +
+                        CountText(E.Dives.size(), u"dive", u"dives") + u": no round " +
+                        NumberText(R.Round));
       return false;
     }
     const ListedDive& L = E.Dives[R.Round - 1];
     if (!SameWord(L.Written.Code, Code)) {
-      Error(R.Line, Name + u"'s dive in round " + NumberText(R.Round) + u" is " + L.Written.Code +
-                        u" on the list, not " + Shortened(Code, Shown));
+      Error(R.Line, Shortened(E.Diver, Shown) + u"'s dive in round " + NumberText(R.Round) +
+                        u" is " + L.Written.Code + u" on the list, not " + Shortened(Code, Shown));
       return false;
     }
     return true;
   }
 
   bool ReadAwards(RecordedDive& R, std::u16string_view Text) {
-    const int Judges = JudgesOf(Out.Read.Judges);
+    const auto Judges = static_cast<std::size_t>(JudgesOf(Out.Read.Judges));
+    R.Awards.reserve(Judges);
     bool Any = false;
-    for (const std::u16string_view Word : SplitWords(Text)) {
+    SplitWords(Text, Words);
+    for (const std::u16string_view Word : Words) {
       if (Word == u"-") {
         R.Awards.emplace_back();
         continue;
@@ -369,9 +402,9 @@ class Reader {
       R.Awards.push_back(Award);
       Any = true;
     }
-    if (R.Awards.size() != static_cast<std::size_t>(Judges)) {
+    if (R.Awards.size() != Judges) {
       Error(R.Line, CountText(R.Awards.size(), u"award", u"awards") + u" for a panel of " +
-                        NumberText(static_cast<std::size_t>(Judges)) + u" judges");
+                        NumberText(Judges) + u" judges");
       return false;
     }
     if (!Any) Error(R.Line, u"every award is missing: at least one is needed");
@@ -381,9 +414,15 @@ class Reader {
   const EventBook& Book;
   const SheetFileReader& Sheets;
   CompetitionRead Out;
-  std::vector<EntryLines> Entries;
-  std::map<std::u16string, std::size_t> ByName;
-  std::map<std::pair<std::size_t, std::size_t>, std::size_t> RecordLines;  // diver, round: line
+  EntryLines Current;  // the diver whose lines are being read
+  bool AnyEntry = false;
+  std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
+  std::unordered_map<std::u16string, ListRead, TextHash, std::equal_to<>> Lists;  // by text
+  std::vector<std::vector<std::size_t>> RecordLines;  // each diver's recorded dives' lines, by
+                                                      // round; 0 for none yet
+  // The room of one line's parts, used again line after line.
+  std::u16string ListText;
+  std::vector<std::u16string_view> Fields, Words;
   std::size_t EventLine = 0, BookLine = 0, PanelLine = 0;
   bool HeadEnded = false;
   bool InRecords = false;

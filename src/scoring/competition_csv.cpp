@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
+#include <unordered_map>
 
 #include "difficulty/dive_numbers.h"
 #include "difficulty/heights.h"
@@ -74,6 +75,9 @@ std::vector<Row> SplitRows(std::u16string_view Text) {
       if (Any || Current.Fields.size() > 1 || !Current.Fields[0].empty())
         Rows.push_back(std::move(Current));
       Current = Row{Line, {}};
+      // Rows have as many fields as the header as a rule, and no header more than a panel's.
+      Current.Fields.reserve(std::min(Rows.empty() ? 0 : Rows.front().Fields.size(),
+                                      Fixed + static_cast<std::size_t>(MaxJudges)));
       Any = false;
     } else {
       Field += C;
@@ -167,8 +171,9 @@ class CsvReader {
   static constexpr std::size_t NoEntry = static_cast<std::size_t>(-1);
 
   std::size_t EntryOf(const Row& R, const std::vector<std::u16string>& F) {
-    const auto [At, New] = ByName.emplace(F[DiverCol], Out.Read.Entries.size());
-    if (New) {
+    auto At = ByName.find(F[DiverCol]);
+    if (At == ByName.end()) {
+      At = ByName.emplace(F[DiverCol], Out.Read.Entries.size()).first;
       Out.Read.Entries.push_back({R.Line, F[DiverCol], F[TeamCol], u"", 0, {}, {}});
       DivesOf.emplace_back();
     } else if (Out.Read.Entries[At->second].Team != F[TeamCol]) {
@@ -257,7 +262,7 @@ class CsvReader {
 
   CompetitionRead Out;
   std::size_t Width = 0;
-  std::map<std::u16string, std::size_t> ByName;
+  std::unordered_map<std::u16string, std::size_t> ByName;
   std::vector<std::map<std::size_t, ListedDive>> DivesOf;  // each diver's dives by round
 };
 

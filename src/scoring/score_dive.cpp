@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace merrith {
 namespace {
@@ -31,7 +32,7 @@ std::optional<HalfPoints> Replacement(Panel P, std::span<const std::optional<Hal
 }
 
 // 9.9 and 9.11: every execution judge of one diver, or every synchronisation judge, awards 0.
-bool FailedBySynchroJudges(Panel P, std::span<const HalfPoints> Awards) {
+bool FailedBySynchroJudges(Panel P, const SeatValues<HalfPoints>& Awards) {
   if (!IsSynchro(P)) return false;
   for (Seat S : {Seat::ExecutionDiver1, Seat::ExecutionDiver2, Seat::Synchronisation}) {
     bool AllZero = true;
@@ -44,7 +45,7 @@ bool FailedBySynchroJudges(Panel P, std::span<const HalfPoints> Awards) {
 
 // The referee's and the panel's decisions, in one fixed order where the book leaves it open:
 // the cap, then the re-start's 2 points off (never below 0), then the unsafe-dive rule.
-void ApplyDecision(Panel P, const Decision& D, std::vector<HalfPoints>& Awards) {
+void ApplyDecision(Panel P, const Decision& D, SeatValues<HalfPoints>& Awards) {
   for (HalfPoints& A : Awards) {
     if (D.Cap) A = std::min(A, *D.Cap);
     if (D.Restart) A = std::max(A - RestartDeduction, 0);
@@ -66,14 +67,15 @@ void Cancel(Panel P, ScoredDive& Dive) {
   for (int Pool = 0; Pool < PoolCount; ++Pool) {
     // The pool's seats by award, equal awards in seating order (an insertion sort: a pool
     // has at most 7 seats, and a meet scores a thousand dives).
-    std::array<std::size_t, MaxJudges> Seats{};
+    // Seat numbers are small: an array of bytes is cleared in a store or two.
+    std::array<std::uint8_t, MaxJudges> Seats{};
     std::size_t Count = 0;
     for (int I = 0; I < JudgesOf(P); ++I) {
       if (PoolOf(P, I) != Pool) continue;
       std::size_t At = Count++;
       for (; At > 0 && Dive.Awards[Seats[At - 1]] > Dive.Awards[static_cast<std::size_t>(I)]; --At)
         Seats[At] = Seats[At - 1];
-      Seats[At] = static_cast<std::size_t>(I);
+      Seats[At] = static_cast<std::uint8_t>(I);
     }
     if (Count == 0) continue;
     for (std::size_t K = 0; K < Each; ++K) {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <vector>
 
 #include "difficulty/dd_tenths.h"
 #include "scoring/award.h"
@@ -19,15 +20,38 @@ enum class ScoreFault : std::uint8_t {
   AllMissing,  // no award to replace a missing one from
 };
 
+// One value for each seat of a panel, in seating order: a meet scores a thousand dives, and
+// their seats are kept without a call to the heap.
+template <class T>
+class SeatValues {
+ public:
+  std::size_t size() const { return Count; }
+  // Seats from 0 to MaxJudges; the seats added hold T{}.
+  void resize(std::size_t Seats) {
+    for (std::size_t I = Count; I < Seats; ++I) Values[I] = T{};
+    Count = Seats;
+  }
+  T& operator[](std::size_t Seat) { return Values[Seat]; }
+  const T& operator[](std::size_t Seat) const { return Values[Seat]; }
+  T* begin() { return Values.data(); }
+  T* end() { return Values.data() + Count; }
+  const T* begin() const { return Values.data(); }
+  const T* end() const { return Values.data() + Count; }
+
+ private:
+  std::array<T, MaxJudges> Values{};
+  std::size_t Count = 0;
+};
+
 // A dive's awards scored: each seat's award as counted (a missing one replaced, the decisions
 // applied), which were cancelled, the kept sum and the points.
 struct ScoredDive {
   ScoreFault Fault = ScoreFault::None;
-  std::vector<HalfPoints> Awards;  // as counted, in seating order
-  std::vector<bool> Replaced;      // the seat's award was missing: the others' average (7.9, 7.10)
-  std::vector<bool> Cancelled;     // cancelled as a highest or a lowest
-  HalfPoints Sum = 0;              // the kept awards
-  bool Failed = false;             // declared, or by 9.9 / 9.11 in synchro
+  SeatValues<HalfPoints> Awards;  // as counted, in seating order
+  SeatValues<bool> Replaced;      // the seat's award was missing: the others' average (7.9, 7.10)
+  SeatValues<bool> Cancelled;     // cancelled as a highest or a lowest
+  HalfPoints Sum = 0;             // the kept awards
+  bool Failed = false;            // declared, or by 9.9 / 9.11 in synchro
   Hundredths Points = 0;
 };
 

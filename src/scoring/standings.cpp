@@ -32,6 +32,7 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
   Standing S;
   S.Entry = Entry;
   const std::vector<ListedDive>& Dives = C.Entries[Entry].Dives;
+  S.Dives.reserve(std::min(Rounds, Dives.size()));
   for (std::size_t Round = 1; Round <= Rounds && Round <= Dives.size(); ++Round) {
     const RecordedDive* R = Grid[Entry][Round - 1];
     StandingDive& D = S.Dives.emplace_back();
@@ -56,6 +57,7 @@ Standings RankCompetition(const Competition& C) {
   while (S.RoundsComplete < S.Rounds &&
          S.RecordedIn[S.RoundsComplete] == DiversIn(C, S.RoundsComplete + 1))
     ++S.RoundsComplete;
+  S.Rows.reserve(C.Entries.size());
   for (std::size_t I = 0; I < C.Entries.size(); ++I)
     S.Rows.push_back(StandingOf(C, Grid, I, S.RoundsComplete));
   std::stable_sort(S.Rows.begin(), S.Rows.end(),

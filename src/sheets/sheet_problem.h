@@ -17,41 +17,42 @@ namespace merrith {
 // What can be wrong on a diver's sheet: its head, a line, a dive, or the list as a whole.
 // Unlike a dive's refusal, a problem names the rule it breaks, so that the referee can find it.
 enum class SheetProblem : std::uint8_t {
-  NoEvent,            // no Event: line
-  UnknownEvent,       // an Event: line naming no known event
-  UnknownHeading,     // Key: value before the dives, with a key no sheet has
-  HeadingTwice,       // a second heading of one key: Event:, Diver:, Height: ...
-  HeadingAfterDives,  // a heading among the dives
-  NotAHeight,         // a Height: line naming no height
-  NotADiveLine,       // a line that is neither blank, a comment, a heading nor a dive
-  UnknownWord,        // a word on a dive line that is no height, DD or "limited"
-  WordTwice,          // a second height, DD or "limited" on one dive line
-  NoHeight,           // a dive without a height, where the event has several or is unknown
-  NotADive,           // a code that names no dive at its height
-  NoDD,               // a dive without a DD at its height
-  HeightNotAllowed,   // a height the event's dives are not done from
-  WrongStatedDD,      // a stated DD that is not the formula's at one decimal
-  RepeatedNumber,     // a dive number that an earlier dive has
-  OverDiveCap,        // a dive that counts more than the event allows one dive
-  MarkedNotLimited,   // "limited" in an event without a limited part
-  LimitedSameGroup,   // two dives of the limited part from one group
-  FreeSameGroup,      // two free dives from one group
-  TooFewDives,        // fewer dives than the event's list has
-  TooManyDives,       // more dives than the event's list has
-  TooFewGroups,       // the dives come from fewer groups than the event wants
-  LimitedMarks,       // a number of dives marked limited other than the limited part's
-  LimitedOverCap,     // the marked limited dives add up to more than the cap
-  NoSplitGroups,      // unmarked, and too few groups for a limited part
-  NoSplitCrowded,     // unmarked, and a group with more dives than the parts can take
-  NoSplitOverCap,     // unmarked, and no limited part within the cap
-  UnknownBook,        // a Book: line naming no known rule book
-  HeightNotOfRound,   // a height the event does not fix for the line
-  DiverWithoutName,   // (W) or (M) on the Divers: line without a name before it
-  DiverWithoutSex,    // a diver of a team's list without (W) or (M)
-  TooManyDivers,      // more divers than may share the list
-  NoDiverOfSex,       // a team's divers without a woman, or without a man
-  UnknownDiver,       // a line's diver who is not one of the sheet's
-  WrongDivers,        // a line's divers who do not fit who dives it
+  NoEvent,             // no Event: line
+  UnknownEvent,        // an Event: line naming no known event
+  UnknownHeading,      // Key: value before the dives, with a key no sheet has
+  HeadingTwice,        // a second heading of one key: Event:, Diver:, Height: ...
+  HeadingAfterDives,   // a heading among the dives
+  NotAHeight,          // a Height: line naming no height
+  NotADiveLine,        // a line that is neither blank, a comment, a heading nor a dive
+  UnknownWord,         // a word on a dive line that is no height, DD or "limited"
+  WordTwice,           // a second height, DD or "limited" on one dive line
+  NoHeight,            // a dive without a height, where the event has several or is unknown
+  NotADive,            // a code that names no dive at its height
+  NoDD,                // a dive without a DD at its height
+  HeightNotAllowed,    // a height the event's dives are not done from
+  WrongStatedDD,       // a stated DD that is not the formula's at one decimal
+  RepeatedNumber,      // a dive number that an earlier dive has
+  OverDiveCap,         // a dive that counts more than the event allows one dive
+  MarkedNotLimited,    // "limited" in an event without a limited part
+  LimitedSameGroup,    // two dives of the limited part from one group
+  FreeSameGroup,       // two free dives from one group
+  TooFewDives,         // fewer dives than the event's list has
+  TooManyDives,        // more dives than the event's list has
+  TooFewGroups,        // the dives come from fewer groups than the event wants
+  LimitedMarks,        // a number of dives marked limited other than the limited part's
+  LimitedOverCap,      // the marked limited dives add up to more than the cap
+  NoSplitGroups,       // unmarked, and too few groups for a limited part
+  NoSplitCrowded,      // unmarked, and a group with more dives than the parts can take
+  NoSplitOverCap,      // unmarked, and no limited part within the cap
+  CellOutsideColumns,  // a cell of a pasted table's row beyond its header's columns
+  UnknownBook,         // a Book: line naming no known rule book
+  HeightNotOfRound,    // a height the event does not fix for the line
+  DiverWithoutName,    // (W) or (M) on the Divers: line without a name before it
+  DiverWithoutSex,     // a diver of a team's list without (W) or (M)
+  TooManyDivers,       // more divers than may share the list
+  NoDiverOfSex,        // a team's divers without a woman, or without a man
+  UnknownDiver,        // a line's diver who is not one of the sheet's
+  WrongDivers,         // a line's divers who do not fit who dives it
 };
 
 // The values a problem may carry; each names one member of ProblemValues.
@@ -156,7 +157,7 @@ inline constexpr std::array ProblemKinds = [] {
   using enum ProblemValue;
   using P = SheetProblem;
   using R = RuleFrom;
-  return std::array<ProblemKind, 35>{{
+  return std::array<ProblemKind, 36>{{
   // problem,              name,                   rule from,    values
     {P::NoEvent,           "no-event",             R::None,         {}},
     {P::UnknownEvent,      "unknown-event",        R::None,         {Event}},
@@ -185,6 +186,7 @@ inline constexpr std::array ProblemKinds = [] {
     {P::NoSplitGroups,     "no-split-groups",      R::Event,        {Wanted, GroupCount}},
     {P::NoSplitCrowded,    "no-split-crowded",     R::Event,        {Dives, Group}},
     {P::NoSplitOverCap,    "no-split-over-cap",    R::Event,        {CapDd, Wanted, TotalDd}},
+    {P::CellOutsideColumns, "cell-outside-columns", R::Statement,   {Word, Wanted}},
     {P::UnknownBook,       "unknown-book",         R::None,         {Book, Books}},
     {P::HeightNotOfRound,  "height-not-of-round",  R::Event,        {Height, AllowedHeights}},
     {P::DiverWithoutName,  "diver-without-name",   R::None,         {Word}},

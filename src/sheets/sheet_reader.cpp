@@ -6,6 +6,8 @@
 
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
+#include "sheets/sheet_lines.h"
+#include "sheets/sheet_table.h"
 #include "sheets/sheet_words.h"
 #include "support/trim_white.h"
 #include "support/words.h"
@@ -17,24 +19,7 @@ namespace {
 constexpr std::size_t WordShown = 24;
 constexpr std::size_t LineShown = 48;
 
-bool IsWhite(char16_t C) {
-  return mXMLParser::ClassifyChar(static_cast<std::int16_t>(C)) == mXMLParser::ClassWhiteSpace;
-}
-
 bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
-
-// The words of a line, apart at white space.
-std::vector<std::u16string_view> SplitWords(std::u16string_view Line) {
-  std::vector<std::u16string_view> Words;
-  std::size_t At = 0;
-  while (At < Line.size()) {
-    while (At < Line.size() && IsWhite(Line[At])) ++At;
-    const std::size_t Start = At;
-    while (At < Line.size() && !IsWhite(Line[At])) ++At;
-    if (At > Start) Words.push_back(Line.substr(Start, At - Start));
-  }
-  return Words;
-}
 
 // The parts of Text between the marks At, without the white space around them.
 std::vector<std::u16string_view> SplitAt(std::u16string_view Text, char16_t At) {
@@ -75,8 +60,13 @@ const HeadingName* HeadingCalled(std::u16string_view Key) {
 class Reader {
  public:
   void ReadLine(std::size_t Number, std::u16string_view Line) {
-    const bool Dive = IsDigit(Line[0]);
-    if (Dive) return ReadDive(Number, Line);
+    if (Table && Line.find(Table->Separator) != std::u16string_view::npos)
+      return ReadRow(Number, Line);
+    if (IsDiveLine(Line)) return ReadDive(Number, Line);
+    if (!Table && Sheet.Dives.empty()) {
+      Table = ReadTableHead(Line);
+      if (Table) return;
+    }
     const std::size_t Colon = Line.find(u':');
     const std::u16string Shown = Shortened(Line, LineShown);
     if (Colon == std::u16string_view::npos)
@@ -160,17 +150,18 @@ class Reader {
     }
   }
 
-  // The end of a dive line from Word on, where the sheet names its divers: who dives it.
-  bool ReadLineDivers(DiveLine& Dive, std::u16string_view Text, std::u16string_view Word) {
+  // The words of a dive line from From on, where the sheet names its divers: who dives it,
+  // one name or two joined by /.
+  bool ReadLineDivers(DiveLine& Dive, const std::vector<std::u16string>& Words, std::size_t From) {
     if (Sheet.Divers.empty()) return false;
-    const auto From = static_cast<std::size_t>(Word.data() - Text.data());
-    for (const std::u16string_view Name : SplitAt(Text.substr(From), u'/'))
-      Dive.Divers.emplace_back(Name);
+    std::u16string Names;
+    for (std::size_t I = From; I < Words.size(); ++I) AppendJoined(Names, u" ", Words[I]);
+    for (const std::u16string_view Name : SplitAt(Names, u'/')) Dive.Divers.emplace_back(Name);
     return true;
   }
 
   void ReadDive(std::size_t Line, std::u16string_view Text) {
-    const std::vector<std::u16string_view> Words = SplitWords(Text);
+    const std::vector<std::u16string> Words = DiveLineWords(Text);
     DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false, {}};
     const std::size_t Round = Sheet.Dives.size() + 1;
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
@@ -179,7 +170,8 @@ class Reader {
     };
     for (std::size_t I = 1; I < Words.size(); ++I) {
       const std::u16string_view Word = Words[I];
-      if (const Height* H = HeightNamed(Word)) {
+      // A bare number is a height where the line has none yet, a DD after it: "107B 3 3.0".
+      if (const Height* H = HeightWritten(Word, Dive.HeightIndex == 0)) {
         if (Dive.HeightIndex != 0)
           Twice(u"height", Word);
         else
@@ -192,7 +184,7 @@ class Reader {
       } else if (SameWord(Word, u"limited")) {
         if (Dive.Limited) Twice(u"limited", Word);
         Dive.Limited = true;
-      } else if (ReadLineDivers(Dive, Text, Word)) {
+      } else if (ReadLineDivers(Dive, Words, I)) {
         break;
       } else {
         Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
@@ -201,7 +193,54 @@ class Reader {
     Sheet.Dives.push_back(std::move(Dive));
   }
 
+  // A row of a pasted table, each cell read as its column says; a row of empty cells is
+  // skipped as a blank line is.
+  void ReadRow(std::size_t Line, std::u16string_view Text) {
+    const std::vector<std::u16string> Cells = SplitCells(Text, Table->Separator);
+    const auto Cell = [&](TableColumn What) {
+      const std::optional<std::size_t> At = Table->Place(What);
+      return At && *At < Cells.size() ? std::u16string_view(Cells[*At]) : std::u16string_view();
+    };
+    const std::u16string_view Code = Cell(TableColumn::Dive);
+    if (std::all_of(Cells.begin(), Cells.end(), [](const auto& C) { return C.empty(); })) return;
+    if (Code.empty() || !IsDigit(Code[0]))
+      return Add(SheetProblem::NotADiveLine, Line, 0, {.Written = Shortened(Text, LineShown)});
+    const std::size_t Round = Sheet.Dives.size() + 1;
+    const auto Unread = [&](std::u16string_view Word) {
+      Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
+    };
+    DiveLine Dive{Line, UpperCase(Code), 0, std::nullopt, false, {}};
+    if (const std::u16string_view P = Cell(TableColumn::Position); TakesPosition(Code, P))
+      Dive.Code += UpperCase(P);
+    else if (!P.empty())
+      Unread(P);
+    if (const std::u16string_view H = Cell(TableColumn::Height); !H.empty()) {
+      if (const Height* Named = HeightWritten(H, true))
+        Dive.HeightIndex = Named->Index;
+      else
+        Unread(H);
+    }
+    if (const std::u16string_view DD = Cell(TableColumn::DD); !DD.empty()) {
+      Dive.Stated = ReadStatedDd(DD);
+      if (!Dive.Stated) Unread(DD);
+    }
+    for (const std::u16string_view Name : SplitAt(Cell(TableColumn::Diver), u'/'))
+      if (!Name.empty()) Dive.Divers.emplace_back(Name);
+    if (const std::u16string_view Part = Cell(TableColumn::Part); !Part.empty()) {
+      Dive.Limited = SameWord(Part, u"limited");
+      if (!Dive.Limited && !SameWord(Part, u"free")) Unread(Part);
+    }
+    for (std::size_t I = Table->Columns.size(); I < Cells.size(); ++I) {
+      if (Cells[I].empty()) continue;
+      Add(SheetProblem::CellOutsideColumns, Line, Round,
+          {.Written = Shortened(Cells[I], WordShown), .Wanted = Table->Columns.size()});
+      break;
+    }
+    Sheet.Dives.push_back(std::move(Dive));
+  }
+
   SheetText Sheet;
+  std::optional<TableHead> Table;  // the header row of a pasted table, once read
   std::array<std::size_t, std::size(HeadingNames)> Seen{};  // the line of each heading read
 };
 

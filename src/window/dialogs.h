@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace merrith {
 
@@ -15,12 +16,17 @@ using MessageSink = std::function<void(std::u16string_view Message)>;
 struct FileKind {
   std::u16string_view Title;     // the dialog's caption
   std::u16string_view TypeName;  // what the files are called in the dialog's type box
-  std::u16string_view Pattern;   // which names it shows, "*.txt"
+  std::u16string_view Pattern;   // which names it shows, "*.txt"; several by ";", "*.txt;*.csv"
 };
 
 inline constexpr FileKind ListToOpen{u"Open list", u"Dive lists", u"*.txt"};
 inline constexpr FileKind SheetToOpen{u"Open dive sheet", u"Dive sheets", u"*.txt"};
 inline constexpr FileKind SheetToSave{u"Save dive sheet", u"Dive sheets", u"*.txt"};
+inline constexpr FileKind SheetsToAdd{u"Add divers' sheets", u"Dive sheets", u"*.txt"};
+// A competition file, or its spreadsheet form.
+inline constexpr FileKind CompetitionToOpen{u"Open competition", u"Competitions", u"*.txt;*.csv"};
+inline constexpr FileKind CompetitionToSave{u"Save competition", u"Competitions", u"*.txt"};
+inline constexpr FileKind CsvToSave{u"Export CSV", u"Spreadsheets", u"*.csv"};
 
 // What the user answers when a window with unsaved changes is about to close.
 enum class SaveAnswer { Save, DontSave, Cancel };
@@ -41,6 +47,10 @@ struct Dialogs {
   // The file the user picked to open, starting at Start; nothing when cancelled.
   std::function<std::optional<std::u16string>(const FileKind& Kind, std::u16string_view Start)>
       AskOpenPath;
+  // The files the user picked to open, several at once, starting at Start; none when
+  // cancelled.
+  std::function<std::vector<std::u16string>(const FileKind& Kind, std::u16string_view Start)>
+      AskOpenPaths;
   // The name the user gave to save under, starting at Start; nothing when cancelled.
   std::function<std::optional<std::u16string>(const FileKind& Kind, std::u16string_view Start)>
       AskSavePath;

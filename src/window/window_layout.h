@@ -19,6 +19,8 @@ enum class ControlKind {
   DropDown,   // a closed list to pick one entry from
   LinesBox,   // a text box of several lines, one item a line
   ReportBox,  // several lines of read-only text in a fixed-width font, so its columns align
+  AwardBox,   // a one-line box of one judge's award; the controller judges each key first
+  Grid,       // a read-only table of rows under a header row; one row can be picked
 };
 
 // What a control, a menu item or a shortcut does; each toolkit dispatches on it.
@@ -43,6 +45,24 @@ enum class WindowCommand : std::uint8_t {
   SheetSaveAs,
   SheetPrint,       // the sheet's page, in the browser for printing
   SheetCopyReport,  // the report to the clipboard
+  NewCompetition,   // the new competition's window: event, panel and divers
+  OpenCompetition,  // a competition file (or its .csv) in the recorder's window
+  // The recorder's window.
+  RecordDive,        // the awards and the decision of the dive up next (or corrected)
+  DecisionPicked,    // the referee's decision picked from the drop-down
+  CorrectDive,       // a recorded dive picked from its grid (double-click or Enter): opened
+                     // again in the award boxes, to be corrected
+  CancelCorrection,  // back to the dive up next, the correction dropped
+  PrintResults,      // the results page beside the file, in the browser
+  ExportCsv,         // the competition's spreadsheet form, where the user says
+  // The new competition's window.
+  CompetitionEventPicked,  // an event (or a book) picked: the panels it allows
+  AddDivers,               // sheet files, several at once, added at the end of the order
+  RemoveDiver,             // the diver picked in the grid leaves
+  DiverUp,                 // the diver picked in the grid dives one place earlier
+  DiverDown,               // one place later
+  StartCompetition,        // writes the competition file and opens the recorder's window
+  CloseWindow,             // closes the window (after its question, where it has one)
 };
 
 // A window's own enum of its controls, one value a row of its table in the same order, and

@@ -74,6 +74,23 @@ case $case_name in
     check 3 in.txt --json
     json '@{$j->{dives}} == 1000 && grep { $_->{text} eq "too many dives: 1000, where the event has 5" } @{$j->{problems}}'
     ;;
+  table_500_columns)  # a pasted table 500 columns wide: the columns not read are skipped
+    perl -e 'print "Event: men-3m\n", join("\t", "Dive", "DD", map { "c$_" } 3 .. 500), "\n";
+      print join("\t", $_, "", ("x") x 498), "\n" for qw(107B 205C 305C 405C 5253B 109C)' >in.txt
+    check 0 in.txt --json
+    json '$j->{holds} && @{$j->{dives}} == 6'
+    ;;
+  table_ragged)  # rows longer and shorter than the header: each cell past it named once a row
+    perl -e 'print "Event: men-3m\nDive,Height,DD\n", "107B\n205C,3m,2.8,", "x," x 1000, "\n",
+      ",,,,\n", "305C,3,2.8,,,,y\n"' >in.txt
+    check 3 in.txt --json
+    json '@{$j->{dives}} == 3 && 2 == grep { $_->{kind} eq "cell-outside-columns" } @{$j->{problems}}'
+    json '$j->{problems}[0]{text} eq "x is beyond the 3 columns of the header row"'
+    ;;
+  table_header_only)  # a header row and nothing more: no dives, and a list too short
+    printf 'Event: men-3m\nRound\tDive\tPosition\tHeight\tDD\n' >in.txt
+    check 3 in.txt --json
+    json '@{$j->{dives}} == 0 && $j->{problems}[0]{text} eq "too few dives: 0, where the event has 6"'
   divers_1000)  # a team of 1,000 named, and lines naming the last of them and nobody known
     perl -e 'print "Event: mixed-team\nDivers: ", join(", ", map { "Diver $_ (" . ($_ % 2 ? "W" : "M") . ")" } 1 .. 1000), "\n",
       "105B Diver 999\n205C Diver 1000\n305C Diver 999 / Diver 1000\n405C Diver 1001\n5253B Diver 2\n614C ", "Diver 1 / " x 1000, "\n"' >in.txt

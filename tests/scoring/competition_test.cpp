@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "scoring/competition_csv.h"
 #include "support/utf8.h"
@@ -71,6 +72,35 @@ TEST(ReadCompetitionText, ReadsTheHeadTheListsAndTheDivesRecorded) {
   ASSERT_FALSE(C.Entries[1].ListProblems.empty());
   EXPECT_EQ(C.Entries[1].ListProblems[0].Found.Why, SheetProblem::MarkedNotLimited);
   EXPECT_EQ(C.Entries[1].ListProblems[0].Found.Line, 14U);
+}
+
+// Divers whose lists are the same lines, or the same sheet, each have the list on their own
+// lines: its dives, the problems it keeps and those that keep it from being scored.
+TEST(ReadCompetitionText, GivesDiversWithTheSameListTheirOwnLines) {
+  const CompetitionRead R = ReadMeet(
+      u"Event: women-1m\nPanel: 5\n"
+      u"Diver: Ann\n101C\n201C\n301C\n403C\n5132D limited\n"                       // lines 3-8
+      u"Diver: Bea\n101C\n201C\n301C\n403C\n5132D\n"                               // lines 9-14
+      u"Diver: Cat\n101C\n# the same as Ann's\n201C\n301C\n403C\n5132D limited\n"  // 15-21
+      u"Diver: Dot\nSheet: ann.txt\nDiver: Eve\nSheet: ann.txt\n"
+      u"Diver: Fay\n101C\n614C\nDiver: Gil\n101C\n614C\n");  // 26-28, 29-31
+  ASSERT_EQ(R.Read.Entries.size(), 7U);
+  const auto& [Ann, Bea, Cat] = std::tie(R.Read.Entries[0], R.Read.Entries[1], R.Read.Entries[2]);
+  EXPECT_EQ(Cat.Dives[1].Written.Line, 18U);
+  EXPECT_EQ(Cat.Dives[4].Written.Line, 21U);
+  EXPECT_EQ(Ann.Dives[4].Written.Line, 8U);
+  ASSERT_EQ(Cat.ListProblems.size(), 1U);
+  EXPECT_EQ(Cat.ListProblems[0].Found.Line, 21U);
+  EXPECT_EQ(Ann.ListProblems[0].Found.Line, 8U);
+  EXPECT_TRUE(Bea.ListProblems.empty());
+  const auto& [Dot, Eve] = std::tie(R.Read.Entries[3], R.Read.Entries[4]);
+  EXPECT_EQ(Eve.Dives[4].Written.Stated, 22);
+  EXPECT_EQ(Dot.Dives[4].Written.Line, Eve.Dives[4].Written.Line);
+  // 614C has no DD at 1 m: each diver's list is an error on that diver's line.
+  ASSERT_EQ(R.Errors.size(), 2U);
+  EXPECT_EQ(R.Errors[0].Line, 28U);
+  EXPECT_EQ(R.Errors[1].Line, 31U);
+  EXPECT_EQ(R.Errors[1].List->Found.Line, 31U);
 }
 
 // Writing a competition and reading it back gives the same competition, and the same text.

@@ -121,7 +121,8 @@ TEST(ScoreDive, ShowsTheAwardsAsCounted) {
   D.Failed = true;
   const ScoredDive Failed = ScoreDive(Panel::Five, Awards(u"7.0 7.5 7.0 7.0 -"), D, 20);
   EXPECT_TRUE(Failed.Failed);
-  EXPECT_EQ(Failed.Awards, (std::vector<HalfPoints>{14, 15, 14, 14, 14}));
+  EXPECT_EQ(std::vector<HalfPoints>(Failed.Awards.begin(), Failed.Awards.end()),
+            (std::vector<HalfPoints>{14, 15, 14, 14, 14}));
   EXPECT_EQ(Failed.Points, 0);
 }
 

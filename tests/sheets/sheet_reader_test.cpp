@@ -37,6 +37,87 @@ TEST(ReadSheet, ReadsHeadingsAndDiveLinesCountingEveryLine) {
   EXPECT_TRUE(Sheet.Problems.empty());
 }
 
+// Lines as coaches write them: each read as the one dive it means, without a problem.
+TEST(ReadSheet, ReadsDiveLinesAsCoachesWriteThem) {
+  struct Written {
+    std::u16string_view Line;
+    std::u16string_view Code;
+    std::int32_t HeightIndex;
+    std::optional<DdTenths> Stated;
+  };
+  const Written Cases[] = {
+      {      u"1. 107B 3.1",    u"107B", 0,           31},
+      {     u"12) 107B 3,1",    u"107B", 0,           31},
+      {        u"2)107b 3m",    u"107B", 2, std::nullopt},
+      {u"Round 3: 207 C 10",    u"207C", 5, std::nullopt},
+      {  u"round 3 : 207 c",    u"207C", 0, std::nullopt},
+      { u"4\t5253B\t3\t3.4",   u"5253B", 2,           34},
+      {       u"107B 3 m 3",    u"107B", 2,           30},
+      {  u"107B 7.5 metres",    u"107B", 4, std::nullopt},
+      {      u"107B 3metre",    u"107B", 2, std::nullopt},
+      {       u"10(11) C 1", u"10(11)C", 1, std::nullopt},
+      {       u"107B 2.8 3",    u"107B", 2,           28},
+  };
+  for (const Written& C : Cases) {
+    const SheetText Sheet = ReadSheet(C.Line);
+    const std::string Shown(C.Line.begin(), C.Line.end());
+    ASSERT_EQ(Sheet.Dives.size(), 1U) << Shown;
+    EXPECT_EQ(Sheet.Dives[0].Code, C.Code) << Shown;
+    EXPECT_EQ(Sheet.Dives[0].HeightIndex, C.HeightIndex) << Shown;
+    EXPECT_EQ(Sheet.Dives[0].Stated, C.Stated) << Shown;
+    EXPECT_TRUE(Sheet.Problems.empty()) << Shown;
+  }
+}
+
+// What still cannot be read keeps its problem: a second height, a round with no dive.
+TEST(ReadSheet, KeepsTheProblemsOfLinesThatStillCannotBeRead) {
+  const SheetText Sheet = ReadSheet(u"1. 107B 3 m 10m\nRound 2:\n3. 207 CC");
+  ASSERT_EQ(Sheet.Dives.size(), 3U);
+  EXPECT_EQ(Sheet.Dives[1].Code, u"ROUND");
+  EXPECT_EQ(Sheet.Dives[2].Code, u"207");
+  ASSERT_EQ(Sheet.Problems.size(), 3U);
+  EXPECT_EQ(Sheet.Problems[0].Why, SheetProblem::WordTwice);
+  EXPECT_EQ(Sheet.Problems[1].Why, SheetProblem::UnknownWord);
+  EXPECT_EQ(Sheet.Problems[2].Why, SheetProblem::UnknownWord);
+}
+
+// A table pasted from a spreadsheet: its columns in any order and case, each cell read as its
+// column says; short rows and rows of empty cells as a spreadsheet writes them.
+TEST(ReadSheet, ReadsATablePastedFromASpreadsheet) {
+  const SheetText Tabs = ReadSheet(
+      u"Event: men-3m\n"
+      u"Round\tName\tdd\tNUMBER\tPosition\tBoard\tPart\n"
+      u"1\tForward\t3,1\t107\tb\t3 m\tlimited\n"
+      u"2\t\t\t205C\n"
+      u"\t\t\t\t\t\n"
+      u"Total\t\t5.9\n"
+      u"3\t\tx\t305\tC\t2m\tfree\t\tmore");
+  ASSERT_EQ(Tabs.Dives.size(), 3U);
+  EXPECT_EQ(Tabs.Dives[0].Code, u"107B");
+  EXPECT_EQ(Tabs.Dives[0].HeightIndex, 2);
+  EXPECT_EQ(Tabs.Dives[0].Stated, 31);
+  EXPECT_TRUE(Tabs.Dives[0].Limited);
+  EXPECT_EQ(Tabs.Dives[1].Code, u"205C");
+  EXPECT_EQ(Tabs.Dives[1].Line, 4U);
+  EXPECT_EQ(Tabs.Dives[2].Code, u"305C");
+  EXPECT_FALSE(Tabs.Dives[2].Limited);
+  std::vector<std::pair<SheetProblem, std::u16string>> Problems;
+  for (const Problem& P : Tabs.Problems) Problems.emplace_back(P.Why, P.Values.Written);
+  const std::vector<std::pair<SheetProblem, std::u16string>> Wanted{
+      {      SheetProblem::NotADiveLine, u"Total\t\t5.9"},
+      {       SheetProblem::UnknownWord,           u"2m"},
+      {       SheetProblem::UnknownWord,            u"x"},
+      {SheetProblem::CellOutsideColumns,         u"more"},
+  };
+  EXPECT_EQ(Problems, Wanted);
+
+  const SheetText Commas = ReadSheet(u"code,DD\n105B,\"2,6\"\n105B 1m 2.6");
+  ASSERT_EQ(Commas.Dives.size(), 2U);
+  EXPECT_EQ(Commas.Dives[0].Stated, 26);
+  EXPECT_EQ(Commas.Dives[1].HeightIndex, 1);  // a line without the separator reads as ever
+  EXPECT_TRUE(Commas.Problems.empty());
+}
+
 TEST(ReadStatedDd, ReadsOneDecimalAfterAPointOrAComma) {
   struct Stated {
     std::u16string_view Word;

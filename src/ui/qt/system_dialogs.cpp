@@ -1,6 +1,7 @@
 #include "ui/qt/system_dialogs.h"
 
 #include <iterator>
+#include <vector>
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -21,8 +22,10 @@ void ShowMessageBox(QWidget* Owner, std::u16string_view Message) {
   Box.exec();
 }
 
+// Qt parts the patterns of a type by spaces ("*.txt *.csv").
 QString Filter(const FileKind& Kind) {
-  return Text(Kind.TypeName) + " (" + Text(Kind.Pattern) + ");;All files (*)";
+  const QString Patterns = Text(Kind.Pattern).replace(u';', u' ');
+  return Text(Kind.TypeName) + " (" + Patterns + ");;All files (*)";
 }
 
 std::optional<std::u16string> Chosen(const QString& Path) {
@@ -54,6 +57,13 @@ Dialogs SystemDialogs(QWidget* Owner) {
   Asks.Message = [Owner](std::u16string_view Message) { ShowMessageBox(Owner, Message); };
   Asks.AskOpenPath = [Owner](const FileKind& Kind, std::u16string_view Start) {
     return Chosen(QFileDialog::getOpenFileName(Owner, Text(Kind.Title), Text(Start), Filter(Kind)));
+  };
+  Asks.AskOpenPaths = [Owner](const FileKind& Kind, std::u16string_view Start) {
+    std::vector<std::u16string> Paths;
+    for (const QString& Path :
+         QFileDialog::getOpenFileNames(Owner, Text(Kind.Title), Text(Start), Filter(Kind)))
+      Paths.push_back(Path.toStdU16String());
+    return Paths;
   };
   Asks.AskSavePath = [Owner](const FileKind& Kind, std::u16string_view Start) {
     return Chosen(QFileDialog::getSaveFileName(Owner, Text(Kind.Title), Text(Start), Filter(Kind)));

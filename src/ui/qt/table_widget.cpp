@@ -1,5 +1,8 @@
 #include "ui/qt/table_widget.h"
 
+#include <utility>
+#include <vector>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,6 +26,7 @@
 #include <QStyle>
 
 #include "ui/qt/system_dialogs.h"
+#include "ui/qt/table_controls.h"
 
 namespace merrith {
 namespace {
@@ -45,7 +49,8 @@ QPlainTextEdit* MakeReportBox(QWidget* Parent) {
   return Box;
 }
 
-QWidget* MakeControl(ControlKind Kind, const QString& Caption, QWidget* Parent) {
+QWidget* MakeControl(ControlKind Kind, const QString& Caption, QWidget* Parent,
+                     CAwardBox::Asker Ask) {
   switch (Kind) {
     case ControlKind::Frame:
       return new QGroupBox(Caption, Parent);
@@ -66,15 +71,21 @@ QWidget* MakeControl(ControlKind Kind, const QString& Caption, QWidget* Parent) 
       return MakeLinesBox(Parent);
     case ControlKind::ReportBox:
       return MakeReportBox(Parent);
+    case ControlKind::AwardBox:
+      return new CAwardBox(Parent, std::move(Ask));
+    case ControlKind::Grid:
+      return new CGrid(Parent);
   }
   return nullptr;
 }
 
-// The local file of a drag, when it carries one.
-QString DraggedFile(const QMimeData* Data) {
-  if (Data == nullptr || !Data->hasUrls() || Data->urls().isEmpty()) return {};
-  const QUrl& First = Data->urls().first();
-  return First.isLocalFile() ? First.toLocalFile() : QString();
+// The local files of a drag, in its order.
+std::vector<std::u16string> DraggedFiles(const QMimeData* Data) {
+  std::vector<std::u16string> Files;
+  if (Data == nullptr || !Data->hasUrls()) return Files;
+  for (const QUrl& Url : Data->urls())
+    if (Url.isLocalFile()) Files.push_back(Url.toLocalFile().toStdU16String());
+  return Files;
 }
 
 }  // namespace
@@ -105,7 +116,8 @@ void CTableWidget::DrawControls() {
   QWidget* Previous = nullptr;
   for (const ControlLayout& Row : Layout.Controls) {
     QWidget* Parent = Row.Inside == NoControl ? Client : Control(Row.Inside);
-    QWidget* Made = MakeControl(Row.Kind, merrith::Text(Row.Caption), Parent);
+    const auto Ask = [this, Id = Row.Id](KeyPress Key) { return Controller.Key(Id, Key); };
+    QWidget* Made = MakeControl(Row.Kind, merrith::Text(Row.Caption), Parent, Ask);
     Made->setObjectName(merrith::Text(ControlName(Row)));
     Made->setGeometry(Pixels(Row.Left), Pixels(Row.Top), Pixels(Row.Width), Pixels(Row.Height));
     Controls.push_back(Made);
@@ -113,14 +125,15 @@ void CTableWidget::DrawControls() {
       if (Previous) QWidget::setTabOrder(Previous, Made);
       Previous = Made;
     }
-    // A file dropped on a box lands on the window, which takes its name.
-    if (Layout.DropBox != NoControl) Made->setAcceptDrops(false);
+    // A file dropped on a control lands on the window; a box of lines still takes text.
+    if (Layout.DropBox != NoControl || Row.Kind != ControlKind::LinesBox)
+      Made->setAcceptDrops(false);
   }
   if (Layout.ReadOnlyBox != NoControl)
     static_cast<QLineEdit*>(Control(Layout.ReadOnlyBox))->setReadOnly(true);
   if (Layout.DefaultButton != NoControl)
     static_cast<QPushButton*>(Control(Layout.DefaultButton))->setDefault(true);
-  setAcceptDrops(Layout.DropBox != NoControl);
+  setAcceptDrops(true);
   setCentralWidget(Client);
 }
 
@@ -163,6 +176,7 @@ void CTableWidget::Connect(const ControlLayout& Row) {
       connect(static_cast<QPushButton*>(Made), &QPushButton::clicked, this, Run);
       break;
     case ControlKind::TextBox:
+    case ControlKind::AwardBox:
       connect(static_cast<QLineEdit*>(Made), &QLineEdit::textChanged, this, Run);
       break;
     case ControlKind::LinesBox:
@@ -171,6 +185,9 @@ void CTableWidget::Connect(const ControlLayout& Row) {
       break;
     case ControlKind::DropDown:
       connect(static_cast<QComboBox*>(Made), &QComboBox::currentIndexChanged, this, Run);
+      break;
+    case ControlKind::Grid:
+      connect(static_cast<CGrid*>(Made), &CGrid::activated, this, Run);
       break;
     case ControlKind::Frame:
     case ControlKind::Label:
@@ -218,6 +235,28 @@ int CTableWidget::Picked(ControlId DropDown) const {
 
 void CTableWidget::Pick(ControlId DropDown, int Entry) {
   static_cast<QComboBox*>(Control(DropDown))->setCurrentIndex(Entry);
+}
+
+// An award box's text selected whole, so that the next award typed replaces it.
+void CTableWidget::Focus(ControlId Id) {
+  Control(Id)->setFocus(Qt::OtherFocusReason);
+  if (auto* Box = qobject_cast<QLineEdit*>(Control(Id))) Box->selectAll();
+}
+
+void CTableWidget::Enable(ControlId Id, bool Enabled) { Control(Id)->setEnabled(Enabled); }
+
+void CTableWidget::SetVisible(ControlId Id, bool Visible) { Control(Id)->setVisible(Visible); }
+
+void CTableWidget::SetRows(ControlId Grid, std::span<const std::vector<std::u16string>> Rows) {
+  static_cast<CGrid*>(Control(Grid))->SetRows(Rows);
+}
+
+int CTableWidget::PickedRow(ControlId Grid) const {
+  return static_cast<const CGrid*>(Control(Grid))->PickedRow();
+}
+
+void CTableWidget::PickRow(ControlId Grid, int Row) {
+  static_cast<CGrid*>(Control(Grid))->PickRow(Row);
 }
 
 void CTableWidget::SetCaption(std::u16string_view Caption) {
@@ -277,14 +316,20 @@ void CTableWidget::closeEvent(QCloseEvent* Event) {
 }
 
 void CTableWidget::dragEnterEvent(QDragEnterEvent* Event) {
-  if (!DraggedFile(Event->mimeData()).isEmpty()) Event->acceptProposedAction();
+  if (!DraggedFiles(Event->mimeData()).empty()) Event->acceptProposedAction();
 }
 
+// The first file fills the drop box, where the window has one; else the controller hears them
+// all.
 void CTableWidget::dropEvent(QDropEvent* Event) {
-  const QString File = DraggedFile(Event->mimeData());
-  if (File.isEmpty()) return;
-  SetText(Layout.DropBox, File.toStdU16String());
+  const std::vector<std::u16string> Files = DraggedFiles(Event->mimeData());
+  if (Files.empty()) return;
   Event->acceptProposedAction();
+  if (Layout.DropBox != NoControl) {
+    SetText(Layout.DropBox, Files.front());
+  } else {
+    Controller.Dropped(Files);
+  }
 }
 
 }  // namespace merrith

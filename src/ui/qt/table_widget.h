@@ -34,6 +34,12 @@ class CTableWidget : public QMainWindow, public WindowView {
   void SetChoices(ControlId DropDown, std::span<const std::u16string> Entries) override;
   int Picked(ControlId DropDown) const override;
   void Pick(ControlId DropDown, int Entry) override;
+  void Focus(ControlId Control) override;
+  void Enable(ControlId Control, bool Enabled) override;
+  void SetVisible(ControlId Control, bool Visible) override;
+  void SetRows(ControlId Grid, std::span<const std::vector<std::u16string>> Rows) override;
+  int PickedRow(ControlId Grid) const override;
+  void PickRow(ControlId Grid, int Row) override;
   void SetCaption(std::u16string_view Caption) override;
   std::u16string DecimalSeparator() const override;
   Dialogs SystemDialogs() override;
@@ -48,7 +54,8 @@ class CTableWidget : public QMainWindow, public WindowView {
  protected:
   void keyPressEvent(QKeyEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
-  // A file dropped on a window that takes drops fills its drop box.
+  // Files dropped on the window: the first fills its drop box, where it has one; else the
+  // controller hears them all.
   void dragEnterEvent(QDragEnterEvent* Event) override;
   void dropEvent(QDropEvent* Event) override;
 

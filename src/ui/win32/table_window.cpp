@@ -48,6 +48,7 @@ ControlClass ClassOf(ControlKind Kind) {
     case ControlKind::Label:
       return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::TextBox:
+    case ControlKind::AwardBox:
       return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::Command:
       return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
@@ -56,6 +57,7 @@ ControlClass ClassOf(ControlKind Kind) {
     case ControlKind::LinesBox:
       return {L"EDIT", Lines | ES_WANTRETURN | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::ReportBox:
+    case ControlKind::Grid:
       return {L"EDIT", Lines | WS_HSCROLL | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE};
   }
   return {L"STATIC", 0, 0};

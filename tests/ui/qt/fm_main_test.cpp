@@ -123,11 +123,12 @@ class FmMainTest : public QObject {
         Drawn.back() += "|" + Item->text() + (Item->shortcut().isEmpty() ? "" : "\t") +
                         Item->shortcut().toString();
     }
-    QCOMPARE(Drawn,
-             (QStringList{
-                 "&File|&Open list...\tCtrl+O|&New dive sheet\tCtrl+N|Open &dive sheet...||E&xit",
-                 "&Tables|&Chart of the list|Chart of &every dive|Open the &last table",
-                 "&Help|&About Merrith"}));
+    QCOMPARE(
+        Drawn,
+        (QStringList{"&File|&Open list...\tCtrl+O|&New dive sheet\tCtrl+N|Open &dive sheet...||New "
+                     "&competition...|Open co&mpetition...||E&xit",
+                     "&Tables|&Chart of the list|Chart of &every dive|Open the &last table",
+                     "&Help|&About Merrith"}));
   }
 
   // Ctrl+O puts the list picked in the file name box (cancelled: the box stays); Ctrl+N

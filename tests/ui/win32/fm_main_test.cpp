@@ -294,7 +294,8 @@ TEST_F(FmMainTest, HasTheMenuOfTheLayout) {
   }
   EXPECT_EQ(Drawn,
             (std::vector<std::string>{
-                "&File|&Open list...\tCtrl+O|&New dive sheet\tCtrl+N|Open &dive sheet...||E&xit",
+                "&File|&Open list...\tCtrl+O|&New dive sheet\tCtrl+N|Open &dive sheet...||New "
+                "&competition...|Open co&mpetition...||E&xit",
                 "&Tables|&Chart of the list|Chart of &every dive|Open the &last table",
                 "&Help|&About Merrith"}));
 }

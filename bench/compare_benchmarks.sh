@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The benchmarks of two versions side by side: REF (a commit, default main) built from a copy of
+# its tree in build/compare/, and the checkout as it is, both with preset bench. Each benchmark
+# program runs RUNS times per version, the versions alternating; prints the median over the runs
+# of each benchmark's median CPU time, in microseconds, with the ratio OLD/NEW.
+# Usage: bench/compare_benchmarks.sh [REF] [RUNS]   (preset bench needs Google Benchmark)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ref=${1:-main}
+runs=${2:-3}
+programs=(results_bench score_bench sheet_bench)
+old_tree=build/compare/$(git rev-parse --short "$ref")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+build() {  # build TREE: the benchmark programs of TREE, preset bench
+  (cd "$1" && cmake --preset bench >/dev/null && cmake --build --preset bench --target "${programs[@]}" >/dev/null)
+}
+if [[ ! -d $old_tree ]]; then
+  mkdir -p "$old_tree"
+  git archive "$ref" | tar -x -C "$old_tree"
+fi
+echo "building $ref in $old_tree, and the checkout" >&2
+build "$old_tree"
+build .
+declare -A dirs=([old]="$old_tree/build/bench/bench" [new]="build/bench/bench")
+
+for ((run = 1; run <= runs; run++)); do
+  # Who goes first alternates, so that neither version always meets a warm or a busy machine.
+  if ((run % 2)); then order=(old new); else order=(new old); fi
+  for program in "${programs[@]}"; do
+    for version in "${order[@]}"; do
+      # Each benchmark's median over its own repetitions, in microseconds: "name cpu_us".
+      "${dirs[$version]}/$program" --benchmark_format=csv 2>/dev/null |
+        awk -F, '$1 ~ /_median"$/ { name = $1; gsub(/"|\/repeats:[0-9]+_median/, "", name)
+          scale = $5 == "ns" ? 0.001 : $5 == "ms" ? 1000 : $5 == "s" ? 1e6 : 1
+          printf "%s %.3f\n", name, $4 * scale }' >>"$work/$version"
+    done
+  done
+done
+
+median() {  # median VERSION NAME
+  awk -v n="$2" '$1 == n { print $2 }' "$work/$1" | sort -g | awk '{ v[NR] = $1 }
+    END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+echo "median CPU time over $runs runs of each version, alternating; old = $ref, new = the checkout"
+printf '%-32s %12s %12s %8s\n' benchmark "old us" "new us" old/new
+for name in $(awk '{ print $1 }' "$work/new" "$work/old" | awk '!seen[$0]++'); do
+  old=$(median old "$name")
+  new=$(median new "$name")
+  awk -v l="$name" -v o="${old:-0}" -v n="${new:-0}" \
+    'BEGIN { printf "%-32s %12.3f %12.3f %8.2f\n", l, o, n, (n > 0 ? o / n : 0) }'
+done

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "difficulty/heights.h"
+
+namespace merrith {
+
+// The words of a line, apart at white space.
+std::vector<std::u16string_view> SplitWords(std::u16string_view Line);
+
+// Whether a line of a sheet is a dive's: it starts with a digit, or with "Round" and a number.
+bool IsDiveLine(std::u16string_view Line);
+
+// The words of a dive line as the checker reads them, whatever way a coach wrote it: without
+// the round's number in front ("1.", "1)", "Round 1:", a number and a tab), the position
+// letter joined to its number ("207 C" is 207C) and a height's unit to its number ("3 m",
+// "3 metre" are 3m). The code comes first.
+std::vector<std::u16string> DiveLineWords(std::u16string_view Line);
+
+// Whether the letter Letter, written apart, is the position of the code Code: Code ends in a
+// digit or a bracket, and Letter is one position letter in any case ("207" and "c").
+bool TakesPosition(std::u16string_view Code, std::u16string_view Letter);
+
+// The height a word or a cell names: "3m", "3M", "3 m", "3 metres", and the bare number "3"
+// where Bare allows it; nullptr for anything else.
+const Height* HeightWritten(std::u16string_view Text, bool Bare);
+
+}  // namespace merrith

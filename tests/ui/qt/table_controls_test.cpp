@@ -1,0 +1,187 @@
+#include <memory>
+#include <string>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolTip>
+#include <QtTest>
+
+#include "ui/qt/table_widget.h"
+
+namespace {
+
+using namespace merrith;
+
+enum class TestControl : std::uint8_t { txJ1, txJ2, grdDives, cmdRecord, Count };
+
+namespace test_layout {
+using enum ControlKind;
+using enum WindowCommand;
+using enum TestControl;
+// clang-format off
+constexpr ControlLayout Controls[] = {
+  //       Id       Name       Index      Kind     Inside   Caption Left   Top Width Height      Command
+    {     txJ1,      "txJ",          1, AwardBox, NoControl,       "", 120,  120,  600,  300,        None},
+    {     txJ2,      "txJ",          2, AwardBox, NoControl,       "", 840,  120,  600,  300,        None},
+    { grdDives, "grdDives", NotInArray,     Grid, NoControl,       "", 120,  600, 4800, 2400, CorrectDive},
+    {cmdRecord,"cmdRecord", NotInArray,  Command, NoControl, "Record", 120, 3120, 1200,  375,  RecordDive},
+};
+// clang-format on
+}  // namespace test_layout
+
+// Two award boxes, a grid and a default button, and files dropped on the window going to its
+// controller.
+constexpr WindowLayout TestWindow{
+    .Caption = "Controls",
+    .Controls = test_layout::Controls,
+    .ClientWidth = 5040,
+    .ClientHeight = 3600,
+    .ReadOnlyBox = NoControl,
+    .DefaultButton = TestControl::cmdRecord,
+    .DropBox = NoControl,
+    .Menu = {},
+    .Keys = {},
+};
+static_assert(LaidOutSoundly(TestWindow) && IdsFollowRows<TestControl>(TestWindow));
+
+// A controller that writes down what it hears. In an award box digits and Backspace pass, Space
+// moves on to the second box, any other key is refused with a tip.
+struct Listener : WindowController {
+  WindowView* View = nullptr;
+  QStringList Heard;
+
+  void Run(WindowCommand Command, ControlId Control) override {
+    Heard << QStringLiteral("run %1 at %2").arg(int(Command)).arg(Control.Row);
+  }
+  bool QueryClose() override { return true; }
+  KeyAnswer Key(ControlId Box, KeyPress Key) override {
+    using enum KeyPress::Kind;
+    const QChar Typed(Key.Char);
+    Heard << QStringLiteral("key %1 at %2")
+                 .arg(Key.Pressed == Char ? QString(Typed) : QString::number(int(Key.Pressed)))
+                 .arg(Box.Row);
+    if ((Key.Pressed == Char && Typed.isDigit()) || Key.Pressed == Backspace) return {};
+    if (Key.Pressed == Space) {
+      View->Focus(TestControl::txJ2);
+      return {KeyAnswer::Kind::Handled, {}};
+    }
+    return {KeyAnswer::Kind::Refuse, u"Not an award"};
+  }
+  void Dropped(std::span<const std::u16string> Paths) override {
+    QStringList Files;
+    for (const std::u16string& Path : Paths) Files << QFileInfo(Text(Path)).fileName();
+    Heard << "dropped " + Files.join('|');
+  }
+};
+
+}  // namespace
+
+// The award boxes and the grid of the recorder's windows, wired as CTableWidget draws them.
+class TableControlsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    Told = {};
+    Window = std::make_unique<CTableWidget>(TestWindow, Told);
+    Told.View = Window.get();
+    Window->show();
+    QApplication::setActiveWindow(Window.get());
+    QVERIFY(QTest::qWaitForWindowActive(Window.get()));
+  }
+  void cleanup() { Window.reset(); }
+
+  // Each key is asked about before the box takes it: a refused one is not typed and shows the
+  // tip; Space, handled, moved the focus, and the box focused has its text selected whole.
+  void awardBoxAsksTheControllerBeforeEachKey() {
+    Window->Focus(TestControl::txJ1);
+    QTest::keyClicks(Box(1), "7x");
+    QCOMPARE(QToolTip::text(), QStringLiteral("Not an award"));
+    QTest::keyClicks(Box(1), "5 ");
+    QCOMPARE(Box(1)->text(), QStringLiteral("75"));
+    QCOMPARE(QApplication::focusWidget(), Box(2));
+    QTest::keyClicks(Box(2), "8");
+    QTest::keyClick(Box(2), Qt::Key_Backspace);
+    QTest::keyClick(Box(2), Qt::Key_Tab);
+    QCOMPARE(Box(2)->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), Box(2));  // Tab refused
+    Window->Focus(TestControl::txJ1);
+    QTest::keyClicks(Box(1), "9");
+    QCOMPARE(Box(1)->text(), QStringLiteral("9"));
+    QCOMPARE(Told.Heard, (QStringList{"key 7 at 0", "key x at 0", "key 5 at 0", "key 1 at 0",
+                                      "key 8 at 1", "key 4 at 1", "key 2 at 1", "key 9 at 0"}));
+  }
+
+  // The header above the rows, numbers right-aligned; the row picked stays picked while it is
+  // there; Enter or a double-click on a row runs the grid's command, not the default button's.
+  void gridShowsItsRowsAndOpensThePickedOne() {
+    const std::vector<std::vector<std::u16string>> Standings = {
+        {u"Place", u"Diver",  u"Total"},
+        {    u"1",   u"Ann", u"345.60"},
+        {    u"2",   u"Bea", u"301.15"},
+        {    u"3",   u"Cid", u"290.00"}
+    };
+    Window->SetRows(TestControl::grdDives, Standings);
+    QTableWidget* Grid = Dives();
+    QCOMPARE(Grid->horizontalHeaderItem(2)->text(), QStringLiteral("Total"));
+    QCOMPARE(Grid->item(2, 1)->text(), QStringLiteral("Cid"));
+    QVERIFY(Grid->item(0, 2)->textAlignment() & Qt::AlignRight);
+    QVERIFY(Grid->item(0, 1)->textAlignment() & Qt::AlignLeft);
+    QCOMPARE(Window->PickedRow(TestControl::grdDives), -1);
+    Window->PickRow(TestControl::grdDives, 1);
+    Window->SetRows(TestControl::grdDives, std::span(Standings).first(3));
+    QCOMPARE(Window->PickedRow(TestControl::grdDives), 1);
+    Window->SetRows(TestControl::grdDives, std::span(Standings).first(2));
+    QCOMPARE(Window->PickedRow(TestControl::grdDives), -1);
+
+    Window->SetRows(TestControl::grdDives, Standings);
+    Window->PickRow(TestControl::grdDives, 2);
+    Grid->setFocus();
+    QTest::keyClick(Grid, Qt::Key_Return);
+    const QRect Cell = Grid->visualItemRect(Grid->item(0, 1));
+    // (Qt's test double-click is the second click alone, without the first's press.)
+    QTest::mouseClick(Grid->viewport(), Qt::LeftButton, {}, Cell.center());
+    QTest::mouseDClick(Grid->viewport(), Qt::LeftButton, {}, Cell.center());
+    const QString Opened = QStringLiteral("run %1 at 2").arg(int(WindowCommand::CorrectDive));
+    QCOMPARE(Told.Heard, (QStringList{Opened, Opened}));
+    QCOMPARE(Window->PickedRow(TestControl::grdDives), 0);
+  }
+
+  // Files dropped anywhere on a window without a drop box go to its controller, all of them;
+  // a control disabled or hidden is so.
+  void dropsReachTheControllerAndControlsShowAsTold() {
+    QMimeData Dragged;
+    Dragged.setUrls({QUrl::fromLocalFile("/tmp/ann.txt"), QUrl::fromLocalFile("/tmp/bea.txt")});
+    QDragEnterEvent Enter(QPoint(10, 10), Qt::CopyAction, &Dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(Window.get(), &Enter);
+    QVERIFY(Enter.isAccepted());
+    QDropEvent Drop(QPointF(10, 10), Qt::CopyAction, &Dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(Window.get(), &Drop);
+    QCOMPARE(Told.Heard, QStringList{"dropped ann.txt|bea.txt"});
+    QVERIFY(!Box(1)->acceptDrops());
+
+    Window->Enable(TestControl::cmdRecord, false);
+    Window->SetVisible(TestControl::grdDives, false);
+    QVERIFY(!Window->Control(TestControl::cmdRecord)->isEnabled());
+    QVERIFY(Dives()->isHidden());
+  }
+
+ private:
+  QLineEdit* Box(int Judge) const {
+    return static_cast<QLineEdit*>(
+        Window->Control(Judge == 1 ? TestControl::txJ1 : TestControl::txJ2));
+  }
+  QTableWidget* Dives() const {
+    return static_cast<QTableWidget*>(Window->Control(TestControl::grdDives));
+  }
+
+  Listener Told;
+  std::unique_ptr<CTableWidget> Window;
+};
+
+QTEST_MAIN(TableControlsTest)
+#include "table_controls_test.moc"
