@@ -91,6 +91,7 @@ case $case_name in
     printf 'Event: men-3m\nRound\tDive\tPosition\tHeight\tDD\n' >in.txt
     check 3 in.txt --json
     json '@{$j->{dives}} == 0 && $j->{problems}[0]{text} eq "too few dives: 0, where the event has 6"'
+    ;;
   divers_1000)  # a team of 1,000 named, and lines naming the last of them and nobody known
     perl -e 'print "Event: mixed-team\nDivers: ", join(", ", map { "Diver $_ (" . ($_ % 2 ? "W" : "M") . ")" } 1 .. 1000), "\n",
       "105B Diver 999\n205C Diver 1000\n305C Diver 999 / Diver 1000\n405C Diver 1001\n5253B Diver 2\n614C ", "Diver 1 / " x 1000, "\n"' >in.txt
