@@ -81,7 +81,7 @@ std::u16string Announced(const Competition& C, DiveTurn T) {
   Text += L.Number;
   if (L.Position != 0 && L.Number != L.Written.Code) Text += L.Position;
   const DecodedCode Decoded = DecodeDiveCode(L.Written.Code);
-  if (const auto Name = DiveName(Decoded.Dive); Name && Decoded.Why == Refusal::None) {
+  if (const auto Name = DiveName(Decoded.Dive); Name && Decoded.Read) {
     Text += u", " + *Name;
     if (const auto Position = PositionName(Decoded.Dive.Pos))
       Text += u", " + std::u16string(*Position);
