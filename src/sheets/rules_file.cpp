@@ -157,21 +157,15 @@ void ReadId(Reading& R, const toml::node& Value, Event& E) {
   if (std::optional<std::u16string> Id = IdText(R, Value)) E.Id = std::move(*Id);
 }
 
+// A key of text, read into the member Field of the table's thing.
+template <class Into, std::u16string Into::*Field>
+void ReadText(Reading& R, const toml::node& Value, Into& Target) {
+  Target.*Field = R.Text(Value).value_or(u"");
+}
+
 void ReadTitle(Reading& R, const toml::node& Value, Event& E) {
   E.Title = R.Text(Value).value_or(u"");
   if (E.Title.empty() && Value.is_string()) R.Fail(Value.source(), u"'title' is empty");
-}
-
-void ReadRule(Reading& R, const toml::node& Value, Event& E) {
-  E.Rule = R.Text(Value).value_or(u"");
-}
-
-void ReadHeightRule(Reading& R, const toml::node& Value, Event& E) {
-  E.HeightRule = R.Text(Value).value_or(u"");
-}
-
-void ReadNote(Reading& R, const toml::node& Value, Event& E) {
-  E.Note = R.Text(Value).value_or(u"");
 }
 
 void ReadHeight(Reading& R, const toml::node& Value, Event& E) {
@@ -332,8 +326,8 @@ constexpr Key<Event> EventKeys[] = {
   // key,           needed, reader
     {"id",            true, ReadId},
     {"title",         true, ReadTitle},
-    {"rule",         false, ReadRule},
-    {"height_rule",  false, ReadHeightRule},
+    {"rule",         false, ReadText<Event, &Event::Rule>},
+    {"height_rule",  false, ReadText<Event, &Event::HeightRule>},
     {"heights",       true, ReadHeights},
     {"dives",         true, ReadDives},
     {"min_groups",   false, ReadMinGroups},
@@ -345,7 +339,7 @@ constexpr Key<Event> EventKeys[] = {
     {"assigned",     false, ReadAssigned},
     {"max_dive_dd",  false, ReadMaxDiveDd},
     {"repeats",      false, ReadRepeats},
-    {"note",         false, ReadNote},
+    {"note",         false, ReadText<Event, &Event::Note>},
 };
 // clang-format on
 
@@ -353,31 +347,15 @@ void ReadBookId(Reading& R, const toml::node& Value, RuleBook& B) {
   if (std::optional<std::u16string> Id = IdText(R, Value)) B.Id = std::move(*Id);
 }
 
-void ReadBookTitle(Reading& R, const toml::node& Value, RuleBook& B) {
-  B.Title = R.Text(Value).value_or(u"");
-}
-
-void ReadStatementRule(Reading& R, const toml::node& Value, RuleBook& B) {
-  B.StatementRule = R.Text(Value).value_or(u"");
-}
-
-void ReadRepeatRule(Reading& R, const toml::node& Value, RuleBook& B) {
-  B.RepeatRule = R.Text(Value).value_or(u"");
-}
-
-void ReadDdRule(Reading& R, const toml::node& Value, RuleBook& B) {
-  B.DdRule = R.Text(Value).value_or(u"");
-}
-
 // The keys of a file's [book], as the head of the built-in rules file explains them.
 // clang-format off
 constexpr Key<RuleBook> BookKeys[] = {
   // key,              needed, reader
     {"id",               true, ReadBookId},
-    {"title",           false, ReadBookTitle},
-    {"statement_rule",  false, ReadStatementRule},
-    {"repeat_rule",     false, ReadRepeatRule},
-    {"dd_rule",         false, ReadDdRule},
+    {"title",           false, ReadText<RuleBook, &RuleBook::Title>},
+    {"statement_rule",  false, ReadText<RuleBook, &RuleBook::StatementRule>},
+    {"repeat_rule",     false, ReadText<RuleBook, &RuleBook::RepeatRule>},
+    {"dd_rule",         false, ReadText<RuleBook, &RuleBook::DdRule>},
 };
 // clang-format on
 
