@@ -117,6 +117,7 @@ std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
   Object["book"] = Sheet.Book ? Json(ToUtf8(Sheet.Book->Id)) : Json();
   Object["event"] = TextOrNull(Sheet.EventId);
   Object["title"] = E != nullptr ? Json(ToUtf8(E->Title)) : Json();
+  Object["event_id"] = E != nullptr ? Json(ToUtf8(E->Id)) : Json();
   Object["diver"] = TextOrNull(Sheet.Diver);
   Json Divers = Json::array();
   for (const NamedDiver& Diver : Sheet.Divers) {
@@ -141,10 +142,10 @@ std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
 constexpr Option JsonObject{"--json",
                             {},
                             false,
-                            "one JSON object: book, event, title, diver, divers ([{name, sex}]),\n"
-                            "unnamed (the dives whose line names nobody), holds, total_dd, dives\n"
-                            "([{line, code, height, name, dd, counted_dd, stated_dd, limited,\n"
-                            "divers, problems}]) and\n"
+                            "one JSON object: book, event (as the sheet names it), title,\n"
+                            "event_id, diver, divers ([{name, sex}]), unnamed (the dives whose\n"
+                            "line names nobody), holds, total_dd, dives ([{line, code, height,\n"
+                            "name, dd, counted_dd, stated_dd, limited, divers, problems}]) and\n"
                             "problems ([{line, rule, text, kind, values, other_line}], every\n"
                             "problem of the sheet: kind a stable name such as too-few-dives,\n"
                             "values its numbers, DDs, heights, groups and words by name)"};

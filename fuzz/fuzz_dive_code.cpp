@@ -7,10 +7,12 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "difficulty/calc_dd.h"
 #include "difficulty/calc_hdd.h"
 #include "difficulty/dive_code.h"
+#include "difficulty/dive_numbers.h"
 #include "difficulty/explain_dive.h"
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
@@ -73,19 +75,19 @@ void CheckExplanation(const std::u16string& Code, std::int32_t HeightIndex) {
   Require(!merrith::SumLine(E, u".").empty(), "an explanation's sum can be written");
 }
 
-// A code with a letter appended reads as the code with A appended, but for the position: the
-// batch table reads each listed line once and gives it each letter in turn so.
+// A code with a letter appended reads as the code alone, but for the position: the batch table
+// reads each listed line once and prices it in each position so.
 void CheckOtherLetters(const std::u16string& Code) {
-  const merrith::DecodedCode WithA = merrith::DecodeDiveCode(Code + u'A');
-  std::u16string Letters = u"ABCDEabcdeM(";
-  if (!Code.empty()) Letters += Code.front();  // and one unit of any kind
-  for (const char16_t Letter : Letters) {
-    const merrith::DecodedCode Read = merrith::DecodeDiveCode(Code + Letter);
-    const merrith::DecodedCode Derived = merrith::WithPosition(WithA, Letter);
-    Require(Read.Why == Derived.Why, "another letter refuses a code as reading it again does");
-    if (Read.Why != merrith::Refusal::NotADiveNumber)
-      Require(std::memcmp(&Read.Dive, &Derived.Dive, sizeof Read.Dive) == 0,
-              "another letter gives the fields that reading the code again gives");
+  const merrith::RuleBookDive Alone = merrith::ReadDiveNumber(Code);
+  for (const char16_t Letter : std::u16string_view(u"ABCDEabcde")) {
+    const merrith::RuleBookDive Read = merrith::ReadDiveNumber(Code + Letter, 9);
+    merrith::DiveCode Derived = Alone.Dive;
+    Derived.Pos = (Letter & ~0x20) - u'A';
+    Require(Read.Read == Alone.Read, "a letter reads a code as the code alone");
+    Require(Read.Number == Alone.Number, "a letter keeps the number of the code alone");
+    if (Read.Read)
+      Require(std::memcmp(&Read.Dive, &Derived.Dive, sizeof Derived) == 0,
+              "a letter gives the fields of the code alone in its position");
   }
 }
 

@@ -122,15 +122,16 @@ Refusal AddUpDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values) {
 }  // namespace
 
 double CalcDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
-  return DdBy(DecodeDiveCode(Code), HeightIndex, AddUpDive<DdSum>);
+  const DecodedCode Decoded = DecodeDiveCode(Code);
+  return DdBy(Decoded.Read, Decoded.Dive, HeightIndex, AddUpDive<DdSum>);
 }
 
-double CalcDecodedDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
-  return DdBy(Code, HeightIndex, AddUpDive<DdSum>);
+double CalcReadDD(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept {
+  return DdBy(Read.Read, Read.Dive, HeightIndex, AddUpDive<DdSum>);
 }
 
-DdWorking WorkDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
-  return WorkingBy(Code, HeightIndex, AddUpDive<DdWorking>);
+DdWorking WorkDD(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept {
+  return WorkingBy(Read, HeightIndex, AddUpDive<DdWorking>);
 }
 
 }  // namespace merrith

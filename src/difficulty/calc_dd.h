@@ -12,12 +12,12 @@ namespace merrith {
 // NotAllowed when the code cannot be read or the dive is not allowed at that height.
 double CalcDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
 
-// CalcDD of the code that Code was decoded from, for a code priced at several heights.
-double CalcDecodedDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+// CalcDD of a code already read, for a code priced at several heights or in several positions.
+double CalcReadDD(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept;
 
-// CalcDD of a code already decoded, with its working: the five values in the order they are added
+// CalcDD of a code already read, with its working: the five values in the order they are added
 // (position, with the flying value, somersaults, twists, approach, entry), or the rule that refuses
 // the dive.
-DdWorking WorkDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+DdWorking WorkDD(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept;
 
 }  // namespace merrith

@@ -232,15 +232,16 @@ Refusal AddUpHighDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values)
 }  // namespace
 
 double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept {
-  return DdBy(DecodeDiveCode(Code), HeightIndex, AddUpHighDive<DdSum>);
+  const DecodedCode Decoded = DecodeDiveCode(Code);
+  return DdBy(Decoded.Read, Decoded.Dive, HeightIndex, AddUpHighDive<DdSum>);
 }
 
-double CalcDecodedHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
-  return DdBy(Code, HeightIndex, AddUpHighDive<DdSum>);
+double CalcReadHDD(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept {
+  return DdBy(Read.Read, Read.Dive, HeightIndex, AddUpHighDive<DdSum>);
 }
 
-DdWorking WorkHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
-  return WorkingBy(Code, HeightIndex, AddUpHighDive<DdWorking>);
+DdWorking WorkHDD(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept {
+  return WorkingBy(Read, HeightIndex, AddUpHighDive<DdWorking>);
 }
 
 }  // namespace merrith

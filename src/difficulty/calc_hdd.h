@@ -12,12 +12,12 @@ namespace merrith {
 // allowed at that height.
 double CalcHDD(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
 
-// CalcHDD of the code that Code was decoded from, for a code priced at several heights.
-double CalcDecodedHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+// CalcHDD of a code already read, for a code priced at several heights or in several positions.
+double CalcReadHDD(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept;
 
-// CalcHDD of a code already decoded, with its working: the seven values in the order they are added
+// CalcHDD of a code already read, with its working: the seven values in the order they are added
 // (direction, somersaults, twists, twist count, parity, no twist, position), or the rule that
 // refuses the dive.
-DdWorking WorkHDD(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+DdWorking WorkHDD(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept;
 
 }  // namespace merrith

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "difficulty/dive_code.h"
+#include "difficulty/dive_numbers.h"
 #include "difficulty/parse_code.h"
 #include "difficulty/refusal.h"
 
@@ -62,30 +63,32 @@ struct DdWorking {
 template <class Sink>
 using DdRules = Refusal (*)(const DiveCode&, std::int32_t, Sink&);
 
-// Applies AddUp to a decoded code at HeightIndex: Refusal::None when the dive has a DD, the
-// sum in Values. A sum below 0 means that a table entry -999 was met.
+// Applies AddUp to a dive at HeightIndex, read (Read) into Dive or not: Refusal::None when the
+// dive has a DD, the sum in Values. A sum below 0 means that a table entry -999 was met.
 template <class Sink>
-Refusal WorkOut(const DecodedCode& Code, std::int32_t HeightIndex, DdRules<Sink> AddUp,
+Refusal WorkOut(bool Read, const DiveCode& Dive, std::int32_t HeightIndex, DdRules<Sink> AddUp,
                 Sink& Values) {
-  Refusal Why = CheckAtHeight(Code, HeightIndex);
-  if (Why == Refusal::None) Why = AddUp(Code.Dive, HeightIndex, Values);
+  if (!Read) return Refusal::NotADiveNumber;
+  Refusal Why = CheckAtHeight(Dive, HeightIndex);
+  if (Why == Refusal::None) Why = AddUp(Dive, HeightIndex, Values);
   if (Why == Refusal::None && Values.Total() < 0) Why = Refusal::NotAllowedHere;
   return Why;
 }
 
-// The DD of a decoded code at HeightIndex by AddUp, or NotAllowed.
-inline double DdBy(const DecodedCode& Code, std::int32_t HeightIndex, DdRules<DdSum> AddUp) {
+// The DD of a dive at HeightIndex by AddUp, or NotAllowed.
+inline double DdBy(bool Read, const DiveCode& Dive, std::int32_t HeightIndex,
+                   DdRules<DdSum> AddUp) {
   DdSum Values;
-  const Refusal Why = WorkOut(Code, HeightIndex, AddUp, Values);
+  const Refusal Why = WorkOut(Read, Dive, HeightIndex, AddUp, Values);
   return Why == Refusal::None ? Values.Total() : NotAllowed;
 }
 
-// The DD of a decoded code at HeightIndex by AddUp, with its working.
-inline DdWorking WorkingBy(const DecodedCode& Decoded, std::int32_t HeightIndex,
+// The DD of a dive read as Read at HeightIndex by AddUp, with its working.
+inline DdWorking WorkingBy(const RuleBookDive& Read, std::int32_t HeightIndex,
                            DdRules<DdWorking> AddUp) {
   DdWorking W;
-  W.Why = WorkOut(Decoded, HeightIndex, AddUp, W);
-  W.Dive = W.Why == Refusal::NotADiveNumber ? DiveCode{} : Decoded.Dive;
+  W.Why = WorkOut(Read.Read, Read.Dive, HeightIndex, AddUp, W);
+  W.Dive = Read.Dive;
   if (W.Why == Refusal::None) W.DD = W.Total();
   return W;
 }

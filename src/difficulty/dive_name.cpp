@@ -40,7 +40,7 @@ std::u16string Twists(std::int32_t Twi) {
 // Whether the rule book can write the dive. An armstand dive turns forward, back or reverse
 // exactly when it somersaults: the armstand dive (600) has no direction and neither
 // somersaults nor twists, and there are no inward armstand dives.
-bool HasWords(const DiveCode& D) {
+bool Named(const DiveCode& D) {
   const bool Armstand = D.Arm == 1;
   const bool Turns = D.Dir >= 1 && D.Dir <= (Armstand ? 3 : 4) && (D.Som > 0 || !Armstand);
   const bool ArmstandDive = Armstand && D.Dir == 0 && D.Som == 0 && D.Twi == 0;
@@ -50,7 +50,7 @@ bool HasWords(const DiveCode& D) {
 }  // namespace
 
 std::optional<std::u16string> DiveName(const DiveCode& Dive) {
-  if (!HasWords(Dive)) return std::nullopt;
+  if (!Named(Dive)) return std::nullopt;
   std::u16string Name;
   const auto Say = [&Name](std::u16string_view Words) {
     if (Words.empty()) return;
@@ -65,6 +65,8 @@ std::optional<std::u16string> DiveName(const DiveCode& Dive) {
   if (Dive.Fly == 2) Say(u"(M)");  // the twisting form written with M
   return Name;
 }
+
+bool HasDiveName(const DiveCode& Dive) { return Named(Dive); }
 
 std::optional<std::u16string_view> PositionName(std::int32_t Pos) {
   if (!IsPosition(Pos)) return std::nullopt;

@@ -16,6 +16,9 @@ namespace merrith {
 // direction and somersaults disagree (only the armstand dive, 600, has neither).
 std::optional<std::u16string> DiveName(const DiveCode& Dive);
 
+// Whether DiveName names the dive, without naming it.
+bool HasDiveName(const DiveCode& Dive);
+
 // The position in words: "Straight", "Pike", "Tuck", "Free" or "position E"; nothing when Pos
 // is no position letter.
 std::optional<std::u16string_view> PositionName(std::int32_t Pos);

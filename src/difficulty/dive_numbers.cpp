@@ -44,27 +44,6 @@ std::u16string WrittenNumber(DiveGroup Group, const DiveCode& Dive) {
   return Number;
 }
 
-constexpr bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
-
-// Digits, a part of digits in brackets, and the M of a twisting form at the end. The parser
-// alone reads more: 105X and 1)5 as 105, 513M2 as a flying jump.
-bool WrittenAsANumber(std::u16string_view Number) {
-  if (Number.ends_with(u'M') || Number.ends_with(u'm')) Number.remove_suffix(1);
-  bool InBrackets = false;
-  std::size_t Digits = 0;  // since the last bracket
-  for (char16_t C : Number) {
-    if (IsDigit(C)) {
-      ++Digits;
-    } else if (C == (InBrackets ? u')' : u'(') && (Digits > 0 || !InBrackets)) {
-      InBrackets = !InBrackets;
-      Digits = 0;
-    } else {
-      return false;
-    }
-  }
-  return !InBrackets;
-}
-
 // Whether the height has the position letter: each height's letters run on from A.
 bool HasPosition(std::int32_t HeightIndex, std::int32_t Pos) {
   const Height* H = HeightAt(HeightIndex);
@@ -72,7 +51,7 @@ bool HasPosition(std::int32_t HeightIndex, std::int32_t Pos) {
 }
 
 NoDive WhyNoDive(const RuleBookDive& Read, std::optional<std::int32_t> HeightIndex) {
-  if (!DiveName(Read.Dive)) return NoDive::NotInRuleBook;
+  if (!HasDiveName(Read.Dive)) return NoDive::NotInRuleBook;
   // 5150 writes 105 again; a number with M has no other way to be written.
   if (Read.Group == DiveGroup::Twisting && Read.Dive.Twi == 0 && Read.Dive.Fly != 2)
     return NoDive::NoTwist;
@@ -168,14 +147,14 @@ std::vector<DiveNumber> ListNumbers(bool Named) {
 }  // namespace
 
 RuleBookDive ReadDiveNumber(std::u16string_view Text, std::optional<std::int32_t> HeightIndex) {
-  RuleBookDive Read;
   // A number alone is read with the letter A (so Pos 0); which rule it breaks does not matter.
-  Read.Decoded = HeightIndex ? DecodeDiveCode(Text) : DecodeDiveCode(std::u16string(Text) + u'A');
-  if (HeightIndex && Text.empty()) return Read;
-  if (!WrittenAsANumber(HeightIndex ? Text.substr(0, Text.size() - 1) : Text)) return Read;
-  if (Read.Decoded.Why == Refusal::NotADiveNumber) return Read;
-  Read.Group = Read.Decoded.Group;
-  Read.Dive = Read.Decoded.Dive;
+  const DecodedCode Decoded =
+      HeightIndex ? DecodeDiveCode(Text) : DecodeDiveCode(std::u16string(Text) + u'A');
+  RuleBookDive Read;
+  Read.Dive = Decoded.Dive;
+  Read.Read = Decoded.Read;
+  if (!Decoded.Written) return Read;
+  Read.Group = Decoded.Group;
   Read.Number = WrittenNumber(Read.Group, Read.Dive);
   Read.Why = WhyNoDive(Read, HeightIndex);
   return Read;
@@ -199,7 +178,7 @@ bool EndsInPositionLetter(std::u16string_view Text) {
   const char16_t Last = Text.back();
   const bool Letter = (Last >= u'A' && Last <= u'E') || (Last >= u'a' && Last <= u'e');
   // A word that happens to end in one (free, note) is no dive with a letter, only no dive.
-  return Letter && DecodeDiveCode(Text).Why != Refusal::NotADiveNumber;
+  return Letter && ReadDiveNumber(Text, HeightIndexLast).Read;
 }
 
 }  // namespace merrith

@@ -52,22 +52,23 @@ constexpr std::u16string_view NoDiveText(NoDive Why) {
   return NoDiveReasons[static_cast<std::size_t>(Why)].Text;
 }
 
-// A dive number as the rule book sees it.
+// A dive code read once, as the rule book sees it and as the calculators read it.
 struct RuleBookDive {
-  DiveGroup Group = DiveGroup::None;  // its first part's; None when it cannot be read
-  DiveCode Dive;                      // its fields; Pos 0 for a number without its letter
+  DiveGroup Group = DiveGroup::None;  // its first part's; None when not written as a number
+  DiveCode Dive;  // as the calculators read it, which is more than the rule book writes (1)5B
+                  // is 105B); all 0 when it cannot be read; Pos 0 for a number without its letter
   std::u16string Number;  // as the rule book writes it, without position; empty when unread
   NoDive Why = NoDive::NotANumber;
-  DecodedCode Decoded;  // as the calculators read it, which is more than the rule book writes
+  bool Read = false;  // whether the calculators can read it, and price it
 };
 
 // Reads Text as the rule book sees it. Without a height, Text is a number as a list holds it,
 // without its position letter (105, 10(11), 5253, 5132M); at HeightIndex, it ends in a
-// position letter that height must have (105B, 5253B). Group, fields and number are read
-// also where it is no dive but is written as one (5511). Its number is what "the same number"
-// compares: 10(11)B and 1011C are both 1011; brackets stay only around a twisting or armstand
-// part of two digits, as in 52(10)2. Text is decoded once, for the calculators too: a number
-// alone as if it ended in A.
+// position letter that height must have (105B, 5253B). Group and number are read also where
+// it is no dive but is written as one (5511). Its number is what "the same number" compares:
+// 10(11)B and 1011C are both 1011; brackets stay only around a twisting or armstand part of
+// two digits, as in 52(10)2. A number alone is read as if it ended in A, and another letter
+// only changes Dive.Pos: the batch table reads each line once and prices it in each position.
 RuleBookDive ReadDiveNumber(std::u16string_view Text,
                             std::optional<std::int32_t> HeightIndex = std::nullopt);
 

@@ -15,7 +15,7 @@ DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex) 
     E.Why = Refusal::NoSuchHeight;
     return E;
   }
-  const DdWorking W = H->Calc->Work(E.Read.Decoded, HeightIndex);
+  const DdWorking W = H->Calc->Work(E.Read, HeightIndex);
   E.Dive = W.Dive;
   E.DD = W.DD;
   E.Why = W.Why;

@@ -12,16 +12,16 @@
 namespace merrith {
 
 // A calculator of degrees of difficulty, asked for the DD alone (NotAllowed when there is none),
-// of a code or of a code already decoded, or for the working behind a decoded code.
+// of a code or of a code already read, or for the working behind a code already read.
 struct Calculator {
   double (*DD)(std::u16string_view Code, std::int32_t HeightIndex) noexcept;
-  double (*DecodedDD)(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
-  DdWorking (*Work)(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+  double (*ReadDD)(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept;
+  DdWorking (*Work)(const RuleBookDive& Read, std::int32_t HeightIndex) noexcept;
 };
 
 // The calculator of the springboard and platform heights, and that of the high-diving heights.
-inline constexpr Calculator SpringboardAndPlatform{CalcDD, CalcDecodedDD, WorkDD};
-inline constexpr Calculator HighDiving{CalcHDD, CalcDecodedHDD, WorkHDD};
+inline constexpr Calculator SpringboardAndPlatform{CalcDD, CalcReadDD, WorkDD};
+inline constexpr Calculator HighDiving{CalcHDD, CalcReadHDD, WorkHDD};
 
 // One height a dive is done from, as the window's height buttons offer it.
 struct Height {

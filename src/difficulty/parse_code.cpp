@@ -18,6 +18,7 @@ constexpr std::size_t MaxParts = 7;
 struct Parts {
   std::array<std::u16string_view, MaxParts> Text{};
   std::size_t Count = 0;
+  std::uint8_t Bracketed = 0;  // bit I set where part I was written in brackets
 };
 
 constexpr char16_t UpperUnit(char16_t C) {
@@ -31,7 +32,8 @@ bool SplitIntoParts(std::u16string_view Code, Parts& Result) {
   std::size_t i = 0;
   while (i < Code.size()) {
     std::u16string_view Part;
-    if (Code[i] == u'(') {
+    const bool Bracket = Code[i] == u'(';
+    if (Bracket) {
       const std::size_t Close = Code.find(u')', i + 1);
       if (Close == std::u16string_view::npos) return false;
       Part = Code.substr(i + 1, Close - i - 1);
@@ -41,6 +43,7 @@ bool SplitIntoParts(std::u16string_view Code, Parts& Result) {
       ++i;
     }
     if (Count == MaxParts) return false;
+    if (Bracket) Result.Bracketed |= static_cast<std::uint8_t>(1U << Count);
     Result.Text[Count++] = Part;
   }
   Result.Count = Count;
@@ -277,31 +280,38 @@ bool DecodeByGroup(const Parts& P, std::int32_t Group, DiveCode& Dive) {
   }
 }
 
-// The rules a decoded dive must meet at every height.
-Refusal CheckDecoded(const DiveCode& Dive) {
-  if (Dive.Pos == 0 && Dive.Fly > 0) return Refusal::FlyingStraight;
-  if (Dive.Pos != 0 && Dive.Som == 0) return Refusal::NoSomersault;
-  return Refusal::None;
+// Whether the parts are written as the rule book writes a number: every part digits, alone or in
+// brackets, but the position letter at the end and the M of the twisting form before it, which
+// stand alone. The parser reads more: 105X and 1)5B as 105, 202()B as 202B.
+bool WrittenAsTheBookDoes(const Parts& P) {
+  const bool MForm = P.Count == 6 && IsM(P.Text[4]);
+  for (std::size_t I = 0; I < P.Count; ++I) {
+    const bool Alone = I + 1 == P.Count || (MForm && I == 4);
+    const bool InBrackets = ((P.Bracketed >> I) & 1U) != 0;
+    const std::u16string_view T = P.Text[I];
+    if (Alone ? InBrackets : T.empty() || !std::all_of(T.begin(), T.end(), IsDigit)) return false;
+  }
+  return true;
 }
 
-// Reads Code into Dive, which keeps its fields when the code cannot be cut into parts, and
-// Group, which only the digits of the six groups set.
-Refusal DecodeInto(std::u16string_view Code, DiveCode& Dive, DiveGroup& Group) {
+// Reads Code into Out, whose fields stay as they were when the code cannot be cut into parts.
+void DecodeInto(std::u16string_view Code, DecodedCode& Out) {
   Parts P;
   std::int32_t First = 0;
-  if (!SplitIntoParts(Code, P) || !ReadPart(P.Text[0], {}, First) || !DecodeByGroup(P, First, Dive))
-    return Refusal::NotADiveNumber;
-  Group = static_cast<DiveGroup>(First);
-  return CheckDecoded(Dive);
+  Out.Read = SplitIntoParts(Code, P) && ReadPart(P.Text[0], {}, First) &&
+             DecodeByGroup(P, First, Out.Dive);
+  if (!Out.Read) return;
+  Out.Group = static_cast<DiveGroup>(First);
+  Out.Written = WrittenAsTheBookDoes(P);
 }
 
 // DecodeInto, with a failure inside it (no memory left for a very long number, say) taken
 // for a code that cannot be read.
-Refusal DecodeGuarded(std::u16string_view Code, DiveCode& Dive, DiveGroup& Group) noexcept {
+void DecodeGuarded(std::u16string_view Code, DecodedCode& Out) noexcept {
   try {
-    return DecodeInto(Code, Dive, Group);
+    DecodeInto(Code, Out);
   } catch (...) {
-    return Refusal::NotADiveNumber;
+    Out.Read = false;
   }
 }
 
@@ -309,24 +319,15 @@ Refusal DecodeGuarded(std::u16string_view Code, DiveCode& Dive, DiveGroup& Group
 
 DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept {
   DecodedCode Decoded;
-  Decoded.Why = DecodeGuarded(Code, Decoded.Dive, Decoded.Group);
+  DecodeGuarded(Code, Decoded);
+  if (!Decoded.Read) Decoded.Dive = DiveCode{};
   return Decoded;
 }
 
-DecodedCode WithPosition(DecodedCode Code, char16_t Letter) noexcept {
-  // The last letter is a part of its own whenever the code can be cut into parts, and that
-  // part only ever gives the position; a code that cannot be read stays so with any letter.
-  // An opening bracket in its place would leave a bracket open.
-  const std::optional<std::int32_t> Pos = PositionOf(std::u16string_view(&Letter, 1));
-  if (Code.Why == Refusal::NotADiveNumber || !Pos || Letter == u'(') return DecodedCode{};
-  Code.Dive.Pos = *Pos;
-  Code.Why = CheckDecoded(Code.Dive);
-  return Code;
-}
-
-Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept {
-  if (Code.Why != Refusal::None) return Code.Why;
-  if (Code.Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
+Refusal CheckAtHeight(const DiveCode& Dive, std::int32_t HeightIndex) noexcept {
+  if (Dive.Pos == 0 && Dive.Fly > 0) return Refusal::FlyingStraight;
+  if (Dive.Pos != 0 && Dive.Som == 0) return Refusal::NoSomersault;
+  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
     return Refusal::ArmstandOnSpringboard;
   return Refusal::None;
 }
@@ -334,9 +335,10 @@ Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcep
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
   // Dive keeps its fields where the code cannot be cut into parts, as it always has.
   DecodedCode Decoded{.Dive = Dive};
-  Decoded.Why = DecodeGuarded(Code, Decoded.Dive, Decoded.Group);
+  DecodeGuarded(Code, Decoded);
   Dive = Decoded.Dive;
-  return CheckAtHeight(Decoded, HeightIndex) == Refusal::None ? CodeValid : CodeInvalid;
+  return Decoded.Read && CheckAtHeight(Dive, HeightIndex) == Refusal::None ? CodeValid
+                                                                           : CodeInvalid;
 }
 
 std::u16string UpperCase(std::u16string_view Text) {

@@ -21,26 +21,22 @@ inline constexpr std::int32_t CodeInvalid = 1;
 // the fields of Dive must not be used.
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive);
 
-// A dive code read once, to be priced at several heights: its fields, and the first rule it
-// breaks whatever the height (Refusal::None when it breaks none). A code read but refused
-// (flying straight, no somersault) keeps its group and fields.
+// A dive code cut into its parts and decoded, before any rule of the diving is applied: what
+// ReadDiveNumber and the calculators start from.
 struct DecodedCode {
-  DiveCode Dive;
-  Refusal Why = Refusal::NotADiveNumber;
+  DiveCode Dive;         // all 0 when it cannot be read
+  bool Read = false;     // whether it can be cut into the parts of one of the six groups
+  bool Written = false;  // and is written as the rule book writes numbers (not 105X, 1)5B)
   DiveGroup Group = DiveGroup::None;  // its first part's; None when it cannot be read
 };
 
-// Reads Code as ParseCode does, leaving out the rules that depend on the height.
+// Reads Code as ParseCode does, leaving out the rules of the diving.
 DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept;
 
-// DecodeDiveCode of the text that Code was decoded from, which ends in a letter, with Letter in
-// place of that last letter: 105B from 105A. A letter at the end of a code stands for nothing
-// but the position, so the rest need not be read again.
-DecodedCode WithPosition(DecodedCode Code, char16_t Letter) noexcept;
-
-// The first rule that the code Code was decoded from breaks at HeightIndex; Refusal::None
-// where ParseCode accepts it.
-Refusal CheckAtHeight(const DecodedCode& Code, std::int32_t HeightIndex) noexcept;
+// The first rule a decoded dive breaks at HeightIndex whatever its tables say: flying dives are
+// not done straight, only a straight dive has no somersault, armstand dives are done from the
+// platform. Refusal::None where ParseCode accepts it.
+Refusal CheckAtHeight(const DiveCode& Dive, std::int32_t HeightIndex) noexcept;
 
 // Upper-cases a code unit by unit, whatever the machine's locale: only a to z change. That is
 // enough for dive numbers: the letters that carry meaning are A to E (positions), M (the

@@ -35,14 +35,6 @@ static_assert([] {
   return true;
 }());
 
-std::u16string LettersOf(const std::vector<const Height*>& Chosen) {
-  std::u16string Letters;
-  for (const Height* H : Chosen)
-    for (char16_t Letter : H->Letters)
-      if (Letters.find(Letter) == std::u16string::npos) Letters += Letter;
-  return Letters;
-}
-
 // Calls Each with the number (from 1) and the trimmed text of every line of Text.
 template <class EachFn>
 void ForEachLine(std::u16string_view Text, EachFn Each) {
@@ -78,17 +70,16 @@ LetteredLines FindLetteredLines(std::u16string_view Text) {
   return Found;
 }
 
-BatchRow::BatchRow(BatchBlocks Blocks) : Chosen(HeightsOf(Blocks)), Letters(LettersOf(Chosen)) {}
+BatchRow::BatchRow(BatchBlocks Blocks) : Chosen(HeightsOf(Blocks)) {}
 
 void BatchRow::WorkOut(std::u16string_view Code) {
-  Dive.assign(Code);
-  Dive += Letters.front();
-  const DecodedCode First = DecodeDiveCode(Dive);
-  for (char16_t Letter : Letters) Decoded[LetterSlot(Letter)] = WithPosition(First, Letter);
+  RuleBookDive Read = ReadDiveNumber(Code);
   for (const Height* H : Chosen) {
     auto& AtHeight = DDs[static_cast<std::size_t>(H->Index - HeightIndexFirst)];
-    for (char16_t Letter : H->Letters)
-      AtHeight[LetterSlot(Letter)] = H->Calc->DecodedDD(Decoded[LetterSlot(Letter)], H->Index);
+    for (char16_t Letter : H->Letters) {
+      Read.Dive.Pos = static_cast<std::int32_t>(LetterSlot(Letter));
+      AtHeight[LetterSlot(Letter)] = H->Calc->ReadDD(Read, H->Index);
+    }
   }
 }
 

@@ -11,7 +11,6 @@
 
 #include "difficulty/dd_tenths.h"
 #include "difficulty/heights.h"
-#include "difficulty/parse_code.h"
 #include "report/number_format.h"
 
 namespace merrith {
@@ -47,8 +46,8 @@ LetteredLines FindLetteredLines(std::u16string_view Text);
 
 // The DDs of one row of a batch table, whatever form the table takes: the listed code with each
 // position letter of each height of the chosen blocks, as the height's calculator gives it.
-// Every row is worked out afresh: the code is read once, with its first letter, and with each
-// letter priced at every height; no memory of rows already seen is kept.
+// Every row is worked out afresh: the code is read once and priced in each position at every
+// height; no memory of rows already seen is kept.
 class BatchRow {
  public:
   explicit BatchRow(BatchBlocks Blocks);
@@ -72,10 +71,7 @@ class BatchRow {
   static std::size_t LetterSlot(char16_t Letter) { return static_cast<std::size_t>(Letter - u'A'); }
 
   std::vector<const Height*> Chosen;
-  std::u16string Letters;  // every letter of the chosen heights, once
-  std::array<DecodedCode, LetterCount> Decoded{};
   std::array<std::array<double, LetterCount>, HeightIndexLast - HeightIndexFirst + 1> DDs{};
-  std::u16string Dive;  // the code with its first letter, as the parser reads it
 };
 
 // The texts of the value cells of one batch table, by the DD they show: each text that a DD of

@@ -73,6 +73,8 @@ std::u16string ProblemValueText(const Problem& P, ProblemValue Value) {
       return GroupsText(V.Groups);
     case ProblemValue::Group:
       return GroupName(V.Group);
+    case ProblemValue::Meant:
+      return V.Meant;
   }
   return {};
 }

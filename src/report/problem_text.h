@@ -48,7 +48,6 @@ inline constexpr ProblemWording ProblemWordings[] = {
     {SheetProblem::NoSplitGroups,        u"no {wanted} dives from different groups make a limited part: the dives are from {group_count}"},
     {SheetProblem::NoSplitCrowded,       u"no limited part leaves the free dives in different groups: {dives} {group} dives"},
     {SheetProblem::NoSplitOverCap,       u"no limited part keeps within the cap of {cap_dd}: the least {wanted} dives that fit add up to {total_dd}"},
-    {SheetProblem::CellOutsideColumns,   u"{word} is beyond the {wanted} columns of the header row"},
     {SheetProblem::UnknownBook,          u"no rule book has the id {book}: the books are {books}"},
     {SheetProblem::HeightNotOfRound,     u"{height} is not a height of this dive of the list ({heights})"},
     {SheetProblem::DiverWithoutName,     u"{word} without a name before it"},
@@ -57,6 +56,8 @@ inline constexpr ProblemWording ProblemWordings[] = {
     {SheetProblem::NoDiverOfSex,         u"no {role} among the divers, where a team has a woman and a man at least"},
     {SheetProblem::UnknownDiver,         u"{word} is not one of the divers ({divers})"},
     {SheetProblem::WrongDivers,          u"dived by {word}, where this dive is for {role}"},
+    {SheetProblem::CellOutsideColumns,   u"{word} is beyond the {wanted} columns of the header row"},
+    {SheetProblem::UnknownEventNear,     u"no event '{event}': did you mean {meant}?"},
 };
 // clang-format on
 

@@ -196,6 +196,8 @@ std::u16string SheetBookText(const CheckedSheet& Sheet) {
 }
 
 std::u16string SheetEventText(const CheckedSheet& Sheet) {
+  if (Sheet.Rules && Sheet.RulesBy == EventBy::Title)
+    return Sheet.Rules->Title + u" (" + Sheet.Rules->Id + u"): the sheet names it by its title";
   if (Sheet.Rules) return Sheet.Rules->Title + u" (" + Sheet.Rules->Id + u")";
   if (Sheet.EventId.empty()) return u"none named";
   return Shortened(Sheet.EventId, TextShown) + u" (no such event)";

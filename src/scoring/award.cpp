@@ -43,6 +43,14 @@ std::optional<HalfPoints> ReadAward(std::u16string_view Text) {
   return Award;
 }
 
+std::optional<HalfPoints> ReadTypedAward(std::u16string_view Text) {
+  if (const std::optional<HalfPoints> Award = ReadAward(Text)) return Award;
+  Text = mXMLParser::TrimWhiteView(Text);
+  if (Text.size() != 2 || !IsDigit(Text[0]) || !IsDigit(Text[1])) return std::nullopt;
+  const std::u16string Carded{Text[0], u'.', Text[1]};
+  return ReadAward(Carded);
+}
+
 std::u16string AwardText(HalfPoints Award) {
   return DigitsOf(Award / 2, 1) + (Award % 2 == 0 ? u".0" : u".5");
 }

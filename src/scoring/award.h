@@ -16,6 +16,10 @@ using Hundredths = std::int64_t;
 // An award as a judge's card or a file writes it: "7", "7.0", "7.5", "7,5", "10", "0.5";
 // nothing for anything else (a quarter, below 0, above 10, a sign, spaces inside, "75").
 std::optional<HalfPoints> ReadAward(std::u16string_view Text);
+// An award as the recorder types it from a judge's card: as ReadAward reads it, and two digits
+// with no separator as the card shows them, a point apart where ReadAward reads none ("75"
+// is 7.5; "10" stays 10).
+std::optional<HalfPoints> ReadTypedAward(std::u16string_view Text);
 // An award as results print it: "7.0", "7.5", "10.0".
 std::u16string AwardText(HalfPoints Award);
 // Points with two decimals: "45.00", "59.64", "0.00"; a minus sign never occurs.

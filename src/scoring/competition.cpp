@@ -137,8 +137,7 @@ class Reader {
 
   void ReadLine(std::size_t Number, std::u16string_view Line) {
     if (IsRecordLine(Line)) {
-      if (!InRecords) EndHead(Number);
-      InRecords = true;
+      if (!InRecords) EndLists(Number);
       return ReadRecord(Number, Line);
     }
     if (InRecords) return Error(Number, u"only recorded dives (Round ...) may follow the first");
@@ -194,6 +193,16 @@ class Reader {
       Error(Number,
             Shortened(Value, Shown) + u" is no panel: 3, 5 or 7 judges, 9 or 11 synchronised");
     }
+  }
+
+  // The lists end at the first recorded dive: no more can be recorded than they hold.
+  void EndLists(std::size_t Number) {
+    EndHead(Number);
+    EndEntry();
+    InRecords = true;
+    std::size_t Dives = 0;
+    for (const Entry& E : Out.Read.Entries) Dives += E.Dives.size();
+    Out.Read.Recorded.reserve(Dives);
   }
 
   // The head ends at the first diver or the first recorded dive.

@@ -100,6 +100,14 @@ std::optional<std::size_t> ReadRound(std::u16string_view Text) {
   return Value;
 }
 
+// A dive code at a height: its number as the rule book writes it (the code where it is no
+// dive), its position letter (0 for none) and its DD by the formula.
+struct DiveAtHeight {
+  std::u16string Number;
+  char16_t Position = 0;
+  std::optional<DdTenths> DD;
+};
+
 class CsvReader {
  public:
   CompetitionRead Read(std::u16string_view Text) {
@@ -183,6 +191,18 @@ class CsvReader {
     return At->second;
   }
 
+  // Code at H as the rule book and the formula read it, once for every row that has it.
+  const DiveAtHeight& DiveAt(const std::u16string& Code, const Height& H) {
+    Key.assign(1, static_cast<char16_t>(H.Index)) += Code;
+    if (const auto Found = Dives.find(Key); Found != Dives.end()) return Found->second;
+    DiveAtHeight Read;
+    const RuleBookDive Number = ReadDiveNumber(Code, H.Index);
+    Read.Number = Number.Why == NoDive::None ? Number.Number : Code;
+    if (Number.Why == NoDive::None) Read.Position = static_cast<char16_t>(u'A' + Number.Dive.Pos);
+    Read.DD = DdTenthsOf(H.Calc->DD(Code, H.Index));
+    return Dives.emplace(Key, std::move(Read)).first->second;
+  }
+
   std::optional<ListedDive> ReadDive(const Row& R, const std::vector<std::u16string>& F) {
     const Height* H = HeightNamed(F[HeightCol]);
     if (H == nullptr) {
@@ -193,9 +213,9 @@ class CsvReader {
     ListedDive D;
     D.Written = {R.Line, UpperCase(F[DiveCol]), H->Index, std::nullopt, false, {}};
     D.HeightIndex = H->Index;
-    const RuleBookDive Read = ReadDiveNumber(D.Written.Code, H->Index);
-    D.Number = Read.Why == NoDive::None ? Read.Number : D.Written.Code;
-    if (Read.Why == NoDive::None) D.Position = static_cast<char16_t>(u'A' + Read.Dive.Pos);
+    const DiveAtHeight& Read = DiveAt(D.Written.Code, *H);
+    D.Number = Read.Number;
+    D.Position = Read.Position;
     if (!F[DdCol].empty()) {
       D.Written.Stated = ReadStatedDd(F[DdCol]);
       if (!D.Written.Stated) {
@@ -204,7 +224,7 @@ class CsvReader {
       }
       D.DD = D.Written.Stated;
     } else {
-      D.DD = DdTenthsOf(H->Calc->DD(D.Written.Code, H->Index));
+      D.DD = Read.DD;
     }
     if (!D.DD) {
       Error(R.Line, Shortened(D.Written.Code, Shown) + u" has no DD at " + HeightText(H->Index) +
@@ -263,6 +283,8 @@ class CsvReader {
   CompetitionRead Out;
   std::size_t Width = 0;
   std::unordered_map<std::u16string, std::size_t> ByName;
+  std::unordered_map<std::u16string, DiveAtHeight> Dives;  // by height (one unit), then code
+  std::u16string Key;
   std::vector<std::map<std::size_t, ListedDive>> DivesOf;  // each diver's dives by round
 };
 

@@ -64,19 +64,21 @@ void ApplyDecision(Panel P, const Decision& D, SeatValues<HalfPoints>& Awards) {
 void Cancel(Panel P, ScoredDive& Dive) {
   const auto Each = static_cast<std::size_t>(CancelledEachEnd(P));
   if (Each == 0) return;
-  for (int Pool = 0; Pool < PoolCount; ++Pool) {
-    // The pool's seats by award, equal awards in seating order (an insertion sort: a pool
-    // has at most 7 seats, and a meet scores a thousand dives).
-    // Seat numbers are small: an array of bytes is cleared in a store or two.
-    std::array<std::uint8_t, MaxJudges> Seats{};
-    std::size_t Count = 0;
-    for (int I = 0; I < JudgesOf(P); ++I) {
-      if (PoolOf(P, I) != Pool) continue;
-      std::size_t At = Count++;
-      for (; At > 0 && Dive.Awards[Seats[At - 1]] > Dive.Awards[static_cast<std::size_t>(I)]; --At)
-        Seats[At] = Seats[At - 1];
-      Seats[At] = static_cast<std::uint8_t>(I);
-    }
+  // Each pool's seats by award, equal awards in seating order, in one pass over the panel (an
+  // insertion sort: a pool has at most 7 seats, and a meet scores a thousand dives).
+  std::array<std::array<std::uint8_t, MaxJudges>, PoolCount> Pools{};
+  std::array<std::size_t, PoolCount> Counts{};
+  for (int I = 0; I < JudgesOf(P); ++I) {
+    const auto Pool = static_cast<std::size_t>(PoolOf(P, I));
+    std::array<std::uint8_t, MaxJudges>& Seats = Pools[Pool];
+    std::size_t At = Counts[Pool]++;
+    for (; At > 0 && Dive.Awards[Seats[At - 1]] > Dive.Awards[static_cast<std::size_t>(I)]; --At)
+      Seats[At] = Seats[At - 1];
+    Seats[At] = static_cast<std::uint8_t>(I);
+  }
+  for (std::size_t Pool = 0; Pool < Pools.size(); ++Pool) {
+    const std::array<std::uint8_t, MaxJudges>& Seats = Pools[Pool];
+    const std::size_t Count = Counts[Pool];
     if (Count == 0) continue;
     for (std::size_t K = 0; K < Each; ++K) {
       Dive.Cancelled[Seats[K]] = true;

@@ -16,6 +16,8 @@ namespace {
 
 // The most of a code that a message repeats.
 constexpr std::size_t CodeShown = 16;
+// The most of an Event: line that a message repeats: enough for a title.
+constexpr std::size_t EventShown = 40;
 // The most of a diver's name, or of the names of all, that a message repeats.
 constexpr std::size_t NamesShown = 60;
 
@@ -34,7 +36,9 @@ class Checker {
     Out.Problems = Sheet.Problems;
     if (const RuleBook* Found = Book.FindBook(Out.BookId)) {
       Out.Book = *Found;
-      if (const Event* Named = Book.Find(Sheet.EventId, Found->Id)) Out.Rules = *Named;
+      EventFound = FindEventNamed(Book, Sheet.EventId, Found->Id);
+      if (EventFound.Found != nullptr) Out.Rules = *EventFound.Found;
+      Out.RulesBy = EventFound.By;
     } else {
       AddUnknownBook(Book);
     }
@@ -60,13 +64,13 @@ class Checker {
  private:
   void CheckEvent() {
     if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
-    if (E == nullptr)
-      Out.Problems.push_back({SheetProblem::UnknownEvent,
-                              Sheet.EventLine,
-                              0,
-                              {.Written = Shortened(Sheet.EventId, CodeShown)},
-                              0,
-                              0});
+    if (E != nullptr) return;
+    ProblemValues Values{.Written = Shortened(Sheet.EventId, EventShown)};
+    if (EventFound.Meant != nullptr)
+      Values.Meant = EventFound.Meant->Id + u" (" + EventFound.Meant->Title + u")";
+    Out.Problems.push_back(
+        {EventFound.Meant != nullptr ? SheetProblem::UnknownEventNear : SheetProblem::UnknownEvent,
+         Sheet.EventLine, 0, std::move(Values), 0, 0});
   }
 
   // The sheet is checked against no book, and so against no event.
@@ -350,6 +354,7 @@ class Checker {
   const SheetText& Sheet;
   CheckedSheet Out;
   const Event* E = nullptr;  // the sheet's event, in Out
+  EventNamed EventFound;     // the event the Event: line names, or the one it likely means
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "difficulty/dd_tenths.h"
 #include "difficulty/dive_group.h"
 #include "sheets/event_book.h"
+#include "sheets/event_lookup.h"
 #include "sheets/sheet_problem.h"
 #include "sheets/sheet_reader.h"
 #include "sheets/sheet_words.h"
@@ -42,10 +43,11 @@ enum class LimitedBy : std::uint8_t {
 
 // A sheet checked against its event: every dive, every problem, and the total DD.
 struct CheckedSheet {
-  std::u16string BookId;         // the book asked for: the Book: line's, else the caller's
-  std::optional<RuleBook> Book;  // the book checked against; none when it is unknown
-  std::u16string EventId;        // as the Event: line gives it
-  std::optional<Event> Rules;    // the event named; none when it is unknown or missing
+  std::u16string BookId;            // the book asked for: the Book: line's, else the caller's
+  std::optional<RuleBook> Book;     // the book checked against; none when it is unknown
+  std::u16string EventId;           // as the Event: line gives it
+  std::optional<Event> Rules;       // the event named; none when it is unknown or missing
+  EventBy RulesBy = EventBy::None;  // how the Event: line names it
   std::u16string Diver;
   std::vector<NamedDiver> Divers;    // as the Divers: line, or the Diver: line's pair, names them
   std::vector<std::size_t> Unnamed;  // the dives (from 1) whose line names nobody, where the

@@ -44,7 +44,6 @@ enum class SheetProblem : std::uint8_t {
   NoSplitGroups,       // unmarked, and too few groups for a limited part
   NoSplitCrowded,      // unmarked, and a group with more dives than the parts can take
   NoSplitOverCap,      // unmarked, and no limited part within the cap
-  CellOutsideColumns,  // a cell of a pasted table's row beyond its header's columns
   UnknownBook,         // a Book: line naming no known rule book
   HeightNotOfRound,    // a height the event does not fix for the line
   DiverWithoutName,    // (W) or (M) on the Divers: line without a name before it
@@ -53,6 +52,8 @@ enum class SheetProblem : std::uint8_t {
   NoDiverOfSex,        // a team's divers without a woman, or without a man
   UnknownDiver,        // a line's diver who is not one of the sheet's
   WrongDivers,         // a line's divers who do not fit who dives it
+  CellOutsideColumns,  // a cell of a pasted table's row beyond its header's columns
+  UnknownEventNear,    // an Event: line naming no known event, but near one
 };
 
 // The values a problem may carry; each names one member of ProblemValues.
@@ -82,6 +83,7 @@ enum class ProblemValue : std::uint8_t {
   Books,           // Choices: the ids of the books there are
   Role,            // Named: who dives a line or what a team lacks ("a woman")
   Divers,          // Choices: the names of the sheet's divers
+  Meant,           // Meant: the event a sheet likely means, its id and title
 };
 
 // Each value's stable name, as data for other programs and as its slot in a problem's wording.
@@ -117,6 +119,7 @@ inline constexpr ProblemValueName ProblemValueNames[] = {
     {ProblemValue::Books,      "books"},
     {ProblemValue::Role,       "role"},
     {ProblemValue::Divers,     "divers"},
+    {ProblemValue::Meant,      "meant"},
 };
 // clang-format on
 
@@ -124,7 +127,7 @@ static_assert([] {
   std::size_t Row = 0;
   for (const ProblemValueName& N : ProblemValueNames)
     if (static_cast<std::size_t>(N.Value) != Row++) return false;
-  return ProblemValueNames[std::size(ProblemValueNames) - 1].Value == ProblemValue::Divers;
+  return ProblemValueNames[std::size(ProblemValueNames) - 1].Value == ProblemValue::Meant;
 }());
 
 constexpr std::string_view ProblemValueKey(ProblemValue Value) {
@@ -157,7 +160,7 @@ inline constexpr std::array ProblemKinds = [] {
   using enum ProblemValue;
   using P = SheetProblem;
   using R = RuleFrom;
-  return std::array<ProblemKind, 36>{{
+  return std::array<ProblemKind, 37>{{
   // problem,              name,                   rule from,    values
     {P::NoEvent,           "no-event",             R::None,         {}},
     {P::UnknownEvent,      "unknown-event",        R::None,         {Event}},
@@ -186,7 +189,6 @@ inline constexpr std::array ProblemKinds = [] {
     {P::NoSplitGroups,     "no-split-groups",      R::Event,        {Wanted, GroupCount}},
     {P::NoSplitCrowded,    "no-split-crowded",     R::Event,        {Dives, Group}},
     {P::NoSplitOverCap,    "no-split-over-cap",    R::Event,        {CapDd, Wanted, TotalDd}},
-    {P::CellOutsideColumns, "cell-outside-columns", R::Statement,   {Word, Wanted}},
     {P::UnknownBook,       "unknown-book",         R::None,         {Book, Books}},
     {P::HeightNotOfRound,  "height-not-of-round",  R::Event,        {Height, AllowedHeights}},
     {P::DiverWithoutName,  "diver-without-name",   R::None,         {Word}},
@@ -195,6 +197,8 @@ inline constexpr std::array ProblemKinds = [] {
     {P::NoDiverOfSex,      "no-diver-of-sex",      R::Event,        {Role}},
     {P::UnknownDiver,      "unknown-diver",        R::None,         {Word, Divers}},
     {P::WrongDivers,       "wrong-divers",         R::EventHeights, {Word, Role}},
+    {P::CellOutsideColumns, "cell-outside-columns", R::Statement,  {Word, Wanted}},
+    {P::UnknownEventNear,  "unknown-event-near",   R::None,         {Event, Meant}},
   }};
 }();
 // clang-format on
@@ -203,7 +207,7 @@ static_assert([] {
   std::size_t Row = 0;
   for (const ProblemKind& K : ProblemKinds)
     if (static_cast<std::size_t>(K.Why) != Row++) return false;
-  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::WrongDivers;
+  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::UnknownEventNear;
 }());
 
 // Software keys on a kind's name: each is lower case words joined by hyphens, and its own.
@@ -240,6 +244,7 @@ struct ProblemValues {
   std::vector<DiveGroup> Groups{};
   DiveGroup Group = DiveGroup::None;
   std::u16string Choices{};  // the ids or names there are, joined by ", "
+  std::u16string Meant{};    // an event's id and title: "men-3m (Men 3 m springboard)"
 };
 
 // One problem found on a sheet.

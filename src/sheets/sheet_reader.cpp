@@ -150,14 +150,18 @@ class Reader {
     }
   }
 
-  // The words of a dive line from From on, where the sheet names its divers: who dives it,
-  // one name or two joined by /.
+  // The words of a dive line from From on, where the sheet names its divers: who dives it.
   bool ReadLineDivers(DiveLine& Dive, const std::vector<std::u16string>& Words, std::size_t From) {
     if (Sheet.Divers.empty()) return false;
-    std::u16string Names;
-    for (std::size_t I = From; I < Words.size(); ++I) AppendJoined(Names, u" ", Words[I]);
-    for (const std::u16string_view Name : SplitAt(Names, u'/')) Dive.Divers.emplace_back(Name);
+    std::u16string Rest;
+    for (std::size_t I = From; I < Words.size(); ++I) AppendJoined(Rest, u" ", Words[I]);
+    ReadNames(Dive, Rest);
     return true;
+  }
+
+  // Who dives a line: a name, or two joined by " / ".
+  static void ReadNames(DiveLine& Dive, std::u16string_view Names) {
+    for (const std::u16string_view Name : SplitAt(Names, u'/')) Dive.Divers.emplace_back(Name);
   }
 
   void ReadDive(std::size_t Line, std::u16string_view Text) {
@@ -224,8 +228,11 @@ class Reader {
       Dive.Stated = ReadStatedDd(DD);
       if (!Dive.Stated) Unread(DD);
     }
-    for (const std::u16string_view Name : SplitAt(Cell(TableColumn::Diver), u'/'))
-      if (!Name.empty()) Dive.Divers.emplace_back(Name);
+    // A diver column of a list for one diver repeats the Diver: line; it is read where the
+    // sheet names its divers.
+    if (const std::u16string_view Names = Cell(TableColumn::Diver);
+        !Names.empty() && !Sheet.Divers.empty())
+      ReadNames(Dive, Names);
     if (const std::u16string_view Part = Cell(TableColumn::Part); !Part.empty()) {
       Dive.Limited = SameWord(Part, u"limited");
       if (!Dive.Limited && !SameWord(Part, u"free")) Unread(Part);

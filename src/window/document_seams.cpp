@@ -52,7 +52,8 @@ DocumentRooms InstalledDocuments() {
       UserRulesFolder,
       [Events] { return FaultTexts(Events->Book()); },
   };
-  return {std::move(Sheets), WriteChartFile};
+  return {std::move(Sheets), WriteChartFile,
+          [Events]() -> const EventBook& { return Events->Book(); }};
 }
 
 std::u16string FileMessage(const FileOutcome& Outcome) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sheets/event_book.h"
 #include "support/file_outcome.h"
 
 namespace merrith {
@@ -35,10 +36,14 @@ struct SheetFunctions {
 using ChartWriter =
     std::function<FileOutcome(std::u16string_view ListPath, std::u16string_view ChartPath)>;
 
+// The event book a competition file is read against: every event, built-in and the user's.
+using BookSource = std::function<const EventBook&()>;
+
 // The documents the windows show beyond the batch table.
 struct DocumentRooms {
   SheetFunctions Sheets;
   ChartWriter Chart;
+  BookSource Book;
 };
 
 // The documents as merrith-cli makes them: the rules read once, when a sheet first needs them.

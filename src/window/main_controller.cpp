@@ -77,6 +77,10 @@ void CMainController::Run(WindowCommand Command, ControlId Control) {
     case WindowCommand::OpenSheet:
       if (const auto Chosen = Main.mnuOpenSheet_Click()) OpenSheet(*Chosen);
       break;
+    case WindowCommand::OpenCompetition:
+      if (const auto Chosen = Main.GetDialogs().AskOpenPath(CompetitionToOpen, u""))
+        OpenCompetition(*Chosen);
+      break;
     case WindowCommand::Exit:
       if (QueryClose()) View.Close();
       break;
@@ -98,18 +102,37 @@ CSheetController* CMainController::AddSheet() {
   return SheetWindows.emplace_back(std::move(Sheet)).get();
 }
 
-void CMainController::ShowBeside(CSheetController& Sheet) {
-  const DesktopRect Own = Sheet.View().Place().Frame;
-  const auto Before = static_cast<int>(Sheets().size()) - 1;
+// Each window opened from here a step further down than the last still open.
+void CMainController::ShowBeside(WindowView& Shown) {
+  const DesktopRect Own = Shown.Place().Frame;
+  const auto Competitions = std::count_if(CompetitionWindows.begin(), CompetitionWindows.end(),
+                                          [](const auto& Window) { return Window->IsOpen(); });
+  const auto Before =
+      static_cast<int>(Sheets().size() + static_cast<std::size_t>(Competitions)) - 1;
   const DesktopPoint Corner = SheetCorner(View.Place(), Own.Width, Own.Height, Before);
-  Sheet.View().MoveTo(Corner.Left, Corner.Top);
-  Sheet.View().Show();
+  Shown.MoveTo(Corner.Left, Corner.Top);
+  Shown.Show();
 }
 
 CSheetController* CMainController::NewSheet() {
   CSheetController* Sheet = AddSheet();
-  if (Sheet != nullptr) ShowBeside(*Sheet);
+  if (Sheet != nullptr) ShowBeside(Sheet->View());
   return Sheet;
+}
+
+// A competition whose file cannot be read or has errors opens no window.
+CCompetitionController* CMainController::OpenCompetition(std::u16string_view FileName) {
+  std::erase_if(CompetitionWindows, [](const auto& Window) { return !Window->IsOpen(); });
+  auto Window = std::make_unique<CCompetitionController>(Main.GetDocuments().Book);
+  auto Shown = View.OpenView(CompetitionWindow, DecodeUtf8(CompetitionWindow.Caption), *Window);
+  if (Shown == nullptr) return nullptr;
+  Window->Attach(std::move(Shown), TestDialogs);
+  if (!Window->Load(FileName)) {
+    Window->View().Close();
+    return nullptr;
+  }
+  ShowBeside(Window->View());
+  return CompetitionWindows.emplace_back(std::move(Window)).get();
 }
 
 CSheetController* CMainController::OpenSheet(std::u16string_view FileName) {
@@ -119,7 +142,7 @@ CSheetController* CMainController::OpenSheet(std::u16string_view FileName) {
     Sheet->CloseAsked();
     return nullptr;
   }
-  ShowBeside(*Sheet);
+  ShowBeside(Sheet->View());
   return Sheet;
 }
 
@@ -135,6 +158,9 @@ bool CMainController::QueryClose() {
   for (CSheetController* Sheet : Sheets()) Forms.push_back(&Sheet->Form());
   if (!QueryUnloadAll(Forms)) return false;
   for (CSheetController* Sheet : Sheets()) Sheet->CloseAsked();
+  // Every dive recorded is in its file already.
+  for (const auto& Window : CompetitionWindows)
+    if (Window->IsOpen()) Window->View().Close();
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "window/competition_controller.h"
 #include "window/main_window.h"
 #include "window/sheet_controller.h"
 #include "window/window_view.h"
@@ -51,18 +52,23 @@ class CMainController : public WindowController {
   // The sheet windows open now, in the order they were opened.
   std::vector<CSheetController*> Sheets() const;
 
+  // Opens the competition file (or its .csv) at FileName in a recorder's window beside this
+  // one; null, having said why, when it cannot be read or has errors.
+  CCompetitionController* OpenCompetition(std::u16string_view FileName);
+
   void Run(WindowCommand Command, ControlId Control) override;
   // Closes the sheet windows too, asking for each unsaved one; Cancel keeps them all open.
   bool QueryClose() override;
 
  private:
   CSheetController* AddSheet();
-  void ShowBeside(CSheetController& Sheet);
+  void ShowBeside(WindowView& Shown);
 
   WindowView& View;
   CMainWindow Main;
   std::optional<Dialogs> TestDialogs;  // what SetDialogs gave, for the sheet windows too
   std::vector<std::unique_ptr<CSheetController>> SheetWindows;
+  std::vector<std::unique_ptr<CCompetitionController>> CompetitionWindows;
 };
 
 }  // namespace merrith

@@ -24,7 +24,7 @@ expect "girls from standard input: the report" cmp "$here/sheet_girls_report.txt
 run sheet --json "$work/girls.txt"
 expect "json: exit 3" test "$status" -eq 3
 expect "json: one line" test "$(wc -l <"$work/out")" -eq 1
-expect "json: head" grep -q '^{"book":"world-aquatics-2024","event":"a-girls-3m","title":"Girls Group A 3 m springboard","diver":"Bea <Example> & \\"Co\\"","divers":\[\],"unnamed":\[\],"holds":false,"total_dd":19.6,"dives":\[' "$work/out"
+expect "json: head" grep -q '^{"book":"world-aquatics-2024","event":"a-girls-3m","title":"Girls Group A 3 m springboard","event_id":"a-girls-3m","diver":"Bea <Example> & \\"Co\\"","divers":\[\],"unnamed":\[\],"holds":false,"total_dd":19.6,"dives":\[' "$work/out"
 expect "json: a dive by its line" grep -qF '{"line":12,"code":"305C","height":"3m","name":"Reverse 2½ Somersaults, Tuck","dd":2.8,"counted_dd":2.8,"stated_dd":2.9,"limited":false,"divers":[],"problems":["stated DD 2.9, by the formula 2.8"]}' "$work/out"
 expect "json: the problems by line, with their kinds and values" grep -qF '"problems":[{"line":12,"rule":"4.9","text":"stated DD 2.9, by the formula 2.8","kind":"wrong-stated-dd","values":{"stated_dd":2.9,"dd":2.8},"other_line":null},{"line":14,"rule":"4.9","text":"not a dive: <b>bold</b> & more","kind":"not-a-dive-line","values":{"line_text":"<b>bold</b> & more"},"other_line":null}]}' "$work/out"
 

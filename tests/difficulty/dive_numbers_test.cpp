@@ -39,6 +39,7 @@ TEST(ReadDiveNumber, GivesGroupNumberAndWhetherItIsADive) {
       {u"1)5",      0, 0, u"",        NoDive::NotANumber},
       {u"202()",    0, 0, u"",        NoDive::NotANumber},
       {u"513M2",    0, 0, u"",        NoDive::NotANumber},
+      {u"105M",     0, 0, u"",        NoDive::NotANumber},  // M only in the twisting form
       {u"1011C",    5, 1, u"1011",    NoDive::None},
       {u"5253B",    2, 5, u"5253",    NoDive::None},
       {u"52(10)2B", 9, 5, u"52(10)2", NoDive::None},
@@ -53,6 +54,8 @@ TEST(ReadDiveNumber, GivesGroupNumberAndWhetherItIsADive) {
       {u"5150B",    2, 5, u"5150",    NoDive::NoTwist},
       {u"105BB",    2, 0, u"",        NoDive::NotANumber},
       {u"1(05B",    2, 0, u"",        NoDive::NotANumber},
+      {u"105MB",    5, 0, u"",        NoDive::NotANumber},
+      {u"105(B)",   5, 0, u"",        NoDive::NotANumber},
   };
   // clang-format on
   for (const Read& C : Cases) {

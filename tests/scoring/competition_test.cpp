@@ -195,10 +195,11 @@ TEST(ReadCompetitionCsv, TakesThePanelFromTheJColumnsAndTheDdFromTheFormula) {
       u"Diver,Team,Round,Dive,Height,DD,Decision,J1,J2,J3\r\n"
       u"\"Ann, Example\",'=Riverside,1,5253b,3m,,failed,7.0,7.5,-\r\n"
       u"Bea Example,\"Lake \"\"side\"\"\",1,105B,3m,2.5,,,,\r\n"
+      u"Bea Example,\"Lake \"\"side\"\"\",2,105B,1m,,,,,\r\n"
       u"\r\n"
       u"Ann, Example,2,101A,1m,,,,,,\r\n");
   ASSERT_EQ(R.Errors.size(), 1U);  // the unquoted comma in the last row
-  EXPECT_EQ(R.Errors[0].Line, 5U);
+  EXPECT_EQ(R.Errors[0].Line, 6U);
   EXPECT_EQ(Utf8(R.Errors[0].Text), "11 fields, where the header has 10");
   const Competition& C = R.Read;
   EXPECT_EQ(C.Judges, Panel::Three);
@@ -209,7 +210,8 @@ TEST(ReadCompetitionCsv, TakesThePanelFromTheJColumnsAndTheDdFromTheFormula) {
   EXPECT_EQ(C.Entries[1].Team, u"Lake \"side\"");
   EXPECT_EQ(C.Entries[0].Dives[0].DD, 34);
   EXPECT_EQ(C.Entries[1].Dives[0].DD, 25);
-  ASSERT_EQ(C.Recorded.size(), 1U);  // Bea's dive is not recorded yet
+  EXPECT_EQ(C.Entries[1].Dives[1].DD, 26);  // the same dive at another height
+  ASSERT_EQ(C.Recorded.size(), 1U);         // Bea's dives are not recorded yet
   EXPECT_TRUE(C.Recorded[0].Decided.Failed);
   EXPECT_FALSE(C.Recorded[0].Awards[2]);
   EXPECT_EQ(ReadCompetitionCsv(u"diver,team,round,dive,height,dd,decision,J1,J2,J3,J4,J5,J6,J7,"

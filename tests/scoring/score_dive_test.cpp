@@ -167,6 +167,16 @@ TEST(ReadAward, ReadsHalfPointsAndNothingElse) {
                                   u"7.", u"007", u"7.5.5", u"x"})
     EXPECT_FALSE(ReadAward(Bad)) << Narrow(std::u16string(Bad));
   EXPECT_EQ(Narrow(AwardText(15) + u" " + AwardText(20) + u" " + AwardText(0)), "7.5 10.0 0.0");
+  // As typed from a card: two digits are a point apart, but 10 is ten.
+  for (const auto& [Typed, Award] : {
+           std::pair{ u"75", 15},
+           { u"95", 19},
+           { u"10", 20},
+           {u"7,5", 15}
+  })
+    EXPECT_EQ(ReadTypedAward(Typed), Award) << Narrow(Typed);
+  for (std::u16string_view Bad : {u"73", u"11", u"7.3", u"100", u"7-"})
+    EXPECT_FALSE(ReadTypedAward(Bad)) << Narrow(std::u16string(Bad));
   EXPECT_EQ(Narrow(PointsText(5964) + u" " + PointsText(5) + u" " + PointsText(11700)),
             "59.64 0.05 117.00");
 }

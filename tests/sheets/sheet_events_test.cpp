@@ -319,5 +319,43 @@ TEST(CheckSheet, ReadsATeamsDiversAndNamesTheirFaults) {
   EXPECT_EQ(ToUtf8(UnnamedText(Sheet)), "dives 5, 6 name nobody: who dives them is not checked");
 }
 
+// An event named by its id or its title is checked; one named near either is not, and the
+// problem says which was likely meant; a title two events share names none, but the first.
+TEST(CheckSheet, FindsTheEventByItsIdOrTitleAndSaysWhichANearMissMeans) {
+  struct Named {
+    std::u16string_view Written;
+    std::string Event;
+    std::vector<std::string> Problems;
+  };
+  // clang-format off
+  const Named Names[] = {
+      {u"MEN-3M",                "Men 3 m springboard (men-3m)", {}},
+      {u"men 3 m  Springboard",  "Men 3 m springboard (men-3m): the sheet names it by its title", {}},
+      {u"Men 3m",                "Men 3m (no such event)",
+       {"Line 1: no event 'Men 3m': did you mean men-3m (Men 3 m springboard)?"}},
+      {u"Womens 3m springboard", "Womens 3m springboard (no such event)",
+       {"Line 1: no event 'Womens 3m springboard': did you mean women-3m (Women 3 m springboard)?"}},
+      {u"girls group a 1",       "girls group a 1 (no such event)",
+       {"Line 1: no event 'girls group a 1': did you mean a-girls-1m (Girls Group A 1 m springboard)?"}},
+      {u"Twin 3 m springboard",  "Twin 3 m springboard (no such event)",
+       {"Line 1: no event 'Twin 3 m springboard': did you mean twin-a (Twin 3 m springboard)?"}},
+      {u"mn",                    "mn (no such event)", {"Line 1: no event has the id mn"}},
+  };
+  // clang-format on
+  EventBook Book = BuiltInEvents();
+  AddRulesText(Book, u"twins.toml",
+               "[[event]]\nid = \"twin-a\"\ntitle = \"Twin 3 m springboard\"\nheights = [\"3m\"]\n"
+               "dives = 1\n[[event]]\nid = \"twin-b\"\ntitle = \"Twin 3m springboard\"\n"
+               "heights = [\"3m\"]\ndives = 1\n");
+  for (const Named& C : Names) {
+    const CheckedSheet Sheet =
+        CheckSheetText(u"Event: " + std::u16string(C.Written) + u"\n105B 3m", Book);
+    EXPECT_EQ(ToUtf8(SheetEventText(Sheet)), C.Event) << ToUtf8(C.Written);
+    std::vector<std::string> Lines = ProblemLines(Sheet);
+    if (Sheet.Rules) Lines.clear();  // the list's own problems are another test's
+    EXPECT_EQ(Lines, C.Problems) << ToUtf8(C.Written);
+  }
+}
+
 }  // namespace
 }  // namespace merrith

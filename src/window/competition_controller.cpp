@@ -1,0 +1,394 @@
+#include "window/competition_controller.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "difficulty/dive_name.h"
+#include "difficulty/parse_code.h"
+#include "report/results_csv.h"
+#include "report/results_page.h"
+#include "report/results_report.h"
+#include "scoring/competition_csv.h"
+#include "scoring/score_dive.h"
+#include "scoring/standings.h"
+#include "sheets/sheet_words.h"
+#include "support/utf8.h"
+#include "support/words.h"
+#include "window/document_seams.h"
+#include "window/paths.h"
+
+namespace merrith {
+
+using enum CompetitionControl;
+
+namespace {
+
+// The most errors of a competition file that its message names one by one.
+constexpr std::size_t ErrorsNamed = 10;
+
+constexpr char16_t Dash[] = u" \u2013 ";
+
+// What an award box takes: an award as the cards show it, or "-" for a judge who gave none.
+bool IsAwardKey(char16_t C) {
+  return (C >= u'0' && C <= u'9') || C == u'.' || C == u',' || C == u'-';
+}
+constexpr std::u16string_view TypingTip =
+    u"An award as on the card: 7, 7.5 or 7,5, 10 (75 is 7.5); "
+    u"- for a judge who gave none";
+
+bool IsMissing(std::u16string_view Typed) { return Typed == u"-"; }
+
+std::u16string JudgeName(int Index) {
+  return u"J" + NumberText(static_cast<std::size_t>(Index + 1));
+}
+
+std::u16string NotAnAward(int Index, std::u16string_view Typed) {
+  return JudgeName(Index) + u": " + std::u16string(Typed) +
+         u" is no award; an award is 0 to 10 in half points";
+}
+
+// What the judge in seat Index watches, for the label's tip.
+std::u16string_view SeatWords(Panel P, int Index) {
+  switch (SeatOf(P, Index)) {
+    case Seat::ExecutionDiver1:
+      return u"execution, first diver";
+    case Seat::ExecutionDiver2:
+      return u"execution, second diver";
+    case Seat::Synchronisation:
+      return u"synchronisation";
+    case Seat::Judge:
+      break;
+  }
+  return u"";
+}
+
+std::size_t RoundsOf(const Competition& C) {
+  std::size_t Rounds = 0;
+  for (const Entry& E : C.Entries) Rounds = std::max(Rounds, E.Dives.size());
+  return Rounds;
+}
+
+// The dive as the announcer reads it: round, diver and team, number and position, the dive in
+// words, height and DD.
+std::u16string Announced(const Competition& C, DiveTurn T) {
+  const Entry& E = C.Entries[T.Entry];
+  const ListedDive& L = E.Dives[T.Round - 1];
+  std::u16string Text =
+      u"Round " + NumberText(T.Round) + u" of " + NumberText(RoundsOf(C)) + Dash + E.Diver;
+  if (!E.Team.empty()) Text += u", " + E.Team;
+  Text += Dash;
+  Text += L.Number;
+  if (L.Position != 0 && L.Number != L.Written.Code) Text += L.Position;
+  const DecodedCode Decoded = DecodeDiveCode(L.Written.Code);
+  if (const auto Name = DiveName(Decoded.Dive); Name && Decoded.Why == Refusal::None) {
+    Text += u", " + *Name;
+    if (const auto Position = PositionName(Decoded.Dive.Pos))
+      Text += u", " + std::u16string(*Position);
+  }
+  if (L.HeightIndex != 0) Text += Dash + HeightText(L.HeightIndex);
+  if (L.DD) Text += Dash + (u"DD " + TenthsText(*L.DD));
+  return Text;
+}
+
+// The decision drop-down's entries: the choices, and a decision recorded otherwise (from a
+// file: "restart+max2") as its words after them.
+std::vector<std::u16string> DecisionEntries(const Decision* Recorded) {
+  std::vector<std::u16string> Entries;
+  for (const DecisionChoice& Choice : DecisionChoices) Entries.emplace_back(Choice.Caption);
+  if (Recorded != nullptr && std::none_of(std::begin(DecisionChoices), std::end(DecisionChoices),
+                                          [Recorded](const DecisionChoice& Choice) {
+                                            return Choice.Decided == *Recorded;
+                                          }))
+    Entries.push_back(DecisionText(*Recorded));
+  return Entries;
+}
+
+std::vector<std::vector<std::u16string>> StandingRows(const Competition& C, const Standings& S) {
+  std::vector<std::vector<std::u16string>> Rows{
+      {u"Place", u"Diver", u"Team", u"Total", u"Last dive"}
+  };
+  for (const Standing& Row : S.Rows) {
+    const Entry& E = C.Entries[Row.Entry];
+    Rows.push_back({NumberText(Row.Place), E.Diver, E.Team, PointsText(Row.Total),
+                    Row.Dives.empty() ? u"" : PointsText(Row.Dives.back().Scored.Points)});
+  }
+  return Rows;
+}
+
+// The dives recorded, the last first, each scored on its own.
+std::vector<std::vector<std::u16string>> RecordedRows(const Competition& C) {
+  std::vector<std::vector<std::u16string>> Rows{
+      {u"Round", u"Diver", u"Dive", u"Awards", u"Decision", u"Points"}
+  };
+  for (auto R = C.Recorded.rbegin(); R != C.Recorded.rend(); ++R) {
+    const ListedDive& L = C.Entries[R->Entry].Dives[R->Round - 1];
+    std::u16string Awards;
+    for (const std::optional<HalfPoints>& A : R->Awards)
+      AppendJoined(Awards, u" ", A ? AwardText(*A) : u"-");
+    const ScoredDive Scored = ScoreDive(C.Judges, R->Awards, R->Decided, L.DD.value_or(0));
+    Rows.push_back({NumberText(R->Round), C.Entries[R->Entry].Diver, L.Written.Code, Awards,
+                    DecisionText(R->Decided), PointsText(Scored.Points)});
+  }
+  return Rows;
+}
+
+std::u16string ErrorsMessage(std::u16string_view Path,
+                             const std::vector<CompetitionError>& Errors) {
+  std::u16string Message = u"Cannot open " + std::u16string(Path) + u":";
+  for (std::size_t I = 0; I < Errors.size() && I < ErrorsNamed; ++I) {
+    CompetitionError E = Errors[I];
+    if (E.File.empty()) E.File = Path;
+    Message += u"\n" + CompetitionErrorText(E);
+  }
+  if (Errors.size() > ErrorsNamed)
+    Message += u"\nand " + NumberText(Errors.size() - ErrorsNamed) + u" more errors";
+  return Message;
+}
+
+}  // namespace
+
+std::optional<DiveTurn> NextTurn(const Competition& C) {
+  std::vector<std::vector<bool>> Done(C.Entries.size());
+  for (std::size_t I = 0; I < C.Entries.size(); ++I) Done[I].resize(C.Entries[I].Dives.size());
+  for (const RecordedDive& R : C.Recorded)
+    if (R.Entry < Done.size() && R.Round >= 1 && R.Round <= Done[R.Entry].size())
+      Done[R.Entry][R.Round - 1] = true;
+  const std::size_t Rounds = RoundsOf(C);
+  for (std::size_t Round = 1; Round <= Rounds; ++Round)
+    for (std::size_t I = 0; I < C.Entries.size(); ++I)
+      if (Round <= Done[I].size() && !Done[I][Round - 1]) return DiveTurn{I, Round};
+  return std::nullopt;
+}
+
+CCompetitionController::CCompetitionController(BookSource Events) : Book(std::move(Events)) {}
+
+void CCompetitionController::Attach(std::unique_ptr<WindowView> View,
+                                    std::optional<Dialogs> Given) {
+  Shown = std::move(View);
+  Asks = Given ? std::move(*Given) : Shown->SystemDialogs();
+}
+
+bool CCompetitionController::Load(std::u16string_view FileName) {
+  CompetitionRead Read = ReadCompetitionFile(FileName, Book());
+  if (!Read.Ok()) {
+    Asks->Message(ErrorsMessage(FileName, Read.Errors));
+    return false;
+  }
+  C = std::move(Read.Read);
+  Path = FileName;
+  Correcting.reset();
+  Shown->SetCaption(u"Competition - " + FileNameOf(Path));
+  ShowJudges();
+  ShowRecorded();
+  ShowKeyed();
+  return true;
+}
+
+std::optional<DiveTurn> CCompetitionController::Keyed() const {
+  if (!Correcting) return NextTurn(C);
+  const RecordedDive& R = C.Recorded[*Correcting];
+  return DiveTurn{R.Entry, R.Round};
+}
+
+// A box a seat of the panel; the seats of larger panels hide.
+void CCompetitionController::ShowJudges() {
+  for (int I = 0; I < MaxJudges; ++I) {
+    const bool Sits = I < Judges();
+    Shown->SetVisible(JudgeLabelOf(I), Sits);
+    Shown->SetVisible(AwardBoxOf(I), Sits);
+    if (!Sits) continue;
+    const std::u16string_view Watches = SeatWords(C.Judges, I);
+    Shown->SetTip(JudgeLabelOf(I), u"Judge " + NumberText(static_cast<std::size_t>(I + 1)) +
+                                       (Watches.empty() ? u"" : u": " + std::u16string(Watches)));
+  }
+}
+
+// The standings as the results print them, the rounds so far, and every dive recorded.
+void CCompetitionController::ShowRecorded() {
+  const Standings S = RankCompetition(C);
+  const auto Standing = StandingRows(C, S);
+  Shown->SetRows(grdStandings, Standing);
+  const auto Recorded = RecordedRows(C);
+  Shown->SetRows(grdDives, Recorded);
+  Shown->SetText(lblRounds, RoundsText(C, S));
+}
+
+// The dive the boxes are for, the boxes as recorded (empty for the dive up next), and the
+// focus in the first box.
+void CCompetitionController::ShowKeyed() {
+  const std::optional<DiveTurn> Turn = Keyed();
+  Shown->SetText(lblUpNext, Correcting ? u"Correcting:" : u"Up next:");
+  Shown->SetText(lblDive, Turn ? Announced(C, *Turn) : u"Every dive is recorded.");
+  FillBoxes(Correcting ? &C.Recorded[*Correcting] : nullptr);
+  for (int I = 0; I < Judges(); ++I) Shown->Enable(AwardBoxOf(I), Turn.has_value());
+  Shown->Enable(cboDecision, Turn.has_value());
+  Shown->Enable(cmdRecord, Turn.has_value());
+  Shown->Enable(cmdCancel, Correcting.has_value());
+  if (Turn) Shown->Focus(AwardBoxOf(0));
+}
+
+void CCompetitionController::FillBoxes(const RecordedDive* From) {
+  for (int I = 0; I < Judges(); ++I) {
+    const std::optional<HalfPoints> Award =
+        From != nullptr ? From->Awards[static_cast<std::size_t>(I)] : std::nullopt;
+    Shown->SetText(AwardBoxOf(I), From == nullptr ? u"" : Award ? AwardText(*Award) : u"-");
+  }
+  const std::vector<std::u16string> Entries =
+      DecisionEntries(From != nullptr ? &From->Decided : nullptr);
+  Shown->SetChoices(cboDecision, Entries);
+  int Picked = 0;
+  if (From != nullptr) {
+    const auto* Found = std::find_if(
+        std::begin(DecisionChoices), std::end(DecisionChoices),
+        [From](const DecisionChoice& Choice) { return Choice.Decided == From->Decided; });
+    Picked = static_cast<int>(Found - std::begin(DecisionChoices));
+  }
+  Shown->Pick(cboDecision, Picked);
+}
+
+// The window saves in the form it opened.
+FileOutcome CCompetitionController::Save() const {
+  if (IsCsvPath(Path)) return WriteFileBytes(Path, EncodeUtf8(CompetitionCsv(C)));
+  return WriteCompetitionFile(C, Path);
+}
+
+bool CCompetitionController::Record() {
+  const std::optional<DiveTurn> Turn = Keyed();
+  if (!Turn) return false;
+  RecordedDive Keyed{0, Turn->Entry, Turn->Round, {}, {}};
+  bool Any = false;
+  for (int I = 0; I < Judges(); ++I) {
+    const std::u16string Typed = Shown->Text(AwardBoxOf(I));
+    const std::optional<HalfPoints> Award = ReadTypedAward(Typed);
+    if (!Award && !IsMissing(Typed)) {
+      Asks->Message(Typed.empty() ? JudgeName(I) + u" has no award: type one, or - for none"
+                                  : NotAnAward(I, Typed));
+      Shown->Focus(AwardBoxOf(I));
+      return false;
+    }
+    Keyed.Awards.push_back(Award);
+    Any = Any || Award.has_value();
+  }
+  if (!Any) {
+    Asks->Message(u"Every award is missing: at least one is needed");
+    Shown->Focus(AwardBoxOf(0));
+    return false;
+  }
+  const int Picked = Shown->Picked(cboDecision);
+  if (Picked >= 0 && static_cast<std::size_t>(Picked) < std::size(DecisionChoices))
+    Keyed.Decided = DecisionChoices[Picked].Decided;
+  else if (Correcting && Picked >= 0)
+    Keyed.Decided = C.Recorded[*Correcting].Decided;  // the file's own decision, kept
+  // The dive goes into the competition only once the file holds it.
+  RecordedDive Before = Keyed;
+  if (Correcting)
+    std::swap(C.Recorded[*Correcting], Before);
+  else
+    C.Recorded.push_back(Keyed);
+  if (const FileOutcome Written = Save(); !Written.Done()) {
+    if (Correcting)
+      std::swap(C.Recorded[*Correcting], Before);
+    else
+      C.Recorded.pop_back();
+    Asks->Message(FileMessage(Written) + u" The awards are still keyed: record them again.");
+    return false;
+  }
+  Correcting.reset();
+  ShowRecorded();
+  ShowKeyed();
+  return true;
+}
+
+void CCompetitionController::Correct(std::size_t Index) {
+  if (Index >= C.Recorded.size()) return;
+  Correcting = Index;
+  ShowKeyed();
+}
+
+void CCompetitionController::CancelCorrection() {
+  Correcting.reset();
+  ShowKeyed();
+}
+
+void CCompetitionController::PrintResults() {
+  const std::u16string Page = Path + u".htm";
+  const FileOutcome Written = WriteResultsPage(C, RankCompetition(C), Page);
+  if (Written.Done()) {
+    ShowPage(*Asks, AbsolutePath(Page));
+  } else {
+    Asks->Message(FileMessage(Written));
+  }
+}
+
+void CCompetitionController::ExportCsv() {
+  const std::u16string Start = IsCsvPath(Path) ? Path : Path + u".csv";
+  const auto Chosen = Asks->AskSavePath(CsvToSave, Start);
+  if (!Chosen) return;
+  if (const FileOutcome Written = WriteFileBytes(*Chosen, EncodeUtf8(CompetitionCsv(C)));
+      !Written.Done())
+    Asks->Message(FileMessage(Written));
+}
+
+void CCompetitionController::Run(WindowCommand Command, ControlId) {
+  switch (Command) {
+    case WindowCommand::RecordDive:
+      Record();
+      break;
+    case WindowCommand::CorrectDive: {
+      // The grid shows the last dive first.
+      const int Row = Shown->PickedRow(grdDives);
+      if (Row >= 0 && static_cast<std::size_t>(Row) < C.Recorded.size())
+        Correct(C.Recorded.size() - 1 - static_cast<std::size_t>(Row));
+      break;
+    }
+    case WindowCommand::CancelCorrection:
+      CancelCorrection();
+      break;
+    case WindowCommand::PrintResults:
+      PrintResults();
+      break;
+    case WindowCommand::ExportCsv:
+      ExportCsv();
+      break;
+    default:
+      break;
+  }
+}
+
+KeyAnswer CCompetitionController::Key(ControlId Box, KeyPress Pressed) {
+  const int Index = Box.Row - ControlId(txAward1).Row;
+  if (Index < 0 || Index >= Judges()) return {};
+  const KeyAnswer Handled{KeyAnswer::Kind::Handled, {}};
+  const std::u16string Typed = Shown->Text(Box);
+  switch (Pressed.Pressed) {
+    case KeyPress::Kind::Char:
+      if (IsAwardKey(Pressed.Char)) return {};
+      return {KeyAnswer::Kind::Refuse, std::u16string(TypingTip)};
+    case KeyPress::Kind::Space:
+    case KeyPress::Kind::Tab:
+    case KeyPress::Kind::Enter:
+      // An empty box may be passed and filled later; a wrong award is put right first.
+      if (!Typed.empty() && !IsMissing(Typed) && !ReadTypedAward(Typed))
+        return {KeyAnswer::Kind::Refuse, NotAnAward(Index, Typed)};
+      if (Index + 1 < Judges()) {
+        Shown->Focus(AwardBoxOf(Index + 1));
+      } else if (Pressed.Pressed == KeyPress::Kind::Enter) {
+        Record();
+      } else {
+        Shown->Focus(cboDecision);
+      }
+      return Handled;
+    case KeyPress::Kind::Backspace:
+      if (!Typed.empty() || Index == 0) return {};
+      Shown->Focus(AwardBoxOf(Index - 1));
+      return Handled;
+    case KeyPress::Kind::Escape:
+      if (!Correcting) return {};
+      CancelCorrection();
+      return Handled;
+  }
+  return {};
+}
+
+}  // namespace merrith

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "scoring/competition.h"
+#include "window/competition_window_layout.h"
+#include "window/document_seams.h"
+#include "window/window_view.h"
+
+namespace merrith {
+
+// A diver's dive of a round: the diver's place in the starting order (from 0), the round
+// (from 1).
+struct DiveTurn {
+  std::size_t Entry = 0;
+  std::size_t Round = 0;
+  bool operator==(const DiveTurn&) const = default;
+};
+
+// The dive that comes after those recorded: each diver's dive of a round, in starting order,
+// before any dive of the next round; nothing when every dive is recorded.
+std::optional<DiveTurn> NextTurn(const Competition& C);
+
+// What the recorder's window does, whichever view shows it: the dive up next, the awards keyed
+// box by box, each dive recorded into the file at once, the standings and the dives recorded
+// redone, a recorded dive corrected, the results printed and exported.
+class CCompetitionController : public WindowController {
+ public:
+  explicit CCompetitionController(BookSource Book);
+
+  // Shows the window in View, asking through Asks, or through the view's dialogs when none.
+  void Attach(std::unique_ptr<WindowView> Shown, std::optional<Dialogs> Asks);
+  WindowView& View() { return *Shown; }
+  bool IsOpen() const { return Shown != nullptr && Shown->IsOpen(); }
+
+  // Reads the competition file (or its .csv) at Path and continues from the dive after the
+  // last recorded; false, having said why, when it cannot be read or has errors.
+  bool Load(std::u16string_view Path);
+
+  const Competition& Held() const { return C; }
+  // The dive the award boxes are for: the one up next, or the one being corrected.
+  std::optional<DiveTurn> Keyed() const;
+
+  // Records the awards and the decision in the boxes for the dive keyed, writes the file and
+  // brings up the next dive; false, having said why, when an award cannot be read or the file
+  // cannot be written (the awards stay keyed then).
+  bool Record();
+  // Opens the dive recorded Index-th (from 0) again in the boxes, to be corrected.
+  void Correct(std::size_t Index);
+  // Back to the dive up next, the correction dropped.
+  void CancelCorrection();
+  void PrintResults();
+  void ExportCsv();
+
+  void Run(WindowCommand Command, ControlId Control) override;
+  // Every dive recorded is in the file already.
+  bool QueryClose() override { return true; }
+  KeyAnswer Key(ControlId Box, KeyPress Key) override;
+
+ private:
+  int Judges() const { return JudgesOf(C.Judges); }
+  void ShowJudges();
+  void ShowRecorded();
+  void ShowKeyed();
+  void FillBoxes(const RecordedDive* From);
+  FileOutcome Save() const;
+
+  BookSource Book;
+  std::unique_ptr<WindowView> Shown;
+  std::optional<Dialogs> Asks;
+  Competition C;
+  std::u16string Path;
+  std::optional<std::size_t> Correcting;  // the index in C.Recorded of the dive corrected
+};
+
+}  // namespace merrith

@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "file_test_folder.h"
+#include "report/results_report.h"
+#include "scoring/standings.h"
+#include "support/utf8.h"
+#include "support/words.h"
+#include "test_dialogs.h"
+#include "window/competition_controller.h"
+
+namespace merrith {
+namespace {
+
+using enum CompetitionControl;
+using Rows = std::vector<std::vector<std::u16string>>;
+
+// The recorder's window as the user sees it: the boxes' texts, the focus, the grids; a key goes
+// to the focused award box as the toolkits send it, asking the controller first.
+class RecorderView : public WindowView {
+ public:
+  std::u16string Text(ControlId Box) const override {
+    const auto Found = Texts.find(Box.Row);
+    return Found == Texts.end() ? u"" : Found->second;
+  }
+  void SetText(ControlId Box, std::u16string_view Text) override { Texts[Box.Row] = Text; }
+  void SetTip(ControlId, std::u16string_view) override {}
+  void Check(ControlId) override {}
+  void SetChoices(ControlId, std::span<const std::u16string> Entries) override {
+    Choices.assign(Entries.begin(), Entries.end());
+  }
+  int Picked(ControlId) const override { return Decision; }
+  void Pick(ControlId, int Entry) override { Decision = Entry; }
+  void Focus(ControlId Control) override {
+    Focused = Control;
+    Selected = true;
+  }
+  void SetVisible(ControlId Control, bool Visible) override { Shows[Control.Row] = Visible; }
+  void SetRows(ControlId Grid, std::span<const std::vector<std::u16string>> Given) override {
+    Grids[Grid.Row].assign(Given.begin(), Given.end());
+  }
+  int PickedRow(ControlId) const override { return Row; }
+  void SetCaption(std::u16string_view Text) override { Caption = Text; }
+  std::u16string DecimalSeparator() const override { return u"."; }
+  Dialogs SystemDialogs() override { return {}; }
+  DesktopPlace Place() const override { return {}; }
+  void MoveTo(int, int) override {}
+  void Show() override {}
+  void Close() override {}
+  bool IsOpen() const override { return true; }
+  std::unique_ptr<WindowView> OpenView(const WindowLayout&, std::u16string_view,
+                                       WindowController&) override {
+    return nullptr;
+  }
+
+  std::map<std::uint8_t, std::u16string> Texts;
+  std::map<std::uint8_t, bool> Shows;
+  std::map<std::uint8_t, Rows> Grids;
+  std::vector<std::u16string> Choices;
+  int Decision = -1;
+  int Row = -1;
+  ControlId Focused;
+  bool Selected = false;  // the focused box's text, which a character typed replaces
+  std::u16string Caption;
+};
+
+// Three divers on 5 judges, three dives each at 1 m.
+constexpr char Meet[] =
+    "Event: women-1m\nPanel: 5\n"
+    "Diver: Ann Example\nTeam: Riverside\n101B\n201B\n301B\n"
+    "Diver: Bea Example\n101C\n201C\n301C\n"
+    "Diver: Cat Example\nTeam: Lakeside\n101B\n201B\n301B\n";
+
+class Recorder : public ::testing::Test {
+ protected:
+  // Opens File, written with Text, in a fresh window.
+  void Open(const std::string& File, std::string_view Text) {
+    Dir.Put(File, {Text.begin(), Text.end()});
+    Path = Dir.Text(File);
+    OpenAgain();
+  }
+  void OpenAgain() {
+    Window = std::make_unique<CCompetitionController>([]() -> const EventBook& { return Events; });
+    auto Shown = std::make_unique<RecorderView>();
+    View = Shown.get();
+    Window->Attach(std::move(Shown), User.Seams());
+    ASSERT_TRUE(Window->Load(Path)) << ToUtf8(User.Messages.empty() ? u"" : User.Messages[0]);
+  }
+
+  // Keys as the user types them into the focused box: space, tab, enter (\n), backspace (\b)
+  // and escape (\x1b) move; anything else is a character. Returns the tips of refused keys.
+  std::vector<std::u16string> Type(std::u16string_view Keys) {
+    std::vector<std::u16string> Tips;
+    for (const char16_t K : Keys) {
+      KeyPress Press{KeyPress::Kind::Char, K};
+      if (K == u' ') Press = {KeyPress::Kind::Space};
+      if (K == u'\t') Press = {KeyPress::Kind::Tab};
+      if (K == u'\n') Press = {KeyPress::Kind::Enter};
+      if (K == u'\b') Press = {KeyPress::Kind::Backspace};
+      if (K == u'\x1b') Press = {KeyPress::Kind::Escape};
+      const ControlId Box = View->Focused;
+      const KeyAnswer Answer = Window->Key(Box, Press);
+      if (Answer.Answer == KeyAnswer::Kind::Refuse) Tips.push_back(Answer.Tip);
+      if (Answer.Answer != KeyAnswer::Kind::Pass) continue;
+      std::u16string& Typed = View->Texts[Box.Row];
+      if (Press.Pressed == KeyPress::Kind::Char) Typed = (View->Selected ? u"" : Typed) + K;
+      View->Selected = false;
+      if (Press.Pressed == KeyPress::Kind::Backspace && !Typed.empty()) Typed.pop_back();
+    }
+    return Tips;
+  }
+
+  std::string File() const {
+    const std::vector<std::uint8_t> Bytes =
+        Dir.Get(std::filesystem::path(Path).filename().string());
+    return {Bytes.begin(), Bytes.end()};
+  }
+
+  static inline const EventBook Events = BuiltInEvents();
+  testing::TestFolder Dir;
+  testing::TestDialogs User;
+  std::u16string Path;
+  std::unique_ptr<CCompetitionController> Window;
+  RecorderView* View = nullptr;
+};
+
+// A whole event keyed without the mouse, round by round, with each decision and a correction:
+// the file holds every dive as typed, and the window's standings are those of the results.
+TEST_F(Recorder, KeysAWholeEventAndItsStandingsAreTheResults) {
+  Open("meet.txt", Meet);
+  EXPECT_EQ(View->Caption, u"Competition - meet.txt");
+  EXPECT_EQ(View->Texts[ControlId(lblDive).Row],
+            u"Round 1 of 3 \u2013 Ann Example, Riverside \u2013 101B, Forward Dive, Pike "
+            u"\u2013 1m \u2013 DD 1.3");
+  EXPECT_TRUE(View->Shows[ControlId(txAward5).Row]);
+  EXPECT_FALSE(View->Shows[ControlId(txAward6).Row]);
+  EXPECT_EQ(View->Focused, ControlId(txAward1));
+
+  // Cards as they come: 7,5 and 75 are 7.5, Tab and Space move on like Enter.
+  EXPECT_TRUE(Type(u"7 7,5\t7 65 7\n").empty());
+  EXPECT_EQ(View->Focused, ControlId(txAward1));
+  EXPECT_TRUE(Type(u"6.5 7 - 7 6\n8 8 8 8 8\n").empty());
+  EXPECT_NE(File().find("Round 1 | Cat Example | 101B | 8.0 8.0 8.0 8.0 8.0\n"), std::string::npos);
+
+  // The file after the third Enter holds three dives, and opened again offers the fourth.
+  OpenAgain();
+  EXPECT_EQ(Window->Held().Recorded.size(), 3U);
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{0, 2}));
+
+  // Round 2 with the referee's decisions; the drop-down is reached from the last box.
+  const auto Decide = [this](int Choice) { View->Decision = Choice; };
+  Decide(1);
+  Type(u"6 6 6 6 6\n");
+  Type(u"7 7 7 7 7\t");
+  EXPECT_EQ(View->Focused, ControlId(cboDecision));
+  Decide(2);
+  Window->Run(WindowCommand::RecordDive, cmdRecord);
+  Decide(3);
+  Type(u"6 6 6 6 6\n");
+  Decide(4);
+  Type(u"6 6 6 6 6\n7 7 7 7 7\n");
+
+  // Bea's first dive corrected from the grid (the last dive shows first); Escape drops a
+  // correction begun.
+  View->Row = 6;
+  Window->Run(WindowCommand::CorrectDive, grdDives);
+  EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"-");
+  Type(u"\x1b");
+  EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"");
+  Window->Run(WindowCommand::CorrectDive, grdDives);
+  EXPECT_EQ(View->Texts[ControlId(lblUpNext).Row], u"Correcting:");
+  Type(u"7 7 7 7 7\n");
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{2, 3}));
+  Type(u"7 7 7 7 7\n");
+  EXPECT_EQ(View->Texts[ControlId(lblDive).Row], u"Every dive is recorded.");
+
+  const std::string Recorded = File();
+  for (const char* Line : {"Round 1 | Bea Example | 101C | 7.0 7.0 7.0 7.0 7.0\n",
+                           "Round 2 | Ann Example | 201B | 6.0 6.0 6.0 6.0 6.0 | failed\n",
+                           "Round 2 | Bea Example | 201C | 7.0 7.0 7.0 7.0 7.0 | max2\n",
+                           "Round 2 | Cat Example | 201B | 6.0 6.0 6.0 6.0 6.0 | max4.5\n",
+                           "Round 3 | Ann Example | 301B | 6.0 6.0 6.0 6.0 6.0 | restart\n",
+                           "Round 3 | Bea Example | 301C | 7.0 7.0 7.0 7.0 7.0\n"})
+    EXPECT_NE(Recorded.find(Line), std::string::npos) << Line;
+
+  // The results of the file written, as merrith-cli results prints them.
+  const CompetitionRead Read = ReadCompetitionFile(Path, Events);
+  ASSERT_TRUE(Read.Ok());
+  const Standings S = RankCompetition(Read.Read);
+  EXPECT_EQ(S.RoundsComplete, 3U);
+  const Rows& Shown = View->Grids[ControlId(grdStandings).Row];
+  ASSERT_EQ(Shown.size(), 4U);
+  for (std::size_t I = 0; I < S.Rows.size(); ++I) {
+    const Entry& E = Read.Read.Entries[S.Rows[I].Entry];
+    EXPECT_EQ(Shown[I + 1],
+              (std::vector<std::u16string>{NumberText(S.Rows[I].Place), E.Diver, E.Team,
+                                           PointsText(S.Rows[I].Total),
+                                           PointsText(S.Rows[I].Dives.back().Scored.Points)}));
+  }
+  // Cat: 8 x 3 x 1.3 + 4.5 x 3 x 1.6 (at most 4½) + 7 x 3 x 1.7.
+  EXPECT_EQ(Shown[1][1], u"Cat Example");
+  EXPECT_EQ(Shown[1][3], u"88.50");
+}
+
+// A key that is no part of an award is refused with the tip; a wrong award keeps the focus in
+// its box, and one that cannot be recorded is named; Backspace in an empty box goes back.
+TEST_F(Recorder, RefusesWhatIsNoAwardAndNamesItsBox) {
+  Open("meet.txt", Meet);
+  const std::vector<std::u16string> Tips = Type(u"7x\t");
+  ASSERT_EQ(Tips.size(), 1U);
+  EXPECT_NE(Tips[0].find(u"75 is 7.5"), std::u16string::npos);
+  EXPECT_EQ(Type(u"7.3\t"), std::vector<std::u16string>{
+                                u"J2: 7.3 is no award; an award is 0 to 10 in half points"});
+  EXPECT_EQ(View->Focused, ControlId(txAward2));
+  Type(u"\b\b\b\b");
+  EXPECT_EQ(View->Focused, ControlId(txAward1));
+  Type(u"\t\t\t\t\n");
+  EXPECT_EQ(User.Messages,
+            std::vector<std::u16string>{u"J2 has no award: type one, or - for none"});
+  EXPECT_EQ(View->Focused, ControlId(txAward2));
+  Type(u"-\t-\t-\t-\t");
+  EXPECT_EQ(View->Focused, ControlId(cboDecision));
+  View->Texts[ControlId(txAward1).Row] = u"-";
+  Window->Run(WindowCommand::RecordDive, cmdRecord);
+  EXPECT_EQ(User.Messages.back(), u"Every award is missing: at least one is needed");
+  EXPECT_TRUE(Window->Held().Recorded.empty());
+}
+
+// A write that fails is said and loses nothing: the awards stay keyed and go in once the file
+// can be written. The spreadsheet form is saved as such.
+TEST_F(Recorder, SavesInTheFormItOpenedAndKeepsTheAwardsOfAFailedWrite) {
+  Open("meet.csv",
+       "diver,team,round,dive,height,dd,decision,J1,J2,J3\r\n"
+       "Ann Example,,1,101B,1m,1.4,,,,\r\n"
+       "Bea Example,,1,101C,1m,1.2,,,,\r\n");
+  std::filesystem::remove(Dir.Path("meet.csv"));
+  std::filesystem::create_directory(Dir.Path("meet.csv"));
+  Type(u"7 7 7\n");
+  ASSERT_EQ(User.Messages.size(), 1U);
+  EXPECT_NE(User.Messages[0].find(u"The awards are still keyed"), std::u16string::npos);
+  EXPECT_TRUE(Window->Held().Recorded.empty());
+  EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"7");
+  std::filesystem::remove(Dir.Path("meet.csv"));
+  Window->Run(WindowCommand::RecordDive, cmdRecord);
+  EXPECT_NE(File().find("Ann Example,,1,101B,1m,1.4,,7.0,7.0,7.0\r\n"), std::string::npos);
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
+}
+
+// Each round's every diver before the next round; a shorter list is passed over.
+TEST(NextTurn, GoesRoundByRoundInStartingOrder) {
+  Competition C;
+  C.Entries.resize(3);
+  C.Entries[0].Dives.resize(2);
+  C.Entries[1].Dives.resize(1);
+  C.Entries[2].Dives.resize(2);
+  const auto Recorded = [&C](std::size_t Entry, std::size_t Round) {
+    C.Recorded.push_back({0, Entry, Round, {}, {}});
+  };
+  Recorded(0, 1);
+  Recorded(2, 1);
+  EXPECT_EQ(NextTurn(C), (DiveTurn{1, 1}));
+  Recorded(1, 1);
+  Recorded(0, 2);
+  EXPECT_EQ(NextTurn(C), (DiveTurn{2, 2}));
+  Recorded(2, 2);
+  EXPECT_EQ(NextTurn(C), std::nullopt);
+}
+
+}  // namespace
+}  // namespace merrith
