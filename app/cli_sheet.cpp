@@ -10,6 +10,7 @@
 #include "report/problem_text.h"
 #include "report/sheet_page.h"
 #include "report/sheet_report.h"
+#include "sheets/final_list.h"
 #include "sheets/sheet_words.h"
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
@@ -161,18 +162,50 @@ constexpr Option AwardOption{
     "award, total_points)",
     [] { return std::string("an award from 0 to 10 in half points"); },
     [](std::string_view Text) { return ReadAward(DecodeUtf8(Text)).has_value(); }};
-constexpr const Option* Options[] = {&JsonObject, &Html,        &AwardOption,
+constexpr Option Preliminary{
+    "--preliminary", "PRELIM", false,
+    "checks SHEET as a Junior Worlds final's list, the dives without limit\n"
+    "alone, against the preliminary's list PRELIM: no dive of its limited\n"
+    "part (marked, or found by the checker) may come again (12.4.5.1)",
+    [] { return std::string("a sheet file"); }};
+constexpr const Option* Options[] = {&JsonObject, &Html,        &AwardOption, &Preliminary,
                                      &BookOption, &RulesOption, &SheetEnd};
 
-int RunSheet(const CommandLine& Line, const Streams& Io) {
-  const CommandBook Loaded = LoadCommandBook(Line, Io);
-  const std::string_view File = Line.Operands[0];
+// The sheet in the file File ("-" the standard input) as text; nothing when it cannot be read.
+FileOutcome ReadSheetFile(std::string_view File, std::u16string& Text) {
   std::vector<std::uint8_t> Bytes;
   const FileOutcome Read =
       File == "-" ? ReadStandardInputBytes(Bytes) : ReadFileBytes(DecodeUtf8(File), Bytes);
-  if (!Read.Done()) return FileFailed(Io, Read);
-  const CheckedSheet Sheet =
-      CheckSheetText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Loaded.Book, BookAsked(Line));
+  if (Read.Done()) Text = mFSO::DecodeText(Bytes, mFSO::CodePageSystem);
+  return Read;
+}
+
+// The sheet of the command line checked: as a final's list against its preliminary's where
+// --preliminary names one.
+std::optional<CheckedSheet> CheckedOf(const CommandLine& Line, const Streams& Io,
+                                      const EventBook& Book, int& Failed) {
+  std::u16string Text;
+  if (const FileOutcome Read = ReadSheetFile(Line.Operands[0], Text); !Read.Done()) {
+    Failed = FileFailed(Io, Read);
+    return std::nullopt;
+  }
+  if (!Line.Has(Preliminary)) return CheckSheetText(Text, Book, BookAsked(Line));
+  std::u16string Prelim;
+  if (const FileOutcome Read = ReadSheetFile(Line.Last(Preliminary), Prelim); !Read.Done()) {
+    Failed = FileFailed(Io, Read);
+    return std::nullopt;
+  }
+  CheckedSheet Final = CheckSheetText(Text, FinalBook(Book), BookAsked(Line));
+  CheckAgainstPreliminary(Final, CheckSheetText(Prelim, Book, BookAsked(Line)));
+  return Final;
+}
+
+int RunSheet(const CommandLine& Line, const Streams& Io) {
+  const CommandBook Loaded = LoadCommandBook(Line, Io);
+  int Failed = ExitOk;
+  const std::optional<CheckedSheet> Checked = CheckedOf(Line, Io, Loaded.Book, Failed);
+  if (!Checked) return Failed;
+  const CheckedSheet& Sheet = *Checked;
   std::optional<ListEstimate> Estimate;
   if (Line.Has(AwardOption))
     Estimate = EstimateList(Sheet, *ReadAward(DecodeUtf8(Line.Last(AwardOption))));
@@ -190,12 +223,14 @@ int RunSheet(const CommandLine& Line, const Streams& Io) {
 
 }  // namespace
 
-// sheet [--json] [--html FILE] [--award A] [--book ID] [--rules FILE]... SHEET: the sheet checked
-// against its event's rules, as a report or JSON; ExitSheetBreaks when it breaks one,
-// ExitWriteFailed when the sheet, a --rules file or the page cannot be read or written.
+// sheet [--json] [--html FILE] [--award A] [--preliminary PRELIM] [--book ID] [--rules FILE]...
+// SHEET: the sheet checked against its event's rules (a final's against its preliminary's), as
+// a report or JSON; ExitSheetBreaks when it breaks one, ExitWriteFailed when a sheet, a --rules
+// file or the page cannot be read or written.
 const Command SheetCommand{
     "sheet",
-    "[--json] [--html FILE] [--award A] [--book ID] [--rules FILE]... SHEET",
+    "[--json] [--html FILE] [--award A] [--preliminary PRELIM] [--book ID] [--rules FILE]... "
+    "SHEET",
     "            checks a diver's list of dives against its event's rules and prints\n"
     "            each dive with its DD, the total DD, every problem with the number of\n"
     "            the rule it breaks, and whether the sheet holds. SHEET - reads the sheet\n"

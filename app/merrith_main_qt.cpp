@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QStringList>
 
+#include "open_arguments.h"
 #include "ui/qt/fm_main.h"
 
 namespace {
@@ -17,7 +18,8 @@ QIcon BuiltInIcon() {
 
 }  // namespace
 
-// merrith [SHEET]...: the main window, and each SHEET in a dive sheet window beside it.
+// merrith [FILE]...: the main window, and beside it each FILE: a competition in the recorder's
+// window, a dive sheet in a sheet window.
 int main(int argc, char* argv[]) {
   QApplication App(argc, argv);
   // The installed menu entry, so that the task bar shows the window as the menu does.
@@ -27,6 +29,6 @@ int main(int argc, char* argv[]) {
   Window.show();
   const QStringList Arguments = QApplication::arguments();
   for (qsizetype I = 1; I < Arguments.size(); ++I)
-    Window.Controller().OpenSheet(Arguments[I].toStdU16String());
+    merrith::OpenNamedFile(Window.Controller(), Arguments[I].toStdU16String());
   return App.exec();
 }

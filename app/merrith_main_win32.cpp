@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "open_arguments.h"
 #include "ui/win32/fm_main.h"
 
 namespace {
@@ -35,22 +36,23 @@ void ReportStartup(std::int64_t Entered, std::int64_t Created, std::int64_t Pain
             nullptr);
 }
 
-// Each file named on the command line ("Open with", a file dropped on the program) opens as a
-// dive sheet beside the main window.
-void OpenSheets(merrith::fmMain& Window) {
+// Each file named on the command line ("Open with", a file dropped on the program) opens beside
+// the main window.
+void OpenNamedFiles(merrith::fmMain& Window) {
   int Count = 0;
   wchar_t** Arguments = CommandLineToArgvW(GetCommandLineW(), &Count);
   if (Arguments == nullptr) return;
   for (int I = 1; I < Count; ++I) {
     const std::wstring_view File(Arguments[I]);
-    Window.Controller().OpenSheet(std::u16string(File.begin(), File.end()));
+    merrith::OpenNamedFile(Window.Controller(), std::u16string(File.begin(), File.end()));
   }
   LocalFree(Arguments);
 }
 
 }  // namespace
 
-// merrith [SHEET]...: the main window, and each SHEET in a dive sheet window beside it.
+// merrith [FILE]...: the main window, and beside it each FILE: a competition in the recorder's
+// window, a dive sheet in a sheet window.
 int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int Show) {
   const std::int64_t Entered = SinceProcessStart();
   merrith::fmMain Window;
@@ -59,6 +61,6 @@ int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int Show) {
   ShowWindow(Window.Handle(), Show);
   UpdateWindow(Window.Handle());  // paints the window and its controls before it returns
   ReportStartup(Entered, Created, SinceProcessStart());
-  OpenSheets(Window);
+  OpenNamedFiles(Window);
   return merrith::RunMessageLoop();
 }

@@ -13,8 +13,12 @@ old_tree=build/compare/$(git rev-parse --short "$ref")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-build() {  # build TREE: the benchmark programs of TREE, preset bench
-  (cd "$1" && cmake --preset bench >/dev/null && cmake --build --preset bench --target "${programs[@]}" >/dev/null)
+build() {  # build TREE: the benchmark programs of TREE, preset bench; its output only on failure
+  if ! (cd "$1" && cmake --preset bench && cmake --build --preset bench --target "${programs[@]}") \
+    >"$work/build.log" 2>&1; then
+    cat "$work/build.log" >&2
+    exit 1
+  fi
 }
 if [[ ! -d $old_tree ]]; then
   mkdir -p "$old_tree"
@@ -39,16 +43,18 @@ for ((run = 1; run <= runs; run++)); do
   done
 done
 
-median() {  # median VERSION NAME
+median() {  # median VERSION NAME; 0 when VERSION has no such benchmark
   awk -v n="$2" '$1 == n { print $2 }' "$work/$1" | sort -g | awk '{ v[NR] = $1 }
-    END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+    END { print NR == 0 ? 0 : (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
 echo "median CPU time over $runs runs of each version, alternating; old = $ref, new = the checkout"
 printf '%-32s %12s %12s %8s\n' benchmark "old us" "new us" old/new
-for name in $(awk '{ print $1 }' "$work/new" "$work/old" | awk '!seen[$0]++'); do
+awk '{ print $1 }' "$work/new" "$work/old" | awk '!seen[$0]++' | while read -r name; do
   old=$(median old "$name")
   new=$(median new "$name")
-  awk -v l="$name" -v o="${old:-0}" -v n="${new:-0}" \
-    'BEGIN { printf "%-32s %12.3f %12.3f %8.2f\n", l, o, n, (n > 0 ? o / n : 0) }'
+  # A benchmark that only one version has shows "-" for the other.
+  awk -v l="$name" -v o="$old" -v n="$new" 'BEGIN {
+    printf "%-32s %12s %12s %8s\n", l, (o > 0 ? sprintf("%.3f", o) : "-"),
+      (n > 0 ? sprintf("%.3f", n) : "-"), (o > 0 && n > 0 ? sprintf("%.2f", o / n) : "-") }'
 done

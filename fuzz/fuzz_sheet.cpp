@@ -1,8 +1,9 @@
-// Any text as a dive sheet, checked against the built-in events and a user's: the sheet holds
-// exactly when it has no problem, and each problem of a dive is on that dive's line; the total
-// is the sum of the DDs that count, and the limited part's that of its dives; every problem's
-// line is a line of the text that is neither blank nor a comment; and the page shows the
-// diver's name and every code as text, never as markup.
+// Any text as a dive sheet, or as the rows of a table pasted after its header row, checked
+// against the built-in events and a user's: the sheet holds exactly when it has no problem, and
+// each problem of a dive is on that dive's line; the total is the sum of the DDs that count,
+// and the limited part's that of its dives; every problem's line is a line of the text that is
+// neither blank nor a comment; and the page shows the diver's name and every code as text,
+// never as markup.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -111,6 +112,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   // The first byte may name an event, and says how the rest is read: UTF-8 or UTF-16 units.
   if ((Data[0] & 0x80) != 0)
     Text = u"Event: " + Events.Events[Data[0] % Events.Events.size()].Id + u"\n";
+  // A pasted table's header row: the rest are its rows, tab- or comma-separated.
+  if ((Data[0] & 0x20) != 0)
+    Text += (Data[0] & 0x10) != 0 ? u"Round\tDive\tPosition\tHeight\tDD\tDiver\tPart\n"
+                                  : u"dd,code,board,diver,x\n";
   if ((Data[0] & 0x40) != 0)
     Text +=
         merrith::DecodeUtf8(std::string_view(reinterpret_cast<const char*>(Data + 1), Size - 1));

@@ -110,7 +110,6 @@ Refusal AddUpDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values) {
   if (D.Twi != 0 && !TwistingPositionAllowed(D)) return Refusal::TwistingPosition;
   const Value Twist = TwistValue(D, HeightIndex);
   if (!Twist) return Refusal::NotAllowedHere;
-  if (D.Arm == 1 && D.Dir == 4) return Refusal::InwardArmstand;
   Values.Add(u"position", *Position);
   Values.Add(u"somersaults", SomersaultTable[Index(HeightIndex - 1)][Index(D.Som)]);
   Values.Add(u"twists", *Twist);

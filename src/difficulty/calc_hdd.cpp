@@ -207,7 +207,6 @@ Refusal AddUpHighDive(const DiveCode& D, std::int32_t HeightIndex, Sink& Values)
   if (HeightIndex < H12 || HeightIndex > H27) return Refusal::NoSuchHeight;
   const Value Somersault = At(HdSomersaultTable[Index(HeightIndex - H12)], D.Som);
   if (!Somersault) return Refusal::NotAllowedHere;
-  if (D.Arm == 1 && D.Dir == 4) return Refusal::InwardArmstand;
   const Value Direction = DirectionValue(D, HeightIndex);
   if (!Direction) return Refusal::NotAllowedHere;
   if (!IsPosition(D.Pos)) return Refusal::NoSuchPosition;

@@ -70,6 +70,8 @@ Refusal WorkOut(bool Read, const DiveCode& Dive, std::int32_t HeightIndex, DdRul
                 Sink& Values) {
   if (!Read) return Refusal::NotADiveNumber;
   Refusal Why = CheckAtHeight(Dive, HeightIndex);
+  // The tables we hold are older than armstand dives turning inward, and price none of them.
+  if (Why == Refusal::None && Dive.Arm == 1 && Dive.Dir == 4) Why = Refusal::InwardArmstand;
   if (Why == Refusal::None) Why = AddUp(Dive, HeightIndex, Values);
   if (Why == Refusal::None && Values.Total() < 0) Why = Refusal::NotAllowedHere;
   return Why;

@@ -37,12 +37,12 @@ std::u16string Twists(std::int32_t Twi) {
   return HalfTurns(Twi) + (Twi <= 2 ? u" Twist" : u" Twists");
 }
 
-// Whether the rule book can write the dive. An armstand dive turns forward, back or reverse
-// exactly when it somersaults: the armstand dive (600) has no direction and neither
-// somersaults nor twists, and there are no inward armstand dives.
+// Whether the rule book can write the dive. An armstand dive turns forward, back, reverse or
+// inward exactly when it somersaults: the armstand dive (600) has no direction and neither
+// somersaults nor twists.
 bool Named(const DiveCode& D) {
   const bool Armstand = D.Arm == 1;
-  const bool Turns = D.Dir >= 1 && D.Dir <= (Armstand ? 3 : 4) && (D.Som > 0 || !Armstand);
+  const bool Turns = D.Dir >= 1 && D.Dir <= 4 && (D.Som > 0 || !Armstand);
   const bool ArmstandDive = Armstand && D.Dir == 0 && D.Som == 0 && D.Twi == 0;
   return (Turns || ArmstandDive) && D.Som >= 0 && D.Twi >= 0 && D.Fly >= 0 && D.Fly <= 2;
 }

@@ -21,7 +21,7 @@ enum class Refusal : std::uint8_t {
   NoSuchPosition,         // a position letter beyond E, or a character that is no letter
   FreeWithoutTwist,       // position D without a twist
   TwistingPosition,       // a twisting dive in a position its somersaults do not allow
-  InwardArmstand,         // an armstand dive of direction 4
+  InwardArmstand,         // an armstand dive of direction 4 (inward), which no table prices
   NotAllowedHere,         // what the tables do not allow at this height
 };
 
@@ -44,7 +44,7 @@ inline constexpr Reason Reasons[] = {
     {Refusal::NoSuchPosition,        u"no such position letter"},
     {Refusal::FreeWithoutTwist,      u"free position is only for twisting dives"},
     {Refusal::TwistingPosition,      u"this twisting dive is not done in that position"},
-    {Refusal::InwardArmstand,        u"there are no inward armstand dives"},
+    {Refusal::InwardArmstand,        u"no DD known: the tables do not price armstand inward dives"},
     {Refusal::NotAllowedHere,        u"not allowed at this height"},
 };
 // clang-format on

@@ -58,6 +58,8 @@ inline constexpr ProblemWording ProblemWordings[] = {
     {SheetProblem::WrongDivers,          u"dived by {word}, where this dive is for {role}"},
     {SheetProblem::CellOutsideColumns,   u"{word} is beyond the {wanted} columns of the header row"},
     {SheetProblem::UnknownEventNear,     u"no event '{event}': did you mean {meant}?"},
+    {SheetProblem::UsedInPreliminary,    u"{number} was dived in the preliminary's limited part ({place} of the preliminary), which a final may not use again (12.4.5.1)"},
+    {SheetProblem::NoPreliminaryPart,    u"the preliminary has no limited part to check the final against: {reason} (12.4.5.1)"},
 };
 // clang-format on
 

@@ -492,6 +492,23 @@ std::u16string CompetitionText(const Competition& C) {
   return Out;
 }
 
+SheetFileReader SheetsBeside(std::u16string_view Path) {
+  return [Folder = FolderOf(Path)](std::u16string_view Name) -> std::optional<std::u16string> {
+    std::vector<std::uint8_t> SheetBytes;
+    const std::u16string Full =
+        IsAbsolute(Name) ? std::u16string(Name) : Folder + std::u16string(Name);
+    if (mFSO::ReadAllBytes(Full, SheetBytes) != 0) return std::nullopt;
+    return mFSO::DecodeText(SheetBytes, mFSO::CodePageSystem);
+  };
+}
+
+std::u16string SheetNameBeside(std::u16string_view Path, std::u16string_view SheetPath) {
+  const std::u16string Folder = FolderOf(SheetPath);
+  if (!Folder.empty() && Folder == FolderOf(Path))
+    return std::u16string(SheetPath.substr(Folder.size()));
+  return std::u16string(SheetPath);
+}
+
 CompetitionRead ReadCompetitionFile(std::u16string_view Path, const EventBook& Book) {
   std::vector<std::uint8_t> Bytes;
   if (const FileOutcome Read = ReadFileBytes(Path, Bytes); !Read.Done()) {
@@ -501,15 +518,7 @@ CompetitionRead ReadCompetitionFile(std::u16string_view Path, const EventBook& B
     return Failed;
   }
   if (IsCsvPath(Path)) return ReadCompetitionCsv(mFSO::DecodeText(Bytes, mFSO::CodePageUtf8));
-  const std::u16string Folder = FolderOf(Path);
-  const SheetFileReader Sheets =
-      [&Folder](std::u16string_view Name) -> std::optional<std::u16string> {
-    std::vector<std::uint8_t> SheetBytes;
-    const std::u16string Full =
-        IsAbsolute(Name) ? std::u16string(Name) : Folder + std::u16string(Name);
-    if (mFSO::ReadAllBytes(Full, SheetBytes) != 0) return std::nullopt;
-    return mFSO::DecodeText(SheetBytes, mFSO::CodePageSystem);
-  };
+  const SheetFileReader Sheets = SheetsBeside(Path);
   return ReadCompetitionText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Book, Sheets);
 }
 

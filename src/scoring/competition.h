@@ -108,6 +108,12 @@ CompetitionRead ReadCompetitionText(std::u16string_view Text, const EventBook& B
 // The competition file: what ReadCompetitionText reads back as the same competition, UTF-8.
 std::u16string CompetitionText(const Competition& C);
 
+// Reads the sheets that the competition file at Path names, relative to its folder.
+SheetFileReader SheetsBeside(std::u16string_view Path);
+// How the competition file at Path names the sheet at SheetPath: by its file name alone where
+// the two share a folder, so that the folder can move as a whole.
+std::u16string SheetNameBeside(std::u16string_view Path, std::u16string_view SheetPath);
+
 // Reads the competition file at Path (as DecodeText reads a sheet), its sheets named
 // relative to its folder.
 CompetitionRead ReadCompetitionFile(std::u16string_view Path, const EventBook& Book);

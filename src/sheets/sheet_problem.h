@@ -54,6 +54,8 @@ enum class SheetProblem : std::uint8_t {
   WrongDivers,         // a line's divers who do not fit who dives it
   CellOutsideColumns,  // a cell of a pasted table's row beyond its header's columns
   UnknownEventNear,    // an Event: line naming no known event, but near one
+  UsedInPreliminary,   // a final's dive that the preliminary's limited part used
+  NoPreliminaryPart,   // a final whose preliminary has no limited part to check against
 };
 
 // The values a problem may carry; each names one member of ProblemValues.
@@ -160,7 +162,7 @@ inline constexpr std::array ProblemKinds = [] {
   using enum ProblemValue;
   using P = SheetProblem;
   using R = RuleFrom;
-  return std::array<ProblemKind, 37>{{
+  return std::array<ProblemKind, 39>{{
   // problem,              name,                   rule from,    values
     {P::NoEvent,           "no-event",             R::None,         {}},
     {P::UnknownEvent,      "unknown-event",        R::None,         {Event}},
@@ -199,6 +201,8 @@ inline constexpr std::array ProblemKinds = [] {
     {P::WrongDivers,       "wrong-divers",         R::EventHeights, {Word, Role}},
     {P::CellOutsideColumns, "cell-outside-columns", R::Statement,  {Word, Wanted}},
     {P::UnknownEventNear,  "unknown-event-near",   R::None,         {Event, Meant}},
+    {P::UsedInPreliminary, "used-in-preliminary",  R::None,         {Number}},
+    {P::NoPreliminaryPart, "no-preliminary-part",  R::None,         {Reason}},
   }};
 }();
 // clang-format on
@@ -207,7 +211,7 @@ static_assert([] {
   std::size_t Row = 0;
   for (const ProblemKind& K : ProblemKinds)
     if (static_cast<std::size_t>(K.Why) != Row++) return false;
-  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::UnknownEventNear;
+  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::NoPreliminaryPart;
 }());
 
 // Software keys on a kind's name: each is lower case words joined by hyphens, and its own.

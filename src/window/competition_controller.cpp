@@ -4,8 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "difficulty/dive_name.h"
-#include "difficulty/parse_code.h"
+#include "difficulty/explain_dive.h"
 #include "report/results_csv.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
@@ -80,12 +79,9 @@ std::u16string Announced(const Competition& C, DiveTurn T) {
   Text += Dash;
   Text += L.Number;
   if (L.Position != 0 && L.Number != L.Written.Code) Text += L.Position;
-  const DecodedCode Decoded = DecodeDiveCode(L.Written.Code);
-  if (const auto Name = DiveName(Decoded.Dive); Name && Decoded.Why == Refusal::None) {
-    Text += u", " + *Name;
-    if (const auto Position = PositionName(Decoded.Dive.Pos))
-      Text += u", " + std::u16string(*Position);
-  }
+  // The dive in words with its position, as the rule book names it at its height.
+  if (const DiveExplanation Dive = ExplainDive(L.Written.Code, L.HeightIndex); Dive.Name)
+    Text += u", " + *Dive.Name;
   if (L.HeightIndex != 0) Text += Dash + HeightText(L.HeightIndex);
   if (L.DD) Text += Dash + (u"DD " + TenthsText(*L.DD));
   return Text;
@@ -133,8 +129,10 @@ std::vector<std::vector<std::u16string>> RecordedRows(const Competition& C) {
   return Rows;
 }
 
-std::u16string ErrorsMessage(std::u16string_view Path,
-                             const std::vector<CompetitionError>& Errors) {
+}  // namespace
+
+std::u16string CompetitionErrorsMessage(std::u16string_view Path,
+                                        const std::vector<CompetitionError>& Errors) {
   std::u16string Message = u"Cannot open " + std::u16string(Path) + u":";
   for (std::size_t I = 0; I < Errors.size() && I < ErrorsNamed; ++I) {
     CompetitionError E = Errors[I];
@@ -145,8 +143,6 @@ std::u16string ErrorsMessage(std::u16string_view Path,
     Message += u"\nand " + NumberText(Errors.size() - ErrorsNamed) + u" more errors";
   return Message;
 }
-
-}  // namespace
 
 std::optional<DiveTurn> NextTurn(const Competition& C) {
   std::vector<std::vector<bool>> Done(C.Entries.size());
@@ -172,7 +168,7 @@ void CCompetitionController::Attach(std::unique_ptr<WindowView> View,
 bool CCompetitionController::Load(std::u16string_view FileName) {
   CompetitionRead Read = ReadCompetitionFile(FileName, Book());
   if (!Read.Ok()) {
-    Asks->Message(ErrorsMessage(FileName, Read.Errors));
+    Asks->Message(CompetitionErrorsMessage(FileName, Read.Errors));
     return false;
   }
   C = std::move(Read.Read);

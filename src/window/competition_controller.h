@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "scoring/competition.h"
 #include "window/competition_window_layout.h"
@@ -25,6 +26,10 @@ struct DiveTurn {
 // The dive that comes after those recorded: each diver's dive of a round, in starting order,
 // before any dive of the next round; nothing when every dive is recorded.
 std::optional<DiveTurn> NextTurn(const Competition& C);
+
+// Why the competition file at Path cannot be opened: its first errors, each with its line.
+std::u16string CompetitionErrorsMessage(std::u16string_view Path,
+                                        const std::vector<CompetitionError>& Errors);
 
 // What the recorder's window does, whichever view shows it: the dive up next, the awards keyed
 // box by box, each dive recorded into the file at once, the standings and the dives recorded

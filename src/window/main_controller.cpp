@@ -77,6 +77,9 @@ void CMainController::Run(WindowCommand Command, ControlId Control) {
     case WindowCommand::OpenSheet:
       if (const auto Chosen = Main.mnuOpenSheet_Click()) OpenSheet(*Chosen);
       break;
+    case WindowCommand::NewCompetition:
+      NewCompetition();
+      break;
     case WindowCommand::OpenCompetition:
       if (const auto Chosen = Main.GetDialogs().AskOpenPath(CompetitionToOpen, u""))
         OpenCompetition(*Chosen);
@@ -146,6 +149,18 @@ CSheetController* CMainController::OpenSheet(std::u16string_view FileName) {
   return Sheet;
 }
 
+CNewCompetitionController* CMainController::NewCompetition() {
+  std::erase_if(NewCompetitionWindows, [](const auto& Window) { return !Window->IsOpen(); });
+  auto Window = std::make_unique<CNewCompetitionController>(
+      Main.GetDocuments().Book, [this](std::u16string_view Path) { OpenCompetition(Path); });
+  auto Shown =
+      View.OpenView(NewCompetitionWindow, DecodeUtf8(NewCompetitionWindow.Caption), *Window);
+  if (Shown == nullptr) return nullptr;
+  Window->Attach(std::move(Shown), TestDialogs);
+  Window->View().Show();
+  return NewCompetitionWindows.emplace_back(std::move(Window)).get();
+}
+
 std::vector<CSheetController*> CMainController::Sheets() const {
   std::vector<CSheetController*> Open;
   for (const auto& Sheet : SheetWindows)
@@ -160,6 +175,8 @@ bool CMainController::QueryClose() {
   for (CSheetController* Sheet : Sheets()) Sheet->CloseAsked();
   // Every dive recorded is in its file already.
   for (const auto& Window : CompetitionWindows)
+    if (Window->IsOpen()) Window->View().Close();
+  for (const auto& Window : NewCompetitionWindows)
     if (Window->IsOpen()) Window->View().Close();
   return true;
 }

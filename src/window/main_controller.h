@@ -8,6 +8,7 @@
 
 #include "window/competition_controller.h"
 #include "window/main_window.h"
+#include "window/new_competition_controller.h"
 #include "window/sheet_controller.h"
 #include "window/window_view.h"
 
@@ -55,6 +56,8 @@ class CMainController : public WindowController {
   // Opens the competition file (or its .csv) at FileName in a recorder's window beside this
   // one; null, having said why, when it cannot be read or has errors.
   CCompetitionController* OpenCompetition(std::u16string_view FileName);
+  // The new competition's window, which opens the competition it writes.
+  CNewCompetitionController* NewCompetition();
 
   void Run(WindowCommand Command, ControlId Control) override;
   // Closes the sheet windows too, asking for each unsaved one; Cancel keeps them all open.
@@ -69,6 +72,7 @@ class CMainController : public WindowController {
   std::optional<Dialogs> TestDialogs;  // what SetDialogs gave, for the sheet windows too
   std::vector<std::unique_ptr<CSheetController>> SheetWindows;
   std::vector<std::unique_ptr<CCompetitionController>> CompetitionWindows;
+  std::vector<std::unique_ptr<CNewCompetitionController>> NewCompetitionWindows;
 };
 
 }  // namespace merrith

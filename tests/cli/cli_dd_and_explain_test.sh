@@ -79,6 +79,8 @@ answers $'5511B at 10m\n  position 0.3 + somersaults 1.3 + twists 0 + approach 0
   '' 0 -- explain --height 10m 5511B
 answers $'1(05B at 1m: ERROR (not a dive number)\n105Z at 1m: ERROR (no such position letter)\n' \
   '' 0 -- explain '1(05B' 105z
+answers $'6421D at 10m: ERROR (no DD known: the tables do not price armstand inward dives)\n' \
+  '' 0 -- explain --height 10m 6421d
 # --json: one object per line, numbers as dd --exact prints them.
 json='{"code":"104B","height":"20m","dd":3.0999999999999996,"text":"3.1",'
 json+='"name":"Forward 2 Somersaults, Pike","position":"Pike","components":['

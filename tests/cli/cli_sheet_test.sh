@@ -110,6 +110,13 @@ expect "two --rules: both read" test "$status $(wc -l <"$work/out")" = "1 35"
 run sheet --rules "$work/missing.toml" "$work/girls.txt"
 expect "missing rules: exit 1, said" like "$status $err" "1 merrith-cli: $work/missing.toml: cannot be read: ?*"
 
+# A Junior Worlds final against its preliminary, the preliminary a file that cannot be read.
+printf 'Event: a-girls-3m\n1. 105B\n2. 201C\n3. 305C\n4. 405C\n' >"$work/final.txt"
+run sheet --preliminary "$work/girls.txt" "$work/final.txt"
+expect "final: exit 3, the dive and both lines" grep -qx "  Dive 2: 201 was dived in the preliminary's limited part (line 6 of the preliminary)," "$work/out"
+run sheet --preliminary "$work/missing.txt" "$work/final.txt"
+expect "final: a preliminary that cannot be read" like "$status $out$err" "1 merrith-cli: cannot read $work/missing.txt: ?*"
+
 # Files that cannot be read or written.
 run sheet "$work/missing.txt"
 expect "missing sheet: the file and why" like "$status $out$err" "1 merrith-cli: cannot read $work/missing.txt: ?*"

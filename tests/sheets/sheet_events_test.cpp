@@ -6,6 +6,7 @@
 
 #include "report/sheet_report.h"
 #include "sheets/check_sheet.h"
+#include "sheets/final_list.h"
 #include "support/utf8.h"
 
 namespace merrith {
@@ -354,6 +355,42 @@ TEST(CheckSheet, FindsTheEventByItsIdOrTitleAndSaysWhichANearMissMeans) {
     std::vector<std::string> Lines = ProblemLines(Sheet);
     if (Sheet.Rules) Lines.clear();  // the list's own problems are another test's
     EXPECT_EQ(Lines, C.Problems) << ToUtf8(C.Written);
+  }
+}
+
+// A Junior Worlds final's list holds the free dives alone and none of the preliminary's limited
+// part, as marked or as the checker found it; a preliminary without one is said to be so.
+TEST(CheckAgainstPreliminary, RefusesTheLimitedDivesOfThePreliminaryInTheFinal) {
+  struct Final {
+    std::u16string_view Preliminary;
+    std::u16string_view Final;
+    std::vector<std::string> Problems;
+  };
+  // clang-format off
+  const Final Finals[] = {
+      {u"Event: a-girls-3m\n101C limited\n201C limited\n301C limited\n401C limited\n5121D limited\n105B\n203B\n305C\n405C",
+       u"Event: a-girls-3m\n105B\n203B\n305C\n405C", {}},
+      {u"Event: a-girls-3m\n101C limited\n201C limited\n301C limited\n401C limited\n5121D limited\n105B\n203B\n305C\n405C",
+       u"Event: a-girls-3m\n105B\n201B\n305C\n5121D\n405C",
+       {"Dive 2: 201 was dived in the preliminary's limited part (line 3 of the preliminary), which a final may not use again (12.4.5.1)",
+        "Dive 4: 5121 was dived in the preliminary's limited part (line 6 of the preliminary), which a final may not use again (12.4.5.1)",
+        "List: too many dives: 5, where the event has 4 (12.3.1.2.1)"}},
+      {u"Event: b-boys-1m\n101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C\n403C",
+       u"Event: b-boys-1m\n105B\n203B\n301C\n403C",
+       {"Dive 3: 301 was dived in the preliminary's limited part (line 4 of the preliminary), which a final may not use again (12.4.5.1)"}},
+      {u"Event: b-boys-3m\n101C\n201C\n301C\n401C\n5121D\n105B\n203B\n303C\n403C",
+       u"Event: b-boys-1m\n105B\n203B\n303C\n403C",
+       {"List: the preliminary has no limited part to check the final against: it is of another event (12.4.5.1)"}},
+      {u"Event: men-3m\n105B", u"Event: men-3m\n105B\n203B\n303C\n403C\n5132D\n107C",
+       {"List: the preliminary has no limited part to check the final against: its event has none (12.4.5.1)"}},
+  };
+  // clang-format on
+  const EventBook Book = BuiltInEvents();
+  const EventBook FinalEvents = FinalBook(Book);
+  for (const Final& C : Finals) {
+    CheckedSheet Checked = CheckSheetText(C.Final, FinalEvents);
+    CheckAgainstPreliminary(Checked, CheckSheetText(C.Preliminary, Book));
+    EXPECT_EQ(ProblemLines(Checked), C.Problems) << ToUtf8(C.Final);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "support/words.h"
 #include "test_dialogs.h"
 #include "window/competition_controller.h"
+#include "window/new_competition_controller.h"
 
 namespace merrith {
 namespace {
@@ -34,8 +35,12 @@ class RecorderView : public WindowView {
   void SetChoices(ControlId, std::span<const std::u16string> Entries) override {
     Choices.assign(Entries.begin(), Entries.end());
   }
-  int Picked(ControlId) const override { return Decision; }
-  void Pick(ControlId, int Entry) override { Decision = Entry; }
+  int Picked(ControlId DropDown) const override {
+    return DropDown == ControlId(cboDecision) ? Decision : Picks.at(DropDown.Row);
+  }
+  void Pick(ControlId DropDown, int Entry) override {
+    (DropDown == ControlId(cboDecision) ? Decision : Picks[DropDown.Row]) = Entry;
+  }
   void Focus(ControlId Control) override {
     Focused = Control;
     Selected = true;
@@ -45,14 +50,15 @@ class RecorderView : public WindowView {
     Grids[Grid.Row].assign(Given.begin(), Given.end());
   }
   int PickedRow(ControlId) const override { return Row; }
+  void PickRow(ControlId, int Picked) override { Row = Picked; }
   void SetCaption(std::u16string_view Text) override { Caption = Text; }
   std::u16string DecimalSeparator() const override { return u"."; }
   Dialogs SystemDialogs() override { return {}; }
   DesktopPlace Place() const override { return {}; }
   void MoveTo(int, int) override {}
   void Show() override {}
-  void Close() override {}
-  bool IsOpen() const override { return true; }
+  void Close() override { Closed = true; }
+  bool IsOpen() const override { return !Closed; }
   std::unique_ptr<WindowView> OpenView(const WindowLayout&, std::u16string_view,
                                        WindowController&) override {
     return nullptr;
@@ -62,7 +68,9 @@ class RecorderView : public WindowView {
   std::map<std::uint8_t, bool> Shows;
   std::map<std::uint8_t, Rows> Grids;
   std::vector<std::u16string> Choices;
+  std::map<std::uint8_t, int> Picks;
   int Decision = -1;
+  bool Closed = false;
   int Row = -1;
   ControlId Focused;
   bool Selected = false;  // the focused box's text, which a character typed replaces
@@ -249,6 +257,42 @@ TEST_F(Recorder, SavesInTheFormItOpenedAndKeepsTheAwardsOfAFailedWrite) {
   Window->Run(WindowCommand::RecordDive, cmdRecord);
   EXPECT_NE(File().find("Ann Example,,1,101B,1m,1.4,,7.0,7.0,7.0\r\n"), std::string::npos);
   EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
+}
+
+// A new competition: the event read from the first sheet, a sheet that cannot be read left
+// out, the starting order changed; the file written names the sheets beside it and opens at
+// the first diver's first dive.
+TEST_F(Recorder, NewCompetitionWritesTheFileInStartingOrder) {
+  for (const char* Diver : {"Ann", "Bea"}) {
+    const std::string Sheet =
+        std::string("Event: women-1m\nDiver: ") + Diver + " Example\n101B\n201B\n301B\n";
+    Dir.Put(std::string(Diver) + ".txt", {Sheet.begin(), Sheet.end()});
+  }
+  std::u16string Written;
+  CNewCompetitionController New([]() -> const EventBook& { return Events; },
+                                [&Written](std::u16string_view Opened) { Written = Opened; });
+  auto Shown = std::make_unique<RecorderView>();
+  RecorderView& Form = *Shown;
+  New.Attach(std::move(Shown), User.Seams());
+  EXPECT_FALSE(New.Start());
+  const std::u16string Sheets[] = {Dir.Text("Ann.txt"), Dir.Text("Bea.txt"), Dir.Text("no.txt")};
+  New.Dropped(Sheets);
+  EXPECT_EQ(User.Messages.size(), 2U);
+  using enum NewCompetitionControl;
+  EXPECT_EQ(Events.Events[static_cast<std::size_t>(Form.Picks[ControlId(cboEvent).Row])].Id,
+            u"women-1m");
+  New.Run(WindowCommand::DiverUp, cmdUp);
+  EXPECT_EQ(Form.Grids[ControlId(grdDivers).Row][1][1], u"Bea Example");
+  User.Paths = {Dir.Text("meet.txt")};
+  ASSERT_TRUE(New.Start());
+  EXPECT_TRUE(Form.Closed);
+  EXPECT_EQ(Written, Dir.Text("meet.txt"));
+  Path = Written;
+  EXPECT_NE(File().find("Panel: 5\n\nDiver: Bea Example\nSheet: Bea.txt\n\nDiver: Ann Example\n"),
+            std::string::npos);
+  OpenAgain();
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{0, 1}));
+  EXPECT_EQ(Window->Held().Entries[0].Diver, u"Bea Example");
 }
 
 // Each round's every diver before the next round; a shorter list is passed over.

@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "ui/qt/table_widget.h"
+#include "window/grid_columns.h"
 
 namespace merrith {
 namespace {
@@ -40,30 +41,6 @@ std::optional<KeyPress> PressOf(const QKeyEvent& Event) {
   const QString Typed = Event.text();
   if (Typed.size() != 1 || !Typed[0].isPrint()) return std::nullopt;
   return KeyPress{Char, Typed[0].unicode()};
-}
-
-// A cell of digits, with a decimal point or comma: a place, an award, points.
-bool IsNumber(const std::u16string& Cell) {
-  bool Digit = false;
-  for (const char16_t Unit : Cell) {
-    if (Unit >= u'0' && Unit <= u'9') {
-      Digit = true;
-    } else if (Unit != u'.' && Unit != u',') {
-      return false;
-    }
-  }
-  return Digit;
-}
-
-// Whether Column's cells below the header are numbers, and so stand right-aligned.
-bool IsNumberColumn(std::span<const std::vector<std::u16string>> Rows, std::size_t Column) {
-  bool Any = false;
-  for (std::size_t Row = 1; Row < Rows.size(); ++Row) {
-    if (Column >= Rows[Row].size() || Rows[Row][Column].empty()) continue;
-    if (!IsNumber(Rows[Row][Column])) return false;
-    Any = true;
-  }
-  return Any;
 }
 
 }  // namespace

@@ -56,8 +56,11 @@ QWidget* MakeControl(ControlKind Kind, const QString& Caption, QWidget* Parent,
       return new QGroupBox(Caption, Parent);
     case ControlKind::Option:
       return new QRadioButton(Caption, Parent);
-    case ControlKind::Label:
-      return new QLabel(Caption, Parent);
+    case ControlKind::Label: {
+      auto* Label = new QLabel(Caption, Parent);
+      Label->setTextFormat(Qt::PlainText);  // a diver's name is never markup
+      return Label;
+    }
     case ControlKind::TextBox: {
       auto* Box = new QLineEdit(Parent);
       Box->setText(Caption);
@@ -207,6 +210,7 @@ std::u16string CTableWidget::Text(ControlId Box) const {
 void CTableWidget::SetText(ControlId Box, std::u16string_view Shown) {
   QWidget* Made = Control(Box);
   if (auto* Line = qobject_cast<QLineEdit*>(Made)) Line->setText(merrith::Text(Shown));
+  if (auto* Label = qobject_cast<QLabel*>(Made)) Label->setText(merrith::Text(Shown));
   auto* Lines = qobject_cast<QPlainTextEdit*>(Made);
   if (Lines == nullptr) return;
   const int Scrolled = Lines->verticalScrollBar()->value();

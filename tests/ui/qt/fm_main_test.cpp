@@ -12,11 +12,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include "test_dialogs.h"
 #include "ui/qt/fm_main.h"
+#include "window/competition_controller.h"
 #include "window/sheet_window_layout.h"
 
 // What Qt adds to the windows of window/, whose procedures main_window_test and
@@ -197,6 +201,46 @@ class FmMainTest : public QObject {
     User.Answer = merrith::SaveAnswer::DontSave;
     QVERIFY(Window->close());
     QTRY_COMPARE(Window->Controller().Sheets().size(), 0u);
+  }
+
+  // The recorder's window of a field of 24 divers and seven judges: the standings fit without
+  // scrolling, the award boxes of the panel show and the focus is in the first; a dive keyed as
+  // on the cards is recorded into the file, and the focus is back in the first box.
+  void recorderWindowFitsItsFieldAndRecordsWhatIsKeyed() {
+    QByteArray Meet = "Event: women-1m\nPanel: 7\n";
+    for (int Diver = 1; Diver <= 24; ++Diver)
+      Meet += "Diver: Diver " + QByteArray::number(Diver) + "\n101B\n201B\n301B\n401B\n5132D\n";
+    const QString Path = Dir->filePath("meet.txt");
+    QFile File(Path);
+    QVERIFY(File.open(QIODevice::WriteOnly) && File.write(Meet) == Meet.size());
+    File.close();
+    merrith::CCompetitionController* Meeting =
+        Window->Controller().OpenCompetition(Path.toStdU16String());
+    QVERIFY(Meeting != nullptr);
+    auto& Recorder = static_cast<merrith::CTableWidget&>(Meeting->View());
+    QApplication::setActiveWindow(&Recorder);
+    QVERIFY(QTest::qWaitForWindowActive(&Recorder));
+    QCOMPARE(Recorder.windowTitle(), QStringLiteral("Competition - meet.txt"));
+    const auto Find = [&Recorder](const char* Name) {
+      return Recorder.findChild<QWidget*>(QString::fromLatin1(Name));
+    };
+    auto* Standings = static_cast<QTableWidget*>(Find("grdStandings"));
+    QCOMPARE(Standings->rowCount(), 24);
+    QCOMPARE(Standings->verticalScrollBar()->maximum(), 0);
+    QVERIFY(Find("txAward7")->isVisible() && !Find("txAward8")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), Find("txAward1"));
+    QVERIFY(static_cast<QLabel*>(Find("lblDive"))->text().contains("Diver 1"));
+
+    for (const char Key : std::string_view("7x 6.5 7 7,5 65 6 6"))  // each to the box focused
+      QTest::keyClick(QApplication::focusWidget(), Key);
+    QCOMPARE(QToolTip::text().isEmpty(), false);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(static_cast<QTableWidget*>(Find("grdDives"))->rowCount(), 1);
+    QCOMPARE(QApplication::focusWidget(), Find("txAward1"));
+    QVERIFY(static_cast<QLabel*>(Find("lblDive"))->text().contains("Diver 2"));
+    QFile Written(Path);
+    QVERIFY(Written.open(QIODevice::ReadOnly));
+    QVERIFY(Written.readAll().contains("Round 1 | Diver 1 | 101B | 7.0 6.5 7.0 7.5 6.5 6.0 6.0"));
   }
 
  private:

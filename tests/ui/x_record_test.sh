@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# The recorder's window of the built program in a virtual X server, keyed as the person at the
+# table keys it, without the mouse: `merrith COMPETITION` opens it; one round of three divers is
+# keyed, awards as on the judges' cards, Space between the boxes and Enter on the last; after
+# the third Enter the program is killed (SIGKILL, or taskkill /F under Wine). Opened again, the
+# file holds the three dives and the window offers the fourth, which is keyed and recorded; its
+# printed results (Ctrl+P) are those of REPORT_COMMAND --html for the file. Keeps screenshots.
+# Usage: x_record_test.sh SCREENSHOTS COMPETITION PROGRAM... -- REPORT_COMMAND...
+#        (SCREENSHOTS is a path stem; exit 77: no virtual X server or X tool here)
+set -euo pipefail
+
+if [[ -z "${MERRITH_SMOKE_INSIDE:-}" ]]; then
+  for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "x_record_test: $tool not installed" >&2; exit 77; }
+  done
+  MERRITH_SMOKE_INSIDE=1 exec bash "$(dirname "$0")/with_xvfb.sh" 1280x1024 bash "$0" "$@"
+fi
+
+shots=$1 competition=$2
+shift 2
+program=()
+while [[ "$1" != -- ]]; do program+=("$1") && shift; done
+shift
+export QT_QPA_PLATFORM=xcb MERRITH_WINE_DISPLAY=x11
+
+fail() { echo "x_record_test: $*" >&2; exit 1; }
+
+wine=false
+[[ "${program[0]}" != *wine-run.sh ]] || wine=true
+stop_wine() { ! $wine || "${program[@]:0:2}" wineserver -k 2>/dev/null || true; }
+stop_wine
+work=$(mktemp -d)
+pid=""
+finish() {
+  [[ -z "$pid" ]] || kill -9 "$pid" 2>/dev/null || true
+  stop_wine
+  rm -rf "$work"
+}
+trap finish EXIT
+
+# No browser here: the page is written, and "opened" by a program that does nothing.
+mkdir "$work/bin"
+printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH"
+
+name=meet.txt
+cp "$competition" "$work/$name"
+caption="Competition - $name"
+
+start() {
+  (cd "$work" && exec "${program[@]}" "$name") &
+  pid=$!
+}
+
+# The window captioned exactly $caption, waited for, and given the keyboard; the program must
+# not end first. The first start in a new Wine prefix sets the prefix up, which takes a while.
+find_window() {
+  local found=""
+  for _ in $(seq 1 3000); do
+    found=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -n 1 || true)
+    [[ -n "$found" ]] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended early"
+    sleep 0.02
+  done
+  [[ -n "$found" ]] || fail "no window captioned '$caption'"
+  xdotool windowfocus --sync "$found" 2>/dev/null || xdotool windowfocus "$found"
+  sleep 0.5
+  echo "$found"
+}
+
+dives() { grep -c '^Round ' "$work/$name" || true; }
+
+# Waits until the file holds $1 dives.
+wait_dives() {
+  for _ in $(seq 1 200); do
+    (($(dives) == $1)) && return 0
+    sleep 0.05
+  done
+  fail "the file holds $(dives) dives, not $1"
+}
+
+# One dive: its awards typed box by box, then Enter on the last box.
+key_dive() {
+  local awards=$1
+  xdotool type --delay 40 "$awards"
+  xdotool key --delay 40 Return
+}
+
+start
+window=$(find_window)
+key_dive "7 6.5 7 7,5 65"
+wait_dives 1
+key_dive "5.5 6 6 5 6"
+wait_dives 2
+key_dive "8 7.5 8 8 7.5"
+wait_dives 3
+import -window "$window" "$shots-round.png"
+if $wine; then
+  "${program[@]:0:2}" taskkill /F /IM "$(basename "${program[2]}")" >/dev/null 2>&1 || true
+else
+  kill -9 "$pid"
+fi
+wait "$pid" 2>/dev/null || true
+pid=""
+(($(dives) == 3)) || fail "the file holds $(dives) dives after the stop, not 3"
+echo "killed after the third Enter: the file holds three dives"
+
+start
+window=$(find_window)
+key_dive "6 6 6.5 6 6"
+wait_dives 4
+fourth=$(grep '^Round ' "$work/$name" | tail -n 1)
+[[ "$fourth" == "Round 2 | Ann Example | 201B | 6.0 6.0 6.5 6.0 6.0"* ]] ||
+  fail "the fourth dive recorded is not Ann's of round 2: '$fourth'"
+echo "opened again, the window offered the fourth dive: $fourth"
+import -window "$window" "$shots-reopened.png"
+
+xdotool key ctrl+p
+for _ in $(seq 1 200); do
+  [[ -s "$work/$name.htm" ]] && break
+  sleep 0.05
+done
+[[ -s "$work/$name.htm" ]] || fail "Ctrl+P wrote no results page"
+"$@" --html "$work/expected.htm" "$work/$name" >/dev/null
+cmp "$work/$name.htm" "$work/expected.htm" || fail "the printed results differ from $*'s"
+echo "the printed results are $*'s; screenshots $shots-round.png $shots-reopened.png"
