@@ -302,6 +302,24 @@ TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
   }
 }
 
+// A team's Divers: line as coaches may get it wrong: a mark without a name, a name without a
+// mark (which no line's role can then be checked by), marks in lower case.
+TEST(CheckSheet, ReadsATeamsDiversAndNamesTheirFaults) {
+  const CheckedSheet Sheet =
+      Checked(u"world-aquatics-2024", u"mixed-team",
+              u"Divers: Ann Example (w), Ben Example, (M)\n105B Ann Example\n205C Ben Example\n"
+              u"305C Ann Example / ben example\n405C Ann Example\n5253B\n614C");
+  EXPECT_EQ(
+      ProblemLines(Sheet),
+      (std::vector<std::string>{
+          "Line 2: (M) without a name before it",
+          "Line 2: Ben Example: add (W) for a woman or (M) for a man (3.7.3)",
+          "Dive 2: dived by Ben Example, where this dive is for a man (3.7.4)",
+          "Dive 3: dived by Ann Example / Ben Example, where this dive is for a mixed pair (3.7.4)",
+          "List: no man among the divers, where a team has a woman and a man at least (3.7.3)"}));
+  EXPECT_EQ(ToUtf8(UnnamedText(Sheet)), "dives 5, 6 name nobody: who dives them is not checked");
+}
+
 // An event named by its id or its title is checked; one named near either is not, and the
 // problem says which was likely meant; a title two events share names none, but the first.
 TEST(CheckSheet, FindsTheEventByItsIdOrTitleAndSaysWhichANearMissMeans) {
