@@ -4,9 +4,7 @@
 #include "support/words.h"
 
 namespace merrith {
-namespace {
 
-// What a judge of the seat watches, as the explanation's column says it.
 std::u16string_view SeatWords(Seat S) {
   switch (S) {
     case Seat::Judge:
@@ -20,6 +18,8 @@ std::u16string_view SeatWords(Seat S) {
   }
   return u"";
 }
+
+namespace {
 
 std::u16string PaddedLeft(std::u16string_view Text, std::size_t Width) {
   return std::u16string(Width > Text.size() ? Width - Text.size() : 0, u' ') + std::u16string(Text);

@@ -8,6 +8,10 @@
 
 namespace merrith {
 
+// What a judge in the seat watches, as the explanation's column and the recorder's tips say it;
+// empty for a judge of an individual's panel, who watches the whole dive.
+std::u16string_view SeatWords(Seat S);
+
 // How one dive's points come about, for a person checking the secretaries' sheet: each
 // judge's award as given and as it counts, which were cancelled and which replaced, the
 // decision, the kept awards and their sum, and the points with the reckoning that gives them.

@@ -8,6 +8,7 @@
 #include "report/results_csv.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
+#include "report/score_report.h"
 #include "scoring/competition_csv.h"
 #include "scoring/score_dive.h"
 #include "scoring/standings.h"
@@ -45,21 +46,6 @@ std::u16string JudgeName(int Index) {
 std::u16string NotAnAward(int Index, std::u16string_view Typed) {
   return JudgeName(Index) + u": " + std::u16string(Typed) +
          u" is no award; an award is 0 to 10 in half points";
-}
-
-// What the judge in seat Index watches, for the label's tip.
-std::u16string_view SeatWords(Panel P, int Index) {
-  switch (SeatOf(P, Index)) {
-    case Seat::ExecutionDiver1:
-      return u"execution, first diver";
-    case Seat::ExecutionDiver2:
-      return u"execution, second diver";
-    case Seat::Synchronisation:
-      return u"synchronisation";
-    case Seat::Judge:
-      break;
-  }
-  return u"";
 }
 
 std::size_t RoundsOf(const Competition& C) {
@@ -194,7 +180,7 @@ void CCompetitionController::ShowJudges() {
     Shown->SetVisible(JudgeLabelOf(I), Sits);
     Shown->SetVisible(AwardBoxOf(I), Sits);
     if (!Sits) continue;
-    const std::u16string_view Watches = SeatWords(C.Judges, I);
+    const std::u16string_view Watches = SeatWords(SeatOf(C.Judges, I));
     Shown->SetTip(JudgeLabelOf(I), u"Judge " + NumberText(static_cast<std::size_t>(I + 1)) +
                                        (Watches.empty() ? u"" : u": " + std::u16string(Watches)));
   }
