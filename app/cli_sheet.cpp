@@ -174,7 +174,7 @@ constexpr const Option* Options[] = {&JsonObject, &Html,        &AwardOption, &P
 // The sheet in the file File ("-" the standard input) as text; nothing when it cannot be read.
 FileOutcome ReadSheetFile(std::string_view File, std::u16string& Text) {
   std::vector<std::uint8_t> Bytes;
-  const FileOutcome Read =
+  FileOutcome Read =
       File == "-" ? ReadStandardInputBytes(Bytes) : ReadFileBytes(DecodeUtf8(File), Bytes);
   if (Read.Done()) Text = mFSO::DecodeText(Bytes, mFSO::CodePageSystem);
   return Read;

@@ -152,11 +152,11 @@ class Checker {
   void CheckHeight(const CheckedDive& D) {
     if (E == nullptr) return;
     const std::size_t Round = static_cast<std::size_t>(&D - Out.Dives.data()) + 1;
-    const std::vector<std::int32_t>& Heights = HeightsOf(Round);
-    if (std::find(Heights.begin(), Heights.end(), D.HeightIndex) != Heights.end()) return;
-    const bool OfEvent = &Heights == &E->Heights;
+    const std::vector<std::int32_t>& Allowed = HeightsOf(Round);
+    if (std::find(Allowed.begin(), Allowed.end(), D.HeightIndex) != Allowed.end()) return;
+    const bool OfEvent = &Allowed == &E->Heights;
     Add(D, OfEvent ? SheetProblem::HeightNotAllowed : SheetProblem::HeightNotOfRound,
-        {.Height = D.HeightIndex, .Heights = Heights});
+        {.Height = D.HeightIndex, .Heights = Allowed});
   }
 
   // The DD that counts, against what the diver stated and the event's cap for one dive.
@@ -329,7 +329,7 @@ class Checker {
                                 0});
     for (const auto& [Sex, Words] : {std::pair(Who::Woman, u"woman"), std::pair(Who::Man, u"man")})
       if (std::none_of(Out.Divers.begin(), Out.Divers.end(),
-                       [Sex](const NamedDiver& N) { return N.Sex == Sex; }))
+                       [Of = Sex](const NamedDiver& N) { return N.Sex == Of; }))
         AddToList(SheetProblem::NoDiverOfSex, {.Named = Words});
   }
 

@@ -257,9 +257,9 @@ void ReadWho(Reading& R, const toml::node& Value, RoundRule& Round) {
 }
 
 void ReadRoundHeights(Reading& R, const toml::node& Value, RoundRule& Round) {
-  Event Heights;
-  ReadHeights(R, Value, Heights);
-  Round.Heights = std::move(Heights.Heights);
+  Event AtHeights;
+  ReadHeights(R, Value, AtHeights);
+  Round.Heights = std::move(AtHeights.Heights);
 }
 
 void ReadRoundDd(Reading& R, const toml::node& Value, RoundRule& Round) {
@@ -443,9 +443,9 @@ RulesRead ReadEvents(Reading& R, const toml::table& Top) {
 
 // Adds the book Read names to Book, or gives a known one the rules Read states; the id of the
 // book the file's events belong to.
-std::u16string TakeBook(EventBook& Book, const std::u16string& File, RulesRead& Read) {
+std::u16string TakeBook(EventBook& Book, const std::u16string& File, const RulesRead& Read) {
   if (!Read.Book) return std::u16string(DefaultBookId);
-  RuleBook& Named = *Read.Book;
+  RuleBook Named = *Read.Book;
   auto Known = std::find_if(Book.Books.begin(), Book.Books.end(),
                             [&Named](const RuleBook& B) { return SameWord(B.Id, Named.Id); });
   if (Known == Book.Books.end()) {

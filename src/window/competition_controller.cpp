@@ -40,7 +40,7 @@ constexpr std::u16string_view TypingTip =
 bool IsMissing(std::u16string_view Typed) { return Typed == u"-"; }
 
 std::u16string JudgeName(int Index) {
-  return u"J" + NumberText(static_cast<std::size_t>(Index + 1));
+  return u"J" + NumberText(static_cast<std::size_t>(Index) + 1);
 }
 
 std::u16string NotAnAward(int Index, std::u16string_view Typed) {
@@ -181,7 +181,7 @@ void CCompetitionController::ShowJudges() {
     Shown->SetVisible(AwardBoxOf(I), Sits);
     if (!Sits) continue;
     const std::u16string_view Watches = SeatWords(SeatOf(C.Judges, I));
-    Shown->SetTip(JudgeLabelOf(I), u"Judge " + NumberText(static_cast<std::size_t>(I + 1)) +
+    Shown->SetTip(JudgeLabelOf(I), u"Judge " + NumberText(static_cast<std::size_t>(I) + 1) +
                                        (Watches.empty() ? u"" : u": " + std::u16string(Watches)));
   }
 }
@@ -341,7 +341,7 @@ void CCompetitionController::Run(WindowCommand Command, ControlId) {
 KeyAnswer CCompetitionController::Key(ControlId Box, KeyPress Pressed) {
   const int Index = Box.Row - ControlId(txAward1).Row;
   if (Index < 0 || Index >= Judges()) return {};
-  const KeyAnswer Handled{KeyAnswer::Kind::Handled, {}};
+  KeyAnswer Handled{KeyAnswer::Kind::Handled, {}};
   const std::u16string Typed = Shown->Text(Box);
   switch (Pressed.Pressed) {
     case KeyPress::Kind::Char:

@@ -63,7 +63,10 @@ std::vector<std::u16string> AskPaths(HWND Owner, const FileKind& Kind, std::u16s
   const std::wstring Folder(Chosen.c_str());
   for (std::size_t At = Folder.size() + 1; At < Chosen.size() && Chosen[At] != L'\0';) {
     const std::wstring Name(Chosen.c_str() + At);
-    Paths.push_back(Utf16(Folder + (Folder.ends_with(L'\\') ? L"" : L"\\") + Name));
+    std::wstring Path = Folder;
+    if (!Path.ends_with(L'\\')) Path += L'\\';
+    Path += Name;
+    Paths.push_back(Utf16(Path));
     At += Name.size() + 1;
   }
   if (Paths.empty()) Paths.push_back(Utf16(Folder));
