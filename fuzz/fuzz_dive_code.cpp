@@ -86,7 +86,7 @@ void CheckOtherLetters(const std::u16string& Code) {
     Require(Read.Read == Alone.Read, "a letter reads a code as the code alone");
     Require(Read.Number == Alone.Number, "a letter keeps the number of the code alone");
     if (Read.Read)
-      Require(std::memcmp(&Read.Dive, &Derived.Dive, sizeof Derived) == 0,
+      Require(std::memcmp(&Read.Dive, &Derived, sizeof Derived) == 0,
               "a letter gives the fields of the code alone in its position");
   }
 }
