@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "scoring/standings.h"
 #include "support/utf8.h"
 #include "support/words.h"
+#include "fake_view.h"
 #include "test_dialogs.h"
 #include "window/competition_controller.h"
 #include "window/new_competition_controller.h"
@@ -19,63 +19,8 @@ namespace merrith {
 namespace {
 
 using enum CompetitionControl;
-using Rows = std::vector<std::vector<std::u16string>>;
-
-// The recorder's window as the user sees it: the boxes' texts, the focus, the grids; a key goes
-// to the focused award box as the toolkits send it, asking the controller first.
-class RecorderView : public WindowView {
- public:
-  std::u16string Text(ControlId Box) const override {
-    const auto Found = Texts.find(Box.Row);
-    return Found == Texts.end() ? u"" : Found->second;
-  }
-  void SetText(ControlId Box, std::u16string_view Text) override { Texts[Box.Row] = Text; }
-  void SetTip(ControlId, std::u16string_view) override {}
-  void Check(ControlId) override {}
-  void SetChoices(ControlId, std::span<const std::u16string> Entries) override {
-    Choices.assign(Entries.begin(), Entries.end());
-  }
-  int Picked(ControlId DropDown) const override {
-    return DropDown == ControlId(cboDecision) ? Decision : Picks.at(DropDown.Row);
-  }
-  void Pick(ControlId DropDown, int Entry) override {
-    (DropDown == ControlId(cboDecision) ? Decision : Picks[DropDown.Row]) = Entry;
-  }
-  void Focus(ControlId Control) override {
-    Focused = Control;
-    Selected = true;
-  }
-  void SetVisible(ControlId Control, bool Visible) override { Shows[Control.Row] = Visible; }
-  void SetRows(ControlId Grid, std::span<const std::vector<std::u16string>> Given) override {
-    Grids[Grid.Row].assign(Given.begin(), Given.end());
-  }
-  int PickedRow(ControlId) const override { return Row; }
-  void PickRow(ControlId, int Picked) override { Row = Picked; }
-  void SetCaption(std::u16string_view Text) override { Caption = Text; }
-  std::u16string DecimalSeparator() const override { return u"."; }
-  Dialogs SystemDialogs() override { return {}; }
-  DesktopPlace Place() const override { return {}; }
-  void MoveTo(int, int) override {}
-  void Show() override {}
-  void Close() override { Closed = true; }
-  bool IsOpen() const override { return !Closed; }
-  std::unique_ptr<WindowView> OpenView(const WindowLayout&, std::u16string_view,
-                                       WindowController&) override {
-    return nullptr;
-  }
-
-  std::map<std::uint8_t, std::u16string> Texts;
-  std::map<std::uint8_t, bool> Shows;
-  std::map<std::uint8_t, Rows> Grids;
-  std::vector<std::u16string> Choices;
-  std::map<std::uint8_t, int> Picks;
-  int Decision = -1;
-  bool Closed = false;
-  int Row = -1;
-  ControlId Focused;
-  bool Selected = false;  // the focused box's text, which a character typed replaces
-  std::u16string Caption;
-};
+using Rows = testing::FakeView::Rows;
+using RecorderView = testing::FakeView;
 
 // Three divers on 5 judges, three dives each at 1 m.
 constexpr char Meet[] =
@@ -161,7 +106,7 @@ TEST_F(Recorder, KeysAWholeEventAndItsStandingsAreTheResults) {
   EXPECT_EQ(Window->Keyed(), (DiveTurn{0, 2}));
 
   // Round 2 with the referee's decisions; the drop-down is reached from the last box.
-  const auto Decide = [this](int Choice) { View->Decision = Choice; };
+  const auto Decide = [this](int Choice) { View->Pick(cboDecision, Choice); };
   Decide(1);
   Type(u"6 6 6 6 6\n");
   Type(u"7 7 7 7 7\t");

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "file_test_folder.h"
+#include "fake_view.h"
 #include "test_dialogs.h"
 #include "window/main_controller.h"
 
@@ -13,47 +13,7 @@ namespace merrith {
 namespace {
 
 using enum MainControl;
-
-// A view that keeps what the controller shows it; every window it opens is 600 x 400 and
-// listed in Opened. The toolkits' tests show the user's side.
-class FakeView : public WindowView {
- public:
-  FakeView(std::vector<FakeView*>& Made, WindowController* Told) : Opened(Made), Controller(Told) {}
-
-  std::u16string Text(ControlId Box) const override { return Texts.at(Box.Row); }
-  void SetText(ControlId Box, std::u16string_view Text) override { Texts[Box.Row] = Text; }
-  void SetTip(ControlId, std::u16string_view) override {}
-  void Check(ControlId) override {}
-  void SetChoices(ControlId, std::span<const std::u16string>) override {}
-  int Picked(ControlId) const override { return -1; }
-  void Pick(ControlId, int) override {}
-  void SetCaption(std::u16string_view Text) override { Caption = Text; }
-  std::u16string DecimalSeparator() const override { return u"."; }
-  Dialogs SystemDialogs() override { return {}; }
-  DesktopPlace Place() const override { return Where; }
-  void MoveTo(int Left, int Top) override { Where.Frame = {Left, Top, 600, 400}; }
-  void Show() override {}
-  void Close() override { Closed = true; }
-  bool IsOpen() const override { return !Closed; }
-  std::unique_ptr<WindowView> OpenView(const WindowLayout&, std::u16string_view,
-                                       WindowController& Told) override {
-    auto View = std::make_unique<FakeView>(Opened, &Told);
-    View->Where.Frame = {0, 0, 600, 400};
-    Opened.push_back(View.get());
-    return View;
-  }
-
-  std::vector<FakeView*>& Opened;
-  WindowController* Controller;
-  std::map<std::uint8_t, std::u16string> Texts;
-  std::u16string Caption;
-  DesktopPlace Where{
-      {100, 50,  400,  300},
-      {  0,  0, 1280, 1000},
-      20
-  };
-  bool Closed = false;
-};
+using testing::FakeView;
 
 // Enter presses a focused command button, anything else the default button, where there is
 // one.
@@ -87,7 +47,7 @@ class Controllers : public ::testing::Test {
   testing::TestFolder Dir;
   testing::TestDialogs User;
   std::vector<FakeView*> Opened;
-  FakeView View{Opened, nullptr};
+  FakeView View{&Opened};
   CMainController Main{View, User.Seams(), InstalledDocuments()};
 };
 
