@@ -17,38 +17,9 @@ namespace {
 
 using namespace merrith;
 
+using testing::Listener;
 using testing::TestControl;
 using testing::TestWindow;
-
-// A controller that writes down what it hears. In an award box digits and Backspace pass, Space
-// moves on to the second box, any other key is refused with a tip.
-struct Listener : WindowController {
-  WindowView* View = nullptr;
-  QStringList Heard;
-
-  void Run(WindowCommand Command, ControlId Control) override {
-    Heard << QStringLiteral("run %1 at %2").arg(int(Command)).arg(Control.Row);
-  }
-  bool QueryClose() override { return true; }
-  KeyAnswer Key(ControlId Box, KeyPress Key) override {
-    using enum KeyPress::Kind;
-    const QChar Typed(Key.Char);
-    Heard << QStringLiteral("key %1 at %2")
-                 .arg(Key.Pressed == Char ? QString(Typed) : QString::number(int(Key.Pressed)))
-                 .arg(Box.Row);
-    if ((Key.Pressed == Char && Typed.isDigit()) || Key.Pressed == Backspace) return {};
-    if (Key.Pressed == Space) {
-      View->Focus(TestControl::txJ2);
-      return {KeyAnswer::Kind::Handled, {}};
-    }
-    return {KeyAnswer::Kind::Refuse, u"Not an award"};
-  }
-  void Dropped(std::span<const std::u16string> Paths) override {
-    QStringList Files;
-    for (const std::u16string& Path : Paths) Files << QFileInfo(Text(Path)).fileName();
-    Heard << "dropped " + Files.join('|');
-  }
-};
 
 }  // namespace
 
@@ -84,8 +55,9 @@ class TableControlsTest : public QObject {
     Window->Focus(TestControl::txJ1);
     QTest::keyClicks(Box(1), "9");
     QCOMPARE(Box(1)->text(), QStringLiteral("9"));
-    QCOMPARE(Told.Heard, (QStringList{"key 7 at 0", "key x at 0", "key 5 at 0", "key 1 at 0",
-                                      "key 8 at 1", "key 4 at 1", "key 2 at 1", "key 9 at 0"}));
+    QCOMPARE(Told.Heard,
+             (std::vector<std::string>{"key 7 at 0", "key x at 0", "key 5 at 0", "key 1 at 0",
+                                       "key 8 at 1", "key 4 at 1", "key 2 at 1", "key 9 at 0"}));
   }
 
   // The header above the rows, numbers right-aligned; the row picked stays picked while it is
@@ -118,8 +90,8 @@ class TableControlsTest : public QObject {
     // (Qt's test double-click is the second click alone, without the first's press.)
     QTest::mouseClick(Grid->viewport(), Qt::LeftButton, {}, Cell.center());
     QTest::mouseDClick(Grid->viewport(), Qt::LeftButton, {}, Cell.center());
-    const QString Opened = QStringLiteral("run %1 at 2").arg(int(WindowCommand::CorrectDive));
-    QCOMPARE(Told.Heard, (QStringList{Opened, Opened}));
+    const std::string Opened = "run " + std::to_string(int(WindowCommand::CorrectDive)) + " at 2";
+    QCOMPARE(Told.Heard, (std::vector<std::string>{Opened, Opened}));
     QCOMPARE(Window->PickedRow(TestControl::grdDives), 0);
   }
 
@@ -133,7 +105,7 @@ class TableControlsTest : public QObject {
     QVERIFY(Enter.isAccepted());
     QDropEvent Drop(QPointF(10, 10), Qt::CopyAction, &Dragged, Qt::LeftButton, {});
     QApplication::sendEvent(Window.get(), &Drop);
-    QCOMPARE(Told.Heard, QStringList{"dropped ann.txt|bea.txt"});
+    QCOMPARE(Told.Heard, std::vector<std::string>{"dropped ann.txt|bea.txt"});
     QVERIFY(!Box(1)->acceptDrops());
 
     Window->Enable(TestControl::cmdRecord, false);
