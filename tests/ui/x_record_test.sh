@@ -9,34 +9,8 @@
 #        (SCREENSHOTS is a path stem; exit 77: no virtual X server or X tool here)
 set -euo pipefail
 
-if [[ -z "${MERRITH_SMOKE_INSIDE:-}" ]]; then
-  for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || { echo "x_record_test: $tool not installed" >&2; exit 77; }
-  done
-  MERRITH_SMOKE_INSIDE=1 exec bash "$(dirname "$0")/with_xvfb.sh" 1280x1024 bash "$0" "$@"
-fi
-
-shots=$1 competition=$2
-shift 2
-program=()
-while [[ "$1" != -- ]]; do program+=("$1") && shift; done
-shift
-export QT_QPA_PLATFORM=xcb MERRITH_WINE_DISPLAY=x11
-
-fail() { echo "x_record_test: $*" >&2; exit 1; }
-
-wine=false
-[[ "${program[0]}" != *wine-run.sh ]] || wine=true
-stop_wine() { ! $wine || "${program[@]:0:2}" wineserver -k 2>/dev/null || true; }
-stop_wine
-work=$(mktemp -d)
-pid=""
-finish() {
-  [[ -z "$pid" ]] || kill -9 "$pid" 2>/dev/null || true
-  stop_wine
-  rm -rf "$work"
-}
-trap finish EXIT
+# shellcheck source=x_session.sh
+source "$(dirname "$0")/x_session.sh" x_record_test "Xvfb xdotool import" "$@"
 
 # No browser here: the page is written, and "opened" by a program that does nothing.
 mkdir "$work/bin"
@@ -45,7 +19,7 @@ chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
 
 name=meet.txt
-cp "$competition" "$work/$name"
+cp "$given" "$work/$name"
 caption="Competition - $name"
 
 start() {
@@ -53,17 +27,10 @@ start() {
   pid=$!
 }
 
-# The window captioned exactly $caption, waited for, and given the keyboard; the program must
-# not end first. The first start in a new Wine prefix sets the prefix up, which takes a while.
-find_window() {
-  local found=""
-  for _ in $(seq 1 3000); do
-    found=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -n 1 || true)
-    [[ -n "$found" ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended early"
-    sleep 0.02
-  done
-  [[ -n "$found" ]] || fail "no window captioned '$caption'"
+# The window, given the keyboard.
+focused_window() {
+  local found
+  found=$(find_window "$caption")
   xdotool windowfocus --sync "$found" 2>/dev/null || xdotool windowfocus "$found"
   sleep 0.5
   echo "$found"
@@ -88,7 +55,7 @@ key_dive() {
 }
 
 start
-window=$(find_window)
+window=$(focused_window)
 key_dive "7 6.5 7 7,5 65"
 wait_dives 1
 key_dive "5.5 6 6 5 6"
@@ -107,7 +74,7 @@ pid=""
 echo "killed after the third Enter: the file holds three dives"
 
 start
-window=$(find_window)
+window=$(focused_window)
 key_dive "6 6 6.5 6 6"
 wait_dives 4
 fourth=$(grep '^Round ' "$work/$name" | tail -n 1)
@@ -122,6 +89,6 @@ for _ in $(seq 1 200); do
   sleep 0.05
 done
 [[ -s "$work/$name.htm" ]] || fail "Ctrl+P wrote no results page"
-"$@" --html "$work/expected.htm" "$work/$name" >/dev/null
-cmp "$work/$name.htm" "$work/expected.htm" || fail "the printed results differ from $*'s"
-echo "the printed results are $*'s; screenshots $shots-round.png $shots-reopened.png"
+"${report[@]}" --html "$work/expected.htm" "$work/$name" >/dev/null
+cmp "$work/$name.htm" "$work/expected.htm" || fail "the printed results differ from ${report[*]}'s"
+echo "the printed results are ${report[*]}'s; screenshots $shots-round.png $shots-reopened.png"

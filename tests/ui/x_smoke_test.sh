@@ -8,37 +8,10 @@
 #        (SCREENSHOTS is a path stem; exit 77: no virtual X server or X tool here)
 set -euo pipefail
 
-if [[ -z "${MERRITH_SMOKE_INSIDE:-}" ]]; then
-  for tool in Xvfb xdotool xprop xclip import convert; do
-    command -v "$tool" >/dev/null || { echo "x_smoke_test: $tool not installed" >&2; exit 77; }
-  done
-  MERRITH_SMOKE_INSIDE=1 exec bash "$(dirname "$0")/with_xvfb.sh" 1280x1024 bash "$0" "$@"
-fi
-
-shots=$1 sheet=$2
-shift 2
-program=()
-while [[ "$1" != -- ]]; do program+=("$1") && shift; done
-shift
+# shellcheck source=x_session.sh
+source "$(dirname "$0")/x_session.sh" x_smoke_test "Xvfb xdotool xprop xclip import convert" "$@"
+sheet=$given
 caption="Olvaro Merrith v2015-2021"
-export QT_QPA_PLATFORM=xcb MERRITH_WINE_DISPLAY=x11
-
-fail() { echo "x_smoke_test: $*" >&2; exit 1; }
-
-# Under Wine (wine-run.sh PREFIX): a wineserver of the prefix left from an earlier X server
-# would draw on that one.
-stop_wine() {
-  [[ "${program[0]}" != *wine-run.sh ]] || "${program[@]:0:2}" wineserver -k 2>/dev/null || true
-}
-stop_wine
-work=$(mktemp -d)
-pid=""
-finish() {
-  [[ -z "$pid" ]] || kill "$pid" 2>/dev/null || true
-  stop_wine
-  rm -rf "$work"
-}
-trap finish EXIT
 
 # The sheet is opened by name, in its folder.
 sheet_name=$(basename "$sheet")
@@ -47,19 +20,6 @@ started=$(date +%s%N)
 (cd "$work" && exec "${program[@]}" "$sheet_name") &
 pid=$!
 
-# The first window shown captioned exactly $1, waited for; the program must not end first. The
-# first start in a new Wine prefix sets the prefix up, which takes a while.
-find_window() {
-  local found=""
-  for _ in $(seq 1 3000); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-    [[ -n "$found" ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended early"
-    sleep 0.02
-  done
-  [[ -n "$found" ]] || fail "no window captioned '$1'"
-  echo "$found"
-}
 window=$(find_window "$caption")
 echo "window shown $((($(date +%s%N) - started) / 1000000)) ms after start"
 
@@ -82,10 +42,10 @@ sleep 0.2
 xdotool key ctrl+shift+c
 sleep 0.3
 copied=$(xclip -selection clipboard -o 2>/dev/null | tr -d '\r' || true)
-report=$("$@" "$sheet" | tr -d '\r' || true)
+expected=$("${report[@]}" "$sheet" | tr -d '\r' || true)
 [[ -n "$copied" ]] || fail "Ctrl+Shift+C put no report on the clipboard"
-[[ "$copied" == "$report" ]] || fail "the report copied differs from $*'s: '$copied'"
-echo "the report copied is $*'s"
+[[ "$copied" == "$expected" ]] || fail "the report copied differs from ${report[*]}'s: '$copied'"
+echo "the report copied is ${report[*]}'s"
 import -window "$sheet_window" "$shots-sheet.png"
 
 # A click on the menu bar or the caption, where no control takes it.
