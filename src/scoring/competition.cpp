@@ -175,12 +175,7 @@ class Reader {
     *Seen = Number;
     Competition& C = Out.Read;
     if (K == Key::Event) {
-      C.EventId = Value;
-      if (const Event* Found = Book.Find(Value))
-        C.Rules = *Found;
-      else
-        Error(Number, u"no event has the id " + Shortened(Value, Shown) +
-                          u" (merrith-cli events lists them)");
+      C.EventId = Value;  // found in the book once the head has named it
     } else if (K == Key::Book) {
       C.Book = Value;
       if (std::find(std::begin(Books), std::end(Books), Value) == std::end(Books))
@@ -214,6 +209,16 @@ class Reader {
       Error(Number, u"no Panel: line gives the number of judges before the divers");
     if (BookLine == 0) Out.Read.Book = Books[0];
     Out.Read.ListsChecked = true;
+    // The event is the competition's book's, as every list is checked against that book; an
+    // unknown book has been named already.
+    const bool KnownBook =
+        std::find(std::begin(Books), std::end(Books), Out.Read.Book) != std::end(Books);
+    if (EventLine == 0 || !KnownBook) return;
+    if (const Event* Found = Book.Find(Out.Read.EventId, Out.Read.Book))
+      Out.Read.Rules = *Found;
+    else
+      Error(EventLine, u"no event has the id " + Shortened(Out.Read.EventId, Shown) +
+                           u" (merrith-cli events lists them)");
   }
 
   void StartEntry(std::size_t Number, std::u16string_view Name) {
