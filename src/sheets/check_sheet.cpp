@@ -28,7 +28,9 @@ constexpr std::int32_t AnyHeight = HeightIndexLast;
 // The sheet as it is checked, step by step.
 class Checker {
  public:
-  Checker(const SheetText& Read, const EventBook& Book, std::u16string_view BookId) : Sheet(Read) {
+  Checker(const SheetText& Read, const EventBook& Book, std::u16string_view BookId,
+          CheckParts Wanted)
+      : Sheet(Read), Parts(Wanted) {
     Out.BookId = Sheet.BookId.empty() ? std::u16string(BookId) : Sheet.BookId;
     Out.EventId = Sheet.EventId;
     Out.Diver = Sheet.Diver;
@@ -47,6 +49,7 @@ class Checker {
 
   CheckedSheet Check() {
     if (Out.Book) CheckEvent();
+    Out.Dives.reserve(Sheet.Dives.size());
     for (const DiveLine& Line : Sheet.Dives) CheckDive(Line);
     CheckRepeats();
     FindGroups();
@@ -127,9 +130,13 @@ class Checker {
     D.Marked = Line.Limited;
     D.Divers = Line.Divers;
     const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
-    const DiveExplanation Explained = ExplainDive(D.Code, ReadAt);
+    const ExplainParts Wanted{.Name = Parts.Names, .Components = false};
+    DiveExplanation Fresh;
+    const DiveExplanation& Explained = Parts.Readings != nullptr
+                                           ? Parts.Readings->Explain(D.Code, ReadAt, Wanted)
+                                           : (Fresh = ExplainDive(D.Code, ReadAt, Wanted));
     const RuleBookDive& Read = Explained.Read;
-    D.Name = Explained.Name;
+    D.Name = Parts.Readings != nullptr ? Explained.Name : std::move(Fresh.Name);
     D.Group = Read.Group;
     if (Read.Why == NoDive::None) {
       D.Number = Read.Number;
@@ -352,6 +359,7 @@ class Checker {
   }
 
   const SheetText& Sheet;
+  CheckParts Parts;
   CheckedSheet Out;
   const Event* E = nullptr;  // the sheet's event, in Out
   EventNamed EventFound;     // the event the Event: line names, or the one it likely means
@@ -359,8 +367,18 @@ class Checker {
 
 }  // namespace
 
-CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId) {
-  return Checker(Sheet, Book, BookId).Check();
+const DiveExplanation& DiveReadings::Explain(std::u16string_view Code, std::int32_t HeightIndex,
+                                             ExplainParts Parts) {
+  Key.assign({static_cast<char16_t>(HeightIndex), static_cast<char16_t>(Parts.Name),
+              static_cast<char16_t>(Parts.Components)});
+  Key += Code;
+  if (const auto Found = Read.find(Key); Found != Read.end()) return Found->second;
+  return Read.emplace(Key, ExplainDive(Code, HeightIndex, Parts)).first->second;
+}
+
+CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId,
+                        CheckParts Parts) {
+  return Checker(Sheet, Book, BookId, Parts).Check();
 }
 
 CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,

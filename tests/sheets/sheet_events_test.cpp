@@ -272,10 +272,11 @@ std::vector<std::string> ProblemLines(const CheckedSheet& Sheet) {
   return Lines;
 }
 
-CheckedSheet Checked(std::u16string_view Book, std::u16string_view Id, std::u16string_view Dives) {
+CheckedSheet Checked(std::u16string_view Book, std::u16string_view Id, std::u16string_view Dives,
+                     CheckParts Parts = {}) {
   static const EventBook Events = BuiltInEvents();
-  return CheckSheetText(u"Event: " + std::u16string(Id) + u"\n" + std::u16string(Dives), Events,
-                        Book);
+  return CheckSheet(ReadSheet(u"Event: " + std::u16string(Id) + u"\n" + std::u16string(Dives)),
+                    Events, Book, Parts);
 }
 
 TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
@@ -288,6 +289,9 @@ TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
   };
   const EventBook Events = BuiltInEvents();
   for (const auto& [Book, Cases] : Books) {
+    // As a competition checks its lists: no dive named, each read once for every list.
+    DiveReadings Readings;
+    const CheckParts Lean{.Names = false, .Readings = &Readings};
     std::size_t InBook = 0;
     for (const Event& E : Events.Events) InBook += E.Book == Book ? 1u : 0u;
     EXPECT_EQ(Cases.size(), InBook) << ToUtf8(Book);
@@ -298,6 +302,17 @@ TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
       EXPECT_EQ(Holding.Total ? ToUtf8(TenthsText(*Holding.Total)) : "none", C.Total)
           << ToUtf8(C.Id);
       EXPECT_EQ(ProblemLines(Checked(Book, C.Id, C.Breaks)), C.Problems) << ToUtf8(C.Id);
+      for (const std::u16string_view Dives : {C.Holds, C.Breaks, C.Holds}) {
+        const CheckedSheet Whole = Checked(Book, C.Id, Dives);
+        const CheckedSheet Unnamed = Checked(Book, C.Id, Dives, Lean);
+        EXPECT_EQ(ProblemLines(Unnamed), ProblemLines(Whole)) << ToUtf8(Dives);
+        EXPECT_EQ(Unnamed.Total, Whole.Total) << ToUtf8(Dives);
+        for (std::size_t I = 0; I < Whole.Dives.size(); ++I) {
+          EXPECT_EQ(Unnamed.Dives[I].Counted, Whole.Dives[I].Counted) << ToUtf8(Dives);
+          EXPECT_EQ(Unnamed.Dives[I].Number, Whole.Dives[I].Number) << ToUtf8(Dives);
+          EXPECT_FALSE(Unnamed.Dives[I].Name);
+        }
+      }
     }
   }
 }
