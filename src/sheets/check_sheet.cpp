@@ -1,8 +1,8 @@
 #include "sheets/check_sheet.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
-#include <set>
 #include <utility>
 
 #include "difficulty/dive_numbers.h"
@@ -177,15 +177,24 @@ class Checker {
       Add(D, SheetProblem::OverDiveCap, {.Dd = *D.Counted, .Cap = *E->MaxDiveDD});
   }
 
-  // No number twice, whatever the event (unless it allows repeats).
+  // No number twice, whatever the event (unless it allows repeats): each later dive of a
+  // number names the first.
   void CheckRepeats() {
     if (E != nullptr && E->Repeats) return;
-    std::map<std::u16string_view, std::size_t> First;
-    for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
-      const CheckedDive& D = Out.Dives[I];
-      if (D.Number.empty()) continue;
-      const auto [At, New] = First.try_emplace(D.Number, I + 1);
-      if (!New) Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, At->second);
+    std::vector<std::pair<std::u16string_view, std::size_t>> Numbers;  // number, dive from 1
+    Numbers.reserve(Out.Dives.size());
+    for (std::size_t I = 0; I < Out.Dives.size(); ++I)
+      if (!Out.Dives[I].Number.empty()) Numbers.emplace_back(Out.Dives[I].Number, I + 1);
+    // Equal numbers stay in the order they are dived.
+    std::stable_sort(Numbers.begin(), Numbers.end(),
+                     [](const auto& A, const auto& B) { return A.first < B.first; });
+    for (std::size_t I = 1, First = 0; I < Numbers.size(); ++I) {
+      if (Numbers[I].first != Numbers[First].first) {
+        First = I;
+        continue;
+      }
+      const CheckedDive& D = Out.Dives[Numbers[I].second - 1];
+      Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, Numbers[First].second);
     }
   }
 
@@ -202,10 +211,12 @@ class Checker {
   }
 
   void FindGroups() {
-    std::set<DiveGroup> Groups;
+    std::array<bool, static_cast<std::size_t>(DiveGroup::Armstand) + 1> Has{};
     for (const CheckedDive& D : Out.Dives)
-      if (D.Counted) Groups.insert(D.Group);
-    Out.Groups.assign(Groups.begin(), Groups.end());
+      if (const auto G = static_cast<std::size_t>(D.Group); D.Counted && G < Has.size())
+        Has[G] = true;
+    for (std::size_t G = 0; G < Has.size(); ++G)
+      if (Has[G]) Out.Groups.push_back(static_cast<DiveGroup>(G));
   }
 
   void CheckGroups() {
