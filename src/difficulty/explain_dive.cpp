@@ -7,7 +7,8 @@
 
 namespace merrith {
 
-DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex) {
+DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex,
+                            ExplainParts Parts) {
   DiveExplanation E;
   E.Read = ReadDiveNumber(Code, HeightIndex);
   const Height* H = HeightAt(HeightIndex);
@@ -19,10 +20,10 @@ DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex) 
   E.Dive = W.Dive;
   E.DD = W.DD;
   E.Why = W.Why;
-  if (W.Why == Refusal::None)
+  if (W.Why == Refusal::None && Parts.Components)
     E.Components.assign(W.Components.begin(),
                         W.Components.begin() + static_cast<std::ptrdiff_t>(W.Count));
-  if (W.Why == Refusal::NotADiveNumber) return E;
+  if (W.Why == Refusal::NotADiveNumber || !Parts.Name) return E;
   E.Name = DiveName(W.Dive);
   E.Position = PositionName(W.Dive.Pos);
   if (E.Name && E.Position) E.Name->append(u", ").append(*E.Position);

@@ -25,8 +25,16 @@ struct DiveExplanation {
   RuleBookDive Read;  // the code as the rule book sees it at that height, read once for both
 };
 
+// What an explanation holds beyond the reading, the DD and the refusal: a checker that wants
+// only the DD leaves the words out.
+struct ExplainParts {
+  bool Name = true;        // the name and the position in words
+  bool Components = true;  // the values the DD adds up
+};
+
 // Explains Code at HeightIndex (1 to 9) by the calculator of that height. A code that cannot
 // be read has no name; a dive whose position letter is none is named without it.
-DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex);
+DiveExplanation ExplainDive(std::u16string_view Code, std::int32_t HeightIndex,
+                            ExplainParts Parts = {});
 
 }  // namespace merrith

@@ -104,14 +104,6 @@ bool IsAbsolute(std::u16string_view Path) {
          (Path.size() > 2 && Path[1] == u':' && (Path[2] == u'/' || Path[2] == u'\\'));
 }
 
-// Hashes a name as a string or as a view of one, so that a view finds it.
-struct TextHash {
-  using is_transparent = void;
-  std::size_t operator()(std::u16string_view Text) const {
-    return std::hash<std::u16string_view>{}(Text);
-  }
-};
-
 // A diver's lines as read: the Diver: line, its own keys, and the lines of an inline list.
 struct EntryLines {
   Entry Read;
@@ -175,12 +167,7 @@ class Reader {
     *Seen = Number;
     Competition& C = Out.Read;
     if (K == Key::Event) {
-      C.EventId = Value;
-      if (const Event* Found = Book.Find(Value))
-        C.Rules = *Found;
-      else
-        Error(Number, u"no event has the id " + Shortened(Value, Shown) +
-                          u" (merrith-cli events lists them)");
+      C.EventId = Value;  // found in the book once the head has named it
     } else if (K == Key::Book) {
       C.Book = Value;
       if (std::find(std::begin(Books), std::end(Books), Value) == std::end(Books))
@@ -214,6 +201,16 @@ class Reader {
       Error(Number, u"no Panel: line gives the number of judges before the divers");
     if (BookLine == 0) Out.Read.Book = Books[0];
     Out.Read.ListsChecked = true;
+    // The event is the competition's book's, as every list is checked against that book; an
+    // unknown book has been named already.
+    const bool KnownBook =
+        std::find(std::begin(Books), std::end(Books), Out.Read.Book) != std::end(Books);
+    if (EventLine == 0 || !KnownBook) return;
+    if (const Event* Found = Book.Find(Out.Read.EventId, Out.Read.Book))
+      Out.Read.Rules = *Found;
+    else
+      Error(EventLine, u"no event has the id " + Shortened(Out.Read.EventId, Shown) +
+                           u" (merrith-cli events lists them)");
   }
 
   void StartEntry(std::size_t Number, std::u16string_view Name) {
@@ -314,9 +311,10 @@ class Reader {
       });
     if (!List.Sheet.Problems.empty()) return;
     if (!List.Checked) {
-      SheetText AtEvent = List.Sheet;
-      AtEvent.EventId = Out.Read.EventId;
-      List.Checked = CheckSheet(AtEvent, Book, Out.Read.Book);
+      // Checked at the competition's event: a sheet that names one has been found to name it.
+      List.Sheet.EventId = Out.Read.EventId;
+      List.Checked =
+          CheckSheet(List.Sheet, Book, Out.Read.Book, {.Names = false, .Readings = &Readings});
     }
     const CheckedSheet& Checked = *List.Checked;
     for (const Problem& P : Checked.Problems) {
@@ -427,6 +425,7 @@ class Reader {
   bool AnyEntry = false;
   std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
   std::unordered_map<std::u16string, ListRead, TextHash, std::equal_to<>> Lists;  // by text
+  DiveReadings Readings;                              // the dives of the lists checked so far
   std::vector<std::vector<std::size_t>> RecordLines;  // each diver's recorded dives' lines, by
                                                       // round; 0 for none yet
   // The room of one line's parts, used again line after line.

@@ -1,6 +1,7 @@
 #include "scoring/competition_csv.h"
 
 #include <algorithm>
+#include <deque>
 #include <iterator>
 #include <map>
 #include <unordered_map>
@@ -21,10 +22,11 @@ enum Column : std::size_t { DiverCol, TeamCol, RoundCol, DiveCol, HeightCol, DdC
 // The mark between the two names of a synchronised pair.
 constexpr std::u16string_view PairMark = u" / ";
 
-// One row of the table: its first line in the file and its fields.
+// One row of the table: its first line in the file and its fields, views of the text (or of
+// the row's copies of its quoted fields).
 struct Row {
   std::size_t Line = 0;
-  std::vector<std::u16string> Fields;
+  std::vector<std::u16string_view> Fields;
 };
 
 bool StartsFormula(char16_t C) {
@@ -33,61 +35,84 @@ bool StartsFormula(char16_t C) {
 
 // A field as a spreadsheet meant it: trimmed, and without the apostrophe that keeps a
 // formula-looking text from running.
-std::u16string FieldText(std::u16string Field) {
-  std::u16string Text = mXMLParser::TrimWhite(std::move(Field));
-  if (Text.size() > 1 && Text[0] == u'\'' && StartsFormula(Text[1])) Text.erase(0, 1);
+std::u16string_view FieldText(std::u16string_view Field) {
+  std::u16string_view Text = mXMLParser::TrimWhiteView(Field);
+  if (Text.size() > 1 && Text[0] == u'\'' && StartsFormula(Text[1])) Text.remove_prefix(1);
   return Text;
 }
 
-// The rows of Text: fields apart at commas, in quotes where they hold commas, quotes ("") or
-// line breaks; rows end at a line feed outside quotes. Blank lines are no rows.
-std::vector<Row> SplitRows(std::u16string_view Text) {
-  std::vector<Row> Rows;
-  Row Current{1, {}};
-  std::u16string Field;
-  bool Quoted = false;
-  bool Any = false;
-  std::size_t Line = 1;
-  const auto EndField = [&] {
-    Current.Fields.push_back(FieldText(std::move(Field)));
-    Field.clear();
-  };
-  for (std::size_t I = 0; I < Text.size(); ++I) {
-    const char16_t C = Text[I];
-    if (C == u'\n') ++Line;
-    if (Quoted) {
-      if (C == u'"' && I + 1 < Text.size() && Text[I + 1] == u'"') {
-        Field += u'"';
-        ++I;
-      } else if (C == u'"') {
-        Quoted = false;
+// The rows of a text one by one: fields apart at commas, in quotes where they hold commas,
+// quotes ("") or line breaks; rows end at a line feed outside quotes. Blank lines are no rows.
+// A field without quotes is a view of the text; a quoted one is copied with its quotes undone.
+class RowReader {
+ public:
+  explicit RowReader(std::u16string_view All) : Text(All) {}
+
+  // The next row into R (valid until the next call); false after the last.
+  bool Next(Row& R) {
+    while (At <= Text.size()) {
+      if (ReadRow(R)) return true;
+    }
+    return false;
+  }
+
+ private:
+  // Reads one line (and the lines its quotes hold) into R; false where it is blank.
+  bool ReadRow(Row& R) {
+    R.Line = Line;
+    R.Fields.clear();
+    Copies.clear();
+    bool Any = false;     // a comma or a quote: not a blank line
+    bool Quoted = false;  // inside quotes
+    bool Copied = false;  // the field has had quotes: it is built in Field
+    std::size_t Start = At;
+    std::u16string Field;
+    const auto EndField = [&](std::size_t End) {
+      if (!Copied) {
+        R.Fields.push_back(FieldText(Text.substr(Start, End - Start)));
       } else {
+        R.Fields.push_back(FieldText(Copies.emplace_back(std::move(Field))));
+        Field.clear();
+      }
+      Copied = false;
+      Start = End + 1;
+    };
+    for (; At < Text.size(); ++At) {
+      const char16_t C = Text[At];
+      if (C == u'\n') ++Line;
+      if (Quoted) {
+        if (C == u'"' && At + 1 < Text.size() && Text[At + 1] == u'"') {
+          Field += u'"';
+          ++At;
+        } else if (C == u'"') {
+          Quoted = false;
+        } else {
+          Field += C;
+        }
+      } else if (C == u'"' && (Copied ? Field.empty() : At == Start)) {
+        // Only a field's first character opens quotes; a quote inside a bare field is text.
+        Quoted = Any = Copied = true;
+      } else if (C == u',') {
+        EndField(At);
+        Any = true;
+      } else if (C == u'\n') {
+        EndField(At);
+        ++At;
+        return Any || R.Fields.size() > 1 || !R.Fields[0].empty();
+      } else if (Copied) {
         Field += C;
       }
-    } else if (C == u'"' && Field.empty()) {
-      // Only a field's first character opens quotes; a quote inside a bare field is text.
-      Quoted = Any = true;
-    } else if (C == u',') {
-      EndField();
-      Any = true;
-    } else if (C == u'\n') {
-      EndField();
-      if (Any || Current.Fields.size() > 1 || !Current.Fields[0].empty())
-        Rows.push_back(std::move(Current));
-      Current = Row{Line, {}};
-      // Rows have as many fields as the header as a rule, and no header more than a panel's.
-      Current.Fields.reserve(std::min(Rows.empty() ? 0 : Rows.front().Fields.size(),
-                                      Fixed + static_cast<std::size_t>(MaxJudges)));
-      Any = false;
-    } else {
-      Field += C;
     }
+    EndField(At);
+    ++At;  // past the end: no row follows
+    return Any || R.Fields.size() > 1 || !R.Fields[0].empty();
   }
-  EndField();
-  if (Any || Current.Fields.size() > 1 || !Current.Fields[0].empty())
-    Rows.push_back(std::move(Current));
-  return Rows;
-}
+
+  std::u16string_view Text;
+  std::size_t At = 0;
+  std::size_t Line = 1;
+  std::deque<std::u16string> Copies;  // the row's quoted fields; a deque keeps them in place
+};
 
 std::optional<std::size_t> ReadRound(std::u16string_view Text) {
   if (Text.empty() || Text.size() > 3) return std::nullopt;
@@ -111,13 +136,14 @@ struct DiveAtHeight {
 class CsvReader {
  public:
   CompetitionRead Read(std::u16string_view Text) {
-    const std::vector<Row> Rows = SplitRows(Text);
-    if (Rows.empty() || !ReadHeader(Rows[0])) {
+    RowReader Rows(Text);
+    Row R;
+    if (!Rows.Next(R) || !ReadHeader(R)) {
       if (Out.Errors.empty())
         Error(1, u"no header row (diver,team,round,dive,height,dd,decision,J1,...)");
       return std::move(Out);
     }
-    for (std::size_t I = 1; I < Rows.size(); ++I) ReadRow(Rows[I]);
+    while (Rows.Next(R)) ReadRow(R);
     CheckRounds();
     std::stable_sort(
         Out.Errors.begin(), Out.Errors.end(),
@@ -131,7 +157,7 @@ class CsvReader {
   }
 
   bool ReadHeader(const Row& Header) {
-    const std::vector<std::u16string>& F = Header.Fields;
+    const std::vector<std::u16string_view>& F = Header.Fields;
     bool Named = F.size() > Fixed;
     for (std::size_t I = 0; Named && I < F.size(); ++I)
       Named = I < Fixed ? SameWord(F[I], CsvColumns[I])
@@ -153,7 +179,7 @@ class CsvReader {
   }
 
   void ReadRow(const Row& R) {
-    const std::vector<std::u16string>& F = R.Fields;
+    const std::vector<std::u16string_view>& F = R.Fields;
     if (F.size() != Width)
       return Error(R.Line, CountText(F.size(), u"field", u"fields") + u", where the header has " +
                                NumberText(Width));
@@ -178,11 +204,12 @@ class CsvReader {
 
   static constexpr std::size_t NoEntry = static_cast<std::size_t>(-1);
 
-  std::size_t EntryOf(const Row& R, const std::vector<std::u16string>& F) {
+  std::size_t EntryOf(const Row& R, const std::vector<std::u16string_view>& F) {
     auto At = ByName.find(F[DiverCol]);
     if (At == ByName.end()) {
       At = ByName.emplace(F[DiverCol], Out.Read.Entries.size()).first;
-      Out.Read.Entries.push_back({R.Line, F[DiverCol], F[TeamCol], u"", 0, {}, {}});
+      Out.Read.Entries.push_back(
+          {R.Line, std::u16string(F[DiverCol]), std::u16string(F[TeamCol]), u"", 0, {}, {}});
       DivesOf.emplace_back();
     } else if (Out.Read.Entries[At->second].Team != F[TeamCol]) {
       Error(R.Line, u"the team differs from line " + NumberText(Out.Read.Entries[At->second].Line));
@@ -203,7 +230,7 @@ class CsvReader {
     return Dives.emplace(Key, std::move(Read)).first->second;
   }
 
-  std::optional<ListedDive> ReadDive(const Row& R, const std::vector<std::u16string>& F) {
+  std::optional<ListedDive> ReadDive(const Row& R, const std::vector<std::u16string_view>& F) {
     const Height* H = HeightNamed(F[HeightCol]);
     if (H == nullptr) {
       Error(R.Line,
@@ -234,14 +261,14 @@ class CsvReader {
     return D;
   }
 
-  void ReadAwards(const Row& R, const std::vector<std::u16string>& F, std::size_t Index,
+  void ReadAwards(const Row& R, const std::vector<std::u16string_view>& F, std::size_t Index,
                   std::size_t Round) {
     RecordedDive Rec{R.Line, Index, Round, {}, {}};
     const auto Cells = std::span(F).subspan(Fixed);
-    if (std::all_of(Cells.begin(), Cells.end(), [](const std::u16string& C) { return C.empty(); }))
+    if (std::all_of(Cells.begin(), Cells.end(), [](std::u16string_view C) { return C.empty(); }))
       return;  // not recorded yet
     bool Any = false;
-    for (const std::u16string& Cell : Cells) {
+    for (const std::u16string_view Cell : Cells) {
       if (Cell == u"-") {
         Rec.Awards.emplace_back();
         continue;
@@ -282,7 +309,7 @@ class CsvReader {
 
   CompetitionRead Out;
   std::size_t Width = 0;
-  std::unordered_map<std::u16string, std::size_t> ByName;
+  std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
   std::unordered_map<std::u16string, DiveAtHeight> Dives;  // by height (one unit), then code
   std::u16string Key;
   std::vector<std::map<std::size_t, ListedDive>> DivesOf;  // each diver's dives by round

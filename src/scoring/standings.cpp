@@ -1,6 +1,7 @@
 #include "scoring/standings.h"
 
 #include <algorithm>
+#include <span>
 
 #include "sheets/sheet_words.h"
 #include "support/words.h"
@@ -8,17 +9,31 @@
 namespace merrith {
 namespace {
 
-// Each diver's recorded dive of each round; nullptr where none is recorded yet.
-using RecordGrid = std::vector<std::vector<const RecordedDive*>>;
+// Each diver's recorded dive of each round, the divers' rows one after the other in one
+// table; nullptr where none is recorded yet.
+class RecordGrid {
+ public:
+  explicit RecordGrid(const Competition& C) {
+    Starts.reserve(C.Entries.size() + 1);
+    Starts.push_back(0);
+    for (const Entry& E : C.Entries) Starts.push_back(Starts.back() + E.Dives.size());
+    Cells.assign(Starts.back(), nullptr);
+    for (const RecordedDive& R : C.Recorded)
+      if (R.Entry < C.Entries.size() && R.Round >= 1 && R.Round <= Row(R.Entry).size())
+        Cells[Starts[R.Entry] + R.Round - 1] = &R;
+  }
 
-RecordGrid GridOf(const Competition& C) {
-  RecordGrid Grid(C.Entries.size());
-  for (std::size_t I = 0; I < C.Entries.size(); ++I) Grid[I].resize(C.Entries[I].Dives.size());
-  for (const RecordedDive& R : C.Recorded)
-    if (R.Entry < Grid.size() && R.Round >= 1 && R.Round <= Grid[R.Entry].size())
-      Grid[R.Entry][R.Round - 1] = &R;
-  return Grid;
-}
+  std::size_t Divers() const { return Starts.size() - 1; }
+
+  // The Entry-th diver's dives by round.
+  std::span<const RecordedDive* const> Row(std::size_t Entry) const {
+    return std::span(Cells).subspan(Starts[Entry], Starts[Entry + 1] - Starts[Entry]);
+  }
+
+ private:
+  std::vector<std::size_t> Starts;  // where each diver's row starts, and the end of the last
+  std::vector<const RecordedDive*> Cells;
+};
 
 // How many divers dive in Round (from 1): a list may be shorter than another.
 std::size_t DiversIn(const Competition& C, std::size_t Round) {
@@ -34,7 +49,7 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
   const std::vector<ListedDive>& Dives = C.Entries[Entry].Dives;
   S.Dives.reserve(std::min(Rounds, Dives.size()));
   for (std::size_t Round = 1; Round <= Rounds && Round <= Dives.size(); ++Round) {
-    const RecordedDive* R = Grid[Entry][Round - 1];
+    const RecordedDive* R = Grid.Row(Entry)[Round - 1];
     StandingDive& D = S.Dives.emplace_back();
     D.Round = Round;
     D.Recorded = R;
@@ -49,11 +64,13 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
 
 Standings RankCompetition(const Competition& C) {
   Standings S;
-  const RecordGrid Grid = GridOf(C);
+  const RecordGrid Grid(C);
   for (const Entry& E : C.Entries) S.Rounds = std::max(S.Rounds, E.Dives.size());
   S.RecordedIn.assign(S.Rounds, 0);
-  for (const std::vector<const RecordedDive*>& Row : Grid)
+  for (std::size_t Entry = 0; Entry < Grid.Divers(); ++Entry) {
+    const std::span<const RecordedDive* const> Row = Grid.Row(Entry);
     for (std::size_t I = 0; I < Row.size(); ++I) S.RecordedIn[I] += Row[I] != nullptr ? 1U : 0U;
+  }
   while (S.RoundsComplete < S.Rounds &&
          S.RecordedIn[S.RoundsComplete] == DiversIn(C, S.RoundsComplete + 1))
     ++S.RoundsComplete;

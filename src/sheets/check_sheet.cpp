@@ -1,8 +1,8 @@
 #include "sheets/check_sheet.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
-#include <set>
 #include <utility>
 
 #include "difficulty/dive_numbers.h"
@@ -28,7 +28,9 @@ constexpr std::int32_t AnyHeight = HeightIndexLast;
 // The sheet as it is checked, step by step.
 class Checker {
  public:
-  Checker(const SheetText& Read, const EventBook& Book, std::u16string_view BookId) : Sheet(Read) {
+  Checker(const SheetText& Read, const EventBook& Book, std::u16string_view BookId,
+          CheckParts Wanted)
+      : Sheet(Read), Parts(Wanted) {
     Out.BookId = Sheet.BookId.empty() ? std::u16string(BookId) : Sheet.BookId;
     Out.EventId = Sheet.EventId;
     Out.Diver = Sheet.Diver;
@@ -47,6 +49,7 @@ class Checker {
 
   CheckedSheet Check() {
     if (Out.Book) CheckEvent();
+    Out.Dives.reserve(Sheet.Dives.size());
     for (const DiveLine& Line : Sheet.Dives) CheckDive(Line);
     CheckRepeats();
     FindGroups();
@@ -127,9 +130,13 @@ class Checker {
     D.Marked = Line.Limited;
     D.Divers = Line.Divers;
     const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
-    const DiveExplanation Explained = ExplainDive(D.Code, ReadAt);
+    const ExplainParts Wanted{.Name = Parts.Names, .Components = false};
+    DiveExplanation Fresh;
+    const DiveExplanation& Explained = Parts.Readings != nullptr
+                                           ? Parts.Readings->Explain(D.Code, ReadAt, Wanted)
+                                           : (Fresh = ExplainDive(D.Code, ReadAt, Wanted));
     const RuleBookDive& Read = Explained.Read;
-    D.Name = Explained.Name;
+    D.Name = Parts.Readings != nullptr ? Explained.Name : std::move(Fresh.Name);
     D.Group = Read.Group;
     if (Read.Why == NoDive::None) {
       D.Number = Read.Number;
@@ -170,15 +177,24 @@ class Checker {
       Add(D, SheetProblem::OverDiveCap, {.Dd = *D.Counted, .Cap = *E->MaxDiveDD});
   }
 
-  // No number twice, whatever the event (unless it allows repeats).
+  // No number twice, whatever the event (unless it allows repeats): each later dive of a
+  // number names the first.
   void CheckRepeats() {
     if (E != nullptr && E->Repeats) return;
-    std::map<std::u16string_view, std::size_t> First;
-    for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
-      const CheckedDive& D = Out.Dives[I];
-      if (D.Number.empty()) continue;
-      const auto [At, New] = First.try_emplace(D.Number, I + 1);
-      if (!New) Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, At->second);
+    std::vector<std::pair<std::u16string_view, std::size_t>> Numbers;  // number, dive from 1
+    Numbers.reserve(Out.Dives.size());
+    for (std::size_t I = 0; I < Out.Dives.size(); ++I)
+      if (!Out.Dives[I].Number.empty()) Numbers.emplace_back(Out.Dives[I].Number, I + 1);
+    // Equal numbers stay in the order they are dived.
+    std::stable_sort(Numbers.begin(), Numbers.end(),
+                     [](const auto& A, const auto& B) { return A.first < B.first; });
+    for (std::size_t I = 1, First = 0; I < Numbers.size(); ++I) {
+      if (Numbers[I].first != Numbers[First].first) {
+        First = I;
+        continue;
+      }
+      const CheckedDive& D = Out.Dives[Numbers[I].second - 1];
+      Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, Numbers[First].second);
     }
   }
 
@@ -195,10 +211,12 @@ class Checker {
   }
 
   void FindGroups() {
-    std::set<DiveGroup> Groups;
+    std::array<bool, static_cast<std::size_t>(DiveGroup::Armstand) + 1> Has{};
     for (const CheckedDive& D : Out.Dives)
-      if (D.Counted) Groups.insert(D.Group);
-    Out.Groups.assign(Groups.begin(), Groups.end());
+      if (const auto G = static_cast<std::size_t>(D.Group); D.Counted && G < Has.size())
+        Has[G] = true;
+    for (std::size_t G = 0; G < Has.size(); ++G)
+      if (Has[G]) Out.Groups.push_back(static_cast<DiveGroup>(G));
   }
 
   void CheckGroups() {
@@ -352,6 +370,7 @@ class Checker {
   }
 
   const SheetText& Sheet;
+  CheckParts Parts;
   CheckedSheet Out;
   const Event* E = nullptr;  // the sheet's event, in Out
   EventNamed EventFound;     // the event the Event: line names, or the one it likely means
@@ -359,8 +378,18 @@ class Checker {
 
 }  // namespace
 
-CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId) {
-  return Checker(Sheet, Book, BookId).Check();
+const DiveExplanation& DiveReadings::Explain(std::u16string_view Code, std::int32_t HeightIndex,
+                                             ExplainParts Parts) {
+  Key.assign({static_cast<char16_t>(HeightIndex), static_cast<char16_t>(Parts.Name),
+              static_cast<char16_t>(Parts.Components)});
+  Key += Code;
+  if (const auto Found = Read.find(Key); Found != Read.end()) return Found->second;
+  return Read.emplace(Key, ExplainDive(Code, HeightIndex, Parts)).first->second;
+}
+
+CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId,
+                        CheckParts Parts) {
+  return Checker(Sheet, Book, BookId, Parts).Check();
 }
 
 CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,

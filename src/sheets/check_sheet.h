@@ -5,15 +5,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "difficulty/dd_tenths.h"
 #include "difficulty/dive_group.h"
+#include "difficulty/explain_dive.h"
 #include "sheets/event_book.h"
 #include "sheets/event_lookup.h"
 #include "sheets/sheet_problem.h"
 #include "sheets/sheet_reader.h"
 #include "sheets/sheet_words.h"
+#include "support/words.h"
 
 namespace merrith {
 
@@ -63,10 +66,30 @@ struct CheckedSheet {
   bool Holds() const { return Problems.empty(); }
 };
 
+// Dive codes read and priced at their heights, kept for the next list that has them: the
+// lists of a meet's hundred divers share a few dozen dives.
+class DiveReadings {
+ public:
+  // Code at HeightIndex as ExplainDive explains it with Parts, read once.
+  const DiveExplanation& Explain(std::u16string_view Code, std::int32_t HeightIndex,
+                                 ExplainParts Parts);
+
+ private:
+  std::u16string Key;  // the height, the parts, then the code: one lookup's key
+  std::unordered_map<std::u16string, DiveExplanation, TextHash, std::equal_to<>> Read;
+};
+
+// What a check works out beyond the rules, and with what help: a competition, which prints no
+// list, leaves the dives' names out and reads each dive once for all its lists.
+struct CheckParts {
+  bool Names = true;                 // each dive's name in words (CheckedDive::Name)
+  DiveReadings* Readings = nullptr;  // the dives read by earlier checks; none: read afresh
+};
+
 // Checks a sheet as read against its event in Book, in the rule book its Book: line names,
 // else in BookId.
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book,
-                        std::u16string_view BookId = DefaultBookId);
+                        std::u16string_view BookId = DefaultBookId, CheckParts Parts = {});
 
 // Reads the text of a sheet and checks it as CheckSheet does.
 CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,

@@ -10,10 +10,6 @@
 namespace merrith {
 namespace {
 
-bool IsWhite(char16_t C) {
-  return mXMLParser::ClassifyChar(static_cast<std::int16_t>(C)) == mXMLParser::ClassWhiteSpace;
-}
-
 bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
 
 bool AllDigits(std::u16string_view Word) {
@@ -59,9 +55,9 @@ std::vector<std::u16string_view> SplitWords(std::u16string_view Line) {
   std::vector<std::u16string_view> Words;
   std::size_t At = 0;
   while (At < Line.size()) {
-    while (At < Line.size() && IsWhite(Line[At])) ++At;
+    while (At < Line.size() && mXMLParser::IsWhiteUnit(Line[At])) ++At;
     const std::size_t Start = At;
-    while (At < Line.size() && !IsWhite(Line[At])) ++At;
+    while (At < Line.size() && !mXMLParser::IsWhiteUnit(Line[At])) ++At;
     if (At > Start) Words.push_back(Line.substr(Start, At - Start));
   }
   return Words;

@@ -261,8 +261,7 @@ SheetText ReadSheet(std::u16string_view Text) {
     std::size_t End = Text.find(u'\n', Start);
     if (End == std::u16string_view::npos) End = Text.size();
     ++Number;
-    const std::u16string Line =
-        mXMLParser::TrimWhite(std::u16string(Text.substr(Start, End - Start)));
+    const std::u16string_view Line = mXMLParser::TrimWhiteView(Text.substr(Start, End - Start));
     if (!Line.empty() && Line[0] != u'#') R.ReadLine(Number, Line);
     Start = End + 1;
   }

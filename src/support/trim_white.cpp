@@ -48,11 +48,6 @@ constexpr std::array<CharRange, 28> CharRanges{{
 }};
 // clang-format on
 
-bool IsWhite(char16_t Unit) {
-  if (Unit < 0x80) return Unit == u' ' || (Unit >= u'\t' && Unit <= u'\r');  // the usual case
-  return ClassifyChar(static_cast<std::int16_t>(Unit)) == ClassWhiteSpace;
-}
-
 }  // namespace
 
 std::int32_t ClassifyChar(std::int16_t Unit) {
@@ -69,14 +64,6 @@ std::u16string TrimWhite(std::u16string Text) {
   Text.erase(Begin + Kept.size());
   Text.erase(0, Begin);
   return Text;
-}
-
-std::u16string_view TrimWhiteView(std::u16string_view Text) {
-  std::size_t End = Text.size();
-  while (End > 0 && IsWhite(Text[End - 1])) --End;
-  std::size_t Begin = 0;
-  while (Begin < End && IsWhite(Text[Begin])) ++Begin;
-  return Text.substr(Begin, End - Begin);
 }
 
 }  // namespace merrith::mXMLParser

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,14 @@ bool SameWord(std::u16string_view A, std::u16string_view B);
 // Text cut to at most Most units, ending in "…" where it was cut, for a message or a cell that
 // must stay readable whatever a line holds.
 std::u16string Shortened(std::u16string_view Text, std::size_t Most);
+
+// Hashes a text as a string or as a view of one, so that a map keyed by names finds a name that
+// a line holds without a copy of it.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view Text) const {
+    return std::hash<std::u16string_view>{}(Text);
+  }
+};
 
 }  // namespace merrith

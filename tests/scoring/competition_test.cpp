@@ -182,6 +182,7 @@ TEST(ReadCompetitionText, NamesAFaultyHeadAndAnotherEventsSheet) {
       {                           u"Panel: 5\nDiver: A\n101B", 2,            "no Event: line names the event"},
       {                    u"Event: women-1m\nDiver: A\n101B", 2, "no Panel: line gives the number of judges"},
       {                          u"Event: women-9m\nPanel: 5", 1,              "no event has the id women-9m"},
+      {                        u"Event: mixed-team\nPanel: 5", 1,            "no event has the id mixed-team"},
       {                          u"Event: women-1m\nPanel: 4", 2,                             "4 is no panel"},
       {         u"Event: women-1m\nBook: fina-1999\nPanel: 5", 2,          "no rule book is called fina-1999"},
       {         u"Event: women-1m\nEvent: women-3m\nPanel: 5", 2,          "a second such line, after line 1"},

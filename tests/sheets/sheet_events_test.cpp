@@ -20,10 +20,11 @@ std::vector<std::string> ProblemLines(const CheckedSheet& Sheet) {
   return Lines;
 }
 
-CheckedSheet Checked(std::u16string_view Book, std::u16string_view Id, std::u16string_view Dives) {
+CheckedSheet Checked(std::u16string_view Book, std::u16string_view Id, std::u16string_view Dives,
+                     CheckParts Parts = {}) {
   static const EventBook Events = BuiltInEvents();
-  return CheckSheetText(u"Event: " + std::u16string(Id) + u"\n" + std::u16string(Dives), Events,
-                        Book);
+  return CheckSheet(ReadSheet(u"Event: " + std::u16string(Id) + u"\n" + std::u16string(Dives)),
+                    Events, Book, Parts);
 }
 
 // The cases of event_cases.txt: for each event of each book, a sheet that holds, with its total
@@ -63,6 +64,7 @@ std::vector<EventCase> EventCases() {
 TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
   const EventBook Events = BuiltInEvents();
   std::map<std::u16string, std::size_t> Unchecked;
+  std::map<std::u16string, DiveReadings> Readings;
   for (const Event& E : Events.Events) ++Unchecked[E.Book];
   for (const EventCase& C : EventCases()) {
     const std::u16string Book = DecodeUtf8(C.Book), Id = DecodeUtf8(C.Id);
@@ -72,6 +74,19 @@ TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
     EXPECT_EQ(ProblemLines(Holding), std::vector<std::string>{}) << C.Id;
     EXPECT_EQ(Holding.Total ? ToUtf8(TenthsText(*Holding.Total)) : "none", C.Total) << C.Id;
     EXPECT_EQ(ProblemLines(Checked(Book, Id, DecodeUtf8(C.Breaks))), C.Problems) << C.Id;
+    // As a competition checks its lists: no dive named, each read once for every list.
+    const CheckParts Lean{.Names = false, .Readings = &Readings[Book]};
+    for (const std::string& Dives : {C.Holds, C.Breaks, C.Holds}) {
+      const CheckedSheet Whole = Checked(Book, Id, DecodeUtf8(Dives));
+      const CheckedSheet Unnamed = Checked(Book, Id, DecodeUtf8(Dives), Lean);
+      EXPECT_EQ(ProblemLines(Unnamed), ProblemLines(Whole)) << Dives;
+      EXPECT_EQ(Unnamed.Total, Whole.Total) << Dives;
+      for (std::size_t I = 0; I < Whole.Dives.size(); ++I) {
+        EXPECT_EQ(Unnamed.Dives[I].Counted, Whole.Dives[I].Counted) << Dives;
+        EXPECT_EQ(Unnamed.Dives[I].Number, Whole.Dives[I].Number) << Dives;
+        EXPECT_FALSE(Unnamed.Dives[I].Name);
+      }
+    }
   }
   for (const auto& [Book, Left] : Unchecked) EXPECT_EQ(Left, 0U) << ToUtf8(Book);
   EXPECT_EQ(Unchecked.size(), 2U);
