@@ -1,5 +1,6 @@
 #include "window/document_seams.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -7,6 +8,7 @@
 #include "report/sheet_page.h"
 #include "report/sheet_report.h"
 #include "sheets/event_book.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {
@@ -24,10 +26,20 @@ class InstalledEvents {
   std::optional<EventBook> Read;
 };
 
-std::vector<EventChoice> EventChoices(const EventBook& Book) {
+std::vector<BookChoice> BookChoices(const EventBook& Book) {
+  std::vector<BookChoice> Choices;
+  for (const RuleBook& B : Book.Books) Choices.push_back({B.Id, B.Title.empty() ? B.Id : B.Title});
+  std::stable_partition(Choices.begin(), Choices.end(),
+                        [](const BookChoice& B) { return B.Id == DefaultBookId; });
+  return Choices;
+}
+
+std::vector<EventChoice> EventChoices(const EventBook& Book, std::u16string_view BookId) {
   std::vector<EventChoice> Choices;
+  const RuleBook* Named = Book.FindBook(BookId);
+  if (Named == nullptr) return Choices;
   for (const Event& E : Book.Events)
-    if (E.Book == DefaultBookId) Choices.push_back({E.Id, E.Title});
+    if (SameWord(E.Book, Named->Id)) Choices.push_back({E.Id, E.Title, E.MostDivers > 0});
   return Choices;
 }
 
@@ -45,7 +57,8 @@ DocumentRooms InstalledDocuments() {
       [Events](std::u16string_view Text) {
         return SheetReport(CheckSheetText(Text, Events->Book()));
       },
-      [Events] { return EventChoices(Events->Book()); },
+      [Events] { return BookChoices(Events->Book()); },
+      [Events](std::u16string_view BookId) { return EventChoices(Events->Book(), BookId); },
       [Events](std::u16string_view Text, std::u16string_view Path) {
         return WriteSheetPage(CheckSheetText(Text, Events->Book()), Path);
       },

@@ -14,14 +14,24 @@ namespace merrith {
 struct EventChoice {
   std::u16string Id;     // as the sheet's Event: line writes it, "women-3m"
   std::u16string Title;  // what the drop-down shows, "Women 3 m springboard"
+  bool Team = false;     // a team's list, whose divers its Divers: line names
+};
+
+// One rule book a sheet may name, as the sheet window's drop-down offers it.
+struct BookChoice {
+  std::u16string Id;     // as the sheet's Book: line writes it, "fina-2017-2021"
+  std::u16string Title;  // what the drop-down shows, "FINA Diving Rules 2017-2021"
 };
 
 // What the dive-sheet window shows of a sheet, from the room that checks sheets.
 struct SheetFunctions {
   // The report that merrith-cli sheet prints for a sheet file holding Text.
   std::function<std::u16string(std::u16string_view Text)> Report;
-  // Every event, built-in and the user's, as merrith-cli events lists them.
-  std::function<std::vector<EventChoice>()> Events;
+  // Every rule book, built-in and the user's, the default first.
+  std::function<std::vector<BookChoice>()> Books;
+  // The events of the book BookId (in any case), built-in and the user's, as merrith-cli
+  // events --book lists them; none for a book nobody knows.
+  std::function<std::vector<EventChoice>(std::u16string_view BookId)> Events;
   // Writes the printed page of the sheet file holding Text to PagePath, as sheet --html does.
   std::function<FileOutcome(std::u16string_view Text, std::u16string_view PagePath)> WritePage;
   // The folder the user's own rules files are read from.

@@ -36,6 +36,7 @@ class CSheetController : public WindowController {
 
  private:
   void ShowSheet();
+  void ShowEvents();
   void ShowReport();
   void Edited(WindowCommand Command);
 

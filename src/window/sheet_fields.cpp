@@ -1,9 +1,12 @@
 #include "window/sheet_fields.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <vector>
 
 #include "sheets/sheet_reader.h"
+#include "support/trim_white.h"
 
 namespace merrith {
 namespace {
@@ -32,20 +35,34 @@ std::u16string OneLine(std::u16string_view Value) {
   return Line;
 }
 
+// The value of the heading on the line Number (from 1; 0 for none), trimmed, as the sheet's
+// reader takes it: what follows the first colon.
+std::u16string HeadingValue(const std::vector<std::u16string_view>& Lines, std::size_t Number) {
+  if (Number == 0 || Number > Lines.size()) return {};
+  const std::u16string_view Line = Lines[Number - 1];
+  return std::u16string(mXMLParser::TrimWhiteView(Line.substr(Line.find(u':') + 1)));
+}
+
 }  // namespace
 
 SheetFields ReadSheetFields(std::u16string_view Text) {
   const SheetText Sheet = ReadSheet(Text);
-  SheetFields Fields{Sheet.EventId, Sheet.Diver, {}};
+  const std::vector<std::u16string_view> Lines = SplitLines(Text);
+  SheetFields Fields{
+      Sheet.EventId, Sheet.Diver, {}, Sheet.BookId, HeadingValue(Lines, Sheet.DiversLine)};
   // An empty heading stays a line of its own: written back without it, a second one further
   // down would take its place.
-  const std::size_t EventLine = Sheet.EventId.empty() ? 0 : Sheet.EventLine;
-  const std::size_t DiverLine = Sheet.Diver.empty() ? 0 : Sheet.DiverLine;
+  const auto Taken = [](const std::u16string& Value, std::size_t Line) {
+    return Value.empty() ? 0 : Line;
+  };
+  const std::size_t Headings[] = {
+      Taken(Fields.EventId, Sheet.EventLine), Taken(Fields.Diver, Sheet.DiverLine),
+      Taken(Fields.BookId, Sheet.BookLine), Taken(Fields.Divers, Sheet.DiversLine)};
   std::size_t Number = 0;
   bool First = true;
-  for (const std::u16string_view Line : SplitLines(Text)) {
+  for (const std::u16string_view Line : Lines) {
     ++Number;
-    if (Number == EventLine || Number == DiverLine) continue;
+    if (std::find(std::begin(Headings), std::end(Headings), Number) != std::end(Headings)) continue;
     if (!First) Fields.Dives += u'\n';
     Fields.Dives += Line;
     First = false;
@@ -59,8 +76,10 @@ std::u16string SheetFileText(const SheetFields& Fields, std::u16string_view Line
     if (Value.empty()) return;
     Text.append(Key).append(OneLine(Value)).append(LineEnd);
   };
+  Header(u"Book: ", Fields.BookId);
   Header(u"Event: ", Fields.EventId);
   Header(u"Diver: ", Fields.Diver);
+  Header(u"Divers: ", Fields.Divers);
   for (const std::u16string_view Line : SplitLines(Fields.Dives)) Text.append(Line).append(LineEnd);
   // The split gives an empty last line after a final line end, or for no dives at all.
   if (Fields.Dives.empty() || Fields.Dives.ends_with(u'\n'))

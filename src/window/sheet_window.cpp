@@ -5,12 +5,14 @@
 
 #include "support/text_decoding.h"
 #include "support/utf8.h"
+#include "support/words.h"
 #include "window/paths.h"
 
 namespace merrith {
 
 CSheetWindow::CSheetWindow(SheetFunctions Functions, Dialogs Answers)
     : Sheets(std::move(Functions)), Asks(std::move(Answers)), SavedText(Text()) {
+  ListBooks();
   ListEvents();
 }
 
@@ -34,9 +36,34 @@ int CSheetWindow::EventRow() const {
   return -1;
 }
 
+int CSheetWindow::BookRow() const {
+  const std::u16string_view Id = Sheet.BookId.empty() ? DefaultBookId : Sheet.BookId;
+  for (std::size_t Row = 0; Row < Books.size(); ++Row)
+    if (SameWord(Books[Row].Id, Id)) return static_cast<int>(Row);
+  return -1;
+}
+
+bool CSheetWindow::DiversOffered() const {
+  const int Row = EventRow();
+  return !Sheet.Divers.empty() || (Row >= 0 && Events[static_cast<std::size_t>(Row)].Team);
+}
+
+void CSheetWindow::ListBooks() {
+  Books = Sheets.Books();
+  if (!Sheet.BookId.empty() && BookRow() < 0) Books.push_back({Sheet.BookId, Sheet.BookId});
+}
+
 void CSheetWindow::ListEvents() {
-  Events = Sheets.Events();
+  Events = Sheets.Events(Sheet.BookId.empty() ? DefaultBookId : Sheet.BookId);
   if (!Sheet.EventId.empty() && EventRow() < 0) Events.push_back({Sheet.EventId, Sheet.EventId});
+}
+
+// The default book is the one a sheet without a Book: line is checked against.
+void CSheetWindow::cboBook_Click(int Row) {
+  if (Row < 0 || static_cast<std::size_t>(Row) >= Books.size()) return;
+  const std::u16string& Id = Books[static_cast<std::size_t>(Row)].Id;
+  Sheet.BookId = SameWord(Id, DefaultBookId) ? u"" : Id;
+  ListEvents();
 }
 
 // No entry picked is no event.
@@ -50,6 +77,8 @@ void CSheetWindow::cboEvent_Click(int Row) {
 
 void CSheetWindow::txDiver_Change(std::u16string_view Typed) { Sheet.Diver = Typed; }
 
+void CSheetWindow::txDivers_Change(std::u16string_view Typed) { Sheet.Divers = Typed; }
+
 void CSheetWindow::txDives_Change(std::u16string_view Typed) { Sheet.Dives = Typed; }
 
 bool CSheetWindow::Load(std::u16string_view FileName) {
@@ -61,6 +90,7 @@ bool CSheetWindow::Load(std::u16string_view FileName) {
   Sheet = ReadSheetFields(mFSO::DecodeText(Bytes, mFSO::CodePageSystem));
   FilePath = FileName;
   SavedText = Text();
+  ListBooks();
   ListEvents();
   return true;
 }

@@ -41,12 +41,23 @@ class CSheetWindow {
   // The sheet as the boxes show it.
   const SheetFields& Fields() const { return Sheet; }
 
-  // The drop-down's entries: every event, and last the sheet's own event id when no event has
-  // it (so that nothing of the file is lost).
+  // The books' drop-down: every rule book, the default first, and last the sheet's own book
+  // id when no book has it (so that nothing of the file is lost).
+  const std::vector<BookChoice>& BookChoices() const { return Books; }
+
+  // The books' entry of the sheet's book: the default's when the sheet names none.
+  int BookRow() const;
+
+  // The events' drop-down: every event of the sheet's book, and last the sheet's own event id
+  // when none of them has it.
   const std::vector<EventChoice>& EventChoices() const { return Events; }
 
   // The drop-down's entry of the sheet's event, or -1 when it names none.
   int EventRow() const;
+
+  // Whether the box of a team's divers is offered: for a team's event, or while it holds names
+  // (which may then be read and taken out).
+  bool DiversOffered() const;
 
   // The sheet file as the window would save it, with line feeds.
   std::u16string Text() const;
@@ -54,11 +65,16 @@ class CSheetWindow {
   // The report of the sheet as it stands, exactly as merrith-cli sheet prints it for Text().
   std::u16string Report() const;
 
-  // The user picked the drop-down's entry Row (-1: none), or typed in the diver's or the
-  // dives' box.
+  // The user picked the events' entry Row (-1: none), or typed in the diver's, the divers' or
+  // the dives' box.
   void cboEvent_Click(int Row);
   void txDiver_Change(std::u16string_view Typed);
+  void txDivers_Change(std::u16string_view Typed);
   void txDives_Change(std::u16string_view Typed);
+
+  // The user picked the books' entry Row: the sheet names that book (the default, none) and
+  // the events are that book's; the sheet's event stays.
+  void cboBook_Click(int Row);
 
   // Reads the sheet file at FileName into the window; says so and leaves the sheet as it was
   // when the file cannot be read.
@@ -88,6 +104,7 @@ class CSheetWindow {
  private:
   std::u16string Name() const;
   bool SaveTo(std::u16string_view FileName);
+  void ListBooks();
   void ListEvents();
 
   SheetFunctions Sheets;
@@ -95,6 +112,7 @@ class CSheetWindow {
   SheetFields Sheet;
   std::u16string FilePath;
   std::u16string SavedText;  // Text() when the sheet was last read or saved
+  std::vector<BookChoice> Books;
   std::vector<EventChoice> Events;
 };
 

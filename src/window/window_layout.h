@@ -40,6 +40,8 @@ enum class WindowCommand : std::uint8_t {
   SheetEventPicked,  // an event picked from the drop-down: the report is redone
   SheetDiverTyped,   // the diver's name changed: the report is redone
   SheetDivesTyped,   // the dives changed: the report is redone
+  SheetBookPicked,   // a rule book picked: its events in the drop-down, the report redone
+  SheetDiversTyped,  // a team's divers changed: the report is redone
   SheetOpen,         // another sheet file into this window
   SheetSave,
   SheetSaveAs,

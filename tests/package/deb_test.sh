@@ -89,7 +89,7 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 # action.txt: its caption, its client area and its icon, which it carries itself.
 mkdir "$work/home"
 (cd "$work/home" && bash "$source_dir/tests/ui/x_smoke_test.sh" "$screenshots" \
-  "$source_dir/tests/ui/women_3m.txt" /usr/bin/merrith -- /usr/bin/merrith-cli sheet) ||
+  "$source_dir/tests/ui/women_3m.txt" -- /usr/bin/merrith -- /usr/bin/merrith-cli sheet) ||
   fail "the installed window did not show (x_smoke_test exit $?)"
 
 # The manual pages render without a warning and name the sample list where it is.

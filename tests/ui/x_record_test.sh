@@ -5,7 +5,7 @@
 # the third Enter the program is killed (SIGKILL, or taskkill /F under Wine). Opened again, the
 # file holds the three dives and the window offers the fourth, which is keyed and recorded; its
 # printed results (Ctrl+P) are those of REPORT_COMMAND --html for the file. Keeps screenshots.
-# Usage: x_record_test.sh SCREENSHOTS COMPETITION PROGRAM... -- REPORT_COMMAND...
+# Usage: x_record_test.sh SCREENSHOTS COMPETITION -- PROGRAM... -- REPORT_COMMAND...
 #        (SCREENSHOTS is a path stem; exit 77: no virtual X server or X tool here)
 set -euo pipefail
 
@@ -19,7 +19,7 @@ chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
 
 name=meet.txt
-cp "$given" "$work/$name"
+cp "${files[0]}" "$work/$name"
 caption="Competition - $name"
 
 start() {

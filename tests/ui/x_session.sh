@@ -1,7 +1,7 @@
 # shellcheck shell=bash disable=SC2034
-# Sourced by the X tests, with their arguments: SCREENSHOTS FILE PROGRAM... -- REPORT_COMMAND...
+# Sourced by the X tests, with their arguments: SCREENSHOTS FILE... -- PROGRAM... -- REPORT_COMMAND...
 # Re-runs the test in a virtual X server of its own (exit 77 where one of TOOLS is missing);
-# there it sets shots, given, program and report, a work folder that goes at the end with the
+# there it sets shots, files, program and report, a work folder that goes at the end with the
 # program and the Wine server, fail MESSAGE, and find_window CAPTION, which waits for the window
 # captioned exactly so.
 # Usage: source x_session.sh TEST TOOLS "$@"
@@ -15,9 +15,11 @@ if [[ -z "${MERRITH_SMOKE_INSIDE:-}" ]]; then
     bash "$(dirname "${BASH_SOURCE[0]}")/$test_name.sh" "$@"
 fi
 
-shots=$1 given=$2
-shift 2
-program=()
+shots=$1
+shift
+files=() program=()
+while [[ "$1" != -- ]]; do files+=("$1") && shift; done
+shift
 while [[ "$1" != -- ]]; do program+=("$1") && shift; done
 shift
 report=("$@")

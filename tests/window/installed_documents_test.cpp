@@ -40,7 +40,7 @@ TEST(InstalledDocuments, ReadTheUsersRulesOnceBesideTheBuiltInOnes) {
   const DocumentRooms Rooms = InstalledDocuments();
   EXPECT_EQ(std::filesystem::path(Rooms.Sheets.RulesFolder()), Folder);
 
-  const std::vector<EventChoice> Events = Rooms.Sheets.Events();
+  const std::vector<EventChoice> Events = Rooms.Sheets.Events(DefaultBookId);
   std::filesystem::remove_all(Folder);
   ASSERT_EQ(Events.size(), 35u);  // the default book's 34 and the club's
   EXPECT_EQ(Events.front().Id, u"women-1m");

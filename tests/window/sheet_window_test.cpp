@@ -34,10 +34,9 @@ std::string MarkedUtf16(std::u16string_view Text) {
   return File;
 }
 
-// The event and the diver come out of the header as the report reads them, the first of each
-// before the first dive; everything else stays where it was, and the file written back reads
-// the same.
-TEST(ReadSheetFields, TakesTheEventAndDiverAndKeepsTheRest) {
+// The headings come out as the report reads them, the first of each before the first dive;
+// everything else stays where it was, and the file written back reads the same.
+TEST(ReadSheetFields, TakesTheHeadingsAndKeepsTheRest) {
   struct Sheet {
     const char* File;
     const char* Event;
@@ -62,33 +61,57 @@ TEST(ReadSheetFields, TakesTheEventAndDiverAndKeepsTheRest) {
     EXPECT_EQ(Utf8(Fields.Dives), S.Dives) << S.File;
     EXPECT_EQ(Utf8(SheetFileText(Fields, u"\n")), S.Written) << S.File;
   }
+  const SheetFields Team = ReadSheetFields(
+      u"Divers:  A (W), B (M) \nEvent: mixed-team\nbook: fina-2017-2021\nDiver: A / B\n105B A");
+  EXPECT_EQ(Team.BookId, u"fina-2017-2021");
+  EXPECT_EQ(Team.Divers, u"A (W), B (M)");
+  EXPECT_EQ(
+      SheetFileText(Team, u"\n"),
+      u"Book: fina-2017-2021\nEvent: mixed-team\nDiver: A / B\nDivers: A (W), B (M)\n105B A\n");
   EXPECT_EQ(SheetFileText({u"", u"A\r\nB", u"105B\n203C"}, u"\r\n"),
             u"Diver: A  B\r\n105B\r\n203C\r\n");
 }
 
-// Whatever a sheet holds, the window shows the event and the diver the report names, and once
-// written (which ends its last line) it reads back as the same fields and the same file.
+// The divers a sheet names, as its report reads them.
+std::u16string DiversOf(const SheetText& Sheet) {
+  std::u16string Named;
+  for (const NamedDiver& D : Sheet.Divers)
+    Named += D.Name + u"/" + static_cast<char16_t>(u'0' + static_cast<int>(D.Sex)) + u";";
+  return Named;
+}
+
+// Whatever a sheet holds, the window shows the headings the report reads, and once written
+// (which ends its last line) it reads back as the same fields, the same divers and the same
+// file.
 TEST(ReadSheetFields, ReadsItsOwnFileBackAsTheSameFields) {
   const std::string_view Sheets[] = {
       testing::GirlsSheet, testing::AgeGroupMarked, testing::AgeGroupUnmarked, testing::ClubMarkup,
       testing::Synchro, testing::UnknownEvent, testing::Women3m,
       // An empty heading before a full one, a lone carriage return, headings twice and late.
       "Event:\nDiver:\nEvent: men-1m\nDiver: Bo\n105B", "Event: a\rb\r\nDiver: \r\n",
-      "Diver: Ann\nDiver: Bo\n105B\nEvent: late\n\n", "\n\n", "#\n", "Club-2: X\n105B\r\n"};
+      "Diver: Ann\nDiver: Bo\n105B\nEvent: late\n\n", "\n\n", "#\n", "Club-2: X\n105B\r\n",
+      // A pair, a team (its divers before or after the pair's line), books.
+      "Event: synchro-mixed-3m\nDiver: Ann (W) / Ben\n105B Ann / Ben",
+      "Diver: A / B\nDivers: A (W), (M), C (m)\nDivers: D (W)\n105B A / C",
+      "Divers:\nBook:\nBook: nowhere\nDivers: A (W)\nDiver: B / C\n105B"};
   for (const std::string_view Sheet : Sheets) {
     const std::u16string Text = Utf16(Sheet);
     const SheetFields Fields = ReadSheetFields(Text);
     const SheetText Read = ReadSheet(Text);
     EXPECT_EQ(Fields.EventId, Read.EventId) << Sheet;
     EXPECT_EQ(Fields.Diver, Read.Diver) << Sheet;
+    EXPECT_EQ(Fields.BookId, Read.BookId) << Sheet;
     for (const std::u16string_view LineEnd : {u"\n", u"\r\n"}) {
       const std::u16string Written = SheetFileText(Fields, LineEnd);
       const SheetFields Saved = ReadSheetFields(Written);
       const SheetFields Again = ReadSheetFields(SheetFileText(Saved, LineEnd));
-      EXPECT_EQ(Saved.EventId, Fields.EventId) << Sheet;
-      EXPECT_EQ(Saved.Diver, Fields.Diver) << Sheet;
-      EXPECT_EQ(Again.EventId, Saved.EventId) << Sheet;
-      EXPECT_EQ(Again.Diver, Saved.Diver) << Sheet;
+      EXPECT_EQ(DiversOf(ReadSheet(Written)), DiversOf(Read)) << Sheet;
+      for (const SheetFields* Next : {&Saved, &Again}) {
+        EXPECT_EQ(Next->EventId, Fields.EventId) << Sheet;
+        EXPECT_EQ(Next->Diver, Fields.Diver) << Sheet;
+        EXPECT_EQ(Next->BookId, Fields.BookId) << Sheet;
+        EXPECT_EQ(Next->Divers, Fields.Divers) << Sheet;
+      }
       EXPECT_EQ(Again.Dives, Saved.Dives) << Sheet;
       EXPECT_EQ(SheetFileText(Saved, LineEnd), Written) << Sheet;
     }
@@ -186,6 +209,52 @@ TEST_F(SheetWindowTest, OpensWhatItCanAndLosesNothing) {
   EXPECT_EQ(Sheet.EventChoices().back().Id, u"club");
   EXPECT_EQ(Sheet.EventRow(), static_cast<int>(Sheet.EventChoices().size()) - 1);
   EXPECT_EQ(Sheet.Text(), u"Event: club\n105B\n");
+}
+
+// The default book comes first; a book picked lists its events and is named on the sheet (the
+// default by no Book: line), the sheet's event kept. A book that no rules file has stays the
+// sheet's, last, and the report says so. The divers' box is offered for a team's event, or
+// while it holds names.
+TEST_F(SheetWindowTest, PicksTheBookAndOffersATeamsDivers) {
+  CSheetWindow Sheet = Make();
+  const auto RowOf = [&Sheet](std::u16string_view Id) {
+    const std::vector<EventChoice>& Events = Sheet.EventChoices();
+    for (std::size_t Row = 0; Row < Events.size(); ++Row)
+      if (Events[Row].Id == Id) return static_cast<int>(Row);
+    return -1;
+  };
+  ASSERT_EQ(Sheet.BookChoices().size(), 2u);
+  EXPECT_EQ(Sheet.BookChoices()[0].Id, DefaultBookId);
+  EXPECT_EQ(Sheet.BookRow(), 0);
+  EXPECT_EQ(Sheet.EventChoices().size(), 34u);
+  EXPECT_FALSE(Sheet.DiversOffered());
+  Sheet.cboEvent_Click(RowOf(u"mixed-team"));
+  EXPECT_TRUE(Sheet.DiversOffered());
+  Sheet.cboEvent_Click(RowOf(u"women-3m"));
+  EXPECT_FALSE(Sheet.DiversOffered());
+  Sheet.cboBook_Click(1);
+  EXPECT_EQ(Sheet.EventChoices().size(), 32u);
+  EXPECT_EQ(Sheet.EventRow(), RowOf(u"women-3m"));
+  EXPECT_EQ(Sheet.Text(), u"Book: fina-2017-2021\nEvent: women-3m\n");
+  Sheet.cboBook_Click(0);
+  EXPECT_EQ(Sheet.Text(), u"Event: women-3m\n");
+
+  Put("team.txt", "Book: FINA-2017-2021\nEvent: mixed-team\nDivers: Ann (W)\n105B\n");
+  ASSERT_TRUE(Sheet.Load(Dir.Text("team.txt")));
+  EXPECT_EQ(Sheet.BookRow(), 1);
+  EXPECT_EQ(Sheet.EventRow(), 32) << "the 2017 book has no team event";
+  EXPECT_TRUE(Sheet.DiversOffered());
+  Sheet.txDivers_Change(u"");
+  EXPECT_FALSE(Sheet.DiversOffered());
+
+  Put("nowhere.txt", "Book: nowhere\nEvent: men-1m\n105B\n");
+  ASSERT_TRUE(Sheet.Load(Dir.Text("nowhere.txt")));
+  EXPECT_EQ(Sheet.BookChoices().back().Title, u"nowhere");
+  EXPECT_EQ(Sheet.BookRow(), 2);
+  EXPECT_EQ(Sheet.EventChoices().size(), 1u);
+  EXPECT_EQ(Sheet.Text(), u"Book: nowhere\nEvent: men-1m\n105B\n");
+  EXPECT_NE(Sheet.Report().find(u"Line 1: no rule book has the id nowhere: the books are"),
+            std::u16string::npos);
 }
 
 // Closing asks only about changes: Save saves (and a save that does not happen keeps the

@@ -367,8 +367,14 @@ TEST_F(FmSheetTest, RunsItsProceduresAsTheUserTypesAndClicks) {
   Press(VK_DOWN);
   Press(VK_DOWN);
   Press(VK_TAB);
-  Type(L"Ann");
+  EXPECT_EQ(GetFocus(), Box("cboBook"));
+  Press(VK_DOWN);  // the 2017 book's 32 events, then the default's 34 again
+  EXPECT_EQ(SendMessageW(Box("cboEvent"), CB_GETCOUNT, 0, 0), 32);
+  Press(VK_UP);
+  EXPECT_EQ(SendMessageW(Box("cboEvent"), CB_GETCOUNT, 0, 0), 34);
   Press(VK_TAB);
+  Type(L"Ann");
+  Press(VK_TAB);  // past the divers' box, which an individual event does not offer
   Type(L"105B\r203C");
   Press(VK_TAB);
   EXPECT_EQ(GetFocus(), Box("txReport"));
@@ -409,7 +415,7 @@ TEST_F(FmSheetTest, BothWindowsFollowTheDensityOfTheScreen) {
   };
   for (const auto& [Made, Control, Width, Height] : {
            Case{Window.Handle(),    Find("txFN"),  586, 408},
-           Case{Sheet->Handle(), Box("txReport"), 1392, 881}
+           Case{Sheet->Handle(), Box("txReport"), 1392, 929}
   }) {
     const LONG Before = FontOf(Control).lfHeight;
     RECT Suggested{10, 20, 700, 500};
