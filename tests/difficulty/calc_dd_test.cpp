@@ -154,6 +154,7 @@ TEST(CalcHDD, TakesEachSideOfEveryRuleAndColumnEdge) {
       {u"5266D", H27, NA},
       {u"5267B", H27, NA},
       // Rules 6 and 7: forward armstand, 5 half somersaults: pike or tuck up to 3 half twists.
+      {u"6151D", H27, NA},
       {u"6153D", H27, NA},
       {u"6154B", H27, NA},
       // Rules 8 and 9: back armstand, 5 half somersaults: pike or tuck up to 4 half twists.

@@ -66,6 +66,7 @@ TEST(DecodeText, ConvertsUnmarkedBytesFromTheCodePage) {
   },
       CodePageUtf8);
   EXPECT_EQ(DecodeText({0x31, 0x30, 0x35}, 12345), u"") << "unknown code page";
+  EXPECT_EQ(DecodeText({0xEF, 0xBB, 0xBF, 0x31}, 12345), u"1") << "a mark needs no code page";
 }
 
 }  // namespace
