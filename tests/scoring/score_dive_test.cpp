@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "scoring_cases.h"
+#include "sheets/sheet_reader.h"
+#include "support/trim_white.h"
 
 namespace merrith {
 namespace {
@@ -37,80 +42,36 @@ std::string CancelledSeats(const ScoredDive& Dive) {
   return Marks;
 }
 
-struct Case {
-  const char* Name;
-  int Judges;
-  std::u16string_view Awards;  // seating order: synchro E1, E2, then S
-  DdTenths DD;
-  std::u16string_view Decision;
-  const char* Cancelled;  // "x" cancelled, "." kept; "" not looked at
-  std::u16string_view Kept;
-  std::u16string_view Points;
-};
-
-// The book's four printed examples, its computed cases 5-25, then the choices it leaves open.
-// clang-format off
-const Case Cases[] = {
-  {"1 five judges",      5, u"8.0 7.5 7.5 7.5 7.0",                           20, u"",        "x...x",       u"22.5", u"45.00"},
-  {"2 seven judges",     7, u"8.0 7.5 7.5 7.5 7.5 7.5 7.0",                   20, u"",        "xx...xx",     u"22.5", u"45.00"},
-  {"3 nine judges",      9, u"7.0 6.5 5.5 5.5 8.5 8.0 8.0 7.5 7.5",           28, u"",        "x.x.x..x.",   u"35.5", u"59.64"},
-  {"4 eleven judges",   11, u"7.0 6.5 6.0 5.5 5.5 7.0 8.0 8.0 7.5 8.0 7.0",   28, u"",        "x.xx.x...xx", u"35.5", u"59.64"},
-  {"5",                  5, u"6.5 7.0 7.0 7.5 8.0",                           30, u"",        "x...x",       u"21.5", u"64.50"},
-  {"6",                  7, u"5.0 5.5 6.0 6.5 7.0 7.5 8.0",                   34, u"",        "xx...xx",     u"19.5", u"66.30"},
-  {"7",                  7, u"10 10 10 10 10 10 10",                          39, u"",        "xx...xx",     u"30.0", u"117.00"},
-  {"8 four equal high",  7, u"8.0 8.0 8.0 8.0 7.0 7.0 6.5",                   32, u"",        "..xxx.x",     u"23.0", u"73.60"},
-  {"9",                  5, u"9.5 9.0 9.5 10 9.0",                            35, u"",        "",            u"28.0", u"98.00"},
-  {"10 failed",          7, u"7.0 7.0 7.0 7.0 7.0 7.0 7.0",                   30, u"failed",  "",            u"0.0",  u"0.00"},
-  {"11 at most 2",       7, u"3.0 2.0 2.5 2.0 1.5 2.0 2.0",                   28, u"max2",    "",            u"6.0",  u"16.80"},
-  {"12 at most 4.5",     5, u"6.0 5.0 4.5 4.0 5.5",                           30, u"max4.5",  "",            u"13.5", u"40.50"},
-  {"13 re-start",        5, u"7.0 6.5 7.0 6.0 7.5",                           20, u"restart", "...xx",       u"14.5", u"29.00"},
-  {"14 unsafe 3 of 5",   5, u"2.0 1.5 2.0 5.0 6.0",                           30, u"unsafe",  "",            u"6.0",  u"18.00"},
-  {"15 unsafe 3 of 7",   7, u"2.0 2.0 1.5 5.0 5.5 6.0 6.0",                   30, u"unsafe",  "x.x..xx",     u"12.5", u"37.50"},
-  {"16 .125 lost",       5, u"7.0 7.5 7.0 7.0 -",                             25, u"",        "",            u"21.0", u"52.50"},
-  {"17 .875 up",         5, u"6.5 7.0 7.0 7.0 -",                             19, u"",        "",            u"21.0", u"39.90"},
-  {"18 .75 up",          7, u"6.0 6.5 6.5 7.0 7.0 7.5 -",                     36, u"",        "",            u"20.5", u"73.80"},
-  {"19 E1 missing",     11, u"6.5 7.0 - 6.0 6.5 6.5 7.0 7.5 7.5 7.0 7.5",     33, u"",        "",            u"35.5", u"70.29"},
-  {"20 S missing",      11, u"7.0 7.0 7.0 6.5 6.5 6.5 7.0 7.5 7.0 8.0 -",     30, u"",        "",            u"35.5", u"63.90"},
-  {"21 nine one pool",   9, u"9.0 5.0 7.0 6.0 7.0 7.0 7.0 7.0 7.0",           30, u"",        "xx..x...x",   u"34.0", u"61.20"},
-  {"22 assigned DD",    11, u"6.0 6.5 7.0 6.5 6.5 6.5 7.0 7.5 7.0 7.5 8.0",   20, u"",        "",            u"35.0", u"42.00"},
-  {"23 synchro restart",11, u"7.0 7.5 7.0 6.5 7.0 7.0 7.5 7.5 8.0 7.0 7.5",   30, u"restart", "",            u"26.5", u"47.70"},
-  {"24 all equal",       9, u"6.0 6.0 6.0 6.0 6.5 6.5 6.5 6.5 6.5",           34, u"",        "",            u"31.5", u"64.26"},
-  {"25 E1 all 0",       11, u"0 0 0 7.0 7.0 7.0 6.0 6.0 6.0 6.0 6.0",         30, u"",        "",            u"0.0",  u"0.00"},
-  // Three judges: all count.
-  {"three judges",       3, u"6.0 6.5 7.0",                                   20, u"",        "...",         u"19.5", u"39.00"},
-  // The cap comes before the re-start: 7.0 to 4.5, then to 2.5.
-  {"cap then re-start",  5, u"7.0 7.0 7.0 7.0 7.0",                           20, u"max4.5+restart", "",     u"7.5",  u"15.00"},
-  {"re-start floor 0",   5, u"1.5 1.0 6.0 6.5 7.0",                           20, u"restart", "x...x",       u"8.5",  u"17.00"},
-  // The unsafe-dive majority: 2 of 3, 4 of 7, 6 of 11.
-  {"unsafe 2 of 3",      3, u"2.0 2.0 5.0",                                   30, u"unsafe",  "",            u"6.0",  u"18.00"},
-  {"unsafe 1 of 3",      3, u"2.0 5.0 5.0",                                   30, u"unsafe",  "",            u"12.0", u"36.00"},
-  {"unsafe 4 of 7",      7, u"2.0 2.0 1.5 2.0 5.5 6.0 6.0",                   30, u"unsafe",  "",            u"6.0",  u"18.00"},
-  {"unsafe 6 of 11",    11, u"2.0 2.0 2.0 2.0 2.0 2.0 5.0 5.0 5.0 5.0 5.0",   30, u"unsafe",  "",            u"10.0", u"18.00"},
-  {"unsafe 5 of 11",    11, u"2.0 2.0 2.0 2.0 2.0 5.0 5.0 5.0 5.0 5.0 5.0",   30, u"unsafe",  "",            u"19.0", u"34.20"},
-  // 9.9 and 9.11 take every judge of one group; one 0 for each diver fails nothing.
-  {"nine: E1 all 0",     9, u"0 0 6.0 6.0 6.0 6.0 6.0 6.0 6.0",               30, u"",        "",            u"0.0",  u"0.00"},
-  {"eleven: S all 0",   11, u"7.0 7.0 7.0 7.0 7.0 7.0 0 0 0 0 0",             30, u"",        "",            u"0.0",  u"0.00"},
-  {"nine: a 0 each",     9, u"0 6.0 0 6.0 6.0 6.0 6.0 6.0 6.0",               30, u"",        "x..x",        u"24.0", u"43.20"},
-  // A missing award on 9: the same diver's other execution judge; a synchronisation judge,
-  // the other four.
-  {"nine: E1 missing",   9, u"5.0 - 8.0 8.0 8.0 8.0 8.0 8.0 8.0",             30, u"",        "",            u"37.0", u"66.60"},
-  {"nine: S missing",    9, u"6.0 6.0 6.0 6.0 7.0 7.5 7.5 7.5 -",             30, u"",        "",            u"34.5", u"62.10"},
-};
-// clang-format on
+// The rows of scoring_cases.txt: name | judges | awards | DD | decision | cancelled | kept |
+// points.
+std::vector<std::vector<std::u16string>> ScoringCases() {
+  std::vector<std::vector<std::u16string>> Rows;
+  std::istringstream Text{std::string(testing::ScoringCasesText)};
+  for (std::string Line; std::getline(Text, Line);) {
+    if (Line.empty() || Line.starts_with('#')) continue;
+    std::vector<std::u16string>& Row = Rows.emplace_back();
+    std::istringstream Cells(Line);
+    for (std::string Cell; std::getline(Cells, Cell, '|');)
+      Row.push_back(mXMLParser::TrimWhite(std::u16string(Cell.begin(), Cell.end())));
+    EXPECT_EQ(Row.size(), 8U) << Line;
+    Row.resize(8);
+  }
+  return Rows;
+}
 
 TEST(ScoreDive, ScoresTheBooksExamplesAndComputedCases) {
-  for (const Case& C : Cases) {
-    SCOPED_TRACE(C.Name);
-    const std::optional<Panel> P = PanelOfJudges(C.Judges);
-    const std::optional<Decision> D = ReadDecision(C.Decision);
-    ASSERT_TRUE(P && D);
-    const auto Given = Awards(C.Awards);
-    const ScoredDive Dive = ScoreDive(*P, Given, *D, C.DD);
+  for (const auto& C : ScoringCases()) {
+    SCOPED_TRACE(Narrow(C[0]));
+    const std::optional<Panel> P = PanelOfJudges(std::stoi(Narrow(C[1])));
+    const std::optional<Decision> D = ReadDecision(C[4]);
+    const std::optional<DdTenths> DD = ReadStatedDd(C[3]);
+    ASSERT_TRUE(P && D && DD);
+    const auto Given = Awards(C[2]);
+    const ScoredDive Dive = ScoreDive(*P, Given, *D, *DD);
     ASSERT_EQ(Dive.Fault, ScoreFault::None);
-    const std::string Cancelled = CancelledSeats(Dive);
-    EXPECT_EQ(Cancelled.substr(0, std::string(C.Cancelled).size()), C.Cancelled);
-    EXPECT_EQ(Narrow(AwardText(Dive.Sum)), Narrow(std::u16string(C.Kept)));
-    EXPECT_EQ(Narrow(PointsText(Dive.Points)), Narrow(std::u16string(C.Points)));
+    EXPECT_EQ(CancelledSeats(Dive).substr(0, C[5].size()), Narrow(C[5]));
+    EXPECT_EQ(Narrow(AwardText(Dive.Sum)), Narrow(C[6]));
+    EXPECT_EQ(Narrow(PointsText(Dive.Points)), Narrow(C[7]));
     for (std::size_t I = 0; I < Given.size(); ++I) EXPECT_EQ(Dive.Replaced[I], !Given[I]);
   }
 }
@@ -150,16 +111,10 @@ TEST(ReadAward, ReadsHalfPointsAndNothingElse) {
     std::u16string_view Text;
     HalfPoints Award;
   } Texts[] = {
-      {   u"7", 14},
-      { u"7.0", 14},
-      { u"7.5", 15},
-      { u"7,5", 15},
-      {  u"10", 20},
-      {u"10.0", 20},
-      {   u"0",  0},
-      { u"0.5",  1},
-      { u" 8 ", 16},
-      {u"7.50", 15},
+  // clang-format off
+      {u"7", 14}, {u"7.0", 14}, {u"7.5", 15}, {u"7,5", 15}, {u"10", 20}, {u"10.0", 20},
+      {u"0", 0}, {u"0.5", 1}, {u" 8 ", 16}, {u"7.50", 15},
+  // clang-format on
   };
   for (const auto& T : Texts)
     EXPECT_EQ(ReadAward(T.Text), T.Award) << Narrow(std::u16string(T.Text));

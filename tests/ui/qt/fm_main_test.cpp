@@ -191,35 +191,6 @@ class FmMainTest : public QObject {
     QCOMPARE(User.Pages, std::vector<std::u16string>{Dir->filePath("b.txt.htm").toStdU16String()});
   }
 
-  // A book picked refills the events (the sheet's kept, last where the book lacks it) and
-  // redoes the report; a team's event opens the divers' box, whose names the file gets.
-  void sheetWindowOffersTheBooksAndATeamsDivers() {
-    merrith::CSheetController* Form = Window->Controller().NewSheet();
-    merrith::CTableWidget* Sheet = &Shown(Form);
-    auto* Events = Sheet->findChild<QComboBox*>(QStringLiteral("cboEvent"));
-    auto* Books = Sheet->findChild<QComboBox*>(QStringLiteral("cboBook"));
-    auto* Divers = Sheet->findChild<QLineEdit*>(QStringLiteral("txDivers"));
-    QCOMPARE(Books->currentText(), QStringLiteral("World Aquatics Diving Rules 2024"));
-    QVERIFY(!Divers->isEnabled());
-    Events->setCurrentIndex(
-        Events->findText(QStringLiteral("Mixed team event"), Qt::MatchStartsWith));
-    QVERIFY(Divers->isEnabled());
-    QTest::keyClicks(Divers, "Ann (W), Ben (M)");
-    Books->setCurrentIndex(1);
-    QCOMPARE(Events->count(), 33);
-    QCOMPARE(Events->currentText(), QStringLiteral("mixed-team"));
-    QVERIFY(Divers->isEnabled());
-    QCOMPARE(Form->Form().Text(),
-             u"Book: fina-2017-2021\nEvent: mixed-team\nDivers: Ann (W), Ben (M)\n");
-    QCOMPARE(Sheet->findChild<QPlainTextEdit*>(QStringLiteral("txReport"))
-                 ->toPlainText()
-                 .toStdU16String(),
-             Form->Form().Report());
-    Books->setCurrentIndex(0);
-    QCOMPARE(Events->count(), 34);
-    QCOMPARE(Form->Form().Text(), u"Event: mixed-team\nDivers: Ann (W), Ben (M)\n");
-  }
-
   // Closing the main window asks for each unsaved sheet; Cancel keeps every window open,
   // Don't save closes them all.
   void closingTheMainWindowAsksForEachUnsavedSheet() {
