@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "fake_view.h"
 #include "file_test_folder.h"
 #include "report/results_report.h"
 #include "scoring/standings.h"
 #include "support/utf8.h"
 #include "support/words.h"
-#include "fake_view.h"
 #include "test_dialogs.h"
 #include "window/competition_controller.h"
 #include "window/new_competition_controller.h"

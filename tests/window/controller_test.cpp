@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "file_test_folder.h"
 #include "fake_view.h"
+#include "file_test_folder.h"
 #include "test_dialogs.h"
 #include "window/main_controller.h"
 

@@ -68,7 +68,7 @@ TEST(ReadSheetFields, TakesTheHeadingsAndKeepsTheRest) {
   EXPECT_EQ(
       SheetFileText(Team, u"\n"),
       u"Book: fina-2017-2021\nEvent: mixed-team\nDiver: A / B\nDivers: A (W), B (M)\n105B A\n");
-  EXPECT_EQ(SheetFileText({u"", u"A\r\nB", u"105B\n203C"}, u"\r\n"),
+  EXPECT_EQ(SheetFileText({u"", u"A\r\nB", u"105B\n203C", u"", u""}, u"\r\n"),
             u"Diver: A  B\r\n105B\r\n203C\r\n");
 }
 
