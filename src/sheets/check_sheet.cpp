@@ -136,7 +136,11 @@ class Checker {
                                            ? Parts.Readings->Explain(D.Code, ReadAt, Wanted)
                                            : (Fresh = ExplainDive(D.Code, ReadAt, Wanted));
     const RuleBookDive& Read = Explained.Read;
-    D.Name = Parts.Readings != nullptr ? Explained.Name : std::move(Fresh.Name);
+    if (Parts.Readings != nullptr) {
+      D.Name = Explained.Name;
+    } else {
+      D.Name = std::move(Fresh.Name);
+    }
     D.Group = Read.Group;
     if (Read.Why == NoDive::None) {
       D.Number = Read.Number;
