@@ -88,7 +88,7 @@ TEST_F(Controllers, CloseAllWindowsOrNoneAtTheFirstCancel) {
   EXPECT_TRUE(View.Closed);
 }
 
-// A sheet's report and caption follow what the user types.
+// A sheet's report, caption and events follow what the user types and picks.
 TEST_F(Controllers, ShowTheSheetsReportAndItsMarkOfChanges) {
   FakeView& Sheet = *Opened.at((Main.NewSheet(), 0));
   EXPECT_EQ(Sheet.Caption, u"Dive sheet - Untitled");
@@ -96,6 +96,9 @@ TEST_F(Controllers, ShowTheSheetsReportAndItsMarkOfChanges) {
   Sheet.Controller->Run(WindowCommand::SheetDivesTyped, SheetControl::txDives);
   EXPECT_EQ(Sheet.Texts[ControlId(SheetControl::txReport).Row], Main.Sheets()[0]->Form().Report());
   EXPECT_EQ(Sheet.Caption, u"Dive sheet - Untitled*");
+  Sheet.Pick(SheetControl::cboBook, 1);  // the 2017 book: its 32 events
+  Sheet.Controller->Run(WindowCommand::SheetBookPicked, SheetControl::cboBook);
+  EXPECT_EQ(Sheet.Choices[ControlId(SheetControl::cboEvent).Row].size(), 32u);
 }
 
 }  // namespace
