@@ -33,10 +33,10 @@ std::optional<HalfPoints> ReadAward(std::u16string_view Text) {
   // A fraction, with a point or a comma: 0 or 5, written with one digit or two (".50").
   if (At < Text.size() && (Text[At] == u'.' || Text[At] == u',')) {
     const std::u16string_view Fraction = Text.substr(At + 1);
-    if (Fraction == u"5" || Fraction == u"50")
-      ++Award;
-    else if (Fraction != u"0" && Fraction != u"00")
+    if (Fraction.empty() || Fraction.size() > 2 || (Fraction[0] != u'0' && Fraction[0] != u'5') ||
+        (Fraction.size() == 2 && Fraction[1] != u'0'))
       return std::nullopt;
+    Award += Fraction[0] == u'5' ? 1 : 0;
     At = Text.size();
   }
   if (At != Text.size() || Award > MaxAward) return std::nullopt;

@@ -81,18 +81,6 @@ void SplitFields(std::u16string_view Text, char16_t Mark,
   }
 }
 
-// The words of Text, apart at spaces and tabs, into Words.
-void SplitWords(std::u16string_view Text, std::vector<std::u16string_view>& Words) {
-  Words.clear();
-  std::size_t At = 0;
-  while (At < Text.size()) {
-    while (At < Text.size() && (Text[At] == u' ' || Text[At] == u'\t')) ++At;
-    const std::size_t Start = At;
-    while (At < Text.size() && Text[At] != u' ' && Text[At] != u'\t') ++At;
-    if (At > Start) Words.push_back(Text.substr(Start, At - Start));
-  }
-}
-
 // The folder part of Path, with its last separator; empty when Path names none.
 std::u16string FolderOf(std::u16string_view Path) {
   const std::size_t Last = Path.find_last_of(u"/\\");
@@ -349,10 +337,10 @@ class Reader {
     const std::optional<std::size_t> Round =
         ReadCount(mXMLParser::TrimWhiteView(Fields[0].substr(RoundWord.size())), 999);
     if (!Round) return Error(Number, Shortened(Fields[0], Shown) + u" names no round");
-    const auto Found = ByName.find(Fields[1]);
-    if (Found == ByName.end())
+    const std::optional<std::size_t> Index = EntryNamed(Fields[1]);
+    if (!Index)
       return Error(Number, u"no diver " + Shortened(Fields[1], Shown) + u" in the competition");
-    RecordedDive R{Number, Found->second, *Round, {}, {}};
+    RecordedDive R{Number, *Index, *Round, {}, {}};
     if (!CheckDive(R, Fields[2]) || !ReadAwards(R, Fields[3])) return;
     if (Fields.size() == 5) {
       const std::optional<Decision> D = ReadDecision(Fields[4]);
@@ -369,6 +357,20 @@ class Reader {
                                u" again, after line " + NumberText(Seen));
     Seen = Number;
     Out.Read.Recorded.push_back(std::move(R));
+  }
+
+  // The diver called Name, in the starting order. The dives are mostly recorded in that order,
+  // round after round: the diver after the last one recorded is tried before the names.
+  std::optional<std::size_t> EntryNamed(std::u16string_view Name) {
+    const std::vector<Entry>& Entries = Out.Read.Entries;
+    std::size_t Found = NextRecorded;
+    if (Found >= Entries.size() || Entries[Found].Diver.empty() || Entries[Found].Diver != Name) {
+      const auto Named = ByName.find(Name);
+      if (Named == ByName.end()) return std::nullopt;
+      Found = Named->second;
+    }
+    NextRecorded = Found + 1 < Entries.size() ? Found + 1 : 0;
+    return Found;
   }
 
   bool CheckDive(const RecordedDive& R, std::u16string_view Code) {
@@ -391,26 +393,31 @@ class Reader {
 
   bool ReadAwards(RecordedDive& R, std::u16string_view Text) {
     const auto Judges = static_cast<std::size_t>(JudgesOf(Out.Read.Judges));
-    R.Awards.reserve(Judges);
+    std::size_t Given = 0;  // all the words, as many as the seats or not
     bool Any = false;
-    SplitWords(Text, Words);
-    for (const std::u16string_view Word : Words) {
-      if (Word == u"-") {
-        R.Awards.emplace_back();
+    for (std::size_t At = 0; At < Text.size();) {
+      if (Text[At] == u' ' || Text[At] == u'\t') {
+        ++At;
         continue;
       }
-      const std::optional<HalfPoints> Award = ReadAward(Word);
-      if (!Award) {
-        Error(R.Line, Shortened(Word, Shown) +
-                          u" is no award: 0 to 10 in half points, - for "
-                          u"a missing one");
-        return false;
+      const std::size_t Start = At;
+      while (At < Text.size() && Text[At] != u' ' && Text[At] != u'\t') ++At;
+      const std::u16string_view Word = Text.substr(Start, At - Start);
+      std::optional<HalfPoints> Award;
+      if (Word != u"-") {
+        Award = ReadAward(Word);
+        if (!Award) {
+          Error(R.Line, Shortened(Word, Shown) +
+                            u" is no award: 0 to 10 in half points, - for "
+                            u"a missing one");
+          return false;
+        }
+        Any = true;
       }
-      R.Awards.push_back(Award);
-      Any = true;
+      if (++Given <= Judges) R.Awards.push_back(Award);
     }
-    if (R.Awards.size() != Judges) {
-      Error(R.Line, CountText(R.Awards.size(), u"award", u"awards") + u" for a panel of " +
+    if (Given != Judges) {
+      Error(R.Line, CountText(Given, u"award", u"awards") + u" for a panel of " +
                         NumberText(Judges) + u" judges");
       return false;
     }
@@ -423,6 +430,7 @@ class Reader {
   CompetitionRead Out;
   EntryLines Current;  // the diver whose lines are being read
   bool AnyEntry = false;
+  std::size_t NextRecorded = 0;  // the diver after that of the last recorded dive read
   std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
   std::unordered_map<std::u16string, ListRead, TextHash, std::equal_to<>> Lists;  // by text
   DiveReadings Readings;                              // the dives of the lists checked so far
@@ -430,7 +438,7 @@ class Reader {
                                                       // round; 0 for none yet
   // The room of one line's parts, used again line after line.
   std::u16string ListText;
-  std::vector<std::u16string_view> Fields, Words;
+  std::vector<std::u16string_view> Fields;
   std::size_t EventLine = 0, BookLine = 0, PanelLine = 0;
   bool HeadEnded = false;
   bool InRecords = false;

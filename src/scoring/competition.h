@@ -53,10 +53,10 @@ struct Entry {
 
 // The awards of one dive and the referee's decision, as recorded.
 struct RecordedDive {
-  std::size_t Line = 0;                           // its line (or CSV row)
-  std::size_t Entry = 0;                          // the diver's place in the starting order, from 0
-  std::size_t Round = 0;                          // from 1
-  std::vector<std::optional<HalfPoints>> Awards;  // in seating order; nothing for a missing one
+  std::size_t Line = 0;                          // its line (or CSV row)
+  std::size_t Entry = 0;                         // the diver's place in the starting order, from 0
+  std::size_t Round = 0;                         // from 1
+  SeatValues<std::optional<HalfPoints>> Awards;  // in seating order; nothing for a missing one
   Decision Decided;
 };
 

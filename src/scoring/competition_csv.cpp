@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <deque>
 #include <iterator>
-#include <map>
 #include <unordered_map>
 
 #include "difficulty/dive_numbers.h"
@@ -133,6 +132,9 @@ struct DiveAtHeight {
   std::optional<DdTenths> DD;
 };
 
+// A diver's dive of a round, as its row gives it.
+using RoundDive = std::pair<std::size_t, ListedDive>;
+
 class CsvReader {
  public:
   CompetitionRead Read(std::u16string_view Text) {
@@ -194,28 +196,44 @@ class CsvReader {
     if (Index == NoEntry) return;
     std::optional<ListedDive> Dive = ReadDive(R, F);
     if (!Dive) return;
-    auto& Rounds = DivesOf[Index];
-    if (const auto [At, New] = Rounds.emplace(*Round, std::move(*Dive)); !New)
+    // Rounds mostly come in order: a round after the last one read goes at the end.
+    std::vector<RoundDive>& Rounds = DivesOf[Index];
+    const auto At =
+        Rounds.empty() || Rounds.back().first < *Round
+            ? Rounds.end()
+            : std::lower_bound(Rounds.begin(), Rounds.end(), *Round,
+                               [](const RoundDive& D, std::size_t N) { return D.first < N; });
+    if (At != Rounds.end() && At->first == *Round)
       return Error(R.Line, u"round " + NumberText(*Round) + u" of " +
                                Shortened(F[DiverCol], Shown) + u" again, after line " +
                                NumberText(At->second.Written.Line));
+    Rounds.emplace(At, *Round, std::move(*Dive));
     ReadAwards(R, F, Index, *Round);
   }
 
   static constexpr std::size_t NoEntry = static_cast<std::size_t>(-1);
 
+  // The diver of the row, added where it is new. A table lists a round's dives in starting
+  // order, round after round: the diver after the last row's is tried before the names.
   std::size_t EntryOf(const Row& R, const std::vector<std::u16string_view>& F) {
-    auto At = ByName.find(F[DiverCol]);
-    if (At == ByName.end()) {
-      At = ByName.emplace(F[DiverCol], Out.Read.Entries.size()).first;
-      Out.Read.Entries.push_back(
-          {R.Line, std::u16string(F[DiverCol]), std::u16string(F[TeamCol]), u"", 0, {}, {}});
-      DivesOf.emplace_back();
-    } else if (Out.Read.Entries[At->second].Team != F[TeamCol]) {
-      Error(R.Line, u"the team differs from line " + NumberText(Out.Read.Entries[At->second].Line));
+    std::vector<Entry>& Entries = Out.Read.Entries;
+    std::size_t Found = NextEntry;
+    if (Found >= Entries.size() || Entries[Found].Diver != F[DiverCol]) {
+      auto At = ByName.find(F[DiverCol]);
+      if (At == ByName.end()) {
+        At = ByName.emplace(F[DiverCol], Entries.size()).first;
+        Entries.push_back(
+            {R.Line, std::u16string(F[DiverCol]), std::u16string(F[TeamCol]), u"", 0, {}, {}});
+        DivesOf.emplace_back();
+      }
+      Found = At->second;
+    }
+    if (Entries[Found].Team != F[TeamCol]) {
+      Error(R.Line, u"the team differs from line " + NumberText(Entries[Found].Line));
       return NoEntry;
     }
-    return At->second;
+    NextEntry = Found + 1 < Entries.size() ? Found + 1 : 0;
+    return Found;
   }
 
   // Code at H as the rule book and the formula read it, once for every row that has it.
@@ -270,7 +288,7 @@ class CsvReader {
     bool Any = false;
     for (const std::u16string_view Cell : Cells) {
       if (Cell == u"-") {
-        Rec.Awards.emplace_back();
+        Rec.Awards.push_back(std::nullopt);
         continue;
       }
       const std::optional<HalfPoints> Award = ReadAward(Cell);
@@ -312,7 +330,8 @@ class CsvReader {
   std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
   std::unordered_map<std::u16string, DiveAtHeight> Dives;  // by height (one unit), then code
   std::u16string Key;
-  std::vector<std::map<std::size_t, ListedDive>> DivesOf;  // each diver's dives by round
+  std::size_t NextEntry = 0;                    // the diver after that of the last row read
+  std::vector<std::vector<RoundDive>> DivesOf;  // each diver's dives, by round
 };
 
 }  // namespace

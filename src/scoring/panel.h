@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -69,5 +70,37 @@ constexpr int PoolOf(Panel P, int Index) {
   if (RowOf(P).Pooled && S == Seat::ExecutionDiver2) return static_cast<int>(Seat::ExecutionDiver1);
   return static_cast<int>(S);
 }
+
+// One value for each seat of a panel, in seating order: a meet scores a thousand dives, and
+// their seats are kept without a call to the heap.
+template <class T>
+class SeatValues {
+ public:
+  std::size_t size() const { return Count; }
+  // Seats from 0 to MaxJudges (no more are kept); the seats added hold T{}.
+  void resize(std::size_t Seats) {
+    Seats = std::min(Seats, Values.size());
+    for (std::size_t I = Count; I < Seats; ++I) Values[I] = T{};
+    Count = Seats;
+  }
+  // The next seat's value; one beyond MaxJudges is not kept, so a reader counts what it was
+  // given before it adds.
+  void push_back(const T& Value) {
+    if (Count < Values.size()) Values[Count++] = Value;
+  }
+  T& operator[](std::size_t Seat) { return Values[Seat]; }
+  const T& operator[](std::size_t Seat) const { return Values[Seat]; }
+  T* begin() { return Values.data(); }
+  T* end() { return Values.data() + Count; }
+  const T* begin() const { return Values.data(); }
+  const T* end() const { return Values.data() + Count; }
+  bool operator==(const SeatValues& Other) const {
+    return std::equal(begin(), end(), Other.begin(), Other.end());
+  }
+
+ private:
+  std::array<T, MaxJudges> Values{};
+  std::size_t Count = 0;
+};
 
 }  // namespace merrith

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -18,29 +17,6 @@ enum class ScoreFault : std::uint8_t {
   None,
   AwardCount,  // not as many awards as the panel has judges
   AllMissing,  // no award to replace a missing one from
-};
-
-// One value for each seat of a panel, in seating order: a meet scores a thousand dives, and
-// their seats are kept without a call to the heap.
-template <class T>
-class SeatValues {
- public:
-  std::size_t size() const { return Count; }
-  // Seats from 0 to MaxJudges; the seats added hold T{}.
-  void resize(std::size_t Seats) {
-    for (std::size_t I = Count; I < Seats; ++I) Values[I] = T{};
-    Count = Seats;
-  }
-  T& operator[](std::size_t Seat) { return Values[Seat]; }
-  const T& operator[](std::size_t Seat) const { return Values[Seat]; }
-  T* begin() { return Values.data(); }
-  T* end() { return Values.data() + Count; }
-  const T* begin() const { return Values.data(); }
-  const T* end() const { return Values.data() + Count; }
-
- private:
-  std::array<T, MaxJudges> Values{};
-  std::size_t Count = 0;
 };
 
 // A dive's awards scored: each seat's award as counted (a missing one replaced, the decisions

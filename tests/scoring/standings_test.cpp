@@ -23,7 +23,8 @@ Competition Made(const std::vector<std::vector<int>>& Awards, std::size_t Dives)
     for (std::size_t Round = 1; Round <= Awards[I].size(); ++Round) {
       const int Award = Awards[I][Round - 1];
       if (Award < 0) continue;
-      C.Recorded.push_back({0, I, Round, std::vector<std::optional<HalfPoints>>(3, Award), {}});
+      RecordedDive& R = C.Recorded.emplace_back(RecordedDive{0, I, Round, {}, {}});
+      for (int Judge = 0; Judge < 3; ++Judge) R.Awards.push_back(Award);
     }
   }
   return C;
