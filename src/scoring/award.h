@@ -14,8 +14,17 @@ inline constexpr HalfPoints MaxAward = 20;
 using Hundredths = std::int64_t;
 
 // An award as a judge's card or a file writes it: "7", "7.0", "7.5", "7,5", "10", "0.5";
-// nothing for anything else (a quarter, below 0, above 10, a sign, spaces inside, "75").
-std::optional<HalfPoints> ReadAward(std::u16string_view Text);
+// NoAward for anything else (a quarter, below 0, above 10, a sign, spaces inside, "75").
+// The readers of a meet's thousands of awards take it so: an optional returned is built on
+// the stack and read back whole, which stalls the processor on every award.
+inline constexpr HalfPoints NoAward = -1;
+HalfPoints AwardValue(std::u16string_view Text);
+// The same, nothing for anything else.
+inline std::optional<HalfPoints> ReadAward(std::u16string_view Text) {
+  const HalfPoints Award = AwardValue(Text);
+  if (Award == NoAward) return std::nullopt;
+  return Award;
+}
 // An award as the recorder types it from a judge's card: as ReadAward reads it, and two digits
 // with no separator as the card shows them, a point apart where ReadAward reads none ("75"
 // is 7.5; "10" stays 10).

@@ -403,18 +403,19 @@ class Reader {
       const std::size_t Start = At;
       while (At < Text.size() && Text[At] != u' ' && Text[At] != u'\t') ++At;
       const std::u16string_view Word = Text.substr(Start, At - Start);
-      std::optional<HalfPoints> Award;
-      if (Word != u"-") {
-        Award = ReadAward(Word);
-        if (!Award) {
-          Error(R.Line, Shortened(Word, Shown) +
-                            u" is no award: 0 to 10 in half points, - for "
-                            u"a missing one");
-          return false;
-        }
-        Any = true;
+      const HalfPoints Award = Word == u"-" ? NoAward : AwardValue(Word);
+      if (Award == NoAward && Word != u"-") {
+        Error(R.Line, Shortened(Word, Shown) +
+                          u" is no award: 0 to 10 in half points, - for "
+                          u"a missing one");
+        return false;
       }
-      if (++Given <= Judges) R.Awards.push_back(Award);
+      Any = Any || Award != NoAward;
+      if (++Given > Judges) continue;
+      if (Award == NoAward)
+        R.Awards.push_back(std::nullopt);
+      else
+        R.Awards.push_back(Award);
     }
     if (Given != Judges) {
       Error(R.Line, CountText(Given, u"award", u"awards") + u" for a panel of " +

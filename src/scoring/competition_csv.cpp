@@ -291,8 +291,8 @@ class CsvReader {
         Rec.Awards.push_back(std::nullopt);
         continue;
       }
-      const std::optional<HalfPoints> Award = ReadAward(Cell);
-      if (!Award)
+      const HalfPoints Award = AwardValue(Cell);
+      if (Award == NoAward)
         return Error(R.Line, (Cell.empty() ? u"an empty award" : Shortened(Cell, Shown)) +
                                  u": an award is 0 to 10 in half points, - for a missing one");
       Rec.Awards.push_back(Award);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace merrith {
 
@@ -85,8 +86,10 @@ class SeatValues {
   }
   // The next seat's value; one beyond MaxJudges is not kept, so a reader counts what it was
   // given before it adds.
-  void push_back(const T& Value) {
-    if (Count < Values.size()) Values[Count++] = Value;
+  // (Assigned in place: a value built first on the stack and copied whole stalls the processor.)
+  template <class U>
+  void push_back(U&& Value) {
+    if (Count < Values.size()) Values[Count++] = std::forward<U>(Value);
   }
   T& operator[](std::size_t Seat) { return Values[Seat]; }
   const T& operator[](std::size_t Seat) const { return Values[Seat]; }
