@@ -132,8 +132,11 @@ struct DiveAtHeight {
   std::optional<DdTenths> DD;
 };
 
-// A diver's dive of a round, as its row gives it.
-using RoundDive = std::pair<std::size_t, ListedDive>;
+// A diver's dives as the rows give them, by round.
+struct DiverRows {
+  std::vector<std::size_t> Rounds;
+  std::vector<ListedDive> Dives;  // those of Rounds
+};
 
 class CsvReader {
  public:
@@ -197,17 +200,18 @@ class CsvReader {
     std::optional<ListedDive> Dive = ReadDive(R, F);
     if (!Dive) return;
     // Rounds mostly come in order: a round after the last one read goes at the end.
-    std::vector<RoundDive>& Rounds = DivesOf[Index];
-    const auto At =
-        Rounds.empty() || Rounds.back().first < *Round
-            ? Rounds.end()
-            : std::lower_bound(Rounds.begin(), Rounds.end(), *Round,
-                               [](const RoundDive& D, std::size_t N) { return D.first < N; });
-    if (At != Rounds.end() && At->first == *Round)
-      return Error(R.Line, u"round " + NumberText(*Round) + u" of " +
-                               Shortened(F[DiverCol], Shown) + u" again, after line " +
-                               NumberText(At->second.Written.Line));
-    Rounds.emplace(At, *Round, std::move(*Dive));
+    DiverRows& Rows = DivesOf[Index];
+    const auto At = Rows.Rounds.empty() || Rows.Rounds.back() < *Round
+                        ? Rows.Rounds.end()
+                        : std::lower_bound(Rows.Rounds.begin(), Rows.Rounds.end(), *Round);
+    const auto Place = At - Rows.Rounds.begin();
+    if (At != Rows.Rounds.end() && *At == *Round)
+      return Error(R.Line,
+                   u"round " + NumberText(*Round) + u" of " + Shortened(F[DiverCol], Shown) +
+                       u" again, after line " +
+                       NumberText(Rows.Dives[static_cast<std::size_t>(Place)].Written.Line));
+    Rows.Rounds.insert(At, *Round);
+    Rows.Dives.insert(Rows.Dives.begin() + Place, std::move(*Dive));
     ReadAwards(R, F, Index, *Round);
   }
 
@@ -312,16 +316,14 @@ class CsvReader {
   void CheckRounds() {
     for (std::size_t I = 0; I < DivesOf.size(); ++I) {
       Entry& E = Out.Read.Entries[I];
-      std::size_t Expected = 1;
-      for (auto& [Round, Dive] : DivesOf[I]) {
-        if (Round != Expected) {
-          Error(E.Line,
-                Shortened(E.Diver, Shown) + u" has no row for round " + NumberText(Expected));
-          break;
-        }
-        E.Dives.push_back(std::move(Dive));
-        ++Expected;
-      }
+      DiverRows& Rows = DivesOf[I];
+      std::size_t Gapless = 0;
+      while (Gapless < Rows.Rounds.size() && Rows.Rounds[Gapless] == Gapless + 1) ++Gapless;
+      if (Gapless < Rows.Rounds.size())
+        Error(E.Line,
+              Shortened(E.Diver, Shown) + u" has no row for round " + NumberText(Gapless + 1));
+      Rows.Dives.resize(Gapless);
+      E.Dives = std::move(Rows.Dives);
     }
   }
 
@@ -330,8 +332,8 @@ class CsvReader {
   std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
   std::unordered_map<std::u16string, DiveAtHeight> Dives;  // by height (one unit), then code
   std::u16string Key;
-  std::size_t NextEntry = 0;                    // the diver after that of the last row read
-  std::vector<std::vector<RoundDive>> DivesOf;  // each diver's dives, by round
+  std::size_t NextEntry = 0;       // the diver after that of the last row read
+  std::vector<DiverRows> DivesOf;  // in the order of Out.Read.Entries
 };
 
 }  // namespace

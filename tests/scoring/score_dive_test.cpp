@@ -113,13 +113,13 @@ TEST(ReadAward, ReadsHalfPointsAndNothingElse) {
   } Texts[] = {
   // clang-format off
       {u"7", 14}, {u"7.0", 14}, {u"7.5", 15}, {u"7,5", 15}, {u"10", 20}, {u"10.0", 20},
-      {u"0", 0}, {u"0.5", 1}, {u" 8 ", 16}, {u"7.50", 15},
+      {u"0", 0}, {u"0.5", 1}, {u" 8 ", 16}, {u"7.50", 15}, {u"7.00", 14},
   // clang-format on
   };
   for (const auto& T : Texts)
     EXPECT_EQ(ReadAward(T.Text), T.Award) << Narrow(std::u16string(T.Text));
   for (std::u16string_view Bad : {u"7.25", u"10.5", u"11", u"-1", u"+7", u"7 .5", u"75", u"", u".5",
-                                  u"7.", u"007", u"7.5.5", u"x"})
+                                  u"7.", u"007", u"7.5.5", u"7.55", u"x"})
     EXPECT_FALSE(ReadAward(Bad)) << Narrow(std::u16string(Bad));
   EXPECT_EQ(Narrow(AwardText(15) + u" " + AwardText(20) + u" " + AwardText(0)), "7.5 10.0 0.0");
   // As typed from a card: two digits are a point apart, but 10 is ten.
