@@ -22,27 +22,6 @@ std::u16string DigitsOf(std::int64_t Value, std::size_t MinDigits) {
 
 }  // namespace
 
-HalfPoints AwardValue(std::u16string_view Text) {
-  Text = mXMLParser::TrimWhiteView(Text);
-  // Whole points: one or two digits.
-  std::size_t At = 0;
-  HalfPoints Whole = 0;
-  while (At < Text.size() && IsDigit(Text[At]) && At < 2) Whole = Whole * 10 + (Text[At++] - u'0');
-  if (At == 0) return NoAward;
-  HalfPoints Award = Whole * 2;
-  // A fraction, with a point or a comma: 0 or 5, written with one digit or two (".50").
-  if (At < Text.size() && (Text[At] == u'.' || Text[At] == u',')) {
-    const std::u16string_view Fraction = Text.substr(At + 1);
-    if (Fraction.empty() || Fraction.size() > 2 || (Fraction[0] != u'0' && Fraction[0] != u'5') ||
-        (Fraction.size() == 2 && Fraction[1] != u'0'))
-      return NoAward;
-    Award += Fraction[0] == u'5' ? 1 : 0;
-    At = Text.size();
-  }
-  if (At != Text.size() || Award > MaxAward) return NoAward;
-  return Award;
-}
-
 std::optional<HalfPoints> ReadTypedAward(std::u16string_view Text) {
   if (const std::optional<HalfPoints> Award = ReadAward(Text)) return Award;
   Text = mXMLParser::TrimWhiteView(Text);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/trim_white.h"
+
 namespace merrith {
 
 // An award in half points: 7.5 is 15; a judge awards 0 to 20 (0 to 10 points).
@@ -18,7 +20,29 @@ using Hundredths = std::int64_t;
 // The readers of a meet's thousands of awards take it so: an optional returned is built on
 // the stack and read back whole, which stalls the processor on every award.
 inline constexpr HalfPoints NoAward = -1;
-HalfPoints AwardValue(std::u16string_view Text);
+inline HalfPoints AwardValue(std::u16string_view Text) {
+  Text = mXMLParser::TrimWhiteView(Text);
+  const auto IsDigit = [](char16_t C) { return C >= u'0' && C <= u'9'; };
+  // Whole points: one or two digits.
+  std::size_t At = 0;
+  HalfPoints Whole = 0;
+  while (At < Text.size() && IsDigit(Text[At]) && At < 2) Whole = Whole * 10 + (Text[At++] - u'0');
+  if (At == 0) return NoAward;
+  HalfPoints Award = Whole * 2;
+  // A fraction, with a point or a comma: 0 or 5, written with one digit or two (".50").
+  if (At < Text.size() && (Text[At] == u'.' || Text[At] == u',')) {
+    const std::u16string_view Fraction = Text.substr(At + 1);
+    if (Fraction.empty() || Fraction.size() > 2 || (Fraction[0] != u'0' && Fraction[0] != u'5') ||
+        (Fraction.size() == 2 && Fraction[1] != u'0'))
+      return NoAward;
+    Award += Fraction[0] == u'5' ? 1 : 0;
+    At = Text.size();
+  }
+  if (At != Text.size() || Award > MaxAward) return NoAward;
+  return Award;
+}
+// A missing award as files write it: "-".
+inline bool IsMissingAward(std::u16string_view Text) { return Text.size() == 1 && Text[0] == u'-'; }
 // The same, nothing for anything else.
 inline std::optional<HalfPoints> ReadAward(std::u16string_view Text) {
   const HalfPoints Award = AwardValue(Text);

@@ -403,8 +403,9 @@ class Reader {
       const std::size_t Start = At;
       while (At < Text.size() && Text[At] != u' ' && Text[At] != u'\t') ++At;
       const std::u16string_view Word = Text.substr(Start, At - Start);
-      const HalfPoints Award = Word == u"-" ? NoAward : AwardValue(Word);
-      if (Award == NoAward && Word != u"-") {
+      const bool Missing = IsMissingAward(Word);
+      const HalfPoints Award = Missing ? NoAward : AwardValue(Word);
+      if (Award == NoAward && !Missing) {
         Error(R.Line, Shortened(Word, Shown) +
                           u" is no award: 0 to 10 in half points, - for "
                           u"a missing one");

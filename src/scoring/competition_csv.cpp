@@ -166,7 +166,7 @@ class CsvReader {
     bool Named = F.size() > Fixed;
     for (std::size_t I = 0; Named && I < F.size(); ++I)
       Named = I < Fixed ? SameWord(F[I], CsvColumns[I])
-                        : SameWord(F[I], u"J" + NumberText(I - Fixed + 1));
+                        : SameWord(F[I], std::u16string(u"J") += NumberText(I - Fixed + 1));
     if (!Named) {
       Error(Header.Line, u"the header row is diver,team,round,dive,height,dd,decision,J1,...,Jn");
       return false;
@@ -291,7 +291,7 @@ class CsvReader {
       return;  // not recorded yet
     bool Any = false;
     for (const std::u16string_view Cell : Cells) {
-      if (Cell == u"-") {
+      if (IsMissingAward(Cell)) {
         Rec.Awards.push_back(std::nullopt);
         continue;
       }

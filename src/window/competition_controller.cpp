@@ -37,8 +37,6 @@ constexpr std::u16string_view TypingTip =
     u"An award as on the card: 7, 7.5 or 7,5, 10 (75 is 7.5); "
     u"- for a judge who gave none";
 
-bool IsMissing(std::u16string_view Typed) { return Typed == u"-"; }
-
 std::u16string JudgeName(int Index) {
   return u"J" + NumberText(static_cast<std::size_t>(Index) + 1);
 }
@@ -243,7 +241,7 @@ bool CCompetitionController::Record() {
   for (int I = 0; I < Judges(); ++I) {
     const std::u16string Typed = Shown->Text(AwardBoxOf(I));
     const std::optional<HalfPoints> Award = ReadTypedAward(Typed);
-    if (!Award && !IsMissing(Typed)) {
+    if (!Award && !IsMissingAward(Typed)) {
       Asks->Message(Typed.empty() ? JudgeName(I) + u" has no award: type one, or - for none"
                                   : NotAnAward(I, Typed));
       Shown->Focus(AwardBoxOf(I));
@@ -351,7 +349,7 @@ KeyAnswer CCompetitionController::Key(ControlId Box, KeyPress Pressed) {
     case KeyPress::Kind::Tab:
     case KeyPress::Kind::Enter:
       // An empty box may be passed and filled later; a wrong award is put right first.
-      if (!Typed.empty() && !IsMissing(Typed) && !ReadTypedAward(Typed))
+      if (!Typed.empty() && !IsMissingAward(Typed) && !ReadTypedAward(Typed))
         return {KeyAnswer::Kind::Refuse, NotAnAward(Index, Typed)};
       if (Index + 1 < Judges()) {
         Shown->Focus(AwardBoxOf(Index + 1));
