@@ -176,7 +176,12 @@ class Reader {
     EndEntry();
     InRecords = true;
     std::size_t Dives = 0;
-    for (const Entry& E : Out.Read.Entries) Dives += E.Dives.size();
+    RecordStart.reserve(Out.Read.Entries.size());
+    for (const Entry& E : Out.Read.Entries) {
+      RecordStart.push_back(Dives);
+      Dives += E.Dives.size();
+    }
+    RecordLines.assign(Dives, 0);
     Out.Read.Recorded.reserve(Dives);
   }
 
@@ -225,7 +230,6 @@ class Reader {
     ByName.emplace(Name, E.Index);
     // Its place in the starting order, filled when its list is read; no name until then.
     Out.Read.Entries.emplace_back().Line = Number;
-    RecordLines.emplace_back();
   }
 
   void ReadEntryLine(std::size_t Number, Key K, std::u16string_view Value,
@@ -325,7 +329,6 @@ class Reader {
       L.Position = D.Position;
       L.DD = D.Counted;
     }
-    RecordLines[E.Index].assign(E.Read.Dives.size(), 0);
     Out.Read.Entries[E.Index] = std::move(E.Read);
   }
 
@@ -351,7 +354,7 @@ class Reader {
       R.Decided = *D;
     }
     // CheckDive has found the round on the diver's list.
-    std::size_t& Seen = RecordLines[R.Entry][R.Round - 1];
+    std::size_t& Seen = RecordLines[RecordStart[R.Entry] + R.Round - 1];
     if (Seen != 0)
       return Error(Number, u"round " + NumberText(R.Round) + u" of " + std::u16string(Fields[1]) +
                                u" again, after line " + NumberText(Seen));
@@ -435,9 +438,10 @@ class Reader {
   std::size_t NextRecorded = 0;  // the diver after that of the last recorded dive read
   std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
   std::unordered_map<std::u16string, ListRead, TextHash, std::equal_to<>> Lists;  // by text
-  DiveReadings Readings;                              // the dives of the lists checked so far
-  std::vector<std::vector<std::size_t>> RecordLines;  // each diver's recorded dives' lines, by
-                                                      // round; 0 for none yet
+  DiveReadings Readings;  // the dives of the lists checked so far
+  // Each diver's recorded dives' lines by round, 0 for none yet, the divers' rows one after the
+  // other from RecordStart.
+  std::vector<std::size_t> RecordLines, RecordStart;
   // The room of one line's parts, used again line after line.
   std::u16string ListText;
   std::vector<std::u16string_view> Fields;
