@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <span>
 
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
@@ -151,7 +152,8 @@ class Reader {
   }
 
   // The words of a dive line from From on, where the sheet names its divers: who dives it.
-  bool ReadLineDivers(DiveLine& Dive, const std::vector<std::u16string>& Words, std::size_t From) {
+  bool ReadLineDivers(DiveLine& Dive, std::span<const std::u16string_view> Words,
+                      std::size_t From) {
     if (Sheet.Divers.empty()) return false;
     std::u16string Rest;
     for (std::size_t I = From; I < Words.size(); ++I) AppendJoined(Rest, u" ", Words[I]);
@@ -165,7 +167,7 @@ class Reader {
   }
 
   void ReadDive(std::size_t Line, std::u16string_view Text) {
-    const std::vector<std::u16string> Words = DiveLineWords(Text);
+    const std::span<const std::u16string_view> Words = LineWords.Read(Text);
     DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false, {}};
     const std::size_t Round = Sheet.Dives.size() + 1;
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
@@ -247,6 +249,7 @@ class Reader {
   }
 
   SheetText Sheet;
+  DiveLineWords LineWords;
   std::optional<TableHead> Table;  // the header row of a pasted table, once read
   std::array<std::size_t, std::size(HeadingNames)> Seen{};  // the line of each heading read
 };
