@@ -36,19 +36,23 @@ class Checker {
     Out.Diver = Sheet.Diver;
     Out.Divers = Sheet.Divers;
     Out.Problems = Sheet.Problems;
-    if (const RuleBook* Found = Book.FindBook(Out.BookId)) {
-      Out.Book = *Found;
-      EventFound = FindEventNamed(Book, Sheet.EventId, Found->Id);
-      if (EventFound.Found != nullptr) Out.Rules = *EventFound.Found;
+    if (Given()) {
+      InBook = Parts.Book;
+      E = Parts.Rules;
+      Out.RulesBy = EventBy::Id;
+    } else if ((InBook = Book.FindBook(Out.BookId)) != nullptr) {
+      Out.Book = *InBook;
+      EventFound = FindEventNamed(Book, Sheet.EventId, InBook->Id);
+      E = EventFound.Found;
+      if (E != nullptr) Out.Rules = *E;
       Out.RulesBy = EventFound.By;
     } else {
       AddUnknownBook(Book);
     }
-    if (Out.Rules) E = &*Out.Rules;
   }
 
   CheckedSheet Check() {
-    if (Out.Book) CheckEvent();
+    if (InBook != nullptr) CheckEvent();
     Out.Dives.reserve(Sheet.Dives.size());
     for (const DiveLine& Line : Sheet.Dives) CheckDive(Line);
     CheckRepeats();
@@ -65,6 +69,13 @@ class Checker {
   }
 
  private:
+  // Whether the caller has found the book and the event the checker would find by their ids.
+  bool Given() const {
+    return Parts.Book != nullptr && Parts.Rules != nullptr &&
+           SameWord(Parts.Book->Id, Out.BookId) && SameWord(Parts.Rules->Book, Parts.Book->Id) &&
+           SameWord(Parts.Rules->Id, Sheet.EventId);
+  }
+
   void CheckEvent() {
     if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
     if (E != nullptr) return;
@@ -189,9 +200,8 @@ class Checker {
     Numbers.reserve(Out.Dives.size());
     for (std::size_t I = 0; I < Out.Dives.size(); ++I)
       if (!Out.Dives[I].Number.empty()) Numbers.emplace_back(Out.Dives[I].Number, I + 1);
-    // Equal numbers stay in the order they are dived.
-    std::stable_sort(Numbers.begin(), Numbers.end(),
-                     [](const auto& A, const auto& B) { return A.first < B.first; });
+    // Equal numbers in the order they are dived.
+    std::sort(Numbers.begin(), Numbers.end());
     for (std::size_t I = 1, First = 0; I < Numbers.size(); ++I) {
       if (Numbers[I].first != Numbers[First].first) {
         First = I;
@@ -376,8 +386,9 @@ class Checker {
   const SheetText& Sheet;
   CheckParts Parts;
   CheckedSheet Out;
-  const Event* E = nullptr;  // the sheet's event, in Out
-  EventNamed EventFound;     // the event the Event: line names, or the one it likely means
+  const RuleBook* InBook = nullptr;  // the sheet's book, in the caller's EventBook
+  const Event* E = nullptr;          // the sheet's event, likewise
+  EventNamed EventFound;             // the event the Event: line names, or the one it likely means
 };
 
 }  // namespace

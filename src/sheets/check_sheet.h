@@ -80,10 +80,19 @@ class DiveReadings {
 };
 
 // What a check works out beyond the rules, and with what help: a competition, which prints no
-// list, leaves the dives' names out and reads each dive once for all its lists.
+// list, leaves the dives' names out, reads each dive once for all its lists, and checks them
+// all against the one event it has found.
 struct CheckParts {
   bool Names = true;                 // each dive's name in words (CheckedDive::Name)
   DiveReadings* Readings = nullptr;  // the dives read by earlier checks; none: read afresh
+  // The rule book and the event the sheet is checked against, as the caller has found them: the
+  // book of the sheet's Book: line, else of BookId, and the event of that book whose id the
+  // Event: line gives. Where both are given and are those (ids compared in any case), the
+  // checker neither looks them up nor copies them: the checked sheet's Book and Rules stay
+  // empty, and the caller, which keeps them, names a problem's rule with ProblemRule(P, Rules,
+  // Book). Otherwise the checker finds them itself.
+  const RuleBook* Book = nullptr;
+  const Event* Rules = nullptr;
 };
 
 // Checks a sheet as read against its event in Book, in the rule book its Book: line names,
