@@ -142,16 +142,12 @@ class Checker {
     D.Divers = Line.Divers;
     const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
     const ExplainParts Wanted{.Name = Parts.Names, .Components = false};
-    DiveExplanation Fresh;
+    std::optional<DiveExplanation> Fresh;  // read for this list alone
     const DiveExplanation& Explained = Parts.Readings != nullptr
                                            ? Parts.Readings->Explain(D.Code, ReadAt, Wanted)
-                                           : (Fresh = ExplainDive(D.Code, ReadAt, Wanted));
+                                           : Fresh.emplace(ExplainDive(D.Code, ReadAt, Wanted));
     const RuleBookDive& Read = Explained.Read;
-    if (Parts.Readings != nullptr) {
-      D.Name = Explained.Name;
-    } else {
-      D.Name = std::move(Fresh.Name);
-    }
+    D.Name = Fresh ? std::move(Fresh->Name) : Explained.Name;
     D.Group = Read.Group;
     if (Read.Why == NoDive::None) {
       D.Number = Read.Number;
@@ -229,6 +225,7 @@ class Checker {
     for (const CheckedDive& D : Out.Dives)
       if (const auto G = static_cast<std::size_t>(D.Group); D.Counted && G < Has.size())
         Has[G] = true;
+    Out.Groups.reserve(static_cast<std::size_t>(std::count(Has.begin(), Has.end(), true)));
     for (std::size_t G = 0; G < Has.size(); ++G)
       if (Has[G]) Out.Groups.push_back(static_cast<DiveGroup>(G));
   }
@@ -395,11 +392,21 @@ class Checker {
 
 const DiveExplanation& DiveReadings::Explain(std::u16string_view Code, std::int32_t HeightIndex,
                                              ExplainParts Parts) {
-  Key.assign({static_cast<char16_t>(HeightIndex), static_cast<char16_t>(Parts.Name),
-              static_cast<char16_t>(Parts.Components)});
-  Key += Code;
-  if (const auto Found = Read.find(Key); Found != Read.end()) return Found->second;
-  return Read.emplace(Key, ExplainDive(Code, HeightIndex, Parts)).first->second;
+  auto Found = Read.find(Code);
+  if (Found == Read.end()) Found = Read.emplace(Code, std::forward_list<Reading>()).first;
+  for (const Reading& R : Found->second)
+    if (R.HeightIndex == HeightIndex && R.Parts.Name == Parts.Name &&
+        R.Parts.Components == Parts.Components)
+      return R.Explained;
+  return Found->second.emplace_front(HeightIndex, Parts, ExplainDive(Code, HeightIndex, Parts))
+      .Explained;
+}
+
+std::size_t DiveReadings::CodeHash::operator()(std::u16string_view Code) const {
+  // FNV-1a, a unit at a time.
+  std::size_t Hash = 14695981039346656037ULL;
+  for (const char16_t Unit : Code) Hash = (Hash ^ Unit) * 1099511628211ULL;
+  return Hash;
 }
 
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId,

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <forward_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,8 +76,21 @@ class DiveReadings {
                                  ExplainParts Parts);
 
  private:
-  std::u16string Key;  // the height, the parts, then the code: one lookup's key
-  std::unordered_map<std::u16string, DiveExplanation, TextHash, std::equal_to<>> Read;
+  // One reading of a code: at a height, with the parts asked for.
+  struct Reading {
+    std::int32_t HeightIndex = 0;
+    ExplainParts Parts;
+    DiveExplanation Explained;
+  };
+
+  // A code's few letters and digits hashed unit by unit, cheaper than a hash made for long text.
+  struct CodeHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view Code) const;
+  };
+
+  // Each code found by itself, without a key built for it: a code is read at one height or two.
+  std::unordered_map<std::u16string, std::forward_list<Reading>, CodeHash, std::equal_to<>> Read;
 };
 
 // What a check works out beyond the rules, and with what help: a competition, which prints no

@@ -71,10 +71,9 @@ bool IsDiveLine(std::u16string_view Line) {
 }
 
 std::span<const std::u16string_view> DiveLineWords::Read(std::u16string_view Line) {
-  Split.clear();
-  for (std::u16string_view Rest = Line, Word = NextWord(Rest); !Word.empty(); Word = NextWord(Rest))
-    Split.push_back(Word);
   Words.clear();
+  for (std::u16string_view Rest = Line, Word = NextWord(Rest); !Word.empty(); Word = NextWord(Rest))
+    Words.push_back(Word);
   // A word made of two is shorter than the two and the space between them on the line: the
   // room never grows while the words point into it.
   Joined.clear();
@@ -86,28 +85,32 @@ std::span<const std::u16string_view> DiveLineWords::Read(std::u16string_view Lin
     return std::u16string_view(Joined).substr(Start);
   };
   // A round's number with no dive after it is read as the code, which then is no dive.
-  std::size_t I = RoundWords(Split) < Split.size() ? RoundWords(Split) : 0;
-  if (I == 0 && !Split.empty()) {  // "1)107B": the mark glued to the code
-    const std::size_t Mark = Split[0].find(u')');
-    if (Mark != std::u16string_view::npos && Mark + 1 < Split[0].size() &&
-        IsRoundNumber(Split[0].substr(0, Mark + 1), true))
-      Split[0].remove_prefix(Mark + 1);
+  std::size_t I = RoundWords(Words);
+  if (I >= Words.size()) I = 0;
+  if (I == 0 && !Words.empty()) {  // "1)107B": the mark glued to the code
+    const std::size_t Mark = Words[0].find(u')');
+    if (Mark != std::u16string_view::npos && Mark + 1 < Words[0].size() &&
+        IsRoundNumber(Words[0].substr(0, Mark + 1), true))
+      Words[0].remove_prefix(Mark + 1);
   }
-  for (; I < Split.size(); ++I) {
-    std::u16string_view Word = Split[I];
-    const bool Code = Words.empty();
-    const bool Next = I + 1 < Split.size();
+  // The words as read take the place of those of the line, never ahead of the one being read.
+  std::size_t Kept = 0;
+  for (; I < Words.size(); ++I) {
+    std::u16string_view Word = Words[I];
+    const bool Code = Kept == 0;
+    const bool Next = I + 1 < Words.size();
     // A position letter apart from its number: "207 C".
-    if (Code && Next && TakesPosition(Word, Split[I + 1])) {
-      Word = Join(Word, Split[++I]);
+    if (Code && Next && TakesPosition(Word, Words[I + 1])) {
+      Word = Join(Word, Words[++I]);
     } else if (!Code && Next &&
                Word.find_first_not_of(u"0123456789.") == std::u16string_view::npos &&
-               HeightWritten(Word, true) != nullptr && IsMetres(Split[I + 1])) {
+               HeightWritten(Word, true) != nullptr && IsMetres(Words[I + 1])) {
       Word = Join(Word, u"m");  // "3 m", "3 metre"
       ++I;
     }
-    Words.push_back(Word);
+    Words[Kept++] = Word;
   }
+  Words.resize(Kept);
   return Words;
 }
 

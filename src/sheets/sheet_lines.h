@@ -27,8 +27,7 @@ class DiveLineWords {
   std::span<const std::u16string_view> Read(std::u16string_view Line);
 
  private:
-  std::vector<std::u16string_view> Split;  // the line apart at white space
-  std::vector<std::u16string_view> Words;  // as read
+  std::vector<std::u16string_view> Words;  // the line apart at white space, then as read
   std::u16string Joined;                   // the words made of two, one after another
 };
 
