@@ -21,6 +21,14 @@ constexpr std::size_t EventShown = 40;
 // The most of a diver's name, or of the names of all, that a message repeats.
 constexpr std::size_t NamesShown = 60;
 
+// A code's or a number's few letters and digits hashed one by one (FNV-1a): cheaper for them
+// than a hash made for long text.
+std::size_t UnitsHash(std::u16string_view Text) {
+  std::size_t Hash = 14695981039346656037ULL;
+  for (const char16_t Unit : Text) Hash = (Hash ^ Unit) * 1099511628211ULL;
+  return Hash;
+}
+
 // Where a dive has no height, its name, group and number are read at one that has every
 // position letter and refuses no group: they do not depend on the height.
 constexpr std::int32_t AnyHeight = HeightIndexLast;
@@ -142,12 +150,19 @@ class Checker {
     D.Divers = Line.Divers;
     const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
     const ExplainParts Wanted{.Name = Parts.Names, .Components = false};
-    std::optional<DiveExplanation> Fresh;  // read for this list alone
-    const DiveExplanation& Explained = Parts.Readings != nullptr
-                                           ? Parts.Readings->Explain(D.Code, ReadAt, Wanted)
-                                           : Fresh.emplace(ExplainDive(D.Code, ReadAt, Wanted));
+    if (Parts.Readings != nullptr) {
+      const DiveExplanation& Shared = Parts.Readings->Explain(D.Code, ReadAt, Wanted);
+      D.Name = Shared.Name;
+      return CheckReading(D, Shared);
+    }
+    DiveExplanation Fresh = ExplainDive(D.Code, ReadAt, Wanted);
+    D.Name = std::move(Fresh.Name);
+    CheckReading(D, Fresh);
+  }
+
+  // The dive as its code reads at its height: its group, number and DD, and their problems.
+  void CheckReading(CheckedDive& D, const DiveExplanation& Explained) {
     const RuleBookDive& Read = Explained.Read;
-    D.Name = Fresh ? std::move(Fresh->Name) : Explained.Name;
     D.Group = Read.Group;
     if (Read.Why == NoDive::None) {
       D.Number = Read.Number;
@@ -192,19 +207,27 @@ class Checker {
   // number names the first.
   void CheckRepeats() {
     if (E != nullptr && E->Repeats) return;
-    std::vector<std::pair<std::u16string_view, std::size_t>> Numbers;  // number, dive from 1
+    // Each dive's number as a hash of it, and the dive (from 1): sorted, equal numbers come
+    // side by side in the order they are dived, and most dives are told apart as two integers.
+    std::vector<std::pair<std::size_t, std::size_t>> Numbers;
     Numbers.reserve(Out.Dives.size());
     for (std::size_t I = 0; I < Out.Dives.size(); ++I)
-      if (!Out.Dives[I].Number.empty()) Numbers.emplace_back(Out.Dives[I].Number, I + 1);
-    // Equal numbers in the order they are dived.
+      if (const std::u16string& N = Out.Dives[I].Number; !N.empty())
+        Numbers.emplace_back(UnitsHash(N), I + 1);
     std::sort(Numbers.begin(), Numbers.end());
-    for (std::size_t I = 1, First = 0; I < Numbers.size(); ++I) {
-      if (Numbers[I].first != Numbers[First].first) {
-        First = I;
+    for (std::size_t I = 1, Run = 0; I < Numbers.size(); ++I) {
+      if (Numbers[I].first != Numbers[Run].first) {
+        Run = I;
         continue;
       }
+      // The first dive of its number among those of its hash.
       const CheckedDive& D = Out.Dives[Numbers[I].second - 1];
-      Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, Numbers[First].second);
+      const auto First =
+          std::find_if(Numbers.begin() + static_cast<std::ptrdiff_t>(Run),
+                       Numbers.begin() + static_cast<std::ptrdiff_t>(I),
+                       [&](const auto& N) { return Out.Dives[N.second - 1].Number == D.Number; });
+      if (First != Numbers.begin() + static_cast<std::ptrdiff_t>(I))
+        Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, First->second);
     }
   }
 
@@ -403,10 +426,7 @@ const DiveExplanation& DiveReadings::Explain(std::u16string_view Code, std::int3
 }
 
 std::size_t DiveReadings::CodeHash::operator()(std::u16string_view Code) const {
-  // FNV-1a, a unit at a time.
-  std::size_t Hash = 14695981039346656037ULL;
-  for (const char16_t Unit : Code) Hash = (Hash ^ Unit) * 1099511628211ULL;
-  return Hash;
+  return UnitsHash(Code);
 }
 
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId,

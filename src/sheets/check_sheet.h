@@ -83,7 +83,7 @@ class DiveReadings {
     DiveExplanation Explained;
   };
 
-  // A code's few letters and digits hashed unit by unit, cheaper than a hash made for long text.
+  // A code hashed for its few letters and digits.
   struct CodeHash {
     using is_transparent = void;
     std::size_t operator()(std::u16string_view Code) const;

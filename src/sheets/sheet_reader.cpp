@@ -60,6 +60,11 @@ const HeadingName* HeadingCalled(std::u16string_view Key) {
 // The sheet as it is read line by line.
 class Reader {
  public:
+  // Room for Lines dives, up to the most any list may have: a sheet's lines are mostly dives.
+  explicit Reader(std::size_t Lines) {
+    Sheet.Dives.reserve(std::min(Lines, static_cast<std::size_t>(MostDives)));
+  }
+
   void ReadLine(std::size_t Number, std::u16string_view Line) {
     if (Table && Line.find(Table->Separator) != std::u16string_view::npos)
       return ReadRow(Number, Line);
@@ -168,8 +173,10 @@ class Reader {
 
   void ReadDive(std::size_t Line, std::u16string_view Text) {
     const std::span<const std::u16string_view> Words = LineWords.Read(Text);
-    DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false, {}};
-    const std::size_t Round = Sheet.Dives.size() + 1;
+    DiveLine& Dive = Sheet.Dives.emplace_back();
+    Dive.Line = Line;
+    Dive.Code = UpperCase(Words[0]);
+    const std::size_t Round = Sheet.Dives.size();
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
       Add(SheetProblem::WordTwice, Line, Round,
           {.Written = Shortened(Word, WordShown), .Named = What});
@@ -196,7 +203,6 @@ class Reader {
         Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
       }
     }
-    Sheet.Dives.push_back(std::move(Dive));
   }
 
   // A row of a pasted table, each cell read as its column says; a row of empty cells is
@@ -257,7 +263,7 @@ class Reader {
 }  // namespace
 
 SheetText ReadSheet(std::u16string_view Text) {
-  Reader R;
+  Reader R(static_cast<std::size_t>(std::count(Text.begin(), Text.end(), u'\n')) + 1);
   std::size_t Number = 0;
   std::size_t Start = 0;
   while (Start <= Text.size()) {
