@@ -21,6 +21,14 @@ constexpr std::size_t EventShown = 40;
 // The most of a diver's name, or of the names of all, that a message repeats.
 constexpr std::size_t NamesShown = 60;
 
+// A code's or a number's few letters and digits hashed one by one (FNV-1a): cheaper for them
+// than a hash made for long text.
+std::size_t UnitsHash(std::u16string_view Text) {
+  std::size_t Hash = 14695981039346656037ULL;
+  for (const char16_t Unit : Text) Hash = (Hash ^ Unit) * 1099511628211ULL;
+  return Hash;
+}
+
 // Where a dive has no height, its name, group and number are read at one that has every
 // position letter and refuses no group: they do not depend on the height.
 constexpr std::int32_t AnyHeight = HeightIndexLast;
@@ -36,19 +44,23 @@ class Checker {
     Out.Diver = Sheet.Diver;
     Out.Divers = Sheet.Divers;
     Out.Problems = Sheet.Problems;
-    if (const RuleBook* Found = Book.FindBook(Out.BookId)) {
-      Out.Book = *Found;
-      EventFound = FindEventNamed(Book, Sheet.EventId, Found->Id);
-      if (EventFound.Found != nullptr) Out.Rules = *EventFound.Found;
+    if (Given()) {
+      InBook = Parts.Book;
+      E = Parts.Rules;
+      Out.RulesBy = EventBy::Id;
+    } else if ((InBook = Book.FindBook(Out.BookId)) != nullptr) {
+      Out.Book = *InBook;
+      EventFound = FindEventNamed(Book, Sheet.EventId, InBook->Id);
+      E = EventFound.Found;
+      if (E != nullptr) Out.Rules = *E;
       Out.RulesBy = EventFound.By;
     } else {
       AddUnknownBook(Book);
     }
-    if (Out.Rules) E = &*Out.Rules;
   }
 
   CheckedSheet Check() {
-    if (Out.Book) CheckEvent();
+    if (InBook != nullptr) CheckEvent();
     Out.Dives.reserve(Sheet.Dives.size());
     for (const DiveLine& Line : Sheet.Dives) CheckDive(Line);
     CheckRepeats();
@@ -65,6 +77,13 @@ class Checker {
   }
 
  private:
+  // Whether the caller has found the book and the event the checker would find by their ids.
+  bool Given() const {
+    return Parts.Book != nullptr && Parts.Rules != nullptr &&
+           SameWord(Parts.Book->Id, Out.BookId) && SameWord(Parts.Rules->Book, Parts.Book->Id) &&
+           SameWord(Parts.Rules->Id, Sheet.EventId);
+  }
+
   void CheckEvent() {
     if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
     if (E != nullptr) return;
@@ -131,16 +150,19 @@ class Checker {
     D.Divers = Line.Divers;
     const std::int32_t ReadAt = D.HeightIndex != 0 ? D.HeightIndex : AnyHeight;
     const ExplainParts Wanted{.Name = Parts.Names, .Components = false};
-    DiveExplanation Fresh;
-    const DiveExplanation& Explained = Parts.Readings != nullptr
-                                           ? Parts.Readings->Explain(D.Code, ReadAt, Wanted)
-                                           : (Fresh = ExplainDive(D.Code, ReadAt, Wanted));
-    const RuleBookDive& Read = Explained.Read;
     if (Parts.Readings != nullptr) {
-      D.Name = Explained.Name;
-    } else {
-      D.Name = std::move(Fresh.Name);
+      const DiveExplanation& Shared = Parts.Readings->Explain(D.Code, ReadAt, Wanted);
+      D.Name = Shared.Name;
+      return CheckReading(D, Shared);
     }
+    DiveExplanation Fresh = ExplainDive(D.Code, ReadAt, Wanted);
+    D.Name = std::move(Fresh.Name);
+    CheckReading(D, Fresh);
+  }
+
+  // The dive as its code reads at its height: its group, number and DD, and their problems.
+  void CheckReading(CheckedDive& D, const DiveExplanation& Explained) {
+    const RuleBookDive& Read = Explained.Read;
     D.Group = Read.Group;
     if (Read.Why == NoDive::None) {
       D.Number = Read.Number;
@@ -185,20 +207,27 @@ class Checker {
   // number names the first.
   void CheckRepeats() {
     if (E != nullptr && E->Repeats) return;
-    std::vector<std::pair<std::u16string_view, std::size_t>> Numbers;  // number, dive from 1
+    // Each dive's number as a hash of it, and the dive (from 1): sorted, equal numbers come
+    // side by side in the order they are dived, and most dives are told apart as two integers.
+    std::vector<std::pair<std::size_t, std::size_t>> Numbers;
     Numbers.reserve(Out.Dives.size());
     for (std::size_t I = 0; I < Out.Dives.size(); ++I)
-      if (!Out.Dives[I].Number.empty()) Numbers.emplace_back(Out.Dives[I].Number, I + 1);
-    // Equal numbers stay in the order they are dived.
-    std::stable_sort(Numbers.begin(), Numbers.end(),
-                     [](const auto& A, const auto& B) { return A.first < B.first; });
-    for (std::size_t I = 1, First = 0; I < Numbers.size(); ++I) {
-      if (Numbers[I].first != Numbers[First].first) {
-        First = I;
+      if (const std::u16string& N = Out.Dives[I].Number; !N.empty())
+        Numbers.emplace_back(UnitsHash(N), I + 1);
+    std::sort(Numbers.begin(), Numbers.end());
+    for (std::size_t I = 1, Run = 0; I < Numbers.size(); ++I) {
+      if (Numbers[I].first != Numbers[Run].first) {
+        Run = I;
         continue;
       }
+      // The first dive of its number among those of its hash.
       const CheckedDive& D = Out.Dives[Numbers[I].second - 1];
-      Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, Numbers[First].second);
+      const auto First =
+          std::find_if(Numbers.begin() + static_cast<std::ptrdiff_t>(Run),
+                       Numbers.begin() + static_cast<std::ptrdiff_t>(I),
+                       [&](const auto& N) { return Out.Dives[N.second - 1].Number == D.Number; });
+      if (First != Numbers.begin() + static_cast<std::ptrdiff_t>(I))
+        Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, First->second);
     }
   }
 
@@ -219,6 +248,7 @@ class Checker {
     for (const CheckedDive& D : Out.Dives)
       if (const auto G = static_cast<std::size_t>(D.Group); D.Counted && G < Has.size())
         Has[G] = true;
+    Out.Groups.reserve(static_cast<std::size_t>(std::count(Has.begin(), Has.end(), true)));
     for (std::size_t G = 0; G < Has.size(); ++G)
       if (Has[G]) Out.Groups.push_back(static_cast<DiveGroup>(G));
   }
@@ -376,19 +406,27 @@ class Checker {
   const SheetText& Sheet;
   CheckParts Parts;
   CheckedSheet Out;
-  const Event* E = nullptr;  // the sheet's event, in Out
-  EventNamed EventFound;     // the event the Event: line names, or the one it likely means
+  const RuleBook* InBook = nullptr;  // the sheet's book, in the caller's EventBook
+  const Event* E = nullptr;          // the sheet's event, likewise
+  EventNamed EventFound;             // the event the Event: line names, or the one it likely means
 };
 
 }  // namespace
 
 const DiveExplanation& DiveReadings::Explain(std::u16string_view Code, std::int32_t HeightIndex,
                                              ExplainParts Parts) {
-  Key.assign({static_cast<char16_t>(HeightIndex), static_cast<char16_t>(Parts.Name),
-              static_cast<char16_t>(Parts.Components)});
-  Key += Code;
-  if (const auto Found = Read.find(Key); Found != Read.end()) return Found->second;
-  return Read.emplace(Key, ExplainDive(Code, HeightIndex, Parts)).first->second;
+  auto Found = Read.find(Code);
+  if (Found == Read.end()) Found = Read.emplace(Code, std::forward_list<Reading>()).first;
+  for (const Reading& R : Found->second)
+    if (R.HeightIndex == HeightIndex && R.Parts.Name == Parts.Name &&
+        R.Parts.Components == Parts.Components)
+      return R.Explained;
+  return Found->second.emplace_front(HeightIndex, Parts, ExplainDive(Code, HeightIndex, Parts))
+      .Explained;
+}
+
+std::size_t DiveReadings::CodeHash::operator()(std::u16string_view Code) const {
+  return UnitsHash(Code);
 }
 
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId,

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <forward_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,15 +76,37 @@ class DiveReadings {
                                  ExplainParts Parts);
 
  private:
-  std::u16string Key;  // the height, the parts, then the code: one lookup's key
-  std::unordered_map<std::u16string, DiveExplanation, TextHash, std::equal_to<>> Read;
+  // One reading of a code: at a height, with the parts asked for.
+  struct Reading {
+    std::int32_t HeightIndex = 0;
+    ExplainParts Parts;
+    DiveExplanation Explained;
+  };
+
+  // A code hashed for its few letters and digits.
+  struct CodeHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view Code) const;
+  };
+
+  // Each code found by itself, without a key built for it: a code is read at one height or two.
+  std::unordered_map<std::u16string, std::forward_list<Reading>, CodeHash, std::equal_to<>> Read;
 };
 
 // What a check works out beyond the rules, and with what help: a competition, which prints no
-// list, leaves the dives' names out and reads each dive once for all its lists.
+// list, leaves the dives' names out, reads each dive once for all its lists, and checks them
+// all against the one event it has found.
 struct CheckParts {
   bool Names = true;                 // each dive's name in words (CheckedDive::Name)
   DiveReadings* Readings = nullptr;  // the dives read by earlier checks; none: read afresh
+  // The rule book and the event the sheet is checked against, as the caller has found them: the
+  // book of the sheet's Book: line, else of BookId, and the event of that book whose id the
+  // Event: line gives. Where both are given and are those (ids compared in any case), the
+  // checker neither looks them up nor copies them: the checked sheet's Book and Rules stay
+  // empty, and the caller, which keeps them, names a problem's rule with ProblemRule(P, Rules,
+  // Book). Otherwise the checker finds them itself.
+  const RuleBook* Book = nullptr;
+  const Event* Rules = nullptr;
 };
 
 // Checks a sheet as read against its event in Book, in the rule book its Book: line names,

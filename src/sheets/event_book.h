@@ -38,6 +38,9 @@ struct RoundRule {
   std::optional<DdTenths> AssignedDD;  // the DD it counts, whatever the dive
 };
 
+// The most dives an event's list may have; a sheet may hold more, and is told so.
+inline constexpr std::int32_t MostDives = 100;
+
 // What a diver's list for one event must hold, as a rules file states it.
 struct Event {
   std::u16string Id;                  // what a sheet's "Event:" line names

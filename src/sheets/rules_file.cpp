@@ -29,9 +29,6 @@ constexpr std::u16string_view TypeNames[] = {
 };
 static_assert(std::size(TypeNames) == static_cast<std::size_t>(toml::node_type::date_time) + 1);
 
-// The most dives an event's list may have; a sheet may hold more, and is told so.
-constexpr std::int64_t MostDives = 100;
-
 // The highest DD a rules file may give, in tenths: far above any dive's.
 constexpr DdTenths HighestDd = 999;
 

@@ -51,50 +51,66 @@ std::size_t RoundWords(const std::vector<std::u16string_view>& Words) {
 
 }  // namespace
 
-std::vector<std::u16string_view> SplitWords(std::u16string_view Line) {
-  std::vector<std::u16string_view> Words;
-  std::size_t At = 0;
-  while (At < Line.size()) {
-    while (At < Line.size() && mXMLParser::IsWhiteUnit(Line[At])) ++At;
-    const std::size_t Start = At;
-    while (At < Line.size() && !mXMLParser::IsWhiteUnit(Line[At])) ++At;
-    if (At > Start) Words.push_back(Line.substr(Start, At - Start));
-  }
-  return Words;
+std::u16string_view NextWord(std::u16string_view& Rest) {
+  std::size_t Start = 0;
+  while (Start < Rest.size() && mXMLParser::IsWhiteUnit(Rest[Start])) ++Start;
+  std::size_t End = Start;
+  while (End < Rest.size() && !mXMLParser::IsWhiteUnit(Rest[End])) ++End;
+  const std::u16string_view Word = Rest.substr(Start, End - Start);
+  Rest.remove_prefix(End);
+  return Word;
 }
 
 bool IsDiveLine(std::u16string_view Line) {
   if (Line.empty()) return false;
   if (IsDigit(Line[0])) return true;
-  const std::vector<std::u16string_view> Words = SplitWords(Line.substr(0, 16));
-  return Words.size() >= 2 && SameWord(Words[0], u"round") && IsDigit(Words[1][0]);
+  std::u16string_view Start = Line.substr(0, 16);
+  const std::u16string_view First = NextWord(Start);
+  const std::u16string_view Second = NextWord(Start);
+  return !Second.empty() && SameWord(First, u"round") && IsDigit(Second[0]);
 }
 
-std::vector<std::u16string> DiveLineWords(std::u16string_view Line) {
-  std::vector<std::u16string_view> Split = SplitWords(Line);
-  std::vector<std::u16string> Words;
+std::span<const std::u16string_view> DiveLineWords::Read(std::u16string_view Line) {
+  Words.clear();
+  for (std::u16string_view Rest = Line, Word = NextWord(Rest); !Word.empty(); Word = NextWord(Rest))
+    Words.push_back(Word);
+  // A word made of two is shorter than the two and the space between them on the line: the
+  // room never grows while the words point into it.
+  Joined.clear();
+  Joined.reserve(Line.size());
+  const auto Join = [this](std::u16string_view Word, std::u16string_view Then) {
+    const std::size_t Start = Joined.size();
+    Joined += Word;
+    Joined += Then;
+    return std::u16string_view(Joined).substr(Start);
+  };
   // A round's number with no dive after it is read as the code, which then is no dive.
-  std::size_t I = RoundWords(Split) < Split.size() ? RoundWords(Split) : 0;
-  if (I == 0 && !Split.empty()) {  // "1)107B": the mark glued to the code
-    const std::size_t Mark = Split[0].find(u')');
-    if (Mark != std::u16string_view::npos && Mark + 1 < Split[0].size() &&
-        IsRoundNumber(Split[0].substr(0, Mark + 1), true))
-      Split[0].remove_prefix(Mark + 1);
+  std::size_t I = RoundWords(Words);
+  if (I >= Words.size()) I = 0;
+  if (I == 0 && !Words.empty()) {  // "1)107B": the mark glued to the code
+    const std::size_t Mark = Words[0].find(u')');
+    if (Mark != std::u16string_view::npos && Mark + 1 < Words[0].size() &&
+        IsRoundNumber(Words[0].substr(0, Mark + 1), true))
+      Words[0].remove_prefix(Mark + 1);
   }
-  for (; I < Split.size(); ++I) {
-    std::u16string Word(Split[I]);
-    const bool Code = Words.empty();
-    const bool Next = I + 1 < Split.size();
+  // The words as read take the place of those of the line, never ahead of the one being read.
+  std::size_t Kept = 0;
+  for (; I < Words.size(); ++I) {
+    std::u16string_view Word = Words[I];
+    const bool Code = Kept == 0;
+    const bool Next = I + 1 < Words.size();
     // A position letter apart from its number: "207 C".
-    if (Code && Next && TakesPosition(Word, Split[I + 1])) {
-      Word += Split[++I];
-    } else if (!Code && Next && Word.find_first_not_of(u"0123456789.") == std::u16string::npos &&
-               HeightWritten(Word, true) != nullptr && IsMetres(Split[I + 1])) {
-      Word += u"m";  // "3 m", "3 metre"
+    if (Code && Next && TakesPosition(Word, Words[I + 1])) {
+      Word = Join(Word, Words[++I]);
+    } else if (!Code && Next &&
+               Word.find_first_not_of(u"0123456789.") == std::u16string_view::npos &&
+               HeightWritten(Word, true) != nullptr && IsMetres(Words[I + 1])) {
+      Word = Join(Word, u"m");  // "3 m", "3 metre"
       ++I;
     }
-    Words.push_back(std::move(Word));
+    Words[Kept++] = Word;
   }
+  Words.resize(Kept);
   return Words;
 }
 
@@ -104,19 +120,16 @@ bool TakesPosition(std::u16string_view Code, std::u16string_view Letter) {
 }
 
 const Height* HeightWritten(std::u16string_view Text, bool Bare) {
-  const std::vector<std::u16string_view> Words = SplitWords(Text);
-  if (Words.size() == 2 && IsMetres(Words[1])) return HeightWritten(Words[0], true);
-  if (Words.size() != 1) return nullptr;
-  std::u16string Word(Words[0]);
-  if (const Height* H = HeightNamed(std::u16string_view(Word))) return H;
+  const std::u16string_view Word = NextWord(Text);
+  const std::u16string_view Unit = NextWord(Text);
+  if (!NextWord(Text).empty()) return nullptr;
+  if (!Unit.empty()) return IsMetres(Unit) ? HeightWritten(Word, true) : nullptr;
+  if (Word.empty()) return nullptr;
+  if (const Height* H = HeightNamed(Word)) return H;
   // The number before a unit written out: "3metres".
-  const std::size_t Unit = static_cast<std::size_t>(
-      std::find_if(Word.begin(), Word.end(), [](char16_t C) { return !IsDigit(C) && C != u'.'; }) -
-      Word.begin());
-  if (Unit == Word.size() ? !Bare : !IsMetres(std::u16string_view(Word).substr(Unit)))
-    return nullptr;
-  Word.resize(Unit);
-  return HeightNamed(std::u16string_view(Word + u"m"));
+  const std::size_t Number = std::min(Word.find_first_not_of(u"0123456789."), Word.size());
+  if (Number == Word.size() ? !Bare : !IsMetres(Word.substr(Number))) return nullptr;
+  return HeightNamed(std::u16string_view(std::u16string(Word.substr(0, Number)) + u"m"));
 }
 
 }  // namespace merrith

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <span>
 
 #include "difficulty/heights.h"
 #include "difficulty/parse_code.h"
@@ -59,6 +60,11 @@ const HeadingName* HeadingCalled(std::u16string_view Key) {
 // The sheet as it is read line by line.
 class Reader {
  public:
+  // Room for Lines dives, up to the most any list may have: a sheet's lines are mostly dives.
+  explicit Reader(std::size_t Lines) {
+    Sheet.Dives.reserve(std::min(Lines, static_cast<std::size_t>(MostDives)));
+  }
+
   void ReadLine(std::size_t Number, std::u16string_view Line) {
     if (Table && Line.find(Table->Separator) != std::u16string_view::npos)
       return ReadRow(Number, Line);
@@ -151,7 +157,8 @@ class Reader {
   }
 
   // The words of a dive line from From on, where the sheet names its divers: who dives it.
-  bool ReadLineDivers(DiveLine& Dive, const std::vector<std::u16string>& Words, std::size_t From) {
+  bool ReadLineDivers(DiveLine& Dive, std::span<const std::u16string_view> Words,
+                      std::size_t From) {
     if (Sheet.Divers.empty()) return false;
     std::u16string Rest;
     for (std::size_t I = From; I < Words.size(); ++I) AppendJoined(Rest, u" ", Words[I]);
@@ -165,9 +172,11 @@ class Reader {
   }
 
   void ReadDive(std::size_t Line, std::u16string_view Text) {
-    const std::vector<std::u16string> Words = DiveLineWords(Text);
-    DiveLine Dive{Line, UpperCase(Words[0]), 0, std::nullopt, false, {}};
-    const std::size_t Round = Sheet.Dives.size() + 1;
+    const std::span<const std::u16string_view> Words = LineWords.Read(Text);
+    DiveLine& Dive = Sheet.Dives.emplace_back();
+    Dive.Line = Line;
+    Dive.Code = UpperCase(Words[0]);
+    const std::size_t Round = Sheet.Dives.size();
     const auto Twice = [&](std::u16string_view What, std::u16string_view Word) {
       Add(SheetProblem::WordTwice, Line, Round,
           {.Written = Shortened(Word, WordShown), .Named = What});
@@ -194,7 +203,6 @@ class Reader {
         Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
       }
     }
-    Sheet.Dives.push_back(std::move(Dive));
   }
 
   // A row of a pasted table, each cell read as its column says; a row of empty cells is
@@ -247,6 +255,7 @@ class Reader {
   }
 
   SheetText Sheet;
+  DiveLineWords LineWords;
   std::optional<TableHead> Table;  // the header row of a pasted table, once read
   std::array<std::size_t, std::size(HeadingNames)> Seen{};  // the line of each heading read
 };
@@ -254,7 +263,7 @@ class Reader {
 }  // namespace
 
 SheetText ReadSheet(std::u16string_view Text) {
-  Reader R;
+  Reader R(static_cast<std::size_t>(std::count(Text.begin(), Text.end(), u'\n')) + 1);
   std::size_t Number = 0;
   std::size_t Start = 0;
   while (Start <= Text.size()) {

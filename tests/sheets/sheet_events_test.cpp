@@ -74,17 +74,36 @@ TEST(CheckSheet, HoldsAndBreaksTheRulesOfEveryBuiltInEvent) {
     EXPECT_EQ(ProblemLines(Holding), std::vector<std::string>{}) << C.Id;
     EXPECT_EQ(Holding.Total ? ToUtf8(TenthsText(*Holding.Total)) : "none", C.Total) << C.Id;
     EXPECT_EQ(ProblemLines(Checked(Book, Id, DecodeUtf8(C.Breaks))), C.Problems) << C.Id;
-    // As a competition checks its lists: no dive named, each read once for every list.
-    const CheckParts Lean{.Names = false, .Readings = &Readings[Book]};
+    // As a competition checks its lists: no dive named, each read once for every list, and
+    // the event it has found handed over, which is taken only where it is the sheet's: not one
+    // of the same id in the other book, nor another event.
+    const std::u16string_view OtherBook = Book == DefaultBookId ? u"fina-2017-2021" : DefaultBookId;
     for (const std::string& Dives : {C.Holds, C.Breaks, C.Holds}) {
       const CheckedSheet Whole = Checked(Book, Id, DecodeUtf8(Dives));
-      const CheckedSheet Unnamed = Checked(Book, Id, DecodeUtf8(Dives), Lean);
-      EXPECT_EQ(ProblemLines(Unnamed), ProblemLines(Whole)) << Dives;
-      EXPECT_EQ(Unnamed.Total, Whole.Total) << Dives;
-      for (std::size_t I = 0; I < Whole.Dives.size(); ++I) {
-        EXPECT_EQ(Unnamed.Dives[I].Counted, Whole.Dives[I].Counted) << Dives;
-        EXPECT_EQ(Unnamed.Dives[I].Number, Whole.Dives[I].Number) << Dives;
-        EXPECT_FALSE(Unnamed.Dives[I].Name);
+      const Event* Own = Events.Find(Id, Whole.BookId);
+      for (const Event* Handed : {static_cast<const Event*>(nullptr), Events.Find(Id, Book),
+                                  Events.Find(Id, OtherBook), &Events.Events.front()}) {
+        CheckedSheet Lean = Checked(Book, Id, DecodeUtf8(Dives),
+                                    {.Names = false,
+                                     .Readings = &Readings[Book],
+                                     .Book = Events.FindBook(Book),
+                                     .Rules = Handed});
+        const bool Taken = Handed != nullptr && Handed == Own &&
+                           Events.FindBook(Book) == Events.FindBook(Whole.BookId);
+        EXPECT_EQ(!Lean.Rules, Taken || !Whole.Rules) << Dives;
+        if (Taken) {
+          Lean.Book = *Events.FindBook(Book);
+          Lean.Rules = *Handed;
+        }
+        EXPECT_EQ(ProblemLines(Lean), ProblemLines(Whole)) << Dives;
+        EXPECT_EQ(Lean.RulesBy, Whole.RulesBy) << Dives;
+        EXPECT_EQ(Lean.Total, Whole.Total) << Dives;
+        ASSERT_EQ(Lean.Dives.size(), Whole.Dives.size()) << Dives;
+        for (std::size_t I = 0; I < Whole.Dives.size(); ++I) {
+          EXPECT_EQ(Lean.Dives[I].Counted, Whole.Dives[I].Counted) << Dives;
+          EXPECT_EQ(Lean.Dives[I].Number, Whole.Dives[I].Number) << Dives;
+          EXPECT_FALSE(Lean.Dives[I].Name);
+        }
       }
     }
   }
