@@ -199,9 +199,12 @@ class Reader {
     const bool KnownBook =
         std::find(std::begin(Books), std::end(Books), Out.Read.Book) != std::end(Books);
     if (EventLine == 0 || !KnownBook) return;
-    if (const Event* Found = Book.Find(Out.Read.EventId, Out.Read.Book))
+    if (const Event* Found = Book.Find(Out.Read.EventId, Out.Read.Book)) {
       Out.Read.Rules = *Found;
-    else
+      // Every list is checked against them, as found here once.
+      EventFound = Found;
+      BookFound = Book.FindBook(Out.Read.Book);
+    } else
       Error(EventLine, u"no event has the id " + Shortened(Out.Read.EventId, Shown) +
                            u" (merrith-cli events lists them)");
   }
@@ -305,13 +308,14 @@ class Reader {
     if (!List.Checked) {
       // Checked at the competition's event: a sheet that names one has been found to name it.
       List.Sheet.EventId = Out.Read.EventId;
-      List.Checked =
-          CheckSheet(List.Sheet, Book, Out.Read.Book, {.Names = false, .Readings = &Readings});
+      List.Checked = CheckSheet(
+          List.Sheet, Book, Out.Read.Book,
+          {.Names = false, .Readings = &Readings, .Book = BookFound, .Rules = EventFound});
     }
     const CheckedSheet& Checked = *List.Checked;
     for (const Problem& P : Checked.Problems) {
       const bool NoDD = P.Dive != 0 && !Checked.Dives[P.Dive - 1].Counted;
-      ListProblem Found{File, Moved(P), SheetProblemRule(P, Checked)};
+      ListProblem Found{File, Moved(P), RuleOf(P, Checked)};
       if (NoDD)
         Out.Errors.push_back(
             {File, Found.Found.Line, u": the dive cannot be scored", std::move(Found)});
@@ -330,6 +334,14 @@ class Reader {
       L.DD = D.Counted;
     }
     Out.Read.Entries[E.Index] = std::move(E.Read);
+  }
+
+  // The number of the rule P breaks: the checker keeps no copy of the book and the event
+  // where it took those found here.
+  std::u16string RuleOf(const Problem& P, const CheckedSheet& Checked) const {
+    if (BookFound != nullptr && EventFound != nullptr && SameWord(Checked.BookId, BookFound->Id))
+      return ProblemRule(P, EventFound, BookFound);
+    return SheetProblemRule(P, Checked);
   }
 
   void ReadRecord(std::size_t Number, std::u16string_view Line) {
@@ -438,6 +450,8 @@ class Reader {
   std::size_t NextRecorded = 0;  // the diver after that of the last recorded dive read
   std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
   std::unordered_map<std::u16string, ListRead, TextHash, std::equal_to<>> Lists;  // by text
+  const Event* EventFound = nullptr;  // the competition's event and its book, in Book
+  const RuleBook* BookFound = nullptr;
   DiveReadings Readings;  // the dives of the lists checked so far
   // Each diver's recorded dives' lines by round, 0 for none yet, the divers' rows one after the
   // other from RecordStart.
