@@ -41,14 +41,14 @@ inline HalfPoints AwardValue(std::u16string_view Text) {
   if (At != Text.size() || Award > MaxAward) return NoAward;
   return Award;
 }
-// A missing award as files write it: "-".
-inline bool IsMissingAward(std::u16string_view Text) { return Text.size() == 1 && Text[0] == u'-'; }
 // The same, nothing for anything else.
 inline std::optional<HalfPoints> ReadAward(std::u16string_view Text) {
   const HalfPoints Award = AwardValue(Text);
   if (Award == NoAward) return std::nullopt;
   return Award;
 }
+// A missing award as files write it: "-".
+inline bool IsMissingAward(std::u16string_view Text) { return Text.size() == 1 && Text[0] == u'-'; }
 // An award as the recorder types it from a judge's card: as ReadAward reads it, and two digits
 // with no separator as the card shows them, a point apart where ReadAward reads none ("75"
 // is 7.5; "10" stays 10).
