@@ -72,6 +72,7 @@ TEST(ReadCompetitionText, ReadsTheHeadTheListsAndTheDivesRecorded) {
   ASSERT_FALSE(C.Entries[1].ListProblems.empty());
   EXPECT_EQ(C.Entries[1].ListProblems[0].Found.Why, SheetProblem::MarkedNotLimited);
   EXPECT_EQ(C.Entries[1].ListProblems[0].Found.Line, 14U);
+  EXPECT_EQ(C.Entries[1].ListProblems[0].Rule, u"D 3.4.1");  // the event's, in the meet's book
 }
 
 // Divers whose lists are the same lines, or the same sheet, each have the list on their own
