@@ -371,7 +371,7 @@ class Reader {
       return Error(Number, u"round " + NumberText(R.Round) + u" of " + std::u16string(Fields[1]) +
                                u" again, after line " + NumberText(Seen));
     Seen = Number;
-    Out.Read.Recorded.push_back(std::move(R));
+    Out.Read.Recorded.push_back(R);
   }
 
   // The diver called Name, in the starting order. The dives are mostly recorded in that order,

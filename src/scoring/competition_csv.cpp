@@ -309,7 +309,7 @@ class CsvReader {
                    Shortened(F[DecisionCol], Shown) +
                        u" is no decision: failed, max2, max4.5, restart, unsafe, joined by +");
     Rec.Decided = *D;
-    Out.Read.Recorded.push_back(std::move(Rec));
+    Out.Read.Recorded.push_back(Rec);
   }
 
   // Each diver's rows give rounds 1, 2, 3 ... without a gap.

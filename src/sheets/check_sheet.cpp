@@ -37,7 +37,7 @@ constexpr std::int32_t AnyHeight = HeightIndexLast;
 class Checker {
  public:
   Checker(const SheetText& Read, const EventBook& Book, std::u16string_view BookId,
-          CheckParts Wanted)
+          const CheckParts& Wanted)
       : Sheet(Read), Parts(Wanted) {
     Out.BookId = Sheet.BookId.empty() ? std::u16string(BookId) : Sheet.BookId;
     Out.EventId = Sheet.EventId;
@@ -421,7 +421,8 @@ const DiveExplanation& DiveReadings::Explain(std::u16string_view Code, std::int3
     if (R.HeightIndex == HeightIndex && R.Parts.Name == Parts.Name &&
         R.Parts.Components == Parts.Components)
       return R.Explained;
-  return Found->second.emplace_front(HeightIndex, Parts, ExplainDive(Code, HeightIndex, Parts))
+  return Found->second
+      .emplace_front(Reading{HeightIndex, Parts, ExplainDive(Code, HeightIndex, Parts)})
       .Explained;
 }
 
@@ -430,7 +431,7 @@ std::size_t DiveReadings::CodeHash::operator()(std::u16string_view Code) const {
 }
 
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId,
-                        CheckParts Parts) {
+                        const CheckParts& Parts) {
   return Checker(Sheet, Book, BookId, Parts).Check();
 }
 

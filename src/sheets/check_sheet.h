@@ -112,7 +112,7 @@ struct CheckParts {
 // Checks a sheet as read against its event in Book, in the rule book its Book: line names,
 // else in BookId.
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book,
-                        std::u16string_view BookId = DefaultBookId, CheckParts Parts = {});
+                        std::u16string_view BookId = DefaultBookId, const CheckParts& Parts = {});
 
 // Reads the text of a sheet and checks it as CheckSheet does.
 CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,
