@@ -477,17 +477,9 @@ void AppendDiveLine(std::u16string& Out, const DiveLine& D) {
 CompetitionRead ReadCompetitionText(std::u16string_view Text, const EventBook& Book,
                                     const SheetFileReader& Sheets) {
   Reader R(Book, Sheets);
-  std::size_t Number = 0;
-  std::size_t Start = 0;
-  while (Start <= Text.size()) {
-    std::size_t End = Text.find(u'\n', Start);
-    if (End == std::u16string_view::npos) End = Text.size();
-    ++Number;
-    const std::u16string_view Line = mXMLParser::TrimWhiteView(Text.substr(Start, End - Start));
-    if (!Line.empty() && Line[0] != u'#') R.ReadLine(Number, Line);
-    Start = End + 1;
-  }
-  return R.Take(Number);
+  const std::size_t Lines = ForEachLine(
+      Text, [&R](std::size_t Number, std::u16string_view Line) { R.ReadLine(Number, Line); });
+  return R.Take(Lines);
 }
 
 std::u16string CompetitionText(const Competition& C) {

@@ -264,16 +264,8 @@ class Reader {
 
 SheetText ReadSheet(std::u16string_view Text) {
   Reader R(static_cast<std::size_t>(std::count(Text.begin(), Text.end(), u'\n')) + 1);
-  std::size_t Number = 0;
-  std::size_t Start = 0;
-  while (Start <= Text.size()) {
-    std::size_t End = Text.find(u'\n', Start);
-    if (End == std::u16string_view::npos) End = Text.size();
-    ++Number;
-    const std::u16string_view Line = mXMLParser::TrimWhiteView(Text.substr(Start, End - Start));
-    if (!Line.empty() && Line[0] != u'#') R.ReadLine(Number, Line);
-    Start = End + 1;
-  }
+  ForEachLine(Text,
+              [&R](std::size_t Number, std::u16string_view Line) { R.ReadLine(Number, Line); });
   return R.Take();
 }
 

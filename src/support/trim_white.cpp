@@ -58,6 +58,14 @@ std::int32_t ClassifyChar(std::int16_t Unit) {
   return ClassOther;
 }
 
+std::u16string_view TrimAnyWhite(std::u16string_view Text) {
+  std::size_t End = Text.size();
+  while (End > 0 && IsWhiteUnit(Text[End - 1])) --End;
+  std::size_t Begin = 0;
+  while (Begin < End && IsWhiteUnit(Text[Begin])) ++Begin;
+  return Text.substr(Begin, End - Begin);
+}
+
 std::u16string TrimWhite(std::u16string Text) {
   const std::u16string_view Kept = TrimWhiteView(Text);
   const auto Begin = static_cast<std::size_t>(Kept.data() - Text.data());

@@ -24,13 +24,21 @@ inline bool IsWhiteUnit(char16_t Unit) {
   return ClassifyChar(static_cast<std::int16_t>(Unit)) == ClassWhiteSpace;
 }
 
-// The part of Text that TrimWhite keeps, without a copy.
+// TrimWhiteView for any text: tabs, line ends and the white space beyond ASCII.
+std::u16string_view TrimAnyWhite(std::u16string_view Text);
+
+// The part of Text that TrimWhite keeps, without a copy. A line or a field of a meet's file
+// mostly ends in plain spaces, if in anything: those are dropped here, in the caller, and the
+// rest is left to TrimAnyWhite.
 inline std::u16string_view TrimWhiteView(std::u16string_view Text) {
-  std::size_t End = Text.size();
-  while (End > 0 && IsWhiteUnit(Text[End - 1])) --End;
+  const auto IsSurelyKept = [](char16_t Unit) { return Unit > u' ' && Unit < 0x7F; };
   std::size_t Begin = 0;
-  while (Begin < End && IsWhiteUnit(Text[Begin])) ++Begin;
-  return Text.substr(Begin, End - Begin);
+  std::size_t End = Text.size();
+  while (Begin < End && Text[Begin] == u' ') ++Begin;
+  while (End > Begin && Text[End - 1] == u' ') --End;
+  const std::u16string_view Kept(Text.data() + Begin, End - Begin);
+  if (Kept.empty() || (IsSurelyKept(Kept.front()) && IsSurelyKept(Kept.back()))) return Kept;
+  return TrimAnyWhite(Kept);
 }
 
 }  // namespace merrith::mXMLParser

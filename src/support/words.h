@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "support/trim_white.h"
 
 namespace merrith {
 
@@ -35,5 +39,43 @@ struct TextHash {
     return std::hash<std::u16string_view>{}(Text);
   }
 };
+
+// Where Unit first stands in Text from From on; npos where it does not. Four units are looked at
+// at once: a meet's file is thousands of lines, each split at its line end and its | marks.
+inline std::size_t FindUnit(std::u16string_view Text, char16_t Unit, std::size_t From = 0) {
+  constexpr std::uint64_t Ones = 0x0001000100010001;
+  constexpr std::uint64_t Tops = 0x8000800080008000;
+  const std::uint64_t Sought = Ones * Unit;
+  if (From >= Text.size()) return std::u16string_view::npos;
+  const char16_t* At = Text.data() + From;
+  const char16_t* const End = Text.data() + Text.size();
+  for (; End - At >= 4; At += 4) {
+    std::uint64_t Four = 0;
+    std::memcpy(&Four, At, sizeof Four);
+    // A unit equal to Unit is zero in Four ^ Sought; the test finds whether any is.
+    const std::uint64_t Diff = Four ^ Sought;
+    if (((Diff - Ones) & ~Diff & Tops) != 0) break;
+  }
+  for (; At != End; ++At)
+    if (*At == Unit) return static_cast<std::size_t>(At - Text.data());
+  return std::u16string_view::npos;
+}
+
+// Calls Take(Number, Line) for each line of Text that holds anything but white space and does
+// not start with #, trimmed, Number counting every line from 1; returns how many lines there
+// are. Lines end at line feeds: a carriage return before one is white space.
+template <class LineTaker>
+std::size_t ForEachLine(std::u16string_view Text, LineTaker&& Take) {
+  std::size_t Number = 0;
+  for (std::size_t Start = 0; Start <= Text.size();) {
+    std::size_t End = FindUnit(Text, u'\n', Start);
+    if (End == std::u16string_view::npos) End = Text.size();
+    ++Number;
+    const std::u16string_view Line = mXMLParser::TrimWhiteView(Text.substr(Start, End - Start));
+    if (!Line.empty() && Line[0] != u'#') Take(Number, Line);
+    Start = End + 1;
+  }
+  return Number;
+}
 
 }  // namespace merrith

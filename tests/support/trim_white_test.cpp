@@ -37,6 +37,11 @@ TEST(TrimWhite, RemovesWhiteSpaceRunsAtBothEndsOnly) {
       {u"\u200B105\u180E",               u"\u200B105\u180E"},
       {u"\uFEFF105",                     u"\uFEFF105"},
       {u" \u2028\u0085x\u205F\u1680",    u"x"},
+      {u"   105B 3m  ",                  u"105B 3m"},
+      {u"  \t105 \r ",                   u"105"},
+      {u"105  \u00A0",                   u"105"},
+      {u"   ",                            u""},
+      {u" \x7F" u"105\x01 ",               u"\x7F" u"105\x01"},
   };
   // clang-format on
   for (const auto& Row : Rows) EXPECT_EQ(TrimWhite(Row.Text), Row.Trimmed);

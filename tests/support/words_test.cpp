@@ -1,0 +1,51 @@
+#include "support/words.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace merrith {
+namespace {
+
+// A | at every place of texts long and short, among units that differ from it in one bit or in
+// the high byte only, and after units whose lanes borrow: found where it is, and nowhere else.
+TEST(FindUnit, FindsTheFirstUnitWhereverItStandsInItsFour) {
+  constexpr std::u16string_view Fillers = u"}\u017C\u7C7C\0{\uFFFF";
+  constexpr auto npos = std::u16string_view::npos;
+  for (std::size_t Size = 0; Size <= 13; ++Size) {
+    std::u16string Text;
+    for (std::size_t I = 0; I < Size; ++I) Text += Fillers[I % Fillers.size()];
+    EXPECT_EQ(FindUnit(Text, u'|'), npos) << Size;
+    for (std::size_t At = 0; At < Size; ++At) {
+      std::u16string With = Text;
+      With[At] = u'|';
+      EXPECT_EQ(FindUnit(With, u'|'), At) << Size << " " << At;
+      EXPECT_EQ(FindUnit(With, u'|', At + 1), npos) << Size << " " << At;
+      With.back() = u'|';
+      EXPECT_EQ(FindUnit(With, u'|', At + 1), At + 1 < Size ? Size - 1 : npos) << Size << " " << At;
+    }
+  }
+  EXPECT_EQ(FindUnit(u"ab", u'a', 5), npos);
+}
+
+// Blank and # lines are skipped but counted; a line is trimmed, a carriage return with it.
+TEST(ForEachLine, TakesTheLinesThatHoldSomethingByTheirNumbers) {
+  std::vector<std::pair<std::size_t, std::u16string>> Taken;
+  const std::size_t Lines =
+      ForEachLine(u"Event: x\r\n\n  # a comment\r\n \t105B 3m  \r\n\u3000\nlast",
+                  [&](std::size_t N, auto Line) { Taken.emplace_back(N, Line); });
+  EXPECT_EQ(Lines, 6U);
+  const std::vector<std::pair<std::size_t, std::u16string>> Expected = {
+      {1, u"Event: x"},
+      {4,  u"105B 3m"},
+      {6,     u"last"}
+  };
+  EXPECT_EQ(Taken, Expected);
+  EXPECT_EQ(ForEachLine(u"a\n", [](std::size_t, auto) {}), 2U);
+  EXPECT_EQ(ForEachLine(u"", [](std::size_t, auto) { ADD_FAILURE(); }), 1U);
+}
+
+}  // namespace
+}  // namespace merrith
