@@ -1,6 +1,7 @@
 #include "scoring/competition.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <string_view>
 #include <unordered_map>
@@ -52,6 +53,8 @@ std::pair<Key, std::u16string_view> KeyOf(std::u16string_view Line) {
 }
 
 bool IsRecordLine(std::u16string_view Line) {
+  // Most lines are dives of a list or recorded dives: the first letter tells most apart.
+  if (Line.empty() || (Line[0] != u'R' && Line[0] != u'r')) return false;
   return Line.size() > RoundWord.size() && SameWord(Line.substr(0, RoundWord.size()), RoundWord) &&
          (Line[RoundWord.size()] == u' ' || Line[RoundWord.size()] == u'\t');
 }
@@ -68,14 +71,25 @@ std::optional<std::size_t> ReadCount(std::u16string_view Text, std::size_t Most)
   return Value;
 }
 
-// The parts of Text between the | marks, trimmed, into Fields.
-void SplitFields(std::u16string_view Text, char16_t Mark,
-                 std::vector<std::u16string_view>& Fields) {
-  Fields.clear();
+// The most parts of a recorded dive's line: round, diver, dive, awards and a decision.
+constexpr std::size_t MostFields = 5;
+
+// The parts of a recorded dive's line between its | marks, trimmed: the first MostFields of
+// them, and how many there are.
+struct RecordFields {
+  std::array<std::u16string_view, MostFields> Field;
+  std::size_t Count = 0;
+};
+
+// Split into Out, whose room serves line after line.
+void SplitRecord(std::u16string_view Line, RecordFields& Out) {
+  Out.Count = 0;
   std::size_t Start = 0;
   for (;;) {
-    const std::size_t End = Text.find(Mark, Start);
-    Fields.push_back(mXMLParser::TrimWhiteView(Text.substr(Start, End - Start)));
+    const std::size_t End = FindUnit(Line, u'|', Start);
+    if (Out.Count < MostFields)
+      Out.Field[Out.Count] = mXMLParser::TrimWhiteView(Line.substr(Start, End - Start));
+    ++Out.Count;
     if (End == std::u16string_view::npos) return;
     Start = End + 1;
   }
@@ -346,8 +360,9 @@ class Reader {
 
   void ReadRecord(std::size_t Number, std::u16string_view Line) {
     EndEntry();
-    SplitFields(Line, u'|', Fields);
-    if (Fields.size() != 4 && Fields.size() != 5)
+    SplitRecord(Line, Split);
+    const std::array<std::u16string_view, MostFields>& Fields = Split.Field;
+    if (Split.Count != 4 && Split.Count != 5)
       return Error(Number, u"a recorded dive is Round N | diver | dive | awards | decision");
     const std::optional<std::size_t> Round =
         ReadCount(mXMLParser::TrimWhiteView(Fields[0].substr(RoundWord.size())), 999);
@@ -357,7 +372,7 @@ class Reader {
       return Error(Number, u"no diver " + Shortened(Fields[1], Shown) + u" in the competition");
     RecordedDive R{Number, *Index, *Round, {}, {}};
     if (!CheckDive(R, Fields[2]) || !ReadAwards(R, Fields[3])) return;
-    if (Fields.size() == 5) {
+    if (Split.Count == 5) {
       const std::optional<Decision> D = ReadDecision(Fields[4]);
       if (!D)
         return Error(Number, Shortened(Fields[4], Shown) +
@@ -456,9 +471,9 @@ class Reader {
   // Each diver's recorded dives' lines by round, 0 for none yet, the divers' rows one after the
   // other from RecordStart.
   std::vector<std::size_t> RecordLines, RecordStart;
-  // The room of one line's parts, used again line after line.
+  // The room of an inline list's text and of a recorded line's parts, used again and again.
   std::u16string ListText;
-  std::vector<std::u16string_view> Fields;
+  RecordFields Split;
   std::size_t EventLine = 0, BookLine = 0, PanelLine = 0;
   bool HeadEnded = false;
   bool InRecords = false;
