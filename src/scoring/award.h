@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,31 +16,49 @@ inline constexpr HalfPoints MaxAward = 20;
 // Points in hundredths: 59.64 is 5964. Every dive's points and every total is exact in them.
 using Hundredths = std::int64_t;
 
-// An award as a judge's card or a file writes it: "7", "7.0", "7.5", "7,5", "10", "0.5";
-// NoAward for anything else (a quarter, below 0, above 10, a sign, spaces inside, "75").
-// The readers of a meet's thousands of awards take it so: an optional returned is built on
-// the stack and read back whole, which stalls the processor on every award.
+// What the award readers give for a text that is no award.
 inline constexpr HalfPoints NoAward = -1;
-inline HalfPoints AwardValue(std::u16string_view Text) {
-  Text = mXMLParser::TrimWhiteView(Text);
+// The award that Text starts with, as far as it reads as one, and how many units that is (0
+// where Text starts with no digit); its Award is NoAward where it reads as none (above 10, a
+// point with no 0 or 5 after it). A reader that stops there finds the end of the word by it.
+struct LeadingAward {
+  HalfPoints Award = NoAward;
+  std::size_t Length = 0;
+};
+inline LeadingAward ReadLeadingAward(std::u16string_view Text) {
   const auto IsDigit = [](char16_t C) { return C >= u'0' && C <= u'9'; };
   // Whole points: one or two digits.
   std::size_t At = 0;
   HalfPoints Whole = 0;
   while (At < Text.size() && IsDigit(Text[At]) && At < 2) Whole = Whole * 10 + (Text[At++] - u'0');
-  if (At == 0) return NoAward;
+  if (At == 0) return {};
   HalfPoints Award = Whole * 2;
   // A fraction, with a point or a comma: 0 or 5, written with one digit or two (".50").
   if (At < Text.size() && (Text[At] == u'.' || Text[At] == u',')) {
-    const std::u16string_view Fraction = Text.substr(At + 1);
-    if (Fraction.empty() || Fraction.size() > 2 || (Fraction[0] != u'0' && Fraction[0] != u'5') ||
-        (Fraction.size() == 2 && Fraction[1] != u'0'))
-      return NoAward;
-    Award += Fraction[0] == u'5' ? 1 : 0;
-    At = Text.size();
+    if (At + 1 == Text.size() || (Text[At + 1] != u'0' && Text[At + 1] != u'5'))
+      return {NoAward, At + 1};
+    Award += Text[At + 1] == u'5' ? 1 : 0;
+    At += 2;
+    if (At < Text.size() && Text[At] == u'0') ++At;
   }
-  if (At != Text.size() || Award > MaxAward) return NoAward;
-  return Award;
+  return {Award > MaxAward ? NoAward : Award, At};
+}
+// The award Word writes as it stands, white space and all; NoAward for anything else.
+inline HalfPoints BareAwardValue(std::u16string_view Word) {
+  const LeadingAward Read = ReadLeadingAward(Word);
+  return Read.Length == Word.size() ? Read.Award : NoAward;
+}
+// An award as a judge's card or a file writes it: "7", "7.0", "7.5", "7,5", "10", "0.5",
+// white space around it dropped; NoAward for anything else (a quarter, below 0, above 10, a
+// sign, spaces inside, "75"). The readers of a meet's thousands of awards take it so: an
+// optional returned is built on the stack and read back whole, which stalls the processor on
+// every award.
+inline HalfPoints AwardValue(std::u16string_view Text) {
+  // Mostly a bare word: white space around it is looked for only where it does not read so.
+  const HalfPoints Award = BareAwardValue(Text);
+  if (Award != NoAward) return Award;
+  const std::u16string_view Trimmed = mXMLParser::TrimWhiteView(Text);
+  return Trimmed.size() == Text.size() ? NoAward : BareAwardValue(Trimmed);
 }
 // The same, nothing for anything else.
 inline std::optional<HalfPoints> ReadAward(std::u16string_view Text) {

@@ -425,16 +425,21 @@ class Reader {
     const auto Judges = static_cast<std::size_t>(JudgesOf(Out.Read.Judges));
     std::size_t Given = 0;  // all the words, as many as the seats or not
     bool Any = false;
+    const auto IsGap = [](char16_t C) { return C == u' ' || C == u'\t'; };
     for (std::size_t At = 0; At < Text.size();) {
-      if (Text[At] == u' ' || Text[At] == u'\t') {
+      if (IsGap(Text[At])) {
         ++At;
         continue;
       }
+      // Mostly an award that ends its word: read once, not looked for and then read.
       const std::size_t Start = At;
-      while (At < Text.size() && Text[At] != u' ' && Text[At] != u'\t') ++At;
+      const LeadingAward Read = ReadLeadingAward(Text.substr(Start));
+      At += Read.Length;
+      const bool Whole = Read.Length > 0 && (At == Text.size() || IsGap(Text[At]));
+      while (At < Text.size() && !IsGap(Text[At])) ++At;
       const std::u16string_view Word = Text.substr(Start, At - Start);
-      const bool Missing = IsMissingAward(Word);
-      const HalfPoints Award = Missing ? NoAward : AwardValue(Word);
+      const bool Missing = !Whole && IsMissingAward(Word);
+      const HalfPoints Award = Whole ? Read.Award : Missing ? NoAward : AwardValue(Word);
       if (Award == NoAward && !Missing) {
         Error(R.Line, Shortened(Word, Shown) +
                           u" is no award: 0 to 10 in half points, - for "

@@ -154,6 +154,7 @@ TEST(ReadCompetitionText, NamesTheLineOfEachError) {
       {                               u"Round 1 | Ann Example | 101B | 7.0 7.25 7.0 6.5 7.0", 15,"7.25 is no award"                                                                                                 },
       {                               u"Round 1 | Ann Example | 101B | 7.0 10.5 7.0 6.5 7.0", 15,                      "10.5 is no award"},
       {                                 u"Round 1 | Ann Example | 101B | 7.0 -1 7.0 6.5 7.0", 15,                        "-1 is no award"},
+      {                               u"Round 1 | Ann Example | 101B | 7.0 7.5x 7.0 6.5 7.0", 15,                      "7.5x is no award"},
       {                                    u"Round 1 | Ann Example | 101B | 7.0 7.0 6.5 7.0", 15,      "4 awards for a panel of 5 judges"},
       {                                          u"Round 1 | Ann Example | 101B | - - - - -", 15,                "every award is missing"},
       {                                          u"Round 6 | Ann Example | 101B | 7 7 7 7 7", 15,
