@@ -77,6 +77,11 @@ class RowReader {
       Start = End + 1;
     };
     for (; At < Text.size(); ++At) {
+      // Most cells are bare: their units pass at once, up to a comma, a quote or a line end.
+      if (!Quoted && !Copied) {
+        while (At < Text.size() && Text[At] != u',' && Text[At] != u'"' && Text[At] != u'\n') ++At;
+        if (At == Text.size()) break;
+      }
       const char16_t C = Text[At];
       if (C == u'\n') ++Line;
       if (Quoted) {
