@@ -50,12 +50,11 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
   S.Dives.reserve(std::min(Rounds, Dives.size()));
   for (std::size_t Round = 1; Round <= Rounds && Round <= Dives.size(); ++Round) {
     const RecordedDive* R = Grid.Row(Entry)[Round - 1];
-    StandingDive& D = S.Dives.emplace_back();
-    D.Round = Round;
-    D.Recorded = R;
-    D.Scored = ScoreDive(C.Judges, R->Awards, R->Decided, Dives[Round - 1].DD.value_or(0));
-    S.Total += D.Scored.Points;
-    D.Running = S.Total;
+    // Scored first and put in its place whole: a place made before would be cleared for nothing.
+    const ScoredDive Scored =
+        ScoreDive(C.Judges, R->Awards, R->Decided, Dives[Round - 1].DD.value_or(0));
+    S.Total += Scored.Points;
+    S.Dives.push_back({Round, R, Scored, S.Total});
   }
   return S;
 }
