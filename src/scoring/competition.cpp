@@ -339,11 +339,13 @@ class Reader {
     E.Read.Dives.reserve(Checked.Dives.size());
     for (std::size_t I = 0; I < Checked.Dives.size(); ++I) {
       const CheckedDive& D = Checked.Dives[I];
-      // Copied whole: a dive made empty first has its texts made twice.
-      ListedDive L{List.Sheet.Dives[I], D.HeightIndex, D.Number.empty() ? D.Code : D.Number,
-                   D.Position, D.Counted};
+      ListedDive& L = E.Read.Dives.emplace_back();
+      L.Written = List.Sheet.Dives[I];
       L.Written.Line = LineOf(L.Written.Line);
-      E.Read.Dives.push_back(std::move(L));
+      L.HeightIndex = D.HeightIndex;
+      L.Number = D.Number.empty() ? D.Code : D.Number;
+      L.Position = D.Position;
+      L.DD = D.Counted;
     }
     Out.Read.Entries[E.Index] = std::move(E.Read);
   }
