@@ -26,22 +26,24 @@ struct LeadingAward {
   std::size_t Length = 0;
 };
 inline LeadingAward ReadLeadingAward(std::u16string_view Text) {
-  const auto IsDigit = [](char16_t C) { return C >= u'0' && C <= u'9'; };
+  const char16_t* const Begin = Text.data();
+  const char16_t* const End = Begin + Text.size();
+  const auto IsDigit = [End](const char16_t* At) { return At != End && *At >= u'0' && *At <= u'9'; };
   // Whole points: one or two digits.
-  std::size_t At = 0;
-  HalfPoints Whole = 0;
-  while (At < Text.size() && IsDigit(Text[At]) && At < 2) Whole = Whole * 10 + (Text[At++] - u'0');
-  if (At == 0) return {};
+  const char16_t* At = Begin;
+  if (!IsDigit(At)) return {};
+  HalfPoints Whole = *At++ - u'0';
+  if (IsDigit(At)) Whole = Whole * 10 + (*At++ - u'0');
   HalfPoints Award = Whole * 2;
   // A fraction, with a point or a comma: 0 or 5, written with one digit or two (".50").
-  if (At < Text.size() && (Text[At] == u'.' || Text[At] == u',')) {
-    if (At + 1 == Text.size() || (Text[At + 1] != u'0' && Text[At + 1] != u'5'))
-      return {NoAward, At + 1};
-    Award += Text[At + 1] == u'5' ? 1 : 0;
-    At += 2;
-    if (At < Text.size() && Text[At] == u'0') ++At;
+  if (At != End && (*At == u'.' || *At == u',')) {
+    ++At;
+    if (At == End || (*At != u'0' && *At != u'5'))
+      return {NoAward, static_cast<std::size_t>(At - Begin)};
+    Award += *At++ == u'5' ? 1 : 0;
+    if (At != End && *At == u'0') ++At;
   }
-  return {Award > MaxAward ? NoAward : Award, At};
+  return {Award > MaxAward ? NoAward : Award, static_cast<std::size_t>(At - Begin)};
 }
 // The award Word writes as it stands, white space and all; NoAward for anything else.
 inline HalfPoints BareAwardValue(std::u16string_view Word) {

@@ -426,18 +426,21 @@ class Reader {
     std::size_t Given = 0;  // all the words, as many as the seats or not
     bool Any = false;
     const auto IsGap = [](char16_t C) { return C == u' ' || C == u'\t'; };
-    for (std::size_t At = 0; At < Text.size();) {
-      if (IsGap(Text[At])) {
+    const char16_t* At = Text.data();
+    const char16_t* const End = At + Text.size();
+    while (At != End) {
+      if (IsGap(*At)) {
         ++At;
         continue;
       }
       // Mostly an award that ends its word: read once, not looked for and then read.
-      const std::size_t Start = At;
-      const LeadingAward Read = ReadLeadingAward(Text.substr(Start));
+      const char16_t* const Start = At;
+      const LeadingAward Read = ReadLeadingAward({Start, static_cast<std::size_t>(End - Start)});
       At += Read.Length;
-      const bool Whole = Read.Length > 0 && (At == Text.size() || IsGap(Text[At]));
-      while (At < Text.size() && !IsGap(Text[At])) ++At;
-      const std::u16string_view Word = Text.substr(Start, At - Start);
+      const bool Whole = Read.Length > 0 && (At == End || IsGap(*At));
+      if (!Whole)
+        while (At != End && !IsGap(*At)) ++At;
+      const std::u16string_view Word(Start, static_cast<std::size_t>(At - Start));
       const bool Missing = !Whole && IsMissingAward(Word);
       const HalfPoints Award = Whole ? Read.Award : Missing ? NoAward : AwardValue(Word);
       if (Award == NoAward && !Missing) {
