@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -8,6 +9,10 @@
 #include <string_view>
 
 #include "support/trim_white.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace merrith {
 
@@ -40,22 +45,25 @@ struct TextHash {
   }
 };
 
-// Where Unit first stands in Text from From on; npos where it does not. Four units are looked at
-// at once: a meet's file is thousands of lines, each split at its line end and its | marks.
+// Where Unit first stands in Text from From on; npos where it does not. Eight units are
+// looked at at once where the processor can (every x86-64 can): a meet's file is thousands of
+// lines, each split at its line end and its | marks.
 inline std::size_t FindUnit(std::u16string_view Text, char16_t Unit, std::size_t From = 0) {
-  constexpr std::uint64_t Ones = 0x0001000100010001;
-  constexpr std::uint64_t Tops = 0x8000800080008000;
-  const std::uint64_t Sought = Ones * Unit;
   if (From >= Text.size()) return std::u16string_view::npos;
   const char16_t* At = Text.data() + From;
   const char16_t* const End = Text.data() + Text.size();
-  for (; End - At >= 4; At += 4) {
-    std::uint64_t Four = 0;
-    std::memcpy(&Four, At, sizeof Four);
-    // A unit equal to Unit is zero in Four ^ Sought; the test finds whether any is.
-    const std::uint64_t Diff = Four ^ Sought;
-    if (((Diff - Ones) & ~Diff & Tops) != 0) break;
+#if defined(__SSE2__)
+  const __m128i Sought = _mm_set1_epi16(static_cast<short>(Unit));
+  for (; End - At >= 8; At += 8) {
+    __m128i Eight;
+    std::memcpy(&Eight, At, sizeof Eight);
+    // Two bits of the mask for each unit equal to Unit.
+    const auto Equal = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(Eight, Sought)));
+    if (Equal != 0)
+      return static_cast<std::size_t>(At - Text.data()) +
+             static_cast<std::size_t>(std::countr_zero(Equal)) / 2;
   }
+#endif
   for (; At != End; ++At)
     if (*At == Unit) return static_cast<std::size_t>(At - Text.data());
   return std::u16string_view::npos;

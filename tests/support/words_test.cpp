@@ -10,11 +10,11 @@ namespace merrith {
 namespace {
 
 // A | at every place of texts long and short, among units that differ from it in one bit or in
-// the high byte only, and after units whose lanes borrow: found where it is, and nowhere else.
-TEST(FindUnit, FindsTheFirstUnitWhereverItStandsInItsFour) {
+// the high byte only, or whose high byte is its low one: found where it is, and nowhere else.
+TEST(FindUnit, FindsTheFirstUnitWhereverItStandsInItsEight) {
   constexpr std::u16string_view Fillers = u"}\u017C\u7C7C\0{\uFFFF";
   constexpr auto npos = std::u16string_view::npos;
-  for (std::size_t Size = 0; Size <= 13; ++Size) {
+  for (std::size_t Size = 0; Size <= 19; ++Size) {
     std::u16string Text;
     for (std::size_t I = 0; I < Size; ++I) Text += Fillers[I % Fillers.size()];
     EXPECT_EQ(FindUnit(Text, u'|'), npos) << Size;
