@@ -471,7 +471,8 @@ class Reader {
   EntryLines Current;  // the diver whose lines are being read
   bool AnyEntry = false;
   std::size_t NextRecorded = 0;  // the diver after that of the last recorded dive read
-  std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
+  // The divers by name, the names seen in the competition's text, which outlives the reader.
+  std::unordered_map<std::u16string_view, std::size_t, TextHash> ByName;
   std::unordered_map<std::u16string, ListRead, TextHash, std::equal_to<>> Lists;  // by text
   const Event* EventFound = nullptr;  // the competition's event and its book, in Book
   const RuleBook* BookFound = nullptr;
