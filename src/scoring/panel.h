@@ -77,6 +77,9 @@ constexpr int PoolOf(Panel P, int Index) {
 template <class T>
 class SeatValues {
  public:
+  SeatValues() = default;
+  // Seats from 0 to MaxJudges (no more are kept), each holding T{}.
+  explicit SeatValues(std::size_t Seats) : Count(std::min(Seats, std::size_t{MaxJudges})) {}
   std::size_t size() const { return Count; }
   // Seats from 0 to MaxJudges (no more are kept); the seats added hold T{}.
   void resize(std::size_t Seats) {

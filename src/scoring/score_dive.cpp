@@ -59,6 +59,16 @@ void ApplyDecision(Panel P, const Decision& D, SeatValues<HalfPoints>& Awards) {
   for (HalfPoints& A : Awards) A = std::min(A, TwoPoints);
 }
 
+// Each seat's pool on each panel, worked out once: a meet cancels the awards of a thousand dives.
+constexpr auto SeatPools = [] {
+  std::array<std::array<std::uint8_t, MaxJudges>, Panels.size()> Pools{};
+  for (const PanelRow& Row : Panels)
+    for (int I = 0; I < Row.Judges; ++I)
+      Pools[static_cast<std::size_t>(Row.P)][static_cast<std::size_t>(I)] =
+          static_cast<std::uint8_t>(PoolOf(Row.P, I));
+  return Pools;
+}();
+
 // Cancels the highest and the lowest awards of every pool, only as many of several equal
 // awards as needed: the lowest from the first seats, the highest from the last.
 void Cancel(Panel P, ScoredDive& Dive) {
@@ -68,12 +78,13 @@ void Cancel(Panel P, ScoredDive& Dive) {
   // insertion sort: a pool has at most 7 seats, and a meet scores a thousand dives).
   std::array<std::array<std::uint8_t, MaxJudges>, PoolCount> Pools{};
   std::array<std::size_t, PoolCount> Counts{};
-  for (int I = 0; I < JudgesOf(P); ++I) {
-    const auto Pool = static_cast<std::size_t>(PoolOf(P, I));
-    std::array<std::uint8_t, MaxJudges>& Seats = Pools[Pool];
-    std::size_t At = Counts[Pool]++;
-    for (; At > 0 && Dive.Awards[Seats[At - 1]] > Dive.Awards[static_cast<std::size_t>(I)]; --At)
-      Seats[At] = Seats[At - 1];
+  const std::array<std::uint8_t, MaxJudges>& PoolOfSeat = SeatPools[static_cast<std::size_t>(P)];
+  const auto Judges = static_cast<std::size_t>(JudgesOf(P));
+  for (std::size_t I = 0; I < Judges; ++I) {
+    std::array<std::uint8_t, MaxJudges>& Seats = Pools[PoolOfSeat[I]];
+    const HalfPoints Award = Dive.Awards[I];
+    std::size_t At = Counts[PoolOfSeat[I]]++;
+    for (; At > 0 && Dive.Awards[Seats[At - 1]] > Award; --At) Seats[At] = Seats[At - 1];
     Seats[At] = static_cast<std::uint8_t>(I);
   }
   for (std::size_t Pool = 0; Pool < Pools.size(); ++Pool) {
@@ -100,10 +111,9 @@ ScoredDive ScoreDive(Panel P, std::span<const std::optional<HalfPoints>> Awards,
                      DdTenths DD) {
   const auto Judges = static_cast<std::size_t>(JudgesOf(P));
   if (Awards.size() != Judges) return Unscored(ScoreFault::AwardCount);
-  ScoredDive Dive;
-  Dive.Awards.resize(Judges);
-  Dive.Replaced.resize(Judges);
-  Dive.Cancelled.resize(Judges);
+  ScoredDive Dive{.Awards = SeatValues<HalfPoints>(Judges),
+                  .Replaced = SeatValues<bool>(Judges),
+                  .Cancelled = SeatValues<bool>(Judges)};
   // Missing awards are replaced first, from the awards as the other judges gave them.
   for (std::size_t I = 0; I < Judges; ++I) {
     std::optional<HalfPoints> A = Awards[I];
