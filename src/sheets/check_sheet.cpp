@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <span>
 #include <utility>
 
 #include "difficulty/dive_numbers.h"
@@ -207,27 +208,29 @@ class Checker {
   // number names the first.
   void CheckRepeats() {
     if (E != nullptr && E->Repeats) return;
-    // Each dive's number as a hash of it, and the dive (from 1): sorted, equal numbers come
-    // side by side in the order they are dived, and most dives are told apart as two integers.
-    std::vector<std::pair<std::size_t, std::size_t>> Numbers;
-    Numbers.reserve(Out.Dives.size());
-    for (std::size_t I = 0; I < Out.Dives.size(); ++I)
-      if (const std::u16string& N = Out.Dives[I].Number; !N.empty())
-        Numbers.emplace_back(UnitsHash(N), I + 1);
-    std::sort(Numbers.begin(), Numbers.end());
-    for (std::size_t I = 1, Run = 0; I < Numbers.size(); ++I) {
-      if (Numbers[I].first != Numbers[Run].first) {
-        Run = I;
-        continue;
+    // Each number's first dive (from 1; 0 for a free place) in an open table of at least twice
+    // as many places as dives, found by the number's hash: a list of a dozen dives needs no
+    // room of its own, and most numbers are told apart by their place.
+    constexpr std::size_t SmallPlaces = 32;
+    std::size_t Places = SmallPlaces;
+    while (Places < 2 * Out.Dives.size()) Places *= 2;
+    std::array<std::size_t, SmallPlaces> Small{};
+    std::vector<std::size_t> Large;
+    if (Places > SmallPlaces) Large.assign(Places, 0);
+    const std::span<std::size_t> First = Large.empty() ? std::span<std::size_t>(Small) : Large;
+    for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
+      const CheckedDive& D = Out.Dives[I];
+      if (D.Number.empty()) continue;
+      for (std::size_t At = UnitsHash(D.Number) & (Places - 1);; At = (At + 1) & (Places - 1)) {
+        if (First[At] == 0) {
+          First[At] = I + 1;
+          break;
+        }
+        if (Out.Dives[First[At] - 1].Number == D.Number) {
+          Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, First[At]);
+          break;
+        }
       }
-      // The first dive of its number among those of its hash.
-      const CheckedDive& D = Out.Dives[Numbers[I].second - 1];
-      const auto First =
-          std::find_if(Numbers.begin() + static_cast<std::ptrdiff_t>(Run),
-                       Numbers.begin() + static_cast<std::ptrdiff_t>(I),
-                       [&](const auto& N) { return Out.Dives[N.second - 1].Number == D.Number; });
-      if (First != Numbers.begin() + static_cast<std::ptrdiff_t>(I))
-        Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, First->second);
     }
   }
 

@@ -129,6 +129,33 @@ TEST(CheckSheet, ReadsATeamsDiversAndNamesTheirFaults) {
   EXPECT_EQ(ToUtf8(UnnamedText(Sheet)), "dives 5, 6 name nobody: who dives them is not checked");
 }
 
+// Each later dive of a number names the first, in a list of a few dives and in a long one.
+TEST(CheckSheet, NamesTheFirstDiveOfEachRepeatedNumber) {
+  const auto Repeats = [](std::u16string_view Dives) {
+    std::vector<std::string> Lines;
+    for (const std::string& Line : ProblemLines(Checked(u"fina-2017-2021", u"x", Dives)))
+      if (Line.find(" again, ") != std::string::npos) Lines.push_back(Line);
+    return Lines;
+  };
+  EXPECT_EQ(Repeats(u"Height: 3m\n101B\n101C\n201B\n101A"),
+            (std::vector<std::string>{"Dive 2: the number 101 again, after dive 1 (D 3.3)",
+                                      "Dive 4: the number 101 again, after dive 1 (D 3.3)"}));
+  // Twenty numbers, then the same twenty again.
+  std::u16string Long = u"Height: 3m\n";
+  std::vector<std::string> Expected;
+  for (int Round = 0; Round < 2; ++Round)
+    for (int Group = 1; Group <= 4; ++Group)
+      for (int Dive = 1; Dive <= 5; ++Dive) {
+        const std::string Number = std::to_string(Group * 100 + Dive);
+        Long += DecodeUtf8(Number + "B\n");
+        const int At = Round * 20 + (Group - 1) * 5 + Dive;
+        if (Round == 1)
+          Expected.push_back("Dive " + std::to_string(At) + ": the number " + Number +
+                             " again, after dive " + std::to_string(At - 20) + " (D 3.3)");
+      }
+  EXPECT_EQ(Repeats(Long), Expected);
+}
+
 // An event named by its id or its title is checked; one named near either is not, and the
 // problem says which was likely meant; a title two events share names none, but the first.
 TEST(CheckSheet, FindsTheEventByItsIdOrTitleAndSaysWhichANearMissMeans) {
