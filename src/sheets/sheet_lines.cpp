@@ -74,6 +74,8 @@ std::span<const std::u16string_view> DiveLineWords::Read(std::u16string_view Lin
   Words.clear();
   for (std::u16string_view Rest = Line, Word = NextWord(Rest); !Word.empty(); Word = NextWord(Rest))
     Words.push_back(Word);
+  // Mostly a code alone, with nothing to take apart or join.
+  if (Words.size() == 1 && Words[0].find(u')') == std::u16string_view::npos) return Words;
   // A word made of two is shorter than the two and the space between them on the line: the
   // room never grows while the words point into it.
   Joined.clear();
