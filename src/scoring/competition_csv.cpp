@@ -79,8 +79,11 @@ class RowReader {
     for (; At < Text.size(); ++At) {
       // Most cells are bare: their units pass at once, up to a comma, a quote or a line end.
       if (!Quoted && !Copied) {
-        while (At < Text.size() && Text[At] != u',' && Text[At] != u'"' && Text[At] != u'\n') ++At;
-        if (At == Text.size()) break;
+        At = FindAnyUnit(Text, At, u',', u'"', u'\n');
+        if (At == std::u16string_view::npos) {
+          At = Text.size();
+          break;
+        }
       }
       const char16_t C = Text[At];
       if (C == u'\n') ++Line;

@@ -45,28 +45,36 @@ struct TextHash {
   }
 };
 
-// Where Unit first stands in Text from From on; npos where it does not. Eight units are
-// looked at at once where the processor can (every x86-64 can): a meet's file is thousands of
-// lines, each split at its line end and its | marks.
-inline std::size_t FindUnit(std::u16string_view Text, char16_t Unit, std::size_t From = 0) {
+// Where the first of the units Sought stands in Text from From on; npos where none does.
+// Eight units are looked at at once where the processor can (every x86-64 can): a meet's file
+// is thousands of lines, each split at its line end and its | marks, and a spreadsheet's rows
+// at their commas.
+template <class... Units>
+std::size_t FindAnyUnit(std::u16string_view Text, std::size_t From, Units... Sought) {
   if (From >= Text.size()) return std::u16string_view::npos;
   const char16_t* At = Text.data() + From;
   const char16_t* const End = Text.data() + Text.size();
 #if defined(__SSE2__)
-  const __m128i Sought = _mm_set1_epi16(static_cast<short>(Unit));
   for (; End - At >= 8; At += 8) {
     __m128i Eight;
     std::memcpy(&Eight, At, sizeof Eight);
-    // Two bits of the mask for each unit equal to Unit.
-    const auto Equal = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(Eight, Sought)));
+    // Two bits of the mask for each unit equal to one sought.
+    const __m128i Any =
+        (_mm_cmpeq_epi16(Eight, _mm_set1_epi16(static_cast<short>(Sought))) | ...);
+    const auto Equal = static_cast<unsigned>(_mm_movemask_epi8(Any));
     if (Equal != 0)
       return static_cast<std::size_t>(At - Text.data()) +
              static_cast<std::size_t>(std::countr_zero(Equal)) / 2;
   }
 #endif
   for (; At != End; ++At)
-    if (*At == Unit) return static_cast<std::size_t>(At - Text.data());
+    if (((*At == Sought) || ...)) return static_cast<std::size_t>(At - Text.data());
   return std::u16string_view::npos;
+}
+
+// Where Unit first stands in Text from From on; npos where it does not.
+inline std::size_t FindUnit(std::u16string_view Text, char16_t Unit, std::size_t From = 0) {
+  return FindAnyUnit(Text, From, Unit);
 }
 
 // Calls Take(Number, Line) for each line of Text that holds anything but white space and does

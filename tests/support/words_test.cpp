@@ -25,6 +25,10 @@ TEST(FindUnit, FindsTheFirstUnitWhereverItStandsInItsEight) {
       EXPECT_EQ(FindUnit(With, u'|', At + 1), npos) << Size << " " << At;
       With.back() = u'|';
       EXPECT_EQ(FindUnit(With, u'|', At + 1), At + 1 < Size ? Size - 1 : npos) << Size << " " << At;
+      // The first of several units sought, whichever it is.
+      With.back() = u',';
+      EXPECT_EQ(FindAnyUnit(With, 0, u',', u'"', u'|'), At) << Size << " " << At;
+      EXPECT_EQ(FindAnyUnit(With, At + 1, u'"', u','), At + 1 < Size ? Size - 1 : npos);
     }
   }
   EXPECT_EQ(FindUnit(u"ab", u'a', 5), npos);
