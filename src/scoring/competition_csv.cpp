@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <iterator>
+#include <optional>
 #include <unordered_map>
 
 #include "difficulty/dive_numbers.h"
@@ -61,6 +62,8 @@ class RowReader {
     R.Line = Line;
     R.Fields.clear();
     Copies.clear();
+    if (const std::optional<bool> Bare = ReadBareRow(R)) return *Bare;
+    R.Fields.clear();
     bool Any = false;     // a comma or a quote: not a blank line
     bool Quoted = false;  // inside quotes
     bool Copied = false;  // the field has had quotes: it is built in Field
@@ -113,6 +116,29 @@ class RowReader {
     EndField(At);
     ++At;  // past the end: no row follows
     return Any || R.Fields.size() > 1 || !R.Fields[0].empty();
+  }
+
+  // A line without quotes, as most rows are: its fields are its parts between commas. Whether
+  // it is a row (not blank); nothing where the line holds a quote, and the reader has not moved.
+  std::optional<bool> ReadBareRow(Row& R) {
+    std::size_t Start = At;
+    bool Quote = false;
+    const auto Take = [&](std::size_t Where) {
+      if (Text[Where] == u'"') return Quote = true;
+      R.Fields.push_back(FieldText(Text.substr(Start, Where - Start)));
+      Start = Where + 1;
+      return Text[Where] == u'\n';
+    };
+    const std::size_t End = FindUnitWhere(Text, At, Take, u',', u'"', u'\n');
+    if (Quote) return std::nullopt;
+    if (End == std::u16string_view::npos) {
+      R.Fields.push_back(FieldText(Text.substr(Start)));
+      At = Text.size() + 1;
+    } else {
+      ++Line;
+      At = End + 1;
+    }
+    return R.Fields.size() > 1 || !R.Fields[0].empty();
   }
 
   std::u16string_view Text;

@@ -45,12 +45,13 @@ struct TextHash {
   }
 };
 
-// Where the first of the units Sought stands in Text from From on; npos where none does.
-// Eight units are looked at at once where the processor can (every x86-64 can): a meet's file
-// is thousands of lines, each split at its line end and its | marks, and a spreadsheet's rows
-// at their commas.
-template <class... Units>
-std::size_t FindAnyUnit(std::u16string_view Text, std::size_t From, Units... Sought) {
+// Each place of Text from From on that holds one of the units Sought, in order, handed to
+// Stop until it returns true: where it did; npos where it never did. Eight units are looked at
+// at once where the processor can (every x86-64 can): a meet's file is thousands of lines,
+// each split at its line end and its | marks, and a spreadsheet's rows at their commas.
+template <class Stopper, class... Units>
+std::size_t FindUnitWhere(std::u16string_view Text, std::size_t From, Stopper&& Stop,
+                          Units... Sought) {
   if (From >= Text.size()) return std::u16string_view::npos;
   const char16_t* At = Text.data() + From;
   const char16_t* const End = Text.data() + Text.size();
@@ -61,15 +62,24 @@ std::size_t FindAnyUnit(std::u16string_view Text, std::size_t From, Units... Sou
     // Two bits of the mask for each unit equal to one sought.
     const __m128i Any =
         (_mm_cmpeq_epi16(Eight, _mm_set1_epi16(static_cast<short>(Sought))) | ...);
-    const auto Equal = static_cast<unsigned>(_mm_movemask_epi8(Any));
-    if (Equal != 0)
-      return static_cast<std::size_t>(At - Text.data()) +
-             static_cast<std::size_t>(std::countr_zero(Equal)) / 2;
+    for (auto Equal = static_cast<unsigned>(_mm_movemask_epi8(Any)); Equal != 0;
+         Equal &= Equal - 1, Equal &= Equal - 1) {
+      const std::size_t Where = static_cast<std::size_t>(At - Text.data()) +
+                                static_cast<std::size_t>(std::countr_zero(Equal)) / 2;
+      if (Stop(Where)) return Where;
+    }
   }
 #endif
   for (; At != End; ++At)
-    if (((*At == Sought) || ...)) return static_cast<std::size_t>(At - Text.data());
+    if (((*At == Sought) || ...) && Stop(static_cast<std::size_t>(At - Text.data())))
+      return static_cast<std::size_t>(At - Text.data());
   return std::u16string_view::npos;
+}
+
+// Where the first of the units Sought stands in Text from From on; npos where none does.
+template <class... Units>
+std::size_t FindAnyUnit(std::u16string_view Text, std::size_t From, Units... Sought) {
+  return FindUnitWhere(Text, From, [](std::size_t) { return true; }, Sought...);
 }
 
 // Where Unit first stands in Text from From on; npos where it does not.

@@ -221,6 +221,18 @@ TEST(ReadCompetitionCsv, TakesThePanelFromTheJColumnsAndTheDdFromTheFormula) {
                                u"J8,J9\nA / B,,1,105B,3m,,,7,7,7,7,7,7,7,7,7\n")
                 .Read.Judges,
             Panel::SynchroNine);
+  // A quote inside a bare field is text, a quoted field may hold a line break, and the last
+  // row needs no line end.
+  const CompetitionRead Q = ReadCompetitionCsv(
+      u"diver,team,round,dive,height,dd,decision,J1,J2,J3\n"
+      u"Cy 2\",\"North\nSide\",1,105B,3m,,,7,7,7\n"
+      u"Di,South \"Lake\",1,105B,3m,,,7,7,x");
+  ASSERT_EQ(Q.Errors.size(), 1U);
+  EXPECT_EQ(Q.Errors[0].Line, 4U);
+  ASSERT_EQ(Q.Read.Entries.size(), 2U);
+  EXPECT_EQ(Q.Read.Entries[0].Diver, u"Cy 2\"");
+  EXPECT_EQ(Q.Read.Entries[0].Team, u"North\nSide");
+  EXPECT_EQ(Q.Read.Entries[1].Team, u"South \"Lake\"");
 }
 
 TEST(ReadCompetitionCsv, NamesTheLineOfEachError) {
