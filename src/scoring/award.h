@@ -28,7 +28,9 @@ struct LeadingAward {
 inline LeadingAward ReadLeadingAward(std::u16string_view Text) {
   const char16_t* const Begin = Text.data();
   const char16_t* const End = Begin + Text.size();
-  const auto IsDigit = [End](const char16_t* At) { return At != End && *At >= u'0' && *At <= u'9'; };
+  const auto IsDigit = [End](const char16_t* At) {
+    return At != End && *At >= u'0' && *At <= u'9';
+  };
   // Whole points: one or two digits.
   const char16_t* At = Begin;
   if (!IsDigit(At)) return {};

@@ -60,8 +60,7 @@ std::size_t FindUnitWhere(std::u16string_view Text, std::size_t From, Stopper&& 
     __m128i Eight;
     std::memcpy(&Eight, At, sizeof Eight);
     // Two bits of the mask for each unit equal to one sought.
-    const __m128i Any =
-        (_mm_cmpeq_epi16(Eight, _mm_set1_epi16(static_cast<short>(Sought))) | ...);
+    const __m128i Any = (_mm_cmpeq_epi16(Eight, _mm_set1_epi16(static_cast<short>(Sought))) | ...);
     for (auto Equal = static_cast<unsigned>(_mm_movemask_epi8(Any)); Equal != 0;
          Equal &= Equal - 1, Equal &= Equal - 1) {
       const std::size_t Where = static_cast<std::size_t>(At - Text.data()) +
@@ -79,7 +78,8 @@ std::size_t FindUnitWhere(std::u16string_view Text, std::size_t From, Stopper&& 
 // Where the first of the units Sought stands in Text from From on; npos where none does.
 template <class... Units>
 std::size_t FindAnyUnit(std::u16string_view Text, std::size_t From, Units... Sought) {
-  return FindUnitWhere(Text, From, [](std::size_t) { return true; }, Sought...);
+  return FindUnitWhere(
+      Text, From, [](std::size_t) { return true; }, Sought...);
 }
 
 // Where Unit first stands in Text from From on; npos where it does not.
