@@ -81,12 +81,6 @@ class SeatValues {
   // Seats from 0 to MaxJudges (no more are kept), each holding T{}.
   explicit SeatValues(std::size_t Seats) : Count(std::min(Seats, std::size_t{MaxJudges})) {}
   std::size_t size() const { return Count; }
-  // Seats from 0 to MaxJudges (no more are kept); the seats added hold T{}.
-  void resize(std::size_t Seats) {
-    Seats = std::min(Seats, Values.size());
-    for (std::size_t I = Count; I < Seats; ++I) Values[I] = T{};
-    Count = Seats;
-  }
   // The next seat's value; one beyond MaxJudges is not kept, so a reader counts what it was
   // given before it adds.
   // (Assigned in place: a value built first on the stack and copied whole stalls the processor.)
