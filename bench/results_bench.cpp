@@ -3,15 +3,19 @@
 // each with its own) and as its spreadsheet form; and its results page written.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <random>
 #include <string>
 
 #include "report/results_csv.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
+#include "scoring/competition.h"
 #include "scoring/competition_csv.h"
 #include "scoring/standings.h"
 #include "sheets/event_book.h"
 #include "sheets/sheet_words.h"
+#include "support/file_outcome.h"
 #include "support/utf8.h"
 #include "support/words.h"
 
@@ -96,6 +100,30 @@ void BM_ReadScoreAndRankFileOwnLists(benchmark::State& State) {
   ReadScoreAndRank(State, MeetText(true));
 }
 BENCHMARK(BM_ReadScoreAndRankFileOwnLists)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The own-lists meet as the command reads it: from its file on disk, its bytes decoded.
+void BM_ReadScoreAndRankFileFromDisk(benchmark::State& State) {
+  const std::filesystem::path Dir = std::filesystem::temp_directory_path() /
+                                    ("merrith-bench-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(Dir);
+  const std::u16string Path = (Dir / "meet.txt").u16string();
+  if (!merrith::WriteFileBytes(Path, merrith::EncodeUtf8(MeetText(true))).Done()) {
+    State.SkipWithError("the competition file cannot be written");
+    return;
+  }
+  for (auto _ : State) {
+    const merrith::CompetitionRead Read = merrith::ReadCompetitionFile(Path, Book());
+    const merrith::Standings S = merrith::RankCompetition(Read.Read);
+    benchmark::DoNotOptimize(S.Rows.data());
+  }
+  if (!merrith::ReadCompetitionFile(Path, Book()).Ok())
+    State.SkipWithError("the competition file does not read");
+  std::filesystem::remove_all(Dir);
+}
+BENCHMARK(BM_ReadScoreAndRankFileFromDisk)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
