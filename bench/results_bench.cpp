@@ -1,6 +1,7 @@
 // How long a competition of 100 divers x 11 dives takes: its file read (each list checked),
 // every dive scored and the divers ranked, as the file (every diver with the same list, and
-// each with its own) and as its spreadsheet form; and its results page written.
+// each with its own; the latter also from its file on disk) and as its spreadsheet form; and its
+// results page written.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -75,13 +76,19 @@ merrith::Competition Meet() {
   return Read.Read;
 }
 
-// Reads, scores and ranks the competition file Text.
-void ReadScoreAndRank(benchmark::State& State, const std::u16string& Text) {
+// Each iteration reads the competition with ReadIt, then ranks it (every dive scored).
+template <class ReadFunction>
+void ReadAndRankEach(benchmark::State& State, const ReadFunction& ReadIt) {
   for (auto _ : State) {
-    const merrith::CompetitionRead Read = merrith::ReadCompetitionText(Text, Book(), {});
+    const merrith::CompetitionRead Read = ReadIt();
     const merrith::Standings S = merrith::RankCompetition(Read.Read);
     benchmark::DoNotOptimize(S.Rows.data());
   }
+}
+
+// Reads, scores and ranks the competition file Text.
+void ReadScoreAndRank(benchmark::State& State, const std::u16string& Text) {
+  ReadAndRankEach(State, [&Text] { return merrith::ReadCompetitionText(Text, Book(), {}); });
   const merrith::CompetitionRead Read = merrith::ReadCompetitionText(Text, Book(), {});
   if (!Read.Ok())
     State.SkipWithError(merrith::ToUtf8(merrith::CompetitionErrorText(Read.Errors[0])).c_str());
@@ -110,17 +117,12 @@ void BM_ReadScoreAndRankFileFromDisk(benchmark::State& State) {
                                     ("merrith-bench-" + std::to_string(std::random_device{}()));
   std::filesystem::create_directories(Dir);
   const std::u16string Path = (Dir / "meet.txt").u16string();
-  if (!merrith::WriteFileBytes(Path, merrith::EncodeUtf8(MeetText(true))).Done()) {
+  if (!merrith::WriteFileBytes(Path, merrith::EncodeUtf8(MeetText(true))).Done())
     State.SkipWithError("the competition file cannot be written");
-    return;
-  }
-  for (auto _ : State) {
-    const merrith::CompetitionRead Read = merrith::ReadCompetitionFile(Path, Book());
-    const merrith::Standings S = merrith::RankCompetition(Read.Read);
-    benchmark::DoNotOptimize(S.Rows.data());
-  }
-  if (!merrith::ReadCompetitionFile(Path, Book()).Ok())
+  else if (!merrith::ReadCompetitionFile(Path, Book()).Ok())
     State.SkipWithError("the competition file does not read");
+  else
+    ReadAndRankEach(State, [&Path] { return merrith::ReadCompetitionFile(Path, Book()); });
   std::filesystem::remove_all(Dir);
 }
 BENCHMARK(BM_ReadScoreAndRankFileFromDisk)
@@ -130,11 +132,7 @@ BENCHMARK(BM_ReadScoreAndRankFileFromDisk)
 
 void BM_ReadScoreAndRankCsv(benchmark::State& State) {
   const std::u16string Csv = merrith::CompetitionCsv(Meet());
-  for (auto _ : State) {
-    const merrith::CompetitionRead Read = merrith::ReadCompetitionCsv(Csv);
-    const merrith::Standings S = merrith::RankCompetition(Read.Read);
-    benchmark::DoNotOptimize(S.Rows.data());
-  }
+  ReadAndRankEach(State, [&Csv] { return merrith::ReadCompetitionCsv(Csv); });
   if (!merrith::ReadCompetitionCsv(Csv).Ok()) State.SkipWithError("the spreadsheet does not read");
 }
 BENCHMARK(BM_ReadScoreAndRankCsv)
