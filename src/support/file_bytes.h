@@ -20,7 +20,13 @@ std::int32_t ReadStandardInput(std::vector<std::uint8_t>& Bytes);
 // Replaces the file at Path with exactly Bytes, through a temporary file in the same folder
 // that takes the target's name only once it is complete on disk. Returns 0, or the platform's
 // error number; after a failure any earlier file at Path is unchanged and no temporary file
-// is left behind.
+// is left behind. Through a symbolic link, the link's final target is replaced and the link
+// stays; a target that is there and is no regular file (a folder, a FIFO, a device) is refused
+// and left as it is.
 std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes);
+
+// Whether A and B name one existing file: through symbolic links, by other spellings of one
+// path, or as two hard links of it. False when either names no file.
+bool SameFile(std::u16string_view A, std::u16string_view B);
 
 }  // namespace merrith::mFSO

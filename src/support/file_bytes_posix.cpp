@@ -13,6 +13,7 @@
 
 #include "support/file_bytes.h"
 #include "support/file_calls_posix.h"
+#include "support/file_outcome.h"
 #include "support/utf8.h"
 
 namespace merrith::mFSO {
@@ -25,19 +26,8 @@ constexpr FileCalls System{SystemOpen, ::fstat, ::read,   ::write, ::fchmod,
 
 FileCalls Active = System;
 
-// The error number of the call that just failed; a call that failed without saying why still
-// counts as a failure.
-std::int32_t LastError() { return errno != 0 ? errno : EIO; }
-
-// The path as the system takes it: UTF-8, with no unit that would make it name another file
-// (a zero unit ends a C string early, an unpaired surrogate has no UTF-8 form).
-std::int32_t NativePath(std::u16string_view Path, std::string& Native) {
-  if (Path.find(u'\0') != std::u16string_view::npos) return EINVAL;
-  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Path);
-  Native.assign(Bytes.begin(), Bytes.end());
-  if (DecodeUtf8(Bytes) != Path) return EILSEQ;
-  return 0;
-}
+// As many links as the system itself follows before it gives up on a path.
+constexpr int MostLinks = 40;
 
 // Moves Count bytes through Call(Offset, Left), retrying after a signal. A call that moves
 // nothing before all bytes are through is a short transfer.
@@ -101,6 +91,38 @@ std::int32_t ReadToEnd(int Fd, std::vector<std::uint8_t>& Bytes) {
   return 0;
 }
 
+// A document is a regular file of at most MostDocumentBytes; anything else is turned away
+// with the error number that comes nearest.
+std::int32_t CheckDocument(const struct stat& Info, FileRefusal& Refused) {
+  if (!S_ISREG(Info.st_mode)) {
+    Refused = FileRefusal::NotRegularFile;
+    return S_ISDIR(Info.st_mode) ? EISDIR : ENOTSUP;
+  }
+  if (Info.st_size > MostDocumentBytes) {
+    Refused = FileRefusal::TooLarge;
+    return EFBIG;
+  }
+  return 0;
+}
+
+// The file is looked at before it is opened, since opening a FIFO waits for its writer and
+// opening a device may set it going; it is opened without waiting all the same, and looked at
+// again, in case another file took its name in between.
+std::int32_t ReadDocument(std::u16string_view Path, std::vector<std::uint8_t>& Bytes,
+                          FileRefusal& Refused) {
+  std::string Native;
+  if (const std::int32_t Status = NativePath(Path, Native)) return Status;
+  struct stat Info {};
+  if (::stat(Native.c_str(), &Info) != 0) return LastError();
+  if (const std::int32_t Status = CheckDocument(Info, Refused)) return Status;
+  const int Fd = Active.Open(Native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+  if (Fd < 0) return LastError();
+  std::int32_t Status = Active.Fstat(Fd, &Info) != 0 ? LastError() : CheckDocument(Info, Refused);
+  if (Status == 0) Status = ReadFileOfSize(Fd, Info.st_size, Bytes);
+  Active.Close(Fd);
+  return Status;
+}
+
 std::int32_t ReadOpenFile(int Fd, std::vector<std::uint8_t>& Bytes) {
   struct stat Info {};
   if (Active.Fstat(Fd, &Info) != 0) return LastError();
@@ -147,33 +169,16 @@ void SyncFolder(const std::string& Folder) {
   ::close(Fd);
 }
 
-}  // namespace
-
-FileCalls& ActiveFileCalls() { return Active; }
-
-const FileCalls& SystemFileCalls() { return System; }
-
-std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& Bytes) {
-  std::string Native;
-  if (const std::int32_t Status = NativePath(Path, Native)) return Status;
-  const int Fd = Active.Open(Native.c_str(), O_RDONLY | O_CLOEXEC, 0);
-  if (Fd < 0) return LastError();
-  const std::int32_t Status = ReadOpenFile(Fd, Bytes);
-  Active.Close(Fd);
-  return Status;
-}
-
-// Standard input is read to its end whatever it is: a file redirected to it need not stand at
-// its start, so its size says nothing of what is left.
-std::int32_t ReadStandardInput(std::vector<std::uint8_t>& Bytes) {
-  return ReadToEnd(STDIN_FILENO, Bytes);
-}
-
 // The new content goes to a temporary file in the target's folder, reaches the disk, and only
-// then takes the target's name, so a failure at any point leaves the old file as it was.
-std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes) {
+// then takes the target's name, so a failure at any point leaves the old file as it was. A
+// write through a symbolic link lands in its final target, which takes the new content in its
+// own folder, and the link stays a link. A target that is there must be a regular file: a
+// folder, a FIFO or a device in its place is refused and left as it is.
+std::int32_t WriteBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes,
+                        FileRefusal& Refused) {
   std::string Native;
   if (const std::int32_t Status = NativePath(Path, Native)) return Status;
+  if (const std::int32_t Status = FollowLinks(Native)) return Status;
   const std::size_t NameAt = Native.rfind('/') + 1;  // 0 when there is no folder part
   if (NameAt == Native.size()) return Native.empty() ? ENOENT : EISDIR;
 
@@ -181,7 +186,10 @@ std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint
   std::optional<mode_t> KeepMode;
   struct stat Old {};
   if (::stat(Native.c_str(), &Old) == 0) {
-    if (S_ISDIR(Old.st_mode)) return EISDIR;
+    if (!S_ISREG(Old.st_mode)) {
+      Refused = FileRefusal::NotRegularFile;
+      return S_ISDIR(Old.st_mode) ? EISDIR : ENOTSUP;
+    }
     if (::access(Native.c_str(), W_OK) != 0) return LastError();
     KeepMode = Old.st_mode & 07777;
   }
@@ -200,6 +208,89 @@ std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint
   return 0;
 }
 
+}  // namespace
+
+FileCalls& ActiveFileCalls() { return Active; }
+
+const FileCalls& SystemFileCalls() { return System; }
+
+std::int32_t LastError() { return errno != 0 ? errno : EIO; }
+
+std::int32_t NativePath(std::u16string_view Path, std::string& Native) {
+  if (Path.find(u'\0') != std::u16string_view::npos) return EINVAL;
+  const std::vector<std::uint8_t> Bytes = EncodeUtf8(Path);
+  Native.assign(Bytes.begin(), Bytes.end());
+  if (DecodeUtf8(Bytes) != Path) return EILSEQ;
+  return 0;
+}
+
+// A link's target is read as it is written: a relative one from the link's own folder.
+std::int32_t FollowLinks(std::string& Native) {
+  std::vector<char> Target(4096);
+  for (int Hop = 0; Hop < MostLinks; ++Hop) {
+    struct stat Info {};
+    if (::lstat(Native.c_str(), &Info) != 0) return errno == ENOENT ? 0 : LastError();
+    if (!S_ISLNK(Info.st_mode)) return 0;
+    const ssize_t Length = ::readlink(Native.c_str(), Target.data(), Target.size());
+    if (Length < 0) return LastError();
+    if (static_cast<std::size_t>(Length) == Target.size()) return ENAMETOOLONG;
+    const std::string_view Read(Target.data(), static_cast<std::size_t>(Length));
+    if (Read.starts_with('/')) {
+      Native = Read;
+    } else {
+      Native = Native.substr(0, Native.rfind('/') + 1) + std::string(Read);
+    }
+  }
+  return ELOOP;
+}
+
+std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& Bytes) {
+  std::string Native;
+  if (const std::int32_t Status = NativePath(Path, Native)) return Status;
+  const int Fd = Active.Open(Native.c_str(), O_RDONLY | O_CLOEXEC, 0);
+  if (Fd < 0) return LastError();
+  const std::int32_t Status = ReadOpenFile(Fd, Bytes);
+  Active.Close(Fd);
+  return Status;
+}
+
+// Standard input is read to its end whatever it is: a file redirected to it need not stand at
+// its start, so its size says nothing of what is left.
+std::int32_t ReadStandardInput(std::vector<std::uint8_t>& Bytes) {
+  return ReadToEnd(STDIN_FILENO, Bytes);
+}
+
+std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes) {
+  FileRefusal Refused = FileRefusal::None;
+  return WriteBytes(Path, Bytes, Refused);
+}
+
+bool SameFile(std::u16string_view A, std::u16string_view B) {
+  std::string NativeA;
+  std::string NativeB;
+  if (NativePath(A, NativeA) != 0 || NativePath(B, NativeB) != 0) return false;
+  struct stat InfoA {};
+  struct stat InfoB {};
+  if (::stat(NativeA.c_str(), &InfoA) != 0 || ::stat(NativeB.c_str(), &InfoB) != 0) return false;
+  return InfoA.st_dev == InfoB.st_dev && InfoA.st_ino == InfoB.st_ino;
+}
+
 }  // namespace merrith::mFSO
+
+namespace merrith {
+
+FileOutcome ReadDocumentBytes(std::u16string_view Path, std::vector<std::uint8_t>& Bytes) {
+  FileOutcome Outcome{FileStep::Read, 0, std::u16string(Path)};
+  Outcome.Error = mFSO::ReadDocument(Path, Bytes, Outcome.Refused);
+  return Outcome;
+}
+
+FileOutcome WriteFileBytes(std::u16string_view Path, const std::vector<std::uint8_t>& Bytes) {
+  FileOutcome Outcome{FileStep::Write, 0, std::u16string(Path)};
+  Outcome.Error = mFSO::WriteBytes(Path, Bytes, Outcome.Refused);
+  return Outcome;
+}
+
+}  // namespace merrith
 
 #endif

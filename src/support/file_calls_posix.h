@@ -5,6 +5,10 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 namespace merrith::mFSO {
 
 // The system calls the POSIX file layer makes, gathered so that a test can stand in for one
@@ -26,6 +30,20 @@ FileCalls& ActiveFileCalls();
 
 // The real system calls.
 const FileCalls& SystemFileCalls();
+
+// The error number of the call that just failed; a call that failed without saying why still
+// counts as a failure.
+std::int32_t LastError();
+
+// The path as the system takes it: UTF-8, with no unit that would make it name another file
+// (a zero unit ends a C string early, an unpaired surrogate has no UTF-8 form). Returns 0 or
+// the error number.
+std::int32_t NativePath(std::u16string_view Path, std::string& Native);
+
+// Turns Native into the file that a write or a lock at it is about: the final target when its
+// last part is a symbolic link (the system follows a folder part by itself), else Native as it
+// is, whether or not a file is there. Returns 0 or the error number (ELOOP for a ring of links).
+std::int32_t FollowLinks(std::string& Native);
 
 }  // namespace merrith::mFSO
 

@@ -171,6 +171,62 @@ TEST_F(FileCallsTest, RejectsPathsThatWouldNameAnotherFile) {
   EXPECT_EQ(Folder.Get("a"), Bytes{1});
 }
 
+// Only a regular file is read as a document: a FIFO without a writer, a device that never ends,
+// a folder, or a FIFO put in the file's place after a look at it are refused at once.
+TEST_F(FileCallsTest, ReadsADocumentOnlyFromARegularFile) {
+  ASSERT_EQ(::mkfifo(Folder.Path("fifo.txt").c_str(), 0600), 0);
+  std::filesystem::create_directory(Folder.Path("folder.txt"));
+  Folder.Put("meet.txt", {1});
+  const std::u16string Paths[] = {Folder.Text("fifo.txt"), Folder.Text("folder.txt"), u"/dev/null",
+                                  u"/dev/zero", Folder.Text("meet.txt")};
+  Calls().Fstat = [](int Fd, struct stat* Info) {
+    const int Result = SystemFileCalls().Fstat(Fd, Info);
+    Info->st_mode = S_IFIFO | 0600;
+    return Result;
+  };
+  for (const std::u16string& Path : Paths) {
+    Bytes Got{7};
+    EXPECT_EQ(FileOutcomeText(ReadDocumentBytes(Path, Got)),
+              u"cannot read " + Path + u": not a regular file");
+    EXPECT_EQ(Got, Bytes{7});
+  }
+}
+
+// A document of 64 MiB is read; one byte more is refused before the file is even opened.
+TEST_F(FileCallsTest, ReadsADocumentOfAtMost64MiB) {
+  for (const off_t Size : {off_t{64} << 20, (off_t{64} << 20) + 1}) {
+    std::filesystem::remove(Folder.Path("big.txt"));
+    const int Fd = ::open(Folder.Path("big.txt").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(Fd, 0);
+    const bool Sized = ::ftruncate(Fd, Size) == 0;  // sparse: takes no disk space
+    ::close(Fd);
+    if (!Sized) GTEST_SKIP() << "this file system cannot hold a sparse file of 64 MiB";
+    const bool Over = Size > MostDocumentBytes;
+    if (Over) Calls().Open = [](const char*, int, mode_t) { return Fail<int>(EIO); };
+    Bytes Got{7};
+    const FileOutcome Read = ReadDocumentBytes(Folder.Text("big.txt"), Got);
+    EXPECT_EQ(Got.size(), Over ? 1 : std::size_t{64} << 20);
+    const std::u16string Refusal =
+        u"cannot read " + Folder.Text("big.txt") + u": larger than 64 MiB";
+    EXPECT_EQ(FileOutcomeText(Read), Over ? Refusal : u"");
+  }
+}
+
+// A page given the name of a FIFO or of a folder, or of a link to one, is refused at once and
+// leaves it as it was: replacing it would cut off whatever reads the FIFO.
+TEST_F(FileCallsTest, RefusesToWriteOverAFifoOrAFolder) {
+  ASSERT_EQ(::mkfifo(Folder.Path("page.htm").c_str(), 0600), 0);
+  std::filesystem::create_directory(Folder.Path("folder.htm"));
+  std::filesystem::create_symlink("page.htm", Folder.Path("link.htm"));
+  for (const char* Name : {"page.htm", "folder.htm", "link.htm"}) {
+    EXPECT_EQ(FileOutcomeText(WriteFileBytes(Folder.Text(Name), {1})),
+              u"cannot write " + Folder.Text(Name) + u": not a regular file");
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(Folder.Path("page.htm")));
+  EXPECT_TRUE(std::filesystem::is_symlink(Folder.Path("link.htm")));
+  EXPECT_EQ(Folder.Names(), (Names{"folder.htm", "link.htm", "page.htm"}));
+}
+
 // A failure is told with its file, its way and the system's reason; a success with nothing.
 TEST_F(FileCallsTest, TellsAFailureWithItsFileAndReason) {
   Bytes Got;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "file_test_folder.h"
+#include "support/file_outcome.h"
 
 namespace merrith::mFSO {
 namespace {
@@ -115,6 +116,48 @@ TEST(ReadAllBytes, ReadsAPipeToItsEnd) {
   if (Client != INVALID_HANDLE_VALUE) CloseHandle(Client);
   Writer.join();
   EXPECT_EQ(Got, List);
+}
+
+// Whatever stands at a document's name but a file on disk is refused at once and not read: a
+// device, a pipe whose writer never writes, a folder, a file of 64 MiB and one byte.
+TEST(ReadDocumentBytes, ReadsOnlyAFileOnDiskOfAtMost64MiB) {
+  testing::TestFolder Folder;
+  std::filesystem::create_directory(Folder.Path("folder.txt"));
+  ASSERT_TRUE(PutSparseFile(Folder.Path("big.txt"), MostDocumentBytes + 1));
+  const std::wstring Pipe =
+      L"\\\\.\\pipe\\merrith-silent-" + std::to_wstring(GetCurrentProcessId());
+  const HANDLE Server = CreateNamedPipeW(Pipe.c_str(), PIPE_ACCESS_OUTBOUND,
+                                         PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+  ASSERT_NE(Server, INVALID_HANDLE_VALUE);
+  const std::u16string NotRegular = u": not a regular file";
+  const struct {
+    std::u16string Path;
+    std::u16string Reason;
+  } Cases[] = {
+      {                     u"NUL",              NotRegular},
+      {              u"\\\\.\\NUL",              NotRegular},
+      {std::u16string(Pipe.begin(),             Pipe.end()),NotRegular},
+      {  Folder.Text("folder.txt"),              NotRegular                       },
+      {     Folder.Text("big.txt"), u": larger than 64 MiB"},
+  };
+  for (const auto& Case : Cases) {
+    Bytes Got{7};
+    EXPECT_EQ(FileOutcomeText(ReadDocumentBytes(Case.Path, Got)),
+              u"cannot read " + Case.Path + Case.Reason);
+    EXPECT_EQ(Got, Bytes{7});
+  }
+  CloseHandle(Server);
+}
+
+// A page given the name of a device or a folder is refused and leaves it as it was.
+TEST(WriteFileBytes, RefusesToWriteOverADeviceOrAFolder) {
+  testing::TestFolder Folder;
+  std::filesystem::create_directory(Folder.Path("folder.htm"));
+  for (const std::u16string& Path : {std::u16string(u"NUL"), Folder.Text("folder.htm")}) {
+    EXPECT_EQ(FileOutcomeText(WriteFileBytes(Path, {1})),
+              u"cannot write " + Path + u": not a regular file");
+  }
+  EXPECT_EQ(Folder.Names(), Names{"folder.htm"});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,12 +24,14 @@ class TestFolder {
   std::filesystem::path Path(const std::string& Name) const { return Root / Name; }
   std::u16string Text(const std::string& Name) const { return Path(Name).u16string(); }
 
-  // The names of the files in the folder, so a test can see that nothing else was left.
-  std::vector<std::string> Names() const {
+  // The names of the files in the folder (or in its folder Sub), in order, so a test can see
+  // that nothing else was left.
+  std::vector<std::string> Names(const std::string& Sub = "") const {
     std::vector<std::string> Found;
-    for (const auto& Entry : std::filesystem::directory_iterator(Root)) {
+    for (const auto& Entry : std::filesystem::directory_iterator(Root / Sub)) {
       Found.push_back(Entry.path().filename().string());
     }
+    std::sort(Found.begin(), Found.end());
     return Found;
   }
 
