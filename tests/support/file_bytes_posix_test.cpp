@@ -195,7 +195,6 @@ TEST_F(FileCallsTest, ReadsADocumentOnlyFromARegularFile) {
 // A document of 64 MiB is read; one byte more is refused before the file is even opened.
 TEST_F(FileCallsTest, ReadsADocumentOfAtMost64MiB) {
   for (const off_t Size : {off_t{64} << 20, (off_t{64} << 20) + 1}) {
-    std::filesystem::remove(Folder.Path("big.txt"));
     const int Fd = ::open(Folder.Path("big.txt").c_str(), O_WRONLY | O_CREAT, 0644);
     ASSERT_GE(Fd, 0);
     const bool Sized = ::ftruncate(Fd, Size) == 0;  // sparse: takes no disk space

@@ -108,7 +108,6 @@ TEST(SameFile, TellsOneFileUnderEveryNameFromTwoFilesAlike) {
   for (const auto& Case : Cases) {
     EXPECT_EQ(SameFile(Folder.Text("meet.txt"), Folder.Text(Case.Other)), Case.Same) << Case.Other;
   }
-  EXPECT_FALSE(SameFile(Folder.Text("missing.txt"), Folder.Text("missing.txt")));
 }
 
 }  // namespace
