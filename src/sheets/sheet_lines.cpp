@@ -10,8 +10,6 @@
 namespace merrith {
 namespace {
 
-bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
-
 bool AllDigits(std::u16string_view Word) {
   return !Word.empty() && std::all_of(Word.begin(), Word.end(), IsDigit);
 }

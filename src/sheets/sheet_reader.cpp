@@ -20,8 +20,6 @@ namespace {
 constexpr std::size_t WordShown = 24;
 constexpr std::size_t LineShown = 48;
 
-bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
-
 // The parts of Text between the marks At, without the white space around them.
 std::vector<std::u16string_view> SplitAt(std::u16string_view Text, char16_t At) {
   std::vector<std::u16string_view> Parts;

@@ -20,6 +20,11 @@ std::string LocaleCharset();
 std::optional<std::u16string> DecodeCharset(std::span<const std::uint8_t> Bytes,
                                             const std::string& Charset);
 
+// Converts Bytes from Charset as DecodeCharset does; nothing where Charset is UTF-8 or plain
+// ASCII, or unknown, or where any of the bytes is invalid in it.
+std::optional<std::u16string> DecodeWholeCharset(std::span<const std::uint8_t> Bytes,
+                                                 const std::string& Charset);
+
 // Encodes Text in Charset; UTF-8 and plain ASCII go through our own UTF-8 encoder. A character
 // the set cannot hold, or an unpaired surrogate, becomes '?'. No value for an unknown set.
 std::optional<std::vector<std::uint8_t>> EncodeCharset(std::u16string_view Text,

@@ -93,10 +93,11 @@ void Flush(Converter& Conv, OutputBuffer& Out) {
 
 // Converts Size bytes at Data. Input iconv rejects is replaced by Replacement, skipping as many
 // bytes as SkipInvalid says, so the conversion always runs to the end of the input; what came
-// before the rejected input is written out before its replacement.
+// before the rejected input is written out before its replacement. Replaced says whether any
+// input was.
 template <typename SkipFn>
 std::vector<char> Convert(Converter& Conv, const char* Data, std::size_t Size,
-                          std::string_view Replacement, SkipFn SkipInvalid) {
+                          std::string_view Replacement, SkipFn SkipInvalid, bool& Replaced) {
   OutputBuffer Out(Size * 2);
   char* In = const_cast<char*>(Data);  // iconv's interface is not const-correct
   std::size_t InLeft = Size;
@@ -113,6 +114,7 @@ std::vector<char> Convert(Converter& Conv, const char* Data, std::size_t Size,
     }
     Flush(Conv, Out);
     Out.Put(Replacement);
+    Replaced = true;
     if (Error == EINVAL) {  // the input ends inside a character
       InLeft = 0;
     } else {
@@ -134,6 +136,22 @@ bool IsPairAt(const char* In, std::size_t Left) {
   return High >= 0xD800 && High <= 0xDBFF && Low >= 0xDC00 && Low <= 0xDFFF;
 }
 
+// Bytes converted from the iconv set Charset, each byte that cannot start a character there a
+// U+FFFD; Replaced says whether there was one. Nothing where iconv does not know Charset.
+std::optional<std::u16string> ConvertFrom(std::span<const std::uint8_t> Bytes,
+                                          const std::string& Charset, bool& Replaced) {
+  Converter Conv(NativeUtf16, Charset.c_str());
+  if (!Conv.Valid()) return std::nullopt;
+  const char16_t Replacement = ReplacementChar;
+  const std::vector<char> Units = Convert(
+      Conv, reinterpret_cast<const char*>(Bytes.data()), Bytes.size(),
+      std::string_view(reinterpret_cast<const char*>(&Replacement), sizeof Replacement),
+      [](const char*, std::size_t) { return std::size_t{1}; }, Replaced);
+  std::u16string Text(Units.size() / 2, u'\0');
+  std::memcpy(Text.data(), Units.data(), Text.size() * 2);
+  return Text;
+}
+
 }  // namespace
 
 std::string LocaleCharset() {
@@ -147,15 +165,16 @@ std::string LocaleCharset() {
 std::optional<std::u16string> DecodeCharset(std::span<const std::uint8_t> Bytes,
                                             const std::string& Charset) {
   if (IsUtf8Compatible(Charset)) return DecodeUtf8(Bytes);
-  Converter Conv(NativeUtf16, Charset.c_str());
-  if (!Conv.Valid()) return std::nullopt;
-  const char16_t Replacement = ReplacementChar;
-  const std::vector<char> Units =
-      Convert(Conv, reinterpret_cast<const char*>(Bytes.data()), Bytes.size(),
-              std::string_view(reinterpret_cast<const char*>(&Replacement), sizeof Replacement),
-              [](const char*, std::size_t) { return std::size_t{1}; });
-  std::u16string Text(Units.size() / 2, u'\0');
-  std::memcpy(Text.data(), Units.data(), Text.size() * 2);
+  bool Replaced = false;
+  return ConvertFrom(Bytes, Charset, Replaced);
+}
+
+std::optional<std::u16string> DecodeWholeCharset(std::span<const std::uint8_t> Bytes,
+                                                 const std::string& Charset) {
+  if (IsUtf8Compatible(Charset)) return std::nullopt;
+  bool Replaced = false;
+  std::optional<std::u16string> Text = ConvertFrom(Bytes, Charset, Replaced);
+  if (Replaced) return std::nullopt;
   return Text;
 }
 
@@ -164,9 +183,11 @@ std::optional<std::vector<std::uint8_t>> EncodeCharset(std::u16string_view Text,
   if (IsUtf8Compatible(Charset)) return EncodeUtf8(Text);
   Converter Conv(Charset.c_str(), NativeUtf16);
   if (!Conv.Valid()) return std::nullopt;
+  bool Replaced = false;
   const std::vector<char> Narrow = Convert(
       Conv, reinterpret_cast<const char*>(Text.data()), Text.size() * 2, "?",
-      [](const char* In, std::size_t Left) -> std::size_t { return IsPairAt(In, Left) ? 4 : 2; });
+      [](const char* In, std::size_t Left) -> std::size_t { return IsPairAt(In, Left) ? 4 : 2; },
+      Replaced);
   return std::vector<std::uint8_t>(Narrow.begin(), Narrow.end());
 }
 
@@ -177,6 +198,13 @@ std::optional<std::u16string> NarrowToText(std::span<const std::uint8_t> Bytes,
   if (CodePage == mFSO::CodePageUtf8) return DecodeUtf8(Bytes);
   if (CodePage == mFSO::CodePageSystem) return posix::DecodeCharset(Bytes, posix::LocaleCharset());
   return std::nullopt;
+}
+
+std::optional<SystemText> ReadSystemText(std::span<const std::uint8_t> Bytes) {
+  const std::string Charset = posix::LocaleCharset();
+  std::optional<std::u16string> Text = posix::DecodeWholeCharset(Bytes, Charset);
+  if (!Text) return std::nullopt;
+  return SystemText{std::move(*Text), std::u16string(Charset.begin(), Charset.end())};
 }
 
 std::optional<std::vector<std::uint8_t>> TextToNarrow(std::u16string_view Text,

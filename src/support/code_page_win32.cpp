@@ -7,6 +7,7 @@
 #include "support/code_page.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {
@@ -45,6 +46,22 @@ std::optional<std::u16string> NarrowToText(std::span<const std::uint8_t> Bytes,
   std::u16string Text(static_cast<std::size_t>(Size), u' ');
   MultiByteToWideChar(Page, 0, Data, Length, reinterpret_cast<wchar_t*>(Text.data()), Size);
   return Text;
+}
+
+std::optional<SystemText> ReadSystemText(std::span<const std::uint8_t> Bytes) {
+  const UINT Page = GetACP();
+  if (Page == CP_UTF8 || Bytes.size() > INT_MAX) return std::nullopt;
+  std::u16string Name = u"code page " + NumberText(Page);
+  if (Bytes.empty()) return SystemText{u"", std::move(Name)};
+  // Bytes that are no character of the code page make the call fail, rather than become one.
+  const auto* Data = reinterpret_cast<const char*>(Bytes.data());
+  const int Length = static_cast<int>(Bytes.size());
+  const int Size = MultiByteToWideChar(Page, MB_ERR_INVALID_CHARS, Data, Length, nullptr, 0);
+  if (Size <= 0) return std::nullopt;
+  std::u16string Text(static_cast<std::size_t>(Size), u' ');
+  MultiByteToWideChar(Page, MB_ERR_INVALID_CHARS, Data, Length,
+                      reinterpret_cast<wchar_t*>(Text.data()), Size);
+  return SystemText{std::move(Text), std::move(Name)};
 }
 
 std::optional<std::vector<std::uint8_t>> TextToNarrow(std::u16string_view Text,

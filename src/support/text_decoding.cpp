@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <span>
 
 #include "support/code_page.h"
@@ -96,6 +97,49 @@ std::u16string DecodeMarked(std::span<const std::uint8_t> Body, Encoding Kind) {
   return {};
 }
 
+// Windows-1252 from 0x80 to 0x9F, where it differs from Latin-1, in the order of its code chart:
+// the byte and the character's name beside each unit. The chart leaves five bytes empty;
+// Windows' own conversion reads each as Latin-1's control of the same value, and so does this
+// one, so that no byte is lost.
+// clang-format off
+constexpr std::array<char16_t, 32> Windows1252High{
+    0x20AC,  // 80  euro sign
+    0x0081,  // 81  (empty)
+    0x201A,  // 82  single low-9 quotation mark
+    0x0192,  // 83  f with hook
+    0x201E,  // 84  double low-9 quotation mark
+    0x2026,  // 85  horizontal ellipsis
+    0x2020,  // 86  dagger
+    0x2021,  // 87  double dagger
+    0x02C6,  // 88  modifier letter circumflex accent
+    0x2030,  // 89  per mille sign
+    0x0160,  // 8A  S with caron
+    0x2039,  // 8B  single left-pointing angle quotation mark
+    0x0152,  // 8C  capital ligature OE
+    0x008D,  // 8D  (empty)
+    0x017D,  // 8E  Z with caron
+    0x008F,  // 8F  (empty)
+    0x0090,  // 90  (empty)
+    0x2018,  // 91  left single quotation mark
+    0x2019,  // 92  right single quotation mark
+    0x201C,  // 93  left double quotation mark
+    0x201D,  // 94  right double quotation mark
+    0x2022,  // 95  bullet
+    0x2013,  // 96  en dash
+    0x2014,  // 97  em dash
+    0x02DC,  // 98  small tilde
+    0x2122,  // 99  trade mark sign
+    0x0161,  // 9A  s with caron
+    0x203A,  // 9B  single right-pointing angle quotation mark
+    0x0153,  // 9C  small ligature oe
+    0x009D,  // 9D  (empty)
+    0x017E,  // 9E  z with caron
+    0x0178,  // 9F  Y with diaeresis
+};
+// clang-format on
+static_assert(std::ranges::none_of(Windows1252High, [](char16_t Unit) { return Unit == 0; }),
+              "a character for each of the 32 bytes");
+
 // Without a mark a zero second byte means UTF-16LE (a list of ASCII codes saved that way);
 // anything else is converted from CodePage.
 std::u16string DecodeUnmarked(std::span<const std::uint8_t> Bytes, std::int32_t CodePage) {
@@ -106,7 +150,29 @@ std::u16string DecodeUnmarked(std::span<const std::uint8_t> Bytes, std::int32_t 
   return Text;
 }
 
+// Bytes read as Windows-1252, Latin-1 but for 0x80 to 0x9F: every byte is a character.
+std::u16string DecodeWindows1252(std::span<const std::uint8_t> Bytes) {
+  std::u16string Text(Bytes.size(), u'\0');
+  for (std::size_t I = 0; I < Bytes.size(); ++I) {
+    const std::uint8_t Byte = Bytes[I];
+    Text[I] = Byte >= 0x80 && Byte <= 0x9F ? Windows1252High[static_cast<std::size_t>(Byte - 0x80)]
+                                           : static_cast<char16_t>(Byte);
+  }
+  return Text;
+}
+
 }  // namespace
+
+DecodedDocument DecodeDocument(const std::vector<std::uint8_t>& Bytes) {
+  const std::span<const std::uint8_t> All(Bytes);
+  if (const Mark* Found = FindMark(All))
+    return {DecodeMarked(All.subspan(Found->Length), Found->Marks), u""};
+  if ((All.size() >= 2 && All[1] == 0) || IsUtf8(All))
+    return {DecodeUnmarked(All, CodePageUtf8), u""};
+  if (std::optional<SystemText> System = ReadSystemText(All))
+    return {std::move(System->Text), std::move(System->Charset)};
+  return {DecodeWindows1252(All), std::u16string(Windows1252Name)};
+}
 
 std::u16string DecodeText(const std::vector<std::uint8_t>& Bytes, std::int32_t CodePage) {
   if (Bytes.empty()) return {};

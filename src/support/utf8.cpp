@@ -146,6 +146,20 @@ std::u16string DecodeUtf8(std::span<const std::uint8_t> Bytes) {
   return Text;
 }
 
+bool IsUtf8(std::span<const std::uint8_t> Bytes) {
+  for (std::size_t I = 0; I < Bytes.size();) {
+    const LeadInfo Info = ClassifyLead(Bytes[I]);
+    const auto Length = static_cast<std::size_t>(Info.Length);
+    if (Length == 0 || Length > Bytes.size() - I) return false;
+    const std::uint8_t Second = Length > 1 ? Bytes[I + 1] : Info.SecondLow;
+    if (Second < Info.SecondLow || Second > Info.SecondHigh) return false;
+    for (std::size_t K = 2; K < Length; ++K)
+      if (!IsContinuation(Bytes[I + K])) return false;
+    I += Length;
+  }
+  return true;
+}
+
 std::u16string DecodeUtf8(std::string_view Bytes) {
   return DecodeUtf8(std::span(reinterpret_cast<const std::uint8_t*>(Bytes.data()), Bytes.size()));
 }

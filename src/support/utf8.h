@@ -17,6 +17,9 @@ inline constexpr char16_t ReplacementChar = u'\uFFFD';
 std::u16string DecodeUtf8(std::span<const std::uint8_t> Bytes);
 std::u16string DecodeUtf8(std::string_view Bytes);
 
+// Whether Bytes are UTF-8 throughout: DecodeUtf8 reads them without a U+FFFD of its own.
+bool IsUtf8(std::span<const std::uint8_t> Bytes);
+
 // Encodes UTF-16 code units as UTF-8; an unpaired surrogate encodes as U+FFFD.
 std::vector<std::uint8_t> EncodeUtf8(std::u16string_view Text);
 

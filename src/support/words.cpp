@@ -16,6 +16,21 @@ std::u16string AsciiText(std::string_view Text) { return {Text.begin(), Text.end
 
 std::u16string NumberText(std::size_t Number) { return AsciiText(std::to_string(Number)); }
 
+std::optional<std::size_t> ReadWholeNumber(std::u16string_view Text, std::size_t Least,
+                                           std::size_t Most) {
+  if (Text.empty()) return std::nullopt;
+  std::size_t Value = 0;
+  for (const char16_t C : Text) {
+    if (!IsDigit(C)) return std::nullopt;
+    const auto Digit = static_cast<std::size_t>(C - u'0');
+    // Never past Most, so never past the largest number there is: no text is too long.
+    if (Value > Most / 10 || Digit > Most - Value * 10) return std::nullopt;
+    Value = Value * 10 + Digit;
+  }
+  if (Value < Least) return std::nullopt;
+  return Value;
+}
+
 std::u16string CountText(std::size_t Number, std::u16string_view One, std::u16string_view Many) {
   return NumberText(Number) + u" " + std::u16string(Number == 1 ? One : Many);
 }

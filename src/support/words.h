@@ -1,18 +1,12 @@
 #pragma once
 
-#include <bit>
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "support/trim_white.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace merrith {
 
@@ -21,6 +15,15 @@ std::u16string AsciiText(std::string_view Text);
 
 // A whole number in digits.
 std::u16string NumberText(std::size_t Number);
+
+// Whether C is one of the digits 0 to 9.
+constexpr bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
+
+// A whole number from Least to Most written in plain digits: no sign, no space, no point, as
+// many leading zeros as the writer put ("007" is 7, as a spreadsheet may show a round). Nothing
+// for any other text, or for a number outside Least to Most, however many digits it has.
+std::optional<std::size_t> ReadWholeNumber(std::u16string_view Text, std::size_t Least,
+                                           std::size_t Most);
 
 // A count with its noun: "1 group", "4 groups".
 std::u16string CountText(std::size_t Number, std::u16string_view One, std::u16string_view Many);
@@ -46,32 +49,12 @@ struct TextHash {
 };
 
 // Each place of Text from From on that holds one of the units Sought, in order, handed to
-// Stop until it returns true: where it did; npos where it never did. Eight units are looked at
-// at once where the processor can (every x86-64 can): a meet's file is thousands of lines,
-// each split at its line end and its | marks, and a spreadsheet's rows at their commas.
+// Stop until it returns true: where it did; npos where it never did.
 template <class Stopper, class... Units>
 std::size_t FindUnitWhere(std::u16string_view Text, std::size_t From, Stopper&& Stop,
                           Units... Sought) {
-  if (From >= Text.size()) return std::u16string_view::npos;
-  const char16_t* At = Text.data() + From;
-  const char16_t* const End = Text.data() + Text.size();
-#if defined(__SSE2__)
-  for (; End - At >= 8; At += 8) {
-    __m128i Eight;
-    std::memcpy(&Eight, At, sizeof Eight);
-    // Two bits of the mask for each unit equal to one sought.
-    const __m128i Any = (_mm_cmpeq_epi16(Eight, _mm_set1_epi16(static_cast<short>(Sought))) | ...);
-    for (auto Equal = static_cast<unsigned>(_mm_movemask_epi8(Any)); Equal != 0;
-         Equal &= Equal - 1, Equal &= Equal - 1) {
-      const std::size_t Where = static_cast<std::size_t>(At - Text.data()) +
-                                static_cast<std::size_t>(std::countr_zero(Equal)) / 2;
-      if (Stop(Where)) return Where;
-    }
-  }
-#endif
-  for (; At != End; ++At)
-    if (((*At == Sought) || ...) && Stop(static_cast<std::size_t>(At - Text.data())))
-      return static_cast<std::size_t>(At - Text.data());
+  for (std::size_t At = From; At < Text.size(); ++At)
+    if (((Text[At] == Sought) || ...) && Stop(At)) return At;
   return std::u16string_view::npos;
 }
 
@@ -84,7 +67,7 @@ std::size_t FindAnyUnit(std::u16string_view Text, std::size_t From, Units... Sou
 
 // Where Unit first stands in Text from From on; npos where it does not.
 inline std::size_t FindUnit(std::u16string_view Text, char16_t Unit, std::size_t From = 0) {
-  return FindAnyUnit(Text, From, Unit);
+  return Text.find(Unit, From);
 }
 
 // Calls Take(Number, Line) for each line of Text that holds anything but white space and does

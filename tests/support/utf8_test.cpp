@@ -31,6 +31,9 @@ TEST(DecodeUtf8, ReplacesEachMaximalBrokenSequenceWithOneReplacementChar) {
   // clang-format on
   for (const DecodeCase& Case : Cases) {
     EXPECT_EQ(DecodeUtf8(Case.Bytes), Case.Text) << Case.Name;
+    const std::span Bytes(reinterpret_cast<const std::uint8_t*>(Case.Bytes.data()),
+                          Case.Bytes.size());
+    EXPECT_EQ(IsUtf8(Bytes), Case.Text.find(u'\uFFFD') == std::u16string::npos) << Case.Name;
   }
 }
 
@@ -52,6 +55,7 @@ TEST(EncodeUtf8, RoundTripsEveryCharacter) {
   const std::vector<std::uint8_t> Bytes = EncodeUtf8(Text);
   EXPECT_EQ(Bytes.size(), Utf8Length(Text));
   EXPECT_EQ(DecodeUtf8(Bytes), Text);
+  EXPECT_TRUE(IsUtf8(Bytes));
 }
 
 }  // namespace
