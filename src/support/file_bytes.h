@@ -29,4 +29,8 @@ std::int32_t WriteAllBytes(std::u16string_view Path, const std::vector<std::uint
 // path, or as two hard links of it. False when either names no file.
 bool SameFile(std::u16string_view A, std::u16string_view B);
 
+// The file a chain of symbolic links at Path leads to (a relative link read from its own
+// folder); Path itself where it is no link, or where the links cannot be followed.
+std::u16string LinkTarget(std::u16string_view Path);
+
 }  // namespace merrith::mFSO

@@ -275,6 +275,12 @@ bool SameFile(std::u16string_view A, std::u16string_view B) {
   return InfoA.st_dev == InfoB.st_dev && InfoA.st_ino == InfoB.st_ino;
 }
 
+std::u16string LinkTarget(std::u16string_view Path) {
+  std::string Native;
+  if (NativePath(Path, Native) != 0 || FollowLinks(Native) != 0) return std::u16string(Path);
+  return DecodeUtf8(std::vector<std::uint8_t>(Native.begin(), Native.end()));
+}
+
 }  // namespace merrith::mFSO
 
 namespace merrith {

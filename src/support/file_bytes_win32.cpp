@@ -260,6 +260,13 @@ std::int32_t FollowLinks(std::wstring& Wide, FileRefusal& Refused) {
   return Status;
 }
 
+std::u16string LinkTarget(std::u16string_view Path) {
+  std::wstring Wide;
+  FileRefusal Refused = FileRefusal::None;
+  if (!WidePath(Path, Wide) || FollowLinks(Wide, Refused) != 0) return std::u16string(Path);
+  return std::u16string(reinterpret_cast<const char16_t*>(Wide.data()), Wide.size());
+}
+
 std::int32_t ReadAllBytes(std::u16string_view Path, std::vector<std::uint8_t>& Bytes) {
   std::wstring Wide;
   if (!WidePath(Path, Wide)) return ERROR_INVALID_NAME;

@@ -43,7 +43,7 @@ std::vector<TableRow> ReadTableRows(std::u16string_view Text, char16_t Separator
   if (!Text.empty() && Text[0] == u'\uFEFF') Text.remove_prefix(1);
   std::vector<TableRow> Rows;
   std::size_t Line = 1;
-  TableRow Row{Line, {}};
+  TableRow Row{Line, {}, 0};
   std::u16string Field;  // the field so far, its quotes undone
   bool Quoted = false;   // inside quotes
   bool Marked = false;   // the row has a separator or a quote: it is no blank line
@@ -51,10 +51,11 @@ std::vector<TableRow> ReadTableRows(std::u16string_view Text, char16_t Separator
     Row.Fields.push_back(FieldText(Field));
     Field.clear();
   };
-  const auto EndRow = [&] {
+  const auto EndRow = [&](std::size_t Last) {
     EndField();
+    Row.LastLine = Last;
     if (Marked || !Row.Fields[0].empty()) Rows.push_back(std::move(Row));
-    Row = TableRow{Line, {}};
+    Row = TableRow{Line, {}, 0};
     Marked = false;
   };
   for (std::size_t At = 0; At < Text.size(); ++At) {
@@ -75,12 +76,12 @@ std::vector<TableRow> ReadTableRows(std::u16string_view Text, char16_t Separator
       EndField();
       Marked = true;
     } else if (C == u'\n') {
-      EndRow();
+      EndRow(Line - 1);
     } else {
       Field += C;
     }
   }
-  EndRow();
+  EndRow(Line);
   return Rows;
 }
 

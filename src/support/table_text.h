@@ -11,6 +11,7 @@ namespace merrith {
 struct TableRow {
   std::size_t Line = 0;
   std::vector<std::u16string> Fields;
+  std::size_t LastLine = 0;  // the line it ends on: later than Line where a quote holds a break
 };
 
 // The separator of a table whose header row is Header: the one of ',' ';' and tab that stands

@@ -7,6 +7,7 @@
 
 #include "support/code_page.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith::mFSO {
 namespace {
@@ -163,13 +164,22 @@ std::u16string DecodeWindows1252(std::span<const std::uint8_t> Bytes) {
 
 }  // namespace
 
+// Whether a character set's name is Latin-1's: "ISO-8859-1" as POSIX names it, code page
+// 28591 as Windows does.
+bool IsLatin1(std::u16string_view Charset) {
+  return SameWord(Charset, u"ISO-8859-1") || SameWord(Charset, u"ISO8859-1") ||
+         Charset == u"code page 28591";
+}
+
 DecodedDocument DecodeDocument(const std::vector<std::uint8_t>& Bytes) {
   const std::span<const std::uint8_t> All(Bytes);
   if (const Mark* Found = FindMark(All))
     return {DecodeMarked(All.subspan(Found->Length), Found->Marks), u""};
   if ((All.size() >= 2 && All[1] == 0) || IsUtf8(All))
     return {DecodeUnmarked(All, CodePageUtf8), u""};
-  if (std::optional<SystemText> System = ReadSystemText(All))
+  // Where the system's set is Latin-1 itself, Windows-1252 reads the same letters and the
+  // quotes, dashes and euro signs that Windows programs write between 0x80 and 0x9F.
+  if (std::optional<SystemText> System = ReadSystemText(All); System && !IsLatin1(System->Charset))
     return {std::move(System->Text), std::move(System->Charset)};
   return {DecodeWindows1252(All), std::u16string(Windows1252Name)};
 }

@@ -49,6 +49,7 @@ TEST(AppendTableField, WritesCellsThatReadBackAsTheyWere) {
     const std::vector<TableRow> Read = ReadTableRows(Text + Text, Separator);
     ASSERT_EQ(Read.size(), 2U) << ToUtf8(Text);
     EXPECT_EQ(Read[1].Fields, Fields) << ToUtf8(Text);
+    EXPECT_EQ(Read[0].LastLine, 2U) << "the row whose field holds a line break ends a line later";
     EXPECT_EQ(Read[1].Line, 3U) << "after the line break of a field";
   }
   std::u16string Row;

@@ -15,6 +15,7 @@ namespace merrith::testing {
 struct TestDialogs {
   std::deque<std::optional<std::u16string>> Paths;  // the file dialogs' answers, in turn
   SaveAnswer Answer = SaveAnswer::Cancel;           // to every unsaved-changes question
+  bool Yes = false;                                 // to every question of two buttons
   bool BrowserOpens = true;
 
   std::vector<std::u16string> Asked;  // each dialog's title, or the sheet a question was about
@@ -39,6 +40,10 @@ struct TestDialogs {
     Asks.AskToSave = [this](std::u16string_view Name) {
       Asked.emplace_back(Name);
       return Answer;
+    };
+    Asks.AskYesNo = [this](std::u16string_view Question, std::u16string_view, std::u16string_view) {
+      Asked.emplace_back(Question);
+      return Yes;
     };
     Asks.ShowInBrowser = [this](std::u16string_view Path) {
       Pages.emplace_back(Path);
