@@ -57,6 +57,7 @@ struct Event {
   bool WomenAndMen = false;           // a team's list: its divers at least one woman and one man
   std::optional<DdTenths> MaxDiveDD;  // no dive may count more
   bool Repeats = false;               // a dive number may come more than once
+  bool Synchro = false;               // dived by synchronised pairs, judged by 9 or 11
   std::u16string Note;                // a reminder for the printed sheet
   std::u16string File;                // the rules file that defines it
   std::u16string Book;                // the id of the rule book it belongs to

@@ -205,6 +205,10 @@ void ReadRepeats(Reading& R, const toml::node& Value, Event& E) {
   E.Repeats = R.Flag(Value).value_or(false);
 }
 
+void ReadSynchro(Reading& R, const toml::node& Value, Event& E) {
+  E.Synchro = R.Flag(Value).value_or(false);
+}
+
 void ReadPartDives(Reading& R, const toml::node& Value, PartRule& P) {
   P.Dives = R.Whole(Value, 1, MostDives).value_or(0);
 }
@@ -336,6 +340,7 @@ constexpr Key<Event> EventKeys[] = {
     {"assigned",     false, ReadAssigned},
     {"max_dive_dd",  false, ReadMaxDiveDd},
     {"repeats",      false, ReadRepeats},
+    {"synchro",      false, ReadSynchro},
     {"note",         false, ReadText<Event, &Event::Note>},
 };
 // clang-format on

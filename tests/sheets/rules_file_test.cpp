@@ -42,7 +42,7 @@ TEST(AddRulesText, NamesEachFaultWhereItIs) {
       {                                                  Head + "dives = 5\ndvies = 5\n",
        {"f.toml:6:1: unknown key 'dvies'; an event has id, title, "
        "rule, height_rule, heights, dives, min_groups, limited, "
-       "free, round, most_divers, women_and_men, assigned, max_dive_dd, repeats, note"}                                                                            },
+       "free, round, most_divers, women_and_men, assigned, max_dive_dd, repeats, synchro, note"}                                                                   },
       {           Head + "dives = 5\nlimited = { dives = 6, different_groups = true }\n",
        {"f.toml:6:11: 'limited' has more dives than the list's 5"}                                                                                                 },
       {                                         Head + "dives = 5\nmax_dive_dd = 2.05\n",
