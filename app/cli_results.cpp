@@ -1,5 +1,3 @@
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -10,9 +8,11 @@
 #include "cli_commands.h"
 #include "cli_options.h"
 #include "cli_rules.h"
-#include "report/results_csv.h"
+#include "report/competition_faults.h"
+#include "report/results_json.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
+#include "scoring/competition_csv.h"
 #include "sheets/sheet_words.h"
 #include "support/utf8.h"
 #include "support/words.h"
@@ -23,54 +23,6 @@ namespace {
 
 // The most errors of a competition that are named one by one.
 constexpr std::size_t ErrorsNamed = 10;
-
-using Json = nlohmann::ordered_json;
-
-std::string Quoted(std::u16string_view Text) {
-  return Json(ToUtf8(Text)).dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-std::string TextOrNull(std::u16string_view Text) { return Text.empty() ? "null" : Quoted(Text); }
-
-// Points as a JSON number with exactly two decimals, as the results print them.
-std::string PointsNumber(Hundredths Points) { return ToUtf8(PointsText(Points)); }
-
-std::string DiveJson(const ListedDive& L, const StandingDive& D) {
-  std::string Awards = "[";
-  std::string Cancelled = "[";
-  for (std::size_t J = 0; J < D.Scored.Awards.size(); ++J) {
-    if (J > 0) Awards += ",", Cancelled += ",";
-    Awards += ToUtf8(AwardText(D.Scored.Awards[J]));
-    Cancelled += D.Scored.Cancelled[J] ? "true" : "false";
-  }
-  return "{\"round\":" + std::to_string(D.Round) + ",\"dive\":" + Quoted(L.Written.Code) +
-         ",\"height\":" + (L.HeightIndex != 0 ? Quoted(HeightText(L.HeightIndex)) : "null") +
-         ",\"dd\":" + (L.DD ? ToUtf8(TenthsText(*L.DD)) : "null") + ",\"awards\":" + Awards +
-         "],\"cancelled\":" + Cancelled + "],\"decision\":" +
-         TextOrNull(D.Recorded != nullptr ? DecisionText(D.Recorded->Decided) : u"") +
-         ",\"points\":" + PointsNumber(D.Scored.Points) + "}";
-}
-
-// The standings as one JSON object on one line.
-std::string ResultsJson(const Competition& C, const Standings& S) {
-  std::string Text = "{\"event\":" + TextOrNull(C.EventId) + ",\"book\":" + TextOrNull(C.Book) +
-                     ",\"panel\":" + std::to_string(JudgesOf(C.Judges)) +
-                     ",\"rounds_complete\":" + std::to_string(S.RoundsComplete) +
-                     ",\"standings\":[";
-  for (const Standing& Row : S.Rows) {
-    const Entry& E = C.Entries[Row.Entry];
-    if (&Row != S.Rows.data()) Text += ",";
-    Text += "{\"place\":" + std::to_string(Row.Place) + ",\"diver\":" + Quoted(E.Diver) +
-            ",\"team\":" + TextOrNull(E.Team) + ",\"total\":" + PointsNumber(Row.Total) +
-            ",\"dives\":[";
-    for (const StandingDive& D : Row.Dives) {
-      if (&D != Row.Dives.data()) Text += ",";
-      Text += DiveJson(E.Dives[D.Round - 1], D);
-    }
-    Text += "]}";
-  }
-  return Text + "]}\n";
-}
 
 void ReportErrors(const std::vector<CompetitionError>& Errors, std::u16string_view File,
                   const Streams& Io) {
@@ -83,12 +35,18 @@ void ReportErrors(const std::vector<CompetitionError>& Errors, std::u16string_vi
     std::fprintf(Io.Err, "merrith-cli: and %zu more errors\n", Errors.size() - ErrorsNamed);
 }
 
+void ReportNotes(const std::vector<ReadNote>& Notes, std::u16string_view File, const Streams& Io) {
+  for (const ReadNote& N : Notes)
+    std::fprintf(Io.Err, "merrith-cli: note: %s\n", ToUtf8(ReadNoteText(N, File)).c_str());
+}
+
 constexpr Option JsonResults{"--json",
                              {},
                              false,
                              "one JSON object: event, book, panel, rounds_complete, standings\n"
-                             "([{place, diver, team, total, dives: [{round, dive, height, dd,\n"
-                             "awards, cancelled, decision, points}]}]), points with two decimals"};
+                             "([{place, status, diver, team, total, dives: [{round, dive,\n"
+                             "height, dd, awards, cancelled, decision, points}]}]) and problems\n"
+                             "([{diver, line, kind, text}]), points with two decimals"};
 constexpr Option CsvResults{"--csv", {}, false, "the competition in its spreadsheet form instead"};
 constexpr Option HtmlResults{"--html", "FILE", false,
                              "also writes the results page to print and post",
@@ -104,13 +62,20 @@ int RunResults(const CommandLine& Line, const Streams& Io) {
   const CommandBook Loaded = LoadCommandBook(Line, Io);
   const std::u16string Path = DecodeUtf8(Line.Operands[0]);
   const CompetitionRead Read = ReadCompetitionFile(Path, Loaded.Book);
+  ReportNotes(Read.Notes, Path, Io);
   if (!Read.Ok()) {
     ReportErrors(Read.Errors, Path, Io);
     return ExitWriteFailed;
   }
   const Standings S = RankCompetition(Read.Read);
   if (Line.Has(HtmlResults)) {
-    const FileOutcome Page = WriteResultsPage(Read.Read, S, DecodeUtf8(Line.Last(HtmlResults)));
+    const std::u16string PagePath = DecodeUtf8(Line.Last(HtmlResults));
+    if (const std::u16string Input = InputAt(Path, Read.Read, PagePath); !Input.empty()) {
+      std::fprintf(Io.Err, "merrith-cli: %s\n",
+                   ToUtf8(OutputOverInputText(PagePath, Input)).c_str());
+      return ExitWriteFailed;
+    }
+    const FileOutcome Page = WriteResultsPage(Read.Read, S, PagePath);
     if (!Page.Done()) return FileFailed(Io, Page);
   }
   const std::string Text = Line.Has(CsvResults)    ? ToUtf8(CompetitionCsv(Read.Read))

@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "cli_commands.h"
+#include "report/competition_faults.h"
 #include "report/score_report.h"
+#include "scoring/dive_check.h"
 #include "scoring/score_dive.h"
 #include "sheets/sheet_reader.h"
 #include "support/utf8.h"
+#include "support/words.h"
 
 namespace merrith::cli {
 
@@ -22,20 +25,16 @@ std::optional<DdTenths> ReadDd(std::string_view Text) {
 }
 
 std::optional<Panel> ReadPanel(std::string_view Text) {
-  if (Text.size() > 2) return std::nullopt;
-  int Judges = 0;
-  for (char C : Text) {
-    if (C < '0' || C > '9') return std::nullopt;
-    Judges = Judges * 10 + (C - '0');
-  }
-  return PanelOfJudges(Judges);
+  const std::optional<std::size_t> Judges = ReadWholeNumber(DecodeUtf8(Text), 1, MaxJudges);
+  if (!Judges) return std::nullopt;
+  return PanelOfJudges(static_cast<int>(*Judges));
 }
 
 constexpr Option PanelOption{"--panel",
                              "N",
                              false,
                              {},
-                             [] { return std::string("one of 3 5 7 9 11"); },
+                             [] { return ToUtf8(PanelRuleText()); },
                              [](std::string_view Text) { return ReadPanel(Text).has_value(); }};
 constexpr Option DdOption{"--dd",
                           "DD",
@@ -129,14 +128,10 @@ int RunScore(const CommandLine& Line, const Streams& Io) {
   const DdTenths DD = *ReadDd(Line.Last(DdOption));
   const auto Awards = ReadAwards(Line.Operands, Io);
   if (!Awards) return ExitUsage;
+  if (const std::optional<FoundFault> F = CheckAwards(P, *Awards))
+    return UsageError(Io, ToUtf8(CompetitionFaultText(F->Why, F->Values)));
   const Decision D = DecisionGiven(Line);
   const ScoredDive Dive = ScoreDive(P, *Awards, D, DD);
-  if (Dive.Fault == ScoreFault::AwardCount)
-    return UsageError(Io, "a panel of " + std::to_string(JudgesOf(P)) + " judges gives " +
-                              std::to_string(JudgesOf(P)) + " awards, not " +
-                              std::to_string(Awards->size()));
-  if (Dive.Fault == ScoreFault::AllMissing)
-    return UsageError(Io, "a missing award has no other award of its judges to be replaced from");
   if (Line.Has(JsonObject)) return WriteResults(Io, ScoreJson(Dive));
   if (Line.Has(Explain)) return WriteResults(Io, ToUtf8(ScoreExplanation(P, *Awards, D, DD, Dive)));
   return WriteResults(Io, ToUtf8(PointsText(Dive.Points)) + "\n");

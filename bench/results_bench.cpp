@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "report/results_csv.h"
+#include "report/competition_faults.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
 #include "scoring/competition.h"

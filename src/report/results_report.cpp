@@ -1,5 +1,6 @@
 #include "report/results_report.h"
 
+#include "report/competition_faults.h"
 #include "report/problem_text.h"
 #include "report/text_table.h"
 #include "sheets/sheet_words.h"
@@ -18,6 +19,42 @@ std::u16string PanelText(Panel P) {
          (IsSynchro(P) ? u", synchronised" : u"");
 }
 
+std::u16string PlaceText(const Standing& Row, const Entry& E) {
+  if (E.Status == DiverStatus::Ok) return NumberText(Row.Place);
+  std::u16string Word(RowOf(E.Status).Word);
+  for (char16_t& C : Word) C = static_cast<char16_t>(C - u'a' + u'A');
+  return Word;
+}
+
+std::u16string StatusWords(const Entry& E) {
+  switch (E.Status) {
+    case DiverStatus::Ok:
+      return u"";
+    case DiverStatus::OutOfCompetition:
+      return u"out of competition: scored, not placed";
+    case DiverStatus::Withdrawn:
+      return u"withdrew before round " + NumberText(E.StatusRound);
+    case DiverStatus::DidNotStart:
+      return u"did not start";
+    case DiverStatus::Disqualified:
+      return u"disqualified in round " + NumberText(E.StatusRound) +
+             (E.StatusReason.empty() ? u"" : u": " + E.StatusReason);
+  }
+  return u"";
+}
+
+std::vector<CompetitionProblem> CompetitionProblems(const Competition& C) {
+  std::vector<CompetitionProblem> Found;
+  for (const Entry& E : C.Entries)
+    for (const ListProblem& P : E.ListProblems)
+      Found.push_back({E.Diver, P.Found.Line, std::u16string(AsciiText(KindOf(P.Found.Why).Name)),
+                       ListProblemText(P)});
+  for (const CompetitionError& P : C.Problems)
+    Found.push_back({P.Values.Diver, P.Line, AsciiText(FaultName(P.Why)),
+                     FaultPlace(P.File, P.Line) + u": " + CompetitionFaultText(P.Why, P.Values)});
+  return Found;
+}
+
 std::u16string ResultsReport(const Competition& C, const Standings& S) {
   std::u16string Text = u"Event:   " + CompetitionEventText(C) + u"\nPanel:   " +
                         PanelText(C.Judges) + u"\nRounds:  " + RoundsText(C, S) + u"\n\n";
@@ -29,54 +66,31 @@ std::u16string ResultsReport(const Competition& C, const Standings& S) {
   };
   for (std::size_t Round = 1; Round <= S.RoundsComplete; ++Round)
     Columns.push_back({NumberText(Round), {}, true});
+  std::u16string Statuses;
   for (const Standing& Row : S.Rows) {
     const Entry& E = C.Entries[Row.Entry];
-    Columns[0].Cells.push_back(NumberText(Row.Place));
+    Columns[0].Cells.push_back(PlaceText(Row, E));
     Columns[1].Cells.push_back(E.Diver);
     Columns[2].Cells.push_back(E.Team);
     Columns[3].Cells.push_back(PointsText(Row.Total));
     for (std::size_t Round = 1; Round <= S.RoundsComplete; ++Round)
       Columns[3 + Round].Cells.push_back(
           Round <= Row.Dives.size() ? PointsText(Row.Dives[Round - 1].Scored.Points) : u"");
+    if (E.Status != DiverStatus::Ok) Statuses += u"  " + E.Diver + u": " + StatusWords(E) + u"\n";
   }
   Text += TextTable(Columns, S.Rows.size());
-  bool Heading = false;
-  for (const Entry& E : C.Entries)
-    for (const ListProblem& Problem : E.ListProblems) {
-      if (!Heading) Text += u"\nThe divers' lists:\n";
-      Heading = true;
-      Text += u"  " + E.Diver + u": " + ListProblemText(Problem) + u"\n";
-    }
+  if (!Statuses.empty()) Text += u"\nNot placed:\n" + Statuses;
+  const std::vector<CompetitionProblem> Problems = CompetitionProblems(C);
+  if (!Problems.empty()) Text += u"\nThe divers' lists and DDs:\n";
+  for (const CompetitionProblem& P : Problems) Text += u"  " + P.Diver + u": " + P.Text + u"\n";
   return Text;
 }
-
-namespace {
-
-// Where a problem or an error stands: "file:7", "line 7", "file"; empty for none.
-std::u16string PlaceText(std::u16string_view File, std::size_t Line) {
-  std::u16string Text(File);
-  if (Line != 0) Text += (Text.empty() ? u"line " : u":") + NumberText(Line);
-  return Text;
-}
-
-std::u16string ProblemWords(const ListProblem& L) {
-  std::u16string Text = ProblemText(L.Found, Places::ByLine);
-  if (!L.Rule.empty()) Text += u" (" + L.Rule + u")";
-  return Text;
-}
-
-}  // namespace
 
 std::u16string ListProblemText(const ListProblem& L) {
-  const std::u16string Place = PlaceText(L.File, L.Found.Line);
-  return Place.empty() ? ProblemWords(L) : Place + u": " + ProblemWords(L);
-}
-
-std::u16string CompetitionErrorText(const CompetitionError& E) {
-  std::u16string Text = PlaceText(E.File, E.Line);
-  if (!Text.empty()) Text += u": ";
-  if (E.List) Text += ProblemWords(*E.List);
-  return Text + E.Text;
+  const std::u16string Place = FaultPlace(L.File, L.Found.Line);
+  std::u16string Text = ProblemText(L.Found, Places::ByLine);
+  if (!L.Rule.empty()) Text += u" (" + L.Rule + u")";
+  return Place.empty() ? Text : Place + u": " + Text;
 }
 
 }  // namespace merrith

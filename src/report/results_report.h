@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "scoring/competition.h"
 #include "scoring/standings.h"
@@ -14,16 +16,31 @@ std::u16string CompetitionEventText(const Competition& C);
 // The panel in words: "5 judges", "9 judges, synchronised".
 std::u16string PanelText(Panel P);
 
+// A diver's place as the results print it: the number, or OOC, WD, DNS, DSQ for one not placed.
+std::u16string PlaceText(const Standing& Row, const Entry& E);
+
+// A diver's status in words: "withdrew before round 3"; empty for a diver who dives on.
+std::u16string StatusWords(const Entry& E);
+
+// A problem the results name: a diver's list that breaks its event's rules, a DD given that
+// does not count so. Kind is the problem's stable name.
+struct CompetitionProblem {
+  std::u16string Diver;
+  std::size_t Line = 0;
+  std::u16string Kind;
+  std::u16string Text;  // with its place and its rule
+};
+
+// Every problem of the competition: the lists' in starting order, then the DDs'.
+std::vector<CompetitionProblem> CompetitionProblems(const Competition& C);
+
 // The standings as text for a person at the table: the event, the panel, how far the rounds
 // are, then place, diver, team, total and each counted dive's points in a table whose columns
-// line up in a fixed-width font, then what the sheets' checker found in the divers' lists.
+// line up in a fixed-width font, the divers not placed and why, then the problems.
 std::u16string ResultsReport(const Competition& C, const Standings& S);
 
 // A problem of a diver's list in words, with its rule: "file:line: text (rule)", "line 7: ..."
 // for the competition's own lines.
 std::u16string ListProblemText(const ListProblem& L);
-
-// The error as "file:line: text" (without what it lacks).
-std::u16string CompetitionErrorText(const CompetitionError& E);
 
 }  // namespace merrith

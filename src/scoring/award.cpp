@@ -3,11 +3,10 @@
 #include <string>
 
 #include "support/trim_white.h"
+#include "support/words.h"
 
 namespace merrith {
 namespace {
-
-bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
 
 // The decimal digits of Value, at least MinDigits of them.
 std::u16string DigitsOf(std::int64_t Value, std::size_t MinDigits) {
@@ -21,6 +20,25 @@ std::u16string DigitsOf(std::int64_t Value, std::size_t MinDigits) {
 }
 
 }  // namespace
+
+std::optional<HalfPoints> ReadAward(std::u16string_view Text) {
+  Text = mXMLParser::TrimWhiteView(Text);
+  // Whole points: one or two digits.
+  std::size_t At = 0;
+  HalfPoints Whole = 0;
+  while (At < Text.size() && At < 2 && IsDigit(Text[At])) Whole = Whole * 10 + (Text[At++] - u'0');
+  if (At == 0) return std::nullopt;
+  HalfPoints Award = Whole * 2;
+  // A fraction, with a point or a comma: 0 or 5, written with one digit or two (".50").
+  if (At < Text.size() && (Text[At] == u'.' || Text[At] == u',')) {
+    ++At;
+    if (At == Text.size() || (Text[At] != u'0' && Text[At] != u'5')) return std::nullopt;
+    Award += Text[At++] == u'5' ? 1 : 0;
+    if (At < Text.size() && Text[At] == u'0') ++At;
+  }
+  if (At != Text.size() || Award > MaxAward) return std::nullopt;
+  return Award;
+}
 
 std::optional<HalfPoints> ReadTypedAward(std::u16string_view Text) {
   if (const std::optional<HalfPoints> Award = ReadAward(Text)) return Award;

@@ -1,13 +1,14 @@
 #include "scoring/competition.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
+#include <map>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 
 #include "scoring/competition_csv.h"
+#include "scoring/dive_check.h"
 #include "sheets/check_sheet.h"
 #include "sheets/sheet_words.h"
 #include "support/file_bytes.h"
@@ -19,11 +20,8 @@
 namespace merrith {
 namespace {
 
-// The most of a name or a word that a message repeats.
-constexpr std::size_t Shown = 40;
-
-// The keys of a competition's lines before the dives recorded.
-enum class Key : std::uint8_t { Event, Book, Panel, Diver, Team, Sheet, Other };
+// The keys of a competition's lines.
+enum class Key : std::uint8_t { Event, Book, Panel, Diver, Team, Sheet, Status, Other };
 
 struct KeyName {
   Key Is;
@@ -39,60 +37,70 @@ constexpr KeyName KeyNames[] = {
     {Key::Sheet, u"Sheet"},
 };
 
-// The word that starts the line of a recorded dive.
+// The word that starts the line of a recorded dive, and the mark between its parts.
 constexpr std::u16string_view RoundWord = u"Round";
+constexpr char16_t Bar = u'|';
 
-// The key of a "Key: value" line, and its value; Other where the line has none of ours.
-std::pair<Key, std::u16string_view> KeyOf(std::u16string_view Line) {
-  const std::size_t Colon = Line.find(u':');
-  if (Colon == std::u16string_view::npos) return {Key::Other, u""};
-  const std::u16string_view Name = mXMLParser::TrimWhiteView(Line.substr(0, Colon));
-  for (const KeyName& K : KeyNames)
-    if (SameWord(K.Name, Name)) return {K.Is, mXMLParser::TrimWhiteView(Line.substr(Colon + 1))};
-  return {Key::Other, u""};
-}
-
-bool IsRecordLine(std::u16string_view Line) {
-  // Most lines are dives of a list or recorded dives: the first letter tells most apart.
-  if (Line.empty() || (Line[0] != u'R' && Line[0] != u'r')) return false;
-  return Line.size() > RoundWord.size() && SameWord(Line.substr(0, RoundWord.size()), RoundWord) &&
-         (Line[RoundWord.size()] == u' ' || Line[RoundWord.size()] == u'\t');
-}
-
-// A whole number from 1 to Most in plain digits; nothing for anything else.
-std::optional<std::size_t> ReadCount(std::u16string_view Text, std::size_t Most) {
-  if (Text.empty() || Text.size() > 6) return std::nullopt;
-  std::size_t Value = 0;
-  for (const char16_t C : Text) {
-    if (C < u'0' || C > u'9') return std::nullopt;
-    Value = Value * 10 + static_cast<std::size_t>(C - u'0');
-  }
-  if (Value < 1 || Value > Most) return std::nullopt;
-  return Value;
-}
-
-// The most parts of a recorded dive's line: round, diver, dive, awards and a decision.
-constexpr std::size_t MostFields = 5;
-
-// The parts of a recorded dive's line between its | marks, trimmed: the first MostFields of
-// them, and how many there are.
-struct RecordFields {
-  std::array<std::u16string_view, MostFields> Field;
-  std::size_t Count = 0;
+// A "Key: value" line's key, the status it sets (for Key::Status) and its value.
+struct KeyLine {
+  Key Is = Key::Other;
+  DiverStatus Status = DiverStatus::Ok;
+  std::u16string_view Name;
+  std::u16string_view Value;
 };
 
-// Split into Out, whose room serves line after line.
-void SplitRecord(std::u16string_view Line, RecordFields& Out) {
-  Out.Count = 0;
-  std::size_t Start = 0;
-  for (;;) {
-    const std::size_t End = FindUnit(Line, u'|', Start);
-    if (Out.Count < MostFields)
-      Out.Field[Out.Count] = mXMLParser::TrimWhiteView(Line.substr(Start, End - Start));
-    ++Out.Count;
-    if (End == std::u16string_view::npos) return;
+KeyLine KeyOf(std::u16string_view Line) {
+  const std::size_t Colon = Line.find(u':');
+  if (Colon == std::u16string_view::npos) return {};
+  const std::u16string_view Name = mXMLParser::TrimWhiteView(Line.substr(0, Colon));
+  const std::u16string_view Value = mXMLParser::TrimWhiteView(Line.substr(Colon + 1));
+  for (const KeyName& K : KeyNames)
+    if (SameWord(K.Name, Name)) return {K.Is, DiverStatus::Ok, K.Name, Value};
+  for (const StatusRow& S : StatusRows)
+    if (!S.Key.empty() && SameWord(S.Key, Name)) return {Key::Status, S.Status, S.Key, Value};
+  return {};
+}
+
+// A recorded dive's line: "Round", a gap, and | marks between its parts. ("Round 1: 105B" is a
+// dive of a list, as a sheet reads it.)
+bool IsRecordLine(std::u16string_view Line) {
+  return Line.size() > RoundWord.size() && SameWord(Line.substr(0, RoundWord.size()), RoundWord) &&
+         (Line[RoundWord.size()] == u' ' || Line[RoundWord.size()] == u'\t') &&
+         Line.find(Bar) != std::u16string_view::npos;
+}
+
+// The parts of Text between | marks, trimmed.
+std::vector<std::u16string_view> BarParts(std::u16string_view Text) {
+  std::vector<std::u16string_view> Parts;
+  for (std::size_t Start = 0;;) {
+    const std::size_t End = Text.find(Bar, Start);
+    Parts.push_back(mXMLParser::TrimWhiteView(Text.substr(Start, End - Start)));
+    if (End == std::u16string_view::npos) return Parts;
     Start = End + 1;
   }
+}
+
+// The round "Round 3" or "round 3" names, after the word; nothing for anything else.
+std::optional<std::size_t> RoundNamed(std::u16string_view Text) {
+  if (Text.size() <= RoundWord.size() || !SameWord(Text.substr(0, RoundWord.size()), RoundWord))
+    return std::nullopt;
+  return ReadWholeNumber(mXMLParser::TrimWhiteView(Text.substr(RoundWord.size())), 1, MostRounds);
+}
+
+// The words of Text apart at spaces and tabs.
+std::vector<std::u16string_view> Words(std::u16string_view Text) {
+  std::vector<std::u16string_view> Found;
+  const auto IsGap = [](char16_t C) { return C == u' ' || C == u'\t'; };
+  for (std::size_t At = 0; At < Text.size();) {
+    if (IsGap(Text[At])) {
+      ++At;
+      continue;
+    }
+    const std::size_t Start = At;
+    while (At < Text.size() && !IsGap(Text[At])) ++At;
+    Found.push_back(Text.substr(Start, At - Start));
+  }
+  return Found;
 }
 
 // The folder part of Path, with its last separator; empty when Path names none.
@@ -111,17 +119,25 @@ struct EntryLines {
   Entry Read;
   std::size_t Index = 0;  // its place in the starting order
   bool Broken = false;    // its Diver: line has an error: its lines are skipped
-  bool Ended = false;
   std::size_t TeamLine = 0;
   std::size_t SheetLine = 0;
   std::vector<std::pair<std::size_t, std::u16string_view>> Inline;  // line, text
 };
 
-// A list read, and checked where it reads without problems, with the lines of its own text:
-// divers whose lists have the same text (the same dives inline, or the same sheet) share it.
+// A list read, and checked where it reads without problems: divers whose lists have the same
+// text (the same dives inline, or the same sheet) share it.
 struct ListRead {
   SheetText Sheet;
   std::optional<CheckedSheet> Checked;  // once it is checked
+};
+
+// A status line as read, set once every diver is known.
+struct StatusLine {
+  std::size_t Line = 0;
+  DiverStatus Status = DiverStatus::Ok;
+  std::u16string_view Diver;
+  std::size_t Round = 0;
+  std::u16string_view Reason;
 };
 
 // The competition as it is read, line by line, then each list checked.
@@ -134,16 +150,19 @@ class Reader {
       if (!InRecords) EndLists(Number);
       return ReadRecord(Number, Line);
     }
-    if (InRecords) return Error(Number, u"only recorded dives (Round ...) may follow the first");
-    const auto [K, Value] = KeyOf(Line);
-    if (K == Key::Diver) return StartEntry(Number, Value);
-    if (!AnyEntry) return ReadHead(Number, K, Value, Line);
-    if (!Current.Broken) ReadEntryLine(Number, K, Value, Line);
+    const KeyLine K = KeyOf(Line);
+    if (K.Is == Key::Status) return ReadStatus(Number, K);
+    if (InRecords)
+      return Error(Number, CompetitionFault::NotARecordedDive, {.Written = std::u16string(Line)});
+    if (K.Is == Key::Diver) return StartEntry(Number, K.Value);
+    if (!AnyEntry) return ReadHead(Number, K, Line);
+    if (!Current.Broken) ReadEntryLine(Number, K, Line);
   }
 
   CompetitionRead Take(std::size_t LastLine) {
     if (!InRecords) EndHead(AnyEntry ? LastLine : 0);
     EndEntry();
+    SetStatuses();
     std::stable_sort(Out.Errors.begin(), Out.Errors.end(),
                      [](const CompetitionError& A, const CompetitionError& B) {
                        return A.File == B.File ? A.Line < B.Line : A.File.empty();
@@ -152,35 +171,33 @@ class Reader {
   }
 
  private:
-  void Error(std::size_t Line, std::u16string Text, std::u16string File = u"") {
-    Out.Errors.push_back({std::move(File), Line, std::move(Text), {}});
+  void Error(std::size_t Line, CompetitionFault Why, FaultValues Values = {},
+             std::u16string File = u"") {
+    Out.Errors.push_back({std::move(File), Line, Why, std::move(Values), {}});
   }
 
-  void ReadHead(std::size_t Number, Key K, std::u16string_view Value, std::u16string_view Line) {
-    std::size_t* Seen = K == Key::Event   ? &EventLine
-                        : K == Key::Book  ? &BookLine
-                        : K == Key::Panel ? &PanelLine
-                                          : nullptr;
+  void ReadHead(std::size_t Number, const KeyLine& K, std::u16string_view Line) {
+    std::size_t* Seen = K.Is == Key::Event   ? &EventLine
+                        : K.Is == Key::Book  ? &BookLine
+                        : K.Is == Key::Panel ? &PanelLine
+                                             : nullptr;
     if (Seen == nullptr)
-      return Error(Number, Shortened(Line, Shown) +
-                               u": the head of a competition has Event:, Book: and Panel: lines, "
-                               u"then each Diver:");
-    if (*Seen != 0) return Error(Number, u"a second such line, after line " + NumberText(*Seen));
+      return Error(Number, CompetitionFault::HeadLine, {.Written = std::u16string(Line)});
+    if (*Seen != 0)
+      return Error(Number, CompetitionFault::KeyTwice,
+                   {.Written = std::u16string(K.Name), .OtherLine = *Seen});
     *Seen = Number;
     Competition& C = Out.Read;
-    if (K == Key::Event) {
-      C.EventId = Value;  // found in the book once the head has named it
-    } else if (K == Key::Book) {
-      C.Book = Value;
-      if (std::find(std::begin(Books), std::end(Books), Value) == std::end(Books))
-        Error(Number, u"no rule book is called " + Shortened(Value, Shown) + u" (" +
-                          std::u16string(Books[0]) + u" is)");
-    } else if (const std::optional<std::size_t> N = ReadCount(Value, 99);
+    if (K.Is == Key::Event) {
+      C.EventId = K.Value;  // found in the book once the head has named it
+    } else if (K.Is == Key::Book) {
+      C.Book = K.Value;
+    } else if (const std::optional<std::size_t> N = ReadWholeNumber(K.Value, 1, MaxJudges);
                N && PanelOfJudges(static_cast<int>(*N))) {
       C.Judges = *PanelOfJudges(static_cast<int>(*N));
     } else {
-      Error(Number,
-            Shortened(Value, Shown) + u" is no panel: 3, 5 or 7 judges, 9 or 11 synchronised");
+      Error(Number, CompetitionFault::NotAPanel, {.Written = std::u16string(K.Value)});
+      PanelRead = false;
     }
   }
 
@@ -189,78 +206,72 @@ class Reader {
     EndHead(Number);
     EndEntry();
     InRecords = true;
-    std::size_t Dives = 0;
-    RecordStart.reserve(Out.Read.Entries.size());
-    for (const Entry& E : Out.Read.Entries) {
-      RecordStart.push_back(Dives);
-      Dives += E.Dives.size();
-    }
-    RecordLines.assign(Dives, 0);
-    Out.Read.Recorded.reserve(Dives);
   }
 
-  // The head ends at the first diver or the first recorded dive.
+  // The head ends at the first diver or the first recorded dive: the book, the event and the
+  // panel are found and fitted together then, once for every list.
   void EndHead(std::size_t Number) {
     if (HeadEnded) return;
     HeadEnded = true;
-    if (EventLine == 0) Error(Number, u"no Event: line names the event before the divers");
-    if (PanelLine == 0)
-      Error(Number, u"no Panel: line gives the number of judges before the divers");
-    if (BookLine == 0) Out.Read.Book = Books[0];
-    Out.Read.ListsChecked = true;
-    // The event is the competition's book's, as every list is checked against that book; an
-    // unknown book has been named already.
-    const bool KnownBook =
-        std::find(std::begin(Books), std::end(Books), Out.Read.Book) != std::end(Books);
-    if (EventLine == 0 || !KnownBook) return;
-    if (const Event* Found = Book.Find(Out.Read.EventId, Out.Read.Book)) {
-      Out.Read.Rules = *Found;
-      // Every list is checked against them, as found here once.
-      EventFound = Found;
-      BookFound = Book.FindBook(Out.Read.Book);
-    } else
-      Error(EventLine, u"no event has the id " + Shortened(Out.Read.EventId, Shown) +
-                           u" (merrith-cli events lists them)");
+    Competition& C = Out.Read;
+    if (EventLine == 0) Error(Number, CompetitionFault::NoEvent);
+    if (PanelLine == 0) Error(Number, CompetitionFault::NoPanel);
+    if (BookLine == 0) C.Book = DefaultBookId;
+    C.ListsChecked = true;
+    BookFound = Book.FindBook(C.Book);
+    if (BookFound == nullptr)
+      return Error(BookLine, CompetitionFault::UnknownBook,
+                   {.Written = C.Book, .Other = Book.BookIds()});
+    C.Book = BookFound->Id;
+    if (EventLine == 0) return;
+    EventFound = Book.Find(C.EventId, C.Book);
+    if (EventFound == nullptr)
+      return Error(EventLine, CompetitionFault::UnknownEvent,
+                   {.Written = C.EventId, .Other = C.Book});
+    C.Rules = *EventFound;
+    if (PanelLine != 0 && PanelRead && !PanelFitsEvent(C.Judges, *EventFound)) {
+      const FoundFault F = PanelFault(C.Judges, *EventFound);
+      Error(PanelLine, F.Why, F.Values);
+    }
   }
 
   void StartEntry(std::size_t Number, std::u16string_view Name) {
     EndHead(Number);
     EndEntry();
-    // The diver before has been taken whole; the room of its inline lines serves this one.
-    EntryLines& E = Current;
     AnyEntry = true;
-    E.Read = Entry{};
+    EntryLines& E = Current;
+    E = EntryLines{};
     E.Read.Line = Number;
     E.Read.Diver = Name;
     E.Broken = true;
-    E.Ended = false;
-    E.TeamLine = E.SheetLine = 0;
-    E.Inline.clear();
-    if (Name.empty()) return Error(Number, u"a Diver: line without a name");
-    if (Name.find(u'|') != std::u16string::npos)
-      return Error(Number, u"a diver's name cannot hold |: " + Shortened(Name, Shown));
+    if (Name.empty()) return Error(Number, CompetitionFault::DiverWithoutName);
+    if (Name.find(Bar) != std::u16string::npos)
+      return Error(Number, CompetitionFault::NameWithBar, {.Written = std::u16string(Name)});
     if (const auto Found = ByName.find(Name); Found != ByName.end())
-      return Error(Number, Shortened(Name, Shown) + u" again, after line " +
-                               NumberText(Out.Read.Entries[Found->second].Line));
+      return Error(
+          Number, CompetitionFault::DiverTwice,
+          {.Written = std::u16string(Name), .OtherLine = Out.Read.Entries[Found->second].Line});
     E.Broken = false;
     E.Index = Out.Read.Entries.size();
     ByName.emplace(Name, E.Index);
-    // Its place in the starting order, filled when its list is read; no name until then.
+    // Its place in the starting order, filled once its list is read; no name until then.
     Out.Read.Entries.emplace_back().Line = Number;
+    Open = true;
   }
 
-  void ReadEntryLine(std::size_t Number, Key K, std::u16string_view Value,
-                     std::u16string_view Line) {
+  void ReadEntryLine(std::size_t Number, const KeyLine& K, std::u16string_view Line) {
     EntryLines& E = Current;
-    if (K == Key::Event || K == Key::Book || K == Key::Panel)
-      return Error(Number, u"the head's lines go before the first Diver:");
-    if (K == Key::Team || K == Key::Sheet) {
-      std::size_t& Seen = K == Key::Team ? E.TeamLine : E.SheetLine;
-      if (Seen != 0) return Error(Number, u"a second such line, after line " + NumberText(Seen));
+    if (K.Is == Key::Event || K.Is == Key::Book || K.Is == Key::Panel)
+      return Error(Number, CompetitionFault::HeadAfterDivers, {.Written = std::u16string(K.Name)});
+    if (K.Is == Key::Team || K.Is == Key::Sheet) {
+      std::size_t& Seen = K.Is == Key::Team ? E.TeamLine : E.SheetLine;
+      if (Seen != 0)
+        return Error(Number, CompetitionFault::KeyTwice,
+                     {.Written = std::u16string(K.Name), .OtherLine = Seen});
       Seen = Number;
-      if (Value.find(u'|') != std::u16string::npos)
-        return Error(Number, u"a team or a file name cannot hold |");
-      (K == Key::Team ? E.Read.Team : E.Read.Sheet) = Value;
+      if (K.Value.find(Bar) != std::u16string::npos)
+        return Error(Number, CompetitionFault::NameWithBar, {.Written = std::u16string(K.Value)});
+      (K.Is == Key::Team ? E.Read.Team : E.Read.Sheet) = K.Value;
       return;
     }
     E.Inline.emplace_back(Number, Line);
@@ -269,13 +280,13 @@ class Reader {
   // The diver's list read (inline or from its sheet) and checked against the event.
   void EndEntry() {
     EntryLines& E = Current;
-    if (!AnyEntry || E.Broken || E.Ended) return;
-    E.Ended = true;
+    if (!Open) return;
+    Open = false;
     if (E.SheetLine != 0 && !E.Inline.empty())
-      return Error(E.SheetLine, u"a diver has either a Sheet: line or the dives inline");
+      return Error(E.SheetLine, CompetitionFault::SheetAndInline);
     if (E.SheetLine != 0) return EndSheetEntry(E);
     // An inline list is read as a sheet whose lines are those of the competition.
-    ListText.clear();
+    std::u16string ListText;
     for (const auto& [Number, Line] : E.Inline) (ListText += Line) += u'\n';
     ListRead& List = ListOf(ListText);
     E.Read.HeightIndex = List.Sheet.HeightIndex;
@@ -284,17 +295,17 @@ class Reader {
   }
 
   void EndSheetEntry(EntryLines& E) {
-    const std::optional<std::u16string> Text = Sheets(E.Read.Sheet);
-    if (!Text)
-      return Error(E.SheetLine,
-                   u"the sheet " + Shortened(E.Read.Sheet, Shown) + u" cannot be read");
-    ListRead& List = ListOf(*Text);
+    const TextFileRead File = Sheets(E.Read.Sheet);
+    if (!File.Text)
+      return Error(E.SheetLine, CompetitionFault::SheetUnreadable,
+                   {.Written = E.Read.Sheet, .Reason = File.Failure});
+    if (!File.FellBackTo.empty())
+      Out.Notes.push_back({E.Read.Sheet, ReadNoteKind::NotUtf8, File.FellBackTo});
+    ListRead& List = ListOf(*File.Text);
     const SheetText& Sheet = List.Sheet;
     if (!Sheet.EventId.empty() && !SameWord(Sheet.EventId, Out.Read.EventId))
-      return Error(Sheet.EventLine,
-                   u"the sheet is for " + Shortened(Sheet.EventId, Shown) +
-                       u", the competition is " + Shortened(Out.Read.EventId, Shown),
-                   E.Read.Sheet);
+      return Error(Sheet.EventLine, CompetitionFault::SheetOfOtherEvent,
+                   {.Written = Sheet.EventId, .Other = Out.Read.EventId}, E.Read.Sheet);
     TakeList(E, List, E.Read.Sheet, [](std::size_t Line) { return Line; });
   }
 
@@ -316,24 +327,28 @@ class Reader {
     };
     for (const Problem& P : List.Sheet.Problems)
       Out.Errors.push_back({
-          File, LineOf(P.Line), u"", ListProblem{File, Moved(P), u""}
+          File,
+          LineOf(P.Line),
+          CompetitionFault::DiveNotScorable,
+          {   },
+          ListProblem{ File, Moved(P), u""}
       });
     if (!List.Sheet.Problems.empty()) return;
     if (!List.Checked) {
       // Checked at the competition's event: a sheet that names one has been found to name it.
       List.Sheet.EventId = Out.Read.EventId;
-      List.Checked = CheckSheet(
-          List.Sheet, Book, Out.Read.Book,
-          {.Names = false, .Readings = &Readings, .Book = BookFound, .Rules = EventFound});
+      List.Checked =
+          CheckSheet(List.Sheet, Book, Out.Read.Book, {.Names = false, .Readings = &Readings});
     }
     const CheckedSheet& Checked = *List.Checked;
     for (const Problem& P : Checked.Problems) {
       const bool NoDD = P.Dive != 0 && !Checked.Dives[P.Dive - 1].Counted;
-      ListProblem Found{File, Moved(P), RuleOf(P, Checked)};
+      ListProblem Found{File, Moved(P), SheetProblemRule(P, Checked)};
       if (NoDD)
         Out.Errors.push_back(
-            {File, Found.Found.Line, u": the dive cannot be scored", std::move(Found)});
-      else if (P.Why != SheetProblem::UnknownEvent)
+            {File, Found.Found.Line, CompetitionFault::DiveNotScorable, {}, std::move(Found)});
+      else if (P.Why != SheetProblem::UnknownEvent && P.Why != SheetProblem::UnknownEventNear &&
+               P.Why != SheetProblem::UnknownBook)
         E.Read.ListProblems.push_back(std::move(Found));
     }
     E.Read.Dives.reserve(Checked.Dives.size());
@@ -350,119 +365,126 @@ class Reader {
     Out.Read.Entries[E.Index] = std::move(E.Read);
   }
 
-  // The number of the rule P breaks: the checker keeps no copy of the book and the event
-  // where it took those found here.
-  std::u16string RuleOf(const Problem& P, const CheckedSheet& Checked) const {
-    if (BookFound != nullptr && EventFound != nullptr && SameWord(Checked.BookId, BookFound->Id))
-      return ProblemRule(P, EventFound, BookFound);
-    return SheetProblemRule(P, Checked);
+  void ReadStatus(std::size_t Number, const KeyLine& K) {
+    const std::vector<std::u16string_view> Parts = BarParts(K.Value);
+    StatusLine S{Number, K.Status, Parts[0], 0, u""};
+    const bool FromRound = RowOf(K.Status).FromRound;
+    const std::size_t Most = FromRound ? (K.Status == DiverStatus::Disqualified ? 3U : 2U) : 1U;
+    if (Parts.size() > Most || (FromRound && Parts.size() < 2))
+      return Error(Number, CompetitionFault::StatusRound,
+                   {.Written = std::u16string(K.Name), .Diver = std::u16string(Parts[0])});
+    if (FromRound) {
+      const std::optional<std::size_t> Round = RoundNamed(Parts[1]);
+      if (!Round)
+        return Error(Number, CompetitionFault::StatusRound,
+                     {.Written = std::u16string(K.Name), .Diver = std::u16string(Parts[0])});
+      S.Round = *Round;
+    }
+    if (Parts.size() == 3) S.Reason = Parts[2];
+    Statuses.push_back(S);
+  }
+
+  // Each status set on its diver, once every diver is known; no dive may be recorded in a
+  // round the diver no longer dives.
+  void SetStatuses() {
+    for (const StatusLine& S : Statuses) {
+      const auto Found = ByName.find(S.Diver);
+      if (Found == ByName.end()) {
+        Error(S.Line, CompetitionFault::StatusOfNobody, {.Diver = std::u16string(S.Diver)});
+        continue;
+      }
+      Entry& E = Out.Read.Entries[Found->second];
+      if (E.Status != DiverStatus::Ok) {
+        Error(S.Line, CompetitionFault::StatusTwice, {.Diver = E.Diver, .OtherLine = E.StatusLine});
+        continue;
+      }
+      if (S.Round > E.Dives.size()) {
+        Error(S.Line, CompetitionFault::StatusRound,
+              {.Written = std::u16string(RowOf(S.Status).Key),
+               .Diver = E.Diver,
+               .Round = S.Round,
+               .Count = E.Dives.size()});
+        continue;
+      }
+      E.Status = S.Status;
+      E.StatusRound = S.Round;
+      E.StatusReason = S.Reason;
+      E.StatusLine = S.Line;
+    }
+    for (const RecordedDive& R : Out.Read.Recorded) {
+      const Entry& E = Out.Read.Entries[R.Entry];
+      if (R.Round > RoundsDived(E))
+        Error(R.Line, CompetitionFault::DiveAfterStatus,
+              {.Written = std::u16string(RowOf(E.Status).Key),
+               .Diver = E.Diver,
+               .Round = R.Round,
+               .OtherLine = E.StatusLine});
+    }
   }
 
   void ReadRecord(std::size_t Number, std::u16string_view Line) {
-    EndEntry();
-    SplitRecord(Line, Split);
-    const std::array<std::u16string_view, MostFields>& Fields = Split.Field;
-    if (Split.Count != 4 && Split.Count != 5)
-      return Error(Number, u"a recorded dive is Round N | diver | dive | awards | decision");
-    const std::optional<std::size_t> Round =
-        ReadCount(mXMLParser::TrimWhiteView(Fields[0].substr(RoundWord.size())), 999);
-    if (!Round) return Error(Number, Shortened(Fields[0], Shown) + u" names no round");
-    const std::optional<std::size_t> Index = EntryNamed(Fields[1]);
-    if (!Index)
-      return Error(Number, u"no diver " + Shortened(Fields[1], Shown) + u" in the competition");
-    RecordedDive R{Number, *Index, *Round, {}, {}};
-    if (!CheckDive(R, Fields[2]) || !ReadAwards(R, Fields[3])) return;
-    if (Split.Count == 5) {
-      const std::optional<Decision> D = ReadDecision(Fields[4]);
+    const std::vector<std::u16string_view> Parts = BarParts(Line);
+    if (Parts.size() != 4 && Parts.size() != 5) return Error(Number, CompetitionFault::RecordShape);
+    const std::optional<std::size_t> Round = RoundNamed(Parts[0]);
+    if (!Round)
+      return Error(Number, CompetitionFault::NotARound, {.Written = std::u16string(Parts[0])});
+    const auto Named = ByName.find(Parts[1]);
+    if (Named == ByName.end())
+      return Error(Number, CompetitionFault::UnknownDiver, {.Diver = std::u16string(Parts[1])});
+    RecordedDive R{Number, Named->second, *Round, {}, {}};
+    if (!CheckDive(R, Parts[2]) || !ReadAwards(R, Parts[3])) return;
+    if (Parts.size() == 5) {
+      const std::optional<Decision> D = ReadDecision(Parts[4]);
       if (!D)
-        return Error(Number, Shortened(Fields[4], Shown) +
-                                 u" is no decision: failed, max2, max4.5, restart, unsafe, "
-                                 u"joined by +");
+        return Error(Number, CompetitionFault::NotADecision, {.Written = std::u16string(Parts[4])});
       R.Decided = *D;
     }
-    // CheckDive has found the round on the diver's list.
-    std::size_t& Seen = RecordLines[RecordStart[R.Entry] + R.Round - 1];
-    if (Seen != 0)
-      return Error(Number, u"round " + NumberText(R.Round) + u" of " + std::u16string(Fields[1]) +
-                               u" again, after line " + NumberText(Seen));
-    Seen = Number;
+    const auto [At, New] = RecordLines.emplace(std::pair{R.Entry, R.Round}, Number);
+    if (!New)
+      return Error(Number, CompetitionFault::RoundTwice,
+                   {.Diver = std::u16string(Parts[1]), .Round = R.Round, .OtherLine = At->second});
     Out.Read.Recorded.push_back(R);
-  }
-
-  // The diver called Name, in the starting order. The dives are mostly recorded in that order,
-  // round after round: the diver after the last one recorded is tried before the names.
-  std::optional<std::size_t> EntryNamed(std::u16string_view Name) {
-    const std::vector<Entry>& Entries = Out.Read.Entries;
-    std::size_t Found = NextRecorded;
-    if (Found >= Entries.size() || Entries[Found].Diver.empty() || Entries[Found].Diver != Name) {
-      const auto Named = ByName.find(Name);
-      if (Named == ByName.end()) return std::nullopt;
-      Found = Named->second;
-    }
-    NextRecorded = Found + 1 < Entries.size() ? Found + 1 : 0;
-    return Found;
   }
 
   bool CheckDive(const RecordedDive& R, std::u16string_view Code) {
     const Entry& E = Out.Read.Entries[R.Entry];
     if (E.Diver.empty()) return false;  // its list has errors of its own
     if (R.Round > E.Dives.size()) {
-      Error(R.Line, Shortened(E.Diver, Shown) + u"'s list has " +
-                        CountText(E.Dives.size(), u"dive", u"dives") + u": no round " +
-                        NumberText(R.Round));
+      Error(R.Line, CompetitionFault::NoSuchRound,
+            {.Diver = E.Diver, .Round = R.Round, .Count = E.Dives.size()});
       return false;
     }
     const ListedDive& L = E.Dives[R.Round - 1];
     if (!SameWord(L.Written.Code, Code)) {
-      Error(R.Line, Shortened(E.Diver, Shown) + u"'s dive in round " + NumberText(R.Round) +
-                        u" is " + L.Written.Code + u" on the list, not " + Shortened(Code, Shown));
+      Error(R.Line, CompetitionFault::NotTheListedDive,
+            {.Written = std::u16string(Code),
+             .Diver = E.Diver,
+             .Other = L.Written.Code,
+             .Round = R.Round});
       return false;
     }
     return true;
   }
 
   bool ReadAwards(RecordedDive& R, std::u16string_view Text) {
-    const auto Judges = static_cast<std::size_t>(JudgesOf(Out.Read.Judges));
-    std::size_t Given = 0;  // all the words, as many as the seats or not
-    bool Any = false;
-    const auto IsGap = [](char16_t C) { return C == u' ' || C == u'\t'; };
-    const char16_t* At = Text.data();
-    const char16_t* const End = At + Text.size();
-    while (At != End) {
-      if (IsGap(*At)) {
-        ++At;
-        continue;
-      }
-      // Mostly an award that ends its word: read once, not looked for and then read.
-      const char16_t* const Start = At;
-      const LeadingAward Read = ReadLeadingAward({Start, static_cast<std::size_t>(End - Start)});
-      At += Read.Length;
-      const bool Whole = Read.Length > 0 && (At == End || IsGap(*At));
-      if (!Whole)
-        while (At != End && !IsGap(*At)) ++At;
-      const std::u16string_view Word(Start, static_cast<std::size_t>(At - Start));
-      const bool Missing = !Whole && IsMissingAward(Word);
-      const HalfPoints Award = Whole ? Read.Award : Missing ? NoAward : AwardValue(Word);
-      if (Award == NoAward && !Missing) {
-        Error(R.Line, Shortened(Word, Shown) +
-                          u" is no award: 0 to 10 in half points, - for "
-                          u"a missing one");
+    std::vector<std::optional<HalfPoints>> Awards;
+    for (const std::u16string_view Word : Words(Text)) {
+      if (IsMissingAward(Word)) {
+        Awards.emplace_back();
+      } else if (const std::optional<HalfPoints> A = ReadAward(Word)) {
+        Awards.push_back(A);
+      } else {
+        Error(R.Line, CompetitionFault::NotAnAward, {.Written = std::u16string(Word)});
         return false;
       }
-      Any = Any || Award != NoAward;
-      if (++Given > Judges) continue;
-      if (Award == NoAward)
-        R.Awards.push_back(std::nullopt);
-      else
-        R.Awards.push_back(Award);
     }
-    if (Given != Judges) {
-      Error(R.Line, CountText(Given, u"award", u"awards") + u" for a panel of " +
-                        NumberText(Judges) + u" judges");
+    if (const std::optional<FoundFault> F = CheckAwards(Out.Read.Judges, Awards)) {
+      Error(R.Line, F->Why, F->Values);
       return false;
     }
-    if (!Any) Error(R.Line, u"every award is missing: at least one is needed");
-    return Any;
+    R.Awards = SeatValues<std::optional<HalfPoints>>(Awards.size());
+    std::copy(Awards.begin(), Awards.end(), R.Awards.begin());
+    return true;
   }
 
   const EventBook& Book;
@@ -470,20 +492,17 @@ class Reader {
   CompetitionRead Out;
   EntryLines Current;  // the diver whose lines are being read
   bool AnyEntry = false;
-  std::size_t NextRecorded = 0;  // the diver after that of the last recorded dive read
+  bool Open = false;  // Current's list is still to be taken
   // The divers by name, the names seen in the competition's text, which outlives the reader.
-  std::unordered_map<std::u16string_view, std::size_t, TextHash> ByName;
+  std::unordered_map<std::u16string_view, std::size_t, TextHash, std::equal_to<>> ByName;
   std::unordered_map<std::u16string, ListRead, TextHash, std::equal_to<>> Lists;  // by text
   const Event* EventFound = nullptr;  // the competition's event and its book, in Book
   const RuleBook* BookFound = nullptr;
   DiveReadings Readings;  // the dives of the lists checked so far
-  // Each diver's recorded dives' lines by round, 0 for none yet, the divers' rows one after the
-  // other from RecordStart.
-  std::vector<std::size_t> RecordLines, RecordStart;
-  // The room of an inline list's text and of a recorded line's parts, used again and again.
-  std::u16string ListText;
-  RecordFields Split;
+  std::map<std::pair<std::size_t, std::size_t>, std::size_t> RecordLines;  // diver, round: line
+  std::vector<StatusLine> Statuses;
   std::size_t EventLine = 0, BookLine = 0, PanelLine = 0;
+  bool PanelRead = true;  // the Panel: line, where there is one, names a panel
   bool HeadEnded = false;
   bool InRecords = false;
 };
@@ -493,10 +512,23 @@ void AppendDiveLine(std::u16string& Out, const DiveLine& D) {
   if (D.HeightIndex != 0) Out += u' ' + HeightText(D.HeightIndex);
   if (D.Stated) Out += u' ' + TenthsText(*D.Stated);
   if (D.Limited) Out += u" limited";
+  for (std::size_t I = 0; I < D.Divers.size(); ++I) Out += (I == 0 ? u" " : u" / ") + D.Divers[I];
   Out += u'\n';
 }
 
 }  // namespace
+
+std::size_t RoundsDived(const Entry& E) {
+  if (E.Status == DiverStatus::DidNotStart) return 0;
+  if (E.StatusRound != 0) return std::min(E.Dives.size(), E.StatusRound - 1);
+  return E.Dives.size();
+}
+
+std::size_t RoundsOf(const Competition& C) {
+  std::size_t Rounds = 0;
+  for (const Entry& E : C.Entries) Rounds = std::max(Rounds, E.Dives.size());
+  return Rounds;
+}
 
 CompetitionRead ReadCompetitionText(std::u16string_view Text, const EventBook& Book,
                                     const SheetFileReader& Sheets) {
@@ -504,6 +536,23 @@ CompetitionRead ReadCompetitionText(std::u16string_view Text, const EventBook& B
   const std::size_t Lines = ForEachLine(
       Text, [&R](std::size_t Number, std::u16string_view Line) { R.ReadLine(Number, Line); });
   return R.Take(Lines);
+}
+
+std::u16string RecordedDiveLine(const Competition& C, const RecordedDive& R) {
+  const Entry& E = C.Entries[R.Entry];
+  std::u16string Line = u"Round " + NumberText(R.Round) + u" | " + E.Diver + u" | " +
+                        E.Dives[R.Round - 1].Written.Code + u" |";
+  for (const std::optional<HalfPoints>& A : R.Awards) Line += u' ' + (A ? AwardText(*A) : u"-");
+  if (const std::u16string D = DecisionText(R.Decided); !D.empty()) Line += u" | " + D;
+  return Line;
+}
+
+std::u16string StatusLineText(const Entry& E) {
+  const StatusRow& Row = RowOf(E.Status);
+  std::u16string Line = std::u16string(Row.Key) + u": " + E.Diver;
+  if (Row.FromRound) Line += u" | round " + NumberText(E.StatusRound);
+  if (!E.StatusReason.empty()) Line += u" | " + E.StatusReason;
+  return Line;
 }
 
 std::u16string CompetitionText(const Competition& C) {
@@ -523,26 +572,45 @@ std::u16string CompetitionText(const Competition& C) {
     if (E.HeightIndex != 0) Out += u"Height: " + HeightText(E.HeightIndex) + u"\n";
     for (const ListedDive& D : E.Dives) AppendDiveLine(Out, D.Written);
   }
-  if (!C.Recorded.empty()) Out += u"\n";
-  for (const RecordedDive& R : C.Recorded) {
-    const Entry& E = C.Entries[R.Entry];
-    Out += u"Round " + NumberText(R.Round) + u" | " + E.Diver + u" | " +
-           E.Dives[R.Round - 1].Written.Code + u" |";
-    for (const std::optional<HalfPoints>& A : R.Awards) Out += u' ' + (A ? AwardText(*A) : u"-");
-    if (const std::u16string D = DecisionText(R.Decided); !D.empty()) Out += u" | " + D;
-    Out += u'\n';
-  }
+  bool Apart = false;
+  const auto Separate = [&Out, &Apart] {
+    if (!Apart) Out += u"\n";
+    Apart = true;
+  };
+  for (const Entry& E : C.Entries)
+    if (E.Status != DiverStatus::Ok) Separate(), Out += StatusLineText(E) + u"\n";
+  for (const RecordedDive& R : C.Recorded) Separate(), Out += RecordedDiveLine(C, R) + u"\n";
   return Out;
 }
 
 SheetFileReader SheetsBeside(std::u16string_view Path) {
-  return [Folder = FolderOf(Path)](std::u16string_view Name) -> std::optional<std::u16string> {
-    std::vector<std::uint8_t> SheetBytes;
-    const std::u16string Full =
-        IsAbsolute(Name) ? std::u16string(Name) : Folder + std::u16string(Name);
-    if (mFSO::ReadAllBytes(Full, SheetBytes) != 0) return std::nullopt;
-    return mFSO::DecodeText(SheetBytes, mFSO::CodePageSystem);
+  // Beside the competition itself, where its path is a link to it.
+  return [Folder = FolderOf(mFSO::LinkTarget(Path))](std::u16string_view Name) {
+    return ReadTextFile(IsAbsolute(Name) ? std::u16string(Name) : Folder + std::u16string(Name));
   };
+}
+
+TextFileRead ReadTextFile(std::u16string_view Path) {
+  std::vector<std::uint8_t> Bytes;
+  const FileOutcome Read = ReadDocumentBytes(Path, Bytes);
+  if (!Read.Done()) return {std::nullopt, FileOutcomeReason(Read), u""};
+  mFSO::DecodedDocument Decoded = mFSO::DecodeDocument(Bytes);
+  return {std::move(Decoded.Text), u"", std::move(Decoded.FellBackTo)};
+}
+
+std::vector<std::u16string> SheetPathsOf(std::u16string_view Path, const Competition& C) {
+  std::vector<std::u16string> Paths;
+  const std::u16string Folder = FolderOf(mFSO::LinkTarget(Path));
+  for (const Entry& E : C.Entries)
+    if (!E.Sheet.empty()) Paths.push_back(IsAbsolute(E.Sheet) ? E.Sheet : Folder + E.Sheet);
+  return Paths;
+}
+
+std::u16string InputAt(std::u16string_view Path, const Competition& C, std::u16string_view Output) {
+  if (mFSO::SameFile(Path, Output)) return std::u16string(Path);
+  for (const std::u16string& Sheet : SheetPathsOf(Path, C))
+    if (mFSO::SameFile(Sheet, Output)) return Sheet;
+  return u"";
 }
 
 std::u16string SheetNameBeside(std::u16string_view Path, std::u16string_view SheetPath) {
@@ -552,17 +620,24 @@ std::u16string SheetNameBeside(std::u16string_view Path, std::u16string_view She
   return std::u16string(SheetPath);
 }
 
+CompetitionRead ReadCompetitionFileText(std::u16string_view Path, std::u16string_view Text,
+                                        const EventBook& Book) {
+  if (IsCsvPath(Path)) return ReadCompetitionCsv(Text);
+  return ReadCompetitionText(Text, Book, SheetsBeside(Path));
+}
+
 CompetitionRead ReadCompetitionFile(std::u16string_view Path, const EventBook& Book) {
-  std::vector<std::uint8_t> Bytes;
-  if (const FileOutcome Read = ReadFileBytes(Path, Bytes); !Read.Done()) {
+  const TextFileRead File = ReadTextFile(Path);
+  if (!File.Text) {
     CompetitionRead Failed;
     Failed.Errors.push_back(
-        {std::u16string(Path), 0, u"cannot be read: " + SystemErrorText(Read.Error), {}});
+        {std::u16string(Path), 0, CompetitionFault::SheetUnreadable, {.Reason = File.Failure}, {}});
     return Failed;
   }
-  if (IsCsvPath(Path)) return ReadCompetitionCsv(mFSO::DecodeText(Bytes, mFSO::CodePageUtf8));
-  const SheetFileReader Sheets = SheetsBeside(Path);
-  return ReadCompetitionText(mFSO::DecodeText(Bytes, mFSO::CodePageSystem), Book, Sheets);
+  CompetitionRead Read = ReadCompetitionFileText(Path, *File.Text, Book);
+  if (!File.FellBackTo.empty())
+    Read.Notes.insert(Read.Notes.begin(), {u"", ReadNoteKind::NotUtf8, File.FellBackTo});
+  return Read;
 }
 
 FileOutcome WriteCompetitionFile(const Competition& C, std::u16string_view Path) {

@@ -1,381 +1,468 @@
 #include "scoring/competition_csv.h"
 
 #include <algorithm>
-#include <deque>
-#include <iterator>
-#include <optional>
 #include <unordered_map>
 
 #include "difficulty/dive_numbers.h"
 #include "difficulty/heights.h"
+#include "scoring/dive_check.h"
 #include "sheets/sheet_words.h"
+#include "support/table_text.h"
 #include "support/trim_white.h"
 #include "support/words.h"
 
 namespace merrith {
 namespace {
 
-constexpr std::size_t Shown = 40;
-constexpr std::size_t Fixed = std::size(CsvColumns);
-enum Column : std::size_t { DiverCol, TeamCol, RoundCol, DiveCol, HeightCol, DdCol, DecisionCol };
-
-// The mark between the two names of a synchronised pair.
+// The mark between the names of a synchronised pair or a team.
 constexpr std::u16string_view PairMark = u" / ";
 
-// One row of the table: its first line in the file and its fields, views of the text (or of
-// the row's copies of its quoted fields).
-struct Row {
-  std::size_t Line = 0;
-  std::vector<std::u16string_view> Fields;
-};
+// A synchronised event counts DD 2.0 in its first two rounds, whatever the dive: a spreadsheet
+// names no event, so its synchro panel says which it is.
+constexpr std::size_t SynchroAssignedRounds = 2;
+constexpr DdTenths SynchroAssignedDd = 20;
 
-bool StartsFormula(char16_t C) {
-  return C == u'=' || C == u'+' || C == u'-' || C == u'@' || C == u'\t' || C == u'\r';
+constexpr const CsvColumnRow& RowOf(CsvColumn Column) {
+  return CsvColumns[static_cast<std::size_t>(Column)];
 }
 
-// A field as a spreadsheet meant it: trimmed, and without the apostrophe that keeps a
-// formula-looking text from running.
-std::u16string_view FieldText(std::u16string_view Field) {
-  std::u16string_view Text = mXMLParser::TrimWhiteView(Field);
-  if (Text.size() > 1 && Text[0] == u'\'' && StartsFormula(Text[1])) Text.remove_prefix(1);
-  return Text;
+// Whether Word heads Column: its own word or one of those people use.
+bool Heads(const CsvColumnRow& Row, std::u16string_view Word) {
+  if (SameWord(Row.Written, Word)) return true;
+  for (std::size_t Start = 0; Start < Row.Also.size();) {
+    std::size_t End = Row.Also.find(u'|', Start);
+    if (End == std::u16string_view::npos) End = Row.Also.size();
+    if (SameWord(Row.Also.substr(Start, End - Start), Word)) return true;
+    Start = End + 1;
+  }
+  return false;
 }
 
-// The rows of a text one by one: fields apart at commas, in quotes where they hold commas,
-// quotes ("") or line breaks; rows end at a line feed outside quotes. Blank lines are no rows.
-// A field without quotes is a view of the text; a quoted one is copied with its quotes undone.
-class RowReader {
- public:
-  explicit RowReader(std::u16string_view All) : Text(All) {}
-
-  // The next row into R (valid until the next call); false after the last.
-  bool Next(Row& R) {
-    while (At <= Text.size()) {
-      if (ReadRow(R)) return true;
-    }
-    return false;
+// The judge's seat a header word names, from 1: J1, J 1, Judge 1; nothing for another word.
+std::optional<std::size_t> JudgeColumn(std::u16string_view Word) {
+  for (const std::u16string_view Lead : {u"judge", u"j"}) {
+    if (Word.size() <= Lead.size() || !SameWord(Word.substr(0, Lead.size()), Lead)) continue;
+    return ReadWholeNumber(mXMLParser::TrimWhiteView(Word.substr(Lead.size())), 1, MaxJudges);
   }
+  return std::nullopt;
+}
 
- private:
-  // Reads one line (and the lines its quotes hold) into R; false where it is blank.
-  bool ReadRow(Row& R) {
-    R.Line = Line;
-    R.Fields.clear();
-    Copies.clear();
-    if (const std::optional<bool> Bare = ReadBareRow(R)) return *Bare;
-    R.Fields.clear();
-    bool Any = false;     // a comma or a quote: not a blank line
-    bool Quoted = false;  // inside quotes
-    bool Copied = false;  // the field has had quotes: it is built in Field
-    std::size_t Start = At;
-    std::u16string Field;
-    const auto EndField = [&](std::size_t End) {
-      if (!Copied) {
-        R.Fields.push_back(FieldText(Text.substr(Start, End - Start)));
-      } else {
-        R.Fields.push_back(FieldText(Copies.emplace_back(std::move(Field))));
-        Field.clear();
-      }
-      Copied = false;
-      Start = End + 1;
-    };
-    for (; At < Text.size(); ++At) {
-      // Most cells are bare: their units pass at once, up to a comma, a quote or a line end.
-      if (!Quoted && !Copied) {
-        At = FindAnyUnit(Text, At, u',', u'"', u'\n');
-        if (At == std::u16string_view::npos) {
-          At = Text.size();
-          break;
-        }
-      }
-      const char16_t C = Text[At];
-      if (C == u'\n') ++Line;
-      if (Quoted) {
-        if (C == u'"' && At + 1 < Text.size() && Text[At + 1] == u'"') {
-          Field += u'"';
-          ++At;
-        } else if (C == u'"') {
-          Quoted = false;
-        } else {
-          Field += C;
-        }
-      } else if (C == u'"' && (Copied ? Field.empty() : At == Start)) {
-        // Only a field's first character opens quotes; a quote inside a bare field is text.
-        Quoted = Any = Copied = true;
-      } else if (C == u',') {
-        EndField(At);
-        Any = true;
-      } else if (C == u'\n') {
-        EndField(At);
-        ++At;
-        return Any || R.Fields.size() > 1 || !R.Fields[0].empty();
-      } else if (Copied) {
-        Field += C;
-      }
-    }
-    EndField(At);
-    ++At;  // past the end: no row follows
-    return Any || R.Fields.size() > 1 || !R.Fields[0].empty();
-  }
-
-  // A line without quotes, as most rows are: its fields are its parts between commas. Whether
-  // it is a row (not blank); nothing where the line holds a quote, and the reader has not moved.
-  std::optional<bool> ReadBareRow(Row& R) {
-    std::size_t Start = At;
-    bool Quote = false;
-    const auto Take = [&](std::size_t Where) {
-      if (Text[Where] == u'"') return Quote = true;
-      R.Fields.push_back(FieldText(Text.substr(Start, Where - Start)));
-      Start = Where + 1;
-      return Text[Where] == u'\n';
-    };
-    const std::size_t End = FindUnitWhere(Text, At, Take, u',', u'"', u'\n');
-    if (Quote) return std::nullopt;
-    if (End == std::u16string_view::npos) {
-      R.Fields.push_back(FieldText(Text.substr(Start)));
-      At = Text.size() + 1;
-    } else {
-      ++Line;
-      At = End + 1;
-    }
-    return R.Fields.size() > 1 || !R.Fields[0].empty();
-  }
-
-  std::u16string_view Text;
-  std::size_t At = 0;
-  std::size_t Line = 1;
-  std::deque<std::u16string> Copies;  // the row's quoted fields; a deque keeps them in place
-};
-
-std::optional<std::size_t> ReadRound(std::u16string_view Text) {
-  if (Text.empty() || Text.size() > 3) return std::nullopt;
-  std::size_t Value = 0;
-  for (const char16_t C : Text) {
-    if (C < u'0' || C > u'9') return std::nullopt;
-    Value = Value * 10 + static_cast<std::size_t>(C - u'0');
-  }
-  if (Value == 0) return std::nullopt;
-  return Value;
+// The names a diver cell gives, apart at " / ".
+std::size_t NamesIn(std::u16string_view Cell) {
+  std::size_t Names = 1;
+  for (std::size_t At = Cell.find(PairMark); At != std::u16string_view::npos;
+       At = Cell.find(PairMark, At + PairMark.size()))
+    ++Names;
+  return Names;
 }
 
 // A dive code at a height: its number as the rule book writes it (the code where it is no
-// dive), its position letter (0 for none) and its DD by the formula.
+// dive), its position letter (0 for none), its DD by the formula, and why it is no dive.
 struct DiveAtHeight {
   std::u16string Number;
   char16_t Position = 0;
   std::optional<DdTenths> DD;
+  bool IsDive = false;
 };
 
 // A diver's dives as the rows give them, by round.
 struct DiverRows {
-  std::vector<std::size_t> Rounds;
-  std::vector<ListedDive> Dives;  // those of Rounds
+  std::map<std::size_t, ListedDive> Dives;
 };
 
 class CsvReader {
  public:
-  CompetitionRead Read(std::u16string_view Text) {
-    RowReader Rows(Text);
-    Row R;
-    if (!Rows.Next(R) || !ReadHeader(R)) {
-      if (Out.Errors.empty())
-        Error(1, u"no header row (diver,team,round,dive,height,dd,decision,J1,...)");
+  CompetitionCsvRead Read(std::u16string_view Text) {
+    if (!Text.empty() && Text[0] == u'\uFEFF') Text.remove_prefix(1);
+    const std::size_t HeaderEnd = Text.find(u'\n');
+    Out.Layout.Separator = FindSeparator(Text.substr(0, HeaderEnd));
+    // A spreadsheet apart at semicolons writes its numbers with decimal commas.
+    Out.Layout.DecimalComma = Out.Layout.Separator == u';';
+    const std::vector<TableRow> Rows = ReadTableRows(Text, Out.Layout.Separator);
+    if (Rows.empty() || !ReadHeader(Rows[0])) {
+      if (Out.Read.Errors.empty()) Error(1, CompetitionFault::NoHeader);
       return std::move(Out);
     }
-    while (Rows.Next(R)) ReadRow(R);
-    CheckRounds();
+    for (std::size_t I = 1; I < Rows.size(); ++I) ReadRow(Rows[I]);
+    EndDivers();
     std::stable_sort(
-        Out.Errors.begin(), Out.Errors.end(),
+        Out.Read.Errors.begin(), Out.Read.Errors.end(),
         [](const CompetitionError& A, const CompetitionError& B) { return A.Line < B.Line; });
     return std::move(Out);
   }
 
  private:
-  void Error(std::size_t Line, std::u16string Text) {
-    Out.Errors.push_back({u"", Line, std::move(Text), {}});
+  void Error(std::size_t Line, CompetitionFault Why, FaultValues Values = {}) {
+    Out.Read.Errors.push_back({u"", Line, Why, std::move(Values), {}});
   }
 
-  bool ReadHeader(const Row& Header) {
-    const std::vector<std::u16string_view>& F = Header.Fields;
-    bool Named = F.size() > Fixed;
-    for (std::size_t I = 0; Named && I < F.size(); ++I)
-      Named = I < Fixed ? SameWord(F[I], CsvColumns[I])
-                        : SameWord(F[I], std::u16string(u"J") += NumberText(I - Fixed + 1));
-    if (!Named) {
-      Error(Header.Line, u"the header row is diver,team,round,dive,height,dd,decision,J1,...,Jn");
-      return false;
+  std::optional<std::size_t> At(CsvColumn Column) const {
+    return Out.Layout.At[static_cast<std::size_t>(Column)];
+  }
+  // The row's cell of Column; empty where the spreadsheet has no such column.
+  std::u16string_view Cell(const TableRow& R, CsvColumn Column) const {
+    const std::optional<std::size_t> Place = At(Column);
+    return Place ? std::u16string_view(R.Fields[*Place]) : std::u16string_view();
+  }
+
+  // The columns found by their header words; the judges' in seating order, as many as a panel.
+  bool ReadHeader(const TableRow& Header) {
+    CsvLayout& L = Out.Layout;
+    std::map<std::size_t, std::size_t> Judges;  // seat: column
+    std::u16string LeftAlone;
+    for (std::size_t I = 0; I < Header.Fields.size(); ++I) {
+      const std::u16string& Word = Header.Fields[I];
+      if (const std::optional<std::size_t> Seat = JudgeColumn(Word)) {
+        if (!Judges.emplace(*Seat, I).second)
+          return Error(Header.Line, CompetitionFault::HeaderColumn, {.Written = Word}), false;
+        continue;
+      }
+      const auto* Row = std::find_if(std::begin(CsvColumns), std::end(CsvColumns),
+                                     [&Word](const CsvColumnRow& C) { return Heads(C, Word); });
+      if (Row != std::end(CsvColumns) && !L.At[static_cast<std::size_t>(Row->Column)]) {
+        L.At[static_cast<std::size_t>(Row->Column)] = I;
+        continue;
+      }
+      // A column Merrith does not use, or a second of one it does (Nation beside Team).
+      if (!Word.empty()) AppendJoined(LeftAlone, u", ", Word);
     }
-    const std::optional<Panel> P =
-        PanelOfJudges(static_cast<int>(std::min<std::size_t>(F.size() - Fixed, 99)));
-    if (!P) {
-      Error(Header.Line, NumberText(F.size() - Fixed) +
-                             u" J columns: a panel has 3, 5 or 7 judges, 9 or 11 synchronised");
-      return false;
+    for (const CsvColumnRow& Row : CsvColumns)
+      if (Row.Needed && !L.At[static_cast<std::size_t>(Row.Column)])
+        return Error(Header.Line, CompetitionFault::HeaderColumn,
+                     {.Other = std::u16string(Row.Written), .Reason = ColumnWords(Row)}),
+               false;
+    std::size_t Seat = 1;
+    for (const auto& [Number, Column] : Judges) {
+      if (Number != Seat++)
+        return Error(Header.Line, CompetitionFault::JudgeColumns, {.Count = Judges.size()}), false;
+      L.Judges.push_back(Column);
     }
-    Out.Read.Judges = *P;
-    Width = F.size();
+    const std::optional<Panel> P = PanelOfJudges(static_cast<int>(L.Judges.size()));
+    if (!P)
+      return Error(Header.Line, CompetitionFault::JudgeColumns, {.Count = L.Judges.size()}), false;
+    Out.Read.Read.Judges = *P;
+    Width = Header.Fields.size();
+    if (!LeftAlone.empty())
+      Out.Read.Notes.push_back({u"", ReadNoteKind::ColumnsLeftAlone, LeftAlone});
     return true;
   }
 
-  void ReadRow(const Row& R) {
-    const std::vector<std::u16string_view>& F = R.Fields;
-    if (F.size() != Width)
-      return Error(R.Line, CountText(F.size(), u"field", u"fields") + u", where the header has " +
-                               NumberText(Width));
-    const bool Pair = F[DiverCol].find(PairMark) != std::u16string::npos;
-    if (F[DiverCol].empty()) return Error(R.Line, u"no diver");
-    if (Pair != IsSynchro(Out.Read.Judges))
-      return Error(R.Line, Pair ? u"a pair of divers wants 9 or 11 J columns"
-                                : u"a panel of 9 or 11 judges wants a pair of divers (A / B)");
-    const std::optional<std::size_t> Round = ReadRound(F[RoundCol]);
-    if (!Round) return Error(R.Line, Shortened(F[RoundCol], Shown) + u" is no round (1, 2, ...)");
-    const std::size_t Index = EntryOf(R, F);
-    if (Index == NoEntry) return;
-    std::optional<ListedDive> Dive = ReadDive(R, F);
-    if (!Dive) return;
-    // Rounds mostly come in order: a round after the last one read goes at the end.
-    DiverRows& Rows = DivesOf[Index];
-    const auto At = Rows.Rounds.empty() || Rows.Rounds.back() < *Round
-                        ? Rows.Rounds.end()
-                        : std::lower_bound(Rows.Rounds.begin(), Rows.Rounds.end(), *Round);
-    const auto Place = At - Rows.Rounds.begin();
-    if (At != Rows.Rounds.end() && *At == *Round)
-      return Error(R.Line,
-                   u"round " + NumberText(*Round) + u" of " + Shortened(F[DiverCol], Shown) +
-                       u" again, after line " +
-                       NumberText(Rows.Dives[static_cast<std::size_t>(Place)].Written.Line));
-    Rows.Rounds.insert(At, *Round);
-    Rows.Dives.insert(Rows.Dives.begin() + Place, std::move(*Dive));
-    ReadAwards(R, F, Index, *Round);
+  static std::u16string ColumnWords(const CsvColumnRow& Row) {
+    std::u16string Words(Row.Written);
+    if (!Row.Also.empty()) Words += u"|" + std::u16string(Row.Also);
+    return Words;
   }
 
-  static constexpr std::size_t NoEntry = static_cast<std::size_t>(-1);
+  void ReadRow(const TableRow& R) {
+    if (R.Fields.size() != Width)
+      return Error(R.Line, CompetitionFault::FieldCount,
+                   {.Count = R.Fields.size(), .Wanted = Width});
+    const std::u16string_view Diver = Cell(R, CsvColumn::Diver);
+    if (Diver.empty()) return Error(R.Line, CompetitionFault::NoDiver);
+    if (IsSynchro(Out.Read.Read.Judges) && NamesIn(Diver) != 2)
+      return Error(R.Line, CompetitionFault::PairNotTwo,
+                   {.Diver = std::u16string(Diver), .Count = NamesIn(Diver)});
+    const std::optional<std::size_t> Round =
+        ReadWholeNumber(Cell(R, CsvColumn::Round), 1, MostRounds);
+    if (!Round)
+      return Error(R.Line, CompetitionFault::NotARound,
+                   {.Written = std::u16string(Cell(R, CsvColumn::Round))});
+    const std::optional<std::size_t> Index = EntryOf(R, Diver);
+    if (!Index) return;
+    std::optional<ListedDive> Dive = ReadDive(R, *Round);
+    if (!Dive) return;
+    DiverRows& Rows = DivesOf[*Index];
+    if (const auto Found = Rows.Dives.find(*Round); Found != Rows.Dives.end())
+      return Error(R.Line, CompetitionFault::RoundTwice,
+                   {.Diver = std::u16string(Diver),
+                    .Round = *Round,
+                    .OtherLine = Found->second.Written.Line});
+    Rows.Dives.emplace(*Round, std::move(*Dive));
+    Out.Layout.Rows[{*Index, *Round}] = {R.Line, R.LastLine};
+    ReadStatus(R, *Index, *Round);
+    ReadAwards(R, *Index, *Round);
+  }
 
-  // The diver of the row, added where it is new. A table lists a round's dives in starting
-  // order, round after round: the diver after the last row's is tried before the names.
-  std::size_t EntryOf(const Row& R, const std::vector<std::u16string_view>& F) {
-    std::vector<Entry>& Entries = Out.Read.Entries;
-    std::size_t Found = NextEntry;
-    if (Found >= Entries.size() || Entries[Found].Diver != F[DiverCol]) {
-      auto At = ByName.find(F[DiverCol]);
-      if (At == ByName.end()) {
-        At = ByName.emplace(F[DiverCol], Entries.size()).first;
-        Entries.push_back(
-            {R.Line, std::u16string(F[DiverCol]), std::u16string(F[TeamCol]), u"", 0, {}, {}});
-        DivesOf.emplace_back();
-      }
-      Found = At->second;
+  // The diver of the row, added where it is new, with the team of its first row.
+  std::optional<std::size_t> EntryOf(const TableRow& R, std::u16string_view Diver) {
+    std::vector<Entry>& Entries = Out.Read.Read.Entries;
+    const std::u16string_view Team = Cell(R, CsvColumn::Team);
+    auto Found = ByName.find(std::u16string(Diver));
+    if (Found == ByName.end()) {
+      Found = ByName.emplace(std::u16string(Diver), Entries.size()).first;
+      Entry& E = Entries.emplace_back();
+      E.Line = R.Line;
+      E.Diver = Diver;
+      E.Team = Team;
+      DivesOf.emplace_back();
     }
-    if (Entries[Found].Team != F[TeamCol]) {
-      Error(R.Line, u"the team differs from line " + NumberText(Entries[Found].Line));
-      return NoEntry;
+    const Entry& E = Entries[Found->second];
+    if (E.Team != Team) {
+      Error(R.Line, CompetitionFault::TeamDiffers, {.Diver = E.Diver, .OtherLine = E.Line});
+      return std::nullopt;
     }
-    NextEntry = Found + 1 < Entries.size() ? Found + 1 : 0;
-    return Found;
+    return Found->second;
   }
 
   // Code at H as the rule book and the formula read it, once for every row that has it.
   const DiveAtHeight& DiveAt(const std::u16string& Code, const Height& H) {
-    Key.assign(1, static_cast<char16_t>(H.Index)) += Code;
+    const auto Key = std::pair{H.Index, Code};
     if (const auto Found = Dives.find(Key); Found != Dives.end()) return Found->second;
     DiveAtHeight Read;
     const RuleBookDive Number = ReadDiveNumber(Code, H.Index);
-    Read.Number = Number.Why == NoDive::None ? Number.Number : Code;
-    if (Number.Why == NoDive::None) Read.Position = static_cast<char16_t>(u'A' + Number.Dive.Pos);
+    Read.IsDive = Number.Why == NoDive::None;
+    Read.Number = Read.IsDive ? Number.Number : Code;
+    if (Read.IsDive) Read.Position = static_cast<char16_t>(u'A' + Number.Dive.Pos);
     Read.DD = DdTenthsOf(H.Calc->DD(Code, H.Index));
     return Dives.emplace(Key, std::move(Read)).first->second;
   }
 
-  std::optional<ListedDive> ReadDive(const Row& R, const std::vector<std::u16string_view>& F) {
-    const Height* H = HeightNamed(F[HeightCol]);
+  // The dive of a row: its code (the number and a position column joined), its height, and
+  // the DD that counts: the one given, else the formula's (2.0 in synchro's first rounds).
+  std::optional<ListedDive> ReadDive(const TableRow& R, std::size_t Round) {
+    const Height* H = HeightNamed(Cell(R, CsvColumn::Height));
     if (H == nullptr) {
-      Error(R.Line,
-            Shortened(F[HeightCol], Shown) + u" is no height (" + AllHeightsText(u" ") + u")");
+      Error(R.Line, CompetitionFault::NotAHeight,
+            {.Written = std::u16string(Cell(R, CsvColumn::Height))});
       return std::nullopt;
     }
     ListedDive D;
-    D.Written = {R.Line, UpperCase(F[DiveCol]), H->Index, std::nullopt, false, {}};
+    D.Written = {R.Line,
+                 UpperCase(std::u16string(Cell(R, CsvColumn::Dive)) +
+                           std::u16string(Cell(R, CsvColumn::Pos))),
+                 H->Index,
+                 std::nullopt,
+                 false,
+                 {}};
     D.HeightIndex = H->Index;
     const DiveAtHeight& Read = DiveAt(D.Written.Code, *H);
     D.Number = Read.Number;
     D.Position = Read.Position;
-    if (!F[DdCol].empty()) {
-      D.Written.Stated = ReadStatedDd(F[DdCol]);
-      if (!D.Written.Stated) {
-        Error(R.Line, Shortened(F[DdCol], Shown) + u" is no DD (3.4)");
-        return std::nullopt;
-      }
-      D.DD = D.Written.Stated;
-    } else {
-      D.DD = Read.DD;
-    }
-    if (!D.DD) {
-      Error(R.Line, Shortened(D.Written.Code, Shown) + u" has no DD at " + HeightText(H->Index) +
-                        u": the dive cannot be scored");
+    if (!Read.IsDive) {
+      Error(R.Line, CompetitionFault::NotADive, {.Written = D.Written.Code, .Height = H->Index});
       return std::nullopt;
     }
+    const bool Assigned = IsSynchro(Out.Read.Read.Judges) && Round <= SynchroAssignedRounds;
+    const std::optional<DdTenths> Counts = Assigned ? std::optional(SynchroAssignedDd) : Read.DD;
+    const std::u16string_view Given = Cell(R, CsvColumn::Dd);
+    if (Given.empty()) {
+      D.DD = Counts;
+      if (!D.DD) {
+        Error(R.Line, CompetitionFault::NoDdAtHeight,
+              {.Written = D.Written.Code, .Height = H->Index});
+        return std::nullopt;
+      }
+      return D;
+    }
+    D.Written.Stated = ReadStatedDd(Given);
+    if (!D.Written.Stated) {
+      Error(R.Line, CompetitionFault::NotADd, {.Written = std::u16string(Given)});
+      return std::nullopt;
+    }
+    if (*D.Written.Stated == 0) {
+      Error(R.Line, CompetitionFault::ZeroDd, {.Written = std::u16string(Given)});
+      return std::nullopt;
+    }
+    D.DD = D.Written.Stated;
+    if (D.DD != Counts)
+      Problem(R.Line, {.Written = D.Written.Code,
+                       .Diver = std::u16string(Cell(R, CsvColumn::Diver)),
+                       .Round = Round,
+                       .Height = H->Index,
+                       .Dd = Counts,
+                       .Stated = D.Written.Stated});
     return D;
   }
 
-  void ReadAwards(const Row& R, const std::vector<std::u16string_view>& F, std::size_t Index,
-                  std::size_t Round) {
+  void Problem(std::size_t Line, FaultValues Values) {
+    Out.Read.Read.Problems.push_back(
+        {u"", Line, CompetitionFault::StatedDdNotCounted, std::move(Values), {}});
+  }
+
+  // A status cell: the diver's from the round of its row (wd, dsq) or whole (ooc, dns); the
+  // same word again on later rows is the same status.
+  void ReadStatus(const TableRow& R, std::size_t Index, std::size_t Round) {
+    const std::u16string_view Word = Cell(R, CsvColumn::Status);
+    if (Word.empty()) return;
+    const auto* Row = std::find_if(std::begin(StatusRows), std::end(StatusRows),
+                                   [Word](const StatusRow& S) { return SameWord(S.Word, Word); });
+    if (Row == std::end(StatusRows) || Row->Status == DiverStatus::Ok)
+      return Error(R.Line, CompetitionFault::NotAStatus, {.Written = std::u16string(Word)});
+    Entry& E = Out.Read.Read.Entries[Index];
+    if (E.Status == Row->Status) return;
+    if (E.Status != DiverStatus::Ok)
+      return Error(R.Line, CompetitionFault::StatusTwice,
+                   {.Diver = E.Diver, .OtherLine = E.StatusLine});
+    E.Status = Row->Status;
+    E.StatusRound = Row->FromRound ? Round : 0;
+    E.StatusLine = R.Line;
+  }
+
+  void ReadAwards(const TableRow& R, std::size_t Index, std::size_t Round) {
     RecordedDive Rec{R.Line, Index, Round, {}, {}};
-    const auto Cells = std::span(F).subspan(Fixed);
-    if (std::all_of(Cells.begin(), Cells.end(), [](std::u16string_view C) { return C.empty(); }))
-      return;  // not recorded yet
-    bool Any = false;
-    for (const std::u16string_view Cell : Cells) {
-      if (IsMissingAward(Cell)) {
-        Rec.Awards.push_back(std::nullopt);
-        continue;
+    const std::u16string_view DecisionCell = Cell(R, CsvColumn::Decision);
+    if (std::all_of(Out.Layout.Judges.begin(), Out.Layout.Judges.end(),
+                    [&R](std::size_t J) { return R.Fields[J].empty(); })) {
+      // A dive not yet recorded; a decision alone is a row half keyed.
+      if (!DecisionCell.empty())
+        Error(R.Line, CompetitionFault::DecisionWithoutAwards,
+              {.Written = std::u16string(DecisionCell)});
+      return;
+    }
+    std::vector<std::optional<HalfPoints>> Awards;
+    for (const std::size_t J : Out.Layout.Judges) {
+      const std::u16string& Field = R.Fields[J];
+      if (IsMissingAward(Field)) {
+        Awards.emplace_back();
+      } else if (const std::optional<HalfPoints> Award = ReadAward(Field)) {
+        Awards.push_back(Award);
+        Out.Layout.DecimalComma =
+            Out.Layout.DecimalComma || Field.find(u',') != std::u16string::npos;
+      } else {
+        return Error(R.Line, CompetitionFault::NotAnAward, {.Written = Field});
       }
-      const HalfPoints Award = AwardValue(Cell);
-      if (Award == NoAward)
-        return Error(R.Line, (Cell.empty() ? u"an empty award" : Shortened(Cell, Shown)) +
-                                 u": an award is 0 to 10 in half points, - for a missing one");
-      Rec.Awards.push_back(Award);
-      Any = true;
     }
-    if (!Any) return Error(R.Line, u"every award is missing: at least one is needed");
-    const std::optional<Decision> D = ReadDecision(F[DecisionCol]);
+    if (const std::optional<FoundFault> F = CheckAwards(Out.Read.Read.Judges, Awards))
+      return Error(R.Line, F->Why, F->Values);
+    const std::optional<Decision> D = ReadDecision(DecisionCell);
     if (!D)
-      return Error(R.Line,
-                   Shortened(F[DecisionCol], Shown) +
-                       u" is no decision: failed, max2, max4.5, restart, unsafe, joined by +");
+      return Error(R.Line, CompetitionFault::NotADecision,
+                   {.Written = std::u16string(DecisionCell)});
+    Rec.Awards = SeatValues<std::optional<HalfPoints>>(Awards.size());
+    std::copy(Awards.begin(), Awards.end(), Rec.Awards.begin());
     Rec.Decided = *D;
-    Out.Read.Recorded.push_back(Rec);
+    Out.Read.Read.Recorded.push_back(Rec);
   }
 
-  // Each diver's rows give rounds 1, 2, 3 ... without a gap.
-  void CheckRounds() {
+  // Each diver's rows give rounds 1, 2, 3 ... without a gap; no dive is recorded in a round
+  // its diver no longer dives.
+  void EndDivers() {
+    Competition& C = Out.Read.Read;
     for (std::size_t I = 0; I < DivesOf.size(); ++I) {
-      Entry& E = Out.Read.Entries[I];
-      DiverRows& Rows = DivesOf[I];
-      std::size_t Gapless = 0;
-      while (Gapless < Rows.Rounds.size() && Rows.Rounds[Gapless] == Gapless + 1) ++Gapless;
-      if (Gapless < Rows.Rounds.size())
-        Error(E.Line,
-              Shortened(E.Diver, Shown) + u" has no row for round " + NumberText(Gapless + 1));
-      Rows.Dives.resize(Gapless);
-      E.Dives = std::move(Rows.Dives);
+      Entry& E = C.Entries[I];
+      std::size_t Round = 1;
+      for (auto& [Number, Dive] : DivesOf[I].Dives) {
+        if (Number != Round) {
+          Error(E.Line, CompetitionFault::MissingRound, {.Diver = E.Diver, .Round = Round});
+          break;
+        }
+        E.Dives.push_back(std::move(Dive));
+        ++Round;
+      }
+    }
+    for (const RecordedDive& R : C.Recorded) {
+      const Entry& E = C.Entries[R.Entry];
+      if (R.Round > RoundsDived(E))
+        Error(R.Line, CompetitionFault::DiveAfterStatus,
+              {.Written = std::u16string(merrith::RowOf(E.Status).Word),
+               .Diver = E.Diver,
+               .Round = R.Round,
+               .OtherLine = E.StatusLine});
     }
   }
 
-  CompetitionRead Out;
+  CompetitionCsvRead Out;
   std::size_t Width = 0;
-  std::unordered_map<std::u16string, std::size_t, TextHash, std::equal_to<>> ByName;
-  std::unordered_map<std::u16string, DiveAtHeight> Dives;  // by height (one unit), then code
-  std::u16string Key;
-  std::size_t NextEntry = 0;       // the diver after that of the last row read
-  std::vector<DiverRows> DivesOf;  // in the order of Out.Read.Entries
+  std::unordered_map<std::u16string, std::size_t> ByName;
+  std::map<std::pair<std::int32_t, std::u16string>, DiveAtHeight> Dives;  // by height and code
+  std::vector<DiverRows> DivesOf;  // in the order of the entries
 };
+
+// The cells of a row as Merrith writes them, each after its separator but the first.
+void AppendRow(std::u16string& Out, const std::vector<std::u16string>& Cells, char16_t Separator) {
+  for (std::size_t I = 0; I < Cells.size(); ++I) {
+    if (I > 0) Out += Separator;
+    // A missing award's dash is no formula: it is written bare, as a person types it.
+    if (IsMissingAward(Cells[I]))
+      Out += Cells[I];
+    else
+      AppendTableField(Out, Cells[I], Separator);
+  }
+}
 
 }  // namespace
 
-CompetitionRead ReadCompetitionCsv(std::u16string_view Text) {
-  // The byte-order mark that spreadsheets write first.
-  if (!Text.empty() && Text[0] == u'\uFEFF') Text.remove_prefix(1);
+std::optional<std::pair<std::size_t, std::size_t>> CsvLayout::RowOf(std::size_t Entry,
+                                                                    std::size_t Round) const {
+  const auto Found = Rows.find({Entry, Round});
+  if (Found == Rows.end()) return std::nullopt;
+  return Found->second;
+}
+
+CompetitionCsvRead ReadCompetitionCsvText(std::u16string_view Text) {
   return CsvReader().Read(Text);
+}
+
+CompetitionRead ReadCompetitionCsv(std::u16string_view Text) {
+  return ReadCompetitionCsvText(Text).Read;
+}
+
+std::u16string CompetitionCsv(const Competition& C) {
+  const int Judges = JudgesOf(C.Judges);
+  std::vector<std::u16string> Cells;
+  for (const CsvColumnRow& Column : CsvColumns)
+    if (Column.Column != CsvColumn::Pos) Cells.emplace_back(Column.Written);
+  for (int J = 1; J <= Judges; ++J) Cells.push_back(u"J" + NumberText(static_cast<std::size_t>(J)));
+  std::u16string Out = u"\uFEFF";
+  AppendRow(Out, Cells, u',');
+  Out += u"\r\n";
+  std::map<std::pair<std::size_t, std::size_t>, const RecordedDive*> Recorded;
+  for (const RecordedDive& R : C.Recorded) Recorded[{R.Entry, R.Round}] = &R;
+  const std::size_t Rounds = RoundsOf(C);
+  for (std::size_t Round = 1; Round <= Rounds; ++Round)
+    for (std::size_t I = 0; I < C.Entries.size(); ++I) {
+      const Entry& E = C.Entries[I];
+      if (E.Dives.size() < Round) continue;
+      const auto Found = Recorded.find({I, Round});
+      const RecordedDive* R = Found == Recorded.end() ? nullptr : Found->second;
+      const ListedDive& D = E.Dives[Round - 1];
+      const bool StatusHere =
+          E.Status != DiverStatus::Ok && (E.StatusRound != 0 ? E.StatusRound == Round : Round == 1);
+      Cells = {E.Diver,
+               E.Team,
+               NumberText(Round),
+               D.Written.Code,
+               D.HeightIndex != 0 ? HeightText(D.HeightIndex) : u"",
+               D.DD ? TenthsText(*D.DD) : u"",
+               R != nullptr ? DecisionText(R->Decided) : u"",
+               StatusHere ? std::u16string(merrith::RowOf(E.Status).Word) : u""};
+      for (int J = 0; J < Judges; ++J) {
+        const std::optional<HalfPoints>& A =
+            R != nullptr ? R->Awards[static_cast<std::size_t>(J)] : std::nullopt;
+        Cells.push_back(R == nullptr ? u"" : A ? AwardText(*A) : u"-");
+      }
+      AppendRow(Out, Cells, u',');
+      Out += u"\r\n";
+    }
+  return Out;
+}
+
+std::optional<std::u16string> CsvRowWithDive(std::vector<std::u16string> Fields,
+                                             const CsvLayout& Layout, const RecordedDive& R) {
+  const std::optional<std::size_t> DecisionAt =
+      Layout.At[static_cast<std::size_t>(CsvColumn::Decision)];
+  const std::u16string Decided = DecisionText(R.Decided);
+  if (!DecisionAt && !Decided.empty()) return std::nullopt;
+  if (DecisionAt) Fields[*DecisionAt] = Decided;
+  for (std::size_t J = 0; J < Layout.Judges.size() && J < R.Awards.size(); ++J) {
+    std::u16string Award = R.Awards[J] ? AwardText(*R.Awards[J]) : u"-";
+    if (Layout.DecimalComma) std::replace(Award.begin(), Award.end(), u'.', u',');
+    Fields[Layout.Judges[J]] = std::move(Award);
+  }
+  std::u16string Row;
+  AppendRow(Row, Fields, Layout.Separator);
+  return Row;
+}
+
+std::optional<std::u16string> CsvRowWithStatus(std::vector<std::u16string> Fields,
+                                               const CsvLayout& Layout, const Entry& E) {
+  const std::optional<std::size_t> StatusAt =
+      Layout.At[static_cast<std::size_t>(CsvColumn::Status)];
+  if (!StatusAt) return std::nullopt;
+  Fields[*StatusAt] = E.Status == DiverStatus::Ok ? u"" : merrith::RowOf(E.Status).Word;
+  std::u16string Row;
+  AppendRow(Row, Fields, Layout.Separator);
+  return Row;
 }
 
 bool IsCsvPath(std::u16string_view Path) {

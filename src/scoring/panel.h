@@ -72,8 +72,7 @@ constexpr int PoolOf(Panel P, int Index) {
   return static_cast<int>(S);
 }
 
-// One value for each seat of a panel, in seating order: a meet scores a thousand dives, and
-// their seats are kept without a call to the heap.
+// One value for each seat of a panel, in seating order, at most MaxJudges of them.
 template <class T>
 class SeatValues {
  public:
@@ -83,7 +82,6 @@ class SeatValues {
   std::size_t size() const { return Count; }
   // The next seat's value; one beyond MaxJudges is not kept, so a reader counts what it was
   // given before it adds.
-  // (Assigned in place: a value built first on the stack and copied whole stalls the processor.)
   template <class U>
   void push_back(U&& Value) {
     if (Count < Values.size()) Values[Count++] = std::forward<U>(Value);

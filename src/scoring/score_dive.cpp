@@ -1,8 +1,7 @@
 #include "scoring/score_dive.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
+#include <vector>
 
 namespace merrith {
 namespace {
@@ -59,41 +58,23 @@ void ApplyDecision(Panel P, const Decision& D, SeatValues<HalfPoints>& Awards) {
   for (HalfPoints& A : Awards) A = std::min(A, TwoPoints);
 }
 
-// Each seat's pool on each panel, worked out once: a meet cancels the awards of a thousand dives.
-constexpr auto SeatPools = [] {
-  std::array<std::array<std::uint8_t, MaxJudges>, Panels.size()> Pools{};
-  for (const PanelRow& Row : Panels)
-    for (int I = 0; I < Row.Judges; ++I)
-      Pools[static_cast<std::size_t>(Row.P)][static_cast<std::size_t>(I)] =
-          static_cast<std::uint8_t>(PoolOf(Row.P, I));
-  return Pools;
-}();
-
 // Cancels the highest and the lowest awards of every pool, only as many of several equal
 // awards as needed: the lowest from the first seats, the highest from the last.
 void Cancel(Panel P, ScoredDive& Dive) {
   const auto Each = static_cast<std::size_t>(CancelledEachEnd(P));
   if (Each == 0) return;
-  // Each pool's seats by award, equal awards in seating order, in one pass over the panel (an
-  // insertion sort: a pool has at most 7 seats, and a meet scores a thousand dives).
-  std::array<std::array<std::uint8_t, MaxJudges>, PoolCount> Pools{};
-  std::array<std::size_t, PoolCount> Counts{};
-  const std::array<std::uint8_t, MaxJudges>& PoolOfSeat = SeatPools[static_cast<std::size_t>(P)];
-  const auto Judges = static_cast<std::size_t>(JudgesOf(P));
-  for (std::size_t I = 0; I < Judges; ++I) {
-    std::array<std::uint8_t, MaxJudges>& Seats = Pools[PoolOfSeat[I]];
-    const HalfPoints Award = Dive.Awards[I];
-    std::size_t At = Counts[PoolOfSeat[I]]++;
-    for (; At > 0 && Dive.Awards[Seats[At - 1]] > Award; --At) Seats[At] = Seats[At - 1];
-    Seats[At] = static_cast<std::uint8_t>(I);
-  }
-  for (std::size_t Pool = 0; Pool < Pools.size(); ++Pool) {
-    const std::array<std::uint8_t, MaxJudges>& Seats = Pools[Pool];
-    const std::size_t Count = Counts[Pool];
-    if (Count == 0) continue;
+  for (int Pool = 0; Pool < PoolCount; ++Pool) {
+    // The pool's seats by award, equal awards in seating order.
+    std::vector<std::size_t> Seats;
+    for (int I = 0; I < JudgesOf(P); ++I)
+      if (PoolOf(P, I) == Pool) Seats.push_back(static_cast<std::size_t>(I));
+    if (Seats.empty()) continue;
+    std::stable_sort(Seats.begin(), Seats.end(), [&Dive](std::size_t A, std::size_t B) {
+      return Dive.Awards[A] < Dive.Awards[B];
+    });
     for (std::size_t K = 0; K < Each; ++K) {
       Dive.Cancelled[Seats[K]] = true;
-      Dive.Cancelled[Seats[Count - 1 - K]] = true;
+      Dive.Cancelled[Seats[Seats.size() - 1 - K]] = true;
     }
   }
 }

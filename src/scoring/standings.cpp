@@ -35,11 +35,20 @@ class RecordGrid {
   std::vector<const RecordedDive*> Cells;
 };
 
-// How many divers dive in Round (from 1): a list may be shorter than another.
-std::size_t DiversIn(const Competition& C, std::size_t Round) {
-  return static_cast<std::size_t>(
-      std::count_if(C.Entries.begin(), C.Entries.end(),
-                    [Round](const Entry& E) { return E.Dives.size() >= Round; }));
+// Where a diver stands in the order of the results: placed, out of competition, stopped.
+int Tier(const Entry& E) {
+  switch (E.Status) {
+    case DiverStatus::Ok:
+      return 0;
+    case DiverStatus::OutOfCompetition:
+      return 1;
+    case DiverStatus::Withdrawn:
+    case DiverStatus::Disqualified:
+      return 2;
+    case DiverStatus::DidNotStart:
+      return 3;
+  }
+  return 3;
 }
 
 Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t Entry,
@@ -50,7 +59,7 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
   S.Dives.reserve(std::min(Rounds, Dives.size()));
   for (std::size_t Round = 1; Round <= Rounds && Round <= Dives.size(); ++Round) {
     const RecordedDive* R = Grid.Row(Entry)[Round - 1];
-    // Scored first and put in its place whole: a place made before would be cleared for nothing.
+    if (R == nullptr) break;  // a round the diver no longer dives
     const ScoredDive Scored =
         ScoreDive(C.Judges, R->Awards, R->Decided, Dives[Round - 1].DD.value_or(0));
     S.Total += Scored.Points;
@@ -64,7 +73,7 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
 Standings RankCompetition(const Competition& C) {
   Standings S;
   const RecordGrid Grid(C);
-  for (const Entry& E : C.Entries) S.Rounds = std::max(S.Rounds, E.Dives.size());
+  S.Rounds = RoundsOf(C);
   S.RecordedIn.assign(S.Rounds, 0);
   for (std::size_t Entry = 0; Entry < Grid.Divers(); ++Entry) {
     const std::span<const RecordedDive* const> Row = Grid.Row(Entry);
@@ -76,11 +85,32 @@ Standings RankCompetition(const Competition& C) {
   S.Rows.reserve(C.Entries.size());
   for (std::size_t I = 0; I < C.Entries.size(); ++I)
     S.Rows.push_back(StandingOf(C, Grid, I, S.RoundsComplete));
-  std::stable_sort(S.Rows.begin(), S.Rows.end(),
-                   [](const Standing& A, const Standing& B) { return A.Total > B.Total; });
-  for (std::size_t I = 0; I < S.Rows.size(); ++I)
+  std::stable_sort(S.Rows.begin(), S.Rows.end(), [&C](const Standing& A, const Standing& B) {
+    const int TierA = Tier(C.Entries[A.Entry]);
+    const int TierB = Tier(C.Entries[B.Entry]);
+    return TierA != TierB ? TierA < TierB : TierA < 3 && A.Total > B.Total;
+  });
+  for (std::size_t I = 0; I < S.Rows.size(); ++I) {
+    if (C.Entries[S.Rows[I].Entry].Status != DiverStatus::Ok) break;
     S.Rows[I].Place = I > 0 && S.Rows[I].Total == S.Rows[I - 1].Total ? S.Rows[I - 1].Place : I + 1;
+  }
   return S;
+}
+
+std::size_t DiversIn(const Competition& C, std::size_t Round) {
+  return static_cast<std::size_t>(
+      std::count_if(C.Entries.begin(), C.Entries.end(),
+                    [Round](const Entry& E) { return RoundsDived(E) >= Round; }));
+}
+
+std::optional<DiveTurn> NextTurn(const Competition& C) {
+  const RecordGrid Grid(C);
+  const std::size_t Rounds = RoundsOf(C);
+  for (std::size_t Round = 1; Round <= Rounds; ++Round)
+    for (std::size_t I = 0; I < C.Entries.size(); ++I)
+      if (Round <= RoundsDived(C.Entries[I]) && Grid.Row(I)[Round - 1] == nullptr)
+        return DiveTurn{I, Round};
+  return std::nullopt;
 }
 
 std::u16string RoundsText(const Competition& C, const Standings& S) {

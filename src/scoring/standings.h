@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,26 +19,46 @@ struct StandingDive {
 };
 
 // A diver's place: divers with equal totals share it, and the places after them are skipped
-// (1, 2, 2, 4).
+// (1, 2, 2, 4). A diver out of competition, withdrawn, disqualified or not started has none.
 struct Standing {
-  std::size_t Place = 0;  // from 1
+  std::size_t Place = 0;  // from 1; 0 for a diver who is not placed
   std::size_t Entry = 0;  // in the starting order, from 0
   Hundredths Total = 0;
   std::vector<StandingDive> Dives;  // those of the rounds complete, in order
 };
 
-// The standings of the rounds complete: a round counts once every diver's dive of it is
-// recorded (the result rests on the last complete round).
+// The standings of the rounds complete: a round counts once the dive of it of every diver who
+// dives it is recorded (the result rests on the last complete round).
 struct Standings {
   std::size_t Rounds = 0;               // the most dives a diver's list has
   std::size_t RoundsComplete = 0;       // rounds 1 to this are counted
   std::vector<std::size_t> RecordedIn;  // how many dives each round has recorded, from round 1
-  std::vector<Standing> Rows;           // by place, equal places in starting order
+  std::vector<Standing> Rows;           // by place, equal places in starting order; then the
+                                        // divers out of competition, then those who stopped
 };
 
-// Scores every dive recorded and ranks the divers by their totals over the rounds complete.
-// C must be a competition read without errors, so that each dive has a DD.
+// Scores every dive recorded and ranks the divers by their totals over the rounds complete:
+// the placed divers first, then those out of competition (scored, not placed), then those who
+// withdrew, were disqualified or did not start. C must be a competition read without errors,
+// so that each dive has a DD.
 Standings RankCompetition(const Competition& C);
+
+// How many divers dive Round (from 1): a list may be shorter than another, and a diver who
+// stopped dives no more.
+std::size_t DiversIn(const Competition& C, std::size_t Round);
+
+// A diver's dive of a round: the diver's place in the starting order (from 0), the round
+// (from 1).
+struct DiveTurn {
+  std::size_t Entry = 0;
+  std::size_t Round = 0;
+  bool operator==(const DiveTurn&) const = default;
+};
+
+// The dive that comes after those recorded: each diver's dive of a round, in starting order,
+// before any dive of the next round; a diver who stopped is passed over; nothing when every
+// dive is recorded.
+std::optional<DiveTurn> NextTurn(const Competition& C);
 
 // How far the competition is, in words: "After round 3 of 6." and where a round is under way
 // or has no awards yet, so much more: "Round 4: 2 of 8 dives recorded, not counted yet.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "difficulty/explain_dive.h"
-#include "report/results_csv.h"
+#include "report/competition_faults.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
 #include "report/score_report.h"
@@ -44,12 +44,6 @@ std::u16string JudgeName(int Index) {
 std::u16string NotAnAward(int Index, std::u16string_view Typed) {
   return JudgeName(Index) + u": " + std::u16string(Typed) +
          u" is no award; an award is 0 to 10 in half points";
-}
-
-std::size_t RoundsOf(const Competition& C) {
-  std::size_t Rounds = 0;
-  for (const Entry& E : C.Entries) Rounds = std::max(Rounds, E.Dives.size());
-  return Rounds;
 }
 
 // The dive as the announcer reads it: round, diver and team, number and position, the dive in
@@ -128,19 +122,6 @@ std::u16string CompetitionErrorsMessage(std::u16string_view Path,
   return Message;
 }
 
-std::optional<DiveTurn> NextTurn(const Competition& C) {
-  std::vector<std::vector<bool>> Done(C.Entries.size());
-  for (std::size_t I = 0; I < C.Entries.size(); ++I) Done[I].resize(C.Entries[I].Dives.size());
-  for (const RecordedDive& R : C.Recorded)
-    if (R.Entry < Done.size() && R.Round >= 1 && R.Round <= Done[R.Entry].size())
-      Done[R.Entry][R.Round - 1] = true;
-  const std::size_t Rounds = RoundsOf(C);
-  for (std::size_t Round = 1; Round <= Rounds; ++Round)
-    for (std::size_t I = 0; I < C.Entries.size(); ++I)
-      if (Round <= Done[I].size() && !Done[I][Round - 1]) return DiveTurn{I, Round};
-  return std::nullopt;
-}
-
 CCompetitionController::CCompetitionController(BookSource Events) : Book(std::move(Events)) {}
 
 void CCompetitionController::Attach(std::unique_ptr<WindowView> View,
@@ -150,25 +131,34 @@ void CCompetitionController::Attach(std::unique_ptr<WindowView> View,
 }
 
 bool CCompetitionController::Load(std::u16string_view FileName) {
-  CompetitionRead Read = ReadCompetitionFile(FileName, Book());
-  if (!Read.Ok()) {
-    Asks->Message(CompetitionErrorsMessage(FileName, Read.Errors));
+  Engine.emplace(Book());
+  const OpenAnswer Opened = Engine->Open(FileName);
+  if (!Opened.Opened) {
+    Asks->Message(CompetitionErrorsMessage(FileName, Opened.Errors));
     return false;
   }
-  C = std::move(Read.Read);
-  Path = FileName;
   Correcting.reset();
-  Shown->SetCaption(u"Competition - " + FileNameOf(Path));
+  ShowCaption();
   ShowJudges();
   ShowRecorded();
   ShowKeyed();
+  std::u16string Notes;
+  for (const ReadNote& N : Opened.Notes) AppendJoined(Notes, u"\n", ReadNoteText(N, FileName));
+  if (!Opened.Holder.empty())
+    AppendJoined(Notes, u"\n", u"Opened to read only: " + Opened.Holder + u" is recording it.");
+  if (!Notes.empty()) Asks->Message(Notes);
   return true;
 }
 
 std::optional<DiveTurn> CCompetitionController::Keyed() const {
-  if (!Correcting) return NextTurn(C);
-  const RecordedDive& R = C.Recorded[*Correcting];
-  return DiveTurn{R.Entry, R.Round};
+  if (Correcting) return Correcting;
+  return Engine->UpNext();
+}
+
+void CCompetitionController::ShowCaption() {
+  std::u16string Caption = u"Competition - " + FileNameOf(Engine->Path());
+  if (!Engine->Holder().empty()) Caption += u" (read only: " + Engine->Holder() + u" records it)";
+  Shown->SetCaption(Caption);
 }
 
 // A box a seat of the panel; the seats of larger panels hide.
@@ -178,7 +168,7 @@ void CCompetitionController::ShowJudges() {
     Shown->SetVisible(JudgeLabelOf(I), Sits);
     Shown->SetVisible(AwardBoxOf(I), Sits);
     if (!Sits) continue;
-    const std::u16string_view Watches = SeatWords(SeatOf(C.Judges, I));
+    const std::u16string_view Watches = SeatWords(SeatOf(Held().Judges, I));
     Shown->SetTip(JudgeLabelOf(I), u"Judge " + NumberText(static_cast<std::size_t>(I) + 1) +
                                        (Watches.empty() ? u"" : u": " + std::u16string(Watches)));
   }
@@ -186,6 +176,7 @@ void CCompetitionController::ShowJudges() {
 
 // The standings as the results print them, the rounds so far, and every dive recorded.
 void CCompetitionController::ShowRecorded() {
+  const Competition& C = Held();
   const Standings S = RankCompetition(C);
   const auto Standing = StandingRows(C, S);
   Shown->SetRows(grdStandings, Standing);
@@ -199,8 +190,8 @@ void CCompetitionController::ShowRecorded() {
 void CCompetitionController::ShowKeyed() {
   const std::optional<DiveTurn> Turn = Keyed();
   Shown->SetText(lblUpNext, Correcting ? u"Correcting:" : u"Up next:");
-  Shown->SetText(lblDive, Turn ? Announced(C, *Turn) : u"Every dive is recorded.");
-  FillBoxes(Correcting ? &C.Recorded[*Correcting] : nullptr);
+  Shown->SetText(lblDive, Turn ? Announced(Held(), *Turn) : u"Every dive is recorded.");
+  FillBoxes(Correcting ? Engine->RecordedFor(*Correcting) : nullptr);
   for (int I = 0; I < Judges(); ++I) Shown->Enable(AwardBoxOf(I), Turn.has_value());
   Shown->Enable(cboDecision, Turn.has_value());
   Shown->Enable(cmdRecord, Turn.has_value());
@@ -227,17 +218,45 @@ void CCompetitionController::FillBoxes(const RecordedDive* From) {
   Shown->Pick(cboDecision, Picked);
 }
 
-// The window saves in the form it opened.
-FileOutcome CCompetitionController::Save() const {
-  if (IsCsvPath(Path)) return WriteFileBytes(Path, EncodeUtf8(CompetitionCsv(C)));
-  return WriteCompetitionFile(C, Path);
+bool CCompetitionController::Told(const EngineAnswer& Answer) {
+  switch (Answer.Step) {
+    case EngineStep::Done:
+      if (Answer.TakenIn > 0)
+        Asks->Message(CountText(Answer.TakenIn, u"line", u"lines") +
+                      u" that another program added to the file were read in.");
+      return true;
+    case EngineStep::ReadOnly:
+      Asks->Message(u"Opened to read only: " + Engine->Holder() +
+                    u" is recording it. The awards are still keyed.");
+      return false;
+    case EngineStep::Refused:
+      Asks->Message(Answer.Fault ? CompetitionFaultText(Answer.Fault->Why, Answer.Fault->Values)
+                                 : u"The dive cannot be recorded.");
+      return false;
+    case EngineStep::Clash:
+      if (Asks->AskYesNo(FileClashText(Answer.Clash, Engine->Path()) + u"\n\nRead it again now?",
+                         u"Read again", u"Not now")) {
+        const EngineAnswer Again = Engine->Reload();
+        Correcting.reset();
+        ShowCaption();
+        ShowJudges();
+        ShowRecorded();
+        ShowKeyed();
+        if (!Again.Done()) Asks->Message(FileClashText(Again.Clash, Engine->Path()));
+      }
+      return false;
+    case EngineStep::WriteFailed:
+      Asks->Message(FileMessage(Answer.Written) +
+                    u" The awards are still keyed: record them again.");
+      return false;
+  }
+  return false;
 }
 
 bool CCompetitionController::Record() {
   const std::optional<DiveTurn> Turn = Keyed();
   if (!Turn) return false;
-  RecordedDive Keyed{0, Turn->Entry, Turn->Round, {}, {}};
-  bool Any = false;
+  KeyedDive Keyed{*Turn, {}, {}};
   for (int I = 0; I < Judges(); ++I) {
     const std::u16string Typed = Shown->Text(AwardBoxOf(I));
     const std::optional<HalfPoints> Award = ReadTypedAward(Typed);
@@ -248,41 +267,28 @@ bool CCompetitionController::Record() {
       return false;
     }
     Keyed.Awards.push_back(Award);
-    Any = Any || Award.has_value();
   }
-  if (!Any) {
-    Asks->Message(u"Every award is missing: at least one is needed");
+  const int Picked = Shown->Picked(cboDecision);
+  const RecordedDive* Was = Correcting ? Engine->RecordedFor(*Correcting) : nullptr;
+  if (Picked >= 0 && static_cast<std::size_t>(Picked) < std::size(DecisionChoices))
+    Keyed.Decided = DecisionChoices[Picked].Decided;
+  else if (Was != nullptr && Picked >= 0)
+    Keyed.Decided = Was->Decided;  // the file's own decision, kept
+  if (!Told(Engine->Record(Keyed))) {
     Shown->Focus(AwardBoxOf(0));
     return false;
   }
-  const int Picked = Shown->Picked(cboDecision);
-  if (Picked >= 0 && static_cast<std::size_t>(Picked) < std::size(DecisionChoices))
-    Keyed.Decided = DecisionChoices[Picked].Decided;
-  else if (Correcting && Picked >= 0)
-    Keyed.Decided = C.Recorded[*Correcting].Decided;  // the file's own decision, kept
-  // The dive goes into the competition only once the file holds it.
-  RecordedDive Before = Keyed;
-  if (Correcting)
-    std::swap(C.Recorded[*Correcting], Before);
-  else
-    C.Recorded.push_back(Keyed);
-  if (const FileOutcome Written = Save(); !Written.Done()) {
-    if (Correcting)
-      std::swap(C.Recorded[*Correcting], Before);
-    else
-      C.Recorded.pop_back();
-    Asks->Message(FileMessage(Written) + u" The awards are still keyed: record them again.");
-    return false;
-  }
   Correcting.reset();
+  ShowCaption();
   ShowRecorded();
   ShowKeyed();
   return true;
 }
 
 void CCompetitionController::Correct(std::size_t Index) {
-  if (Index >= C.Recorded.size()) return;
-  Correcting = Index;
+  const std::vector<RecordedDive>& Recorded = Held().Recorded;
+  if (Index >= Recorded.size()) return;
+  Correcting = DiveTurn{Recorded[Index].Entry, Recorded[Index].Round};
   ShowKeyed();
 }
 
@@ -291,21 +297,24 @@ void CCompetitionController::CancelCorrection() {
   ShowKeyed();
 }
 
+bool CCompetitionController::MayWrite(std::u16string_view Output) {
+  const std::u16string Input = InputAt(Engine->Path(), Held(), Output);
+  if (!Input.empty()) Asks->Message(OutputOverInputText(Output, Input));
+  return Input.empty();
+}
+
 void CCompetitionController::PrintResults() {
-  const std::u16string Page = Path + u".htm";
-  const FileOutcome Written = WriteResultsPage(C, RankCompetition(C), Page);
-  if (Written.Done()) {
-    ShowPage(*Asks, AbsolutePath(Page));
-  } else {
-    Asks->Message(FileMessage(Written));
-  }
+  const std::u16string Page = Engine->Path() + u".htm";
+  if (!MayWrite(Page)) return;
+  ShowWrittenPage(*Asks, WriteResultsPage(Held(), RankCompetition(Held()), Page), Page);
 }
 
 void CCompetitionController::ExportCsv() {
-  const std::u16string Start = IsCsvPath(Path) ? Path : Path + u".csv";
+  const std::u16string& Path = Engine->Path();
+  const std::u16string Start = IsCsvPath(Path) ? Path + u".copy.csv" : Path + u".csv";
   const auto Chosen = Asks->AskSavePath(CsvToSave, Start);
-  if (!Chosen) return;
-  if (const FileOutcome Written = WriteFileBytes(*Chosen, EncodeUtf8(CompetitionCsv(C)));
+  if (!Chosen || !MayWrite(*Chosen)) return;
+  if (const FileOutcome Written = WriteFileBytes(*Chosen, EncodeUtf8(CompetitionCsv(Held())));
       !Written.Done())
     Asks->Message(FileMessage(Written));
 }
@@ -318,8 +327,9 @@ void CCompetitionController::Run(WindowCommand Command, ControlId) {
     case WindowCommand::CorrectDive: {
       // The grid shows the last dive first.
       const int Row = Shown->PickedRow(grdDives);
-      if (Row >= 0 && static_cast<std::size_t>(Row) < C.Recorded.size())
-        Correct(C.Recorded.size() - 1 - static_cast<std::size_t>(Row));
+      const std::size_t Recorded = Held().Recorded.size();
+      if (Row >= 0 && static_cast<std::size_t>(Row) < Recorded)
+        Correct(Recorded - 1 - static_cast<std::size_t>(Row));
       break;
     }
     case WindowCommand::CancelCorrection:
@@ -334,6 +344,11 @@ void CCompetitionController::Run(WindowCommand Command, ControlId) {
     default:
       break;
   }
+}
+
+bool CCompetitionController::QueryClose() {
+  if (Engine) Engine->Close();
+  return true;
 }
 
 KeyAnswer CCompetitionController::Key(ControlId Box, KeyPress Pressed) {

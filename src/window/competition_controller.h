@@ -9,31 +9,21 @@
 #include <vector>
 
 #include "scoring/competition.h"
+#include "scoring/event_engine.h"
 #include "window/competition_window_layout.h"
 #include "window/document_seams.h"
 #include "window/window_view.h"
 
 namespace merrith {
 
-// A diver's dive of a round: the diver's place in the starting order (from 0), the round
-// (from 1).
-struct DiveTurn {
-  std::size_t Entry = 0;
-  std::size_t Round = 0;
-  bool operator==(const DiveTurn&) const = default;
-};
-
-// The dive that comes after those recorded: each diver's dive of a round, in starting order,
-// before any dive of the next round; nothing when every dive is recorded.
-std::optional<DiveTurn> NextTurn(const Competition& C);
-
 // Why the competition file at Path cannot be opened: its first errors, each with its line.
 std::u16string CompetitionErrorsMessage(std::u16string_view Path,
                                         const std::vector<CompetitionError>& Errors);
 
 // What the recorder's window does, whichever view shows it: the dive up next, the awards keyed
-// box by box, each dive recorded into the file at once, the standings and the dives recorded
-// redone, a recorded dive corrected, the results printed and exported.
+// box by box and handed to the event engine, which records each dive into the file at once;
+// the standings and the dives recorded redone, a recorded dive corrected, the results printed
+// and exported. A file another window holds is opened to read, naming the holder.
 class CCompetitionController : public WindowController {
  public:
   explicit CCompetitionController(BookSource Book);
@@ -47,13 +37,14 @@ class CCompetitionController : public WindowController {
   // last recorded; false, having said why, when it cannot be read or has errors.
   bool Load(std::u16string_view Path);
 
-  const Competition& Held() const { return C; }
+  const Competition& Held() const { return Engine->Held(); }
   // The dive the award boxes are for: the one up next, or the one being corrected.
   std::optional<DiveTurn> Keyed() const;
 
   // Records the awards and the decision in the boxes for the dive keyed, writes the file and
-  // brings up the next dive; false, having said why, when an award cannot be read or the file
-  // cannot be written (the awards stay keyed then).
+  // brings up the next dive; false, having said why, when an award cannot be read, the file is
+  // another's, changed on disk so that it clashes, or cannot be written (the awards stay keyed
+  // then).
   bool Record();
   // Opens the dive recorded Index-th (from 0) again in the boxes, to be corrected.
   void Correct(std::size_t Index);
@@ -63,24 +54,28 @@ class CCompetitionController : public WindowController {
   void ExportCsv();
 
   void Run(WindowCommand Command, ControlId Control) override;
-  // Every dive recorded is in the file already.
-  bool QueryClose() override { return true; }
+  // Every dive recorded is in the file already; the file is let go.
+  bool QueryClose() override;
   KeyAnswer Key(ControlId Box, KeyPress Key) override;
 
  private:
-  int Judges() const { return JudgesOf(C.Judges); }
+  int Judges() const { return JudgesOf(Held().Judges); }
+  void ShowCaption();
   void ShowJudges();
   void ShowRecorded();
   void ShowKeyed();
   void FillBoxes(const RecordedDive* From);
-  FileOutcome Save() const;
+  // Tells the user what the engine made of a request that was not done; true when it was.
+  bool Told(const EngineAnswer& Answer);
+  // Whether Output may be written: false, having said why, where it is one of the competition's
+  // own files.
+  bool MayWrite(std::u16string_view Output);
 
   BookSource Book;
   std::unique_ptr<WindowView> Shown;
   std::optional<Dialogs> Asks;
-  Competition C;
-  std::u16string Path;
-  std::optional<std::size_t> Correcting;  // the index in C.Recorded of the dive corrected
+  std::optional<CEventEngine> Engine;
+  std::optional<DiveTurn> Correcting;  // the recorded dive being corrected
 };
 
 }  // namespace merrith

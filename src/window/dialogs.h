@@ -56,6 +56,9 @@ struct Dialogs {
       AskSavePath;
   // Save the changes to Name first? Save, Don't save, or Cancel.
   std::function<SaveAnswer(std::u16string_view Name)> AskToSave;
+  // Question answered by one of two buttons, Yes first and the default: true for Yes.
+  std::function<bool(std::u16string_view Question, std::u16string_view Yes, std::u16string_view No)>
+      AskYesNo;
   // Opens the page at Path in the user's browser; false when the desktop cannot.
   std::function<bool(std::u16string_view Path)> ShowInBrowser;
   // Puts Text on the clipboard.

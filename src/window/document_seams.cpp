@@ -9,6 +9,7 @@
 #include "report/sheet_report.h"
 #include "sheets/event_book.h"
 #include "support/words.h"
+#include "window/paths.h"
 
 namespace merrith {
 namespace {
@@ -67,6 +68,13 @@ DocumentRooms InstalledDocuments() {
   };
   return {std::move(Sheets), WriteChartFile,
           [Events]() -> const EventBook& { return Events->Book(); }};
+}
+
+void ShowWrittenPage(const Dialogs& Asks, const FileOutcome& Written, std::u16string_view Page) {
+  if (Written.Done())
+    ShowPage(Asks, AbsolutePath(Page));
+  else
+    Asks.Message(FileMessage(Written));
 }
 
 std::u16string FileMessage(const FileOutcome& Outcome) {

@@ -7,6 +7,7 @@
 
 #include "sheets/event_book.h"
 #include "support/file_outcome.h"
+#include "window/dialogs.h"
 
 namespace merrith {
 
@@ -58,6 +59,9 @@ struct DocumentRooms {
 
 // The documents as merrith-cli makes them: the rules read once, when a sheet first needs them.
 DocumentRooms InstalledDocuments();
+
+// Opens the page just written to Page in the browser, or tells the user why it was not written.
+void ShowWrittenPage(const Dialogs& Asks, const FileOutcome& Written, std::u16string_view Page);
 
 // What a window tells the user of a file it could not read or write: the file, the reason, and
 // for a write that what stood there is as it was.

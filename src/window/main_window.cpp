@@ -47,12 +47,7 @@ std::optional<std::u16string> CMainWindow::mnuOpenSheet_Click() const {
 }
 
 void CMainWindow::ShowChart(std::u16string_view ListPath, std::u16string_view ChartPath) const {
-  const FileOutcome Outcome = Documents.Chart(ListPath, ChartPath);
-  if (Outcome.Done()) {
-    ShowPage(Asks, AbsolutePath(ChartPath));
-  } else {
-    Asks.Message(FileMessage(Outcome));
-  }
+  ShowWrittenPage(Asks, Documents.Chart(ListPath, ChartPath), ChartPath);
 }
 
 // An empty file name is no list: the chart of every dive has a menu item of its own.

@@ -8,15 +8,17 @@
 #include <string_view>
 #include <vector>
 
+#include "scoring/competition.h"
 #include "window/document_seams.h"
 #include "window/new_competition_layout.h"
 #include "window/window_view.h"
 
 namespace merrith {
 
-// What the new competition's window does, whichever view shows it: the event, its book and the
-// panel picked, the divers' sheets added (from the open dialog, several at once, or dropped)
-// and put in starting order; Start writes the competition file and hands it on.
+// What the new competition's window does, whichever view shows it: the book, its events and
+// the panel picked (9 judges for a synchronised event, else 5), the divers' sheets added (from
+// the open dialog, several at once, or dropped), put in starting order and checked against the
+// event as they come; Start writes the competition file and hands it on.
 class CNewCompetitionController : public WindowController {
  public:
   // A window that opens the competition it wrote through Opened.
@@ -47,8 +49,16 @@ class CNewCompetitionController : public WindowController {
     std::u16string Sheet;  // the sheet file's path as added
   };
   void ShowDivers(int Picked);
+  void ListEvents(std::u16string_view Keep);
+  void EventPicked();
+  const std::u16string& PickedBook() const;
+  const Event* PickedEvent() const;
+  // The competition the window would write, its sheets named by their paths as added.
+  Competition Planned() const;
 
   BookSource Book;
+  std::vector<std::u16string> BookIds;  // the book drop-down's, in its order
+  std::vector<const Event*> Events;     // the event drop-down's: the picked book's
   std::function<void(std::u16string_view)> Opened;
   std::unique_ptr<WindowView> Shown;
   std::optional<Dialogs> Asks;

@@ -29,7 +29,7 @@ inline constexpr ControlLayout NewCompetitionControls[] = {
     { lblEvent,  "lblEvent", NotInArray,    Label, NoControl,                "Event:",   240,  278,   900,   255,                   None},
     { cboEvent,  "cboEvent", NotInArray, DropDown, NoControl,                      "",  1200,  240,  4920,   330, CompetitionEventPicked},
     {  lblBook,   "lblBook", NotInArray,    Label, NoControl,                 "Book:",  6360,  278,   660,   255,                   None},
-    {  cboBook,   "cboBook", NotInArray, DropDown, NoControl,                      "",  7080,  240,  2400,   330, CompetitionEventPicked},
+    {  cboBook,   "cboBook", NotInArray, DropDown, NoControl,                      "",  7080,  240,  2400,   330,  CompetitionBookPicked},
     { lblPanel,  "lblPanel", NotInArray,    Label, NoControl,                "Panel:",   240,  758,   900,   255,                   None},
     { cboPanel,  "cboPanel", NotInArray, DropDown, NoControl,                      "",  1200,  720,  3000,   330,                   None},
     {lblDivers, "lblDivers", NotInArray,    Label, NoControl,

@@ -124,12 +124,7 @@ bool CSheetWindow::cmdSaveAs_Click() {
 void CSheetWindow::cmdPrint_Click() {
   const std::u16string Page =
       FilePath.empty() ? TemporaryPath(u"Untitled dive sheet.htm") : FilePath + u".htm";
-  const FileOutcome Outcome = Sheets.WritePage(Text(), Page);
-  if (Outcome.Done()) {
-    ShowPage(Asks, AbsolutePath(Page));
-  } else {
-    Asks.Message(FileMessage(Outcome));
-  }
+  ShowWrittenPage(Asks, Sheets.WritePage(Text(), Page), Page);
 }
 
 void CSheetWindow::cmdCopy_Click() { Asks.CopyText(Report()); }

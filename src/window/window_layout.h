@@ -58,7 +58,8 @@ enum class WindowCommand : std::uint8_t {
   PrintResults,      // the results page beside the file, in the browser
   ExportCsv,         // the competition's spreadsheet form, where the user says
   // The new competition's window.
-  CompetitionEventPicked,  // an event (or a book) picked: the panels it allows
+  CompetitionEventPicked,  // an event picked: the panel it takes, its lists checked
+  CompetitionBookPicked,   // a rule book picked: its events in the drop-down
   AddDivers,               // sheet files, several at once, added at the end of the order
   RemoveDiver,             // the diver picked in the grid leaves
   DiverUp,                 // the diver picked in the grid dives one place earlier

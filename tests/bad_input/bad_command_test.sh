@@ -131,7 +131,7 @@ case $case_name in
     diff - err <<END || fail "not the errors expected"
 merrith-cli: in.txt:6: A again, after line 3
 merrith-cli: in.txt:8: A's dive in round 1 is 101B on the list, not 201B
-merrith-cli: in.txt:9: 11 is no award: 0 to 10 in half points, - for a missing one
+merrith-cli: in.txt:9: 11 is no award: an award is 0 to 10 in half points, - for a missing one
 merrith-cli: in.txt:10: A's list has 2 dives: no round 3
 END
     ;;
@@ -143,17 +143,18 @@ END
     check 1 in.csv
     diff - err <<END || fail "not the errors expected"
 merrith-cli: in.csv:3: 9 fields, where the header has 10
-merrith-cli: in.csv:4: +7: an award is 0 to 10 in half points, - for a missing one
+merrith-cli: in.csv:4: +7 is no award: an award is 0 to 10 in half points, - for a missing one
 END
     sed -i '3,4d' in.csv
     check 0 in.csv --csv
-    grep -qF "\"'=HYPERLINK(\"\"http://x\"\")\",'@SUM(A1),1,101B,1m,1.3,,7.0,7.0,7.0" out ||
+    grep -qF "\"'=HYPERLINK(\"\"http://x\"\")\",'@SUM(A1),1,101B,1m,1.3,,,7.0,7.0,7.0" out ||
       fail "a formula-looking cell written bare: $(cat out)"
     ;;
-  results_binary)  # random bytes: errors, a few named and the rest counted
+  results_binary)  # random bytes: not UTF-8, said; errors, a few named and the rest counted
     perl -e 'srand 1989; print map { chr int rand 256 } 1 .. 2**20' >in.txt
     check 1 in.txt
-    [[ $(wc -l <err) -le 11 && -s err ]] || fail "not at most 11 lines of errors"
+    [[ $(wc -l <err) -le 12 && -s err ]] || fail "not at most 12 lines: a note and errors"
+    grep -q "^merrith-cli: note: in.txt is not UTF-8: read as " err || fail "no note of the character set"
     ;;
   *)
     fail "no such case"

@@ -38,17 +38,18 @@ while IFS='|' read -r args message; do
   run score $args
   expect "score $args" test "$status $out$err" = "2 merrith-cli: $message"
 done <<'CASES'
---panel 5 --dd 2.0 7 7 7 7|a panel of 5 judges gives 5 awards, not 4
+--panel 5 --dd 2.0 7 7 7 7|4 awards for a panel of 5 judges
 --panel 5 --dd 2.0 7 7 10.5 7 7|award 3 is no award: 10.5 (0 to 10 in half points, or - for a missing one)
 --panel 5 --dd 2.0 -- 7 7 -1 7 7|award 3 is no award: -1 (0 to 10 in half points, or - for a missing one)
 --panel 5 --dd 2.0 7 7 7.25 7 7|award 3 is no award: 7.25 (0 to 10 in half points, or - for a missing one)
---panel 6 --dd 2.0 7 7 7 7 7 7|--panel takes one of 3 5 7 9 11
+--panel 6 --dd 2.0 7 7 7 7 7 7|--panel takes 3, 5 or 7 judges, 9 or 11 synchronised
 --panel 5 --dd 2.05 7 7 7 7 7|--dd takes a DD such as 2.0 or 3.4
 --panel 5 --dd 0 7 7 7 7 7|--dd takes a DD such as 2.0 or 3.4
 --panel 5 --dd 2.0 --cap 3 7 7 7 7 7|--cap takes 2 or 4.5
 --dd 2.0 7 7 7 7 7|score needs --panel N and --dd DD (see merrith-cli --help)
 --panel 3 --dd 2.0 --json --explain 7 7 7|score takes --explain or --json, not both
---panel 3 --dd 2.0 - - -|a missing award has no other award of its judges to be replaced from
+--panel 3 --dd 2.0 - - -|no award from any judge: a missing award is made from the others of its group, and there are none (7.9, 7.10)
+--panel 9 --dd 2.0 - - 7 7 7 7 7 7 7|no award from the execution judges of the first diver: a missing award is made from the others of its group, and there are none (7.9, 7.10)
 CASES
 
 exit $((failures > 0))

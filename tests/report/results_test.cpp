@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "report/results_csv.h"
+#include "report/competition_faults.h"
+#include "report/results_json.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
 #include "scoring/competition_csv.h"
@@ -27,7 +28,8 @@ constexpr std::u16string_view Meet =
     u"Round 3 | Bea <Example> | 301C | 8.0 8.0 8.0 8.0 8.0 | failed\n";
 
 Competition Read() {
-  const CompetitionRead R = ReadCompetitionText(Meet, BuiltInEvents(), {});
+  const CompetitionRead R =
+      ReadCompetitionText(u"Book: fina-2017-2021\n" + std::u16string(Meet), BuiltInEvents(), {});
   EXPECT_TRUE(R.Ok());
   return R.Read;
 }
@@ -45,8 +47,8 @@ TEST(ResultsReport, ListsThePlacesOfTheRoundsCompleteAndTheListsProblems) {
             "    2  Ann Example    Riverside           48.10  27.30  20.80\n"
             "    2  Cat Example    =Lakeside, \"North\"  48.10  27.30  20.80\n"
             "\n"
-            "The divers' lists:\n"
-            "  Cat Example: line 18: stated DD 1.4, by the formula 1.3 (D 4.9)\n");
+            "The divers' lists and DDs:\n"
+            "  Cat Example: line 19: stated DD 1.4, by the formula 1.3 (D 4.9)\n");
 }
 
 TEST(ResultsPage, ShowsEachDiverInPlaceOrderWithTheCancelledAwards) {
@@ -76,9 +78,9 @@ TEST(ResultsPage, ShowsEachDiverInPlaceOrderWithTheCancelledAwards) {
 TEST(CompetitionCsv, ReadsBackAsTheSameStandings) {
   const Competition C = Read();
   const std::u16string Csv = CompetitionCsv(C);
-  EXPECT_NE(Csv.find(u"\r\nCat Example,\"'=Lakeside, \"\"North\"\"\",1,101B,1m,1.3,,7.0,7.0,7.0"),
+  EXPECT_NE(Csv.find(u"\r\nCat Example,\"'=Lakeside, \"\"North\"\"\",1,101B,1m,1.3,,,7.0,7.0,7.0"),
             std::u16string::npos);
-  EXPECT_NE(Csv.find(u"\r\nBea <Example>,,1,101C,1m,1.2,,6.5,7.0,-,7.0,6.0\r\n"),
+  EXPECT_NE(Csv.find(u"\r\nBea <Example>,,1,101C,1m,1.2,,,6.5,7.0,-,7.0,6.0\r\n"),
             std::u16string::npos);
   const CompetitionRead Again = ReadCompetitionCsv(Csv);
   ASSERT_TRUE(Again.Ok()) << ToUtf8(CompetitionErrorText(Again.Errors[0]));
@@ -91,6 +93,77 @@ TEST(CompetitionCsv, ReadsBackAsTheSameStandings) {
     EXPECT_EQ(A.Rows[I].Total, B.Rows[I].Total);
     EXPECT_EQ(A.Rows[I].Place, B.Rows[I].Place);
   }
+}
+
+// A guest and the divers who stopped are listed after the placed divers, marked and said why;
+// a DD a spreadsheet gives that does not count so is named; JSON gives each a status and every
+// problem.
+TEST(ResultsReport, MarksTheDiversNotPlacedAndNamesEveryProblem) {
+  const CompetitionRead R = ReadCompetitionCsv(
+      u"diver,round,dive,height,dd,status,J1,J2,J3\n"
+      u"Ann,1,101B,1m,1.9,,7,7,7\nBea,1,101B,1m,,ooc,8,8,8\nCy,1,101B,1m,,dsq,,,\n"
+      u"Ann,2,201B,1m,,,7,7,7\nBea,2,201B,1m,,,8,8,8\nCy,2,201B,1m,,,,,\n");
+  ASSERT_TRUE(R.Ok()) << ToUtf8(CompetitionErrorText(R.Errors[0]));
+  const Standings S = RankCompetition(R.Read);
+  const std::string Text = ToUtf8(ResultsReport(R.Read, S));
+  // Ann: 7.0 x 3 at the 1.9 given, then at 1.6; Bea is scored and has no place.
+  EXPECT_NE(Text.find("Place  Diver  Total      1      2\n"
+                      "    1  Ann    73.50  39.90  33.60\n"
+                      "  OOC  Bea    69.60  31.20  38.40\n"
+                      "  DSQ  Cy      0.00\n"),
+            std::string::npos)
+      << Text;
+  EXPECT_NE(Text.find("Not placed:\n  Bea: out of competition: scored, not placed\n"
+                      "  Cy: disqualified in round 1\n"),
+            std::string::npos);
+  EXPECT_NE(Text.find("  Ann: line 2: Ann, round 1: DD 1.9 given for 101B at 1m, which counts 1.3; "
+                      "scored as given\n"),
+            std::string::npos);
+  const std::string Json = ResultsJson(R.Read, S);
+  EXPECT_NE(Json.find("{\"place\":null,\"status\":\"ooc\",\"diver\":\"Bea\""), std::string::npos);
+  EXPECT_NE(
+      Json.find("\"problems\":[{\"diver\":\"Ann\",\"line\":2,\"kind\":\"stated-dd-not-counted\""),
+      std::string::npos);
+}
+
+// Each fault is worded once, with what it is about; the clash says what changed and that
+// nothing was written.
+TEST(CompetitionFaultText, WordsFaultsWithWhatTheyAreAbout) {
+  struct Case {
+    CompetitionFault Why;
+    FaultValues Values;
+    std::string_view Text;
+  };
+  const Case Cases[] = {
+      {  CompetitionFault::PanelNotOfEvent,
+       {.Written = u"women-1m", .Count = 9},
+       "9 judges do not judge women-1m: 3, 5 or 7 judges, 9 or 11 synchronised (5.2.1, 5.2.2)"},
+      {CompetitionFault::GroupWithoutAward,
+       {.Group = Seat::ExecutionDiver2},
+       "no award from the execution judges of the second diver: a missing award is made from "
+       "the others of its group, and there are none (7.9, 7.10)"                              },
+      {       CompetitionFault::PairNotTwo,
+       {.Diver = u"A / B / C", .Count = 3},
+       "A / B / C: a synchronised pair is two divers, A / B; the row names 3"                 },
+      {     CompetitionFault::HeaderColumn,
+       {.Other = u"round", .Reason = u"round|rnd"},
+       "the header row has no round column (headed round|rnd)"                                },
+      {      CompetitionFault::StatusRound,
+       {.Written = u"Disqualified"},
+       "a status is written Disqualified: NAME | round N | reason"                            },
+      {        CompetitionFault::NotUpNext,
+       {.Diver = u"Lu", .Round = 2},
+       "round 2 of Lu is not the dive up next"                                                },
+  };
+  for (const Case& C : Cases) EXPECT_EQ(ToUtf8(CompetitionFaultText(C.Why, C.Values)), C.Text);
+  FileClash Clash;
+  Clash.Kind = ClashKind::LinesChanged;
+  Clash.Lines = {u"101C"};
+  EXPECT_EQ(ToUtf8(FileClashText(Clash, u"meet.txt")),
+            "meet.txt was changed by another program; these lines are gone or changed:\n  101C\n"
+            "Nothing was written. Read the file again to go on from what it holds.");
+  EXPECT_EQ(ToUtf8(OutputOverInputText(u"meet.txt", u"meet.txt")),
+            "will not write meet.txt: it is a file the competition is read from");
 }
 
 }  // namespace

@@ -112,5 +112,51 @@ TEST(RankCompetition, AShorterListLeavesItsRoundsToTheOthers) {
   EXPECT_EQ(S.Rows[1].Dives.size(), 2U);
 }
 
+// A guest is scored but not placed, after the placed divers; a diver who withdrew or was
+// disqualified is placed after everyone who finished, and one who did not start last; none of
+// them holds up a round or comes up next.
+TEST(RankCompetition, PlacesNoDiverOutOfCompetitionOrStopped) {
+  Competition C = Made(
+      {
+          {12, 12, 12},
+          {20, 20, 20},
+          {16, -1, -1},
+          {18, 18, -1},
+          {    },
+          {14, 14, 14 }
+  },
+      3);
+  C.Entries[1].Status = DiverStatus::OutOfCompetition;
+  C.Entries[2].Status = DiverStatus::Withdrawn;
+  C.Entries[2].StatusRound = 2;
+  C.Entries[3].Status = DiverStatus::Disqualified;
+  C.Entries[3].StatusRound = 3;
+  C.Entries[4].Status = DiverStatus::DidNotStart;
+  const Standings S = RankCompetition(C);
+  EXPECT_EQ(S.RoundsComplete, 3U);
+  EXPECT_EQ(Order(S), (std::vector<std::size_t>{5, 0, 1, 3, 2, 4}));
+  EXPECT_EQ(Places(S), (std::vector<std::size_t>{1, 2, 0, 0, 0, 0}));
+  EXPECT_EQ(S.Rows[2].Total, 20 * 3 * 20 * 5 * 3);  // the guest's dives count for the guest
+  EXPECT_EQ(S.Rows[3].Dives.size(), 2U);            // disqualified in round 3
+  EXPECT_FALSE(NextTurn(C));
+  C.Recorded.pop_back();  // the last placed diver's round 3
+  EXPECT_EQ(NextTurn(C), (DiveTurn{5, 3}));
+  EXPECT_EQ(RankCompetition(C).RoundsComplete, 2U);
+}
+
+// The dive up next: round after round, each diver in starting order, the last dive too.
+TEST(NextTurn, BringsUpEachDiversDivesRoundByRound) {
+  Competition C = Made(
+      {
+          {14, 14},
+          {14   }
+  },
+      2);
+  EXPECT_EQ(NextTurn(C), (DiveTurn{1, 2}));
+  C.Entries[1].Dives.pop_back();
+  EXPECT_FALSE(NextTurn(C));
+  EXPECT_EQ(NextTurn(Made({{}, {}}, 2)), (DiveTurn{0, 1}));
+}
+
 }  // namespace
 }  // namespace merrith

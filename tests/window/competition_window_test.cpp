@@ -180,27 +180,35 @@ TEST_F(Recorder, RefusesWhatIsNoAwardAndNamesItsBox) {
   EXPECT_EQ(View->Focused, ControlId(cboDecision));
   View->Texts[ControlId(txAward1).Row] = u"-";
   Window->Run(WindowCommand::RecordDive, cmdRecord);
-  EXPECT_EQ(User.Messages.back(), u"Every award is missing: at least one is needed");
+  EXPECT_EQ(
+      User.Messages.back(),
+      u"no award from any judge: a missing award is made from the others of its group, and there "
+      u"are none (7.9, 7.10)");
   EXPECT_TRUE(Window->Held().Recorded.empty());
 }
 
-// A write that fails is said and loses nothing: the awards stay keyed and go in once the file
-// can be written. The spreadsheet form is saved as such.
-TEST_F(Recorder, SavesInTheFormItOpenedAndKeepsTheAwardsOfAFailedWrite) {
-  Open("meet.csv",
-       "diver,team,round,dive,height,dd,decision,J1,J2,J3\r\n"
-       "Ann Example,,1,101B,1m,1.4,,,,\r\n"
-       "Bea Example,,1,101C,1m,1.2,,,,\r\n");
+// A file that can no longer be read stops recording, and loses nothing: the awards stay keyed
+// and go in once the file is back and read again. The spreadsheet form is saved as such.
+TEST_F(Recorder, StopsWhenTheFileGoesAndKeepsTheAwardsKeyed) {
+  const std::string Sheet =
+      "diver,team,round,dive,height,dd,decision,J1,J2,J3\r\n"
+      "Ann Example,,1,101B,1m,1.3,,,,\r\n"
+      "Bea Example,,1,101C,1m,1.2,,,,\r\n";
+  Open("meet.csv", Sheet);
   std::filesystem::remove(Dir.Path("meet.csv"));
   std::filesystem::create_directory(Dir.Path("meet.csv"));
   Type(u"7 7 7\n");
-  ASSERT_EQ(User.Messages.size(), 1U);
-  EXPECT_NE(User.Messages[0].find(u"The awards are still keyed"), std::u16string::npos);
+  ASSERT_EQ(User.Asked.size(), 1U);
+  EXPECT_NE(User.Asked[0].find(u"cannot be read any more"), std::u16string::npos);
   EXPECT_TRUE(Window->Held().Recorded.empty());
   EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"7");
   std::filesystem::remove(Dir.Path("meet.csv"));
-  Window->Run(WindowCommand::RecordDive, cmdRecord);
-  EXPECT_NE(File().find("Ann Example,,1,101B,1m,1.4,,7.0,7.0,7.0\r\n"), std::string::npos);
+  Dir.Put("meet.csv", {Sheet.begin(), Sheet.end()});
+  User.Yes = true;
+  Window->Run(WindowCommand::RecordDive, cmdRecord);  // asked again, and read again
+  EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"");
+  Type(u"7 7 7\n");
+  EXPECT_NE(File().find("Ann Example,,1,101B,1m,1.3,,7.0,7.0,7.0\r\n"), std::string::npos);
   EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
 }
 

@@ -50,6 +50,18 @@ SaveAnswer AskToSave(QWidget* Owner, std::u16string_view Name) {
   return SaveAnswer::Cancel;
 }
 
+bool AskYesNo(QWidget* Owner, std::u16string_view Question, std::u16string_view Yes,
+              std::u16string_view No) {
+  QMessageBox Box(QMessageBox::Question, Text(MessageCaption), Text(Question),
+                  QMessageBox::NoButton, Owner);
+  QPushButton* YesButton = Box.addButton(Text(Yes), QMessageBox::AcceptRole);
+  QPushButton* NoButton = Box.addButton(Text(No), QMessageBox::RejectRole);
+  Box.setDefaultButton(YesButton);
+  Box.setEscapeButton(NoButton);
+  Box.exec();
+  return Box.clickedButton() == YesButton;
+}
+
 }  // namespace
 
 Dialogs SystemDialogs(QWidget* Owner) {
@@ -69,6 +81,8 @@ Dialogs SystemDialogs(QWidget* Owner) {
     return Chosen(QFileDialog::getSaveFileName(Owner, Text(Kind.Title), Text(Start), Filter(Kind)));
   };
   Asks.AskToSave = [Owner](std::u16string_view Name) { return AskToSave(Owner, Name); };
+  Asks.AskYesNo = [Owner](std::u16string_view Question, std::u16string_view Yes,
+                          std::u16string_view No) { return AskYesNo(Owner, Question, Yes, No); };
   Asks.ShowInBrowser = [](std::u16string_view Path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(Text(Path)));
   };

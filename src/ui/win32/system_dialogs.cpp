@@ -99,6 +99,31 @@ SaveAnswer AskToSave(HWND Owner, std::u16string_view Name) {
   return static_cast<SaveAnswer>(Answer);
 }
 
+bool AskYesNo(HWND Owner, std::u16string_view Question, std::u16string_view Yes,
+              std::u16string_view No) {
+  constexpr int YesId = 100;
+  constexpr int NoId = 101;
+  const std::wstring Captions[] = {Wide(Yes), Wide(No)};
+  TASKDIALOG_BUTTON Buttons[] = {
+      {YesId, Captions[0].c_str()},
+      { NoId, Captions[1].c_str()}
+  };
+  const std::wstring Caption = Wide(MessageCaption);
+  const std::wstring Asked = Wide(Question);
+  TASKDIALOGCONFIG Dialog{};
+  Dialog.cbSize = sizeof Dialog;
+  Dialog.hwndParent = Owner;
+  Dialog.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION;  // Esc and the close box answer No
+  Dialog.pszWindowTitle = Caption.c_str();
+  Dialog.pszContent = Asked.c_str();
+  Dialog.cButtons = static_cast<UINT>(std::size(Buttons));
+  Dialog.pButtons = Buttons;
+  Dialog.nDefaultButton = YesId;
+  int Pressed = IDCANCEL;
+  if (FAILED(TaskDialogIndirect(&Dialog, &Pressed, nullptr, nullptr))) return false;
+  return Pressed == YesId;
+}
+
 bool ShowInBrowser(HWND Owner, std::u16string_view Path) {
   const auto Done =
       ShellExecuteW(Owner, L"open", Wide(Path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
@@ -143,6 +168,10 @@ Dialogs SystemDialogs(const CTableWindow& Owner) {
     return AskPath(Window->Handle(), Kind, Start, OFN_OVERWRITEPROMPT, GetSaveFileNameW);
   };
   Asks.AskToSave = [Window](std::u16string_view Name) { return AskToSave(Window->Handle(), Name); };
+  Asks.AskYesNo = [Window](std::u16string_view Question, std::u16string_view Yes,
+                           std::u16string_view No) {
+    return AskYesNo(Window->Handle(), Question, Yes, No);
+  };
   Asks.ShowInBrowser = [Window](std::u16string_view Path) {
     return ShowInBrowser(Window->Handle(), Path);
   };
