@@ -38,16 +38,12 @@ std::string DiveJson(const ListedDive& L, const StandingDive& D) {
          ",\"points\":" + PointsNumber(D.Scored.Points) + "}";
 }
 
-}  // namespace
-
-std::string ResultsJson(const Competition& C, const Standings& S) {
-  std::string Text = "{\"event\":" + TextOrNull(C.EventId) + ",\"book\":" + TextOrNull(C.Book) +
-                     ",\"panel\":" + std::to_string(JudgesOf(C.Judges)) +
-                     ",\"rounds_complete\":" + std::to_string(S.RoundsComplete) +
-                     ",\"standings\":[";
-  for (const Standing& Row : S.Rows) {
+// Standings as a JSON array, each diver with their dives.
+std::string StandingsJson(const Competition& C, const std::vector<Standing>& Rows) {
+  std::string Text = "[";
+  for (const Standing& Row : Rows) {
     const Entry& E = C.Entries[Row.Entry];
-    if (&Row != S.Rows.data()) Text += ",";
+    if (&Row != Rows.data()) Text += ",";
     Text += "{\"place\":" + (Row.Place != 0 ? std::to_string(Row.Place) : std::string("null")) +
             ",\"status\":" + Quoted(RowOf(E.Status).Word) + ",\"diver\":" + Quoted(E.Diver) +
             ",\"team\":" + TextOrNull(E.Team) + ",\"total\":" + PointsNumber(Row.Total) +
@@ -58,7 +54,18 @@ std::string ResultsJson(const Competition& C, const Standings& S) {
     }
     Text += "]}";
   }
-  Text += "],\"problems\":[";
+  return Text + "]";
+}
+
+}  // namespace
+
+std::string ResultsJson(const Competition& C, const Standings& S) {
+  std::string Text = "{\"event\":" + TextOrNull(C.EventId) + ",\"book\":" + TextOrNull(C.Book) +
+                     ",\"panel\":" + std::to_string(JudgesOf(C.Judges)) +
+                     ",\"rounds_complete\":" + std::to_string(S.RoundsComplete) +
+                     ",\"standings\":" + StandingsJson(C, S.Rows) +
+                     ",\"current\":" + StandingsJson(C, S.Current);
+  Text += ",\"problems\":[";
   const std::vector<CompetitionProblem> Problems = CompetitionProblems(C);
   for (const CompetitionProblem& P : Problems) {
     if (&P != Problems.data()) Text += ",";

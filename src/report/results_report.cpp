@@ -43,6 +43,29 @@ std::u16string StatusWords(const Entry& E) {
   return u"";
 }
 
+std::u16string CurrentReport(const Competition& C, const Standings& S) {
+  std::vector<Column> Columns{
+      {    u"Place", {},  true},
+      {    u"Diver", {}, false},
+      {     u"Team", {}, false},
+      {    u"Total", {},  true},
+      {u"Last dive", {},  true},
+      {   u"Behind", {},  true}
+  };
+  const Hundredths Leader = S.Current.empty() ? 0 : S.Current.front().Total;
+  for (const Standing& Row : S.Current) {
+    const Entry& E = C.Entries[Row.Entry];
+    Columns[0].Cells.push_back(PlaceText(Row, E));
+    Columns[1].Cells.push_back(E.Diver);
+    Columns[2].Cells.push_back(E.Team);
+    Columns[3].Cells.push_back(PointsText(Row.Total));
+    Columns[4].Cells.push_back(Row.Dives.empty() ? u"" : PointsText(Row.Dives.back().Scored.Points));
+    Columns[5].Cells.push_back(Row.Place > 1 ? PointsText(Leader - Row.Total) : u"");
+  }
+  return u"Now, after the last dive recorded (the round under way does not count yet):\n" +
+         TextTable(Columns, S.Current.size());
+}
+
 std::vector<CompetitionProblem> CompetitionProblems(const Competition& C) {
   std::vector<CompetitionProblem> Found;
   for (const Entry& E : C.Entries)
@@ -78,7 +101,10 @@ std::u16string ResultsReport(const Competition& C, const Standings& S) {
           Round <= Row.Dives.size() ? PointsText(Row.Dives[Round - 1].Scored.Points) : u"");
     if (E.Status != DiverStatus::Ok) Statuses += u"  " + E.Diver + u": " + StatusWords(E) + u"\n";
   }
+  if (S.RoundUnderWay())
+    Text += u"The result, of the rounds complete:\n";
   Text += TextTable(Columns, S.Rows.size());
+  if (S.RoundUnderWay()) Text += u"\n" + CurrentReport(C, S);
   if (!Statuses.empty()) Text += u"\nNot placed:\n" + Statuses;
   const std::vector<CompetitionProblem> Problems = CompetitionProblems(C);
   if (!Problems.empty()) Text += u"\nThe divers' lists and DDs:\n";

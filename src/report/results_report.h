@@ -34,9 +34,14 @@ struct CompetitionProblem {
 // Every problem of the competition: the lists' in starting order, then the DDs'.
 std::vector<CompetitionProblem> CompetitionProblems(const Competition& C);
 
+// The current standings, after the last dive recorded, as a table: place, diver, team, total,
+// the last dive's points and how far behind the leader each diver is.
+std::u16string CurrentReport(const Competition& C, const Standings& S);
+
 // The standings as text for a person at the table: the event, the panel, how far the rounds
 // are, then place, diver, team, total and each counted dive's points in a table whose columns
-// line up in a fixed-width font, the divers not placed and why, then the problems.
+// line up in a fixed-width font (the result), the current standings where a round is under way,
+// the divers not placed and why, then the problems.
 std::u16string ResultsReport(const Competition& C, const Standings& S);
 
 // A problem of a diver's list in words, with its rule: "file:line: text (rule)", "line 7: ..."

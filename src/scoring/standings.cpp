@@ -51,21 +51,43 @@ int Tier(const Entry& E) {
   return 3;
 }
 
-Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t Entry,
-                    std::size_t Rounds) {
+// Every dive of the diver's recorded, scored, in round order, each with the total after it.
+Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t Entry) {
   Standing S;
   S.Entry = Entry;
   const std::vector<ListedDive>& Dives = C.Entries[Entry].Dives;
-  S.Dives.reserve(std::min(Rounds, Dives.size()));
-  for (std::size_t Round = 1; Round <= Rounds && Round <= Dives.size(); ++Round) {
+  for (std::size_t Round = 1; Round <= Dives.size(); ++Round) {
     const RecordedDive* R = Grid.Row(Entry)[Round - 1];
-    if (R == nullptr) break;  // a round the diver no longer dives
+    if (R == nullptr) continue;
     const ScoredDive Scored =
         ScoreDive(C.Judges, R->Awards, R->Decided, Dives[Round - 1].DD.value_or(0));
     S.Total += Scored.Points;
     S.Dives.push_back({Round, R, Scored, S.Total});
   }
   return S;
+}
+
+// The same standing counting only the rounds up to Rounds.
+Standing Through(Standing S, std::size_t Rounds) {
+  const auto Later = std::find_if(S.Dives.begin(), S.Dives.end(),
+                                  [Rounds](const StandingDive& D) { return D.Round > Rounds; });
+  S.Dives.erase(Later, S.Dives.end());
+  S.Total = S.Dives.empty() ? 0 : S.Dives.back().Running;
+  return S;
+}
+
+// Rows in the order of the results, placed: the placed divers by total (equal totals share a
+// place, in starting order), then those out of competition, then those who stopped.
+void Rank(const Competition& C, std::vector<Standing>& Rows) {
+  std::stable_sort(Rows.begin(), Rows.end(), [&C](const Standing& A, const Standing& B) {
+    const int TierA = Tier(C.Entries[A.Entry]);
+    const int TierB = Tier(C.Entries[B.Entry]);
+    return TierA != TierB ? TierA < TierB : TierA < 3 && A.Total > B.Total;
+  });
+  for (std::size_t I = 0; I < Rows.size(); ++I) {
+    if (C.Entries[Rows[I].Entry].Status != DiverStatus::Ok) break;
+    Rows[I].Place = I > 0 && Rows[I].Total == Rows[I - 1].Total ? Rows[I - 1].Place : I + 1;
+  }
 }
 
 }  // namespace
@@ -82,18 +104,14 @@ Standings RankCompetition(const Competition& C) {
   while (S.RoundsComplete < S.Rounds &&
          S.RecordedIn[S.RoundsComplete] == DiversIn(C, S.RoundsComplete + 1))
     ++S.RoundsComplete;
+  S.Current.reserve(C.Entries.size());
   S.Rows.reserve(C.Entries.size());
-  for (std::size_t I = 0; I < C.Entries.size(); ++I)
-    S.Rows.push_back(StandingOf(C, Grid, I, S.RoundsComplete));
-  std::stable_sort(S.Rows.begin(), S.Rows.end(), [&C](const Standing& A, const Standing& B) {
-    const int TierA = Tier(C.Entries[A.Entry]);
-    const int TierB = Tier(C.Entries[B.Entry]);
-    return TierA != TierB ? TierA < TierB : TierA < 3 && A.Total > B.Total;
-  });
-  for (std::size_t I = 0; I < S.Rows.size(); ++I) {
-    if (C.Entries[S.Rows[I].Entry].Status != DiverStatus::Ok) break;
-    S.Rows[I].Place = I > 0 && S.Rows[I].Total == S.Rows[I - 1].Total ? S.Rows[I - 1].Place : I + 1;
+  for (std::size_t I = 0; I < C.Entries.size(); ++I) {
+    S.Current.push_back(StandingOf(C, Grid, I));
+    S.Rows.push_back(Through(S.Current.back(), S.RoundsComplete));
   }
+  Rank(C, S.Rows);
+  Rank(C, S.Current);
   return S;
 }
 

@@ -35,9 +35,20 @@ struct Standings {
   std::vector<std::size_t> RecordedIn;  // how many dives each round has recorded, from round 1
   std::vector<Standing> Rows;           // by place, equal places in starting order; then the
                                         // divers out of competition, then those who stopped
+  // The same after the last dive recorded, every dive counted: where the divers stand now,
+  // while a round is under way. The rounds complete stay the result (6.4.2).
+  std::vector<Standing> Current;
+
+  // Whether a dive beyond the rounds complete is recorded: the current standings differ.
+  bool RoundUnderWay() const {
+    for (std::size_t Round = RoundsComplete; Round < RecordedIn.size(); ++Round)
+      if (RecordedIn[Round] > 0) return true;
+    return false;
+  }
 };
 
-// Scores every dive recorded and ranks the divers by their totals over the rounds complete:
+// Scores every dive recorded and ranks the divers by their totals over the rounds complete, and
+// over every dive recorded for the current standings:
 // the placed divers first, then those out of competition (scored, not placed), then those who
 // withdrew, were disqualified or did not start. C must be a competition read without errors,
 // so that each dive has a DD.

@@ -36,12 +36,19 @@ expect "text: the standings" test "$out" = "Event:   Women 1 m springboard (wome
 Panel:   5 judges
 Rounds:  After round 1 of 5. Round 2: 1 of 2 dives recorded, not counted yet. Rounds 3 to 5 have no awards yet.
 
+The result, of the rounds complete:
 Place  Diver        Team       Total      1
     1  Ann Example  Riverside  27.30  27.30
-    2  Bea Example             24.00  24.00"
+    2  Bea Example             24.00  24.00
+
+Now, after the last dive recorded (the round under way does not count yet):
+Place  Diver        Team       Total  Last dive  Behind
+    1  Ann Example  Riverside  48.10      20.80
+    2  Bea Example             24.00      24.00   24.10"
 
 run results --json "$work/meet/meet.txt"
 expect "json: exit 0" test "$status" -eq 0
+expect "json: the current standings" grep -qF '"current":[{"place":1,"status":"ok","diver":"Ann Example","team":"Riverside","total":48.10,' "$work/out"
 expect "json: totals with two decimals" grep -qF '"place":2,"status":"ok","diver":"Bea Example","team":null,"total":24.00,"dives":[{"round":1,"dive":"101C","height":"1m","dd":1.2,"awards":[6.5,7.0,6.5,7.0,6.0],"cancelled":[false,false,false,true,true],"decision":null,"points":24.00}]}' "$work/out"
 
 # The spreadsheet form holds the same standings; only the event is unknown there.

@@ -158,5 +158,61 @@ TEST(NextTurn, BringsUpEachDiversDivesRoundByRound) {
   EXPECT_EQ(NextTurn(Made({{}, {}}, 2)), (DiveTurn{0, 1}));
 }
 
+// After every dive of an event (a tie, a failed dive, a withdrawal), the current standings count
+// each dive recorded; once a round completes they are the official standings.
+TEST(RankCompetition, StandsCurrentAfterEveryDiveAndOfficialAfterEachRound) {
+  // Recorded in turn, round by round; 0 is a failed dive (every award 0).
+  const std::vector<std::vector<int>> Full = {
+      {14, 16, 12},
+      {16, 14, 12},
+      {12,  0, 20},
+      {18, 18, -1}
+  };
+  Competition All = Made(Full, 3);
+  All.Entries[3].Status = DiverStatus::Withdrawn;
+  All.Entries[3].StatusRound = 3;
+  const std::vector<RecordedDive> InTurn = [&All] {
+    std::vector<RecordedDive> Sorted = All.Recorded;
+    std::stable_sort(Sorted.begin(), Sorted.end(), [](const RecordedDive& A, const RecordedDive& B) {
+      return A.Round != B.Round ? A.Round < B.Round : A.Entry < B.Entry;
+    });
+    return Sorted;
+  }();
+  for (std::size_t Count = 0; Count <= InTurn.size(); ++Count) {
+    Competition C = All;
+    C.Recorded.assign(InTurn.begin(), InTurn.begin() + static_cast<std::ptrdiff_t>(Count));
+    const Standings S = RankCompetition(C);
+    std::vector<Hundredths> Sums(C.Entries.size());
+    for (const RecordedDive& R : C.Recorded)
+      Sums[R.Entry] += Hundredths{*R.Awards[0]} * 3 * 20 * 5;
+    for (const Standing& Row : S.Current) EXPECT_EQ(Row.Total, Sums[Row.Entry]) << Count;
+    // Ties share a place in the current standings too.
+    for (std::size_t I = 1; I < S.Current.size(); ++I)
+      if (S.Current[I].Place != 0 && S.Current[I].Total == S.Current[I - 1].Total)
+        EXPECT_EQ(S.Current[I].Place, S.Current[I - 1].Place) << Count;
+    EXPECT_EQ(S.RoundUnderWay(), Count != 0 && Count != 4 && Count != 8 && Count != 11) << Count;
+    if (S.RoundUnderWay()) continue;
+    ASSERT_EQ(Order(S), (std::vector<std::size_t>([&S] {
+                std::vector<std::size_t> P;
+                for (const Standing& Row : S.Current) P.push_back(Row.Entry);
+                return P;
+              }())))
+        << Count;
+    for (std::size_t I = 0; I < S.Rows.size(); ++I) {
+      EXPECT_EQ(S.Rows[I].Total, S.Current[I].Total) << Count;
+      EXPECT_EQ(S.Rows[I].Place, S.Current[I].Place) << Count;
+    }
+  }
+  // After round 1 and Ann's second dive: Ann leads now, the result is still round 1's, Bea's.
+  Competition Mid = All;
+  Mid.Recorded.assign(InTurn.begin(), InTurn.begin() + 5);
+  const Standings S = RankCompetition(Mid);
+  EXPECT_EQ(S.RoundsComplete, 1U);
+  EXPECT_EQ(Order(S).front(), 1U);
+  EXPECT_EQ(S.Current.front().Entry, 0U);
+  EXPECT_EQ(S.Current.front().Total, (14 + 16) * 3 * 20 * 5);
+  EXPECT_EQ(S.Current.back().Entry, 3U);  // withdrawn, after everyone
+}
+
 }  // namespace
 }  // namespace merrith
