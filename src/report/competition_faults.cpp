@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "report/problem_text.h"
+#include "report/score_report.h"
 #include "scoring/competition_csv.h"
 #include "sheets/sheet_words.h"
 #include "support/words.h"
@@ -17,19 +18,10 @@ std::u16string Cut(std::u16string_view Text) { return Shortened(Text, Shown); }
 
 std::u16string LineNumber(std::size_t Line) { return u"line " + NumberText(Line); }
 
-// The judges of a group, as a message names them.
-std::u16string_view GroupWords(Seat Group) {
-  switch (Group) {
-    case Seat::Judge:
-      return u"any judge";
-    case Seat::ExecutionDiver1:
-      return u"the execution judges of the first diver";
-    case Seat::ExecutionDiver2:
-      return u"the execution judges of the second diver";
-    case Seat::Synchronisation:
-      return u"the synchronisation judges";
-  }
-  return u"";
+// The judges of a group, as a message names them: "the judges of execution, diver 1".
+std::u16string GroupWords(Seat Group) {
+  if (Group == Seat::Judge) return u"any judge";
+  return u"the judges of " + std::u16string(SeatWords(Group));
 }
 
 std::u16string DdWords(const std::optional<DdTenths>& Dd) {
@@ -135,7 +127,7 @@ std::u16string CompetitionFaultText(CompetitionFault Why, const FaultValues& V) 
       return CountText(V.Count, u"award", u"awards") + u" for a panel of " + NumberText(V.Wanted) +
              u" judges";
     case GroupWithoutAward:
-      return u"no award from " + std::u16string(GroupWords(V.Group.value_or(Seat::Judge))) +
+      return u"no award from " + GroupWords(V.Group.value_or(Seat::Judge)) +
              u": a missing award is made from the others of its group, and there are none "
              u"(7.9, 7.10)";
     case NotADecision:

@@ -43,23 +43,36 @@ std::u16string StatusWords(const Entry& E) {
   return u"";
 }
 
-std::u16string CurrentReport(const Competition& C, const Standings& S) {
-  std::vector<Column> Columns{
-      {    u"Place", {},  true},
-      {    u"Diver", {}, false},
-      {     u"Team", {}, false},
-      {    u"Total", {},  true},
-      {u"Last dive", {},  true},
-      {   u"Behind", {},  true}
+namespace {
+
+// The columns every table of standings starts with: place, diver, team and total.
+std::vector<Column> StandingColumns() {
+  return {
+      {u"Place", {},  true},
+      {u"Diver", {}, false},
+      { u"Team", {}, false},
+      {u"Total", {},  true}
   };
+}
+
+void AppendStandingCells(std::vector<Column>& Columns, const Standing& Row, const Entry& E) {
+  Columns[0].Cells.push_back(PlaceText(Row, E));
+  Columns[1].Cells.push_back(E.Diver);
+  Columns[2].Cells.push_back(E.Team);
+  Columns[3].Cells.push_back(PointsText(Row.Total));
+}
+
+}  // namespace
+
+std::u16string CurrentReport(const Competition& C, const Standings& S) {
+  std::vector<Column> Columns = StandingColumns();
+  Columns.push_back({u"Last dive", {}, true});
+  Columns.push_back({u"Behind", {}, true});
   const Hundredths Leader = S.Current.empty() ? 0 : S.Current.front().Total;
   for (const Standing& Row : S.Current) {
-    const Entry& E = C.Entries[Row.Entry];
-    Columns[0].Cells.push_back(PlaceText(Row, E));
-    Columns[1].Cells.push_back(E.Diver);
-    Columns[2].Cells.push_back(E.Team);
-    Columns[3].Cells.push_back(PointsText(Row.Total));
-    Columns[4].Cells.push_back(Row.Dives.empty() ? u"" : PointsText(Row.Dives.back().Scored.Points));
+    AppendStandingCells(Columns, Row, C.Entries[Row.Entry]);
+    Columns[4].Cells.push_back(Row.Dives.empty() ? u""
+                                                 : PointsText(Row.Dives.back().Scored.Points));
     Columns[5].Cells.push_back(Row.Place > 1 ? PointsText(Leader - Row.Total) : u"");
   }
   return u"Now, after the last dive recorded (the round under way does not count yet):\n" +
@@ -81,28 +94,19 @@ std::vector<CompetitionProblem> CompetitionProblems(const Competition& C) {
 std::u16string ResultsReport(const Competition& C, const Standings& S) {
   std::u16string Text = u"Event:   " + CompetitionEventText(C) + u"\nPanel:   " +
                         PanelText(C.Judges) + u"\nRounds:  " + RoundsText(C, S) + u"\n\n";
-  std::vector<Column> Columns{
-      {u"Place", {},  true},
-      {u"Diver", {}, false},
-      { u"Team", {}, false},
-      {u"Total", {},  true}
-  };
+  std::vector<Column> Columns = StandingColumns();
   for (std::size_t Round = 1; Round <= S.RoundsComplete; ++Round)
     Columns.push_back({NumberText(Round), {}, true});
   std::u16string Statuses;
   for (const Standing& Row : S.Rows) {
     const Entry& E = C.Entries[Row.Entry];
-    Columns[0].Cells.push_back(PlaceText(Row, E));
-    Columns[1].Cells.push_back(E.Diver);
-    Columns[2].Cells.push_back(E.Team);
-    Columns[3].Cells.push_back(PointsText(Row.Total));
+    AppendStandingCells(Columns, Row, E);
     for (std::size_t Round = 1; Round <= S.RoundsComplete; ++Round)
       Columns[3 + Round].Cells.push_back(
           Round <= Row.Dives.size() ? PointsText(Row.Dives[Round - 1].Scored.Points) : u"");
     if (E.Status != DiverStatus::Ok) Statuses += u"  " + E.Diver + u": " + StatusWords(E) + u"\n";
   }
-  if (S.RoundUnderWay())
-    Text += u"The result, of the rounds complete:\n";
+  if (S.RoundUnderWay()) Text += u"The result, of the rounds complete:\n";
   Text += TextTable(Columns, S.Rows.size());
   if (S.RoundUnderWay()) Text += u"\n" + CurrentReport(C, S);
   if (!Statuses.empty()) Text += u"\nNot placed:\n" + Statuses;

@@ -49,7 +49,7 @@ done <<'CASES'
 --dd 2.0 7 7 7 7 7|score needs --panel N and --dd DD (see merrith-cli --help)
 --panel 3 --dd 2.0 --json --explain 7 7 7|score takes --explain or --json, not both
 --panel 3 --dd 2.0 - - -|no award from any judge: a missing award is made from the others of its group, and there are none (7.9, 7.10)
---panel 9 --dd 2.0 - - 7 7 7 7 7 7 7|no award from the execution judges of the first diver: a missing award is made from the others of its group, and there are none (7.9, 7.10)
+--panel 9 --dd 2.0 - - 7 7 7 7 7 7 7|no award from the judges of execution, diver 1: a missing award is made from the others of its group, and there are none (7.9, 7.10)
 CASES
 
 exit $((failures > 0))

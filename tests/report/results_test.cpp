@@ -147,8 +147,8 @@ TEST(CompetitionFaultText, WordsFaultsWithWhatTheyAreAbout) {
        "9 judges do not judge women-1m: 3, 5 or 7 judges, 9 or 11 synchronised (5.2.1, 5.2.2)"},
       {CompetitionFault::GroupWithoutAward,
        {.Group = Seat::ExecutionDiver2},
-       "no award from the execution judges of the second diver: a missing award is made from "
-       "the others of its group, and there are none (7.9, 7.10)"                              },
+       "no award from the judges of execution, diver 2: a missing award is made from the "
+       "others of its group, and there are none (7.9, 7.10)"                              },
       {       CompetitionFault::PairNotTwo,
        {.Diver = u"A / B / C", .Count = 3},
        "A / B / C: a synchronised pair is two divers, A / B; the row names 3"                 },
