@@ -148,6 +148,11 @@ void CEventEngine::Close() {
   HeldBy.clear();
 }
 
+bool CEventEngine::FirstAfterLists() const {
+  return C.Recorded.empty() && std::none_of(C.Entries.begin(), C.Entries.end(),
+                                            [](const Entry& E) { return E.StatusLine != 0; });
+}
+
 const RecordedDive* CEventEngine::RecordedFor(DiveTurn Turn) const {
   const auto Found = std::find_if(
       C.Recorded.begin(), C.Recorded.end(),
@@ -201,10 +206,12 @@ EngineAnswer CEventEngine::Save(Edit Make) {
   }
   if (Stopped) {
     Answer.Step = EngineStep::Clash;
+    Answer.Clash = LastClash;
     return Answer;
   }
   if (std::optional<FileClash> Clash = TakeInChanges(Answer.TakenIn)) {
     Stopped = true;
+    LastClash = *Clash;
     Answer.Step = EngineStep::Clash;
     Answer.Clash = std::move(*Clash);
     return Answer;
@@ -217,6 +224,7 @@ EngineAnswer CEventEngine::Save(Edit Make) {
   }
   if (Made.Clash.Kind != ClashKind::None) {
     Stopped = true;
+    LastClash = Made.Clash;
     Answer.Step = EngineStep::Clash;
     Answer.Clash = std::move(Made.Clash);
     return Answer;
@@ -280,7 +288,7 @@ EngineAnswer CEventEngine::Record(const KeyedDive& Keyed) {
     }
     const std::u16string Line = RecordedDiveLine(C, R);
     if (Was != nullptr) return {WithLines(Text, Was->Line, Was->Line, Line), std::nullopt, {}};
-    return {WithLineAtEnd(Text, Line, C.Recorded.empty()), std::nullopt, {}};
+    return {WithLineAtEnd(Text, Line, FirstAfterLists()), std::nullopt, {}};
   });
 }
 
@@ -341,7 +349,7 @@ EngineAnswer CEventEngine::SetStatus(std::size_t Diver, DiverStatus Status, std:
     if (Was.StatusLine != 0)
       return {WithLines(Text, Was.StatusLine, Was.StatusLine, Line), std::nullopt, {}};
     if (!Line) return {Text, std::nullopt, {}};
-    return {WithLineAtEnd(Text, *Line, C.Recorded.empty()), std::nullopt, {}};
+    return {WithLineAtEnd(Text, *Line, FirstAfterLists()), std::nullopt, {}};
   });
 }
 

@@ -139,6 +139,8 @@ class CEventEngine {
   // taken in where only lines were added; TakenIn counts them.
   std::optional<FileClash> TakeInChanges(std::size_t& TakenIn);
   bool ReadText(std::u16string_view Text, std::vector<CompetitionError>* Errors);
+  // Whether a line written now is the first after the lists: a blank line sets it apart.
+  bool FirstAfterLists() const;
 
   const EventBook& Book;
   FileWriter Write;
@@ -151,6 +153,7 @@ class CEventEngine {
   CFileLock Lock;
   std::u16string HeldBy;
   bool Stopped = false;
+  FileClash LastClash;  // what stopped recording, told again until the file is read again
 };
 
 }  // namespace merrith

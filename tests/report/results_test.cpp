@@ -148,7 +148,7 @@ TEST(CompetitionFaultText, WordsFaultsWithWhatTheyAreAbout) {
       {CompetitionFault::GroupWithoutAward,
        {.Group = Seat::ExecutionDiver2},
        "no award from the judges of execution, diver 2: a missing award is made from the "
-       "others of its group, and there are none (7.9, 7.10)"                              },
+       "others of its group, and there are none (7.9, 7.10)"                                  },
       {       CompetitionFault::PairNotTwo,
        {.Diver = u"A / B / C", .Count = 3},
        "A / B / C: a synchronised pair is two divers, A / B; the row names 3"                 },

@@ -173,9 +173,10 @@ TEST(RankCompetition, StandsCurrentAfterEveryDiveAndOfficialAfterEachRound) {
   All.Entries[3].StatusRound = 3;
   const std::vector<RecordedDive> InTurn = [&All] {
     std::vector<RecordedDive> Sorted = All.Recorded;
-    std::stable_sort(Sorted.begin(), Sorted.end(), [](const RecordedDive& A, const RecordedDive& B) {
-      return A.Round != B.Round ? A.Round < B.Round : A.Entry < B.Entry;
-    });
+    std::stable_sort(Sorted.begin(), Sorted.end(),
+                     [](const RecordedDive& A, const RecordedDive& B) {
+                       return A.Round != B.Round ? A.Round < B.Round : A.Entry < B.Entry;
+                     });
     return Sorted;
   }();
   for (std::size_t Count = 0; Count <= InTurn.size(); ++Count) {
@@ -183,13 +184,14 @@ TEST(RankCompetition, StandsCurrentAfterEveryDiveAndOfficialAfterEachRound) {
     C.Recorded.assign(InTurn.begin(), InTurn.begin() + static_cast<std::ptrdiff_t>(Count));
     const Standings S = RankCompetition(C);
     std::vector<Hundredths> Sums(C.Entries.size());
-    for (const RecordedDive& R : C.Recorded)
-      Sums[R.Entry] += Hundredths{*R.Awards[0]} * 3 * 20 * 5;
+    for (const RecordedDive& R : C.Recorded) Sums[R.Entry] += Hundredths{*R.Awards[0]} * 3 * 20 * 5;
     for (const Standing& Row : S.Current) EXPECT_EQ(Row.Total, Sums[Row.Entry]) << Count;
     // Ties share a place in the current standings too.
-    for (std::size_t I = 1; I < S.Current.size(); ++I)
-      if (S.Current[I].Place != 0 && S.Current[I].Total == S.Current[I - 1].Total)
+    for (std::size_t I = 1; I < S.Current.size(); ++I) {
+      if (S.Current[I].Place != 0 && S.Current[I].Total == S.Current[I - 1].Total) {
         EXPECT_EQ(S.Current[I].Place, S.Current[I - 1].Place) << Count;
+      }
+    }
     EXPECT_EQ(S.RoundUnderWay(), Count != 0 && Count != 4 && Count != 8 && Count != 11) << Count;
     if (S.RoundUnderWay()) continue;
     ASSERT_EQ(Order(S), (std::vector<std::size_t>([&S] {
