@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_view.h"
 #include "file_test_folder.h"
 #include "report/results_report.h"
 #include "scoring/standings.h"
+#include "support/file_lock.h"
 #include "support/utf8.h"
 #include "support/words.h"
 #include "test_dialogs.h"
@@ -210,6 +213,106 @@ TEST_F(Recorder, StopsWhenTheFileGoesAndKeepsTheAwardsKeyed) {
   Type(u"7 7 7\n");
   EXPECT_NE(File().find("Ann Example,,1,101B,1m,1.3,,7.0,7.0,7.0\r\n"), std::string::npos);
   EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
+}
+
+// The status picked, for the diver picked in the standings: a withdrawal counts from the
+// diver's first round not yet recorded, the file says so at once, the standings place the
+// diver last as WD and the order passes over them; back to "Dives on" takes the line out. A
+// diver with every dive recorded cannot withdraw, in the report's words.
+TEST_F(Recorder, MarksTheStatusOfTheDiverPickedInTheStandings) {
+  Open("meet.txt", Meet);
+  Window->Run(WindowCommand::SetDiverStatus, cmdStatus);
+  EXPECT_EQ(User.Messages.back(), u"Pick a diver in the standings and a status first.");
+  EXPECT_EQ(View->Choices[ControlId(cboStatus).Row],
+            (std::vector<std::u16string>{u"Dives on", u"Out of competition", u"Withdrawn",
+                                         u"Did not start", u"Disqualified"}));
+  Type(u"7 7 7 7 7\n6 6 6 6 6\n8 8 8 8 8\n7 7 7 7 7\n");
+  // Cat, Ann, Bea after round 1; Bea has not dived round 2.
+  View->Row = 2;
+  View->Pick(cboStatus, 2);
+  ASSERT_TRUE(Window->SetStatus());
+  EXPECT_NE(File().find("\nWithdrawn: Bea Example | round 2\n"), std::string::npos);
+  const Rows& Standing = View->Grids[ControlId(grdStandings).Row];
+  EXPECT_EQ(Standing[3][0] + u" " + Standing[3][1], u"WD Bea Example");
+  EXPECT_EQ(View->Row, 2) << "the diver stays picked";
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{2, 2})) << "Bea passed over";
+
+  View->Pick(cboStatus, 0);
+  ASSERT_TRUE(Window->SetStatus());
+  EXPECT_EQ(File().find("Withdrawn:"), std::string::npos);
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 2}));
+
+  Type(u"6 6 6 6 6\n8 8 8 8 8\n7 7 7 7 7\n");  // Ann's list is dived to its end
+  const std::string Before = File();
+  View->Row = 1;
+  EXPECT_EQ(View->Grids[ControlId(grdStandings).Row][2][1], u"Ann Example");
+  View->Pick(cboStatus, 4);
+  EXPECT_FALSE(Window->SetStatus());
+  EXPECT_EQ(User.Messages.back(), u"Ann Example's list has 3 dives: no round 4");
+  EXPECT_EQ(File(), Before);
+}
+
+// A diver out of competition or not started has no round; each is written as the file's key.
+TEST_F(Recorder, MarksAStatusWithoutARound) {
+  Open("meet.txt", Meet);
+  View->Row = 0;
+  View->Pick(cboStatus, 3);
+  ASSERT_TRUE(Window->SetStatus());
+  View->Row = 0;  // Bea: Ann is placed last now
+  View->Pick(cboStatus, 1);
+  ASSERT_TRUE(Window->SetStatus());
+  for (const char* Line : {"\nDid not start: Ann Example\n", "\nOut of competition: Bea Example\n"})
+    EXPECT_NE(File().find(Line), std::string::npos) << Line;
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
+}
+
+// A second window on the file opens it to read only and names who records it: its Record and
+// its status are refused, and the file stays as it was. Once the first window is closed the
+// second takes the file over; a dive the first recorded meanwhile is a clash, read again on
+// the user's word, after which the second records on.
+TEST_F(Recorder, ASecondWindowReadsOnlyUntilTheFirstLetsGo) {
+  Open("meet.txt", Meet);
+  CCompetitionController& First = *Window;
+  auto FirstOwned = std::move(Window);
+  OpenAgain();
+  const std::u16string Holder = ThisProcessHolder();
+  EXPECT_EQ(View->Caption, u"Competition - meet.txt (read only: " + Holder + u" records it)");
+  EXPECT_EQ(User.Messages.back(), u"Opened to read only: " + Holder + u" is recording it.");
+  Type(u"6 6 6 6 6\n");
+  EXPECT_EQ(User.Messages.back(), u"Opened to read only: " + Holder +
+                                      u" is recording it. The awards are still keyed: record "
+                                      u"them again.");
+  View->Row = 0;
+  View->Pick(cboStatus, 2);
+  EXPECT_FALSE(Window->SetStatus());
+  EXPECT_EQ(User.Messages.back(), u"Opened to read only: " + Holder + u" is recording it.");
+  EXPECT_EQ(File(), Meet);
+
+  auto& FirstView = static_cast<RecorderView&>(First.View());
+  FirstView.Texts = {
+      {ControlId(txAward1).Row, u"7"},
+      {ControlId(txAward2).Row, u"7"},
+      {ControlId(txAward3).Row, u"7"},
+      {ControlId(txAward4).Row, u"7"},
+      {ControlId(txAward5).Row, u"7"}
+  };
+  ASSERT_TRUE(First.Record());
+  First.CloseAsked();
+  EXPECT_TRUE(FirstView.Closed);
+
+  User.Yes = true;
+  Window->Run(WindowCommand::RecordDive, cmdRecord);
+  ASSERT_EQ(User.Asked.size(), 1U);
+  EXPECT_EQ(User.Asked[0], Path +
+                               u" records this dive already, on line 18, written by another "
+                               u"program\nNothing was written. Read the file again to go on "
+                               u"from what it holds.\n\nRead it again now?");
+  EXPECT_EQ(View->Caption, u"Competition - meet.txt");
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
+  Type(u"6 6 6 6 6\n");
+  EXPECT_NE(File().find("Round 1 | Ann Example | 101B | 7.0 7.0 7.0 7.0 7.0\n"
+                        "Round 1 | Bea Example | 101C | 6.0 6.0 6.0 6.0 6.0\n"),
+            std::string::npos);
 }
 
 // A new competition: the event read from the first sheet, a sheet that cannot be read left
