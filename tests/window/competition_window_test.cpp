@@ -351,6 +351,108 @@ TEST_F(Recorder, NewCompetitionWritesTheFileInStartingOrder) {
   EXPECT_EQ(Window->Held().Entries[0].Diver, u"Bea Example");
 }
 
+class NewCompetition : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto Shown = std::make_unique<RecorderView>();
+    Form = Shown.get();
+    Window.Attach(std::move(Shown), User.Seams());
+  }
+  const std::vector<std::u16string>& EventsListed() {
+    return Form->Choices[ControlId(NewCompetitionControl::cboEvent).Row];
+  }
+  // Picks the book Row, or the event titled Title, as the user picks from the drop-down.
+  void PickBook(int Row) {
+    Form->Pick(NewCompetitionControl::cboBook, Row);
+    Window.Run(WindowCommand::CompetitionBookPicked, NewCompetitionControl::cboBook);
+  }
+  void PickEvent(std::u16string_view Title) {
+    const auto Found = std::find(EventsListed().begin(), EventsListed().end(), Title);
+    ASSERT_NE(Found, EventsListed().end()) << ToUtf8(Title);
+    Form->Pick(NewCompetitionControl::cboEvent, static_cast<int>(Found - EventsListed().begin()));
+    Window.Run(WindowCommand::CompetitionEventPicked, NewCompetitionControl::cboEvent);
+  }
+  std::u16string Picked(NewCompetitionControl Box) {
+    const int Row = Form->Picked(Box);
+    const auto& Choices = Form->Choices[ControlId(Box).Row];
+    return Row < 0 ? u"(none)" : Choices[static_cast<std::size_t>(Row)];
+  }
+
+  static inline const EventBook Events = BuiltInEvents();
+  testing::TestDialogs User;
+  CNewCompetitionController Window{[]() -> const EventBook& { return Events; },
+                                   [](std::u16string_view) {}};
+  RecorderView* Form = nullptr;
+};
+
+// The 2024 book first with its 34 events, the 2017 book's 32: each event of the picked book
+// once, none of the other's.
+TEST_F(NewCompetition, ListsTheEventsOfThePickedBookEachOnce) {
+  using enum NewCompetitionControl;
+  EXPECT_EQ(Picked(cboBook), u"World Aquatics Diving Rules 2024");
+  for (const auto& [Row, Count] : {
+           std::pair{0, 34U},
+           {1, 32U},
+           {0, 34U}
+  }) {
+    PickBook(Row);
+    std::vector<std::u16string> Sorted = EventsListed();
+    EXPECT_EQ(Sorted.size(), Count) << Row;
+    std::sort(Sorted.begin(), Sorted.end());
+    EXPECT_EQ(std::adjacent_find(Sorted.begin(), Sorted.end()), Sorted.end()) << Row;
+  }
+  PickBook(1);
+  EXPECT_EQ(Picked(cboBook), u"FINA Diving Rules 2017-2021");
+  EXPECT_EQ(std::count(EventsListed().begin(), EventsListed().end(),
+                       u"Mixed team event, 3 m springboard and platform"),
+            0);
+}
+
+// A synchronised event is judged by 9, any other by 5; the panel follows each event picked.
+TEST_F(NewCompetition, PanelFollowsTheEventPicked) {
+  using enum NewCompetitionControl;
+  const std::pair<std::u16string_view, std::u16string_view> Cases[] = {
+      {            u"Women synchronised 3 m springboard", u"9 judges, synchronised"},
+      {                         u"Women 3 m springboard",               u"5 judges"},
+      {    u"Group A and B synchronised 3 m springboard", u"9 judges, synchronised"},
+      {u"Mixed team event, 3 m springboard and platform",               u"5 judges"},
+  };
+  for (const auto& [Event, Panel] : Cases) {
+    PickEvent(Event);
+    EXPECT_EQ(Picked(cboPanel), Panel) << ToUtf8(Event);
+  }
+}
+
+// Another book keeps the event picked where it has it, and picks none where it has not.
+TEST_F(NewCompetition, AnotherBookKeepsTheEventWhereItHasIt) {
+  using enum NewCompetitionControl;
+  PickEvent(u"Men platform");
+  PickBook(1);
+  EXPECT_EQ(Picked(cboEvent), u"Men platform");
+  PickBook(0);
+  PickEvent(u"Mixed team event, 3 m springboard and platform");
+  PickBook(1);
+  EXPECT_EQ(Picked(cboEvent), u"(none)");
+}
+
+// Each diver's list checked against the event as soon as both are there, before Start: the
+// grid says what is wrong with a list, or that it holds; another event checks again.
+TEST_F(NewCompetition, ShowsEachListsProblemsBeforeStart) {
+  testing::TestFolder Dir;
+  const std::string Good = "Event: women-1m\nDiver: Ann Example\n101B\n201B\n301B\n401B\n5132D\n";
+  const std::string Short = "Event: women-1m\nDiver: Bea Example\n101B\n201B\n301B\n";
+  Dir.Put("ann.txt", {Good.begin(), Good.end()});
+  Dir.Put("bea.txt", {Short.begin(), Short.end()});
+  const std::u16string Sheets[] = {Dir.Text("ann.txt"), Dir.Text("bea.txt")};
+  Window.Dropped(Sheets);
+  const Rows& Grid = Form->Grids[ControlId(NewCompetitionControl::grdDivers).Row];
+  ASSERT_EQ(Grid.size(), 3U);
+  EXPECT_EQ(Grid[1][3], u"holds");
+  EXPECT_EQ(Grid[2][3], u"too few dives: 3, where the event has 5 (3.4.1)");
+  PickEvent(u"Women 3 m springboard");
+  EXPECT_EQ(Grid[1][3], u"line 1: the sheet is for women-1m, the competition is women-3m");
+}
+
 // Each round's every diver before the next round; a shorter list is passed over.
 TEST(NextTurn, GoesRoundByRoundInStartingOrder) {
   Competition C;
