@@ -269,7 +269,7 @@ TEST_F(Recorder, MarksAStatusWithoutARound) {
 // A second window on the file opens it to read only and names who records it: its Record and
 // its status are refused, and the file stays as it was. Once the first window is closed the
 // second takes the file over; a dive the first recorded meanwhile is a clash, read again on
-// the user's word, after which the second records on.
+// the user's word (asked again until then), after which the second records on.
 TEST_F(Recorder, ASecondWindowReadsOnlyUntilTheFirstLetsGo) {
   Open("meet.txt", Meet);
   CCompetitionController& First = *Window;
@@ -300,14 +300,18 @@ TEST_F(Recorder, ASecondWindowReadsOnlyUntilTheFirstLetsGo) {
   First.CloseAsked();
   EXPECT_TRUE(FirstView.Closed);
 
+  Window->Run(WindowCommand::RecordDive, cmdRecord);
+  EXPECT_EQ(View->Caption, u"Competition - meet.txt") << "the file taken over";
   User.Yes = true;
   Window->Run(WindowCommand::RecordDive, cmdRecord);
-  ASSERT_EQ(User.Asked.size(), 1U);
+  ASSERT_EQ(User.Asked.size(), 2U);
   EXPECT_EQ(User.Asked[0], Path +
                                u" records this dive already, on line 18, written by another "
                                u"program\nNothing was written. Read the file again to go on "
                                u"from what it holds.\n\nRead it again now?");
-  EXPECT_EQ(View->Caption, u"Competition - meet.txt");
+  EXPECT_EQ(User.Asked[1], Path +
+                               u" was changed by another program, and recording "
+                               u"stopped.\nNothing was written.\n\nRead it again now?");
   EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
   Type(u"6 6 6 6 6\n");
   EXPECT_NE(File().find("Round 1 | Ann Example | 101B | 7.0 7.0 7.0 7.0 7.0\n"
