@@ -3,16 +3,19 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli_commands.h"
 #include "cli_rules.h"
+#include "report/competition_faults.h"
 #include "report/problem_text.h"
 #include "report/sheet_page.h"
 #include "report/sheet_report.h"
 #include "sheets/final_list.h"
 #include "sheets/sheet_words.h"
 #include "support/file_bytes.h"
+#include "support/file_outcome.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
 
@@ -172,11 +175,19 @@ constexpr const Option* Options[] = {&JsonObject, &Html,        &AwardOption, &P
                                      &BookOption, &RulesOption, &SheetEnd};
 
 // The sheet in the file File ("-" the standard input) as text; nothing when it cannot be read.
-FileOutcome ReadSheetFile(std::string_view File, std::u16string& Text) {
+// A sheet that is not UTF-8 is read as DecodeDocument falls back, and a note names it.
+FileOutcome ReadSheetFile(std::string_view File, const Streams& Io, std::u16string& Text) {
+  const std::u16string Path = DecodeUtf8(File);
   std::vector<std::uint8_t> Bytes;
-  FileOutcome Read =
-      File == "-" ? ReadStandardInputBytes(Bytes) : ReadFileBytes(DecodeUtf8(File), Bytes);
-  if (Read.Done()) Text = mFSO::DecodeText(Bytes, mFSO::CodePageSystem);
+  const FileOutcome Read =
+      File == "-" ? ReadStandardInputBytes(Bytes) : ReadDocumentBytes(Path, Bytes);
+  if (!Read.Done()) return Read;
+  mFSO::DecodedDocument Decoded = mFSO::DecodeDocument(Bytes);
+  if (!Decoded.FellBackTo.empty())
+    std::fprintf(
+        Io.Err, "merrith-cli: note: %s\n",
+        ToUtf8(ReadNoteText({u"", ReadNoteKind::NotUtf8, Decoded.FellBackTo}, Path)).c_str());
+  Text = std::move(Decoded.Text);
   return Read;
 }
 
@@ -185,13 +196,13 @@ FileOutcome ReadSheetFile(std::string_view File, std::u16string& Text) {
 std::optional<CheckedSheet> CheckedOf(const CommandLine& Line, const Streams& Io,
                                       const EventBook& Book, int& Failed) {
   std::u16string Text;
-  if (const FileOutcome Read = ReadSheetFile(Line.Operands[0], Text); !Read.Done()) {
+  if (const FileOutcome Read = ReadSheetFile(Line.Operands[0], Io, Text); !Read.Done()) {
     Failed = FileFailed(Io, Read);
     return std::nullopt;
   }
   if (!Line.Has(Preliminary)) return CheckSheetText(Text, Book, BookAsked(Line));
   std::u16string Prelim;
-  if (const FileOutcome Read = ReadSheetFile(Line.Last(Preliminary), Prelim); !Read.Done()) {
+  if (const FileOutcome Read = ReadSheetFile(Line.Last(Preliminary), Io, Prelim); !Read.Done()) {
     Failed = FileFailed(Io, Read);
     return std::nullopt;
   }

@@ -84,7 +84,7 @@ std::vector<std::vector<std::u16string>> StandingRows(const Competition& C, cons
   };
   for (const Standing& Row : S.Rows) {
     const Entry& E = C.Entries[Row.Entry];
-    Rows.push_back({NumberText(Row.Place), E.Diver, E.Team, PointsText(Row.Total),
+    Rows.push_back({PlaceText(Row, E), E.Diver, E.Team, PointsText(Row.Total),
                     Row.Dives.empty() ? u"" : PointsText(Row.Dives.back().Scored.Points)});
   }
   return Rows;
@@ -106,6 +106,23 @@ std::vector<std::vector<std::u16string>> RecordedRows(const Competition& C) {
   }
   return Rows;
 }
+
+// A diver's first round without a recorded dive: the one a withdrawal or a disqualification
+// counts from. One past the list when every dive of it is recorded.
+std::size_t FirstRoundNotDived(const CEventEngine& Engine, std::size_t Diver) {
+  std::size_t Round = 1;
+  while (Engine.RecordedFor({Diver, Round}) != nullptr) ++Round;
+  return Round;
+}
+
+// Why recording stopped: the clash found now, or one found before that was not read again.
+std::u16string ClashText(const FileClash& Clash, std::u16string_view Path) {
+  if (Clash.Kind != ClashKind::None) return FileClashText(Clash, Path);
+  return std::u16string(Path) +
+         u" was changed by another program, and recording stopped.\nNothing was written.";
+}
+
+constexpr std::u16string_view AwardsKept = u" The awards are still keyed: record them again.";
 
 }  // namespace
 
@@ -138,16 +155,24 @@ bool CCompetitionController::Load(std::u16string_view FileName) {
     return false;
   }
   Correcting.reset();
-  ShowCaption();
-  ShowJudges();
-  ShowRecorded();
-  ShowKeyed();
+  std::vector<std::u16string> Statuses;
+  for (const StatusChoice& Choice : StatusChoices) Statuses.emplace_back(Choice.Caption);
+  Shown->SetChoices(cboStatus, Statuses);
+  Shown->Pick(cboStatus, 0);
+  ShowHeld();
   std::u16string Notes;
   for (const ReadNote& N : Opened.Notes) AppendJoined(Notes, u"\n", ReadNoteText(N, FileName));
   if (!Opened.Holder.empty())
     AppendJoined(Notes, u"\n", u"Opened to read only: " + Opened.Holder + u" is recording it.");
   if (!Notes.empty()) Asks->Message(Notes);
   return true;
+}
+
+void CCompetitionController::ShowHeld() {
+  ShowCaption();
+  ShowJudges();
+  ShowRecorded();
+  ShowKeyed();
 }
 
 std::optional<DiveTurn> CCompetitionController::Keyed() const {
@@ -218,7 +243,9 @@ void CCompetitionController::FillBoxes(const RecordedDive* From) {
   Shown->Pick(cboDecision, Picked);
 }
 
-bool CCompetitionController::Told(const EngineAnswer& Answer) {
+bool CCompetitionController::Told(const EngineAnswer& Answer, std::u16string_view Kept) {
+  // A window that read only may have taken the file over, whatever became of the request.
+  ShowCaption();
   switch (Answer.Step) {
     case EngineStep::Done:
       if (Answer.TakenIn > 0)
@@ -226,28 +253,24 @@ bool CCompetitionController::Told(const EngineAnswer& Answer) {
                       u" that another program added to the file were read in.");
       return true;
     case EngineStep::ReadOnly:
-      Asks->Message(u"Opened to read only: " + Engine->Holder() +
-                    u" is recording it. The awards are still keyed.");
+      Asks->Message(u"Opened to read only: " + Engine->Holder() + u" is recording it." +
+                    std::u16string(Kept));
       return false;
     case EngineStep::Refused:
       Asks->Message(Answer.Fault ? CompetitionFaultText(Answer.Fault->Why, Answer.Fault->Values)
-                                 : u"The dive cannot be recorded.");
+                                 : u"Nothing was written.");
       return false;
     case EngineStep::Clash:
-      if (Asks->AskYesNo(FileClashText(Answer.Clash, Engine->Path()) + u"\n\nRead it again now?",
+      if (Asks->AskYesNo(ClashText(Answer.Clash, Engine->Path()) + u"\n\nRead it again now?",
                          u"Read again", u"Not now")) {
         const EngineAnswer Again = Engine->Reload();
         Correcting.reset();
-        ShowCaption();
-        ShowJudges();
-        ShowRecorded();
-        ShowKeyed();
-        if (!Again.Done()) Asks->Message(FileClashText(Again.Clash, Engine->Path()));
+        ShowHeld();
+        if (!Again.Done()) Asks->Message(ClashText(Again.Clash, Engine->Path()));
       }
       return false;
     case EngineStep::WriteFailed:
-      Asks->Message(FileMessage(Answer.Written) +
-                    u" The awards are still keyed: record them again.");
+      Asks->Message(FileMessage(Answer.Written) + std::u16string(Kept));
       return false;
   }
   return false;
@@ -274,7 +297,7 @@ bool CCompetitionController::Record() {
     Keyed.Decided = DecisionChoices[Picked].Decided;
   else if (Was != nullptr && Picked >= 0)
     Keyed.Decided = Was->Decided;  // the file's own decision, kept
-  if (!Told(Engine->Record(Keyed))) {
+  if (!Told(Engine->Record(Keyed), AwardsKept)) {
     Shown->Focus(AwardBoxOf(0));
     return false;
   }
@@ -295,6 +318,29 @@ void CCompetitionController::Correct(std::size_t Index) {
 void CCompetitionController::CancelCorrection() {
   Correcting.reset();
   ShowKeyed();
+}
+
+bool CCompetitionController::SetStatus() {
+  const int Row = Shown->PickedRow(grdStandings);
+  const int Picked = Shown->Picked(cboStatus);
+  const Standings S = RankCompetition(Held());
+  if (Row < 0 || static_cast<std::size_t>(Row) >= S.Rows.size() || Picked < 0 ||
+      static_cast<std::size_t>(Picked) >= std::size(StatusChoices)) {
+    Asks->Message(u"Pick a diver in the standings and a status first.");
+    return false;
+  }
+  const std::size_t Diver = S.Rows[static_cast<std::size_t>(Row)].Entry;
+  const EngineAnswer Answer = Engine->SetStatus(Diver, StatusChoices[Picked].Status,
+                                                FirstRoundNotDived(*Engine, Diver), u"");
+  if (!Told(Answer, u"")) return false;
+  ShowCaption();
+  ShowRecorded();
+  ShowKeyed();
+  // The diver stays picked, wherever the status puts them in the standings.
+  const Standings Now = RankCompetition(Held());
+  for (std::size_t I = 0; I < Now.Rows.size(); ++I)
+    if (Now.Rows[I].Entry == Diver) Shown->PickRow(grdStandings, static_cast<int>(I));
+  return true;
 }
 
 bool CCompetitionController::MayWrite(std::u16string_view Output) {
@@ -341,6 +387,9 @@ void CCompetitionController::Run(WindowCommand Command, ControlId) {
     case WindowCommand::ExportCsv:
       ExportCsv();
       break;
+    case WindowCommand::SetDiverStatus:
+      SetStatus();
+      break;
     default:
       break;
   }
@@ -349,6 +398,12 @@ void CCompetitionController::Run(WindowCommand Command, ControlId) {
 bool CCompetitionController::QueryClose() {
   if (Engine) Engine->Close();
   return true;
+}
+
+// Another recorder waiting on the file may take it over as soon as this window is gone.
+void CCompetitionController::CloseAsked() {
+  if (Engine) Engine->Close();
+  if (IsOpen()) Shown->Close();
 }
 
 KeyAnswer CCompetitionController::Key(ControlId Box, KeyPress Pressed) {

@@ -50,12 +50,18 @@ class CCompetitionController : public WindowController {
   void Correct(std::size_t Index);
   // Back to the dive up next, the correction dropped.
   void CancelCorrection();
+  // Marks the diver picked in the standings with the status picked (a diver who withdrew or
+  // was disqualified dives no more from their first round not yet recorded), saved to the file
+  // at once; false, having said why, when no diver is picked or the status cannot be set.
+  bool SetStatus();
   void PrintResults();
   void ExportCsv();
 
   void Run(WindowCommand Command, ControlId Control) override;
   // Every dive recorded is in the file already; the file is let go.
   bool QueryClose() override;
+  // Closes the window without asking, its file let go at once.
+  void CloseAsked();
   KeyAnswer Key(ControlId Box, KeyPress Key) override;
 
  private:
@@ -65,8 +71,11 @@ class CCompetitionController : public WindowController {
   void ShowRecorded();
   void ShowKeyed();
   void FillBoxes(const RecordedDive* From);
-  // Tells the user what the engine made of a request that was not done; true when it was.
-  bool Told(const EngineAnswer& Answer);
+  // Tells the user what the engine made of a request that was not done, and what Kept of
+  // theirs is still there; true when it was done.
+  bool Told(const EngineAnswer& Answer, std::u16string_view Kept);
+  // Everything the window shows of the file, after it was read or written.
+  void ShowHeld();
   // Whether Output may be written: false, having said why, where it is one of the competition's
   // own files.
   bool MayWrite(std::u16string_view Output);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
+#include "scoring/competition.h"
 #include "scoring/decision.h"
 #include "scoring/panel.h"
 #include "window/window_layout.h"
@@ -19,7 +22,7 @@ enum class CompetitionControl : std::uint8_t {
   txAward1, txAward2, txAward3, txAward4, txAward5, txAward6,
   txAward7, txAward8, txAward9, txAward10, txAward11,
   lblDecision, cboDecision, cmdRecord, cmdCancel, lblRounds,
-  lblStandings, grdStandings, lblDives, grdDives,
+  lblStandings, grdStandings, cboStatus, cmdStatus, lblDives, grdDives,
   cmdPrint, cmdExport,
   Count
 };
@@ -49,6 +52,30 @@ inline constexpr DecisionChoice DecisionChoices[] = {
 };
 // clang-format on
 
+// What the status drop-down offers, in its order: diving on, or each way of stopping.
+struct StatusChoice {
+  std::u16string_view Caption;
+  DiverStatus Status;
+};
+// clang-format off
+inline constexpr StatusChoice StatusChoices[] = {
+  //             Caption                  Status
+    {           u"Dives on",                  DiverStatus::Ok},
+    { u"Out of competition",    DiverStatus::OutOfCompetition},
+    {          u"Withdrawn",           DiverStatus::Withdrawn},
+    {      u"Did not start",         DiverStatus::DidNotStart},
+    {       u"Disqualified",        DiverStatus::Disqualified},
+};
+// clang-format on
+static_assert(
+    [] {
+      std::size_t Row = 0;
+      for (const StatusChoice& Choice : StatusChoices)
+        if (Choice.Status != StatusRows[Row++].Status) return false;
+      return Row == std::size(StatusRows);
+    }(),
+    "each status once, in the order of StatusRows");
+
 namespace competition_layout {
 using enum ControlKind;
 using enum WindowCommand;
@@ -56,8 +83,9 @@ using enum CompetitionControl;
 
 // Every control in tab order: the dive up next as the announcer reads it, the award boxes in
 // seating order with the decision and the Record button beside them, then the standings (24
-// divers and their header without scrolling, at rows of 19 pixels at 96 dpi) beside the dives
-// recorded, and the results' buttons below.
+// divers and their header without scrolling, at rows of 19 pixels at 96 dpi) with the status
+// of the diver picked there below them, beside the dives recorded with the results' buttons
+// below them.
 // clang-format off
 inline constexpr ControlLayout CompetitionWindowControls[] = {
   //          Id           Name       Index      Kind     Inside              Caption   Left   Top  Width Height             Command
@@ -92,11 +120,13 @@ inline constexpr ControlLayout CompetitionWindowControls[] = {
     {   lblRounds,   "lblRounds", NotInArray,     Label, NoControl,                   "",   240, 1380, 11640,   255,              None},
     {lblStandings,"lblStandings", NotInArray,     Label, NoControl,         "Standings:",   240, 1800,  7200,   255,              None},
     {grdStandings,"grdStandings", NotInArray,      Grid, NoControl,                   "",   240, 2070,  7200,  7200,              None},
+    {   cboStatus,   "cboStatus", NotInArray,  DropDown, NoControl,                   "",   240, 9472,  2640,   330,              None},
+    {   cmdStatus,   "cmdStatus", NotInArray,   Command, NoControl,         "Set status",  3000, 9450,  1815,   375,    SetDiverStatus},
     {    lblDives,    "lblDives", NotInArray,     Label, NoControl,
                              "Dives recorded (Enter or a double-click corrects one):",  7680, 1800,  6720,   255,              None},
     {    grdDives,    "grdDives", NotInArray,      Grid, NoControl,                   "",  7680, 2070,  6720,  7200,       CorrectDive},
-    {    cmdPrint,    "cmdPrint", NotInArray,   Command, NoControl,      "Print results",   240, 9450,  1815,   375,      PrintResults},
-    {   cmdExport,   "cmdExport", NotInArray,   Command, NoControl,      "Export CSV...",  2175, 9450,  1815,   375,         ExportCsv},
+    {    cmdPrint,    "cmdPrint", NotInArray,   Command, NoControl,      "Print results",  7680, 9450,  1815,   375,      PrintResults},
+    {   cmdExport,   "cmdExport", NotInArray,   Command, NoControl,      "Export CSV...",  9615, 9450,  1815,   375,         ExportCsv},
 };
 // clang-format on
 

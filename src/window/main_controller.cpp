@@ -173,9 +173,8 @@ bool CMainController::QueryClose() {
   for (CSheetController* Sheet : Sheets()) Forms.push_back(&Sheet->Form());
   if (!QueryUnloadAll(Forms)) return false;
   for (CSheetController* Sheet : Sheets()) Sheet->CloseAsked();
-  // Every dive recorded is in its file already.
-  for (const auto& Window : CompetitionWindows)
-    if (Window->IsOpen()) Window->View().Close();
+  // Every dive recorded is in its file already; each file is let go at once.
+  for (const auto& Window : CompetitionWindows) Window->CloseAsked();
   for (const auto& Window : NewCompetitionWindows)
     if (Window->IsOpen()) Window->View().Close();
   return true;

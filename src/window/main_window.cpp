@@ -113,7 +113,9 @@ std::u16string AboutText(std::u16string_view RulesFolder) {
   std::u16string Text = u"Merrith " + DecodeUtf8(std::string_view(MERRITH_VERSION)) +
                         u"\nDegree of difficulty of competitive dives\n\n"
                         u"DD tables of the FINA rule cycle 2015-2021.\n"
-                        u"Event rules of dive sheets: FINA Diving Rules 2017-2021.\n";
+                        u"Dive sheets and competitions are checked against the World Aquatics "
+                        u"Diving Rules 2024, unless they name the FINA Diving Rules 2017-2021 "
+                        u"(Book: fina-2017-2021).\n";
   if (!RulesFolder.empty())
     Text += u"Your own event rules are read from " + std::u16string(RulesFolder) + u"\n";
   Text += u"\nMIT License. Copyright the Merrith developers.";

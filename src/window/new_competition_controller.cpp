@@ -35,8 +35,8 @@ std::u16string FolderOfPath(std::u16string_view Path) {
 }  // namespace
 
 CNewCompetitionController::CNewCompetitionController(
-    BookSource Events, std::function<void(std::u16string_view)> WhenWritten)
-    : Book(std::move(Events)), Opened(std::move(WhenWritten)) {}
+    BookSource Source, std::function<void(std::u16string_view)> WhenWritten)
+    : Book(std::move(Source)), Opened(std::move(WhenWritten)) {}
 
 void CNewCompetitionController::Attach(std::unique_ptr<WindowView> View,
                                        std::optional<Dialogs> Given) {
@@ -115,12 +115,19 @@ void CNewCompetitionController::ShowDivers(int Picked) {
   if (PickedEvent() != nullptr && !Divers.empty()) {
     const CompetitionRead Read =
         ReadCompetitionText(CompetitionText(Planned()), Book(), SheetsBeside(u""));
-    for (const CompetitionError& E : Read.Errors)
+    // The grid names the sheet in a column of its own: the words say where in it.
+    for (CompetitionError E : Read.Errors)
       for (std::size_t I = 0; I < Divers.size(); ++I)
-        if (E.File == Divers[I].Sheet && Said[I].empty()) Said[I] = CompetitionErrorText(E);
+        if (E.File == Divers[I].Sheet && Said[I].empty()) {
+          E.File.clear();
+          Said[I] = CompetitionErrorText(E);
+        }
     for (std::size_t I = 0; I < Read.Read.Entries.size() && I < Said.size(); ++I)
-      if (Said[I].empty() && !Read.Read.Entries[I].ListProblems.empty())
-        Said[I] = ListProblemText(Read.Read.Entries[I].ListProblems[0]);
+      if (Said[I].empty() && !Read.Read.Entries[I].ListProblems.empty()) {
+        ListProblem First = Read.Read.Entries[I].ListProblems[0];
+        First.File.clear();
+        Said[I] = ListProblemText(First);
+      }
   }
   for (std::size_t I = 0; I < Divers.size(); ++I)
     Rows.push_back({NumberText(I + 1), Divers[I].Name, Divers[I].Sheet,

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "report/competition_faults.h"
+#include "support/file_outcome.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
 #include "support/words.h"
@@ -83,11 +85,14 @@ void CSheetWindow::txDives_Change(std::u16string_view Typed) { Sheet.Dives = Typ
 
 bool CSheetWindow::Load(std::u16string_view FileName) {
   std::vector<std::uint8_t> Bytes;
-  if (const FileOutcome Read = ReadFileBytes(FileName, Bytes); !Read.Done()) {
+  if (const FileOutcome Read = ReadDocumentBytes(FileName, Bytes); !Read.Done()) {
     Asks.Message(FileMessage(Read));
     return false;
   }
-  Sheet = ReadSheetFields(mFSO::DecodeText(Bytes, mFSO::CodePageSystem));
+  mFSO::DecodedDocument Decoded = mFSO::DecodeDocument(Bytes);
+  if (!Decoded.FellBackTo.empty())
+    Asks.Message(ReadNoteText({u"", ReadNoteKind::NotUtf8, Decoded.FellBackTo}, FileName));
+  Sheet = ReadSheetFields(Decoded.Text);
   FilePath = FileName;
   SavedText = Text();
   ListBooks();

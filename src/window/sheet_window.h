@@ -76,7 +76,8 @@ class CSheetWindow {
   // the events are that book's; the sheet's event stays.
   void cboBook_Click(int Row);
 
-  // Reads the sheet file at FileName into the window; says so and leaves the sheet as it was
+  // Reads the sheet file at FileName into the window: UTF-8 where it is, else as
+  // DecodeDocument falls back, which a message names; says so and leaves the sheet as it was
   // when the file cannot be read.
   bool Load(std::u16string_view FileName);
 

@@ -57,6 +57,7 @@ enum class WindowCommand : std::uint8_t {
   CancelCorrection,  // back to the dive up next, the correction dropped
   PrintResults,      // the results page beside the file, in the browser
   ExportCsv,         // the competition's spreadsheet form, where the user says
+  SetDiverStatus,    // the status picked, for the diver picked in the standings
   // The new competition's window.
   CompetitionEventPicked,  // an event picked: the panel it takes, its lists checked
   CompetitionBookPicked,   // a rule book picked: its events in the drop-down

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # merrith-cli sheet and events: the report of a sheet worked out by hand, its JSON and its page
 # (markup in the diver's name and in a line shown as text), the exit codes, standard input,
-# rules files of the user's and their faults, and the files that cannot be read or written.
+# sheets in UTF-8 and in other character sets, rules files of the user's and their faults, and
+# the files that cannot be read or written.
 # Usage: cli_sheet_test.sh [EMULATOR] MERRITH_CLI
 set -uo pipefail
 
@@ -135,5 +136,26 @@ for args in "sheet" "sheet a b" "sheet --html" "sheet --csv x" "sheet --award 7.
   expect "'$args': exit 2" test "$status" -eq 2
   expect "'$args': usage" grep -q '^merrith-cli: ' "$work/err"
 done
+
+# A sheet is read as UTF-8 where it is, whatever the system's character set (under Wine the
+# ANSI code page 1252, here a Latin-1 locale where localedef can make one); a sheet that is not
+# is read in the system's set or as Windows-1252, and a note names it.
+printf 'Event: men-1m\nDiver: Zo\xc3\xab \xc3\x85str\xc3\xb6m\n101B\n' >"$work/utf8.txt"
+printf 'Event: men-1m\nDiver: Zo\xeb \xc5str\xf6m\n101B\n' >"$work/latin.txt"
+run sheet "$work/utf8.txt"
+expect "utf-8: the name as written" grep -qF 'Zoë Åström' "$work/out"
+expect "utf-8: no note" test -z "$err"
+run sheet "$work/latin.txt"
+expect "latin-1: the name read" grep -qF 'Zoë Åström' "$work/out"
+expect "latin-1: a note naming the file" like "$err" \
+  "merrith-cli: note: $work/latin.txt is not UTF-8: read as *; Merrith writes it as UTF-8"
+mkdir "$work/locales"
+# (localedef answers 1 for a locale it wrote with warnings.)
+localedef -i en_US -f ISO-8859-1 "$work/locales/latin1" >/dev/null 2>&1
+if [[ ${#cli[@]} -eq 1 && -e "$work/locales/latin1/LC_CTYPE" ]]; then
+  LOCPATH="$work/locales" LC_ALL=latin1 run sheet "$work/utf8.txt"
+  expect "utf-8 under a Latin-1 locale: no note" test -z "$err"
+  expect "utf-8 under a Latin-1 locale: the name as written" grep -qF 'Zoë Åström' "$work/out"
+fi
 
 exit $((failures > 0))

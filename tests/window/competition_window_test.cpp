@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_view.h"
 #include "file_test_folder.h"
 #include "report/results_report.h"
 #include "scoring/standings.h"
+#include "support/file_lock.h"
 #include "support/utf8.h"
 #include "support/words.h"
 #include "test_dialogs.h"
@@ -212,6 +215,110 @@ TEST_F(Recorder, StopsWhenTheFileGoesAndKeepsTheAwardsKeyed) {
   EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
 }
 
+// The status picked, for the diver picked in the standings: a withdrawal counts from the
+// diver's first round not yet recorded, the file says so at once, the standings place the
+// diver last as WD and the order passes over them; back to "Dives on" takes the line out. A
+// diver with every dive recorded cannot withdraw, in the report's words.
+TEST_F(Recorder, MarksTheStatusOfTheDiverPickedInTheStandings) {
+  Open("meet.txt", Meet);
+  Window->Run(WindowCommand::SetDiverStatus, cmdStatus);
+  EXPECT_EQ(User.Messages.back(), u"Pick a diver in the standings and a status first.");
+  EXPECT_EQ(View->Choices[ControlId(cboStatus).Row],
+            (std::vector<std::u16string>{u"Dives on", u"Out of competition", u"Withdrawn",
+                                         u"Did not start", u"Disqualified"}));
+  Type(u"7 7 7 7 7\n6 6 6 6 6\n8 8 8 8 8\n7 7 7 7 7\n");
+  // Cat, Ann, Bea after round 1; Bea has not dived round 2.
+  View->Row = 2;
+  View->Pick(cboStatus, 2);
+  ASSERT_TRUE(Window->SetStatus());
+  EXPECT_NE(File().find("\nWithdrawn: Bea Example | round 2\n"), std::string::npos);
+  const Rows& Standing = View->Grids[ControlId(grdStandings).Row];
+  EXPECT_EQ(Standing[3][0] + u" " + Standing[3][1], u"WD Bea Example");
+  EXPECT_EQ(View->Row, 2) << "the diver stays picked";
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{2, 2})) << "Bea passed over";
+
+  View->Pick(cboStatus, 0);
+  ASSERT_TRUE(Window->SetStatus());
+  EXPECT_EQ(File().find("Withdrawn:"), std::string::npos);
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 2}));
+
+  Type(u"6 6 6 6 6\n8 8 8 8 8\n7 7 7 7 7\n");  // Ann's list is dived to its end
+  const std::string Before = File();
+  View->Row = 1;
+  EXPECT_EQ(View->Grids[ControlId(grdStandings).Row][2][1], u"Ann Example");
+  View->Pick(cboStatus, 4);
+  EXPECT_FALSE(Window->SetStatus());
+  EXPECT_EQ(User.Messages.back(), u"Ann Example's list has 3 dives: no round 4");
+  EXPECT_EQ(File(), Before);
+}
+
+// A diver out of competition or not started has no round; each is written as the file's key.
+TEST_F(Recorder, MarksAStatusWithoutARound) {
+  Open("meet.txt", Meet);
+  View->Row = 0;
+  View->Pick(cboStatus, 3);
+  ASSERT_TRUE(Window->SetStatus());
+  View->Row = 0;  // Bea: Ann is placed last now
+  View->Pick(cboStatus, 1);
+  ASSERT_TRUE(Window->SetStatus());
+  for (const char* Line : {"\nDid not start: Ann Example\n", "\nOut of competition: Bea Example\n"})
+    EXPECT_NE(File().find(Line), std::string::npos) << Line;
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
+}
+
+// A second window on the file opens it to read only and names who records it: its Record and
+// its status are refused, and the file stays as it was. Once the first window is closed the
+// second takes the file over; a dive the first recorded meanwhile is a clash, read again on
+// the user's word (asked again until then), after which the second records on.
+TEST_F(Recorder, ASecondWindowReadsOnlyUntilTheFirstLetsGo) {
+  Open("meet.txt", Meet);
+  CCompetitionController& First = *Window;
+  auto FirstOwned = std::move(Window);
+  OpenAgain();
+  const std::u16string Holder = ThisProcessHolder();
+  EXPECT_EQ(View->Caption, u"Competition - meet.txt (read only: " + Holder + u" records it)");
+  EXPECT_EQ(User.Messages.back(), u"Opened to read only: " + Holder + u" is recording it.");
+  Type(u"6 6 6 6 6\n");
+  EXPECT_EQ(User.Messages.back(), u"Opened to read only: " + Holder +
+                                      u" is recording it. The awards are still keyed: record "
+                                      u"them again.");
+  View->Row = 0;
+  View->Pick(cboStatus, 2);
+  EXPECT_FALSE(Window->SetStatus());
+  EXPECT_EQ(User.Messages.back(), u"Opened to read only: " + Holder + u" is recording it.");
+  EXPECT_EQ(File(), Meet);
+
+  auto& FirstView = static_cast<RecorderView&>(First.View());
+  FirstView.Texts = {
+      {ControlId(txAward1).Row, u"7"},
+      {ControlId(txAward2).Row, u"7"},
+      {ControlId(txAward3).Row, u"7"},
+      {ControlId(txAward4).Row, u"7"},
+      {ControlId(txAward5).Row, u"7"}
+  };
+  ASSERT_TRUE(First.Record());
+  First.CloseAsked();
+  EXPECT_TRUE(FirstView.Closed);
+
+  Window->Run(WindowCommand::RecordDive, cmdRecord);
+  EXPECT_EQ(View->Caption, u"Competition - meet.txt") << "the file taken over";
+  User.Yes = true;
+  Window->Run(WindowCommand::RecordDive, cmdRecord);
+  ASSERT_EQ(User.Asked.size(), 2U);
+  EXPECT_EQ(User.Asked[0], Path +
+                               u" records this dive already, on line 18, written by another "
+                               u"program\nNothing was written. Read the file again to go on "
+                               u"from what it holds.\n\nRead it again now?");
+  EXPECT_EQ(User.Asked[1], Path +
+                               u" was changed by another program, and recording "
+                               u"stopped.\nNothing was written.\n\nRead it again now?");
+  EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
+  Type(u"6 6 6 6 6\n");
+  EXPECT_NE(File().find("Round 1 | Ann Example | 101B | 7.0 7.0 7.0 7.0 7.0\n"
+                        "Round 1 | Bea Example | 101C | 6.0 6.0 6.0 6.0 6.0\n"),
+            std::string::npos);
+}
+
 // A new competition: the event read from the first sheet, a sheet that cannot be read left
 // out, the starting order changed; the file written names the sheets beside it and opens at
 // the first diver's first dive.
@@ -246,6 +353,108 @@ TEST_F(Recorder, NewCompetitionWritesTheFileInStartingOrder) {
   OpenAgain();
   EXPECT_EQ(Window->Keyed(), (DiveTurn{0, 1}));
   EXPECT_EQ(Window->Held().Entries[0].Diver, u"Bea Example");
+}
+
+class NewCompetition : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto Shown = std::make_unique<RecorderView>();
+    Form = Shown.get();
+    Window.Attach(std::move(Shown), User.Seams());
+  }
+  const std::vector<std::u16string>& EventsListed() {
+    return Form->Choices[ControlId(NewCompetitionControl::cboEvent).Row];
+  }
+  // Picks the book Row, or the event titled Title, as the user picks from the drop-down.
+  void PickBook(int Row) {
+    Form->Pick(NewCompetitionControl::cboBook, Row);
+    Window.Run(WindowCommand::CompetitionBookPicked, NewCompetitionControl::cboBook);
+  }
+  void PickEvent(std::u16string_view Title) {
+    const auto Found = std::find(EventsListed().begin(), EventsListed().end(), Title);
+    ASSERT_NE(Found, EventsListed().end()) << ToUtf8(Title);
+    Form->Pick(NewCompetitionControl::cboEvent, static_cast<int>(Found - EventsListed().begin()));
+    Window.Run(WindowCommand::CompetitionEventPicked, NewCompetitionControl::cboEvent);
+  }
+  std::u16string Picked(NewCompetitionControl Box) {
+    const int Row = Form->Picked(Box);
+    const auto& Choices = Form->Choices[ControlId(Box).Row];
+    return Row < 0 ? u"(none)" : Choices[static_cast<std::size_t>(Row)];
+  }
+
+  static inline const EventBook Events = BuiltInEvents();
+  testing::TestDialogs User;
+  CNewCompetitionController Window{[]() -> const EventBook& { return Events; },
+                                   [](std::u16string_view) {}};
+  RecorderView* Form = nullptr;
+};
+
+// The 2024 book first with its 34 events, the 2017 book's 32: each event of the picked book
+// once, none of the other's.
+TEST_F(NewCompetition, ListsTheEventsOfThePickedBookEachOnce) {
+  using enum NewCompetitionControl;
+  EXPECT_EQ(Picked(cboBook), u"World Aquatics Diving Rules 2024");
+  for (const auto& [Row, Count] : {
+           std::pair{0, 34U},
+           {1, 32U},
+           {0, 34U}
+  }) {
+    PickBook(Row);
+    std::vector<std::u16string> Sorted = EventsListed();
+    EXPECT_EQ(Sorted.size(), Count) << Row;
+    std::sort(Sorted.begin(), Sorted.end());
+    EXPECT_EQ(std::adjacent_find(Sorted.begin(), Sorted.end()), Sorted.end()) << Row;
+  }
+  PickBook(1);
+  EXPECT_EQ(Picked(cboBook), u"FINA Diving Rules 2017-2021");
+  EXPECT_EQ(std::count(EventsListed().begin(), EventsListed().end(),
+                       u"Mixed team event, 3 m springboard and platform"),
+            0);
+}
+
+// A synchronised event is judged by 9, any other by 5; the panel follows each event picked.
+TEST_F(NewCompetition, PanelFollowsTheEventPicked) {
+  using enum NewCompetitionControl;
+  const std::pair<std::u16string_view, std::u16string_view> Cases[] = {
+      {            u"Women synchronised 3 m springboard", u"9 judges, synchronised"},
+      {                         u"Women 3 m springboard",               u"5 judges"},
+      {    u"Group A and B synchronised 3 m springboard", u"9 judges, synchronised"},
+      {u"Mixed team event, 3 m springboard and platform",               u"5 judges"},
+  };
+  for (const auto& [Event, Panel] : Cases) {
+    PickEvent(Event);
+    EXPECT_EQ(Picked(cboPanel), Panel) << ToUtf8(Event);
+  }
+}
+
+// Another book keeps the event picked where it has it, and picks none where it has not.
+TEST_F(NewCompetition, AnotherBookKeepsTheEventWhereItHasIt) {
+  using enum NewCompetitionControl;
+  PickEvent(u"Men platform");
+  PickBook(1);
+  EXPECT_EQ(Picked(cboEvent), u"Men platform");
+  PickBook(0);
+  PickEvent(u"Mixed team event, 3 m springboard and platform");
+  PickBook(1);
+  EXPECT_EQ(Picked(cboEvent), u"(none)");
+}
+
+// Each diver's list checked against the event as soon as both are there, before Start: the
+// grid says what is wrong with a list, or that it holds; another event checks again.
+TEST_F(NewCompetition, ShowsEachListsProblemsBeforeStart) {
+  testing::TestFolder Dir;
+  const std::string Good = "Event: women-1m\nDiver: Ann Example\n101B\n201B\n301B\n401B\n5132D\n";
+  const std::string Short = "Event: women-1m\nDiver: Bea Example\n101B\n201B\n301B\n";
+  Dir.Put("ann.txt", {Good.begin(), Good.end()});
+  Dir.Put("bea.txt", {Short.begin(), Short.end()});
+  const std::u16string Sheets[] = {Dir.Text("ann.txt"), Dir.Text("bea.txt")};
+  Window.Dropped(Sheets);
+  const Rows& Grid = Form->Grids[ControlId(NewCompetitionControl::grdDivers).Row];
+  ASSERT_EQ(Grid.size(), 3U);
+  EXPECT_EQ(Grid[1][3], u"holds");
+  EXPECT_EQ(Grid[2][3], u"too few dives: 3, where the event has 5 (3.4.1)");
+  PickEvent(u"Women 3 m springboard");
+  EXPECT_EQ(Grid[1][3], u"line 1: the sheet is for women-1m, the competition is women-3m");
 }
 
 // Each round's every diver before the next round; a shorter list is passed over.

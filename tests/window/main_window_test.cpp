@@ -159,10 +159,15 @@ TEST_F(MainMenu, TellsTheFaultsOfTheRulesFilesOnce) {
   EXPECT_NE(User.Messages[0].find(u"left out:\n\na.toml:2:6: no id\n\n"), std::u16string::npos);
 }
 
-TEST(AboutText, NamesTheVersionTheRuleCyclesAndTheRulesFolder) {
+// Both rule books: the 2024 one that sheets and competitions are checked against, and the one
+// they may name instead.
+TEST(AboutText, NamesTheVersionTheRuleCyclesBothBooksAndTheRulesFolder) {
   const std::string About = Utf8(AboutText(u"/home/ann/.config/merrith/events"));
-  for (const char* Said : {"Merrith 1.", "rule cycle 2015-2021", "FINA Diving Rules 2017-2021",
-                           "read from /home/ann/.config/merrith/events", "MIT License"})
+  for (const char* Said :
+       {"Merrith 1.", "rule cycle 2015-2021",
+        "Dive sheets and competitions are checked against the World Aquatics Diving Rules 2024, "
+        "unless they name the FINA Diving Rules 2017-2021 (Book: fina-2017-2021).",
+        "read from /home/ann/.config/merrith/events", "MIT License"})
     EXPECT_NE(About.find(Said), std::string::npos) << Said;
   EXPECT_EQ(Utf8(AboutText(u"")).find("read from"), std::string::npos);
 }

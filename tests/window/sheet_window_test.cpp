@@ -211,6 +211,22 @@ TEST_F(SheetWindowTest, OpensWhatItCanAndLosesNothing) {
   EXPECT_EQ(Sheet.Text(), u"Event: club\n105B\n");
 }
 
+// A sheet in UTF-8 reads as UTF-8 whatever the system's character set; one in another set is
+// read in the system's or as Windows-1252, and the message names the file.
+TEST_F(SheetWindowTest, ReadsUtf8FirstAndNamesASheetThatIsNot) {
+  Put("utf8.txt", "Diver: Zo\xC3\xAB \xC3\x85str\xC3\xB6m\n105B\n");
+  Put("latin.txt", "Diver: Zo\xEB \xC5str\xF6m\n105B\n");
+  CSheetWindow Sheet = Make();
+  ASSERT_TRUE(Sheet.Load(Dir.Text("utf8.txt")));
+  EXPECT_TRUE(User.Messages.empty());
+  EXPECT_EQ(Sheet.Text(), u"Diver: Zo\u00EB \u00C5str\u00F6m\n105B\n");
+  ASSERT_TRUE(Sheet.Load(Dir.Text("latin.txt")));
+  EXPECT_EQ(Sheet.Text(), u"Diver: Zo\u00EB \u00C5str\u00F6m\n105B\n");
+  ASSERT_EQ(User.Messages.size(), 1U);
+  EXPECT_TRUE(User.Messages[0].starts_with(Dir.Text("latin.txt") + u" is not UTF-8: read as "))
+      << ToUtf8(User.Messages[0]);
+}
+
 // The default book comes first; a book picked lists its events and is named on the sheet (the
 // default by no Book: line), the sheet's event kept. A book that no rules file has stays the
 // sheet's, last, and the report says so. The divers' box is offered for a team's event, or

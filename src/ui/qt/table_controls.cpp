@@ -95,6 +95,9 @@ void CGrid::SetRows(std::span<const std::vector<std::u16string>> Rows) {
     }
   }
   resizeColumnsToContents();
+  // Sized to its contents, the last column of a shown grid stops short of its right edge.
+  horizontalHeader()->setStretchLastSection(false);
+  horizontalHeader()->setStretchLastSection(true);
   if (Picked < rowCount()) PickRow(Picked);
 }
 

@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include "support/file_lock.h"
 #include "test_dialogs.h"
 #include "ui/qt/fm_main.h"
 #include "window/competition_controller.h"
@@ -243,7 +244,77 @@ class FmMainTest : public QObject {
     QVERIFY(Written.readAll().contains("Round 1 | Diver 1 | 101B | 7.0 6.5 7.0 7.5 6.5 6.0 6.0"));
   }
 
+  // Two recorder windows on one file: the second reads only and its caption says who records
+  // it; its Record is refused with a message, and the file stays as it was. Closed by its close
+  // box, the first lets the file go at once: the second takes it over, the dive the first
+  // recorded meanwhile is a clash it offers to read again, and then it records on. Closing the
+  // main window lets the file go at once too.
+  void aSecondRecorderReadsOnlyUntilTheFirstCloses() {
+    const QString Path = WriteFile(QStringLiteral("meet.txt"), ThreeDivers);
+    merrith::CCompetitionController* First = OpenRecorder(Path);
+    merrith::CCompetitionController* Second = OpenRecorder(Path);
+    QVERIFY(First != nullptr && Second != nullptr);
+    const QString Holder = QString::fromStdU16String(merrith::ThisProcessHolder());
+    QCOMPARE(Recorder(First).windowTitle(), QStringLiteral("Competition - meet.txt"));
+    QCOMPARE(Recorder(Second).windowTitle(),
+             "Competition - meet.txt (read only: " + Holder + " records it)");
+    QCOMPARE(QString::fromStdU16String(User.Messages.back()),
+             "Opened to read only: " + Holder + " is recording it.");
+
+    KeyInto(Recorder(Second), "6 6 6 6 6\r");
+    QCOMPARE(QString::fromStdU16String(User.Messages.back()),
+             "Opened to read only: " + Holder +
+                 " is recording it. The awards are still keyed: record them again.");
+    QCOMPARE(ReadFile(Path), QByteArray(ThreeDivers));
+
+    KeyInto(Recorder(First), "7 7 7 7 7\r");
+    QVERIFY(ReadFile(Path).contains("Round 1 | Ann Example | 101B | 7.0 7.0 7.0 7.0 7.0\n"));
+    QVERIFY(Recorder(First).close());
+    User.Yes = true;
+    QTest::mouseClick(Recorder(Second).findChild<QPushButton*>(QStringLiteral("cmdRecord")),
+                      Qt::LeftButton);
+    QCOMPARE(User.Asked.size(), 1u);
+    QVERIFY(QString::fromStdU16String(User.Asked[0]).contains("records this dive already"));
+    QCOMPARE(Recorder(Second).windowTitle(), QStringLiteral("Competition - meet.txt"));
+    KeyInto(Recorder(Second), "6 6 6 6 6\r");
+    QVERIFY(
+        ReadFile(Path).endsWith("Round 1 | Ann Example | 101B | 7.0 7.0 7.0 7.0 7.0\n"
+                                "Round 1 | Bea Example | 101C | 6.0 6.0 6.0 6.0 6.0\n"));
+
+    QVERIFY(Window->close());
+    merrith::CFileLock Probe;
+    QVERIFY(Probe.Take(Path.toStdU16String(), u"the next recorder").Taken);
+  }
+
  private:
+  static constexpr char ThreeDivers[] =
+      "Event: women-1m\nPanel: 5\n"
+      "Diver: Ann Example\n101B\n201B\n301B\n"
+      "Diver: Bea Example\n101C\n201C\n301C\n"
+      "Diver: Cat Example\n101B\n201B\n301B\n";
+  QString WriteFile(const QString& Name, const QByteArray& Bytes) {
+    QFile File(Dir->filePath(Name));
+    if (!File.open(QIODevice::WriteOnly) || File.write(Bytes) != Bytes.size()) qFatal("no file");
+    return File.fileName();
+  }
+  merrith::CCompetitionController* OpenRecorder(const QString& Path) {
+    return Window->Controller().OpenCompetition(Path.toStdU16String());
+  }
+  static merrith::CTableWidget& Recorder(merrith::CCompetitionController* Meeting) {
+    return static_cast<merrith::CTableWidget&>(Meeting->View());
+  }
+  // Keys into the focused box of Shown, made the active window: \r is Enter.
+  static void KeyInto(merrith::CTableWidget& Shown, std::string_view Keys) {
+    QApplication::setActiveWindow(&Shown);
+    if (!QTest::qWaitForWindowActive(&Shown)) qFatal("the recorder is not active");
+    for (const char Key : Keys) {
+      if (Key == '\r') {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      } else {
+        QTest::keyClick(QApplication::focusWidget(), Key);
+      }
+    }
+  }
   static merrith::CTableWidget& Shown(merrith::CSheetController* Sheet) {
     return static_cast<merrith::CTableWidget&>(Sheet->View());
   }

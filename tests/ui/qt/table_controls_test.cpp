@@ -60,8 +60,9 @@ class TableControlsTest : public QObject {
                                        "key 8 at 1", "key 4 at 1", "key 2 at 1", "key 9 at 0"}));
   }
 
-  // The header above the rows, numbers right-aligned; the row picked stays picked while it is
-  // there; Enter or a double-click on a row runs the grid's command, not the default button's.
+  // The header above the rows, numbers right-aligned, the last column to the right edge each
+  // time; the row picked stays picked while it is there; Enter or a double-click on a row runs
+  // the grid's command, not the default button's.
   void gridShowsItsRowsAndOpensThePickedOne() {
     const std::vector<std::vector<std::u16string>> Standings = {
         {u"Place", u"Diver",  u"Total"},
@@ -83,6 +84,9 @@ class TableControlsTest : public QObject {
     QCOMPARE(Window->PickedRow(TestControl::grdDives), -1);
 
     Window->SetRows(TestControl::grdDives, Standings);
+    const QHeaderView* Header = Grid->horizontalHeader();
+    QCOMPARE(Header->sectionViewportPosition(2) + Header->sectionSize(2),
+             Grid->viewport()->width());
     Window->PickRow(TestControl::grdDives, 2);
     Grid->setFocus();
     QTest::keyClick(Grid, Qt::Key_Return);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "file_test_folder.h"
+#include "support/file_lock.h"
 #include "support/utf8.h"
 #include "test_dialogs.h"
 #include "window/sheet_window_layout.h"
@@ -426,6 +427,116 @@ TEST_F(FmSheetTest, BothWindowsFollowTheDensityOfTheScreen) {
     EXPECT_LT(FontOf(Control).lfHeight, Before);
   }
   EXPECT_EQ(PlaceOf(Find("txFN")).left, 168);
+}
+
+// Recorder windows opened beside the main window on a competition file of the test's.
+class FmRecorderTest : public FmMainTest {
+ protected:
+  static constexpr char ThreeDivers[] =
+      "Event: women-1m\nPanel: 5\n"
+      "Diver: Ann Example\n101B\n201B\n301B\n"
+      "Diver: Bea Example\n101C\n201C\n301C\n"
+      "Diver: Cat Example\n101B\n201B\n301B\n";
+
+  CCompetitionController* Open(const std::string& Name, std::string_view Text) {
+    if (!std::filesystem::exists(Dir.Path(Name))) Dir.Put(Name, {Text.begin(), Text.end()});
+    return Window.Controller().OpenCompetition(Dir.Text(Name));
+  }
+  static CTableWindow& Shown(CCompetitionController* Meeting) {
+    return static_cast<CTableWindow&>(Meeting->View());
+  }
+  // The window made the active one, the awards typed box by box from the first, Space between
+  // them, and Enter.
+  static void KeyInto(CCompetitionController* Meeting, std::wstring_view Awards) {
+    SetForegroundWindow(Shown(Meeting).Handle());
+    SetFocus(Shown(Meeting).Control(CompetitionControl::txAward1));
+    Pump();
+    // Space moves on as a key of its own, before it would be a character.
+    for (const wchar_t Key : Awards) {
+      if (Key == L' ') {
+        Press(VK_SPACE);
+      } else {
+        Type(std::wstring(1, Key));
+      }
+    }
+    Press(VK_RETURN);
+  }
+  std::string File(const std::string& Name) const {
+    const std::vector<std::uint8_t> Bytes = Dir.Get(Name);
+    return {Bytes.begin(), Bytes.end()};
+  }
+};
+
+// A second recorder on the file reads only and its caption says who records it; its Record is
+// refused with a message, and the file stays as it was. Closed by its close box, the first
+// lets the file go at once: the second takes it over, the dive the first recorded meanwhile is
+// a clash it offers to read again, and then it records on. Closing the main window lets the
+// file go at once too.
+TEST_F(FmRecorderTest, ASecondRecorderReadsOnlyUntilTheFirstCloses) {
+  CCompetitionController* First = Open("meet.txt", ThreeDivers);
+  CCompetitionController* Second = Open("meet.txt", ThreeDivers);
+  ASSERT_TRUE(First != nullptr && Second != nullptr);
+  const std::u16string Holder = ThisProcessHolder();
+  EXPECT_EQ(Utf16(TextOf(Shown(First).Handle())), u"Competition - meet.txt");
+  EXPECT_EQ(Utf16(TextOf(Shown(Second).Handle())),
+            u"Competition - meet.txt (read only: " + Holder + u" records it)");
+
+  KeyInto(Second, L"6 6 6 6 6");
+  EXPECT_EQ(Messages.back(), u"Opened to read only: " + Holder +
+                                 u" is recording it. The awards are still keyed: record them "
+                                 u"again.");
+  EXPECT_EQ(File("meet.txt"), ThreeDivers);
+
+  KeyInto(First, L"7 7 7 7 7");
+  EXPECT_NE(File("meet.txt").find("Round 1 | Ann Example | 101B | 7.0 7.0 7.0 7.0 7.0\n"),
+            std::string::npos);
+  SendMessageW(Shown(First).Handle(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_FALSE(First->IsOpen());
+  User.Yes = true;
+  Click(Shown(Second).Control(CompetitionControl::cmdRecord));
+  ASSERT_EQ(User.Asked.size(), 1u);
+  EXPECT_NE(User.Asked[0].find(u"records this dive already"), std::u16string::npos);
+  EXPECT_EQ(Utf16(TextOf(Shown(Second).Handle())), u"Competition - meet.txt");
+  KeyInto(Second, L"6 6 6 6 6");
+  EXPECT_TRUE(File("meet.txt")
+                  .ends_with("Round 1 | Ann Example | 101B | 7.0 7.0 7.0 7.0 7.0\n"
+                             "Round 1 | Bea Example | 101C | 6.0 6.0 6.0 6.0 6.0\n"));
+
+  SendMessageW(Window.Handle(), WM_CLOSE, 0, 0);
+  Pump();
+  CFileLock Probe;
+  EXPECT_TRUE(Probe.Take(Dir.Text("meet.txt"), u"the next recorder").Taken);
+}
+
+// Under the ANSI code page 1252, names beyond ASCII in a competition written in UTF-8 stay as
+// written through ten saves: the file is the first save's, with the dives after it added.
+TEST_F(FmRecorderTest, KeepsNamesBeyondAsciiThroughTenSaves) {
+  ASSERT_EQ(GetACP(), 1252u);
+  CCompetitionController* Meeting = Open("names.txt",
+                                         "Event: women-1m\nPanel: 5\n"
+                                         "Diver: Zoë Åström\n101B\n201B\n301B\n"
+                                         "Diver: José\n101C\n201C\n301C\n"
+                                         "Diver: Müller\n103B\n203B\n303B\n"
+                                         "Diver: Ægir\n101B\n201B\n301B\n");
+  ASSERT_NE(Meeting, nullptr);
+  EXPECT_TRUE(Messages.empty()) << "read as UTF-8, without a note";
+  KeyInto(Meeting, L"7 7 7 7 7");
+  const std::string First = File("names.txt");
+  for (int Dive = 2; Dive <= 10; ++Dive) KeyInto(Meeting, L"6 6.5 6 6 6");
+  const std::string Tenth = File("names.txt");
+  ASSERT_TRUE(Tenth.starts_with(First));
+  EXPECT_EQ(Tenth.substr(First.size()),
+            "Round 1 | José | 101C | 6.0 6.5 6.0 6.0 6.0\n"
+            "Round 1 | Müller | 103B | 6.0 6.5 6.0 6.0 6.0\n"
+            "Round 1 | Ægir | 101B | 6.0 6.5 6.0 6.0 6.0\n"
+            "Round 2 | Zoë Åström | 201B | 6.0 6.5 6.0 6.0 6.0\n"
+            "Round 2 | José | 201C | 6.0 6.5 6.0 6.0 6.0\n"
+            "Round 2 | Müller | 203B | 6.0 6.5 6.0 6.0 6.0\n"
+            "Round 2 | Ægir | 201B | 6.0 6.5 6.0 6.0 6.0\n"
+            "Round 3 | Zoë Åström | 301B | 6.0 6.5 6.0 6.0 6.0\n"
+            "Round 3 | José | 301C | 6.0 6.5 6.0 6.0 6.0\n");
+  EXPECT_NE(First.find("Round 1 | Zoë Åström | 101B | 7.0 7.0 7.0 7.0 7.0\n"), std::string::npos);
 }
 
 // Run with a German user locale (see CMakeLists.txt): a decimal comma in the result box and in
