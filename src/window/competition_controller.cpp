@@ -115,13 +115,6 @@ std::size_t FirstRoundNotDived(const CEventEngine& Engine, std::size_t Diver) {
   return Round;
 }
 
-// Why recording stopped: the clash found now, or one found before that was not read again.
-std::u16string ClashText(const FileClash& Clash, std::u16string_view Path) {
-  if (Clash.Kind != ClashKind::None) return FileClashText(Clash, Path);
-  return std::u16string(Path) +
-         u" was changed by another program, and recording stopped.\nNothing was written.";
-}
-
 constexpr std::u16string_view AwardsKept = u" The awards are still keyed: record them again.";
 
 }  // namespace
@@ -261,12 +254,12 @@ bool CCompetitionController::Told(const EngineAnswer& Answer, std::u16string_vie
                                  : u"Nothing was written.");
       return false;
     case EngineStep::Clash:
-      if (Asks->AskYesNo(ClashText(Answer.Clash, Engine->Path()) + u"\n\nRead it again now?",
+      if (Asks->AskYesNo(FileClashText(Answer.Clash, Engine->Path()) + u"\n\nRead it again now?",
                          u"Read again", u"Not now")) {
         const EngineAnswer Again = Engine->Reload();
         Correcting.reset();
         ShowHeld();
-        if (!Again.Done()) Asks->Message(ClashText(Again.Clash, Engine->Path()));
+        if (!Again.Done()) Asks->Message(FileClashText(Again.Clash, Engine->Path()));
       }
       return false;
     case EngineStep::WriteFailed:
