@@ -78,14 +78,17 @@ std::vector<std::u16string> DecisionEntries(const Decision* Recorded) {
   return Entries;
 }
 
+// The standings now, every dive recorded counted, with how far each diver is behind the leader.
 std::vector<std::vector<std::u16string>> StandingRows(const Competition& C, const Standings& S) {
   std::vector<std::vector<std::u16string>> Rows{
-      {u"Place", u"Diver", u"Team", u"Total", u"Last dive"}
+      {u"Place", u"Diver", u"Team", u"Total", u"Last dive", u"Behind"}
   };
-  for (const Standing& Row : S.Rows) {
+  const Hundredths Leader = S.Current.empty() ? 0 : S.Current.front().Total;
+  for (const Standing& Row : S.Current) {
     const Entry& E = C.Entries[Row.Entry];
     Rows.push_back({PlaceText(Row, E), E.Diver, E.Team, PointsText(Row.Total),
-                    Row.Dives.empty() ? u"" : PointsText(Row.Dives.back().Scored.Points)});
+                    Row.Dives.empty() ? u"" : PointsText(Row.Dives.back().Scored.Points),
+                    Row.Place > 1 ? PointsText(Leader - Row.Total) : u""});
   }
   return Rows;
 }
@@ -198,6 +201,10 @@ void CCompetitionController::ShowRecorded() {
   const Standings S = RankCompetition(C);
   const auto Standing = StandingRows(C, S);
   Shown->SetRows(grdStandings, Standing);
+  Shown->SetText(lblStandings, S.RoundUnderWay()
+                                   ? u"Standings now (round under way; the result is the rounds "
+                                     u"complete):"
+                                   : u"Standings:");
   const auto Recorded = RecordedRows(C);
   Shown->SetRows(grdDives, Recorded);
   Shown->SetText(lblRounds, RoundsText(C, S));
@@ -317,12 +324,12 @@ bool CCompetitionController::SetStatus() {
   const int Row = Shown->PickedRow(grdStandings);
   const int Picked = Shown->Picked(cboStatus);
   const Standings S = RankCompetition(Held());
-  if (Row < 0 || static_cast<std::size_t>(Row) >= S.Rows.size() || Picked < 0 ||
+  if (Row < 0 || static_cast<std::size_t>(Row) >= S.Current.size() || Picked < 0 ||
       static_cast<std::size_t>(Picked) >= std::size(StatusChoices)) {
     Asks->Message(u"Pick a diver in the standings and a status first.");
     return false;
   }
-  const std::size_t Diver = S.Rows[static_cast<std::size_t>(Row)].Entry;
+  const std::size_t Diver = S.Current[static_cast<std::size_t>(Row)].Entry;
   const EngineAnswer Answer = Engine->SetStatus(Diver, StatusChoices[Picked].Status,
                                                 FirstRoundNotDived(*Engine, Diver), u"");
   if (!Told(Answer, u"")) return false;
@@ -331,8 +338,8 @@ bool CCompetitionController::SetStatus() {
   ShowKeyed();
   // The diver stays picked, wherever the status puts them in the standings.
   const Standings Now = RankCompetition(Held());
-  for (std::size_t I = 0; I < Now.Rows.size(); ++I)
-    if (Now.Rows[I].Entry == Diver) Shown->PickRow(grdStandings, static_cast<int>(I));
+  for (std::size_t I = 0; I < Now.Current.size(); ++I)
+    if (Now.Current[I].Entry == Diver) Shown->PickRow(grdStandings, static_cast<int>(I));
   return true;
 }
 

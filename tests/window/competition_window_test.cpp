@@ -151,13 +151,16 @@ TEST_F(Recorder, KeysAWholeEventAndItsStandingsAreTheResults) {
   EXPECT_EQ(S.RoundsComplete, 3U);
   const Rows& Shown = View->Grids[ControlId(grdStandings).Row];
   ASSERT_EQ(Shown.size(), 4U);
+  // Every round complete: the standings now are the result's, with how far behind the leader.
   for (std::size_t I = 0; I < S.Rows.size(); ++I) {
     const Entry& E = Read.Read.Entries[S.Rows[I].Entry];
     EXPECT_EQ(Shown[I + 1],
-              (std::vector<std::u16string>{NumberText(S.Rows[I].Place), E.Diver, E.Team,
-                                           PointsText(S.Rows[I].Total),
-                                           PointsText(S.Rows[I].Dives.back().Scored.Points)}));
+              (std::vector<std::u16string>{
+                  NumberText(S.Rows[I].Place), E.Diver, E.Team, PointsText(S.Rows[I].Total),
+                  PointsText(S.Rows[I].Dives.back().Scored.Points),
+                  I == 0 ? u"" : PointsText(S.Rows[0].Total - S.Rows[I].Total)}));
   }
+  EXPECT_EQ(View->Texts[ControlId(lblStandings).Row], u"Standings:");
   // Cat: 8 x 3 x 1.3 + 4.5 x 3 x 1.6 (at most 4½) + 7 x 3 x 1.7.
   EXPECT_EQ(Shown[1][1], u"Cat Example");
   EXPECT_EQ(Shown[1][3], u"88.50");
@@ -244,8 +247,11 @@ TEST_F(Recorder, MarksTheStatusOfTheDiverPickedInTheStandings) {
 
   Type(u"6 6 6 6 6\n8 8 8 8 8\n7 7 7 7 7\n");  // Ann's list is dived to its end
   const std::string Before = File();
-  View->Row = 1;
-  EXPECT_EQ(View->Grids[ControlId(grdStandings).Row][2][1], u"Ann Example");
+  // Round 3 under way: the standings now count Ann's third dive, and lead with her.
+  EXPECT_EQ(View->Texts[ControlId(lblStandings).Row],
+            u"Standings now (round under way; the result is the rounds complete):");
+  View->Row = 0;
+  EXPECT_EQ(View->Grids[ControlId(grdStandings).Row][1][1], u"Ann Example");
   View->Pick(cboStatus, 4);
   EXPECT_FALSE(Window->SetStatus());
   EXPECT_EQ(User.Messages.back(), u"Ann Example's list has 3 dives: no round 4");
