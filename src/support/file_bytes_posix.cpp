@@ -238,7 +238,9 @@ std::int32_t FollowLinks(std::string& Native) {
     if (Read.starts_with('/')) {
       Native = Read;
     } else {
-      Native = Native.substr(0, Native.rfind('/') + 1) + std::string(Read);
+      // npos + 1 is 0: a bare name replaces the whole path.
+      Native.resize(Native.rfind('/') + 1);
+      Native += Read;
     }
   }
   return ELOOP;
