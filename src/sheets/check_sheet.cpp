@@ -45,23 +45,18 @@ class Checker {
     Out.Diver = Sheet.Diver;
     Out.Divers = Sheet.Divers;
     Out.Problems = Sheet.Problems;
-    if (Given()) {
-      InBook = Parts.Book;
-      E = Parts.Rules;
-      Out.RulesBy = EventBy::Id;
-    } else if ((InBook = Book.FindBook(Out.BookId)) != nullptr) {
-      Out.Book = *InBook;
-      EventFound = FindEventNamed(Book, Sheet.EventId, InBook->Id);
-      E = EventFound.Found;
-      if (E != nullptr) Out.Rules = *E;
-      Out.RulesBy = EventFound.By;
-    } else {
+    Out.Book = Book.FindBook(Out.BookId);
+    if (Out.Book == nullptr) {
       AddUnknownBook(Book);
+      return;
     }
+    EventFound = FindEventNamed(Book, Sheet.EventId, Out.Book->Id);
+    Out.Rules = E = EventFound.Found;
+    Out.RulesBy = EventFound.By;
   }
 
   CheckedSheet Check() {
-    if (InBook != nullptr) CheckEvent();
+    if (Out.Book != nullptr) CheckEvent();
     Out.Dives.reserve(Sheet.Dives.size());
     for (const DiveLine& Line : Sheet.Dives) CheckDive(Line);
     CheckRepeats();
@@ -78,13 +73,6 @@ class Checker {
   }
 
  private:
-  // Whether the caller has found the book and the event the checker would find by their ids.
-  bool Given() const {
-    return Parts.Book != nullptr && Parts.Rules != nullptr &&
-           SameWord(Parts.Book->Id, Out.BookId) && SameWord(Parts.Rules->Book, Parts.Book->Id) &&
-           SameWord(Parts.Rules->Id, Sheet.EventId);
-  }
-
   void CheckEvent() {
     if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
     if (E != nullptr) return;
@@ -409,9 +397,8 @@ class Checker {
   const SheetText& Sheet;
   CheckParts Parts;
   CheckedSheet Out;
-  const RuleBook* InBook = nullptr;  // the sheet's book, in the caller's EventBook
-  const Event* E = nullptr;          // the sheet's event, likewise
-  EventNamed EventFound;             // the event the Event: line names, or the one it likely means
+  const Event* E = nullptr;  // the sheet's event (Out.Rules), in the caller's EventBook
+  EventNamed EventFound;     // the event the Event: line names, or the one it likely means
 };
 
 }  // namespace
@@ -444,7 +431,7 @@ CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,
 }
 
 std::u16string SheetProblemRule(const Problem& P, const CheckedSheet& Sheet) {
-  return ProblemRule(P, Sheet.Rules ? &*Sheet.Rules : nullptr, Sheet.Book ? &*Sheet.Book : nullptr);
+  return ProblemRule(P, Sheet.Rules, Sheet.Book);
 }
 
 }  // namespace merrith
