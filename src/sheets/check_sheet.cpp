@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <span>
 #include <utility>
 
 #include "difficulty/dive_numbers.h"
@@ -21,14 +20,6 @@ constexpr std::size_t CodeShown = 16;
 constexpr std::size_t EventShown = 40;
 // The most of a diver's name, or of the names of all, that a message repeats.
 constexpr std::size_t NamesShown = 60;
-
-// A code's or a number's few letters and digits hashed one by one (FNV-1a): cheaper for them
-// than a hash made for long text.
-std::size_t UnitsHash(std::u16string_view Text) {
-  std::size_t Hash = 14695981039346656037ULL;
-  for (const char16_t Unit : Text) Hash = (Hash ^ Unit) * 1099511628211ULL;
-  return Hash;
-}
 
 // Where a dive has no height, its name, group and number are read at one that has every
 // position letter and refuses no group: they do not depend on the height.
@@ -196,29 +187,12 @@ class Checker {
   // number names the first.
   void CheckRepeats() {
     if (E != nullptr && E->Repeats) return;
-    // Each number's first dive (from 1; 0 for a free place) in an open table of at least twice
-    // as many places as dives, found by the number's hash: a list of a dozen dives needs no
-    // room of its own, and most numbers are told apart by their place.
-    constexpr std::size_t SmallPlaces = 32;
-    std::size_t Places = SmallPlaces;
-    while (Places < 2 * Out.Dives.size()) Places *= 2;
-    std::array<std::size_t, SmallPlaces> Small{};
-    std::vector<std::size_t> Large;
-    if (Places > SmallPlaces) Large.assign(Places, 0);
-    const std::span<std::size_t> First = Large.empty() ? std::span<std::size_t>(Small) : Large;
+    std::map<std::u16string_view, std::size_t> First;  // each number's first dive, from 1
     for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
       const CheckedDive& D = Out.Dives[I];
       if (D.Number.empty()) continue;
-      for (std::size_t At = UnitsHash(D.Number) & (Places - 1);; At = (At + 1) & (Places - 1)) {
-        if (First[At] == 0) {
-          First[At] = I + 1;
-          break;
-        }
-        if (Out.Dives[First[At] - 1].Number == D.Number) {
-          Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, First[At]);
-          break;
-        }
-      }
+      const auto [At, New] = First.try_emplace(D.Number, I + 1);
+      if (!New) Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, At->second);
     }
   }
 
@@ -406,18 +380,11 @@ class Checker {
 const DiveExplanation& DiveReadings::Explain(std::u16string_view Code, std::int32_t HeightIndex,
                                              ExplainParts Parts) {
   auto Found = Read.find(Code);
-  if (Found == Read.end()) Found = Read.emplace(Code, std::forward_list<Reading>()).first;
-  for (const Reading& R : Found->second)
-    if (R.HeightIndex == HeightIndex && R.Parts.Name == Parts.Name &&
-        R.Parts.Components == Parts.Components)
-      return R.Explained;
-  return Found->second
-      .emplace_front(Reading{HeightIndex, Parts, ExplainDive(Code, HeightIndex, Parts)})
-      .Explained;
-}
-
-std::size_t DiveReadings::CodeHash::operator()(std::u16string_view Code) const {
-  return UnitsHash(Code);
+  if (Found == Read.end()) Found = Read.emplace(Code, Readings()).first;
+  Readings& OfCode = Found->second;
+  const std::tuple Key{HeightIndex, Parts.Name, Parts.Components};
+  if (const auto Known = OfCode.find(Key); Known != OfCode.end()) return Known->second;
+  return OfCode.emplace(Key, ExplainDive(Code, HeightIndex, Parts)).first->second;
 }
 
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId,

@@ -2,11 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <forward_list>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <tuple>
 #include <vector>
 
 #include "difficulty/dd_tenths.h"
@@ -73,26 +74,17 @@ struct CheckedSheet {
 // lists of a meet's hundred divers share a few dozen dives.
 class DiveReadings {
  public:
-  // Code at HeightIndex as ExplainDive explains it with Parts, read once.
+  // Code at HeightIndex as ExplainDive explains it with Parts, read once; it holds as long as
+  // the readings do.
   const DiveExplanation& Explain(std::u16string_view Code, std::int32_t HeightIndex,
                                  ExplainParts Parts);
 
  private:
-  // One reading of a code: at a height, with the parts asked for.
-  struct Reading {
-    std::int32_t HeightIndex = 0;
-    ExplainParts Parts;
-    DiveExplanation Explained;
-  };
+  // A code's readings by height, and by whether its name and its components were asked for.
+  using Readings = std::map<std::tuple<std::int32_t, bool, bool>, DiveExplanation>;
 
-  // A code hashed for its few letters and digits.
-  struct CodeHash {
-    using is_transparent = void;
-    std::size_t operator()(std::u16string_view Code) const;
-  };
-
-  // Each code found by itself, without a key built for it: a code is read at one height or two.
-  std::unordered_map<std::u16string, std::forward_list<Reading>, CodeHash, std::equal_to<>> Read;
+  // Each code's readings, found by the code as the sheet writes it.
+  std::map<std::u16string, Readings, std::less<>> Read;
 };
 
 // What a check works out beyond the rules, and with what help: a competition, which prints no
