@@ -121,6 +121,14 @@ TEST(CheckSheet, ReadsATeamsDiversAndNamesTheirFaults) {
   EXPECT_EQ(ToUtf8(UnnamedText(Sheet)), "dives 5, 6 name nobody: who dives them is not checked");
 }
 
+// A pasted table's position cell that is no letter is named on its dive.
+TEST(CheckSheet, NamesAPastedPositionThatIsNoLetter) {
+  const std::vector<std::string> Lines = ProblemLines(
+      Checked(u"world-aquatics-2024", u"men-3m", u"Round\tDive\tPos\tHeight\n1\t107\tpike\t3m"));
+  ASSERT_FALSE(Lines.empty());
+  EXPECT_EQ(Lines[0], "Dive 1: pike is not a position letter (A, B, C, D or E) (4.9)");
+}
+
 // Each later dive of a number names the first, in a list of a few dives and in a long one.
 TEST(CheckSheet, NamesTheFirstDiveOfEachRepeatedNumber) {
   const auto Repeats = [](std::u16string_view Dives) {
