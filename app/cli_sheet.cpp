@@ -1,6 +1,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -111,7 +112,7 @@ Json ProblemJson(const Problem& P, const CheckedSheet& Sheet) {
 // The checked sheet as one JSON object on one line; lines are those of the file throughout.
 // Given an Estimate, each dive's points and the list's, and the award they are reckoned at.
 std::string SheetJson(const CheckedSheet& Sheet, const ListEstimate* Estimate) {
-  const Event* E = Sheet.Rules ? &*Sheet.Rules : nullptr;
+  const Event* E = Sheet.Rules;
   Json Dives = Json::array();
   for (std::size_t I = 0; I < Sheet.Dives.size(); ++I)
     Dives.push_back(DiveJson(Sheet.Dives[I], I + 1, Sheet, Estimate));
@@ -192,9 +193,10 @@ FileOutcome ReadSheetFile(std::string_view File, const Streams& Io, std::u16stri
 }
 
 // The sheet of the command line checked: as a final's list against its preliminary's where
-// --preliminary names one.
+// --preliminary names one, whose events, made from Book's, Finals then keeps.
 std::optional<CheckedSheet> CheckedOf(const CommandLine& Line, const Streams& Io,
-                                      const EventBook& Book, int& Failed) {
+                                      const EventBook& Book, std::optional<EventBook>& Finals,
+                                      int& Failed) {
   std::u16string Text;
   if (const FileOutcome Read = ReadSheetFile(Line.Operands[0], Io, Text); !Read.Done()) {
     Failed = FileFailed(Io, Read);
@@ -206,7 +208,7 @@ std::optional<CheckedSheet> CheckedOf(const CommandLine& Line, const Streams& Io
     Failed = FileFailed(Io, Read);
     return std::nullopt;
   }
-  CheckedSheet Final = CheckSheetText(Text, FinalBook(Book), BookAsked(Line));
+  CheckedSheet Final = CheckSheetText(Text, Finals.emplace(FinalBook(Book)), BookAsked(Line));
   CheckAgainstPreliminary(Final, CheckSheetText(Prelim, Book, BookAsked(Line)));
   return Final;
 }
@@ -214,7 +216,8 @@ std::optional<CheckedSheet> CheckedOf(const CommandLine& Line, const Streams& Io
 int RunSheet(const CommandLine& Line, const Streams& Io) {
   const CommandBook Loaded = LoadCommandBook(Line, Io);
   int Failed = ExitOk;
-  const std::optional<CheckedSheet> Checked = CheckedOf(Line, Io, Loaded.Book, Failed);
+  std::optional<EventBook> Finals;
+  const std::optional<CheckedSheet> Checked = CheckedOf(Line, Io, Loaded.Book, Finals, Failed);
   if (!Checked) return Failed;
   const CheckedSheet& Sheet = *Checked;
   std::optional<ListEstimate> Estimate;

@@ -53,7 +53,7 @@ std::u16string DiveOf(std::size_t D, std::size_t Round, bool OwnLists) {
 
 // The whole competition, every dive recorded on a panel of 7, awards varying by diver and round.
 std::u16string MeetText(bool OwnLists = false) {
-  std::u16string Text = u"Event: meet-11\nPanel: 7\n";
+  std::u16string Text = u"Event: meet-11\nBook: fina-2017-2021\nPanel: 7\n";
   for (std::size_t D = 0; D < Divers; ++D) {
     Text += u"\nDiver: Diver " + merrith::NumberText(D) + u"\nTeam: Club " +
             merrith::NumberText(D % 7) + u"\n";

@@ -49,15 +49,12 @@ void BM_CheckElevenDives(benchmark::State& State) {
 }
 BENCHMARK(BM_CheckElevenDives)->Repetitions(10)->ReportAggregatesOnly(true);
 
-// As a competition reads each diver's list: checked at the competition's event, found once,
-// without the dives' names, each dive read once for every list of the meet.
+// As a competition reads each diver's list: checked at the competition's event, without the
+// dives' names, each dive read once for every list of the meet.
 void BM_ReadAndCheckElevenDivesForMeet(benchmark::State& State) {
   const merrith::EventBook& Events = Book();
   merrith::DiveReadings Readings;
-  const merrith::CheckParts Parts{.Names = false,
-                                  .Readings = &Readings,
-                                  .Book = Events.FindBook(merrith::DefaultBookId),
-                                  .Rules = Events.Find(u"meet-11")};
+  const merrith::CheckParts Parts{.Names = false, .Readings = &Readings};
   const auto ReadAndCheck = [&] {
     merrith::SheetText List = merrith::ReadSheet(MeetList);
     List.EventId = u"meet-11";

@@ -60,6 +60,7 @@ inline constexpr ProblemWording ProblemWordings[] = {
     {SheetProblem::UnknownEventNear,     u"no event '{event}': did you mean {meant}?"},
     {SheetProblem::UsedInPreliminary,    u"{number} was dived in the preliminary's limited part ({place} of the preliminary), which a final may not use again (12.4.5.1)"},
     {SheetProblem::NoPreliminaryPart,    u"the preliminary has no limited part to check the final against: {reason} (12.4.5.1)"},
+    {SheetProblem::NotAPosition,         u"{word} is not a position letter (A, B, C, D or E)"},
 };
 // clang-format on
 

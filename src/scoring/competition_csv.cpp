@@ -22,22 +22,6 @@ constexpr std::u16string_view PairMark = u" / ";
 constexpr std::size_t SynchroAssignedRounds = 2;
 constexpr DdTenths SynchroAssignedDd = 20;
 
-constexpr const CsvColumnRow& RowOf(CsvColumn Column) {
-  return CsvColumns[static_cast<std::size_t>(Column)];
-}
-
-// Whether Word heads Column: its own word or one of those people use.
-bool Heads(const CsvColumnRow& Row, std::u16string_view Word) {
-  if (SameWord(Row.Written, Word)) return true;
-  for (std::size_t Start = 0; Start < Row.Also.size();) {
-    std::size_t End = Row.Also.find(u'|', Start);
-    if (End == std::u16string_view::npos) End = Row.Also.size();
-    if (SameWord(Row.Also.substr(Start, End - Start), Word)) return true;
-    Start = End + 1;
-  }
-  return false;
-}
-
 // The judge's seat a header word names, from 1: J1, J 1, Judge 1; nothing for another word.
 std::optional<std::size_t> JudgeColumn(std::u16string_view Word) {
   for (const std::u16string_view Lead : {u"judge", u"j"}) {
@@ -96,11 +80,11 @@ class CsvReader {
     Out.Read.Errors.push_back({u"", Line, Why, std::move(Values), {}});
   }
 
-  std::optional<std::size_t> At(CsvColumn Column) const {
+  std::optional<std::size_t> At(TableColumn Column) const {
     return Out.Layout.At[static_cast<std::size_t>(Column)];
   }
   // The row's cell of Column; empty where the spreadsheet has no such column.
-  std::u16string_view Cell(const TableRow& R, CsvColumn Column) const {
+  std::u16string_view Cell(const TableRow& R, TableColumn Column) const {
     const std::optional<std::size_t> Place = At(Column);
     return Place ? std::u16string_view(R.Fields[*Place]) : std::u16string_view();
   }
@@ -117,19 +101,19 @@ class CsvReader {
           return Error(Header.Line, CompetitionFault::HeaderColumn, {.Written = Word}), false;
         continue;
       }
-      const auto* Row = std::find_if(std::begin(CsvColumns), std::end(CsvColumns),
-                                     [&Word](const CsvColumnRow& C) { return Heads(C, Word); });
-      if (Row != std::end(CsvColumns) && !L.At[static_cast<std::size_t>(Row->Column)]) {
-        L.At[static_cast<std::size_t>(Row->Column)] = I;
+      const std::optional<TableColumn> Column = ColumnHeaded(Word, CsvColumns);
+      if (Column && !L.At[static_cast<std::size_t>(*Column)]) {
+        L.At[static_cast<std::size_t>(*Column)] = I;
         continue;
       }
       // A column Merrith does not use, or a second of one it does (Nation beside Team).
       if (!Word.empty()) AppendJoined(LeftAlone, u", ", Word);
     }
-    for (const CsvColumnRow& Row : CsvColumns)
-      if (Row.Needed && !L.At[static_cast<std::size_t>(Row.Column)])
+    for (const ColumnRead& C : CsvColumns)
+      if (C.Needed && !L.At[static_cast<std::size_t>(C.Column)])
         return Error(Header.Line, CompetitionFault::HeaderColumn,
-                     {.Other = std::u16string(Row.Written), .Reason = ColumnWords(Row)}),
+                     {.Other = std::u16string(ColumnRow(C.Column).Written),
+                      .Reason = HeaderWords(C.Column)}),
                false;
     std::size_t Seat = 1;
     for (const auto& [Number, Column] : Judges) {
@@ -147,26 +131,20 @@ class CsvReader {
     return true;
   }
 
-  static std::u16string ColumnWords(const CsvColumnRow& Row) {
-    std::u16string Words(Row.Written);
-    if (!Row.Also.empty()) Words += u"|" + std::u16string(Row.Also);
-    return Words;
-  }
-
   void ReadRow(const TableRow& R) {
     if (R.Fields.size() != Width)
       return Error(R.Line, CompetitionFault::FieldCount,
                    {.Count = R.Fields.size(), .Wanted = Width});
-    const std::u16string_view Diver = Cell(R, CsvColumn::Diver);
+    const std::u16string_view Diver = Cell(R, TableColumn::Diver);
     if (Diver.empty()) return Error(R.Line, CompetitionFault::NoDiver);
     if (IsSynchro(Out.Read.Read.Judges) && NamesIn(Diver) != 2)
       return Error(R.Line, CompetitionFault::PairNotTwo,
                    {.Diver = std::u16string(Diver), .Count = NamesIn(Diver)});
     const std::optional<std::size_t> Round =
-        ReadWholeNumber(Cell(R, CsvColumn::Round), 1, MostRounds);
+        ReadWholeNumber(Cell(R, TableColumn::Round), 1, MostRounds);
     if (!Round)
       return Error(R.Line, CompetitionFault::NotARound,
-                   {.Written = std::u16string(Cell(R, CsvColumn::Round))});
+                   {.Written = std::u16string(Cell(R, TableColumn::Round))});
     const std::optional<std::size_t> Index = EntryOf(R, Diver);
     if (!Index) return;
     std::optional<ListedDive> Dive = ReadDive(R, *Round);
@@ -186,7 +164,7 @@ class CsvReader {
   // The diver of the row, added where it is new, with the team of its first row.
   std::optional<std::size_t> EntryOf(const TableRow& R, std::u16string_view Diver) {
     std::vector<Entry>& Entries = Out.Read.Read.Entries;
-    const std::u16string_view Team = Cell(R, CsvColumn::Team);
+    const std::u16string_view Team = Cell(R, TableColumn::Team);
     auto Found = ByName.find(std::u16string(Diver));
     if (Found == ByName.end()) {
       Found = ByName.emplace(std::u16string(Diver), Entries.size()).first;
@@ -220,16 +198,16 @@ class CsvReader {
   // The dive of a row: its code (the number and a position column joined), its height, and
   // the DD that counts: the one given, else the formula's (2.0 in synchro's first rounds).
   std::optional<ListedDive> ReadDive(const TableRow& R, std::size_t Round) {
-    const Height* H = HeightNamed(Cell(R, CsvColumn::Height));
+    const Height* H = HeightNamed(Cell(R, TableColumn::Height));
     if (H == nullptr) {
       Error(R.Line, CompetitionFault::NotAHeight,
-            {.Written = std::u16string(Cell(R, CsvColumn::Height))});
+            {.Written = std::u16string(Cell(R, TableColumn::Height))});
       return std::nullopt;
     }
     ListedDive D;
     D.Written = {R.Line,
-                 UpperCase(std::u16string(Cell(R, CsvColumn::Dive)) +
-                           std::u16string(Cell(R, CsvColumn::Pos))),
+                 UpperCase(std::u16string(Cell(R, TableColumn::Dive)) +
+                           std::u16string(Cell(R, TableColumn::Pos))),
                  H->Index,
                  std::nullopt,
                  false,
@@ -244,7 +222,7 @@ class CsvReader {
     }
     const bool Assigned = IsSynchro(Out.Read.Read.Judges) && Round <= SynchroAssignedRounds;
     const std::optional<DdTenths> Counts = Assigned ? std::optional(SynchroAssignedDd) : Read.DD;
-    const std::u16string_view Given = Cell(R, CsvColumn::Dd);
+    const std::u16string_view Given = Cell(R, TableColumn::Dd);
     if (Given.empty()) {
       D.DD = Counts;
       if (!D.DD) {
@@ -266,7 +244,7 @@ class CsvReader {
     D.DD = D.Written.Stated;
     if (D.DD != Counts)
       Problem(R.Line, {.Written = D.Written.Code,
-                       .Diver = std::u16string(Cell(R, CsvColumn::Diver)),
+                       .Diver = std::u16string(Cell(R, TableColumn::Diver)),
                        .Round = Round,
                        .Height = H->Index,
                        .Dd = Counts,
@@ -282,7 +260,7 @@ class CsvReader {
   // A status cell: the diver's from the round of its row (wd, dsq) or whole (ooc, dns); the
   // same word again on later rows is the same status.
   void ReadStatus(const TableRow& R, std::size_t Index, std::size_t Round) {
-    const std::u16string_view Word = Cell(R, CsvColumn::Status);
+    const std::u16string_view Word = Cell(R, TableColumn::Status);
     if (Word.empty()) return;
     const auto* Row = std::find_if(std::begin(StatusRows), std::end(StatusRows),
                                    [Word](const StatusRow& S) { return SameWord(S.Word, Word); });
@@ -300,7 +278,7 @@ class CsvReader {
 
   void ReadAwards(const TableRow& R, std::size_t Index, std::size_t Round) {
     RecordedDive Rec{R.Line, Index, Round, {}, {}};
-    const std::u16string_view DecisionCell = Cell(R, CsvColumn::Decision);
+    const std::u16string_view DecisionCell = Cell(R, TableColumn::Decision);
     if (std::all_of(Out.Layout.Judges.begin(), Out.Layout.Judges.end(),
                     [&R](std::size_t J) { return R.Fields[J].empty(); })) {
       // A dive not yet recorded; a decision alone is a row half keyed.
@@ -400,8 +378,8 @@ CompetitionRead ReadCompetitionCsv(std::u16string_view Text) {
 std::u16string CompetitionCsv(const Competition& C) {
   const int Judges = JudgesOf(C.Judges);
   std::vector<std::u16string> Cells;
-  for (const CsvColumnRow& Column : CsvColumns)
-    if (Column.Column != CsvColumn::Pos) Cells.emplace_back(Column.Written);
+  for (const ColumnRead& Column : CsvColumns)
+    if (Column.Column != TableColumn::Pos) Cells.emplace_back(ColumnRow(Column.Column).Written);
   for (int J = 1; J <= Judges; ++J) Cells.push_back(u"J" + NumberText(static_cast<std::size_t>(J)));
   std::u16string Out = u"\uFEFF";
   AppendRow(Out, Cells, u',');
@@ -440,7 +418,7 @@ std::u16string CompetitionCsv(const Competition& C) {
 std::optional<std::u16string> CsvRowWithDive(std::vector<std::u16string> Fields,
                                              const CsvLayout& Layout, const RecordedDive& R) {
   const std::optional<std::size_t> DecisionAt =
-      Layout.At[static_cast<std::size_t>(CsvColumn::Decision)];
+      Layout.At[static_cast<std::size_t>(TableColumn::Decision)];
   const std::u16string Decided = DecisionText(R.Decided);
   if (!DecisionAt && !Decided.empty()) return std::nullopt;
   if (DecisionAt) Fields[*DecisionAt] = Decided;
@@ -457,7 +435,7 @@ std::optional<std::u16string> CsvRowWithDive(std::vector<std::u16string> Fields,
 std::optional<std::u16string> CsvRowWithStatus(std::vector<std::u16string> Fields,
                                                const CsvLayout& Layout, const Entry& E) {
   const std::optional<std::size_t> StatusAt =
-      Layout.At[static_cast<std::size_t>(CsvColumn::Status)];
+      Layout.At[static_cast<std::size_t>(TableColumn::Status)];
   if (!StatusAt) return std::nullopt;
   Fields[*StatusAt] = E.Status == DiverStatus::Ok ? u"" : merrith::RowOf(E.Status).Word;
   std::u16string Row;

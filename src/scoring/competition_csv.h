@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
-#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -11,36 +9,27 @@
 #include <vector>
 
 #include "scoring/competition.h"
+#include "sheets/table_columns.h"
 
 namespace merrith {
 
-// The columns of a competition's spreadsheet form that Merrith reads; the judges' awards
-// follow as J1 to Jn.
-enum class CsvColumn : std::uint8_t { Diver, Team, Round, Dive, Pos, Height, Dd, Decision, Status };
-
-// Each column: the word Merrith writes in the header, whether a spreadsheet must have it, and
-// the other words people head it with ("|" between them), compared in any case.
-struct CsvColumnRow {
-  CsvColumn Column;
-  std::u16string_view Written;
-  bool Needed;
-  std::u16string_view Also;
-};
+// The columns of a competition's spreadsheet form that Merrith reads, in the order it writes
+// them (the position joined to the dive), and those a spreadsheet must have; their header words
+// are TableColumns'. The judges' awards follow as J1 to Jn.
 // clang-format off
-inline constexpr CsvColumnRow CsvColumns[] = {
-  // column              written      needed  also headed
-    {CsvColumn::Diver,    u"diver",    true,  u"name|diver name|athlete|divers|pair|team name"},
-    {CsvColumn::Team,     u"team",     false, u"club|nation|country|federation|noc"},
-    {CsvColumn::Round,    u"round",    true,  u"rnd|rd|rd."},
-    {CsvColumn::Dive,     u"dive",     true,  u"dive no.|dive no|dive number|dive code|code|no."},
-    {CsvColumn::Pos,      u"pos",      false, u"pos.|position"},
-    {CsvColumn::Height,   u"height",   true,  u"board|level|hgt"},
-    {CsvColumn::Dd,       u"dd",       false, u"d.d.|difficulty|degree of difficulty"},
-    {CsvColumn::Decision, u"decision", false, u"penalty|referee"},
-    {CsvColumn::Status,   u"status",   false, u""},
+inline constexpr ColumnRead CsvColumns[] = {
+  // column                 needed
+    {TableColumn::Diver,    true},
+    {TableColumn::Team,     false},
+    {TableColumn::Round,    true},
+    {TableColumn::Dive,     true},
+    {TableColumn::Pos,      false},
+    {TableColumn::Height,   true},
+    {TableColumn::Dd,       false},
+    {TableColumn::Decision, false},
+    {TableColumn::Status,   false},
 };
 // clang-format on
-inline constexpr std::size_t CsvColumnCount = std::size(CsvColumns);
 
 // Where a spreadsheet holds what Merrith reads: its separator, each column's place (nothing
 // where it has none), the judges' columns in seating order, and for each diver's round the
@@ -48,7 +37,7 @@ inline constexpr std::size_t CsvColumnCount = std::size(CsvColumns);
 struct CsvLayout {
   char16_t Separator = u',';
   bool DecimalComma = false;  // awards written 7,5 (a semicolon's spreadsheet)
-  std::array<std::optional<std::size_t>, CsvColumnCount> At{};
+  ColumnPlaces At{};
   std::vector<std::size_t> Judges;
   std::map<std::pair<std::size_t, std::size_t>, std::pair<std::size_t, std::size_t>> Rows;
   // The row of Entry's Round: its first and its last line; nothing where there is none.
@@ -65,7 +54,7 @@ struct CompetitionCsvRead {
 // Reads the spreadsheet form of a competition: one table of dives, the header row first, then
 // a row a dive. Its separator is the header's (a comma, a semicolon or a tab; awards and DDs
 // may have decimal commas); its columns are found by their header words in any case (see
-// CsvColumns; a dive's number and position may be two columns), the judges' as J1 ... Jn (or
+// TableColumns; a dive's number and position may be two columns), the judges' as J1 ... Jn (or
 // Judge 1 ...), whose number is the panel: 9 or 11 synchronised, each row's diver cell a pair
 // "Ann Example / Bea Example"; with 3, 5 or 7 a cell naming several divers is a team. Columns
 // it does not use are left alone, and named in a note. An empty DD is the formula's DD at the

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <span>
 #include <utility>
 
 #include "difficulty/dive_numbers.h"
@@ -22,14 +21,6 @@ constexpr std::size_t EventShown = 40;
 // The most of a diver's name, or of the names of all, that a message repeats.
 constexpr std::size_t NamesShown = 60;
 
-// A code's or a number's few letters and digits hashed one by one (FNV-1a): cheaper for them
-// than a hash made for long text.
-std::size_t UnitsHash(std::u16string_view Text) {
-  std::size_t Hash = 14695981039346656037ULL;
-  for (const char16_t Unit : Text) Hash = (Hash ^ Unit) * 1099511628211ULL;
-  return Hash;
-}
-
 // Where a dive has no height, its name, group and number are read at one that has every
 // position letter and refuses no group: they do not depend on the height.
 constexpr std::int32_t AnyHeight = HeightIndexLast;
@@ -45,23 +36,18 @@ class Checker {
     Out.Diver = Sheet.Diver;
     Out.Divers = Sheet.Divers;
     Out.Problems = Sheet.Problems;
-    if (Given()) {
-      InBook = Parts.Book;
-      E = Parts.Rules;
-      Out.RulesBy = EventBy::Id;
-    } else if ((InBook = Book.FindBook(Out.BookId)) != nullptr) {
-      Out.Book = *InBook;
-      EventFound = FindEventNamed(Book, Sheet.EventId, InBook->Id);
-      E = EventFound.Found;
-      if (E != nullptr) Out.Rules = *E;
-      Out.RulesBy = EventFound.By;
-    } else {
+    Out.Book = Book.FindBook(Out.BookId);
+    if (Out.Book == nullptr) {
       AddUnknownBook(Book);
+      return;
     }
+    EventFound = FindEventNamed(Book, Sheet.EventId, Out.Book->Id);
+    Out.Rules = E = EventFound.Found;
+    Out.RulesBy = EventFound.By;
   }
 
   CheckedSheet Check() {
-    if (InBook != nullptr) CheckEvent();
+    if (Out.Book != nullptr) CheckEvent();
     Out.Dives.reserve(Sheet.Dives.size());
     for (const DiveLine& Line : Sheet.Dives) CheckDive(Line);
     CheckRepeats();
@@ -78,13 +64,6 @@ class Checker {
   }
 
  private:
-  // Whether the caller has found the book and the event the checker would find by their ids.
-  bool Given() const {
-    return Parts.Book != nullptr && Parts.Rules != nullptr &&
-           SameWord(Parts.Book->Id, Out.BookId) && SameWord(Parts.Rules->Book, Parts.Book->Id) &&
-           SameWord(Parts.Rules->Id, Sheet.EventId);
-  }
-
   void CheckEvent() {
     if (Sheet.EventId.empty()) return AddToList(SheetProblem::NoEvent);
     if (E != nullptr) return;
@@ -208,29 +187,12 @@ class Checker {
   // number names the first.
   void CheckRepeats() {
     if (E != nullptr && E->Repeats) return;
-    // Each number's first dive (from 1; 0 for a free place) in an open table of at least twice
-    // as many places as dives, found by the number's hash: a list of a dozen dives needs no
-    // room of its own, and most numbers are told apart by their place.
-    constexpr std::size_t SmallPlaces = 32;
-    std::size_t Places = SmallPlaces;
-    while (Places < 2 * Out.Dives.size()) Places *= 2;
-    std::array<std::size_t, SmallPlaces> Small{};
-    std::vector<std::size_t> Large;
-    if (Places > SmallPlaces) Large.assign(Places, 0);
-    const std::span<std::size_t> First = Large.empty() ? std::span<std::size_t>(Small) : Large;
+    std::map<std::u16string_view, std::size_t> First;  // each number's first dive, from 1
     for (std::size_t I = 0; I < Out.Dives.size(); ++I) {
       const CheckedDive& D = Out.Dives[I];
       if (D.Number.empty()) continue;
-      for (std::size_t At = UnitsHash(D.Number) & (Places - 1);; At = (At + 1) & (Places - 1)) {
-        if (First[At] == 0) {
-          First[At] = I + 1;
-          break;
-        }
-        if (Out.Dives[First[At] - 1].Number == D.Number) {
-          Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, First[At]);
-          break;
-        }
-      }
+      const auto [At, New] = First.try_emplace(D.Number, I + 1);
+      if (!New) Add(D, SheetProblem::RepeatedNumber, {.Written = D.Number}, At->second);
     }
   }
 
@@ -409,9 +371,8 @@ class Checker {
   const SheetText& Sheet;
   CheckParts Parts;
   CheckedSheet Out;
-  const RuleBook* InBook = nullptr;  // the sheet's book, in the caller's EventBook
-  const Event* E = nullptr;          // the sheet's event, likewise
-  EventNamed EventFound;             // the event the Event: line names, or the one it likely means
+  const Event* E = nullptr;  // the sheet's event (Out.Rules), in the caller's EventBook
+  EventNamed EventFound;     // the event the Event: line names, or the one it likely means
 };
 
 }  // namespace
@@ -419,18 +380,11 @@ class Checker {
 const DiveExplanation& DiveReadings::Explain(std::u16string_view Code, std::int32_t HeightIndex,
                                              ExplainParts Parts) {
   auto Found = Read.find(Code);
-  if (Found == Read.end()) Found = Read.emplace(Code, std::forward_list<Reading>()).first;
-  for (const Reading& R : Found->second)
-    if (R.HeightIndex == HeightIndex && R.Parts.Name == Parts.Name &&
-        R.Parts.Components == Parts.Components)
-      return R.Explained;
-  return Found->second
-      .emplace_front(Reading{HeightIndex, Parts, ExplainDive(Code, HeightIndex, Parts)})
-      .Explained;
-}
-
-std::size_t DiveReadings::CodeHash::operator()(std::u16string_view Code) const {
-  return UnitsHash(Code);
+  if (Found == Read.end()) Found = Read.emplace(Code, Readings()).first;
+  Readings& OfCode = Found->second;
+  const std::tuple Key{HeightIndex, Parts.Name, Parts.Components};
+  if (const auto Known = OfCode.find(Key); Known != OfCode.end()) return Known->second;
+  return OfCode.emplace(Key, ExplainDive(Code, HeightIndex, Parts)).first->second;
 }
 
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book, std::u16string_view BookId,
@@ -444,7 +398,7 @@ CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,
 }
 
 std::u16string SheetProblemRule(const Problem& P, const CheckedSheet& Sheet) {
-  return ProblemRule(P, Sheet.Rules ? &*Sheet.Rules : nullptr, Sheet.Book ? &*Sheet.Book : nullptr);
+  return ProblemRule(P, Sheet.Rules, Sheet.Book);
 }
 
 }  // namespace merrith

@@ -2,11 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <forward_list>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <tuple>
 #include <vector>
 
 #include "difficulty/dd_tenths.h"
@@ -45,12 +46,14 @@ enum class LimitedBy : std::uint8_t {
   Search,  // none marked: the checker found a split that keeps the rules
 };
 
-// A sheet checked against its event: every dive, every problem, and the total DD.
+// A sheet checked against its event: every dive, every problem, and the total DD. Its book and
+// its event are those of the EventBook it was checked against: it must not outlive that book,
+// nor be kept while events are added to it.
 struct CheckedSheet {
   std::u16string BookId;            // the book asked for: the Book: line's, else the caller's
-  std::optional<RuleBook> Book;     // the book checked against; none when it is unknown
+  const RuleBook* Book = nullptr;   // the book checked against; nullptr when it is unknown
   std::u16string EventId;           // as the Event: line gives it
-  std::optional<Event> Rules;       // the event named; none when it is unknown or missing
+  const Event* Rules = nullptr;     // the event named; nullptr when it is unknown or missing
   EventBy RulesBy = EventBy::None;  // how the Event: line names it
   std::u16string Diver;
   std::vector<NamedDiver> Divers;    // as the Divers: line, or the Diver: line's pair, names them
@@ -71,50 +74,33 @@ struct CheckedSheet {
 // lists of a meet's hundred divers share a few dozen dives.
 class DiveReadings {
  public:
-  // Code at HeightIndex as ExplainDive explains it with Parts, read once.
+  // Code at HeightIndex as ExplainDive explains it with Parts, read once; it holds as long as
+  // the readings do.
   const DiveExplanation& Explain(std::u16string_view Code, std::int32_t HeightIndex,
                                  ExplainParts Parts);
 
  private:
-  // One reading of a code: at a height, with the parts asked for.
-  struct Reading {
-    std::int32_t HeightIndex = 0;
-    ExplainParts Parts;
-    DiveExplanation Explained;
-  };
+  // A code's readings by height, and by whether its name and its components were asked for.
+  using Readings = std::map<std::tuple<std::int32_t, bool, bool>, DiveExplanation>;
 
-  // A code hashed for its few letters and digits.
-  struct CodeHash {
-    using is_transparent = void;
-    std::size_t operator()(std::u16string_view Code) const;
-  };
-
-  // Each code found by itself, without a key built for it: a code is read at one height or two.
-  std::unordered_map<std::u16string, std::forward_list<Reading>, CodeHash, std::equal_to<>> Read;
+  // Each code's readings, found by the code as the sheet writes it.
+  std::map<std::u16string, Readings, std::less<>> Read;
 };
 
 // What a check works out beyond the rules, and with what help: a competition, which prints no
-// list, leaves the dives' names out, reads each dive once for all its lists, and checks them
-// all against the one event it has found.
+// list, leaves the dives' names out and reads each dive once for all its lists.
 struct CheckParts {
   bool Names = true;                 // each dive's name in words (CheckedDive::Name)
   DiveReadings* Readings = nullptr;  // the dives read by earlier checks; none: read afresh
-  // The rule book and the event the sheet is checked against, as the caller has found them: the
-  // book of the sheet's Book: line, else of BookId, and the event of that book whose id the
-  // Event: line gives. Where both are given and are those (ids compared in any case), the
-  // checker neither looks them up nor copies them: the checked sheet's Book and Rules stay
-  // empty, and the caller, which keeps them, names a problem's rule with ProblemRule(P, Rules,
-  // Book). Otherwise the checker finds them itself.
-  const RuleBook* Book = nullptr;
-  const Event* Rules = nullptr;
 };
 
 // Checks a sheet as read against its event in Book, in the rule book its Book: line names,
-// else in BookId.
+// else in BookId. The checked sheet points into Book.
 CheckedSheet CheckSheet(const SheetText& Sheet, const EventBook& Book,
                         std::u16string_view BookId = DefaultBookId, const CheckParts& Parts = {});
 
-// Reads the text of a sheet and checks it as CheckSheet does.
+// Reads the text of a sheet and checks it as CheckSheet does; the checked sheet points into
+// Book.
 CheckedSheet CheckSheetText(std::u16string_view Text, const EventBook& Book,
                             std::u16string_view BookId = DefaultBookId);
 

@@ -114,9 +114,13 @@ std::span<const std::u16string_view> DiveLineWords::Read(std::u16string_view Lin
   return Words;
 }
 
-bool TakesPosition(std::u16string_view Code, std::u16string_view Letter) {
-  return !Code.empty() && (IsDigit(Code.back()) || Code.back() == u')') && Letter.size() == 1 &&
+bool IsPositionLetter(std::u16string_view Letter) {
+  return Letter.size() == 1 &&
          std::u16string_view(u"ABCDEabcde").find(Letter[0]) != std::u16string_view::npos;
+}
+
+bool TakesPosition(std::u16string_view Code, std::u16string_view Letter) {
+  return !Code.empty() && (IsDigit(Code.back()) || Code.back() == u')') && IsPositionLetter(Letter);
 }
 
 const Height* HeightWritten(std::u16string_view Text, bool Bare) {

@@ -31,6 +31,9 @@ class DiveLineWords {
   std::u16string Joined;                   // the words made of two, one after another
 };
 
+// Whether Letter is one position letter, A to E, in any case.
+bool IsPositionLetter(std::u16string_view Letter);
+
 // Whether the letter Letter, written apart, is the position of the code Code: Code ends in a
 // digit or a bracket, and Letter is one position letter in any case ("207" and "c").
 bool TakesPosition(std::u16string_view Code, std::u16string_view Letter);

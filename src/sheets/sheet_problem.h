@@ -56,6 +56,7 @@ enum class SheetProblem : std::uint8_t {
   UnknownEventNear,    // an Event: line naming no known event, but near one
   UsedInPreliminary,   // a final's dive that the preliminary's limited part used
   NoPreliminaryPart,   // a final whose preliminary has no limited part to check against
+  NotAPosition,        // a pasted table's position cell that is no position letter
 };
 
 // The values a problem may carry; each names one member of ProblemValues.
@@ -162,7 +163,7 @@ inline constexpr std::array ProblemKinds = [] {
   using enum ProblemValue;
   using P = SheetProblem;
   using R = RuleFrom;
-  return std::array<ProblemKind, 39>{{
+  return std::array<ProblemKind, 40>{{
   // problem,              name,                   rule from,    values
     {P::NoEvent,           "no-event",             R::None,         {}},
     {P::UnknownEvent,      "unknown-event",        R::None,         {Event}},
@@ -203,6 +204,7 @@ inline constexpr std::array ProblemKinds = [] {
     {P::UnknownEventNear,  "unknown-event-near",   R::None,         {Event, Meant}},
     {P::UsedInPreliminary, "used-in-preliminary",  R::None,         {Number}},
     {P::NoPreliminaryPart, "no-preliminary-part",  R::None,         {Reason}},
+    {P::NotAPosition,      "not-a-position",       R::Statement,    {Word}},
   }};
 }();
 // clang-format on
@@ -211,7 +213,7 @@ static_assert([] {
   std::size_t Row = 0;
   for (const ProblemKind& K : ProblemKinds)
     if (static_cast<std::size_t>(K.Why) != Row++) return false;
-  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::NoPreliminaryPart;
+  return ProblemKinds[std::size(ProblemKinds) - 1].Why == SheetProblem::NotAPosition;
 }());
 
 // Software keys on a kind's name: each is lower case words joined by hyphens, and its own.

@@ -10,6 +10,7 @@
 #include "sheets/sheet_lines.h"
 #include "sheets/sheet_table.h"
 #include "sheets/sheet_words.h"
+#include "support/table_text.h"
 #include "support/trim_white.h"
 #include "support/words.h"
 
@@ -206,7 +207,9 @@ class Reader {
   // A row of a pasted table, each cell read as its column says; a row of empty cells is
   // skipped as a blank line is.
   void ReadRow(std::size_t Line, std::u16string_view Text) {
-    const std::vector<std::u16string> Cells = SplitCells(Text, Table->Separator);
+    const std::vector<TableRow> Rows = ReadTableRows(Text, Table->Separator);
+    if (Rows.empty()) return;
+    const std::vector<std::u16string>& Cells = Rows.front().Fields;
     const auto Cell = [&](TableColumn What) {
       const std::optional<std::size_t> At = Table->Place(What);
       return At && *At < Cells.size() ? std::u16string_view(Cells[*At]) : std::u16string_view();
@@ -220,17 +223,14 @@ class Reader {
       Add(SheetProblem::UnknownWord, Line, Round, {.Written = Shortened(Word, WordShown)});
     };
     DiveLine Dive{Line, UpperCase(Code), 0, std::nullopt, false, {}};
-    if (const std::u16string_view P = Cell(TableColumn::Position); TakesPosition(Code, P))
-      Dive.Code += UpperCase(P);
-    else if (!P.empty())
-      Unread(P);
+    ReadPosition(Dive, Round, Cell(TableColumn::Pos));
     if (const std::u16string_view H = Cell(TableColumn::Height); !H.empty()) {
       if (const Height* Named = HeightWritten(H, true))
         Dive.HeightIndex = Named->Index;
       else
         Unread(H);
     }
-    if (const std::u16string_view DD = Cell(TableColumn::DD); !DD.empty()) {
+    if (const std::u16string_view DD = Cell(TableColumn::Dd); !DD.empty()) {
       Dive.Stated = ReadStatedDd(DD);
       if (!Dive.Stated) Unread(DD);
     }
@@ -243,13 +243,26 @@ class Reader {
       Dive.Limited = SameWord(Part, u"limited");
       if (!Dive.Limited && !SameWord(Part, u"free")) Unread(Part);
     }
-    for (std::size_t I = Table->Columns.size(); I < Cells.size(); ++I) {
+    for (std::size_t I = Table->Width; I < Cells.size(); ++I) {
       if (Cells[I].empty()) continue;
       Add(SheetProblem::CellOutsideColumns, Line, Round,
-          {.Written = Shortened(Cells[I], WordShown), .Wanted = Table->Columns.size()});
+          {.Written = Shortened(Cells[I], WordShown), .Wanted = Table->Width});
       break;
     }
     Sheet.Dives.push_back(std::move(Dive));
+  }
+
+  // A position column's letter, joined to the dive number of its row: "107" and "b" are 107B.
+  void ReadPosition(DiveLine& Dive, std::size_t Round, std::u16string_view Letter) {
+    if (Letter.empty()) return;
+    const std::u16string Shown = Shortened(Letter, WordShown);
+    if (!IsPositionLetter(Letter))
+      return Add(SheetProblem::NotAPosition, Dive.Line, Round, {.Written = Shown});
+    // A letter beside a dive column that gives the whole code already.
+    if (!TakesPosition(Dive.Code, Letter))
+      return Add(SheetProblem::WordTwice, Dive.Line, Round,
+                 {.Written = Shown, .Named = u"position"});
+    Dive.Code += UpperCase(Letter);
   }
 
   SheetText Sheet;

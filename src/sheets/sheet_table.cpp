@@ -1,80 +1,53 @@
 #include "sheets/sheet_table.h"
 
-#include <algorithm>
-#include <iterator>
+#include <vector>
 
-#include "support/trim_white.h"
-#include "support/words.h"
+#include "support/table_text.h"
 
 namespace merrith {
 namespace {
 
-struct ColumnName {
-  TableColumn Is;
-  std::u16string_view Name;
+// The columns a pasted table's rows are read by: the dive's, which it must have, and those a
+// sheet's dive line may give.
+// clang-format off
+constexpr ColumnRead SheetColumns[] = {
+  // column               needed
+    {TableColumn::Round,  false},
+    {TableColumn::Dive,   true},
+    {TableColumn::Pos,    false},
+    {TableColumn::Height, false},
+    {TableColumn::Dd,     false},
+    {TableColumn::Diver,  false},
+    {TableColumn::Part,   false},
 };
-
-// What a header cell may call each column, in any case.
-constexpr ColumnName ColumnNames[] = {
-    {   TableColumn::Round,    u"round"},
-    {    TableColumn::Dive,     u"dive"},
-    {    TableColumn::Dive,   u"number"},
-    {    TableColumn::Dive,     u"code"},
-    {TableColumn::Position, u"position"},
-    {  TableColumn::Height,   u"height"},
-    {  TableColumn::Height,    u"board"},
-    {      TableColumn::DD,       u"dd"},
-    {   TableColumn::Diver,    u"diver"},
-    {    TableColumn::Part,     u"part"},
-};
-
-TableColumn ColumnCalled(std::u16string_view Cell) {
-  const auto* Found = std::find_if(std::begin(ColumnNames), std::end(ColumnNames),
-                                   [Cell](const ColumnName& C) { return SameWord(C.Name, Cell); });
-  return Found == std::end(ColumnNames) ? TableColumn::Other : Found->Is;
-}
+// clang-format on
 
 }  // namespace
 
 std::optional<std::size_t> TableHead::Place(TableColumn What) const {
-  const auto Found = std::find(Columns.begin(), Columns.end(), What);
-  if (Found == Columns.end()) return std::nullopt;
-  return static_cast<std::size_t>(Found - Columns.begin());
+  return At[static_cast<std::size_t>(What)];
 }
 
 std::optional<TableHead> ReadTableHead(std::u16string_view Line) {
+  // A heading or a note, mostly: no cells to split.
+  if (Line.find_first_of(u",;\t") == std::u16string_view::npos) return std::nullopt;
   TableHead Head;
-  if (Line.find(u'\t') == std::u16string_view::npos) {
-    if (Line.find(u',') == std::u16string_view::npos) return std::nullopt;
-    Head.Separator = u',';
-  }
+  Head.Separator = FindSeparator(Line);
+  const std::vector<TableRow> Rows = ReadTableRows(Line, Head.Separator);
+  if (Rows.empty()) return std::nullopt;
+  const std::vector<std::u16string>& Cells = Rows.front().Fields;
+  Head.Width = Cells.size();
   std::size_t Known = 0;
-  for (const std::u16string& Cell : SplitCells(Line, Head.Separator)) {
-    Head.Columns.push_back(ColumnCalled(Cell));
-    if (Head.Columns.back() != TableColumn::Other) ++Known;
+  for (std::size_t I = 0; I < Cells.size(); ++I) {
+    const std::optional<TableColumn> Column = ColumnHeaded(Cells[I], SheetColumns);
+    if (!Column || Head.Place(*Column)) continue;
+    Head.At[static_cast<std::size_t>(*Column)] = I;
+    ++Known;
   }
-  if (!Head.Place(TableColumn::Dive) || Known < 2) return std::nullopt;
+  if (Known < 2) return std::nullopt;
+  for (const ColumnRead& C : SheetColumns)
+    if (C.Needed && !Head.Place(C.Column)) return std::nullopt;
   return Head;
-}
-
-std::vector<std::u16string> SplitCells(std::u16string_view Line, char16_t Separator) {
-  std::vector<std::u16string> Cells(1);
-  bool Quoted = false;
-  for (std::size_t At = 0; At < Line.size(); ++At) {
-    const char16_t C = Line[At];
-    if (C == u'"' && Quoted && At + 1 < Line.size() && Line[At + 1] == u'"') {
-      Cells.back() += u'"';
-      ++At;
-    } else if (C == u'"') {
-      Quoted = !Quoted;
-    } else if (C == Separator && !Quoted) {
-      Cells.emplace_back();
-    } else {
-      Cells.back() += C;
-    }
-  }
-  for (std::u16string& Cell : Cells) Cell = mXMLParser::TrimWhite(Cell);
-  return Cells;
 }
 
 }  // namespace merrith

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace merrith {
@@ -86,7 +87,7 @@ TEST(ReadSheet, KeepsTheProblemsOfLinesThatStillCannotBeRead) {
 TEST(ReadSheet, ReadsATablePastedFromASpreadsheet) {
   const SheetText Tabs = ReadSheet(
       u"Event: men-3m\n"
-      u"Round\tName\tdd\tNUMBER\tPosition\tBoard\tPart\n"
+      u"Round\tDive name\tdd\tNUMBER\tPosition\tBoard\tPart\n"
       u"1\tForward\t3,1\t107\tb\t3 m\tlimited\n"
       u"2\t\t\t205C\n"
       u"\t\t\t\t\t\n"
@@ -116,6 +117,48 @@ TEST(ReadSheet, ReadsATablePastedFromASpreadsheet) {
   EXPECT_EQ(Commas.Dives[0].Stated, 26);
   EXPECT_EQ(Commas.Dives[1].HeightIndex, 1);  // a line without the separator reads as ever
   EXPECT_TRUE(Commas.Problems.empty());
+}
+
+// A table pasted as people keep it, apart at tabs, commas or semicolons and headed with the
+// words of a competition's spreadsheet: a dive number and its position in two columns are one
+// code, and a code whole in the dive column needs no position.
+TEST(ReadSheet, ReadsAPastedTableHeadedAsSpreadsheetsAre) {
+  const std::u16string_view Cases[] = {
+      u"Round\tDive\tPos\tHeight\tDD\n1\t107\tB\t3m\t3.1\n2\t205C\t\t3m\t3.0",
+      u"Round,Dive,Pos,Height,DD\n1,107,b,3m,3.1\n2,205c,,3m,3.0",
+      u"Rd;Dive No.;Position;Board;D.D.\n1;107;B;3;3,1\n2;205C;;3;3,0",
+  };
+  for (const std::u16string_view Text : Cases) {
+    const SheetText Sheet = ReadSheet(Text);
+    const std::string Shown(Text.begin(), Text.end());
+    ASSERT_EQ(Sheet.Dives.size(), 2U) << Shown;
+    EXPECT_EQ(Sheet.Dives[0].Code, u"107B") << Shown;
+    EXPECT_EQ(Sheet.Dives[1].Code, u"205C") << Shown;
+    EXPECT_EQ(Sheet.Dives[1].HeightIndex, 2) << Shown;
+    EXPECT_EQ(Sheet.Dives[0].Stated, 31) << Shown;
+    EXPECT_TRUE(Sheet.Problems.empty()) << Shown;
+  }
+}
+
+// A position cell that is no letter, or a letter beside a code that has one, is a problem of
+// its row, the number kept alone; a header row without a dive column is no table.
+TEST(ReadSheet, NamesTheRowOfAPositionCellItCannotJoin) {
+  const SheetText Sheet = ReadSheet(u"Dive\tPos\tHeight\n107\tX\t3m\n107B\tC\t3m");
+  ASSERT_EQ(Sheet.Dives.size(), 2U);
+  EXPECT_EQ(Sheet.Dives[0].Code, u"107");
+  using Named = std::tuple<SheetProblem, std::size_t, std::u16string>;  // the kind, line, word
+  std::vector<Named> Problems;
+  for (const Problem& P : Sheet.Problems) Problems.emplace_back(P.Why, P.Line, P.Values.Written);
+  const std::vector<Named> Wanted{
+      {SheetProblem::NotAPosition, 2, u"X"},
+      {   SheetProblem::WordTwice, 3, u"C"},
+  };
+  EXPECT_EQ(Problems, Wanted);
+
+  const SheetText NoDive = ReadSheet(u"Round\tHeight\n107B\t3m");
+  ASSERT_EQ(NoDive.Dives.size(), 1U);
+  EXPECT_EQ(NoDive.Dives[0].Code, u"107B");
+  EXPECT_EQ(NoDive.Problems.size(), 1U);
 }
 
 TEST(ReadStatedDd, ReadsOneDecimalAfterAPointOrAComma) {
