@@ -55,6 +55,7 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
                     std::size_t Rounds) {
   Standing S;
   S.Entry = Entry;
+  S.Total = C.Entries[Entry].Carried.value_or(0);
   const std::vector<ListedDive>& Dives = C.Entries[Entry].Dives;
   S.Dives.reserve(std::min(Rounds, Dives.size()));
   for (std::size_t Round = 1; Round <= Rounds && Round <= Dives.size(); ++Round) {
@@ -70,7 +71,7 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
 
 }  // namespace
 
-Standings RankCompetition(const Competition& C) {
+Standings RankCompetition(const Competition& C, std::size_t AfterRound) {
   Standings S;
   const RecordGrid Grid(C);
   S.Rounds = RoundsOf(C);
@@ -82,6 +83,8 @@ Standings RankCompetition(const Competition& C) {
   while (S.RoundsComplete < S.Rounds &&
          S.RecordedIn[S.RoundsComplete] == DiversIn(C, S.RoundsComplete + 1))
     ++S.RoundsComplete;
+  S.RoundsFinished = S.RoundsComplete;
+  if (AfterRound != 0) S.RoundsComplete = std::min(S.RoundsComplete, AfterRound);
   S.Rows.reserve(C.Entries.size());
   for (std::size_t I = 0; I < C.Entries.size(); ++I)
     S.Rows.push_back(StandingOf(C, Grid, I, S.RoundsComplete));
@@ -90,7 +93,7 @@ Standings RankCompetition(const Competition& C) {
     const int TierB = Tier(C.Entries[B.Entry]);
     return TierA != TierB ? TierA < TierB : TierA < 3 && A.Total > B.Total;
   });
-  for (std::size_t I = 0; I < S.Rows.size(); ++I) {
+  for (std::size_t I = 0; I < S.Rows.size() && S.RoundsComplete > 0; ++I) {
     if (C.Entries[S.Rows[I].Entry].Status != DiverStatus::Ok) break;
     S.Rows[I].Place = I > 0 && S.Rows[I].Total == S.Rows[I - 1].Total ? S.Rows[I - 1].Place : I + 1;
   }
@@ -118,6 +121,8 @@ std::u16string RoundsText(const Competition& C, const Standings& S) {
   std::u16string Text = S.RoundsComplete == 0 ? u"No round complete yet."
                                               : u"After round " + NumberText(S.RoundsComplete) +
                                                     u" of " + NumberText(S.Rounds) + u".";
+  if (S.RoundsFinished > S.RoundsComplete)
+    return Text + u" Rounds 1 to " + NumberText(S.RoundsFinished) + u" are complete.";
   std::size_t Round = S.RoundsComplete + 1;
   if (Round <= S.Rounds && S.RecordedIn[Round - 1] > 0) {
     Text += u" Round " + NumberText(Round) + u": " + NumberText(S.RecordedIn[Round - 1]) + u" of " +
