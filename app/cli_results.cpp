@@ -34,16 +34,15 @@ constexpr Option CsvResults{"--csv", {}, false, "the competition in its spreadsh
 constexpr Option HtmlResults{"--html", "FILE", false,
                              "also writes the results page to print and post",
                              [] { return std::string("a file (see merrith-cli --help)"); }};
-constexpr Option AfterRound{
-    "--after-round",
-    "N",
-    false,
-    "the ranking at the end of round N (13.3.2.4), which must be complete:\n"
-    "each diver's dives of rounds 1 to N counted",
-    [] { return std::string("a round from 1"); },
-    [](std::string_view Text) {
-      return ReadWholeNumber(DecodeUtf8(Text), 1, MostRounds).has_value();
-    }};
+constexpr Option AfterRound{"--after-round",
+                            "N",
+                            false,
+                            "the ranking at the end of round N (13.3.2.4), a round\n"
+                            "complete: the dives of rounds 1 to N counted",
+                            [] { return std::string("a round from 1"); },
+                            [](std::string_view Text) {
+                              return ReadWholeNumber(DecodeUtf8(Text), 1, MostRounds).has_value();
+                            }};
 constexpr Option ResultsEnd{
     "--", {}, false, "ends the options: the next argument is the competition"};
 constexpr const Option* Options[] = {&JsonResults, &CsvResults,  &HtmlResults,

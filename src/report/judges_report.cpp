@@ -42,12 +42,15 @@ std::string_view RoleName(Seat S) {
   return "judge";
 }
 
+// What a measure with nothing to rest on shows.
+constexpr std::u16string_view NoMeasure = u"-";
+
 std::u16string TwoDecimals(const std::optional<Fraction>& F, bool Sign = false) {
-  return F ? FixedText(RoundedTo(*F, 100), 2, Sign) : u"";
+  return F ? FixedText(RoundedTo(*F, 100), 2, Sign) : std::u16string(NoMeasure);
 }
 
 std::u16string RhoText(const std::optional<std::int64_t>& Rho) {
-  return Rho ? FixedText(*Rho, 3) : u"";
+  return Rho ? FixedText(*Rho, 3) : std::u16string(NoMeasure);
 }
 
 const NamedJudge* NameOf(const Competition& C, std::size_t Seat) {
@@ -56,9 +59,11 @@ const NamedJudge* NameOf(const Competition& C, std::size_t Seat) {
   return Found == C.JudgeNames.end() ? nullptr : &*Found;
 }
 
-// The bias on a judge's own nation's divers, with how many awards it rests on: "+0.40 (12)".
-std::u16string OwnText(const SeatAnalysis& S) {
-  if (!S.OwnNationBias) return u"";
+// The bias on a judge's own nation's divers, with how many awards it rests on: "+0.40 (12)";
+// nothing for a judge whose nation the head does not give.
+std::u16string OwnText(const NamedJudge* J, const SeatAnalysis& S) {
+  if (J == nullptr || J->Nation.empty()) return u"";
+  if (!S.OwnNationBias) return std::u16string(NoMeasure);
   return TwoDecimals(S.OwnNationBias, true) + u" (" + NumberText(S.OwnNationAwards) + u")";
 }
 
@@ -77,8 +82,8 @@ std::vector<std::u16string> RowCells(const Competition& C, const SeatAnalysis& S
           NumberText(S.CancelledHigh),
           NumberText(S.CancelledLow),
           RhoText(S.Rho),
-          OwnText(S),
-          TwoDecimals(S.OtherNationsBias, true)};
+          OwnText(J, S),
+          J != nullptr && !J->Nation.empty() ? TwoDecimals(S.OtherNationsBias, true) : u""};
 }
 
 // The headings, and whether each column stands to the right.
@@ -131,12 +136,23 @@ constexpr std::u16string_view NationsMeasure =
     u"Own nation, Others: the bias on divers of the judge's nation (a team of three letters), "
     u"with how many awards, and on the others.";
 
-// The measures in words that the analysis of C shows.
-std::vector<std::u16string_view> MeasuresOf(const Competition& C) {
+// What a measure shown as - is.
+constexpr std::u16string_view NoMeasureNote =
+    u"-: nothing to measure: no award from the seat, none from another judge of its group "
+    u"beside it, no diver of the judge's nation, or fewer than two divers placed (or all tied) "
+    u"for rho.";
+
+// The measures in words that the analysis A of C shows.
+std::vector<std::u16string_view> MeasuresOf(const Competition& C, const JudgesAnalysis& A) {
   std::vector<std::u16string_view> Lines(std::begin(Measures), std::end(Measures));
   if (std::any_of(C.JudgeNames.begin(), C.JudgeNames.end(),
                   [](const NamedJudge& J) { return !J.Nation.empty(); }))
     Lines.push_back(NationsMeasure);
+  const auto Missing = [&C](const SeatAnalysis& S) {
+    const std::vector<std::u16string> Cells = RowCells(C, S);
+    return std::find(Cells.begin(), Cells.end(), NoMeasure) != Cells.end();
+  };
+  if (std::any_of(A.Seats.begin(), A.Seats.end(), Missing)) Lines.push_back(NoMeasureNote);
   return Lines;
 }
 
@@ -188,7 +204,7 @@ SeatTable TableOf(const Competition& C, const JudgesAnalysis& A) {
 }
 
 std::string NumberOrNull(const std::u16string& Text) {
-  if (Text.empty()) return "null";
+  if (Text.empty() || Text == NoMeasure) return "null";
   return ToUtf8(Text.front() == u'+' ? Text.substr(1) : Text);
 }
 
@@ -217,7 +233,7 @@ std::u16string JudgesReport(const Competition& C, const Standings& S, const Judg
   Text += TextTable(Columns, A.Seats.size());
   if (CancelledEachEnd(C.Judges) == 0) Text += u"\nA panel of 3 judges cancels no award.\n";
   Text += u"\n";
-  for (const std::u16string_view Line : MeasuresOf(C)) Text += Wrapped(Line, TextWidth);
+  for (const std::u16string_view Line : MeasuresOf(C, A)) Text += Wrapped(Line, TextWidth);
   return Text;
 }
 
@@ -270,7 +286,7 @@ std::u16string JudgesPage(const Competition& C, const Standings& S, const Judges
   Page += u"</tbody>\n</table>\n";
   if (CancelledEachEnd(C.Judges) == 0)
     AppendElement(Page, u"p", u"note", u"A panel of 3 judges cancels no award.");
-  for (const std::u16string_view Line : MeasuresOf(C)) AppendElement(Page, u"p", u"note", Line);
+  for (const std::u16string_view Line : MeasuresOf(C, A)) AppendElement(Page, u"p", u"note", Line);
   Page += PageEnd;
   return Page;
 }

@@ -111,8 +111,8 @@ expect "draw of a spreadsheet: refused" like "$status|$err" "1|merrith-cli: $wor
 sed 's/^Panel: 3$/Panel: 3\nJudges: J1 Ann Judge (tea), J2 Bo Judge/' "$work/prelim.txt" >"$work/named.txt"
 run judges --html "$work/judges.htm" "$work/named.txt"
 expect "judges: exit 0" test "$status" -eq 0
-expect "judges: a seat a line" like "$out" "*Seat  Judge      Nation  Awards  Mean  Bias  Spread  Far  High  Low    Rho  Others
-J1    Ann Judge  TEA         60  5.45  0.00    0.00    0     0    0  1.000    0.00
+expect "judges: a seat a line" like "$out" "*Seat  Judge      Nation  Awards  Mean  Bias  Spread  Far  High  Low    Rho  Own nation  Others
+J1    Ann Judge  TEA         60  5.45  0.00    0.00    0     0    0  1.000           -    0.00
 J2    Bo Judge               60  5.45  0.00    0.00    0     0    0  1.000
 J3                           60  5.45  0.00    0.00    0     0    0  1.000*"
 expect "judges: the page" grep -qF '<td>J1</td><td>Ann Judge</td><td>TEA</td>' "$work/judges.htm"

@@ -70,11 +70,11 @@ TEST(JudgesReport, PrintsASeatALineWithItsMeasures) {
       "-0.81\n"
       "J2    Bo Judge   IRL          6  6.25  -0.33    0.54    0     0    2  1.000   -0.50 (2)   "
       "-0.25\n"
-      "J3    Cy Judge   FRA          6  6.58  +0.09    0.26    0     0    0  1.000               "
+      "J3    Cy Judge   FRA          6  6.58  +0.09    0.26    0     0    0  1.000           -   "
       "+0.09\n"
       "J4    Di Judge   GBR          6  6.50  -0.01    0.33    0     1    0  1.000   -0.09 (4)   "
       "+0.17\n"
-      "J5    Ed Judge   USA          5  7.10  +0.45    1.45    2     4    1  0.500               "
+      "J5    Ed Judge   USA          5  7.10  +0.45    1.45    2     4    1  0.500           -   "
       "+0.45");
 }
 
@@ -96,8 +96,8 @@ TEST(JudgesJson, GivesEachSeatsMeasuresAsNumbers) {
             std::string::npos);
 }
 
-// Without names, a synchro panel's roles; a panel of three says it cancels nothing; the page
-// shows what the text shows.
+// Without names, a synchro panel's roles; a panel of three says it cancels nothing; a measure
+// with nothing to rest on is shown as -, and said why; the page shows what the text shows.
 TEST(JudgesPage, LabelsWhatTheAnalysisRestsOn) {
   const Analysed Three = Analyse(
       u"Event: women-1m\nPanel: 3\nDiver: A\n101B\nDiver: B\n101B\n"
@@ -113,6 +113,18 @@ TEST(JudgesPage, LabelsWhatTheAnalysisRestsOn) {
   EXPECT_NE(Page.find("<p class=\"note\">A panel of 3 judges cancels no award.</p>"),
             std::string::npos);
   EXPECT_NE(Page.find("<tr><td>J2</td><td class=\"n\">2</td><td class=\"n\">6.25</td>"),
+            std::string::npos);
+  const Analysed Alone = Analyse(
+      u"Event: women-1m\nPanel: 3\nDiver: A\n101B\nDiver: B\n101B\n"
+      u"Round 1 | A | 101B | 7 - -\nRound 1 | B | 101B | 6 - -\n");
+  const std::string One = ToUtf8(JudgesReport(Alone.C, Alone.S, Alone.A));
+  EXPECT_NE(One.find("Seat  Awards  Mean  Bias  Spread  Far  High  Low    Rho\n"
+                     "J1         2  6.50     -       -    0     0    0  1.000\n"
+                     "J2         0     -     -       -    0     0    0      -\n"),
+            std::string::npos)
+      << One;
+  EXPECT_NE(One.find("\n-: nothing to measure: no award from the seat,"), std::string::npos);
+  EXPECT_NE(JudgesJson(Alone.C, Alone.A).find("\"awards\":0,\"mean\":null,\"bias\":null,"),
             std::string::npos);
   const Analysed Synchro = Analyse(
       u"Event: synchro-women-3m\nPanel: 9\nDiver: Ann / Bea\n101B\n201B\n301B\n401B\n5132D\n"
