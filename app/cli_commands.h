@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -60,5 +61,14 @@ extern const Command SheetCommand;
 extern const Command EventsCommand;
 extern const Command ScoreCommand;
 extern const Command ResultsCommand;
+extern const Command DrawCommand;
+extern const Command StartListCommand;
+extern const Command AdvanceCommand;
+extern const Command JudgesCommand;
+
+// The option --seed N of the commands that draw, and the seed it gives: its value, else one
+// from the system's random source; nothing where the system gives none.
+extern const Option SeedOption;
+std::optional<std::uint64_t> ChosenSeed(const CommandLine& Line);
 
 }  // namespace merrith::cli

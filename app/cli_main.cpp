@@ -20,8 +20,9 @@ namespace {
 
 // The commands in the order --help explains them. A new command adds its line here.
 constexpr const Command* Commands[] = {
-    &ChartCommand, &DdCommand,     &ExplainCommand, &ListCommand,    &TableCommand,
-    &SheetCommand, &EventsCommand, &ScoreCommand,   &ResultsCommand,
+    &ChartCommand,     &DdCommand,      &ExplainCommand, &ListCommand,    &TableCommand,
+    &SheetCommand,     &EventsCommand,  &ScoreCommand,   &ResultsCommand, &DrawCommand,
+    &StartListCommand, &AdvanceCommand, &JudgesCommand,
 };
 
 std::string HelpText() {
@@ -40,8 +41,10 @@ std::string HelpText() {
       "results could not be written (for table and chart: also when the list could not be\n"
       "read; for sheet and events: also when a sheet, a --rules file or the page could not\n"
       "be read or written), 2 when the command line is not understood, 3 when a sheet\n"
-      "breaks a rule of its event. For results: 1 also when the competition has an error,\n"
-      "each named with its line.\n";
+      "breaks a rule of its event. For results, draw, start-list, advance and judges: 1\n"
+      "also when the competition has an error (each named with its line), or when what\n"
+      "was asked cannot be done (a draw once a dive is recorded, a ranking after a round\n"
+      "not complete, a next phase without a complete round, an analysis without a dive).\n";
   return Text;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli_commands.h"
+#include "cli_competition.h"
 #include "cli_options.h"
 #include "cli_rules.h"
 #include "report/competition_faults.h"
@@ -21,66 +22,55 @@ namespace merrith::cli {
 
 namespace {
 
-// The most errors of a competition that are named one by one.
-constexpr std::size_t ErrorsNamed = 10;
-
-void ReportErrors(const std::vector<CompetitionError>& Errors, std::u16string_view File,
-                  const Streams& Io) {
-  for (std::size_t I = 0; I < Errors.size() && I < ErrorsNamed; ++I) {
-    CompetitionError E = Errors[I];
-    if (E.File.empty()) E.File = File;
-    std::fprintf(Io.Err, "merrith-cli: %s\n", ToUtf8(CompetitionErrorText(E)).c_str());
-  }
-  if (Errors.size() > ErrorsNamed)
-    std::fprintf(Io.Err, "merrith-cli: and %zu more errors\n", Errors.size() - ErrorsNamed);
-}
-
-void ReportNotes(const std::vector<ReadNote>& Notes, std::u16string_view File, const Streams& Io) {
-  for (const ReadNote& N : Notes)
-    std::fprintf(Io.Err, "merrith-cli: note: %s\n", ToUtf8(ReadNoteText(N, File)).c_str());
-}
-
 constexpr Option JsonResults{"--json",
                              {},
                              false,
-                             "one JSON object: event, book, panel, rounds_complete, standings\n"
-                             "([{place, status, diver, team, total, dives: [{round, dive,\n"
-                             "height, dd, awards, cancelled, decision, points}]}]) and problems\n"
-                             "([{diver, line, kind, text}]), points with two decimals"};
+                             "one JSON object: event, book, meet, date, phase, panel,\n"
+                             "rounds_complete, standings ([{place, status, diver, team, total,\n"
+                             "carried (where points are carried), dives: [{round, dive, height,\n"
+                             "dd, awards, cancelled, decision, points}]}]) and problems ([{diver,\n"
+                             "line, kind, text}]), points with two decimals"};
 constexpr Option CsvResults{"--csv", {}, false, "the competition in its spreadsheet form instead"};
 constexpr Option HtmlResults{"--html", "FILE", false,
                              "also writes the results page to print and post",
                              [] { return std::string("a file (see merrith-cli --help)"); }};
+constexpr Option AfterRound{"--after-round",
+                            "N",
+                            false,
+                            "the ranking at the end of round N (13.3.2.4), a round\n"
+                            "complete: the dives of rounds 1 to N counted",
+                            [] { return std::string("a round from 1"); },
+                            [](std::string_view Text) {
+                              return ReadWholeNumber(DecodeUtf8(Text), 1, MostRounds).has_value();
+                            }};
 constexpr Option ResultsEnd{
     "--", {}, false, "ends the options: the next argument is the competition"};
-constexpr const Option* Options[] = {&JsonResults, &CsvResults, &HtmlResults, &RulesOption,
-                                     &ResultsEnd};
+constexpr const Option* Options[] = {&JsonResults, &CsvResults,  &HtmlResults,
+                                     &AfterRound,  &RulesOption, &ResultsEnd};
 
 int RunResults(const CommandLine& Line, const Streams& Io) {
   if (Line.Has(CsvResults) && Line.Has(JsonResults))
     return UsageError(Io, "results takes --json or --csv, not both");
   const CommandBook Loaded = LoadCommandBook(Line, Io);
   const std::u16string Path = DecodeUtf8(Line.Operands[0]);
-  const CompetitionRead Read = ReadCompetitionFile(Path, Loaded.Book);
-  ReportNotes(Read.Notes, Path, Io);
-  if (!Read.Ok()) {
-    ReportErrors(Read.Errors, Path, Io);
-    return ExitWriteFailed;
-  }
-  const Standings S = RankCompetition(Read.Read);
+  const std::optional<Competition> C = ReadCommandCompetition(Path, Loaded.Book, Io);
+  if (!C) return ExitWriteFailed;
+  const std::size_t Round =
+      Line.Has(AfterRound)
+          ? ReadWholeNumber(DecodeUtf8(Line.Last(AfterRound)), 1, MostRounds).value_or(1)
+          : 0;
+  const Standings S = RankCompetition(*C, Round);
+  if (Round > S.RoundsFinished)
+    return Refuse(Io, u"no ranking after round " + NumberText(Round) + u": " + RoundsText(*C, S));
   if (Line.Has(HtmlResults)) {
-    const std::u16string PagePath = DecodeUtf8(Line.Last(HtmlResults));
-    if (const std::u16string Input = InputAt(Path, Read.Read, PagePath); !Input.empty()) {
-      std::fprintf(Io.Err, "merrith-cli: %s\n",
-                   ToUtf8(OutputOverInputText(PagePath, Input)).c_str());
-      return ExitWriteFailed;
-    }
-    const FileOutcome Page = WriteResultsPage(Read.Read, S, PagePath);
-    if (!Page.Done()) return FileFailed(Io, Page);
+    const int Page =
+        WriteCompetitionPage(Io, Path, *C, DecodeUtf8(Line.Last(HtmlResults)),
+                             [&](std::u16string_view To) { return WriteResultsPage(*C, S, To); });
+    if (Page != ExitOk) return Page;
   }
-  const std::string Text = Line.Has(CsvResults)    ? ToUtf8(CompetitionCsv(Read.Read))
-                           : Line.Has(JsonResults) ? ResultsJson(Read.Read, S)
-                                                   : ToUtf8(ResultsReport(Read.Read, S));
+  const std::string Text = Line.Has(CsvResults)    ? ToUtf8(CompetitionCsv(*C))
+                           : Line.Has(JsonResults) ? ResultsJson(*C, S)
+                                                   : ToUtf8(ResultsReport(*C, S));
   const int Written = WriteResults(Io, Text);
   return Written != ExitOk || Loaded.NamedFileFailed ? ExitWriteFailed : ExitOk;
 }
@@ -92,7 +82,7 @@ int RunResults(const CommandLine& Line, const Streams& Io) {
 // error (each named on the error stream with its line), or the page cannot be written.
 const Command ResultsCommand{
     "results",
-    "[--json|--csv] [--html FILE] [--rules FILE]... COMPETITION",
+    "[--json|--csv] [--html FILE] [--after-round N] [--rules FILE]... COMPETITION",
     "            scores every dive recorded in a competition file (or its spreadsheet\n"
     "            form, a .csv) and prints the standings of the rounds complete: place,\n"
     "            diver, team, total and each dive's points; equal totals share a place.\n"

@@ -11,6 +11,9 @@
 namespace merrith {
 namespace {
 
+// The largest seed of a draw: 2^64 - 1.
+constexpr std::u16string_view MostSeedText = u"18446744073709551615";
+
 // The most of a name or a word that a message repeats: enough to find it by.
 constexpr std::size_t Shown = 40;
 
@@ -51,7 +54,8 @@ std::u16string CompetitionFaultText(CompetitionFault Why, const FaultValues& V) 
   switch (Why) {
     case HeadLine:
       return Cut(V.Written) +
-             u": the head of a competition has Event:, Book: and Panel: lines, then each Diver:";
+             u": the head of a competition has Event:, Book: and Panel: lines (and Meet:, "
+             u"Phase:, Draw:, Judges:, Reserve:), then each Diver:";
     case KeyTwice:
       return u"a second " + V.Written + u": line, after line " + NumberText(V.OtherLine);
     case NoEvent:
@@ -74,6 +78,26 @@ std::u16string CompetitionFaultText(CompetitionFault Why, const FaultValues& V) 
       return Cut(V.Written) +
              u": after the first recorded dive come only recorded dives (Round N | ...) and "
              u"divers' statuses";
+    case MeetShape:
+      return Cut(V.Written) + u": a meet is written Meet: NAME | date";
+    case NotAPhase:
+      return Cut(V.Written) + u" is no phase: preliminary, semi-final or final";
+    case NotASeed:
+      return Cut(V.Written) + u": a draw is written Draw: seed N, N a whole number from 0 to " +
+             std::u16string(MostSeedText);
+    case JudgeShape:
+      return Cut(V.Written) +
+             u": a judge is written J1 Ann Judge (GBR), the seat, the name and "
+             u"the nation, and the judges apart by commas";
+    case JudgeSeat:
+      return V.Written + u": a panel of " + NumberText(V.Count) + u" judges has the seats J1 to J" +
+             NumberText(V.Count);
+    case JudgeTwice:
+      return V.Written + u" is named twice";
+    case NotANation:
+      return u"(" + Cut(V.Written) + u") is no nation: three letters, as GBR";
+    case ReserveShape:
+      return Cut(V.Written) + u": a reserve is written Reserve: NAME | team";
     case DiverWithoutName:
       return u"a Diver: line without a name";
     case NameWithBar:
@@ -89,6 +113,8 @@ std::u16string CompetitionFaultText(CompetitionFault Why, const FaultValues& V) 
       return u"the sheet is for " + Cut(V.Written) + u", the competition is " + Cut(V.Other);
     case DiveNotScorable:
       return u": the dive cannot be scored";
+    case NotCarried:
+      return Cut(V.Written) + u" is no points carried: as the results print them, 152.40";
     case StatusOfNobody:
       return u"no diver " + Cut(V.Diver) + u" in the competition";
     case StatusTwice:
@@ -138,6 +164,12 @@ std::u16string CompetitionFaultText(CompetitionFault Why, const FaultValues& V) 
              NumberText(V.OtherLine);
     case NotUpNext:
       return u"round " + NumberText(V.Round) + u" of " + Cut(V.Diver) + u" is not the dive up next";
+    case DrawWithDives:
+      return u"the order is drawn before the first dive (2.1.1), and " +
+             CountText(V.Count, u"dive is", u"dives are") + u" recorded";
+    case DrawOfSpreadsheet:
+      return u"a spreadsheet's starting order is the order of its rows: draw the competition's "
+             u"text form, then write its spreadsheet with merrith-cli results --csv";
     case NoHeader:
       return u"no header row: diver, team, round, dive, height, dd, decision, J1 ... Jn";
     case HeaderColumn:

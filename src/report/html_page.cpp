@@ -19,6 +19,21 @@ constexpr std::u16string_view SharedStyle =
     u"@media screen { body { margin: 1em; } }\n"
     u"@media print { a { color: inherit; text-decoration: none; } }\n";
 
+// Text as a CSS string, quotes included: a quote, a backslash, a line end and < (which could
+// end the style element) as escapes, so that a meet's name shows as typed.
+std::u16string CssString(std::u16string_view Text) {
+  std::u16string Out = u"\"";
+  for (const char16_t Unit : Text) {
+    if (Unit == u'"' || Unit == u'\\' || Unit == u'<' || Unit < u' ') {
+      Out += u'\\';
+      Out += Unit == u'"' ? u"22 " : Unit == u'\\' ? u"5C " : Unit == u'<' ? u"3C " : u"20 ";
+      continue;
+    }
+    Out += Unit;
+  }
+  return Out + u"\"";
+}
+
 }  // namespace
 
 void AppendHtmlText(std::u16string& Out, std::u16string_view Text) {
@@ -59,6 +74,20 @@ void AppendFact(std::u16string& Out, std::u16string_view Name, std::u16string_vi
   AppendElement(Out, u"th", u"", Name);
   AppendElement(Out, u"td", u"", Text);
   Out += u"</tr>\n";
+}
+
+std::u16string PageStart(std::u16string_view Title, std::u16string_view Style,
+                         const RunningHead& Head) {
+  // The margin boxes hold 10 pt type, as the pages do; the top margin leaves them room.
+  std::u16string Margins =
+      u"@page { margin: 14mm 10mm 12mm;\n"
+      u"  @top-left { content: " +
+      CssString(Head.Left) + u"; font-size: 10pt; }\n  @top-right { content: " +
+      CssString(Head.Right) +
+      u"; font-size: 10pt; padding-right: 1mm; }\n"
+      u"  @bottom-right { content: \"Page \" counter(page) \" of \" counter(pages); "
+      u"font-size: 10pt; padding-right: 1mm; } }\n";
+  return PageStart(Title, Margins + std::u16string(Style));
 }
 
 std::u16string PageStart(std::u16string_view Title, std::u16string_view Style) {

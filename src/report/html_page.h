@@ -23,6 +23,18 @@ void AppendFact(std::u16string& Out, std::u16string_view Name, std::u16string_vi
 // own rules.
 std::u16string PageStart(std::u16string_view Title, std::u16string_view Style);
 
+// What each printed sheet of a competition's page repeats in its margins, whatever it holds:
+// at the top left (the meet) and the top right (the event and the phase); the sheet's number
+// and the sheets' count go at the bottom right.
+struct RunningHead {
+  std::u16string Left;
+  std::u16string Right;
+};
+
+// PageStart, with Head printed in the margins of every sheet.
+std::u16string PageStart(std::u16string_view Title, std::u16string_view Style,
+                         const RunningHead& Head);
+
 // The end of a page that PageStart began.
 inline constexpr std::u16string_view PageEnd = u"</body>\n</html>\n";
 

@@ -1,9 +1,8 @@
 #include "report/results_json.h"
 
-#include <nlohmann/json.hpp>
-
 #include <string_view>
 
+#include "report/json_text.h"
 #include "report/results_report.h"
 #include "sheets/sheet_words.h"
 #include "support/utf8.h"
@@ -11,13 +10,9 @@
 namespace merrith {
 namespace {
 
-using Json = nlohmann::ordered_json;
+std::string Quoted(std::u16string_view Text) { return JsonString(Text); }
 
-std::string Quoted(std::u16string_view Text) {
-  return Json(ToUtf8(Text)).dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-std::string TextOrNull(std::u16string_view Text) { return Text.empty() ? "null" : Quoted(Text); }
+std::string TextOrNull(std::u16string_view Text) { return JsonStringOrNull(Text); }
 
 // Points as a JSON number with exactly two decimals, as the results print them.
 std::string PointsNumber(Hundredths Points) { return ToUtf8(PointsText(Points)); }
@@ -47,6 +42,7 @@ std::string StandingsJson(const Competition& C, const std::vector<Standing>& Row
     Text += "{\"place\":" + (Row.Place != 0 ? std::to_string(Row.Place) : std::string("null")) +
             ",\"status\":" + Quoted(RowOf(E.Status).Word) + ",\"diver\":" + Quoted(E.Diver) +
             ",\"team\":" + TextOrNull(E.Team) + ",\"total\":" + PointsNumber(Row.Total) +
+            (E.Carried ? ",\"carried\":" + PointsNumber(*E.Carried) : std::string()) +
             ",\"dives\":[";
     for (const StandingDive& D : Row.Dives) {
       if (&D != Row.Dives.data()) Text += ",";
@@ -61,6 +57,8 @@ std::string StandingsJson(const Competition& C, const std::vector<Standing>& Row
 
 std::string ResultsJson(const Competition& C, const Standings& S) {
   std::string Text = "{\"event\":" + TextOrNull(C.EventId) + ",\"book\":" + TextOrNull(C.Book) +
+                     ",\"meet\":" + TextOrNull(C.Meet) + ",\"date\":" + TextOrNull(C.MeetDate) +
+                     ",\"phase\":" + TextOrNull(RowOf(C.Stage).Word) +
                      ",\"panel\":" + std::to_string(JudgesOf(C.Judges)) +
                      ",\"rounds_complete\":" + std::to_string(S.RoundsComplete) +
                      ",\"standings\":" + StandingsJson(C, S.Rows) +

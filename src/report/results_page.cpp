@@ -1,5 +1,6 @@
 #include "report/results_page.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "report/html_page.h"
@@ -25,19 +26,51 @@ constexpr std::u16string_view ResultsStyle =
     u"table.diver .n { text-align: right; white-space: nowrap; }\n"
     u"table.diver td.off { text-decoration: line-through; }\n"
     u"table.diver tfoot th { text-align: right; }\n"
+    u"table.summary { margin-top: 4mm; }\n"
+    u"table.summary th, table.summary td { border: 0.3mm solid #000; padding: 0.8mm 2mm; "
+    u"text-align: left; }\n"
+    u"table.summary thead th { background: #eee; }\n"
+    u"table.summary .n { text-align: right; }\n"
     u"p.note { margin-top: 5mm; }\n";
 
 void AppendFacts(std::u16string& Out, const Competition& C, const Standings& S) {
   Out += u"<table class=\"facts\">\n";
-  AppendFact(Out, u"Event", CompetitionEventText(C));
+  AppendCompetitionFacts(Out, C);
   AppendFact(Out, u"Panel", PanelText(C.Judges));
   AppendFact(Out, u"Rounds", RoundsText(C, S));
   Out += u"</table>\n";
 }
 
+bool AnyCarried(const Competition& C) {
+  return std::any_of(C.Entries.begin(), C.Entries.end(),
+                     [](const Entry& E) { return E.Carried.has_value(); });
+}
+
+// The standings at a glance, before each diver's dives: place, diver, team, total.
+void AppendSummary(std::u16string& Out, const Competition& C, const Standings& S) {
+  const bool Carried = AnyCarried(C);
+  Out +=
+      u"<table class=\"summary\">\n<thead><tr><th class=\"n\">Place</th><th>Diver</th>"
+      u"<th>Team</th>";
+  if (Carried) Out += u"<th class=\"n\">Carried</th>";
+  Out += u"<th class=\"n\">Total</th></tr></thead>\n<tbody>\n";
+  for (const Standing& Row : S.Rows) {
+    const Entry& E = C.Entries[Row.Entry];
+    Out += u"<tr>";
+    AppendElement(Out, u"td", u"n", PlaceText(Row, E));
+    AppendElement(Out, u"td", u"", E.Diver);
+    AppendElement(Out, u"td", u"", E.Team);
+    if (Carried) AppendElement(Out, u"td", u"n", E.Carried ? PointsText(*E.Carried) : u"");
+    AppendElement(Out, u"td", u"n", PointsText(Row.Total));
+    Out += u"</tr>\n";
+  }
+  Out += u"</tbody>\n</table>\n";
+}
+
 void AppendHead(std::u16string& Out, const Standing& Row, const Entry& E, int Judges) {
-  std::u16string Who = NumberText(Row.Place) + u". " + E.Diver;
+  std::u16string Who = (Row.Place != 0 ? NumberText(Row.Place) + u". " : u"") + E.Diver;
   if (!E.Team.empty()) Who += u", " + E.Team;
+  if (E.Status != DiverStatus::Ok) Who += u" (" + StatusWords(E) + u")";
   Out += u"<table class=\"diver\">\n<thead><tr><th class=\"who\" colspan=\"" +
          NumberText(static_cast<std::size_t>(Judges) + 8) + u"\">";
   AppendHtmlText(Out, Who);
@@ -74,8 +107,12 @@ void AppendDiver(std::u16string& Out, const Competition& C, const Standing& Row)
   AppendHead(Out, Row, E, Judges);
   Out += u"<tbody>\n";
   for (const StandingDive& D : Row.Dives) AppendDive(Out, E.Dives[D.Round - 1], D);
+  const std::u16string Total =
+      E.Carried ? u"Total, with " + PointsText(*E.Carried) + u" carried (12.4.5.1)" : u"Total";
   Out += u"</tbody>\n<tfoot><tr><th colspan=\"" + NumberText(static_cast<std::size_t>(Judges) + 7) +
-         u"\">Total</th>";
+         u"\">";
+  AppendHtmlText(Out, Total);
+  Out += u"</th>";
   AppendElement(Out, u"th", u"n", PointsText(Row.Total));
   Out += u"</tr></tfoot>\n</table>\n";
 }
@@ -83,13 +120,12 @@ void AppendDiver(std::u16string& Out, const Competition& C, const Standing& Row)
 }  // namespace
 
 std::u16string ResultsPage(const Competition& C, const Standings& S) {
-  const std::u16string Title = u"Results: " + (C.Rules             ? C.Rules->Title
-                                               : C.EventId.empty() ? u"competition"
-                                                                   : C.EventId);
-  std::u16string Page = PageStart(Title, ResultsStyle);
+  const std::u16string Title = u"Results: " + CompetitionTitle(C);
+  std::u16string Page = PageStart(Title, ResultsStyle, CompetitionRunningHead(C));
   AppendElement(Page, u"h1", u"", Title);
   Page += u"\n";
   AppendFacts(Page, C, S);
+  AppendSummary(Page, C, S);
   for (const Standing& Row : S.Rows) AppendDiver(Page, C, Row);
   Page +=
       u"<p class=\"note\">Awards in brackets are cancelled; an award marked * stands for a "

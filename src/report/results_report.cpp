@@ -1,5 +1,7 @@
 #include "report/results_report.h"
 
+#include <algorithm>
+
 #include "report/competition_faults.h"
 #include "report/problem_text.h"
 #include "report/text_table.h"
@@ -14,13 +16,43 @@ std::u16string CompetitionEventText(const Competition& C) {
   return Text + u", " + C.Book;
 }
 
+std::u16string MeetText(const Competition& C) {
+  if (C.Meet.empty() || C.MeetDate.empty()) return C.Meet;
+  return C.Meet + u", " + C.MeetDate;
+}
+
+std::u16string CompetitionTitle(const Competition& C) {
+  std::u16string Title = C.Rules             ? C.Rules->Title
+                         : C.EventId.empty() ? std::u16string(u"competition")
+                                             : C.EventId;
+  if (C.Stage != Phase::None) Title += u", " + std::u16string(RowOf(C.Stage).Title);
+  return Title;
+}
+
+RunningHead CompetitionRunningHead(const Competition& C) {
+  return {MeetText(C), CompetitionTitle(C)};
+}
+
+std::u16string CompetitionFactsText(const Competition& C) {
+  std::u16string Text = u"Event:   " + CompetitionEventText(C) + u"\n";
+  if (!C.Meet.empty()) Text += u"Meet:    " + MeetText(C) + u"\n";
+  if (C.Stage != Phase::None) Text += u"Phase:   " + std::u16string(RowOf(C.Stage).Word) + u"\n";
+  return Text;
+}
+
+void AppendCompetitionFacts(std::u16string& Out, const Competition& C) {
+  AppendFact(Out, u"Event", CompetitionEventText(C));
+  if (!C.Meet.empty()) AppendFact(Out, u"Meet", MeetText(C));
+  if (C.Stage != Phase::None) AppendFact(Out, u"Phase", RowOf(C.Stage).Word);
+}
+
 std::u16string PanelText(Panel P) {
   return NumberText(static_cast<std::size_t>(JudgesOf(P))) + u" judges" +
          (IsSynchro(P) ? u", synchronised" : u"");
 }
 
 std::u16string PlaceText(const Standing& Row, const Entry& E) {
-  if (E.Status == DiverStatus::Ok) return NumberText(Row.Place);
+  if (E.Status == DiverStatus::Ok) return Row.Place == 0 ? u"" : NumberText(Row.Place);
   std::u16string Word(RowOf(E.Status).Word);
   for (char16_t& C : Word) C = static_cast<char16_t>(C - u'a' + u'A');
   return Word;
@@ -92,17 +124,22 @@ std::vector<CompetitionProblem> CompetitionProblems(const Competition& C) {
 }
 
 std::u16string ResultsReport(const Competition& C, const Standings& S) {
-  std::u16string Text = u"Event:   " + CompetitionEventText(C) + u"\nPanel:   " +
-                        PanelText(C.Judges) + u"\nRounds:  " + RoundsText(C, S) + u"\n\n";
+  std::u16string Text = CompetitionFactsText(C) + u"Panel:   " + PanelText(C.Judges) +
+                        u"\nRounds:  " + RoundsText(C, S) + u"\n\n";
   std::vector<Column> Columns = StandingColumns();
+  const bool Carried = std::any_of(C.Entries.begin(), C.Entries.end(),
+                                   [](const Entry& E) { return E.Carried.has_value(); });
+  if (Carried) Columns.push_back({u"Carried", {}, true});
+  const std::size_t FirstRound = Columns.size();
   for (std::size_t Round = 1; Round <= S.RoundsComplete; ++Round)
     Columns.push_back({NumberText(Round), {}, true});
   std::u16string Statuses;
   for (const Standing& Row : S.Rows) {
     const Entry& E = C.Entries[Row.Entry];
     AppendStandingCells(Columns, Row, E);
+    if (Carried) Columns[4].Cells.push_back(E.Carried ? PointsText(*E.Carried) : u"");
     for (std::size_t Round = 1; Round <= S.RoundsComplete; ++Round)
-      Columns[3 + Round].Cells.push_back(
+      Columns[FirstRound + Round - 1].Cells.push_back(
           Round <= Row.Dives.size() ? PointsText(Row.Dives[Round - 1].Scored.Points) : u"");
     if (E.Status != DiverStatus::Ok) Statuses += u"  " + E.Diver + u": " + StatusWords(E) + u"\n";
   }

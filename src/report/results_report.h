@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "report/html_page.h"
 #include "scoring/competition.h"
 #include "scoring/standings.h"
 
@@ -13,10 +14,29 @@ namespace merrith {
 // that it is unknown and no list was checked.
 std::u16string CompetitionEventText(const Competition& C);
 
+// The meet in words, its date after a comma: "Riverside spring meet, 12 May 2024"; empty
+// where the head names none.
+std::u16string MeetText(const Competition& C);
+
+// The event and the phase, as a page's title names them: "Women 1 m springboard, Final".
+std::u16string CompetitionTitle(const Competition& C);
+
+// What each printed sheet of a competition's pages repeats: the meet, the event and phase.
+RunningHead CompetitionRunningHead(const Competition& C);
+
+// The facts at the top of every text report of a competition, one a line, the name in a
+// column of 9: the event, and the meet and the phase where the head names them.
+std::u16string CompetitionFactsText(const Competition& C);
+
+// Appends the rows of a page's table of facts that every page of a competition has: the event,
+// and the meet and the phase where the head names them.
+void AppendCompetitionFacts(std::u16string& Out, const Competition& C);
+
 // The panel in words: "5 judges", "9 judges, synchronised".
 std::u16string PanelText(Panel P);
 
-// A diver's place as the results print it: the number, or OOC, WD, DNS, DSQ for one not placed.
+// A diver's place as the results print it: the number, or OOC, WD, DNS, DSQ for one not placed;
+// nothing before the first round is complete.
 std::u16string PlaceText(const Standing& Row, const Entry& E);
 
 // A diver's status in words: "withdrew before round 3"; empty for a diver who dives on.

@@ -48,6 +48,25 @@ std::optional<HalfPoints> ReadTypedAward(std::u16string_view Text) {
   return ReadAward(Carded);
 }
 
+std::optional<Hundredths> ReadPoints(std::u16string_view Text) {
+  Text = mXMLParser::TrimWhiteView(Text);
+  std::size_t At = 0;
+  Hundredths Whole = 0;
+  while (At < Text.size() && At < MostPointsDigits && IsDigit(Text[At]))
+    Whole = Whole * 10 + (Text[At++] - u'0');
+  if (At == 0) return std::nullopt;
+  Hundredths Points = Whole * 100;
+  if (At < Text.size() && Text[At] == u'.') {
+    ++At;
+    Hundredths Scale = 10;
+    for (; At < Text.size() && IsDigit(Text[At]) && Scale > 0; Scale /= 10)
+      Points += (Text[At++] - u'0') * Scale;
+    if (Scale == 10) return std::nullopt;  // a point with no digit after it
+  }
+  if (At != Text.size()) return std::nullopt;
+  return Points;
+}
+
 std::u16string AwardText(HalfPoints Award) {
   return DigitsOf(Award / 2, 1) + (Award % 2 == 0 ? u".0" : u".5");
 }

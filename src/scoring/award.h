@@ -26,6 +26,11 @@ inline bool IsMissingAward(std::u16string_view Text) { return Text.size() == 1 &
 std::optional<HalfPoints> ReadTypedAward(std::u16string_view Text);
 // An award as results print it: "7.0", "7.5", "10.0".
 std::u16string AwardText(HalfPoints Award);
+// Points as results print them, with one or two decimals or none ("152.40", "152.4", "152"),
+// white space around them dropped; nothing for anything else (a sign, a third decimal, a
+// comma, more than MostPointsDigits whole digits).
+inline constexpr std::size_t MostPointsDigits = 7;
+std::optional<Hundredths> ReadPoints(std::u16string_view Text);
 // Points with two decimals: "45.00", "59.64", "0.00"; a minus sign never occurs.
 std::u16string PointsText(Hundredths Points);
 

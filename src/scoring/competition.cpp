@@ -1,6 +1,7 @@
 #include "scoring/competition.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <string_view>
@@ -9,7 +10,9 @@
 
 #include "scoring/competition_csv.h"
 #include "scoring/dive_check.h"
+#include "scoring/draw.h"
 #include "sheets/check_sheet.h"
+#include "sheets/final_list.h"
 #include "sheets/sheet_words.h"
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
@@ -20,22 +23,50 @@
 namespace merrith {
 namespace {
 
-// The keys of a competition's lines.
-enum class Key : std::uint8_t { Event, Book, Panel, Diver, Team, Sheet, Status, Other };
+// The keys of a competition's lines: those of the head, up to Reserve, then a diver's.
+enum class Key : std::uint8_t {
+  Event,
+  Book,
+  Panel,
+  Meet,
+  Phase,
+  Draw,
+  Judges,
+  Reserve,
+  Diver,
+  Team,
+  Sheet,
+  Carried,
+  Status,
+  Other
+};
+
+constexpr bool IsHeadKey(Key K) { return K <= Key::Reserve; }
 
 struct KeyName {
   Key Is;
   std::u16string_view Name;
 };
 
+// clang-format off
 constexpr KeyName KeyNames[] = {
-    {Key::Event, u"Event"},
-    { Key::Book,  u"Book"},
-    {Key::Panel, u"Panel"},
-    {Key::Diver, u"Diver"},
-    { Key::Team,  u"Team"},
-    {Key::Sheet, u"Sheet"},
+    {Key::Event,   u"Event"},
+    {Key::Book,    u"Book"},
+    {Key::Panel,   u"Panel"},
+    {Key::Meet,    u"Meet"},
+    {Key::Phase,   u"Phase"},
+    {Key::Draw,    u"Draw"},
+    {Key::Judges,  u"Judges"},
+    {Key::Reserve, u"Reserve"},
+    {Key::Diver,   u"Diver"},
+    {Key::Team,    u"Team"},
+    {Key::Sheet,   u"Sheet"},
+    {Key::Carried, u"Carried"},
 };
+// clang-format on
+
+// The word before a Draw: line's seed.
+constexpr std::u16string_view SeedWord = u"seed";
 
 // The word that starts the line of a recorded dive, and the mark between its parts.
 constexpr std::u16string_view RoundWord = u"Round";
@@ -121,6 +152,7 @@ struct EntryLines {
   bool Broken = false;    // its Diver: line has an error: its lines are skipped
   std::size_t TeamLine = 0;
   std::size_t SheetLine = 0;
+  std::size_t CarriedLine = 0;
   std::vector<std::pair<std::size_t, std::u16string_view>> Inline;  // line, text
 };
 
@@ -177,28 +209,134 @@ class Reader {
   }
 
   void ReadHead(std::size_t Number, const KeyLine& K, std::u16string_view Line) {
-    std::size_t* Seen = K.Is == Key::Event   ? &EventLine
-                        : K.Is == Key::Book  ? &BookLine
-                        : K.Is == Key::Panel ? &PanelLine
-                                             : nullptr;
-    if (Seen == nullptr)
+    if (!IsHeadKey(K.Is))
       return Error(Number, CompetitionFault::HeadLine, {.Written = std::u16string(Line)});
-    if (*Seen != 0)
+    if (K.Is == Key::Reserve) return ReadReserve(Number, K.Value);
+    std::size_t& Seen = HeadLines[static_cast<std::size_t>(K.Is)];
+    if (Seen != 0)
       return Error(Number, CompetitionFault::KeyTwice,
-                   {.Written = std::u16string(K.Name), .OtherLine = *Seen});
-    *Seen = Number;
+                   {.Written = std::u16string(K.Name), .OtherLine = Seen});
+    Seen = Number;
     Competition& C = Out.Read;
-    if (K.Is == Key::Event) {
-      C.EventId = K.Value;  // found in the book once the head has named it
-    } else if (K.Is == Key::Book) {
-      C.Book = K.Value;
-    } else if (const std::optional<std::size_t> N = ReadWholeNumber(K.Value, 1, MaxJudges);
-               N && PanelOfJudges(static_cast<int>(*N))) {
-      C.Judges = *PanelOfJudges(static_cast<int>(*N));
-    } else {
-      Error(Number, CompetitionFault::NotAPanel, {.Written = std::u16string(K.Value)});
-      PanelRead = false;
+    switch (K.Is) {
+      case Key::Event:
+        C.EventId = K.Value;  // found in the book once the head has named it
+        return;
+      case Key::Book:
+        C.Book = K.Value;
+        return;
+      case Key::Panel:
+        return ReadPanel(Number, K.Value);
+      case Key::Meet:
+        return ReadMeet(Number, K.Value);
+      case Key::Phase:
+        return ReadPhase(Number, K.Value);
+      case Key::Draw:
+        return ReadDraw(Number, K.Value);
+      default:
+        return ReadJudges(Number, K.Value);
     }
+  }
+
+  void ReadPanel(std::size_t Number, std::u16string_view Value) {
+    if (const std::optional<std::size_t> N = ReadWholeNumber(Value, 1, MaxJudges);
+        N && PanelOfJudges(static_cast<int>(*N))) {
+      Out.Read.Judges = *PanelOfJudges(static_cast<int>(*N));
+      return;
+    }
+    Error(Number, CompetitionFault::NotAPanel, {.Written = std::u16string(Value)});
+    PanelRead = false;
+  }
+
+  void ReadMeet(std::size_t Number, std::u16string_view Value) {
+    const std::vector<std::u16string_view> Parts = BarParts(Value);
+    if (Parts.size() > 2 || Parts[0].empty())
+      return Error(Number, CompetitionFault::MeetShape, {.Written = std::u16string(Value)});
+    Out.Read.Meet = Parts[0];
+    if (Parts.size() == 2) Out.Read.MeetDate = Parts[1];
+  }
+
+  void ReadPhase(std::size_t Number, std::u16string_view Value) {
+    for (const PhaseRow& Row : PhaseRows)
+      if (!Row.Word.empty() && SameWord(Row.Word, Value)) {
+        Out.Read.Stage = Row.Is;
+        return;
+      }
+    Error(Number, CompetitionFault::NotAPhase, {.Written = std::u16string(Value)});
+  }
+
+  // "seed 42": the seed of the draw that set the starting order.
+  void ReadDraw(std::size_t Number, std::u16string_view Value) {
+    const std::vector<std::u16string_view> Parts = Words(Value);
+    std::optional<std::uint64_t> Seed;
+    if (Parts.size() == 2 && SameWord(Parts[0], SeedWord)) Seed = ReadSeed(Parts[1]);
+    if (!Seed) return Error(Number, CompetitionFault::NotASeed, {.Written = std::u16string(Value)});
+    Out.Read.DrawSeed = Seed;
+    Out.Read.DrawLine = Number;
+  }
+
+  // "J1 Ann Judge (GBR), J2 Bob Judge (USA)": each judge by seat, the nation where given; the
+  // seats are checked against the panel once the head is read.
+  void ReadJudges(std::size_t Number, std::u16string_view Value) {
+    std::vector<NamedJudge>& Named = Out.Read.JudgeNames;
+    for (std::size_t Start = 0; Start <= Value.size();) {
+      std::size_t End = Value.find(u',', Start);
+      if (End == std::u16string_view::npos) End = Value.size();
+      const std::u16string_view Item = mXMLParser::TrimWhiteView(Value.substr(Start, End - Start));
+      Start = End + 1;
+      std::optional<NamedJudge> J = ReadJudge(Number, Item);
+      if (!J) continue;
+      const auto Twice = std::find_if(Named.begin(), Named.end(),
+                                      [&J](const NamedJudge& N) { return N.Seat == J->Seat; });
+      if (Twice != Named.end()) {
+        Error(Number, CompetitionFault::JudgeTwice, {.Written = u"J" + NumberText(J->Seat)});
+        continue;
+      }
+      Named.push_back(std::move(*J));
+    }
+    std::sort(Named.begin(), Named.end(),
+              [](const NamedJudge& A, const NamedJudge& B) { return A.Seat < B.Seat; });
+  }
+
+  std::optional<NamedJudge> ReadJudge(std::size_t Number, std::u16string_view Item) {
+    // The seat, J and its number, then the name.
+    std::size_t At = 1;
+    while (At < Item.size() && IsDigit(Item[At])) ++At;
+    const bool Opens = !Item.empty() && (Item[0] == u'J' || Item[0] == u'j');
+    const std::optional<std::size_t> Seat =
+        Opens ? ReadWholeNumber(Item.substr(1, At - 1), 1, MostRounds) : std::nullopt;
+    const bool Apart = At >= Item.size() || Item[At] == u' ' || Item[At] == u'\t';
+    std::u16string_view Name = Seat ? mXMLParser::TrimWhiteView(Item.substr(At)) : u"";
+    // The nation, in brackets after the name.
+    std::optional<std::u16string_view> Nation;
+    if (const std::size_t Bracket = Name.rfind(u'(');
+        Name.ends_with(u')') && Bracket != Name.npos) {
+      Nation = mXMLParser::TrimWhiteView(Name.substr(Bracket + 1, Name.size() - Bracket - 2));
+      Name = mXMLParser::TrimWhiteView(Name.substr(0, Bracket));
+    }
+    if (!Seat || !Apart || Name.empty()) {
+      Error(Number, CompetitionFault::JudgeShape, {.Written = std::u16string(Item)});
+      return std::nullopt;
+    }
+    std::u16string Letters(Nation.value_or(u""));
+    for (char16_t& C : Letters)
+      if (C >= u'a' && C <= u'z') C = static_cast<char16_t>(C - u'a' + u'A');
+    const bool Three =
+        Letters.size() == 3 && std::all_of(Letters.begin(), Letters.end(),
+                                           [](char16_t C) { return C >= u'A' && C <= u'Z'; });
+    if (Nation && !Three) {
+      Error(Number, CompetitionFault::NotANation, {.Written = std::u16string(*Nation)});
+      return std::nullopt;
+    }
+    return NamedJudge{*Seat, std::u16string(Name), std::move(Letters)};
+  }
+
+  void ReadReserve(std::size_t Number, std::u16string_view Value) {
+    const std::vector<std::u16string_view> Parts = BarParts(Value);
+    if (Parts.size() > 2 || Parts[0].empty())
+      return Error(Number, CompetitionFault::ReserveShape, {.Written = std::u16string(Value)});
+    Out.Read.Reserves.push_back(
+        {std::u16string(Parts[0]), Parts.size() == 2 ? std::u16string(Parts[1]) : u""});
   }
 
   // The lists end at the first recorded dive: no more can be recorded than they hold.
@@ -214,9 +352,18 @@ class Reader {
     if (HeadEnded) return;
     HeadEnded = true;
     Competition& C = Out.Read;
+    const std::size_t EventLine = LineOf(Key::Event);
+    const std::size_t BookLine = LineOf(Key::Book);
+    const std::size_t PanelLine = LineOf(Key::Panel);
     if (EventLine == 0) Error(Number, CompetitionFault::NoEvent);
     if (PanelLine == 0) Error(Number, CompetitionFault::NoPanel);
     if (BookLine == 0) C.Book = DefaultBookId;
+    if (PanelLine != 0 && PanelRead)
+      for (const NamedJudge& J : C.JudgeNames)
+        if (J.Seat > static_cast<std::size_t>(JudgesOf(C.Judges)))
+          Error(LineOf(Key::Judges), CompetitionFault::JudgeSeat,
+                {.Written = u"J" + NumberText(J.Seat),
+                 .Count = static_cast<std::size_t>(JudgesOf(C.Judges))});
     C.ListsChecked = true;
     BookFound = Book.FindBook(C.Book);
     if (BookFound == nullptr)
@@ -228,12 +375,20 @@ class Reader {
     if (EventFound == nullptr)
       return Error(EventLine, CompetitionFault::UnknownEvent,
                    {.Written = C.EventId, .Other = C.Book});
+    // An age group's later sessions dive the dives without limit alone (12.4.5.1).
+    if (EventFound->Limited && (C.Stage == Phase::SemiFinal || C.Stage == Phase::Final)) {
+      Finals = FinalBook(Book);
+      Checking = &*Finals;
+      EventFound = Finals->Find(C.EventId, C.Book);
+    }
     C.Rules = *EventFound;
     if (PanelLine != 0 && PanelRead && !PanelFitsEvent(C.Judges, *EventFound)) {
       const FoundFault F = PanelFault(C.Judges, *EventFound);
       Error(PanelLine, F.Why, F.Values);
     }
   }
+
+  std::size_t LineOf(Key K) const { return HeadLines[static_cast<std::size_t>(K)]; }
 
   void StartEntry(std::size_t Number, std::u16string_view Name) {
     EndHead(Number);
@@ -261,8 +416,18 @@ class Reader {
 
   void ReadEntryLine(std::size_t Number, const KeyLine& K, std::u16string_view Line) {
     EntryLines& E = Current;
-    if (K.Is == Key::Event || K.Is == Key::Book || K.Is == Key::Panel)
+    if (IsHeadKey(K.Is))
       return Error(Number, CompetitionFault::HeadAfterDivers, {.Written = std::u16string(K.Name)});
+    if (K.Is == Key::Carried) {
+      if (E.CarriedLine != 0)
+        return Error(Number, CompetitionFault::KeyTwice,
+                     {.Written = std::u16string(K.Name), .OtherLine = E.CarriedLine});
+      E.CarriedLine = Number;
+      E.Read.Carried = ReadPoints(K.Value);
+      if (!E.Read.Carried)
+        Error(Number, CompetitionFault::NotCarried, {.Written = std::u16string(K.Value)});
+      return;
+    }
     if (K.Is == Key::Team || K.Is == Key::Sheet) {
       std::size_t& Seen = K.Is == Key::Team ? E.TeamLine : E.SheetLine;
       if (Seen != 0)
@@ -338,7 +503,7 @@ class Reader {
       // Checked at the competition's event: a sheet that names one has been found to name it.
       List.Sheet.EventId = Out.Read.EventId;
       List.Checked =
-          CheckSheet(List.Sheet, Book, Out.Read.Book, {.Names = false, .Readings = &Readings});
+          CheckSheet(List.Sheet, *Checking, Out.Read.Book, {.Names = false, .Readings = &Readings});
     }
     const CheckedSheet& Checked = *List.Checked;
     for (const Problem& P : Checked.Problems) {
@@ -361,6 +526,7 @@ class Reader {
       L.Number = D.Number.empty() ? D.Code : D.Number;
       L.Position = D.Position;
       L.DD = D.Counted;
+      L.Limited = D.Limited;
     }
     Out.Read.Entries[E.Index] = std::move(E.Read);
   }
@@ -501,8 +667,11 @@ class Reader {
   DiveReadings Readings;  // the dives of the lists checked so far
   std::map<std::pair<std::size_t, std::size_t>, std::size_t> RecordLines;  // diver, round: line
   std::vector<StatusLine> Statuses;
-  std::size_t EventLine = 0, BookLine = 0, PanelLine = 0;
-  bool PanelRead = true;  // the Panel: line, where there is one, names a panel
+  // The line of each key of the head that has one, by key.
+  std::array<std::size_t, static_cast<std::size_t>(Key::Reserve)> HeadLines{};
+  std::optional<EventBook> Finals;    // an age group's final: the book with the finals' events
+  const EventBook* Checking = &Book;  // what the lists are checked against
+  bool PanelRead = true;              // the Panel: line, where there is one, names a panel
   bool HeadEnded = false;
   bool InRecords = false;
 };
@@ -514,6 +683,24 @@ void AppendDiveLine(std::u16string& Out, const DiveLine& D) {
   if (D.Limited) Out += u" limited";
   for (std::size_t I = 0; I < D.Divers.size(); ++I) Out += (I == 0 ? u" " : u" / ") + D.Divers[I];
   Out += u'\n';
+}
+
+// The head's lines beyond the event, the book and the panel, where the competition has them.
+void AppendHeadExtras(std::u16string& Out, const Competition& C) {
+  if (!C.Meet.empty())
+    Out += u"Meet: " + C.Meet + (C.MeetDate.empty() ? u"" : u" | " + C.MeetDate) + u"\n";
+  if (C.Stage != Phase::None) Out += u"Phase: " + std::u16string(RowOf(C.Stage).Word) + u"\n";
+  if (C.DrawSeed) Out += DrawLineText(*C.DrawSeed) + u"\n";
+  if (!C.JudgeNames.empty()) {
+    Out += u"Judges:";
+    for (const NamedJudge& J : C.JudgeNames) {
+      Out += (&J == C.JudgeNames.data() ? u" J" : u", J") + NumberText(J.Seat) + u" " + J.Name;
+      if (!J.Nation.empty()) Out += u" (" + J.Nation + u")";
+    }
+    Out += u"\n";
+  }
+  for (const Reserve& R : C.Reserves)
+    Out += u"Reserve: " + R.Diver + (R.Team.empty() ? u"" : u" | " + R.Team) + u"\n";
 }
 
 }  // namespace
@@ -547,6 +734,10 @@ std::u16string RecordedDiveLine(const Competition& C, const RecordedDive& R) {
   return Line;
 }
 
+std::u16string DrawLineText(std::uint64_t Seed) {
+  return u"Draw: " + std::u16string(SeedWord) + u" " + SeedText(Seed);
+}
+
 std::u16string StatusLineText(const Entry& E) {
   const StatusRow& Row = RowOf(E.Status);
   std::u16string Line = std::u16string(Row.Key) + u": " + E.Diver;
@@ -562,9 +753,11 @@ std::u16string CompetitionText(const Competition& C) {
       u"decision\n";
   Out += u"Event: " + C.EventId + u"\nBook: " + C.Book + u"\nPanel: " +
          NumberText(static_cast<std::size_t>(JudgesOf(C.Judges))) + u"\n";
+  AppendHeadExtras(Out, C);
   for (const Entry& E : C.Entries) {
     Out += u"\nDiver: " + E.Diver + u"\n";
     if (!E.Team.empty()) Out += u"Team: " + E.Team + u"\n";
+    if (E.Carried) Out += u"Carried: " + PointsText(*E.Carried) + u"\n";
     if (!E.Sheet.empty()) {
       Out += u"Sheet: " + E.Sheet + u"\n";
       continue;

@@ -26,6 +26,7 @@ struct ListedDive {
   std::u16string Number;         // as the rule book writes it ("5253"); the code where none
   char16_t Position = 0;         // its position letter; 0 when it has none
   std::optional<DdTenths> DD;    // the DD that counts: 2.0 in an assigned round
+  bool Limited = false;          // in an age group's limited part, marked or found
 };
 
 // A problem the sheets' checker found in a diver's list: in the list's file (empty: the
@@ -85,6 +86,9 @@ struct Entry {
   std::size_t StatusRound = 0;  // Withdrawn, Disqualified: the first round not dived
   std::u16string StatusReason;  // Disqualified: why, where the file says
   std::size_t StatusLine = 0;   // the status's line (or CSV row); 0 for none
+  // An age group's final: the points of the limited dives of the preliminary, carried forward
+  // and added to the final's (12.4.5.1); nothing elsewhere.
+  std::optional<Hundredths> Carried;
 };
 
 // How many rounds the diver dives: none when they did not start, those before the round they
@@ -110,14 +114,57 @@ struct CompetitionError {
   std::optional<ListProblem> List;  // a problem of a diver's list that keeps it from scoring
 };
 
+// Which session of an event a competition is: each starts from zero points (2.3.3).
+enum class Phase : std::uint8_t { None, Preliminary, SemiFinal, Final };
+
+// How each phase is written: its head line's word (read in any case) and its name in a title.
+struct PhaseRow {
+  Phase Is;
+  std::u16string_view Word;
+  std::u16string_view Title;
+};
+// clang-format off
+inline constexpr PhaseRow PhaseRows[] = {
+  // phase              head line's word   title
+    {Phase::None,        u"",              u""},
+    {Phase::Preliminary, u"preliminary",   u"Preliminary"},
+    {Phase::SemiFinal,   u"semi-final",    u"Semi-final"},
+    {Phase::Final,       u"final",         u"Final"},
+};
+// clang-format on
+
+constexpr const PhaseRow& RowOf(Phase P) { return PhaseRows[static_cast<std::size_t>(P)]; }
+
+// A judge the head names: the seat (from 1, J1), the name and the nation (three capital
+// letters; empty where the head gives none).
+struct NamedJudge {
+  std::size_t Seat = 0;
+  std::u16string Name;
+  std::u16string Nation;
+};
+
+// A diver ranked next after those who went through to this phase, who takes the place of one
+// unable to start (2.1.6), in the order they are called on.
+struct Reserve {
+  std::u16string Diver;
+  std::u16string Team;  // may be empty
+};
+
 // A competition: the event, the panel, the divers with their lists, and the dives recorded in
 // the order they were recorded.
 struct Competition {
   std::u16string EventId;      // empty when the event is unknown (a spreadsheet on its own)
   std::u16string Book;         // the rule book's id; empty with the event
-  std::optional<Event> Rules;  // the event's rules, where it is known
+  std::optional<Event> Rules;  // the event's rules (a final's, 12.4.5.1), where it is known
   Panel Judges = Panel::Five;
-  std::vector<Entry> Entries;  // in starting order
+  std::u16string Meet;      // the meet's name; may be empty
+  std::u16string MeetDate;  // as the head writes it; may be empty
+  Phase Stage = Phase::None;
+  std::optional<std::uint64_t> DrawSeed;  // the seed of the draw that set the order
+  std::size_t DrawLine = 0;               // the Draw: line; 0 where there is none
+  std::vector<NamedJudge> JudgeNames;     // by seat, those the head names
+  std::vector<Reserve> Reserves;          // in the order they are called on
+  std::vector<Entry> Entries;             // in starting order
   std::vector<RecordedDive> Recorded;
   bool ListsChecked = false;               // the lists were checked against the event's rules
   std::vector<CompetitionError> Problems;  // dives scored as given, and named in the results
@@ -163,9 +210,13 @@ TextFileRead ReadTextFile(std::u16string_view Path);
 using SheetFileReader = std::function<TextFileRead(std::u16string_view Name)>;
 
 // Reads a competition file's text. The head comes first, "Key: value" in any case: Event:,
-// Book: (default the book in force) and Panel: (the number of judges). Then each diver: a
-// Diver: line, a Team: line, and either a Sheet: line naming a dive sheet or the dives inline
-// as in a sheet. Then one line per dive recorded, in the order recorded:
+// Book: (default the book in force) and Panel: (the number of judges), and where there are
+// Meet: (the name | the date), Phase: (preliminary, semi-final or final), Draw: (seed N),
+// Judges: (J1 Ann Judge (GBR), J2 ...) and one Reserve: line each (the name | the team). Then
+// each diver: a Diver: line, a Team: line, a Carried: line (an age group's final) and either a
+// Sheet: line naming a dive sheet or the dives inline as in a sheet. The lists of an age
+// group's semi-final or final are checked as a final's: its dives without limit alone. Then one
+// line per dive recorded, in the order recorded:
 //   Round 1 | Ann Example | 105B | 7.0 7.5 - 7.0 6.5 | restart
 // (the awards in seating order, "-" for a missing one, the decision where there is one).
 // Blank lines and lines starting with # are skipped. Each list is checked against the event
@@ -179,6 +230,9 @@ std::u16string CompetitionText(const Competition& C);
 
 // The line of a recorded dive, as the competition file writes it (no line end).
 std::u16string RecordedDiveLine(const Competition& C, const RecordedDive& R);
+// The Draw: line as the competition file writes it (no line end): "Draw: seed 42".
+std::u16string DrawLineText(std::uint64_t Seed);
+
 // The line of a diver's status, as the competition file writes it (no line end): "Withdrawn:
 // Lu Example | round 3".
 std::u16string StatusLineText(const Entry& E);

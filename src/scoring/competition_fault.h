@@ -28,6 +28,14 @@ enum class CompetitionFault : std::uint8_t {
   PanelNotOfEvent,   // 9 or 11 judges for an event that is not synchronised, or the reverse
   HeadAfterDivers,   // Event:, Book: or Panel: among the divers
   NotARecordedDive,  // after the first recorded dive, a line that is none
+  MeetShape,         // a Meet: without a name, or with more than a name and a date
+  NotAPhase,         // a Phase: that is none of preliminary, semi-final, final
+  NotASeed,          // a Draw: that is not "seed N", N a whole number
+  JudgeShape,        // a judge of Judges: that is not "J1 Ann Judge (GBR)"
+  JudgeSeat,         // a judge of Judges: in a seat beyond the panel's
+  JudgeTwice,        // a second judge of Judges: in one seat
+  NotANation,        // a judge's nation that is not three letters
+  ReserveShape,      // a Reserve: without a name, or with more than a name and a team
   // The divers and their lists.
   DiverWithoutName,   // Diver: with nothing after it
   NameWithBar,        // a diver's, a team's or a sheet's name holding |
@@ -36,6 +44,7 @@ enum class CompetitionFault : std::uint8_t {
   SheetUnreadable,    // a Sheet: whose file cannot be read
   SheetOfOtherEvent,  // a sheet whose Event: is another
   DiveNotScorable,    // a dive of a list that has no DD, or whose list cannot be read
+  NotCarried,         // a Carried: that is no points (152.40)
   // Statuses: out of competition, withdrawn, did not start, disqualified.
   StatusOfNobody,   // a status naming no diver
   StatusTwice,      // a second status of one diver
@@ -53,6 +62,9 @@ enum class CompetitionFault : std::uint8_t {
   NotADecision,       // a decision that is none of the words
   RoundTwice,         // a second recorded dive of one diver's round
   NotUpNext,          // a dive keyed or sent that is not the one up next
+  // The draw of the starting order.
+  DrawWithDives,      // a draw of a competition with dives recorded
+  DrawOfSpreadsheet,  // a draw of a spreadsheet form, whose order is its rows'
   // The spreadsheet form.
   NoHeader,               // no header row the reader understands
   HeaderColumn,           // a header column missing, or twice
@@ -97,6 +109,14 @@ inline constexpr CompetitionFaultName CompetitionFaultNames[] = {
     {CompetitionFault::PanelNotOfEvent,       "panel-not-of-event"},
     {CompetitionFault::HeadAfterDivers,       "head-after-divers"},
     {CompetitionFault::NotARecordedDive,      "not-a-recorded-dive"},
+    {CompetitionFault::MeetShape,             "meet-shape"},
+    {CompetitionFault::NotAPhase,             "not-a-phase"},
+    {CompetitionFault::NotASeed,              "not-a-seed"},
+    {CompetitionFault::JudgeShape,            "judge-shape"},
+    {CompetitionFault::JudgeSeat,             "judge-seat"},
+    {CompetitionFault::JudgeTwice,            "judge-twice"},
+    {CompetitionFault::NotANation,            "not-a-nation"},
+    {CompetitionFault::ReserveShape,          "reserve-shape"},
     {CompetitionFault::DiverWithoutName,      "diver-without-name"},
     {CompetitionFault::NameWithBar,           "name-with-bar"},
     {CompetitionFault::DiverTwice,            "diver-twice"},
@@ -104,6 +124,7 @@ inline constexpr CompetitionFaultName CompetitionFaultNames[] = {
     {CompetitionFault::SheetUnreadable,       "sheet-unreadable"},
     {CompetitionFault::SheetOfOtherEvent,     "sheet-of-other-event"},
     {CompetitionFault::DiveNotScorable,       "dive-not-scorable"},
+    {CompetitionFault::NotCarried,            "not-carried"},
     {CompetitionFault::StatusOfNobody,        "status-of-nobody"},
     {CompetitionFault::StatusTwice,           "status-twice"},
     {CompetitionFault::StatusRound,           "status-round"},
@@ -119,6 +140,8 @@ inline constexpr CompetitionFaultName CompetitionFaultNames[] = {
     {CompetitionFault::NotADecision,          "not-a-decision"},
     {CompetitionFault::RoundTwice,            "round-twice"},
     {CompetitionFault::NotUpNext,             "not-up-next"},
+    {CompetitionFault::DrawWithDives,         "draw-with-dives"},
+    {CompetitionFault::DrawOfSpreadsheet,     "draw-of-spreadsheet"},
     {CompetitionFault::NoHeader,              "no-header"},
     {CompetitionFault::HeaderColumn,          "header-column"},
     {CompetitionFault::JudgeColumns,          "judge-columns"},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "scoring/draw.h"
 #include "support/file_bytes.h"
 #include "support/text_decoding.h"
 #include "support/utf8.h"
@@ -350,6 +351,26 @@ EngineAnswer CEventEngine::SetStatus(std::size_t Diver, DiverStatus Status, std:
       return {WithLines(Text, Was.StatusLine, Was.StatusLine, Line), std::nullopt, {}};
     if (!Line) return {Text, std::nullopt, {}};
     return {WithLineAtEnd(Text, *Line, FirstAfterLists()), std::nullopt, {}};
+  });
+}
+
+EngineAnswer CEventEngine::Draw(std::uint64_t Seed) {
+  return Save([this, Seed]() -> Edited {
+    if (Csv)
+      return {
+          std::nullopt, FoundFault{CompetitionFault::DrawOfSpreadsheet, {}},
+           {    }
+      };
+    if (!C.Recorded.empty())
+      return {
+          std::nullopt,
+          FoundFault{CompetitionFault::DrawWithDives, {.Count = C.Recorded.size()}},
+          {                              }
+      };
+    std::vector<std::u16string> Names;
+    Names.reserve(C.Entries.size());
+    for (const Entry& E : C.Entries) Names.push_back(E.Diver);
+    return {DrawnText(Text, C, DrawOrder(Names, Seed), Seed), std::nullopt, {}};
   });
 }
 

@@ -121,6 +121,10 @@ class CEventEngine {
   // Saved to the file at once.
   EngineAnswer SetStatus(std::size_t Diver, DiverStatus Status, std::size_t Round,
                          std::u16string_view Reason);
+  // Draws the starting order with Seed (2.1.1): the divers in the order DrawOrder gives, the
+  // seed on the Draw: line, every other line as it was. Refused where a dive is recorded, or
+  // where the file is a spreadsheet form, whose order is its rows'. Saved to the file at once.
+  EngineAnswer Draw(std::uint64_t Seed);
   // Reads the file again, as another program left it, and tries its lock again where another
   // held it.
   EngineAnswer Reload();

@@ -75,6 +75,7 @@ void Cancel(Panel P, ScoredDive& Dive) {
     for (std::size_t K = 0; K < Each; ++K) {
       Dive.Cancelled[Seats[K]] = true;
       Dive.Cancelled[Seats[Seats.size() - 1 - K]] = true;
+      Dive.High[Seats[Seats.size() - 1 - K]] = true;
     }
   }
 }
@@ -94,7 +95,8 @@ ScoredDive ScoreDive(Panel P, std::span<const std::optional<HalfPoints>> Awards,
   if (Awards.size() != Judges) return Unscored(ScoreFault::AwardCount);
   ScoredDive Dive{.Awards = SeatValues<HalfPoints>(Judges),
                   .Replaced = SeatValues<bool>(Judges),
-                  .Cancelled = SeatValues<bool>(Judges)};
+                  .Cancelled = SeatValues<bool>(Judges),
+                  .High = SeatValues<bool>(Judges)};
   // Missing awards are replaced first, from the awards as the other judges gave them.
   for (std::size_t I = 0; I < Judges; ++I) {
     std::optional<HalfPoints> A = Awards[I];

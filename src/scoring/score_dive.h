@@ -26,6 +26,7 @@ struct ScoredDive {
   SeatValues<HalfPoints> Awards;  // as counted, in seating order
   SeatValues<bool> Replaced;      // the seat's award was missing: the others' average (7.9, 7.10)
   SeatValues<bool> Cancelled;     // cancelled as a highest or a lowest
+  SeatValues<bool> High;          // cancelled as a highest
   HalfPoints Sum = 0;             // the kept awards
   bool Failed = false;            // declared, or by 9.9 / 9.11 in synchro
   Hundredths Points = 0;

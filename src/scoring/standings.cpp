@@ -55,6 +55,7 @@ int Tier(const Entry& E) {
 Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t Entry) {
   Standing S;
   S.Entry = Entry;
+  S.Total = C.Entries[Entry].Carried.value_or(0);
   const std::vector<ListedDive>& Dives = C.Entries[Entry].Dives;
   for (std::size_t Round = 1; Round <= Dives.size(); ++Round) {
     const RecordedDive* R = Grid.Row(Entry)[Round - 1];
@@ -68,23 +69,23 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
 }
 
 // The same standing counting only the rounds up to Rounds.
-Standing Through(Standing S, std::size_t Rounds) {
+Standing Through(Standing S, std::size_t Rounds, Hundredths Carried) {
   const auto Later = std::find_if(S.Dives.begin(), S.Dives.end(),
                                   [Rounds](const StandingDive& D) { return D.Round > Rounds; });
   S.Dives.erase(Later, S.Dives.end());
-  S.Total = S.Dives.empty() ? 0 : S.Dives.back().Running;
+  S.Total = S.Dives.empty() ? Carried : S.Dives.back().Running;
   return S;
 }
 
 // Rows in the order of the results, placed: the placed divers by total (equal totals share a
 // place, in starting order), then those out of competition, then those who stopped.
-void Rank(const Competition& C, std::vector<Standing>& Rows) {
+void Rank(const Competition& C, std::vector<Standing>& Rows, bool Placed) {
   std::stable_sort(Rows.begin(), Rows.end(), [&C](const Standing& A, const Standing& B) {
     const int TierA = Tier(C.Entries[A.Entry]);
     const int TierB = Tier(C.Entries[B.Entry]);
     return TierA != TierB ? TierA < TierB : TierA < 3 && A.Total > B.Total;
   });
-  for (std::size_t I = 0; I < Rows.size(); ++I) {
+  for (std::size_t I = 0; I < Rows.size() && Placed; ++I) {
     if (C.Entries[Rows[I].Entry].Status != DiverStatus::Ok) break;
     Rows[I].Place = I > 0 && Rows[I].Total == Rows[I - 1].Total ? Rows[I - 1].Place : I + 1;
   }
@@ -92,7 +93,7 @@ void Rank(const Competition& C, std::vector<Standing>& Rows) {
 
 }  // namespace
 
-Standings RankCompetition(const Competition& C) {
+Standings RankCompetition(const Competition& C, std::size_t AfterRound) {
   Standings S;
   const RecordGrid Grid(C);
   S.Rounds = RoundsOf(C);
@@ -104,14 +105,18 @@ Standings RankCompetition(const Competition& C) {
   while (S.RoundsComplete < S.Rounds &&
          S.RecordedIn[S.RoundsComplete] == DiversIn(C, S.RoundsComplete + 1))
     ++S.RoundsComplete;
+  S.RoundsFinished = S.RoundsComplete;
+  if (AfterRound != 0) S.RoundsComplete = std::min(S.RoundsComplete, AfterRound);
   S.Current.reserve(C.Entries.size());
   S.Rows.reserve(C.Entries.size());
   for (std::size_t I = 0; I < C.Entries.size(); ++I) {
     S.Current.push_back(StandingOf(C, Grid, I));
-    S.Rows.push_back(Through(S.Current.back(), S.RoundsComplete));
+    S.Rows.push_back(Through(S.Current.back(), S.RoundsComplete, C.Entries[I].Carried.value_or(0)));
   }
-  Rank(C, S.Rows);
-  Rank(C, S.Current);
+  // Nobody is placed before the first round is complete, nor now before the first dive.
+  Rank(C, S.Rows, S.RoundsComplete > 0);
+  if (S.RoundsComplete < S.RoundsFinished) S.Current = S.Rows;  // asked after an earlier round
+  else Rank(C, S.Current, !C.Recorded.empty());
   return S;
 }
 
@@ -136,6 +141,8 @@ std::u16string RoundsText(const Competition& C, const Standings& S) {
   std::u16string Text = S.RoundsComplete == 0 ? u"No round complete yet."
                                               : u"After round " + NumberText(S.RoundsComplete) +
                                                     u" of " + NumberText(S.Rounds) + u".";
+  if (S.RoundsFinished > S.RoundsComplete)
+    return Text + u" Rounds 1 to " + NumberText(S.RoundsFinished) + u" are complete.";
   std::size_t Round = S.RoundsComplete + 1;
   if (Round <= S.Rounds && S.RecordedIn[Round - 1] > 0) {
     Text += u" Round " + NumberText(Round) + u": " + NumberText(S.RecordedIn[Round - 1]) + u" of " +

@@ -19,11 +19,12 @@ struct StandingDive {
 };
 
 // A diver's place: divers with equal totals share it, and the places after them are skipped
-// (1, 2, 2, 4). A diver out of competition, withdrawn, disqualified or not started has none.
+// (1, 2, 2, 4). A diver out of competition, withdrawn, disqualified or not started has none,
+// and nobody has one before the first round is complete.
 struct Standing {
-  std::size_t Place = 0;  // from 1; 0 for a diver who is not placed
-  std::size_t Entry = 0;  // in the starting order, from 0
-  Hundredths Total = 0;
+  std::size_t Place = 0;            // from 1; 0 for a diver who is not placed
+  std::size_t Entry = 0;            // in the starting order, from 0
+  Hundredths Total = 0;             // with the points carried from the preliminary (12.4.5.1)
   std::vector<StandingDive> Dives;  // those of the rounds complete, in order
 };
 
@@ -32,6 +33,8 @@ struct Standing {
 struct Standings {
   std::size_t Rounds = 0;               // the most dives a diver's list has
   std::size_t RoundsComplete = 0;       // rounds 1 to this are counted
+  std::size_t RoundsFinished = 0;       // rounds 1 to this are complete: RoundsComplete, but
+                                        // where the standings were asked after an earlier one
   std::vector<std::size_t> RecordedIn;  // how many dives each round has recorded, from round 1
   std::vector<Standing> Rows;           // by place, equal places in starting order; then the
                                         // divers out of competition, then those who stopped
@@ -40,19 +43,21 @@ struct Standings {
   std::vector<Standing> Current;
 
   // Whether a dive beyond the rounds complete is recorded: the current standings differ.
+  // Not so for the standings asked after an earlier round.
   bool RoundUnderWay() const {
+    if (RoundsComplete != RoundsFinished) return false;
     for (std::size_t Round = RoundsComplete; Round < RecordedIn.size(); ++Round)
       if (RecordedIn[Round] > 0) return true;
     return false;
   }
 };
 
-// Scores every dive recorded and ranks the divers by their totals over the rounds complete, and
-// over every dive recorded for the current standings:
-// the placed divers first, then those out of competition (scored, not placed), then those who
-// withdrew, were disqualified or did not start. C must be a competition read without errors,
-// so that each dive has a DD.
-Standings RankCompetition(const Competition& C);
+// Scores every dive recorded and ranks the divers by their totals over the rounds complete, or
+// over rounds 1 to AfterRound where that is fewer (0: all of them): the placed divers first,
+// then those out of competition (scored, not placed), then those who withdrew, were
+// disqualified or did not start. C must be a competition read without errors, so that each
+// dive has a DD.
+Standings RankCompetition(const Competition& C, std::size_t AfterRound = 0);
 
 // How many divers dive Round (from 1): a list may be shorter than another, and a diver who
 // stopped dives no more.

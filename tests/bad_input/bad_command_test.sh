@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Feeds merrith-cli sheet (cases sheet_*) files that no editor should produce and a list far too
 # long, and merrith-cli results (cases results_*) competitions that no recorder should write and
-# one far too big. Each gets a clear answer, never a crash, a hang or a silently wrong total:
+# one far too big, which draw, advance and judges (cases draw_*, advance_*, judges_*) also take. Each gets a clear answer, never a crash, a hang or a silently wrong total:
 # the report with its exit code (3: the sheet breaks a rule), the results, or the file and why
 # (1), the competition's errors with their lines (1). Exit 77 marks a case that cannot run here.
 # Usage: bad_command_test.sh CASE WORKDIR CLI...  (CLI may start with an emulator, such as Wine)
@@ -122,6 +122,26 @@ case $case_name in
     perl -MJSON::PP -0777 -e '$j = decode_json(<STDIN>); @s = @{$j->{standings}};
       exit !(@s == 10000 && !grep { $_->{place} != 1 || $_->{total} != 174.3 } @s)' <out ||
       fail "not 10,000 divers in first place with 174.30"
+    ;;
+  draw_divers_10000)  # 10,000 divers drawn and written back, each once, the seed on its line
+    perl -e 'print "Event: women-1m\nPanel: 5\n"; for $d (1 .. 10000) { print "Diver: D$d\n101B\n" }' >in.txt
+    check 0 in.txt --seed 7
+    [[ $(grep -c '^Diver: D' in.txt) -eq 10000 && $(grep '^Diver: ' in.txt | sort -u | wc -l) -eq 10000 ]] ||
+      fail "not 10,000 divers once each"
+    grep -qx 'Draw: seed 7' in.txt || fail "no Draw: line"
+    ;;
+  advance_divers_10000 | judges_divers_10000)  # all alike: all tied for 1st go through; no rho
+    perl -e 'print "Event: women-1m\nPanel: 5\n";
+      for $d (1 .. 10000) { print "Diver: D$d\n101B\n" }
+      for $d (1 .. 10000) { printf "Round 1 | D%d | 101B | 7 7.5 7 6.5 7\n", $d }' >in.txt
+    if [[ $command == advance ]]; then
+      check 0 in.txt --top 12 --seed 7 -o next.txt
+      grep -q 'and with them all 10000 divers tied for 1st place (2.1.7)' out || fail "not all through: $(head -c 300 out)"
+      [[ $(grep -c '^Diver: D' next.txt) -eq 10000 ]] || fail "not 10,000 divers in the next phase"
+    else
+      check 0 in.txt --json
+      json '@{$j->{judges}} == 5 && $j->{judges}[3]{bias} == -0.63 && !defined $j->{judges}[0]{rho}'
+    fi
     ;;
   results_divers_twice)  # a diver twice, dives out of order, awards off the scale: each named
     printf 'Event: women-1m\nPanel: 5\nDiver: A\n101B\n201B\nDiver: A\n101B\n' >in.txt

@@ -80,6 +80,39 @@ TEST(ResultsPage, ShowsEachDiverInPlaceOrderWithTheCancelledAwards) {
   EXPECT_EQ(Page.find("<b>"), std::string::npos);
 }
 
+// Every page opens with the standings at a glance (place, diver, team, total) before each
+// diver's dives; the meet and the phase head the report and every printed sheet; before the
+// first round is complete nobody has a place.
+TEST(ResultsPage, OpensWithTheStandingsAtAGlance) {
+  const CompetitionRead R = ReadCompetitionText(
+      u"Meet: County | 3 June\nPhase: semi-final\n" + std::u16string(Meet), BuiltInEvents(), {});
+  ASSERT_TRUE(R.Ok());
+  const Competition& C = R.Read;
+  const std::string Page = ToUtf8(ResultsPage(C, RankCompetition(C)));
+  EXPECT_NE(Page.find("<h1>Results: Women 1 m springboard, Semi-final</h1>"), std::string::npos);
+  EXPECT_NE(Page.find("<tr><th>Meet</th><td>County, 3 June</td></tr>\n"
+                      "<tr><th>Phase</th><td>semi-final</td></tr>"),
+            std::string::npos);
+  EXPECT_NE(Page.find("@top-left { content: \"County, 3 June\";"), std::string::npos);
+  const std::size_t Summary = Page.find(
+      "<tbody>\n<tr><td class=\"n\">1</td><td>Bea &lt;Example&gt;</td><td></td>"
+      "<td class=\"n\">60.00</td></tr>\n<tr><td class=\"n\">2</td><td>Ann Example</td>"
+      "<td>Riverside</td><td class=\"n\">48.10</td></tr>");
+  EXPECT_NE(Summary, std::string::npos);
+  EXPECT_LT(Summary, Page.find("1. Bea &lt;Example&gt;"));
+  const std::string Text = ToUtf8(ResultsReport(C, RankCompetition(C)));
+  EXPECT_EQ(Text.substr(0, Text.find("Panel:")),
+            "Event:   Women 1 m springboard (women-1m), world-aquatics-2024\n"
+            "Meet:    County, 3 June\nPhase:   semi-final\n");
+  Competition Fresh = C;
+  Fresh.Recorded.clear();
+  const std::string Before = ToUtf8(ResultsPage(Fresh, RankCompetition(Fresh)));
+  EXPECT_NE(Before.find("<tr><td class=\"n\"></td><td>Bea &lt;Example&gt;</td>"),
+            std::string::npos);
+  EXPECT_NE(Before.find("\">Ann Example, Riverside</th>"), std::string::npos);
+  EXPECT_EQ(Before.find("1. "), std::string::npos);
+}
+
 // The spreadsheet form reads back as the same standings, with the formula guard on the cells
 // that start like one.
 TEST(CompetitionCsv, ReadsBackAsTheSameStandings) {

@@ -199,7 +199,30 @@ TEST(ReadCompetitionText, NamesAFaultyHeadAndAPanelThatDoesNotJudgeTheEvent) {
       {u"Event: women-1m\nBook: fina-1999\nPanel: 5",            2, "unknown-book"},
       {u"Event: women-1m\nEvent: women-3m\nPanel: 5",            2, "key-twice"},
       {u"Event: women-3m\nPanel: 5\nDiver: A\nSheet: ann.txt",   1, "sheet-of-other-event"},
-      {u"Meet: spring\nEvent: women-1m\nPanel: 5",               1, "head-line"},
+      {u"Venue: pool\nEvent: women-1m\nPanel: 5",                1, "head-line"},
+      {u"Carried: 12\nEvent: women-1m\nPanel: 5",                1, "head-line"},
+      // The head of a phase: the meet, the phase, the draw, the judges, the reserves.
+      {u"Event: women-1m\nPanel: 5\nMeet:  | 3 June",             3, "meet-shape"},
+      {u"Event: women-1m\nPanel: 5\nMeet: A | 3 June | 4 June",   3, "meet-shape"},
+      {u"Event: women-1m\nPanel: 5\nPhase: heats",                3, "not-a-phase"},
+      {u"Event: women-1m\nPanel: 5\nPhase: final\nPhase: final",  4, "key-twice"},
+      {u"Event: women-1m\nPanel: 5\nDraw: 42",                    3, "not-a-seed"},
+      {u"Event: women-1m\nPanel: 5\nDraw: seed -1",               3, "not-a-seed"},
+      {u"Event: women-1m\nPanel: 5\nDraw: seed 18446744073709551616", 3, "not-a-seed"},
+      {u"Event: women-1m\nPanel: 5\nJudges: Ann Judge (GBR)",     3, "judge-shape"},
+      {u"Event: women-1m\nPanel: 5\nJudges: J1 (GBR)",            3, "judge-shape"},
+      {u"Event: women-1m\nPanel: 5\nJudges: J1x Ann",             3, "judge-shape"},
+      {u"Event: women-1m\nPanel: 5\nJudges: J1 Ann, , J2 Bo",     3, "judge-shape"},
+      {u"Event: women-1m\nPanel: 5\nJudges: J1 Ann (GB)",         3, "not-a-nation"},
+      {u"Event: women-1m\nPanel: 5\nJudges: J1 Ann (G1R)",        3, "not-a-nation"},
+      {u"Event: women-1m\nPanel: 5\nJudges: J1 Ann, J1 Bo",       3, "judge-twice"},
+      {u"Event: women-1m\nJudges: J6 Ann\nPanel: 5",              2, "judge-seat"},
+      {u"Event: women-1m\nPanel: 5\nReserve:  | North",           3, "reserve-shape"},
+      {u"Event: women-1m\nPanel: 5\nReserve: A | North | 13",     3, "reserve-shape"},
+      {u"Event: women-1m\nPanel: 5\nDiver: A\n101B\nReserve: B",  5, "head-after-divers"},
+      {u"Event: women-1m\nPanel: 5\nDiver: A\nCarried: 1.234",    4, "not-carried"},
+      {u"Event: women-1m\nPanel: 5\nDiver: A\nCarried: -1",       4, "not-carried"},
+      {u"Event: women-1m\nPanel: 5\nDiver: A\nCarried: 1\nCarried: 2", 5, "key-twice"},
       // 5.2.1, 5.2.2: a synchronised event is judged by 9 or 11, any other by 3, 5 or 7.
       {u"Event: women-1m\nPanel: 9",                             2, "panel-not-of-event"},
       {u"Event: women-1m\nPanel: 11",                            2, "panel-not-of-event"},
@@ -209,6 +232,47 @@ TEST(ReadCompetitionText, NamesAFaultyHeadAndAPanelThatDoesNotJudgeTheEvent) {
   // clang-format on
   for (const Faulty& F : Cases) ExpectFirstError(ReadMeet(F.Recorded), F);
   EXPECT_TRUE(ReadMeet(u"Event: synchro-women-3m\nPanel: 11").Ok());
+}
+
+// The head of a phase: the meet and its date, the phase, the draw's seed, the judges by seat
+// with their nations (in capitals) and the reserves in order; a final's carried points. All of
+// it is written back as read.
+TEST(ReadCompetitionText, ReadsTheHeadOfAPhaseAndWritesItBack) {
+  const std::u16string_view Text =
+      u"Event: women-1m\nPanel: 5\nMeet: County championships | 3 June 2024\nPhase: Final\n"
+      u"Draw: SEED 18446744073709551615\n"
+      u"Judges: J2 Bo Judge (irl), J1 Ann Judge (GBR),J5 Ed Judge\n"
+      u"Reserve: Kim Example | Lakeside\nReserve: Lu\n"
+      u"Diver: Ann Example\nCarried: 152.4\n101B\n";
+  const CompetitionRead R = ReadMeet(Text);
+  ASSERT_TRUE(R.Ok()) << FaultName(R.Errors[0].Why);
+  const Competition& C = R.Read;
+  EXPECT_EQ(C.Meet, u"County championships");
+  EXPECT_EQ(C.MeetDate, u"3 June 2024");
+  EXPECT_EQ(C.Stage, Phase::Final);
+  EXPECT_EQ(C.DrawSeed, std::optional<std::uint64_t>(18446744073709551615U));
+  EXPECT_EQ(C.DrawLine, 5U);
+  ASSERT_EQ(C.JudgeNames.size(), 3U);
+  EXPECT_EQ(C.JudgeNames[0].Seat, 1U);
+  EXPECT_EQ(C.JudgeNames[0].Name, u"Ann Judge");
+  EXPECT_EQ(C.JudgeNames[1].Nation, u"IRL");
+  EXPECT_EQ(C.JudgeNames[2].Nation, u"");
+  ASSERT_EQ(C.Reserves.size(), 2U);
+  EXPECT_EQ(C.Reserves[0].Team, u"Lakeside");
+  EXPECT_EQ(C.Reserves[1].Diver, u"Lu");
+  EXPECT_EQ(C.Entries[0].Carried, std::optional<Hundredths>(15240));
+  const std::u16string Written = CompetitionText(C);
+  EXPECT_NE(Written.find(u"Event: women-1m\nBook: world-aquatics-2024\nPanel: 5\n"
+                         u"Meet: County championships | 3 June 2024\nPhase: final\n"
+                         u"Draw: seed 18446744073709551615\n"
+                         u"Judges: J1 Ann Judge (GBR), J2 Bo Judge (IRL), J5 Ed Judge\n"
+                         u"Reserve: Kim Example | Lakeside\nReserve: Lu\n\n"
+                         u"Diver: Ann Example\nCarried: 152.40\n101B\n"),
+            std::u16string::npos)
+      << Utf8(Written);
+  const CompetitionRead Again = ReadMeet(Written);
+  ASSERT_TRUE(Again.Ok());
+  EXPECT_EQ(CompetitionText(Again.Read), Written);
 }
 
 // Every event of both books can be scored: the 2024 book is the default, a team's list whose

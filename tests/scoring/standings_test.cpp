@@ -99,6 +99,44 @@ TEST(RankCompetition, CountsTheRoundsCompleteAndSaysHowFarTheOthersAre) {
   EXPECT_EQ(Early.Rows[1].Total, 12 * 3 * 20 * 5);
 }
 
+// The ranking at the end of an earlier round (13.3.2.4) counts rounds 1 to it alone and says
+// how far the event is; points carried from a preliminary count in the total; nobody has a
+// place before the first round is complete.
+TEST(RankCompetition, RanksAtTheEndOfAnEarlierRound) {
+  Competition C = Made(
+      {
+          {14, 14, 14},
+          {12, 20, 20}
+  },
+      3);
+  struct Case {
+    std::size_t AfterRound;
+    std::size_t Complete;
+    std::vector<std::size_t> Order;
+    std::string_view Text;
+  };
+  const Case Cases[] = {
+      {1, 1, {0, 1}, "After round 1 of 3. Rounds 1 to 3 are complete."},
+      {2, 2, {1, 0}, "After round 2 of 3. Rounds 1 to 3 are complete."},
+      {3, 3, {1, 0},                             "After round 3 of 3."},
+      {0, 3, {1, 0},                             "After round 3 of 3."},
+      {9, 3, {1, 0},                             "After round 3 of 3."},
+  };
+  for (const Case& K : Cases) {
+    const Standings S = RankCompetition(C, K.AfterRound);
+    EXPECT_EQ(S.RoundsComplete, K.Complete);
+    EXPECT_EQ(S.RoundsFinished, 3U);
+    EXPECT_EQ(Order(S), K.Order);
+    EXPECT_EQ(ToUtf8(RoundsText(C, S)), K.Text);
+  }
+  C.Entries[0].Carried = 1000;
+  const Standings Carried = RankCompetition(C, 1);
+  EXPECT_EQ(Carried.Rows[0].Total, 1000 + 14 * 3 * 20 * 5);
+  EXPECT_EQ(Carried.Rows[0].Dives[0].Running, Carried.Rows[0].Total);
+  C.Recorded.clear();
+  EXPECT_EQ(Places(RankCompetition(C)), (std::vector<std::size_t>{0, 0}));
+}
+
 TEST(RankCompetition, AShorterListLeavesItsRoundsToTheOthers) {
   Competition C = Made(
       {
