@@ -22,18 +22,21 @@ struct PartPlace {
   std::size_t Size;
 };
 
-// The parts of a code, as places in the code's text (a bracketed part without its brackets).
+// The parts of a code, as places in the code's text (a bracketed part without its brackets),
+// and a letter after them where a number is read as if its position letter followed it.
 struct Parts {
   std::u16string_view Code;
-  std::array<PartPlace, MaxParts> Places;  // the first Count are set
-  std::size_t Count = 0;
-  std::uint8_t Bracketed = 0;  // bit I set where part I was written in brackets
+  std::u16string_view Letter;              // a part of its own after the code's; empty for none
+  std::array<PartPlace, MaxParts> Places;  // the first Cut are set
+  std::size_t Cut = 0;                     // the parts cut from the code
+  std::size_t Count = 0;                   // and with the letter
+  std::uint8_t Bracketed = 0;              // bit I set where part I was written in brackets
   std::uint8_t Digits = 0;  // bit I set where part I, read as a number, is digits and nothing else
 
   // The text of part I; empty where there is no part I.
   std::u16string_view Text(std::size_t I) const {
-    return I < Count ? std::u16string_view(Code.data() + Places[I].From, Places[I].Size)
-                     : std::u16string_view();
+    if (I < Cut) return std::u16string_view(Code.data() + Places[I].From, Places[I].Size);
+    return I == Cut ? Letter : std::u16string_view();
   }
 };
 
@@ -46,10 +49,11 @@ constexpr char16_t UpperUnit(char16_t C) {
 
 constexpr bool IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
 
-// Cuts Code into single characters and bracketed groups. Fails when a bracket is not closed or
-// when there would be an eighth part.
-bool SplitIntoParts(std::u16string_view Code, Parts& Result) {
+// Cuts Code into single characters and bracketed groups, and Letter (when not empty) after them
+// as one more part. Fails when a bracket is not closed or when there would be an eighth part.
+bool SplitIntoParts(std::u16string_view Code, std::u16string_view Letter, Parts& Result) {
   Result.Code = Code;
+  Result.Letter = Letter;
   std::size_t Count = 0;
   std::size_t i = 0;
   while (i < Code.size()) {
@@ -67,6 +71,8 @@ bool SplitIntoParts(std::u16string_view Code, Parts& Result) {
     if (Bracket) Result.Bracketed |= PartBit(Count);
     Result.Places[Count++] = Place;
   }
+  Result.Cut = Count;
+  if (!Letter.empty() && Count++ == MaxParts) return false;
   Result.Count = Count;
   return true;
 }
@@ -339,30 +345,36 @@ bool WrittenAsTheBookDoes(const Parts& P) {
   return (P.Bracketed & Alone) == 0 && (P.Digits & Numbers) == Numbers;
 }
 
-// Reads Code into Out, whose fields stay as they were when the code cannot be cut into parts.
-void DecodeInto(std::u16string_view Code, DecodedCode& Out) noexcept {
+// Reads Code, followed by Letter as a part of its own, into Out, whose fields stay as they were
+// when the code cannot be cut into parts.
+void DecodeInto(std::u16string_view Code, std::u16string_view Letter, DecodedCode& Out) noexcept {
   Parts P;
   std::int32_t First = 0;
-  Out.Read =
-      SplitIntoParts(Code, P) && ReadPart(P, 0, false, First) && DecodeByGroup(P, First, Out.Dive);
+  Out.Read = SplitIntoParts(Code, Letter, P) && ReadPart(P, 0, false, First) &&
+             DecodeByGroup(P, First, Out.Dive);
   if (!Out.Read) return;
   Out.Group = static_cast<DiveGroup>(First);
   Out.Written = WrittenAsTheBookDoes(P);
 }
 
-}  // namespace
-
-DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept {
+// DecodeInto, with the fields all 0 when the code cannot be read.
+DecodedCode Decode(std::u16string_view Code, std::u16string_view Letter) noexcept {
   DecodedCode Decoded;
-  DecodeInto(Code, Decoded);
+  DecodeInto(Code, Letter, Decoded);
   if (!Decoded.Read) Decoded.Dive = DiveCode{};
   return Decoded;
 }
 
+}  // namespace
+
+DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept { return Decode(Code, {}); }
+
+DecodedCode DecodeDiveNumber(std::u16string_view Number) noexcept { return Decode(Number, u"A"); }
+
 std::int32_t ParseCode(std::u16string_view Code, std::int32_t HeightIndex, DiveCode& Dive) {
   // Dive keeps its fields where the code cannot be cut into parts, as it always has.
   DecodedCode Decoded{.Dive = Dive};
-  DecodeInto(Code, Decoded);
+  DecodeInto(Code, {}, Decoded);
   Dive = Decoded.Dive;
   return Decoded.Read && CheckAtHeight(Dive, HeightIndex) == Refusal::None ? CodeValid
                                                                            : CodeInvalid;

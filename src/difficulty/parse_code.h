@@ -33,6 +33,10 @@ struct DecodedCode {
 // Reads Code as ParseCode does, leaving out the rules of the diving.
 DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept;
 
+// Reads Number, a dive number without its position letter (105, 5132M), as DecodeDiveCode reads
+// it with the letter A after it, without a copy of it.
+DecodedCode DecodeDiveNumber(std::u16string_view Number) noexcept;
+
 // The first rule a decoded dive breaks at HeightIndex whatever its tables say: flying dives are
 // not done straight, only a straight dive has no somersault, armstand dives are done from the
 // platform. Refusal::None where ParseCode accepts it.
