@@ -321,10 +321,9 @@ bool DecodeByGroup(Parts& P, std::int32_t Group, DiveCode& Dive) {
   // Five parts of a forward, back, reverse or inward dive hold a two-digit number of half
   // somersaults: 1011B reads as 1, 0, 11, B. An empty bracket joins like any part, so 202()B
   // is 202B.
-  if (P.Count == 5 && Group >= 1 && Group <= 4) return DecodeFourParts(Group, P, true, 4, Dive);
+  const bool Joined = P.Count == 5 && Group >= 1 && Group <= 4;
+  if (P.Count == 4 || Joined) return DecodeFourParts(Group, P, Joined, P.Count - 1, Dive);
   switch (P.Count) {
-    case 4:
-      return DecodeFourParts(Group, P, false, 3, Dive);
     case 5:
       return DecodeTwistingOrArmstand(Group, P, 1, 4, Dive);
     case 6:
