@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # The benchmarks of two versions side by side: REF (a commit, default main) built from a copy of
 # its tree in build/compare/, and the checkout as it is, both with preset bench. Each benchmark
-# program runs RUNS times per version, the versions alternating; prints the median over the runs
-# of each benchmark's median CPU time, in microseconds, with the ratio OLD/NEW.
-# Usage: bench/compare_benchmarks.sh [REF] [RUNS]   (preset bench needs Google Benchmark)
+# program (PROGRAM..., default results_bench score_bench sheet_bench; calc_bench times one DD)
+# runs RUNS times per version, the versions alternating; prints the median over the runs of each
+# benchmark's median CPU time, in microseconds, with the ratio OLD/NEW.
+# Usage: bench/compare_benchmarks.sh [REF] [RUNS] [PROGRAM...]   (preset bench needs Google
+# Benchmark)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ref=${1:-main}
 runs=${2:-3}
-programs=(results_bench score_bench sheet_bench)
+programs=("${@:3}")
+((${#programs[@]})) || programs=(results_bench score_bench sheet_bench)
 old_tree=build/compare/$(git rev-parse --short "$ref")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -38,7 +41,7 @@ for ((run = 1; run <= runs; run++)); do
       "${dirs[$version]}/$program" --benchmark_format=csv 2>/dev/null |
         awk -F, '$1 ~ /_median"$/ { name = $1; gsub(/"|\/repeats:[0-9]+_median/, "", name)
           scale = $5 == "ns" ? 0.001 : $5 == "ms" ? 1000 : $5 == "s" ? 1e6 : 1
-          printf "%s %.3f\n", name, $4 * scale }' >>"$work/$version"
+          printf "%s %.6g\n", name, $4 * scale }' >>"$work/$version"
     done
   done
 done
@@ -55,6 +58,6 @@ awk '{ print $1 }' "$work/new" "$work/old" | awk '!seen[$0]++' | while read -r n
   new=$(median new "$name")
   # A benchmark that only one version has shows "-" for the other.
   awk -v l="$name" -v o="$old" -v n="$new" 'BEGIN {
-    printf "%-32s %12s %12s %8s\n", l, (o > 0 ? sprintf("%.3f", o) : "-"),
-      (n > 0 ? sprintf("%.3f", n) : "-"), (o > 0 && n > 0 ? sprintf("%.2f", o / n) : "-") }'
+    printf "%-32s %12s %12s %8s\n", l, (o > 0 ? sprintf("%.5g", o) : "-"),
+      (n > 0 ? sprintf("%.5g", n) : "-"), (o > 0 && n > 0 ? sprintf("%.2f", o / n) : "-") }'
 done

@@ -13,7 +13,8 @@ namespace {
 
 using namespace springboard_platform;
 
-// A component value, or nothing when the dive is not allowed.
+// A component value, or nothing when the dive is not allowed. The functions that give one are
+// inline: an optional returned from a call is pieced together in memory and read back slowly.
 using Value = std::optional<double>;
 
 constexpr std::size_t Index(std::int64_t I) { return static_cast<std::size_t>(I); }
@@ -21,7 +22,7 @@ constexpr std::size_t Index(std::int64_t I) { return static_cast<std::size_t>(I)
 // The position value, with the flying row added for a flying dive. Springboard tables have a
 // column per direction; platform tables add one for armstands, which a direction 5 also reads.
 // Pos is a position letter.
-Value PositionValue(const DiveCode& D, std::int32_t HeightIndex) {
+inline Value PositionValue(const DiveCode& D, std::int32_t HeightIndex) {
   const bool Springboard = HeightIndex <= 2;
   const int Band = PositionBand(D.Som, Springboard);
   if (Band < 0) return std::nullopt;
@@ -55,7 +56,7 @@ bool TwistingPositionAllowed(const DiveCode& D) {
 }
 
 // The twist value of a dive whose position its twists allow.
-Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
+inline Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
   if (D.Twi == 0) return 0.0;
   const bool Springboard = HeightIndex <= 2;
   const bool HasColumn = D.Arm == 0 ? (D.Dir >= 1 && D.Dir <= 4) : (D.Dir >= 1 && D.Dir <= 3);

@@ -16,7 +16,8 @@ namespace {
 
 using namespace high_diving;
 
-// A component value, or nothing when the dive is not allowed.
+// A component value, or nothing when the dive is not allowed. The functions that give one are
+// inline: an optional returned from a call is pieced together in memory and read back slowly.
 using Value = std::optional<double>;
 
 constexpr std::size_t Index(std::int64_t I) { return static_cast<std::size_t>(I); }
@@ -94,7 +95,7 @@ constexpr auto PositionRows = RowsByKey<PositionKeys>(
     HdPositionTable, [](const HdPositionRow& R) { return PositionKey(R.Pos, R.Fly); });
 
 // The direction value of any dive but an inward armstand dive.
-Value DirectionValue(const DiveCode& D, std::int32_t HeightIndex) {
+inline Value DirectionValue(const DiveCode& D, std::int32_t HeightIndex) {
   if (D.Arm == 0 && (D.Dir < 2 || D.Dir > 4)) return 0.0;  // forward dives and other groups
   const HdDirectionRow* R =
       RowAt(HdDirectionTable, DirectionRows, DirectionKey(D.Arm, D.Dir, HeightIndex));
@@ -128,7 +129,7 @@ bool TwistingPositionAllowed(const DiveCode& D) {
   return true;
 }
 
-Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
+inline Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
   HdTwistSet Set{};
   const std::int64_t Twi = D.Twi;
   std::int64_t T = 0;
@@ -159,12 +160,12 @@ Value TwistValue(const DiveCode& D, std::int32_t HeightIndex) {
   return At(R->Values, T);
 }
 
-Value TwistCountValue(const DiveCode& D) {
+inline Value TwistCountValue(const DiveCode& D) {
   const bool ForwardOrInward = D.Dir == 1 || D.Dir == 4;
   return At(HdTwistCountTable[ForwardOrInward ? ForwardAndInwardCount : OtherCount], D.Twi);
 }
 
-Value ParityValue(const DiveCode& D) {
+inline Value ParityValue(const DiveCode& D) {
   const std::int64_t P = (static_cast<std::int64_t>(D.Som) + D.Twi + D.Arm) % 2;
   HdParityRow Row = D.Arm == 0 ? OtherParity : OtherArmstandParity;
   if (D.Dir == 1) {
@@ -179,7 +180,7 @@ Value ParityValue(const DiveCode& D) {
   return At(HdParityTable[Row], D.Som);
 }
 
-Value NoTwistValue(const DiveCode& D, std::int32_t HeightIndex) {
+inline Value NoTwistValue(const DiveCode& D, std::int32_t HeightIndex) {
   if (D.Dir == 1 || D.Dir == 4 || D.Som < 2 || D.Twi != 0) return 0.0;
   for (const HdNoTwistRow& R : HdNoTwistTable) {
     const bool Serves =
@@ -189,7 +190,7 @@ Value NoTwistValue(const DiveCode& D, std::int32_t HeightIndex) {
   return std::nullopt;
 }
 
-Value PositionValue(const DiveCode& D) {
+inline Value PositionValue(const DiveCode& D) {
   const std::int64_t K = (static_cast<std::int64_t>(D.Som) + D.Arm) / 2;
   const HdPositionRow* R = RowAt(HdPositionTable, PositionRows, PositionKey(D.Pos, D.Fly));
   if (R == nullptr) return std::nullopt;

@@ -148,8 +148,7 @@ std::vector<DiveNumber> ListNumbers(bool Named) {
 
 RuleBookDive ReadDiveNumber(std::u16string_view Text, std::optional<std::int32_t> HeightIndex) {
   // A number alone is read with the letter A (so Pos 0); which rule it breaks does not matter.
-  const DecodedCode Decoded =
-      HeightIndex ? DecodeDiveCode(Text) : DecodeDiveCode(std::u16string(Text) + u'A');
+  const DecodedCode Decoded = HeightIndex ? DecodeDiveCode(Text) : DecodeDiveNumber(Text);
   RuleBookDive Read;
   Read.Dive = Decoded.Dive;
   Read.Read = Decoded.Read;

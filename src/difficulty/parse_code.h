@@ -33,10 +33,20 @@ struct DecodedCode {
 // Reads Code as ParseCode does, leaving out the rules of the diving.
 DecodedCode DecodeDiveCode(std::u16string_view Code) noexcept;
 
+// Reads Number, a dive number without its position letter (105, 5132M), as DecodeDiveCode reads
+// it with the letter A after it, without a copy of it.
+DecodedCode DecodeDiveNumber(std::u16string_view Number) noexcept;
+
 // The first rule a decoded dive breaks at HeightIndex whatever its tables say: flying dives are
 // not done straight, only a straight dive has no somersault, armstand dives are done from the
 // platform. Refusal::None where ParseCode accepts it.
-Refusal CheckAtHeight(const DiveCode& Dive, std::int32_t HeightIndex) noexcept;
+constexpr Refusal CheckAtHeight(const DiveCode& Dive, std::int32_t HeightIndex) noexcept {
+  if (Dive.Pos == 0 && Dive.Fly > 0) return Refusal::FlyingStraight;
+  if (Dive.Pos != 0 && Dive.Som == 0) return Refusal::NoSomersault;
+  if (Dive.Arm == 1 && (HeightIndex == 1 || HeightIndex == 2))
+    return Refusal::ArmstandOnSpringboard;
+  return Refusal::None;
+}
 
 // Upper-cases a code unit by unit, whatever the machine's locale: only a to z change. That is
 // enough for dive numbers: the letters that carry meaning are A to E (positions), M (the
