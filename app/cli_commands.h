@@ -60,5 +60,6 @@ extern const Command SheetCommand;
 extern const Command EventsCommand;
 extern const Command ScoreCommand;
 extern const Command ResultsCommand;
+extern const Command ServeCommand;
 
 }  // namespace merrith::cli

@@ -21,7 +21,7 @@ namespace {
 // The commands in the order --help explains them. A new command adds its line here.
 constexpr const Command* Commands[] = {
     &ChartCommand, &DdCommand,     &ExplainCommand, &ListCommand,    &TableCommand,
-    &SheetCommand, &EventsCommand, &ScoreCommand,   &ResultsCommand,
+    &SheetCommand, &EventsCommand, &ScoreCommand,   &ResultsCommand, &ServeCommand,
 };
 
 std::string HelpText() {
