@@ -93,6 +93,7 @@ int RunServe(const CommandLine& Line, const Streams& Io) {
   CVenue Venue(Room, [&Queue](std::function<void()> Task) { Queue.Post(std::move(Task)); });
   Venue.Observe([&Io](const DeskEvent& E) { Say(Io, NewsText(E)); });
   VenueOptions Wanted;
+  Wanted.KeysFile = Path + u".keys";
   Wanted.Address = std::string(Line.Last(AddressOption, "0.0.0.0"));
   if (Line.Has(PortOption)) {
     Wanted.Port = static_cast<std::uint16_t>(*ReadPort(Line.Last(PortOption)));
@@ -132,7 +133,9 @@ const Command ServeCommand{
     "            serves the judges' pads and the referee's screen for a competition\n"
     "            file: each accepted dive is recorded in it at once. Once listening it\n"
     "            prints one JSON line: url, referee and seats ([{seat, role, url}]),\n"
-    "            each address holding its seat's key. SIGINT or SIGTERM stops it\n",
+    "            each address holding its seat's key. The keys are kept beside it in\n"
+    "            COMPETITION.keys, so that the same cards open the seats when it is\n"
+    "            started again. SIGINT or SIGTERM stops it\n",
     Options,
     1,
     1,

@@ -4,11 +4,31 @@
 
 #include <utility>
 
+#include "support/file_outcome.h"
 #include "support/utf8.h"
 #include "venue/cards_page.h"
 #include "venue/client_message.h"
 
 namespace merrith {
+
+namespace {
+
+// The keys kept in File for a panel of Seats, or new ones, kept there where File is named.
+std::optional<VenueKeys> KeptKeys(const std::u16string& File, std::size_t Seats) {
+  std::vector<std::uint8_t> Bytes;
+  if (!File.empty() && ReadFileBytes(File, Bytes).Done())
+    if (std::optional<VenueKeys> Kept = ReadVenueKeys(
+            std::string_view(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()), Seats))
+      return Kept;
+  std::optional<VenueKeys> Made = MakeVenueKeys(Seats);
+  if (Made && !File.empty()) {
+    const std::string Text = VenueKeysText(*Made);
+    WriteFileBytes(File, {Text.begin(), Text.end()});
+  }
+  return Made;
+}
+
+}  // namespace
 
 // What lives while the server runs, on the engine's thread: the desk, the network, the room's
 // watcher. The network's tasks hold it weakly: those still waiting when it stops do nothing.
@@ -31,7 +51,7 @@ VenueStart CVenue::Start(const VenueOptions& Options) {
     Answer.Bases = Addresses;
     return Answer;
   }
-  std::optional<VenueKeys> Keys = MakeVenueKeys(Room.SeatCount());
+  std::optional<VenueKeys> Keys = KeptKeys(Options.KeysFile, Room.SeatCount());
   if (!Keys) {
     Answer.Why = "the system gave no random numbers for the keys";
     return Answer;

@@ -20,6 +20,9 @@ struct VenueOptions {
   std::string Address = "0.0.0.0";
   std::uint16_t Port = 8080;  // 0: any free port
   bool NextFreePort = true;
+  // Where the keys are kept (beside the competition: its name and ".keys"), so that the same
+  // cards open the seats when the server starts again; empty: new keys each time.
+  std::u16string KeysFile;
   NetworkLimits Limits{};
 };
 
@@ -64,7 +67,8 @@ class CVenue {
   CVenue(const CVenue&) = delete;
   CVenue& operator=(const CVenue&) = delete;
 
-  // Starts the server with new keys; nothing happens where it runs already.
+  // Starts the server with the keys kept in Options.KeysFile, or new ones kept there; nothing
+  // happens where it runs already.
   VenueStart Start(const VenueOptions& Options);
   // Stops the server: every connection is closed, the keys are forgotten.
   void Stop();

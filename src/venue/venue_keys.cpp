@@ -35,6 +35,34 @@ std::optional<VenueKeys> MakeVenueKeys(std::size_t Seats) {
   return Keys;
 }
 
+std::string VenueKeysText(const VenueKeys& Keys) {
+  std::string Text = "referee " + Keys.Referee + "\n";
+  for (std::size_t Seat = 0; Seat < Keys.Seats.size(); ++Seat)
+    Text += "J" + std::to_string(Seat + 1) + " " + Keys.Seats[Seat] + "\n";
+  return Text;
+}
+
+std::optional<VenueKeys> ReadVenueKeys(std::string_view Text, std::size_t Seats) {
+  VenueKeys Keys;
+  const auto IsKey = [](std::string_view Key) {
+    return Key.size() == KeyLength && Key.find_first_not_of(KeyLetters) == std::string_view::npos;
+  };
+  for (std::size_t Line = 0; Line <= Seats; ++Line) {
+    const std::size_t End = Text.find('\n');
+    if (End == std::string_view::npos) return std::nullopt;
+    const std::string_view Row = Text.substr(0, End);
+    Text.remove_prefix(End + 1);
+    const std::string Name = Line == 0 ? "referee " : "J" + std::to_string(Line) + " ";
+    if (Row.substr(0, Name.size()) != Name || !IsKey(Row.substr(Name.size()))) return std::nullopt;
+    if (Line == 0)
+      Keys.Referee = Row.substr(Name.size());
+    else
+      Keys.Seats.emplace_back(Row.substr(Name.size()));
+  }
+  if (!Text.empty()) return std::nullopt;
+  return Keys;
+}
+
 bool KeysEqual(std::string_view Typed, std::string_view Key) {
   // Every letter of the key is looked at, whatever was typed, so that the time taken tells
   // nothing of how much of it was right.

@@ -23,6 +23,12 @@ struct VenueKeys {
 // the system gives none.
 std::optional<VenueKeys> MakeVenueKeys(std::size_t Seats);
 
+// The keys as kept beside the competition, so that a server started again after a crash (or a
+// window closed and opened) lets the same pads and cards in: "referee KEY" and "J1 KEY" lines.
+std::string VenueKeysText(const VenueKeys& Keys);
+// The keys that Text keeps for a panel of Seats judges; nothing where it keeps others.
+std::optional<VenueKeys> ReadVenueKeys(std::string_view Text, std::size_t Seats);
+
 // Whether Typed is Key, in a time that does not depend on where they differ.
 bool KeysEqual(std::string_view Typed, std::string_view Key);
 

@@ -52,6 +52,9 @@ constexpr PageRow Pages[] = {
 };
 // clang-format on
 
+// The bytes the system holds for sending to one device: a few hundred states.
+constexpr int SendBuffer = 64 * 1024;
+
 // The longest request head a page's request may have.
 constexpr std::uint32_t MostHeadBytes = 8192;
 
@@ -119,6 +122,10 @@ class CSocketSession : public std::enable_shared_from_this<CSocketSession> {
     const tcp::endpoint Peer = beast::get_lowest_layer(Ws).socket().remote_endpoint(Ignored);
     Address = Peer.address().to_string();
     beast::get_lowest_layer(Ws).expires_never();
+    // What the system holds for a device that does not read is bounded as well as the queue, so
+    // that a thousand devices cost the laptop a known amount of memory.
+    beast::get_lowest_layer(Ws).socket().set_option(asio::socket_base::send_buffer_size(SendBuffer),
+                                                    Ignored);
     websocket::stream_base::timeout Timeout{};
     Timeout.handshake_timeout = std::chrono::seconds(10);
     Timeout.idle_timeout = std::chrono::seconds(Net.Limits.IdleSeconds);
