@@ -128,10 +128,10 @@ MessageRead ReadFields(MessageKind Kind, const Json& M) {
 }
 
 Json DiveJson(DiveTurn Dive) {
-  return {
-      {"diver", Dive.Entry},
-      {"round", Dive.Round}
-  };
+  Json Out;
+  Out["diver"] = Dive.Entry;
+  Out["round"] = Dive.Round;
+  return Out;
 }
 
 }  // namespace
@@ -149,9 +149,8 @@ MessageRead ReadClientMessage(std::string_view Text) {
 }
 
 std::string ClientMessageText(const ClientMessage& M) {
-  Json Out = {
-      {"kind", Kinds[static_cast<std::size_t>(M.Kind)].Name}
-  };
+  Json Out;
+  Out["kind"] = Kinds[static_cast<std::size_t>(M.Kind)].Name;
   switch (M.Kind) {
     case MessageKind::Hello:
       Out["key"] = M.Key;

@@ -144,9 +144,8 @@ std::string CVenue::ListeningJson() const {
   const std::vector<SeatCard> All = Cards();
   // In the order people read it: where to go, the referee's, the seats'.
   nlohmann::ordered_json Seats = nlohmann::ordered_json::array();
-  nlohmann::ordered_json Line = {
-      {"url", Addresses.empty() ? "" : Addresses[0]}
-  };
+  nlohmann::ordered_json Line;
+  Line["url"] = Addresses.empty() ? "" : Addresses[0];
   for (const SeatCard& Card : All) {
     if (Card.Role == "referee")
       Line["referee"] = Card.Url;

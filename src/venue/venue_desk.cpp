@@ -20,11 +20,10 @@ std::shared_ptr<const std::string> Shared(std::string Text) {
 }
 
 std::string Said(std::string_view Kind, std::string_view Why) {
-  return Json{
-      {"kind", Kind},
-      { "why",  Why}
-  }
-      .dump();
+  Json Message;
+  Message["kind"] = Kind;
+  Message["why"] = Why;
+  return Message.dump();
 }
 
 std::string_view StateName(AwardState State) {
@@ -49,17 +48,17 @@ Json AwardJson(std::optional<HalfPoints> Award) {
 Json DiveJson(const Competition& C, DiveTurn Turn) {
   const Entry& E = C.Entries[Turn.Entry];
   const ListedDive& D = E.Dives[Turn.Round - 1];
-  Json Dive = {
-      {   "diver",       Turn.Entry},
-      {   "round",       Turn.Round},
-      {    "name",  ToUtf8(E.Diver)},
-      {    "team",   ToUtf8(E.Team)},
-      {  "number", ToUtf8(D.Number)},
-      {"position",               ""},
-      {  "height",               ""},
-      {      "dd",               ""},
-      {  "rounds",   E.Dives.size()}
-  };
+  Json Dive;
+  Dive["diver"] = Turn.Entry;
+  Dive["round"] = Turn.Round;
+  Dive["rounds"] = E.Dives.size();
+  Dive["name"] = ToUtf8(E.Diver);
+  Dive["team"] = ToUtf8(E.Team);
+  Dive["code"] = ToUtf8(D.Written.Code);
+  Dive["number"] = ToUtf8(D.Number);
+  Dive["position"] = "";
+  Dive["height"] = "";
+  Dive["dd"] = "";
   if (D.Position != 0)
     if (const auto Words = PositionName(static_cast<std::int32_t>(D.Position - u'A')))
       Dive["position"] = ToUtf8(*Words);
@@ -76,11 +75,12 @@ Json ShownJson(const CJudgingRoom& Room) {
   if (A->Turn.Entry >= C.Entries.size() || A->Turn.Round > C.Entries[A->Turn.Entry].Dives.size())
     return nullptr;
   Json Awards = Json::array();
-  for (std::size_t Seat = 0; Seat < A->Awards.size(); ++Seat)
-    Awards.push_back({
-        { "seat",             SeatName(Seat)},
-        {"award", AwardJson(A->Awards[Seat])}
-    });
+  for (std::size_t Seat = 0; Seat < A->Awards.size(); ++Seat) {
+    Json Given;
+    Given["seat"] = SeatName(Seat);
+    Given["award"] = AwardJson(A->Awards[Seat]);
+    Awards.push_back(std::move(Given));
+  }
   Json Shown = DiveJson(C, A->Turn);
   Shown["awards"] = std::move(Awards);
   const std::u16string Words = DecisionText(A->Decided);
@@ -238,10 +238,9 @@ std::vector<Outgoing> CVenueDesk::Hello(ConnectionId Connection, std::string_vie
   D.Address = H.Address;
   H.Seat = Seat;
   const Panel P = Room.Engine().Held().Judges;
-  Json Welcome = {
-      {"kind",                            "welcome"},
-      {"seat", Named ? SeatName(*Named) : "referee"}
-  };
+  Json Welcome;
+  Welcome["kind"] = "welcome";
+  Welcome["seat"] = Named ? SeatName(*Named) : "referee";
   Welcome["role"] = Named ? SeatRole(P, *Named) : "referee";
   Welcome["title"] = Named ? SeatTitle(P, *Named) : "Referee";
   Out.push_back({Connection, Shared(Welcome.dump()), false});
@@ -321,20 +320,17 @@ std::string CVenueDesk::StateFor(std::size_t Seat) const {
 
 std::string CVenueDesk::PadState(std::size_t Seat) const {
   const Panel P = Room.Engine().Held().Judges;
-  Json State = {
-      {   "kind",                       "state"},
-      {   "seat",                SeatName(Seat)},
-      {   "role",                    SeatRole(P,Seat)},
-      {  "title",                   SeatTitle(P,                             Seat)},
-      {   "dive",              JudgedJson(Room)    },
-      {  "shown",               ShownJson(Room)    },
-      {"referee", RefereeDevice.Connection != 0    }
-  };
   const SeatAward Mine = Seat < Room.Seats().size() ? Room.Seats()[Seat] : SeatAward{};
-  State["award"] = {
-      {"state", StateName(Mine.State)},
-      {"award", AwardJson(Mine.Award)}
-  };
+  Json State;
+  State["kind"] = "state";
+  State["seat"] = SeatName(Seat);
+  State["role"] = SeatRole(P, Seat);
+  State["title"] = SeatTitle(P, Seat);
+  State["dive"] = JudgedJson(Room);
+  State["award"]["state"] = StateName(Mine.State);
+  State["award"]["award"] = AwardJson(Mine.Award);
+  State["shown"] = ShownJson(Room);
+  State["referee"] = RefereeDevice.Connection != 0;
   return State.dump();
 }
 
@@ -343,26 +339,24 @@ std::string CVenueDesk::RefereeState() const {
   Json Seats = Json::array();
   for (std::size_t I = 0; I < Room.Seats().size(); ++I) {
     const SeatAward& A = Room.Seats()[I];
-    Seats.push_back({
-        {  "seat",                                      SeatName(I)},
-        { "title",                                      SeatTitle(P,I)},
-        { "state",                               StateName(A.State)                                                },
-        { "award",                               AwardJson(A.Award)},
-        { "typed",                                          A.Typed                                                },
-        {"device", I < Devices.size() && Devices[I].Connection != 0}
-    });
+    Json Seat;
+    Seat["seat"] = SeatName(I);
+    Seat["title"] = SeatTitle(P, I);
+    Seat["state"] = StateName(A.State);
+    Seat["award"] = AwardJson(A.Award);
+    Seat["typed"] = A.Typed;
+    Seat["device"] = I < Devices.size() && Devices[I].Connection != 0;
+    Seats.push_back(std::move(Seat));
   }
-  const std::u16string Words = DecisionText(Room.Decided());
-  return Json{
-      {    "kind",                  "state"},
-      {    "role",                "referee"},
-      {    "dive",         JudgedJson(Room)},
-      {   "seats",                    Seats},
-      {"decision",            ToUtf8(Words)},
-      {   "shown",          ShownJson(Room)},
-      {"writable", Room.Engine().Writable()}
-  }
-      .dump();
+  Json State;
+  State["kind"] = "state";
+  State["role"] = "referee";
+  State["dive"] = JudgedJson(Room);
+  State["seats"] = std::move(Seats);
+  State["decision"] = ToUtf8(DecisionText(Room.Decided()));
+  State["shown"] = ShownJson(Room);
+  State["writable"] = Room.Engine().Writable();
+  return State.dump();
 }
 
 }  // namespace merrith

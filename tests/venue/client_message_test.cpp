@@ -35,16 +35,17 @@ TEST(ReadClientMessage, ReadsEachKindAndWritesItBack) {
   Decide.Decided.Cap = CapOtherPosition;
   ClientMessage Accept = Of(MessageKind::Accept);
   Accept.Dive = {1, 6};
+  // clang-format off
   const Case Cases[] = {
-      {                                               R"({"kind": "hello", "key": "abcde"})",Hello                                                                                             },
-      {   R"({"kind": "award", "dive": {"diver": 2, "round": 3}, "award": 7.5, "extra": 1})",           Award},
-      {                                            R"({"kind": "ask-again", "seat": "J11"})",           Again},
-      {                           R"({"kind": "go-without", "seat": "J3", "without": true})",         Without},
-      {R"({"kind": "decide", "dive": {"diver": 0, "round": 1}, "decision": "restart+max2"})",
-       Decide                                                                                                },
-      {                            R"({"kind": "accept", "dive": {"diver": 1, "round": 6}})",          Accept},
-      {                                                                R"({"kind": "ping"})", ClientMessage{}},
+      {R"({"kind": "hello", "key": "abcde"})",                                            Hello},
+      {R"({"kind": "award", "dive": {"diver": 2, "round": 3}, "award": 7.5, "extra": 1})", Award},
+      {R"({"kind": "ask-again", "seat": "J11"})",                                         Again},
+      {R"({"kind": "go-without", "seat": "J3", "without": true})",                        Without},
+      {R"({"kind": "decide", "dive": {"diver": 0, "round": 1}, "decision": "restart+max2"})", Decide},
+      {R"({"kind": "accept", "dive": {"diver": 1, "round": 6}})",                         Accept},
+      {R"({"kind": "ping"})",                                                             Of(MessageKind::Ping)},
   };
+  // clang-format on
   for (const Case& C : Cases) {
     const MessageRead R = ReadClientMessage(C.Text);
     ASSERT_TRUE(R.Message) << C.Text;
@@ -61,30 +62,29 @@ TEST(ReadClientMessage, RefusesWhatIsNoMessage) {
     MessageFault Fault;
     std::string Field;
   };
+  using F = MessageFault;
+  const std::string Dive = R"("dive": {"diver": 0, "round": 1})";
+  // clang-format off
   const Case Cases[] = {
-      {                                                                        std::string(4097,' '),MessageFault::TooLong, ""},
-      {                                                                           "{\"kind\": ",     MessageFault::NotJson,                    ""   },
-      {                                                 "{\"kind\": \"ping\", \"x\": \"\xFF\"}",     MessageFault::NotJson,                    ""   },
-      {                                                                              "\"ping\"", MessageFault::UnknownKind,                    ""   },
-      {                                                                   R"({"kind": "Ping"})", MessageFault::UnknownKind,                    ""   },
-      {                                                                  R"({"kind": "hello"})",    MessageFault::BadField,                 "key"   },
-      {                    R"({"kind": "award", "dive": {"diver": 0, "round": 0}, "award": 7})",    MessageFault::BadField,
-       "dive"   },
-      {                   R"({"kind": "award", "dive": {"diver": -1, "round": 1}, "award": 7})",
-       MessageFault::BadField,                "dive"   },
-      {                                R"({"kind": "award", "dive": {"diver": 0, "round": 1}})",    MessageFault::BadField,               "award"   },
-      {                 R"({"kind": "award", "dive": {"diver": 0, "round": 1}, "award": 7.25})",
-       MessageFault::NotHalfPoint,               "award"   },
-      {                 R"({"kind": "award", "dive": {"diver": 0, "round": 1}, "award": -0.5})",
-       MessageFault::NotHalfPoint,               "award"   },
-      {                  R"({"kind": "award", "dive": {"diver": 0, "round": 1}, "award": "7"})",
-       MessageFault::NotHalfPoint,               "award"   },
-      {                                                R"({"kind": "ask-again", "seat": "J0"})",    MessageFault::BadField,                "seat"   },
-      {                                                R"({"kind": "ask-again", "seat": "j1"})",    MessageFault::BadField,                "seat"   },
-      {                                               R"({"kind": "go-without", "seat": "J1"})",    MessageFault::BadField,             "without"   },
-      {R"({"kind": "decide", "dive": {"diver": 0, "round": 1}, "decision": "restart+restart"})",
-       MessageFault::BadField,            "decision"   },
+    // sent                                                                fault           field
+      {std::string(4097, ' '),                                             F::TooLong,     ""},
+      {"{\"kind\": ",                                                      F::NotJson,     ""},
+      {"{\"kind\": \"ping\", \"x\": \"\xFF\"}",                            F::NotJson,     ""},
+      {"\"ping\"",                                                         F::UnknownKind, ""},
+      {R"({"kind": "Ping"})",                                              F::UnknownKind, ""},
+      {R"({"kind": "hello"})",                                             F::BadField,    "key"},
+      {R"({"kind": "award", "dive": {"diver": 0, "round": 0}, "award": 7})", F::BadField,  "dive"},
+      {R"({"kind": "award", "dive": {"diver": -1, "round": 1}, "award": 7})", F::BadField, "dive"},
+      {R"({"kind": "award", )" + Dive + "}",                               F::BadField,    "award"},
+      {R"({"kind": "award", "award": 7.25, )" + Dive + "}",                F::NotHalfPoint, "award"},
+      {R"({"kind": "award", "award": -0.5, )" + Dive + "}",                F::NotHalfPoint, "award"},
+      {R"({"kind": "award", "award": "7", )" + Dive + "}",                 F::NotHalfPoint, "award"},
+      {R"({"kind": "ask-again", "seat": "J0"})",                           F::BadField,    "seat"},
+      {R"({"kind": "ask-again", "seat": "j1"})",                           F::BadField,    "seat"},
+      {R"({"kind": "go-without", "seat": "J1"})",                          F::BadField,    "without"},
+      {R"({"kind": "decide", "decision": "restart+restart", )" + Dive + "}", F::BadField,  "decision"},
   };
+  // clang-format on
   for (const Case& C : Cases) {
     const MessageRead R = ReadClientMessage(C.Text);
     EXPECT_FALSE(R.Message) << C.Text;

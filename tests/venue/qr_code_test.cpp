@@ -17,13 +17,14 @@ TEST(QrErrorCorrection, GivesTheCodewordsOfTheWorkedExamples) {
     std::vector<std::uint8_t> Data;
     std::vector<std::uint8_t> Correction;
   };
+  // clang-format off
   const Case Cases[] = {
-      {                                                          {0x10, 0x20, 0x0C, 0x56, 0x61, 0x80, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11, 0xEC,
-                                                          0x11},
+      {{0x10, 0x20, 0x0C, 0x56, 0x61, 0x80, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11, 0xEC, 0x11},
        {0xA5, 0x24, 0xD4, 0xC1, 0xED, 0x36, 0xC7, 0x87, 0x2C, 0x55}},
       {{32, 91, 11, 120, 209, 114, 220, 77, 67, 64, 236, 17, 236, 17, 236, 17},
-       {196, 35, 39, 119, 235, 215, 231, 226, 93, 23}              },
+       {196, 35, 39, 119, 235, 215, 231, 226, 93, 23}},
   };
+  // clang-format on
   for (const Case& C : Cases) EXPECT_EQ(QrErrorCorrection(C.Data, 10), C.Correction);
 }
 

@@ -208,14 +208,17 @@ TEST_F(Protocol, AnswersBadMessagesAndGoesOn) {
     std::string Sent;
     std::string Why;
   };
+  const std::string NoHalf = "an award is a half point from 0 to 10: award";
+  // clang-format off
   const Case Cases[] = {
-      {               "{\"kind\": \"award\"",                 "the message is not JSON in UTF-8"},
-      {                             "[1, 2]",       "the message is of no kind the server knows"},
-      {              "{\"kind\": \"dance\"}",       "the message is of no kind the server knows"},
-      {                              Award(0,                                                  1,7.3).dump(), "an award is a half point from 0 to 10: award"},
-      {                              Award(0,                                                  1,                                        10.5).dump(), "an award is a half point from 0 to 10: award"},
-      {"{\"kind\": \"award\", \"award\": 7}", "a field of the message is missing or wrong: dive"},
+      {"{\"kind\": \"award\"",                   "the message is not JSON in UTF-8"},
+      {"[1, 2]",                                 "the message is of no kind the server knows"},
+      {"{\"kind\": \"dance\"}",                  "the message is of no kind the server knows"},
+      {Award(0, 1, 7.3).dump(),                  NoHalf},
+      {Award(0, 1, 10.5).dump(),                 NoHalf},
+      {"{\"kind\": \"award\", \"award\": 7}",    "a field of the message is missing or wrong: dive"},
   };
+  // clang-format on
   for (const Case& C : Cases) {
     ASSERT_TRUE(Pad->SayText(C.Sent));
     const std::optional<Json> Error = Pad->Until("error");

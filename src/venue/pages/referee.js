@@ -44,7 +44,10 @@ function seatRow(seat) {
   const device = document.createElement('td');
   device.textContent = seat.device ? 'Connected' : 'No device';
   device.className = seat.device ? 'up' : 'down';
-  const requests = document.createElement('td');
+  const cell = document.createElement('td');
+  const requests = document.createElement('div');
+  requests.className = 'requests';
+  cell.append(requests);
   requests.append(requestButton('Ask ' + seat.seat + ' again', () => {
     socket.send({ kind: 'ask-again', seat: seat.seat });
   }));
@@ -52,7 +55,7 @@ function seatRow(seat) {
   requests.append(requestButton((without ? 'Wait for ' : 'Go without ') + seat.seat, () => {
     socket.send({ kind: 'go-without', seat: seat.seat, without: !without });
   }));
-  row.append(name, award, device, requests);
+  row.append(name, award, device, cell);
   return row;
 }
 

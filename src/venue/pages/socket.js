@@ -76,9 +76,10 @@ function awardText(award) {
   return award > whole ? (whole === 0 ? '½' : whole + '½') : String(whole);
 }
 
-// The dive in words: "101B, forward dive straight, 1m".
+// The dive in words: "105B · pike · 3m · DD 2.4".
 function diveLine(dive) {
-  const parts = [dive.number + (dive.position ? ', ' + dive.position.toLowerCase() : '')];
+  const parts = [dive.code];
+  if (dive.position) parts.push(dive.position.toLowerCase());
   if (dive.height) parts.push(dive.height);
   if (dive.dd) parts.push('DD ' + dive.dd);
   return parts.join(' · ');
