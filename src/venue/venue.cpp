@@ -44,21 +44,9 @@ CVenue::CVenue(CJudgingRoom& Judging, OwnerPost ToOwner)
 
 CVenue::~CVenue() { Stop(); }
 
-VenueStart CVenue::Start(const VenueOptions& Options) {
-  VenueStart Answer;
-  if (Held) {
-    Answer.Started = true;
-    Answer.Bases = Addresses;
-    return Answer;
-  }
-  std::optional<VenueKeys> Keys = KeptKeys(Options.KeysFile, Room.SeatCount());
-  if (!Keys) {
-    Answer.Why = "the system gave no random numbers for the keys";
-    return Answer;
-  }
-  auto Made = std::make_shared<Core>(Room, std::move(*Keys));
-  const std::weak_ptr<Core> Weak = Made;
-  // Each message is handed to the engine's thread; there the answers and what changed go out.
+NetworkHandlers CVenue::HandlersFor(std::weak_ptr<Core> Weak) {
+  // Each message is handed to the engine's thread; there the answers and what changed go out,
+  // and the window hears what became of the devices.
   const auto Tell = [this](Core& C) {
     for (const DeskEvent& E : C.Desk.TakeEvents())
       if (Observer) Observer(E);
@@ -87,7 +75,24 @@ VenueStart CVenue::Start(const VenueOptions& Options) {
       Tell(*C);
     });
   };
-  Made->Net = std::make_unique<CVenueNetwork>(std::move(Handlers), Options.Limits);
+  return Handlers;
+}
+
+VenueStart CVenue::Start(const VenueOptions& Options) {
+  VenueStart Answer;
+  if (Held) {
+    Answer.Started = true;
+    Answer.Bases = Addresses;
+    return Answer;
+  }
+  std::optional<VenueKeys> Keys = KeptKeys(Options.KeysFile, Room.SeatCount());
+  if (!Keys) {
+    Answer.Why = "the system gave no random numbers for the keys";
+    return Answer;
+  }
+  auto Made = std::make_shared<Core>(Room, std::move(*Keys));
+  const std::weak_ptr<Core> Weak = Made;
+  Made->Net = std::make_unique<CVenueNetwork>(HandlersFor(Weak), Options.Limits);
   const NetworkStart Listening =
       Made->Net->Start(Options.Address, Options.Port, Options.NextFreePort ? 20 : 1);
   if (!Listening.Listening) {

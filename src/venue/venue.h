@@ -97,6 +97,8 @@ class CVenue {
 
  private:
   struct Core;
+  NetworkHandlers HandlersFor(std::weak_ptr<Core> Weak);
+
   CJudgingRoom& Room;
   OwnerPost Post;
   std::shared_ptr<Core> Held;
