@@ -65,6 +65,7 @@ extern const Command DrawCommand;
 extern const Command StartListCommand;
 extern const Command AdvanceCommand;
 extern const Command JudgesCommand;
+extern const Command ServeCommand;
 
 // The option --seed N of the commands that draw, and the seed it gives: its value, else one
 // from the system's random source; nothing where the system gives none.

@@ -10,7 +10,7 @@
 #include "report/phase_report.h"
 #include "scoring/draw.h"
 #include "scoring/event_engine.h"
-#include "support/random_seed.h"
+#include "support/random_bytes.h"
 #include "support/utf8.h"
 
 namespace merrith::cli {

@@ -22,7 +22,7 @@ namespace {
 constexpr const Command* Commands[] = {
     &ChartCommand,     &DdCommand,      &ExplainCommand, &ListCommand,    &TableCommand,
     &SheetCommand,     &EventsCommand,  &ScoreCommand,   &ResultsCommand, &DrawCommand,
-    &StartListCommand, &AdvanceCommand, &JudgesCommand,
+    &StartListCommand, &AdvanceCommand, &JudgesCommand,  &ServeCommand,
 };
 
 std::string HelpText() {
