@@ -115,8 +115,10 @@ Standings RankCompetition(const Competition& C, std::size_t AfterRound) {
   }
   // Nobody is placed before the first round is complete, nor now before the first dive.
   Rank(C, S.Rows, S.RoundsComplete > 0);
-  if (S.RoundsComplete < S.RoundsFinished) S.Current = S.Rows;  // asked after an earlier round
-  else Rank(C, S.Current, !C.Recorded.empty());
+  if (S.RoundsComplete < S.RoundsFinished)
+    S.Current = S.Rows;  // asked after an earlier round
+  else
+    Rank(C, S.Current, !C.Recorded.empty());
   return S;
 }
 
