@@ -6,27 +6,20 @@
 #include "cli_competition.h"
 #include "cli_options.h"
 #include "cli_rules.h"
-#include "report/competition_faults.h"
 #include "report/phase_report.h"
 #include "scoring/advance.h"
-#include "scoring/competition_csv.h"
-#include "support/file_bytes.h"
-#include "support/file_lock.h"
 #include "support/utf8.h"
 #include "support/words.h"
 
 namespace merrith::cli {
 namespace {
 
-// The most divers a phase may take.
-constexpr std::size_t MostTop = 999;
-
 constexpr Option TopOption{"--top",
                            "N",
                            false,
                            "how many go through: the divers placed up to the Nth place, and every\n"
                            "diver tied at it (2.1.7)",
-                           [] { return std::string("a number of divers from 1 to 999"); },
+                           [] { return ToUtf8(TopWords); },
                            [](std::string_view Text) {
                              return ReadWholeNumber(DecodeUtf8(Text), 1, MostTop).has_value();
                            }};
@@ -48,24 +41,6 @@ constexpr Option AdvanceEnd{
 constexpr const Option* Options[] = {&TopOption,  &OutputOption, &PhaseOption,
                                      &SeedOption, &RulesOption,  &AdvanceEnd};
 
-// Whether the file at Next may be written: not a spreadsheet, not one the competition is read
-// from, not a competition with dives recorded. ExitOk, or the refusal written.
-int CheckNext(const Streams& Io, std::u16string_view Path, const Competition& C,
-              std::u16string_view Next, const EventBook& Book) {
-  if (IsCsvPath(Next))
-    return Refuse(Io, std::u16string(Next) +
-                          u": the next phase is written in text form, whose head holds the "
-                          u"phase, the draw and the reserves; name it .txt");
-  if (const std::u16string Input = InputAt(Path, C, Next); !Input.empty())
-    return Refuse(Io, OutputOverInputText(Next, Input));
-  const CompetitionRead There = ReadCompetitionFile(Next, Book);
-  if (There.Ok() && !There.Read.Recorded.empty())
-    return Refuse(Io, std::u16string(Next) + u" holds a competition with " +
-                          CountText(There.Read.Recorded.size(), u"dive", u"dives") +
-                          u" recorded: it is not written over");
-  return ExitOk;
-}
-
 int RunAdvance(const CommandLine& Line, const Streams& Io) {
   if (!Line.Has(TopOption) || !Line.Has(OutputOption))
     return UsageError(Io, "advance takes --top N and -o NEXT (see merrith-cli --help)");
@@ -83,25 +58,16 @@ int RunAdvance(const CommandLine& Line, const Streams& Io) {
   const Standings S = RankCompetition(*C);
   const AdvancedPhase A = AdvancePhase(*C, S, Ask);
   if (A.Fault != AdvanceFault::None) return Refuse(Io, Path + u": " + AdvanceFaultText(A.Fault));
-  if (const int Checked = CheckNext(Io, Path, *C, Next, Loaded.Book); Checked != ExitOk)
-    return Checked;
-  // Held while it is written, so that no recorder opens it half made.
-  CFileLock Lock;
-  if (const LockAttempt Taken = Lock.Take(Next, ThisProcessHolder()); !Taken.Taken)
-    return Refuse(Io, Next + u" is being recorded by " +
-                          (Taken.Holder.empty() ? u"another program" : Taken.Holder) +
-                          u": it is not written over");
-  const std::u16string Text = NextPhaseText(S, A, Path);
-  const CompetitionRead Again = ReadCompetitionText(Text, Loaded.Book, SheetsBeside(Next));
-  if (!Again.Ok()) {
-    ReportErrors(Again.Errors, Next, Io);
+  const NextPhaseWrite Written = WriteNextPhase(Path, *C, S, A, Next, Loaded.Book);
+  if (!Written.Refusal.empty()) return Refuse(Io, Written.Refusal);
+  if (!Written.Errors.empty()) {
+    ReportErrors(Written.Errors, Next, Io);
     return ExitWriteFailed;
   }
-  if (const FileOutcome Written = WriteFileBytes(Next, EncodeUtf8(Text)); !Written.Done())
-    return FileFailed(Io, Written);
-  const int Written =
+  if (!Written.Written.Done()) return FileFailed(Io, Written.Written);
+  const int Printed =
       WriteResults(Io, ToUtf8(AdvanceReport(*C, S, Ask, A) + u"\nWritten to " + Next + u".\n"));
-  return Written != ExitOk || Loaded.NamedFileFailed ? ExitWriteFailed : ExitOk;
+  return Printed != ExitOk || Loaded.NamedFileFailed ? ExitWriteFailed : ExitOk;
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ const Option SeedOption{
     false,
     "the seed of the draw, a whole number from 0 to 18446744073709551615;\n"
     "by default one from the system's random source, which is printed",
-    [] { return std::string("a whole number from 0 to 18446744073709551615"); },
+    [] { return ToUtf8(SeedWords); },
     [](std::string_view Text) { return ReadSeed(DecodeUtf8(Text)).has_value(); }};
 
 std::optional<std::uint64_t> ChosenSeed(const CommandLine& Line) {

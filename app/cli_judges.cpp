@@ -32,8 +32,7 @@ int RunJudges(const CommandLine& Line, const Streams& Io) {
   const std::u16string Path = DecodeUtf8(Line.Operands[0]);
   const std::optional<Competition> C = ReadCommandCompetition(Path, Loaded.Book, Io);
   if (!C) return ExitWriteFailed;
-  if (C->Recorded.empty())
-    return Refuse(Io, Path + u": no dive is recorded: there are no awards to analyse");
+  if (C->Recorded.empty()) return Refuse(Io, Path + u": " + std::u16string(NoAwardsText));
   const Standings S = RankCompetition(*C);
   const JudgesAnalysis A = AnalyseJudges(*C, S);
   if (Line.Has(HtmlJudges)) {

@@ -60,8 +60,7 @@ int RunResults(const CommandLine& Line, const Streams& Io) {
           ? ReadWholeNumber(DecodeUtf8(Line.Last(AfterRound)), 1, MostRounds).value_or(1)
           : 0;
   const Standings S = RankCompetition(*C, Round);
-  if (Round > S.RoundsFinished)
-    return Refuse(Io, u"no ranking after round " + NumberText(Round) + u": " + RoundsText(*C, S));
+  if (Round > S.RoundsFinished) return Refuse(Io, NoRankingText(*C, S, Round));
   if (Line.Has(HtmlResults)) {
     const int Page =
         WriteCompetitionPage(Io, Path, *C, DecodeUtf8(Line.Last(HtmlResults)),

@@ -11,6 +11,10 @@
 
 namespace merrith {
 
+// Why there is no analysis of a competition with no dive recorded.
+inline constexpr std::u16string_view NoAwardsText =
+    u"no dive is recorded: there are no awards to analyse";
+
 // A value in whole units of 10^-Decimals as text: "6.83", "-0.20", "0.912"; with Sign, a plus
 // before a value above 0 ("+0.12").
 std::u16string FixedText(std::int64_t Units, int Decimals, bool Sign = false);

@@ -1,10 +1,15 @@
 #include "report/phase_report.h"
 
+#include <utility>
 #include <vector>
 
+#include "report/competition_faults.h"
 #include "report/results_report.h"
 #include "report/text_table.h"
+#include "scoring/competition_csv.h"
 #include "scoring/draw.h"
+#include "support/file_lock.h"
+#include "support/utf8.h"
 #include "support/words.h"
 
 namespace merrith {
@@ -142,6 +147,50 @@ std::u16string NextPhaseText(const Standings& S, const AdvancedPhase& A, std::u1
           (A.LimitedCarried ? u"the limited dives' points carried forward (12.4.5.1).\n"
                             : u"each from zero points (2.3.3).\n");
   return Head + CompetitionText(A.Next);
+}
+
+namespace {
+
+// Why the file at Next may not take the next phase; empty where it may.
+std::u16string NextRefusal(std::u16string_view Path, const Competition& C, std::u16string_view Next,
+                           const EventBook& Book) {
+  if (IsCsvPath(Next))
+    return std::u16string(Next) +
+           u": the next phase is written in text form, whose head holds the phase, the draw "
+           u"and the reserves; name it .txt";
+  if (const std::u16string Input = InputAt(Path, C, Next); !Input.empty())
+    return OutputOverInputText(Next, Input);
+  const CompetitionRead There = ReadCompetitionFile(Next, Book);
+  if (There.Ok() && !There.Read.Recorded.empty())
+    return std::u16string(Next) + u" holds a competition with " +
+           CountText(There.Read.Recorded.size(), u"dive", u"dives") +
+           u" recorded: it is not written over";
+  return u"";
+}
+
+}  // namespace
+
+NextPhaseWrite WriteNextPhase(std::u16string_view Path, const Competition& C, const Standings& S,
+                              const AdvancedPhase& A, std::u16string_view Next,
+                              const EventBook& Book) {
+  NextPhaseWrite Outcome;
+  Outcome.Refusal = NextRefusal(Path, C, Next, Book);
+  if (!Outcome.Refusal.empty()) return Outcome;
+  CFileLock Lock;
+  if (const LockAttempt Taken = Lock.Take(Next, ThisProcessHolder()); !Taken.Taken) {
+    Outcome.Refusal = std::u16string(Next) + u" is being recorded by " +
+                      (Taken.Holder.empty() ? u"another program" : Taken.Holder) +
+                      u": it is not written over";
+    return Outcome;
+  }
+  const std::u16string Text = NextPhaseText(S, A, Path);
+  CompetitionRead Again = ReadCompetitionText(Text, Book, SheetsBeside(Next));
+  if (!Again.Ok()) {
+    Outcome.Errors = std::move(Again.Errors);
+    return Outcome;
+  }
+  Outcome.Written = WriteFileBytes(Next, EncodeUtf8(Text));
+  return Outcome;
 }
 
 }  // namespace merrith

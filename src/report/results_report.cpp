@@ -160,4 +160,8 @@ std::u16string ListProblemText(const ListProblem& L) {
   return Place.empty() ? Text : Place + u": " + Text;
 }
 
+std::u16string NoRankingText(const Competition& C, const Standings& S, std::size_t Round) {
+  return u"no ranking after round " + NumberText(Round) + u": " + RoundsText(C, S);
+}
+
 }  // namespace merrith

@@ -68,4 +68,8 @@ std::u16string ResultsReport(const Competition& C, const Standings& S);
 // for the competition's own lines.
 std::u16string ListProblemText(const ListProblem& L);
 
+// Why there is no ranking after round Round of C, whose standings after it are S: how far the
+// rounds are.
+std::u16string NoRankingText(const Competition& C, const Standings& S, std::size_t Round);
+
 }  // namespace merrith
