@@ -6,13 +6,21 @@
 
 #include "difficulty/explain_dive.h"
 #include "report/competition_faults.h"
+#include "report/judges_report.h"
+#include "report/phase_report.h"
 #include "report/results_page.h"
 #include "report/results_report.h"
 #include "report/score_report.h"
+#include "report/start_list.h"
+#include "scoring/advance.h"
 #include "scoring/competition_csv.h"
+#include "scoring/draw.h"
+#include "scoring/judges_analysis.h"
 #include "scoring/score_dive.h"
 #include "scoring/standings.h"
 #include "sheets/sheet_words.h"
+#include "support/random_bytes.h"
+#include "support/trim_white.h"
 #include "support/utf8.h"
 #include "support/words.h"
 #include "window/document_seams.h"
@@ -208,6 +216,8 @@ void CCompetitionController::ShowRecorded() {
   const auto Recorded = RecordedRows(C);
   Shown->SetRows(grdDives, Recorded);
   Shown->SetText(lblRounds, RoundsText(C, S));
+  // A draw is for an order nobody has dived in yet.
+  Shown->Enable(cmdDraw, C.Recorded.empty());
 }
 
 // The dive the boxes are for, the boxes as recorded (empty for the dive up next), and the
@@ -365,6 +375,115 @@ void CCompetitionController::ExportCsv() {
     Asks->Message(FileMessage(Written));
 }
 
+std::u16string CCompetitionController::PageBeside(std::u16string_view Suffix) const {
+  const std::u16string& Path = Engine->Path();
+  const std::size_t Name = Path.find_last_of(u"/\\") + 1;
+  const std::size_t Dot = Path.rfind(u'.');
+  const std::size_t Stem = Dot == std::u16string::npos || Dot <= Name ? Path.size() : Dot;
+  return Path.substr(0, Stem) + std::u16string(Suffix);
+}
+
+std::optional<std::uint64_t> CCompetitionController::SeedAsked() {
+  const std::u16string Typed(mXMLParser::TrimAnyWhite(Shown->Text(txSeed)));
+  if (Typed.empty()) {
+    const std::optional<std::uint64_t> Seed = SystemRandomSeed();
+    if (!Seed) Asks->Message(u"The system gave no random seed: type one as the seed.");
+    return Seed;
+  }
+  const std::optional<std::uint64_t> Seed = ReadSeed(Typed);
+  if (!Seed) Asks->Message(u"The seed takes " + std::u16string(SeedWords) + u".");
+  return Seed;
+}
+
+bool CCompetitionController::Draw() {
+  const std::optional<std::uint64_t> Seed = SeedAsked();
+  if (!Seed) return false;
+  const EngineAnswer Drawn = Engine->Draw(*Seed);
+  if (Drawn.Step == EngineStep::Refused && Drawn.Fault) {
+    Asks->Message(Engine->Path() + u": " +
+                  CompetitionFaultText(Drawn.Fault->Why, Drawn.Fault->Values));
+    return false;
+  }
+  if (!Told(Drawn, u"")) return false;
+  Correcting.reset();
+  ShowHeld();
+  Asks->Message(u"Draw: seed " + SeedText(*Seed) + u" (2.1.1), the starting order written to " +
+                Engine->Path() + u".");
+  return true;
+}
+
+void CCompetitionController::PrintStartList() {
+  const std::u16string Page = PageBeside(u"-start-list.htm");
+  if (!MayWrite(Page)) return;
+  ShowWrittenPage(*Asks, WriteStartListPage(Held(), Page), Page);
+}
+
+void CCompetitionController::PrintRanking() {
+  const std::size_t Round = std::max<std::size_t>(RankCompetition(Held()).RoundsFinished, 1);
+  const Standings S = RankCompetition(Held(), Round);
+  if (Round > S.RoundsFinished) {
+    Asks->Message(NoRankingText(Held(), S, Round));
+    return;
+  }
+  const std::u16string Page = PageBeside(u"-after-round-" + NumberText(Round) + u".htm");
+  if (!MayWrite(Page)) return;
+  ShowWrittenPage(*Asks, WriteResultsPage(Held(), S, Page), Page);
+}
+
+bool CCompetitionController::NextPhase() {
+  const std::optional<std::size_t> Top =
+      ReadWholeNumber(mXMLParser::TrimAnyWhite(Shown->Text(txTop)), 1, MostTop);
+  if (!Top) {
+    Asks->Message(u"Top takes " + std::u16string(TopWords) + u".");
+    return false;
+  }
+  const std::optional<std::uint64_t> Seed = SeedAsked();
+  if (!Seed) return false;
+  AdvanceAsk Ask{*Top, Phase::Final, *Seed};
+  const Standings S = RankCompetition(Held());
+  AdvancedPhase A = AdvancePhase(Held(), S, Ask);
+  if (A.Fault != AdvanceFault::None) {
+    Asks->Message(Engine->Path() + u": " + AdvanceFaultText(A.Fault));
+    return false;
+  }
+  if (Held().Stage != Phase::SemiFinal &&
+      !Asks->AskYesNo(u"Which phase comes next?", u"Final", u"Semi-final")) {
+    Ask.Next = Phase::SemiFinal;
+    A = AdvancePhase(Held(), S, Ask);
+  }
+  const auto Next = Asks->AskSavePath(
+      NextPhaseToSave, PageBeside(Ask.Next == Phase::Final ? u"-final.txt" : u"-semi-final.txt"));
+  if (!Next) return false;
+  const NextPhaseWrite Written = WriteNextPhase(Engine->Path(), Held(), S, A, *Next, Book());
+  if (!Written.Refusal.empty()) {
+    Asks->Message(Written.Refusal);
+    return false;
+  }
+  if (!Written.Errors.empty()) {
+    Asks->Message(CompetitionErrorsMessage(*Next, Written.Errors));
+    return false;
+  }
+  if (!Written.Written.Done()) {
+    Asks->Message(FileMessage(Written.Written));
+    return false;
+  }
+  // The report's head says who went through; its table is the next phase's start list.
+  const std::u16string Report = AdvanceReport(Held(), S, Ask, A);
+  Asks->Message(Report.substr(0, Report.find(u"\n\n")) + u"\n\nWritten to " + *Next + u".");
+  return true;
+}
+
+void CCompetitionController::PrintJudges() {
+  if (Held().Recorded.empty()) {
+    Asks->Message(Engine->Path() + u": " + std::u16string(NoAwardsText));
+    return;
+  }
+  const std::u16string Page = PageBeside(u"-judges.htm");
+  if (!MayWrite(Page)) return;
+  const Standings S = RankCompetition(Held());
+  ShowWrittenPage(*Asks, WriteJudgesPage(Held(), S, AnalyseJudges(Held(), S), Page), Page);
+}
+
 void CCompetitionController::Run(WindowCommand Command, ControlId) {
   switch (Command) {
     case WindowCommand::RecordDive:
@@ -389,6 +508,21 @@ void CCompetitionController::Run(WindowCommand Command, ControlId) {
       break;
     case WindowCommand::SetDiverStatus:
       SetStatus();
+      break;
+    case WindowCommand::DrawStartOrder:
+      Draw();
+      break;
+    case WindowCommand::PrintStartList:
+      PrintStartList();
+      break;
+    case WindowCommand::PrintRanking:
+      PrintRanking();
+      break;
+    case WindowCommand::MakeNextPhase:
+      NextPhase();
+      break;
+    case WindowCommand::PrintJudges:
+      PrintJudges();
       break;
     default:
       break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -56,6 +57,22 @@ class CCompetitionController : public WindowController {
   bool SetStatus();
   void PrintResults();
   void ExportCsv();
+  // Draws the starting order with the seed typed, the system's where none is, written into the
+  // file through this window's engine; false, having said why, where a dive is recorded, the
+  // seed is none, or the file cannot be written.
+  bool Draw();
+  // Writes the start list beside the file (meet-start-list.htm) and opens it.
+  void PrintStartList();
+  // Writes the results after the last complete round beside the file (meet-after-round-3.htm)
+  // and opens them; refused, as results --after-round refuses, before a round is complete.
+  void PrintRanking();
+  // Writes the next phase of the top N typed (the final, or a semi-final where the user says
+  // so) to the file the user names, ties drawn with the seed typed or the system's, and says
+  // who went through and where; false, having said why, where it is not written.
+  bool NextPhase();
+  // Writes the judges' analysis beside the file (meet-judges.htm) and opens it; refused with
+  // no dive recorded.
+  void PrintJudges();
 
   void Run(WindowCommand Command, ControlId Control) override;
   // Every dive recorded is in the file already; the file is let go.
@@ -79,6 +96,10 @@ class CCompetitionController : public WindowController {
   // Whether Output may be written: false, having said why, where it is one of the competition's
   // own files.
   bool MayWrite(std::u16string_view Output);
+  // The page Suffix names beside the competition's file, the file's own extension left off.
+  std::u16string PageBeside(std::u16string_view Suffix) const;
+  // The seed typed, or the system's where none is; nothing, having said why, when neither is.
+  std::optional<std::uint64_t> SeedAsked();
 
   BookSource Book;
   std::unique_ptr<WindowView> Shown;

@@ -23,7 +23,8 @@ enum class CompetitionControl : std::uint8_t {
   txAward7, txAward8, txAward9, txAward10, txAward11,
   lblDecision, cboDecision, cmdRecord, cmdCancel, lblRounds,
   lblStandings, grdStandings, cboStatus, cmdStatus, lblDives, grdDives,
-  cmdPrint, cmdExport,
+  cmdPrint, cmdExport, lblTop, txTop, cmdNext,
+  lblSeed, txSeed, cmdDraw, cmdStartList, cmdRanking, cmdJudges,
   Count
 };
 // clang-format on
@@ -85,7 +86,8 @@ using enum CompetitionControl;
 // seating order with the decision and the Record button beside them, then the standings (24
 // divers and their header without scrolling, at rows of 19 pixels at 96 dpi) with the status
 // of the diver picked there below them, beside the dives recorded with the results' buttons
-// below them.
+// and the next phase's below them; last the draw with its seed (the system's where none is
+// typed) and the buttons of the other pages.
 // clang-format off
 inline constexpr ControlLayout CompetitionWindowControls[] = {
   //          Id           Name       Index      Kind     Inside              Caption   Left   Top  Width Height             Command
@@ -127,30 +129,46 @@ inline constexpr ControlLayout CompetitionWindowControls[] = {
     {    grdDives,    "grdDives", NotInArray,      Grid, NoControl,                   "",  7680, 2070,  6720,  7200,       CorrectDive},
     {    cmdPrint,    "cmdPrint", NotInArray,   Command, NoControl,      "Print results",  7680, 9450,  1815,   375,      PrintResults},
     {   cmdExport,   "cmdExport", NotInArray,   Command, NoControl,      "Export CSV...",  9615, 9450,  1815,   375,         ExportCsv},
+    {      lblTop,      "lblTop", NotInArray,     Label, NoControl,               "Top:", 11550, 9510,   600,   255,              None},
+    {       txTop,       "txTop", NotInArray,   TextBox, NoControl,                 "12", 12180, 9472,   600,   330,              None},
+    {     cmdNext,     "cmdNext", NotInArray,   Command, NoControl,      "Next phase...", 12900, 9450,  1500,   375,     MakeNextPhase},
+    {     lblSeed,     "lblSeed", NotInArray,     Label, NoControl,              "Seed:",   240, 9990,   600,   255,              None},
+    {      txSeed,      "txSeed", NotInArray,   TextBox, NoControl,                   "",   900, 9952,  1980,   330,              None},
+    {     cmdDraw,     "cmdDraw", NotInArray,   Command, NoControl,               "Draw",  3000, 9930,  1815,   375,    DrawStartOrder},
+    {cmdStartList,"cmdStartList", NotInArray,   Command, NoControl,         "Start list",  7680, 9930,  1815,   375,    PrintStartList},
+    {  cmdRanking,  "cmdRanking", NotInArray,   Command, NoControl,"Ranking after round",  9615, 9930,  2280,   375,      PrintRanking},
+    {   cmdJudges,   "cmdJudges", NotInArray,   Command, NoControl,   "Judges' analysis", 12015, 9930,  2385,   375,       PrintJudges},
 };
 // clang-format on
 
-// Shortcuts of the results' buttons, and Escape's is the award boxes' own.
-inline constexpr KeyBinding CompetitionKeys[] = {
-  //   Shortcut       Command
-    {"Ctrl+P", PrintResults},
-    {"Ctrl+E",    ExportCsv},
+// The menu bar: the pages of the event and its files, each also a button below the grids.
+inline constexpr MenuItem CompetitionMenu[] = {
+  //         Menu                      Caption  Shortcut         Command
+    {"&Competition",  "&Draw the starting order", "Ctrl+D", DrawStartOrder},
+    {"&Competition",                          "",       "",           None},
+    {"&Competition",               "&Start list", "Ctrl+L", PrintStartList},
+    {"&Competition", "&Ranking after this round", "Ctrl+R",   PrintRanking},
+    {"&Competition",            "&Print results", "Ctrl+P",   PrintResults},
+    {"&Competition",         "&Judges' analysis", "Ctrl+J",    PrintJudges},
+    {"&Competition",                          "",       "",           None},
+    {"&Competition",            "&Next phase...", "Ctrl+N",  MakeNextPhase},
+    {"&Competition",            "&Export CSV...", "Ctrl+E",      ExportCsv},
 };
 
 }  // namespace competition_layout
 
-// The recorder's window: no menu; Enter off the award boxes and the other buttons records the
-// dive; no drops.
+// The recorder's window: Enter off the award boxes and the other buttons records the dive;
+// no drops.
 inline constexpr WindowLayout CompetitionWindow{
     .Caption = "Competition - Untitled",
     .Controls = competition_layout::CompetitionWindowControls,
     .ClientWidth = 14640,
-    .ClientHeight = 10065,
+    .ClientHeight = 10545,
     .ReadOnlyBox = NoControl,
     .DefaultButton = CompetitionControl::cmdRecord,
     .DropBox = NoControl,
-    .Menu = {},
-    .Keys = competition_layout::CompetitionKeys,
+    .Menu = competition_layout::CompetitionMenu,
+    .Keys = {},
 };
 static_assert(LaidOutSoundly(CompetitionWindow) && ShortcutsSound(CompetitionWindow) &&
               IdsFollowRows<CompetitionControl>(CompetitionWindow));

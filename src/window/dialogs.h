@@ -27,6 +27,7 @@ inline constexpr FileKind SheetsToAdd{u"Add divers' sheets", u"Dive sheets", u"*
 inline constexpr FileKind CompetitionToOpen{u"Open competition", u"Competitions", u"*.txt;*.csv"};
 inline constexpr FileKind CompetitionToSave{u"Save competition", u"Competitions", u"*.txt"};
 inline constexpr FileKind CsvToSave{u"Export CSV", u"Spreadsheets", u"*.csv"};
+inline constexpr FileKind NextPhaseToSave{u"Next phase", u"Competitions", u"*.txt"};
 
 // What the user answers when a window with unsaved changes is about to close.
 enum class SaveAnswer { Save, DontSave, Cancel };

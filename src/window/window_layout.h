@@ -58,6 +58,11 @@ enum class WindowCommand : std::uint8_t {
   PrintResults,      // the results page beside the file, in the browser
   ExportCsv,         // the competition's spreadsheet form, where the user says
   SetDiverStatus,    // the status picked, for the diver picked in the standings
+  DrawStartOrder,    // the starting order drawn with the seed typed, or the system's
+  PrintStartList,    // the start list beside the file, in the browser
+  PrintRanking,      // the results page after the last complete round, in the browser
+  MakeNextPhase,     // the next phase of the top N typed, where the user says
+  PrintJudges,       // the judges' analysis beside the file, in the browser
   // The new competition's window.
   CompetitionEventPicked,  // an event picked: the panel it takes, its lists checked
   CompetitionBookPicked,   // a rule book picked: its events in the drop-down

@@ -38,6 +38,7 @@ class FakeView : public WindowView {
     Focused = Control;
     Selected = true;
   }
+  void Enable(ControlId Control, bool Enabled) override { Usable[Control.Row] = Enabled; }
   void SetVisible(ControlId Control, bool Visible) override { Shows[Control.Row] = Visible; }
   void SetRows(ControlId Grid, std::span<const std::vector<std::u16string>> Given) override {
     Grids[Grid.Row].assign(Given.begin(), Given.end());
@@ -66,6 +67,7 @@ class FakeView : public WindowView {
   std::map<std::uint8_t, std::u16string> Texts;
   std::map<std::uint8_t, std::vector<std::u16string>> Choices;
   std::map<std::uint8_t, int> Picks;
+  std::map<std::uint8_t, bool> Usable;
   std::map<std::uint8_t, bool> Shows;
   std::map<std::uint8_t, Rows> Grids;
   int Row = -1;
