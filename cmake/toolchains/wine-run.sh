@@ -121,7 +121,9 @@ make_locale() {
 # So the program's standard error goes through a file and follows its standard output.
 errors=$(mktemp "$(dirname "$prefix")/wine-stderr.XXXXXX")
 trap 'cat "$errors" >&2; rm -f "$errors"' EXIT
-trap 'exit 130' INT TERM
+# A signal to the caller's process group (Ctrl+C, or a test stopping a server) reaches the
+# program as well: its own exit status is the answer, once it has ended.
+trap : INT TERM
 export LC_ALL="$locale"
 status=0
 "$wine" "$@" 2>"$errors" || status=$?

@@ -19,6 +19,8 @@ wine_run=("$PWD/cmake/toolchains/wine-run.sh" "$WINEPREFIX")
 stop_wine() {
   "${wine_run[@]}" wineserver --kill 2>/dev/null || true
   MERRITH_WINE_DISPLAY=x11 "${wine_run[@]}" wineserver --kill 2>/dev/null || true
+  # A server killed under Wine leaves the file its standard error went to.
+  rm -f "$build"/wine-stderr.*
 }
 trap stop_wine EXIT
 stop_wine
@@ -34,9 +36,16 @@ bash tests/package/windows_zip_test.sh "$PWD/$build/merrith-$version-windows-x64
 
 # The Linux build of scripts/test's ci stage, configured here when this stage runs alone.
 [[ -f build/ci/CMakeCache.txt ]] || cmake --preset ci >/dev/null
-cmake --build --preset ci --target merrith-cli >/dev/null
+cmake --build --preset ci --target merrith-cli serve_restart_test >/dev/null
 linux_cli=$PWD/build/ci/app/merrith-cli
 windows_cli=("${wine_run[@]}" "$PWD/$build/app/merrith-cli.exe")
+
+# The venue's server as a judge's pad meets it, the Windows merrith-cli serve under Wine: the
+# Linux tests that start serve as a process of their own, pairing, awards, accept, and the laptop
+# killed after an acceptance and started again. The pads' own protocol tests ran above, the
+# server inside the Windows test program.
+printf -v serve '%q ' "${windows_cli[@]}"
+MERRITH_SERVE=$serve ctest --preset ci -R '^Serve\.'
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"; stop_wine' EXIT
