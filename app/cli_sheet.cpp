@@ -180,8 +180,7 @@ constexpr const Option* Options[] = {&JsonObject, &Html,        &AwardOption, &P
 FileOutcome ReadSheetFile(std::string_view File, const Streams& Io, std::u16string& Text) {
   const std::u16string Path = DecodeUtf8(File);
   std::vector<std::uint8_t> Bytes;
-  const FileOutcome Read =
-      File == "-" ? ReadStandardInputBytes(Bytes) : ReadDocumentBytes(Path, Bytes);
+  FileOutcome Read = File == "-" ? ReadStandardInputBytes(Bytes) : ReadDocumentBytes(Path, Bytes);
   if (!Read.Done()) return Read;
   mFSO::DecodedDocument Decoded = mFSO::DecodeDocument(Bytes);
   if (!Decoded.FellBackTo.empty())

@@ -233,7 +233,7 @@ std::u16string CompetitionErrorText(const CompetitionError& E) {
 }
 
 std::u16string ReadNoteText(const ReadNote& N, std::u16string_view Path) {
-  const std::u16string File = N.File.empty() ? std::u16string(Path) : N.File;
+  std::u16string File = N.File.empty() ? std::u16string(Path) : N.File;
   switch (N.Kind) {
     case ReadNoteKind::NotUtf8:
       return File + u" is not UTF-8: read as " + N.Words + u"; Merrith writes it as UTF-8";

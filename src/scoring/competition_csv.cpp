@@ -97,8 +97,10 @@ class CsvReader {
     for (std::size_t I = 0; I < Header.Fields.size(); ++I) {
       const std::u16string& Word = Header.Fields[I];
       if (const std::optional<std::size_t> Seat = JudgeColumn(Word)) {
-        if (!Judges.emplace(*Seat, I).second)
-          return Error(Header.Line, CompetitionFault::HeaderColumn, {.Written = Word}), false;
+        if (!Judges.emplace(*Seat, I).second) {
+          Error(Header.Line, CompetitionFault::HeaderColumn, {.Written = Word});
+          return false;
+        }
         continue;
       }
       const std::optional<TableColumn> Column = ColumnHeaded(Word, CsvColumns);
@@ -110,20 +112,25 @@ class CsvReader {
       if (!Word.empty()) AppendJoined(LeftAlone, u", ", Word);
     }
     for (const ColumnRead& C : CsvColumns)
-      if (C.Needed && !L.At[static_cast<std::size_t>(C.Column)])
-        return Error(Header.Line, CompetitionFault::HeaderColumn,
-                     {.Other = std::u16string(ColumnRow(C.Column).Written),
-                      .Reason = HeaderWords(C.Column)}),
-               false;
+      if (C.Needed && !L.At[static_cast<std::size_t>(C.Column)]) {
+        Error(Header.Line, CompetitionFault::HeaderColumn,
+              {.Other = std::u16string(ColumnRow(C.Column).Written),
+               .Reason = HeaderWords(C.Column)});
+        return false;
+      }
     std::size_t Seat = 1;
     for (const auto& [Number, Column] : Judges) {
-      if (Number != Seat++)
-        return Error(Header.Line, CompetitionFault::JudgeColumns, {.Count = Judges.size()}), false;
+      if (Number != Seat++) {
+        Error(Header.Line, CompetitionFault::JudgeColumns, {.Count = Judges.size()});
+        return false;
+      }
       L.Judges.push_back(Column);
     }
     const std::optional<Panel> P = PanelOfJudges(static_cast<int>(L.Judges.size()));
-    if (!P)
-      return Error(Header.Line, CompetitionFault::JudgeColumns, {.Count = L.Judges.size()}), false;
+    if (!P) {
+      Error(Header.Line, CompetitionFault::JudgeColumns, {.Count = L.Judges.size()});
+      return false;
+    }
     Out.Read.Read.Judges = *P;
     Width = Header.Fields.size();
     if (!LeftAlone.empty())

@@ -67,7 +67,9 @@ std::u16string WithLineAtEnd(std::u16string_view Text, std::u16string_view Line,
   if (!Out.empty() && Out.back() != u'\n') Out += End;
   const std::vector<std::u16string_view> Lines = LinesOf(Text);
   if (Apart && !Lines.empty() && !Blank(Lines.back())) Out += End;
-  return (Out += Line) += End;
+  Out += Line;
+  Out += End;
+  return Out;
 }
 
 // Whether every line of Before stands in After in the same order: After only adds lines. The

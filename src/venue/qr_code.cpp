@@ -176,9 +176,12 @@ class CSymbol {
   QrCode Code(int Mask) const { return {Version, Mask, Size, Dark}; }
 
  private:
-  std::size_t Cells() const { return static_cast<std::size_t>(Size * Size); }
+  std::size_t Cells() const {
+    return static_cast<std::size_t>(Size) * static_cast<std::size_t>(Size);
+  }
   std::size_t Index(int Row, int Column) const {
-    return static_cast<std::size_t>(Row * Size + Column);
+    return static_cast<std::size_t>(Row) * static_cast<std::size_t>(Size) +
+           static_cast<std::size_t>(Column);
   }
 
   void DrawFinder(int Row, int Column) {

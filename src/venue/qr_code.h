@@ -17,7 +17,10 @@ struct QrCode {
   int Size = 21;    // 17 + 4 * Version
   std::vector<bool> Dark;
 
-  bool At(int Row, int Column) const { return Dark[static_cast<std::size_t>(Row * Size + Column)]; }
+  bool At(int Row, int Column) const {
+    return Dark[static_cast<std::size_t>(Row) * static_cast<std::size_t>(Size) +
+                static_cast<std::size_t>(Column)];
+  }
 };
 
 // Bytes as the smallest QR code of versions 1 to 10 that holds them in byte mode at error

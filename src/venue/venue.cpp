@@ -44,7 +44,7 @@ CVenue::CVenue(CJudgingRoom& Judging, OwnerPost ToOwner)
 
 CVenue::~CVenue() { Stop(); }
 
-NetworkHandlers CVenue::HandlersFor(std::weak_ptr<Core> Weak) {
+NetworkHandlers CVenue::HandlersFor(const std::weak_ptr<Core>& Weak) {
   // Each message is handed to the engine's thread; there the answers and what changed go out,
   // and the window hears what became of the devices.
   const auto Tell = [this](Core& C) {

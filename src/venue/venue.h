@@ -97,7 +97,7 @@ class CVenue {
 
  private:
   struct Core;
-  NetworkHandlers HandlersFor(std::weak_ptr<Core> Weak);
+  NetworkHandlers HandlersFor(const std::weak_ptr<Core>& Weak);
 
   CJudgingRoom& Room;
   OwnerPost Post;

@@ -241,7 +241,8 @@ class CHttpSession : public std::enable_shared_from_this<CHttpSession> {
     const std::string_view Target(Asked.target().data(), Asked.target().size());
     if (websocket::is_upgrade(Asked) && Target == "/ws" && SameOrigin(Asked)) {
       // Past the handshake the WebSocket keeps the connection, its buffer and its slot.
-      std::make_shared<CSocketSession>(std::move(Stream), Net, std::move(Slot))->Accept(Asked);
+      const auto Socket = std::make_shared<CSocketSession>(std::move(Stream), Net, std::move(Slot));
+      Socket->Accept(Asked);
       return;
     }
     auto Response = std::make_shared<http::response<http::string_body>>();
@@ -310,6 +311,9 @@ void CVenueNetwork::Impl::Accept() {
         beast::error_code Ignored;
         Socket.close(Ignored);  // refused: the server holds as many as it may
       } else {
+        // An award is a few bytes: sent at once, not held back for more to fill a packet.
+        beast::error_code Ignored;
+        Socket.set_option(tcp::no_delay(true), Ignored);
         std::make_shared<CHttpSession>(std::move(Socket), *this)->Read();
       }
     }
@@ -324,7 +328,7 @@ void CVenueNetwork::Impl::Deliver(const Outgoing& Message) {
     Session->Send(Message.Text, Message.Close);
 }
 
-CVenueNetwork::CVenueNetwork(NetworkHandlers Handlers, NetworkLimits Limits)
+CVenueNetwork::CVenueNetwork(NetworkHandlers Handlers, const NetworkLimits& Limits)
     : P(std::make_unique<Impl>()) {
   P->Handlers = std::move(Handlers);
   P->Limits = Limits;

@@ -38,7 +38,7 @@ struct NetworkStart {
 // that a table names are served: no request ever opens a file.
 class CVenueNetwork {
  public:
-  explicit CVenueNetwork(NetworkHandlers Handlers, NetworkLimits Limits = {});
+  explicit CVenueNetwork(NetworkHandlers Handlers, const NetworkLimits& Limits = {});
   ~CVenueNetwork();
   CVenueNetwork(const CVenueNetwork&) = delete;
   CVenueNetwork& operator=(const CVenueNetwork&) = delete;
