@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,19 @@ class FakeView : public WindowView {
   void Show() override {}
   void Close() override { Closed = true; }
   bool IsOpen() const override { return !Closed; }
+  void Post(std::function<void()> Task) override {
+    const std::lock_guard<std::mutex> Held(PostedLock);
+    Posted.push_back(std::move(Task));
+  }
+  // Runs the tasks posted so far, as the window's thread would.
+  void RunPosted() {
+    std::vector<std::function<void()>> Now;
+    {
+      const std::lock_guard<std::mutex> Held(PostedLock);
+      Now.swap(Posted);
+    }
+    for (const std::function<void()>& Task : Now) Task();
+  }
   std::unique_ptr<WindowView> OpenView(const WindowLayout&, std::u16string_view,
                                        WindowController& Told) override {
     if (Opened == nullptr) return nullptr;
@@ -78,6 +93,8 @@ class FakeView : public WindowView {
       20
   };
   bool Closed = false;
+  std::mutex PostedLock;
+  std::vector<std::function<void()>> Posted;
 };
 
 }  // namespace merrith::testing
