@@ -137,10 +137,16 @@ inline constexpr KeyBinding CompetitionKeys[] = {
     {"Ctrl+E",    ExportCsv},
 };
 
+// The judges' devices, served from this window.
+inline constexpr MenuItem CompetitionMenu[] = {
+  //       Menu                 Caption Shortcut        Command
+    {"&Devices", "&Judges' devices...", "Ctrl+J", JudgesDevices},
+};
+
 }  // namespace competition_layout
 
-// The recorder's window: no menu; Enter off the award boxes and the other buttons records the
-// dive; no drops.
+// The recorder's window: the devices' menu; Enter off the award boxes and the other buttons
+// records the dive; no drops.
 inline constexpr WindowLayout CompetitionWindow{
     .Caption = "Competition - Untitled",
     .Controls = competition_layout::CompetitionWindowControls,
@@ -149,7 +155,7 @@ inline constexpr WindowLayout CompetitionWindow{
     .ReadOnlyBox = NoControl,
     .DefaultButton = CompetitionControl::cmdRecord,
     .DropBox = NoControl,
-    .Menu = {},
+    .Menu = competition_layout::CompetitionMenu,
     .Keys = competition_layout::CompetitionKeys,
 };
 static_assert(LaidOutSoundly(CompetitionWindow) && ShortcutsSound(CompetitionWindow) &&
