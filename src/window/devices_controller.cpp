@@ -73,11 +73,6 @@ void CDevicesController::RoomChanged() {
 
 bool CDevicesController::Start() {
   if (Server.Running()) return true;
-  if (!Engine.Holder().empty()) {
-    Asks.Message(u"Opened to read only: " + Engine.Holder() +
-                 u" is recording it, so no device could record a dive.");
-    return false;
-  }
   const std::u16string Address = Shown->Text(txAddress);
   const std::u16string Port = Shown->Text(txPort);
   const std::optional<std::size_t> Number = ReadWholeNumber(Port, 0, 65535);

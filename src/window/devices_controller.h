@@ -35,7 +35,7 @@ class CDevicesController : public WindowController {
   WindowView& View() { return *Shown; }
 
   // Starts the server where the window says and shows the seat cards; false, having said why,
-  // when the address or port is no good, the port is taken, or the file is another's.
+  // when the address or port is no good or the port is taken.
   bool Start();
   // Stops the server: every device's connection is closed.
   void Stop();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "window/window_view.h"
@@ -60,11 +61,9 @@ class FakeView : public WindowView {
   }
   // Runs the tasks posted so far, as the window's thread would.
   void RunPosted() {
-    std::vector<std::function<void()>> Now;
-    {
-      const std::lock_guard<std::mutex> Held(PostedLock);
-      Now.swap(Posted);
-    }
+    std::unique_lock<std::mutex> Held(PostedLock);
+    const std::vector<std::function<void()>> Now = std::exchange(Posted, {});
+    Held.unlock();
     for (const std::function<void()>& Task : Now) Task();
   }
   std::unique_ptr<WindowView> OpenView(const WindowLayout&, std::u16string_view,
