@@ -30,7 +30,7 @@ class CDevicesController : public WindowController {
 
   // Shows the window in View, the server's state in it.
   void Attach(std::unique_ptr<WindowView> View);
-  // Whether the window is open.
+  // Whether the window is open, and the window once attached.
   bool IsOpen() const { return Shown != nullptr && Shown->IsOpen(); }
   WindowView& View() { return *Shown; }
 
@@ -42,6 +42,7 @@ class CDevicesController : public WindowController {
   // Stops the server and closes the window.
   void Close();
 
+  // The dive being judged, its awards seat by seat; and the server.
   CJudgingRoom& Room() { return Judging; }
   const CVenue& Venue() const { return Server; }
   // Starts the room afresh on the dive up next, where the recorder's keys recorded one.
