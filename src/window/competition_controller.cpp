@@ -23,6 +23,7 @@
 #include "support/trim_white.h"
 #include "support/utf8.h"
 #include "support/words.h"
+#include "window/devices_window_layout.h"
 #include "window/document_seams.h"
 #include "window/paths.h"
 
@@ -152,6 +153,7 @@ void CCompetitionController::Attach(std::unique_ptr<WindowView> View,
 }
 
 bool CCompetitionController::Load(std::u16string_view FileName) {
+  Devices.reset();
   Engine.emplace(Book());
   const OpenAnswer Opened = Engine->Open(FileName);
   if (!Opened.Opened) {
@@ -223,6 +225,7 @@ void CCompetitionController::ShowRecorded() {
 // The dive the boxes are for, the boxes as recorded (empty for the dive up next), and the
 // focus in the first box.
 void CCompetitionController::ShowKeyed() {
+  if (Devices) Devices->Follow();
   const std::optional<DiveTurn> Turn = Keyed();
   Shown->SetText(lblUpNext, Correcting ? u"Correcting:" : u"Up next:");
   Shown->SetText(lblDive, Turn ? Announced(Held(), *Turn) : u"Every dive is recorded.");
@@ -307,6 +310,10 @@ bool CCompetitionController::Record() {
     Keyed.Decided = DecisionChoices[Picked].Decided;
   else if (Was != nullptr && Picked >= 0)
     Keyed.Decided = Was->Decided;  // the file's own decision, kept
+  if (!Correcting && Devices && Devices->Venue().RefereeConnected()) {
+    HandToReferee(Keyed);
+    return false;
+  }
   if (!Told(Engine->Record(Keyed), AwardsKept)) {
     Shown->Focus(AwardBoxOf(0));
     return false;
@@ -524,19 +531,23 @@ void CCompetitionController::Run(WindowCommand Command, ControlId) {
     case WindowCommand::PrintJudges:
       PrintJudges();
       break;
+    case WindowCommand::JudgesDevices:
+      OpenDevices();
+      break;
     default:
       break;
   }
 }
 
 bool CCompetitionController::QueryClose() {
+  if (Devices) Devices->Close();
   if (Engine) Engine->Close();
   return true;
 }
 
 // Another recorder waiting on the file may take it over as soon as this window is gone.
 void CCompetitionController::CloseAsked() {
-  if (Engine) Engine->Close();
+  QueryClose();
   if (IsOpen()) Shown->Close();
 }
 
@@ -573,6 +584,57 @@ KeyAnswer CCompetitionController::Key(ControlId Box, KeyPress Pressed) {
       return Handled;
   }
   return {};
+}
+
+void CCompetitionController::OpenDevices() {
+  if (!Devices)
+    Devices = std::make_unique<CDevicesController>(
+        *Engine, [View = Shown.get()](std::function<void()> Task) { View->Post(std::move(Task)); },
+        *Asks, [this](bool NextDive) { DevicesChanged(NextDive); });
+  if (!Devices->IsOpen()) {
+    std::unique_ptr<WindowView> View = Shown->OpenView(
+        DevicesWindow, u"Judges' devices - " + FileNameOf(Engine->Path()), *Devices);
+    if (!View) {
+      Asks->Message(u"The judges' devices' window could not be opened.");
+      return;
+    }
+    Devices->Attach(std::move(View));
+  }
+  Devices->View().Show();
+}
+
+// After a dive accepted, the next one; else each pad's award in its box, and the box of one
+// the referee asked again for emptied. A correction keyed is left as it is.
+void CCompetitionController::DevicesChanged(bool NextDive) {
+  if (NextDive) {
+    ShowCaption();
+    ShowRecorded();
+    if (!Correcting) ShowKeyed();
+    return;
+  }
+  if (Correcting) return;
+  const std::vector<SeatAward>& Seats = Devices->Room().Seats();
+  for (std::size_t I = 0; I < Seats.size() && I < static_cast<std::size_t>(Judges()); ++I) {
+    if (Seats[I].Typed) continue;
+    if (Seats[I].State == AwardState::Received)
+      Shown->SetText(AwardBoxOf(static_cast<int>(I)), AwardText(*Seats[I].Award));
+    if (Seats[I].State == AwardState::AskedAgain)
+      Shown->SetText(AwardBoxOf(static_cast<int>(I)), u"");
+  }
+}
+
+// With the referee's screen connected the referee accepts: the awards keyed go to the judging
+// room as the recorder's, and the dive waits there. A pad's award in its box stays the pad's,
+// and "-" is the referee's to go without.
+void CCompetitionController::HandToReferee(const KeyedDive& Keyed) {
+  CJudgingRoom& Room = Devices->Room();
+  for (std::size_t I = 0; I < Keyed.Awards.size() && I < Room.Seats().size(); ++I) {
+    const SeatAward& Seat = Room.Seats()[I];
+    if (Keyed.Awards[I] && !(Seat.State == AwardState::Received && Seat.Award == Keyed.Awards[I]))
+      Room.Type(I, Keyed.Awards[I]);
+  }
+  Shown->SetText(lblDive,
+                 Announced(Held(), Keyed.Turn) + Dash + u"waiting for the referee's Accept");
 }
 
 }  // namespace merrith

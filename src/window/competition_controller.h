@@ -12,6 +12,7 @@
 #include "scoring/competition.h"
 #include "scoring/event_engine.h"
 #include "window/competition_window_layout.h"
+#include "window/devices_controller.h"
 #include "window/document_seams.h"
 #include "window/window_view.h"
 
@@ -45,7 +46,8 @@ class CCompetitionController : public WindowController {
   // Records the awards and the decision in the boxes for the dive keyed, writes the file and
   // brings up the next dive; false, having said why, when an award cannot be read, the file is
   // another's, changed on disk so that it clashes, or cannot be written (the awards stay keyed
-  // then).
+  // then). While a referee's screen is connected the awards wait there for the referee's
+  // Accept instead (false).
   bool Record();
   // Opens the dive recorded Index-th (from 0) again in the boxes, to be corrected.
   void Correct(std::size_t Index);
@@ -81,6 +83,9 @@ class CCompetitionController : public WindowController {
   void CloseAsked();
   KeyAnswer Key(ControlId Box, KeyPress Key) override;
 
+  // The judges' devices of this competition, once their window was opened; else null.
+  CDevicesController* JudgesDevices() { return Devices.get(); }
+
  private:
   int Judges() const { return JudgesOf(Held().Judges); }
   void ShowCaption();
@@ -106,6 +111,13 @@ class CCompetitionController : public WindowController {
   std::optional<Dialogs> Asks;
   std::optional<CEventEngine> Engine;
   std::optional<DiveTurn> Correcting;  // the recorded dive being corrected
+
+  // The judges' devices: their window, the awards from pads in the boxes, the referee's Accept.
+  void OpenDevices();
+  void DevicesChanged(bool NextDive);
+  void HandToReferee(const KeyedDive& Keyed);
+  // Last, so that the server stops before the engine and the view it posts to go.
+  std::unique_ptr<CDevicesController> Devices;
 };
 
 }  // namespace merrith

@@ -141,24 +141,26 @@ inline constexpr ControlLayout CompetitionWindowControls[] = {
 };
 // clang-format on
 
-// The menu bar: the pages of the event and its files, each also a button below the grids.
+// The menu bar: the pages of the event and its files, each also a button below the grids;
+// the judges' devices, served from this window.
 inline constexpr MenuItem CompetitionMenu[] = {
   //         Menu                      Caption  Shortcut         Command
-    {"&Competition",  "&Draw the starting order", "Ctrl+D", DrawStartOrder},
-    {"&Competition",                          "",       "",           None},
-    {"&Competition",               "&Start list", "Ctrl+L", PrintStartList},
-    {"&Competition", "&Ranking after this round", "Ctrl+R",   PrintRanking},
-    {"&Competition",            "&Print results", "Ctrl+P",   PrintResults},
-    {"&Competition",         "&Judges' analysis", "Ctrl+J",    PrintJudges},
-    {"&Competition",                          "",       "",           None},
-    {"&Competition",            "&Next phase...", "Ctrl+N",  MakeNextPhase},
-    {"&Competition",            "&Export CSV...", "Ctrl+E",      ExportCsv},
+    {"&Competition",  "&Draw the starting order",       "Ctrl+D", DrawStartOrder},
+    {"&Competition",                          "",             "",           None},
+    {"&Competition",               "&Start list",       "Ctrl+L", PrintStartList},
+    {"&Competition", "&Ranking after this round",       "Ctrl+R",   PrintRanking},
+    {"&Competition",            "&Print results",       "Ctrl+P",   PrintResults},
+    {"&Competition",         "&Judges' analysis",       "Ctrl+J",    PrintJudges},
+    {"&Competition",                          "",             "",           None},
+    {"&Competition",            "&Next phase...",       "Ctrl+N",  MakeNextPhase},
+    {"&Competition",            "&Export CSV...",       "Ctrl+E",      ExportCsv},
+    {    "&Devices",       "&Judges' devices...", "Ctrl+Shift+J",  JudgesDevices},
 };
 
 }  // namespace competition_layout
 
-// The recorder's window: Enter off the award boxes and the other buttons records the dive;
-// no drops.
+// The recorder's window: its menu; Enter off the award boxes and the other buttons
+// records the dive; no drops.
 inline constexpr WindowLayout CompetitionWindow{
     .Caption = "Competition - Untitled",
     .Controls = competition_layout::CompetitionWindowControls,

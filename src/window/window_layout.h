@@ -72,6 +72,11 @@ enum class WindowCommand : std::uint8_t {
   DiverDown,               // one place later
   StartCompetition,        // writes the competition file and opens the recorder's window
   CloseWindow,             // closes the window (after its question, where it has one)
+  // The judges' devices: the venue's server started from the recorder's window.
+  JudgesDevices,  // the devices' window: the address and port to serve on, the seats
+  DevicesStart,   // starts the server, writes the seat cards and shows them
+  DevicesStop,    // stops the server: every device's connection closed
+  DevicesCards,   // the seat cards' page again, in the browser
 };
 
 // A window's own enum of its controls, one value a row of its table in the same order, and

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -111,6 +112,9 @@ class WindowView {
   virtual void Close() = 0;
   // Whether the window is open: made and not closed.
   virtual bool IsOpen() const = 0;
+  // Runs Task on the window's thread once it is free, in the order posted; called from any
+  // thread. A task posted to a window that is gone never runs.
+  virtual void Post(std::function<void()> Task) = 0;
 
   // Another window drawn from Layout, captioned Caption, not yet shown, that tells Controller;
   // null when the desktop refuses.

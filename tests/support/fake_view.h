@@ -1,8 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "window/window_view.h"
@@ -53,6 +56,17 @@ class FakeView : public WindowView {
   void Show() override {}
   void Close() override { Closed = true; }
   bool IsOpen() const override { return !Closed; }
+  void Post(std::function<void()> Task) override {
+    const std::lock_guard<std::mutex> Held(PostedLock);
+    Posted.push_back(std::move(Task));
+  }
+  // Runs the tasks posted so far, as the window's thread would.
+  void RunPosted() {
+    std::unique_lock<std::mutex> Held(PostedLock);
+    const std::vector<std::function<void()>> Now = std::exchange(Posted, {});
+    Held.unlock();
+    for (const std::function<void()>& Task : Now) Task();
+  }
   std::unique_ptr<WindowView> OpenView(const WindowLayout&, std::u16string_view,
                                        WindowController& Told) override {
     if (Opened == nullptr) return nullptr;
@@ -80,6 +94,8 @@ class FakeView : public WindowView {
       20
   };
   bool Closed = false;
+  std::mutex PostedLock;
+  std::vector<std::function<void()>> Posted;
 };
 
 }  // namespace merrith::testing

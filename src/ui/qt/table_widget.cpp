@@ -285,6 +285,10 @@ DesktopPlace CTableWidget::Place() const {
 
 void CTableWidget::MoveTo(int Left, int Top) { move(Left, Top); }
 
+void CTableWidget::Post(std::function<void()> Task) {
+  QMetaObject::invokeMethod(this, std::move(Task), Qt::QueuedConnection);
+}
+
 void CTableWidget::Close() {
   Asked = true;
   close();

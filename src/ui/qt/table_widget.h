@@ -48,6 +48,8 @@ class CTableWidget : public QMainWindow, public WindowView {
   void Show() override { show(); }
   void Close() override;
   bool IsOpen() const override { return !Closed; }
+  // Queued on the window's thread; a task for a window deleted meanwhile is dropped.
+  void Post(std::function<void()> Task) override;
   std::unique_ptr<WindowView> OpenView(const WindowLayout& Layout, std::u16string_view Caption,
                                        WindowController& Controller) override;
 

@@ -27,6 +27,10 @@ constexpr int FirstControlId = 100;
 constexpr int FirstCommandId = 1000;
 constexpr UINT_PTR RefusalTimer = 1;
 
+// A task posted to the window's thread: its lParam is the task, owned by the message.
+constexpr UINT PostedTask = WM_APP + 1;
+using Task = std::function<void()>;
+
 int ChildId(std::size_t Row) { return FirstControlId + static_cast<int>(Row); }
 int CommandId(WindowCommand Command) { return FirstCommandId + static_cast<int>(Command); }
 
@@ -286,6 +290,13 @@ void CTableWindow::MoveTo(int Left, int Top) {
 
 void CTableWindow::Show() { ShowWindow(Window, SW_SHOW); }
 
+void CTableWindow::Post(std::function<void()> Posted) {
+  auto* Held = new Task(std::move(Posted));
+  // No window, no message: a message to no window would go to the calling thread.
+  if (Window == nullptr || !PostMessageW(Window, PostedTask, 0, reinterpret_cast<LPARAM>(Held)))
+    delete Held;
+}
+
 void CTableWindow::Close() {
   if (Window != nullptr) DestroyWindow(Window);
 }
@@ -435,12 +446,22 @@ LRESULT CTableWindow::HandleMessage(UINT Message, WPARAM W, LPARAM L) {
     case WM_CLOSE:
       if (Controller.QueryClose()) DestroyWindow(Window);
       return 0;
-    case WM_DESTROY:
+    case PostedTask: {
+      const std::unique_ptr<Task> Posted(reinterpret_cast<Task*>(L));
+      (*Posted)();
+      return 0;
+    }
+    case WM_DESTROY: {
+      // The tasks still waiting are dropped with the window.
+      MSG Waiting{};
+      while (PeekMessageW(&Waiting, Window, PostedTask, PostedTask, PM_REMOVE))
+        delete reinterpret_cast<Task*>(Waiting.lParam);
       Refusal.Hide();
       Tip = nullptr;  // gone with the window that owns it, as is the refusal's
       Refusal.Forget();
       OnDestroy();
       return 0;
+    }
     default:
       break;
   }

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -64,6 +65,9 @@ class CTableWindow : public WindowView {
   void Show() override;
   void Close() override;
   bool IsOpen() const override { return Window != nullptr; }
+  // A private message carrying the task on the heap, run in the window procedure; the tasks of
+  // a window destroyed meanwhile are dropped.
+  void Post(std::function<void()> Task) override;
   std::unique_ptr<WindowView> OpenView(const WindowLayout& Layout, std::u16string_view Caption,
                                        WindowController& Controller) override;
 
