@@ -81,7 +81,8 @@ class CVenue {
   // The page of cards to print or show, each with its QR code: it holds the keys, so it is
   // never served over the network.
   std::string CardsPage() const;
-  // The line merrith-cli serve prints once listening: {"url": ..., "referee": ..., "seats":
+  // The line merrith-cli serve prints once listening: {"url": ..., "board": ..., "live": ...,
+  // "feed": ..., "events": ..., "referee": ..., "seats":
   // [{"seat": "J1", "role": "judge", "url": ...}, ...]}.
   std::string ListeningJson() const;
 

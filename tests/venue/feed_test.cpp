@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "venue_fixture.h"
+
+namespace merrith::testing {
+namespace {
+
+// One message of the event stream as a client reads it.
+struct StreamEvent {
+  std::string Id;
+  std::string Kind;
+  Json Data;
+};
+
+// A client of /events on 127.0.0.1, as a program or a page's EventSource is, saying which event
+// it holds where it comes back. Each wait is bounded.
+class CTestStream {
+ public:
+  CTestStream(std::uint16_t Port, std::optional<std::string> Held = std::nullopt) {
+    beast::error_code Failed;
+    Stream.socket().connect({asio::ip::make_address("127.0.0.1"), Port}, Failed);
+    if (Failed) return;
+    http::request<http::empty_body> Asked{http::verb::get, "/events", 11};
+    Asked.set(http::field::host, "127.0.0.1:" + std::to_string(Port));
+    Asked.set(http::field::accept, "text/event-stream");
+    if (Held) Asked.set("Last-Event-ID", *Held);
+    http::write(Stream, Asked, Failed);
+  }
+
+  // The next event, or nothing where none came in Wait.
+  std::optional<StreamEvent> Next(std::chrono::milliseconds Wait = Patience) {
+    std::size_t End = 0;
+    while ((End = Read.find("\n\n")) == std::string::npos) {
+      if (!ReadMore(Wait)) return std::nullopt;
+    }
+    const std::string Block = Read.substr(0, End + 1);
+    Read.erase(0, End + 2);
+    StreamEvent Event;
+    std::size_t From = 0;
+    for (std::size_t To; (To = Block.find('\n', From)) != std::string::npos; From = To + 1) {
+      const std::string Line = Block.substr(From, To - From);
+      if (Line.rfind("id: ", 0) == 0) Event.Id = Line.substr(4);
+      if (Line.rfind("event: ", 0) == 0) Event.Kind = Line.substr(7);
+      if (Line.rfind("data: ", 0) == 0) Event.Data = Json::parse(Line.substr(6), nullptr, false);
+    }
+    // The head of the response and the stream's retry come before the first event.
+    if (Event.Kind.empty()) return Next(Wait);
+    return Event;
+  }
+
+ private:
+  bool ReadMore(std::chrono::milliseconds Wait) {
+    std::array<char, 4096> Bytes{};
+    std::optional<beast::error_code> Done;
+    std::size_t Got = 0;
+    Stream.async_read_some(asio::buffer(Bytes), [&](beast::error_code Failed, std::size_t N) {
+      Done = Failed;
+      Got = N;
+    });
+    Io.restart();
+    Io.run_for(Wait);
+    if (!Done) {
+      Stream.socket().cancel();
+      Io.restart();
+      Io.run();
+      return false;
+    }
+    if (*Done) return false;
+    Read.append(Bytes.data(), Got);
+    // The response's head ends in a blank line too: it counts as no event.
+    if (const std::size_t Head = Read.find("\r\n\r\n"); Head != std::string::npos)
+      Read.erase(0, Head + 4);
+    return true;
+  }
+
+  asio::io_context Io;
+  beast::tcp_stream Stream{Io};
+  std::string Read;
+};
+
+class Feed : public VenueTest {
+ protected:
+  // Every judge's award typed and the dive up next accepted, as the recorder would.
+  void AcceptNext(HalfPoints Award = 14) {
+    ASSERT_TRUE(OnOwner([this, Award] {
+      for (std::size_t Seat = 0; Seat < Room->SeatCount(); ++Seat) Room->Type(Seat, Award);
+      return Room->Judged() && Room->Accept(*Room->Judged()).Done();
+    }));
+  }
+
+  // The events until the one numbered Id, in the order they came.
+  static std::vector<StreamEvent> Until(CTestStream& Stream, const std::string& Id) {
+    std::vector<StreamEvent> Came;
+    while (std::optional<StreamEvent> E = Stream.Next()) {
+      Came.push_back(*E);
+      if (E->Id == Id) break;
+    }
+    return Came;
+  }
+};
+
+// A client that disconnects and comes back with Last-Event-ID gets every event it missed, once,
+// and then the events as they come.
+TEST_F(Feed, AClientThatComesBackGetsEveryEventItMissedOnce) {
+  Start();
+  std::string Held;
+  {
+    CTestStream Stream(Port);
+    const std::optional<StreamEvent> First = Stream.Next();
+    ASSERT_TRUE(First);
+    EXPECT_EQ(First->Kind, "state");
+    EXPECT_EQ(First->Id, "0");
+    AcceptNext();
+    const std::vector<StreamEvent> Came = Until(Stream, "2");
+    ASSERT_EQ(Came.size(), 2U);
+    EXPECT_EQ(Came[0].Kind, "accepted");
+    EXPECT_EQ(Came[0].Data["dive"]["name"], "Ann Example");
+    EXPECT_EQ(Came[0].Data["dive"]["awards"], Json::parse("[7.0,7.0,7.0,7.0,7.0]"));
+    EXPECT_EQ(Came[0].Data["dive"]["cancelled"].size(), 5U);
+    EXPECT_EQ(Came[0].Data["dive"]["points"], 27.3);
+    EXPECT_EQ(Came[1].Kind, "next");
+    EXPECT_EQ(Came[1].Data["next"]["name"], "Lu Example");
+    Held = Came[1].Id;
+  }
+  AcceptNext();
+  AcceptNext(12);
+  CTestStream Back(Port, Held);
+  std::vector<std::string> Kinds;
+  std::vector<std::string> Ids;
+  while (std::optional<StreamEvent> E = Back.Next(std::chrono::milliseconds(500))) {
+    Kinds.push_back(E->Kind);
+    Ids.push_back(E->Id);
+  }
+  EXPECT_EQ(Ids, (std::vector<std::string>{"3", "4", "5", "6"}));
+  EXPECT_EQ(Kinds, (std::vector<std::string>{"accepted", "next", "accepted", "next"}));
+  AcceptNext();
+  const std::optional<StreamEvent> Live = Back.Next();
+  ASSERT_TRUE(Live);
+  EXPECT_EQ(Live->Id, "7");
+  EXPECT_EQ(Live->Data["dive"]["name"], "Lu Example");
+  EXPECT_EQ(Live->Data["dive"]["place"], 1);
+}
+
+// A client that holds an event the ring no longer keeps, or one never sent (the server started
+// again), or none, is sent the event now as one "state" event numbered as the last.
+TEST_F(Feed, AClientTooFarBehindGetsTheWholeEventAsOne) {
+  NetworkLimits Small;
+  Small.FeedEvents = 2;
+  Start(Small);
+  AcceptNext();
+  AcceptNext();
+  // Wait for the network to have the four events: a client of now holds them.
+  CTestStream Now(Port, "0");
+  ASSERT_TRUE(Until(Now, "4").size() >= 1);
+  for (const char* Held : {"0", "1", "9", "x"}) {
+    CTestStream Back(Port, Held);
+    const std::optional<StreamEvent> First = Back.Next();
+    ASSERT_TRUE(First) << Held;
+    EXPECT_EQ(First->Kind, "state") << Held;
+    EXPECT_EQ(First->Id, "4") << Held;
+    EXPECT_EQ(First->Data["rounds_complete"], 1) << Held;
+    EXPECT_FALSE(Back.Next(std::chrono::milliseconds(300))) << Held;
+  }
+  CTestStream Near(Port, "2");
+  const std::optional<StreamEvent> Missed = Near.Next();
+  ASSERT_TRUE(Missed);
+  EXPECT_EQ(Missed->Id, "3");
+}
+
+// feed.json is the whole event now: the results with the current standings, the dive up next
+// with the diver's place and total so far, the last dive accepted, and its schema. It needs no
+// key, and nothing can be sent to it.
+TEST_F(Feed, FeedJsonIsTheWholeEventNow) {
+  Start();
+  AcceptNext();
+  AcceptNext(12);
+  CTestStream Stream(Port, "0");
+  ASSERT_FALSE(Until(Stream, "4").empty());
+  const auto Answer = Fetch(Port, "/feed.json");
+  ASSERT_TRUE(Answer);
+  EXPECT_EQ(Answer->result(), http::status::ok);
+  EXPECT_EQ((*Answer)[http::field::content_type], "application/json; charset=utf-8");
+  const Json Whole = Json::parse(Answer->body());
+  EXPECT_EQ(Whole["schema"], 1);
+  EXPECT_EQ(Whole["rounds_complete"], 1);
+  EXPECT_EQ(Whole["current"][0]["diver"], "Ann Example");
+  EXPECT_EQ(Whole["next"]["name"], "Ann Example");
+  EXPECT_EQ(Whole["next"]["round"], 2);
+  EXPECT_EQ(Whole["next"]["number"], "201");
+  EXPECT_EQ(Whole["next"]["position"], "Pike");
+  EXPECT_EQ(Whole["next"]["height"], "1m");
+  EXPECT_EQ(Whole["next"]["place"], 1);
+  EXPECT_EQ(Whole["next"]["total"], 27.3);
+  EXPECT_EQ(Whole["last"]["name"], "Lu Example");
+  EXPECT_EQ(Whole["last"]["total"], 21.6);
+  const auto Posted = Fetch(Port, "/feed.json", http::verb::post);
+  ASSERT_TRUE(Posted);
+  EXPECT_EQ(Posted->result(), http::status::method_not_allowed);
+}
+
+// A pad's award is no news for the feed: the standings show nothing before the referee accepts.
+TEST_F(Feed, AnAwardComingInIsNoNews) {
+  Start();
+  CTestStream Stream(Port);
+  ASSERT_TRUE(Stream.Next());
+  ASSERT_TRUE(OnOwner([this] { return Room->Type(0, 14) == JudgingStep::Done; }));
+  EXPECT_FALSE(Stream.Next(std::chrono::milliseconds(300)));
+}
+
+}  // namespace
+}  // namespace merrith::testing
