@@ -13,10 +13,11 @@ StreamText EventText(std::uint64_t Id, std::string_view Kind, std::string_view D
 
 }  // namespace
 
-CFeedRing::CFeedRing(std::size_t MostKept)
+CFeedRing::CFeedRing(std::size_t MostKept, std::uint64_t First)
     : Most(std::max<std::size_t>(MostKept, 1)),
+      Last(First),
       Now(std::make_shared<const std::string>("{}")),
-      NowEvent(EventText(0, "state", "{}")) {}
+      NowEvent(EventText(First, "state", "{}")) {}
 
 std::vector<StreamText> CFeedRing::Take(const FeedNews& News) {
   std::vector<StreamText> Sent;

@@ -17,11 +17,13 @@ namespace merrith {
 using StreamText = std::shared_ptr<const std::string>;
 
 // The feed as the network holds it: the event now, and the last Most events of the stream,
-// numbered from 1, so that a client that comes back says which it holds and is sent those it
+// numbered on from First, so that a client that comes back says which it holds and is sent those it
 // missed. Each event is an event stream's message: "id: 7\nevent: accepted\ndata: {...}\n\n".
 class CFeedRing {
  public:
-  explicit CFeedRing(std::size_t Most);
+  // First: a number above any a server that ran before gave, so that a client from then is sent
+  // the event now rather than another's events of the same numbers.
+  explicit CFeedRing(std::size_t Most, std::uint64_t First = 0);
 
   // Takes the news in: the event now, and each change numbered after the last; gives the
   // messages to send to the clients connected.
@@ -32,12 +34,12 @@ class CFeedRing {
   // where it holds none (a new client), or one the ring no longer keeps, or one never sent
   // (the server started again), the event now as one "state" event.
   std::vector<StreamText> Since(std::optional<std::uint64_t> Held) const;
-  // The number of the last event; 0 before any.
+  // The number of the last event; First before any.
   std::uint64_t LastId() const { return Last; }
 
  private:
   std::size_t Most;
-  std::uint64_t Last = 0;
+  std::uint64_t Last;
   std::deque<StreamText> Kept;  // the events numbered Last - Kept.size() + 1 to Last
   StreamText Now;
   StreamText NowEvent;  // Now as a "state" event, numbered Last

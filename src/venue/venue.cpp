@@ -198,6 +198,13 @@ SeatStatus CVenue::Referee() const {
 
 bool CVenue::RefereeConnected() const { return Held && Held->Desk.Referee().Connection != 0; }
 
+void CVenue::Refresh() {
+  if (!Held) return;
+  // Where the dive up next changed, the room tells the devices and the feed itself.
+  Room.Follow();
+  if (std::optional<FeedNews> News = Held->Feed.Changed()) Held->Net->Publish(std::move(*News));
+}
+
 void CVenue::Observe(std::function<void(const DeskEvent&)> Seen) { Observer = std::move(Seen); }
 
 std::size_t CVenue::Connections() const { return Held ? Held->Net->Connections() : 0; }

@@ -91,6 +91,9 @@ class CVenue {
   SeatStatus Referee() const;
   // Whether a referee's screen is connected: the recorder's Enter waits for it then.
   bool RefereeConnected() const;
+  // Tells the devices and the feed of a change made outside the venue: a dive recorded or mended
+  // at the recorder's keys, a diver withdrawn, the file read again.
+  void Refresh();
   // Calls Seen with what happens to the devices, on the engine's thread.
   void Observe(std::function<void(const DeskEvent&)> Seen);
   // How many connections are open.

@@ -103,6 +103,15 @@ constexpr std::string_view StreamHead =
 class CSocketSession;
 class CEventStream;
 
+// The feed of a server starting now: its events are numbered on from the milliseconds since
+// 1970, above those of any server that ran before on this laptop.
+CFeedRing FirstFeed(const NetworkLimits& Limits) {
+  const auto Now = std::chrono::system_clock::now().time_since_epoch();
+  const auto Millis = std::chrono::duration_cast<std::chrono::milliseconds>(Now).count();
+  return CFeedRing(Limits.FeedEvents,
+                   static_cast<std::uint64_t>(std::max<std::int64_t>(Millis, 0)));
+}
+
 }  // namespace
 
 struct CVenueNetwork::Impl {
@@ -424,7 +433,7 @@ CVenueNetwork::CVenueNetwork(NetworkHandlers Handlers, NetworkLimits Limits)
     : P(std::make_unique<Impl>()) {
   P->Handlers = std::move(Handlers);
   P->Limits = Limits;
-  P->Feed = CFeedRing(Limits.FeedEvents);
+  P->Feed = FirstFeed(Limits);
 }
 
 CVenueNetwork::~CVenueNetwork() { Stop(); }
@@ -515,7 +524,7 @@ void CVenueNetwork::Stop() {
   P = std::make_unique<Impl>();
   P->Handlers = std::move(Handlers);
   P->Limits = Limits;
-  P->Feed = CFeedRing(Limits.FeedEvents);
+  P->Feed = FirstFeed(Limits);
 }
 
 std::size_t CVenueNetwork::Connections() const { return P->Count.load(); }

@@ -41,6 +41,18 @@ TEST(FeedRing, NumbersEachEventAndWritesItAsTheStreamSendsIt) {
   EXPECT_EQ(Ring.LastId(), 2U);
 }
 
+// A server's events are numbered on from its first number: a client of a server that ran before
+// holds a lower one and is sent the event now.
+TEST(FeedRing, NumbersOnFromItsFirstNumber) {
+  CFeedRing Ring(3, 1000);
+  EXPECT_EQ(Texts(Ring.Take({"{}", {{"next", "{}"}}})),
+            std::vector<std::string>{"id: 1001\nevent: next\ndata: {}\n\n"});
+  EXPECT_EQ(Texts(Ring.Since(1000)),
+            std::vector<std::string>{"id: 1001\nevent: next\ndata: {}\n\n"});
+  EXPECT_EQ(Texts(Ring.Since(999)),
+            std::vector<std::string>{"id: 1001\nevent: state\ndata: {}\n\n"});
+}
+
 // What a client holding an event is sent: those after it while the ring keeps them, else the
 // event now as one.
 TEST(FeedRing, SendsWhatAClientMissedOrTheWholeEvent) {
