@@ -79,7 +79,7 @@ TEST(FeedRing, SendsWhatAClientMissedOrTheWholeEvent) {
 TEST(FeedRing, ReadsAnEventsNumberOfDigitsOnly) {
   EXPECT_EQ(ReadEventId("42"), 42U);
   EXPECT_EQ(ReadEventId("0"), 0U);
-  for (const char* Bad : {"", "-1", "4 2", "x", "12345678901234567890"})
+  for (const char* Bad : {"", "-1", "4 2", "x", "99999999999999999999"})
     EXPECT_FALSE(ReadEventId(Bad)) << Bad;
 }
 

@@ -133,7 +133,7 @@ TEST_F(Feed, AClientThatComesBackGetsEveryEventItMissedOnce) {
     EXPECT_EQ(Now->Kind, "state");
     EXPECT_EQ(Now->Id, Id(0));
     AcceptNext();
-    const std::vector<StreamEvent> Came = Until(Stream, Id(2));
+    std::vector<StreamEvent> Came = Until(Stream, Id(2));
     ASSERT_EQ(Came.size(), 2U);
     EXPECT_EQ(Came[0].Kind, "accepted");
     EXPECT_EQ(Came[0].Data["dive"]["name"], "Ann Example");
@@ -156,7 +156,7 @@ TEST_F(Feed, AClientThatComesBackGetsEveryEventItMissedOnce) {
   EXPECT_EQ(Ids, (std::vector<std::string>{Id(3), Id(4), Id(5), Id(6)}));
   EXPECT_EQ(Kinds, (std::vector<std::string>{"accepted", "next", "accepted", "next"}));
   AcceptNext();
-  const std::optional<StreamEvent> Live = Back.Next();
+  std::optional<StreamEvent> Live = Back.Next();
   ASSERT_TRUE(Live);
   EXPECT_EQ(Live->Id, Id(7));
   EXPECT_EQ(Live->Data["dive"]["name"], "Lu Example");
@@ -178,7 +178,7 @@ TEST_F(Feed, AClientTooFarBehindGetsTheWholeEventAsOne) {
   // One of a server that ran before, one the ring no longer keeps, one never sent, none.
   for (const std::string& Held : {std::string("7"), Id(1), Id(9), std::string("x")}) {
     CTestStream Back(Port, Held);
-    const std::optional<StreamEvent> State = Back.Next();
+    std::optional<StreamEvent> State = Back.Next();
     ASSERT_TRUE(State) << Held;
     EXPECT_EQ(State->Kind, "state") << Held;
     EXPECT_EQ(State->Id, Id(4)) << Held;
@@ -202,7 +202,7 @@ TEST_F(Feed, FeedJsonIsTheWholeEventNow) {
   ASSERT_TRUE(Answer);
   EXPECT_EQ(Answer->result(), http::status::ok);
   EXPECT_EQ((*Answer)[http::field::content_type], "application/json; charset=utf-8");
-  const Json Whole = Json::parse(Answer->body());
+  Json Whole = Json::parse(Answer->body());
   EXPECT_EQ(Whole["schema"], 1);
   EXPECT_EQ(Whole["rounds_complete"], 1);
   EXPECT_EQ(Whole["current"][0]["diver"], "Ann Example");
@@ -231,7 +231,7 @@ TEST_F(Feed, AWithdrawalIsToldWithTheStandings) {
     Server->Refresh();
     return Done;
   }));
-  const std::optional<StreamEvent> Told = Stream.Next();
+  std::optional<StreamEvent> Told = Stream.Next();
   ASSERT_TRUE(Told);
   EXPECT_EQ(Told->Kind, "withdrawal");
   EXPECT_EQ(Told->Data["name"], "Lu Example");
