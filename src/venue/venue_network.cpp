@@ -339,7 +339,8 @@ class CHttpSession : public std::enable_shared_from_this<CHttpSession> {
       std::make_shared<CSocketSession>(std::move(Stream), Net, std::move(Slot))->Accept(Asked);
       return;
     }
-    if (Target == "/events" && Asked.method() == http::verb::get) {
+    if (Target == "/events" && Asked.method() == http::verb::get &&
+        Net.Streams.size() < Net.Limits.MostStreams) {
       const auto Held = Asked.find("Last-Event-ID");
       std::make_shared<CEventStream>(std::move(Stream), Net, std::move(Slot))
           ->Start(Held == Asked.end() ? std::nullopt
@@ -359,6 +360,10 @@ class CHttpSession : public std::enable_shared_from_this<CHttpSession> {
     if (Asked.method() != http::verb::get && Asked.method() != http::verb::head) {
       Response->result(http::status::method_not_allowed);
       Response->set(http::field::allow, "GET, HEAD");
+    } else if (Target == "/events") {
+      // As many clients of the feed as it takes: the connections left are the judges' pads'.
+      Response->result(http::status::service_unavailable);
+      Response->keep_alive(false);
     } else if (Page == nullptr) {
       Response->result(http::status::not_found);
     } else {

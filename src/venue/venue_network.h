@@ -22,10 +22,11 @@ struct NetworkHandlers {
 // The limits that keep one device from holding up the others or the laptop.
 struct NetworkLimits {
   std::size_t MostConnections = 1000;  // the next one is closed at once
-  std::size_t MostQueued = 64;   // messages waiting for a slow reader: past them it is dropped
-  int IdleSeconds = 60;          // a device that sends nothing so long is dropped
-  int RequestSeconds = 30;       // to send a page's request, or to take an event sent
-  std::size_t FeedEvents = 256;  // the events kept for a client of the feed that comes back
+  std::size_t MostQueued = 64;    // messages waiting for a slow reader: past them it is dropped
+  int IdleSeconds = 60;           // a device that sends nothing so long is dropped
+  int RequestSeconds = 30;        // to send a page's request, or to take an event sent
+  std::size_t FeedEvents = 256;   // the events kept for a client of the feed that comes back
+  std::size_t MostStreams = 800;  // clients of the feed at once: the rest is kept for the pads
 };
 
 // Where the server listens, or why it does not.

@@ -28,19 +28,6 @@ CFeedRing FiveEvents() {
   return Ring;
 }
 
-TEST(FeedRing, NumbersEachEventAndWritesItAsTheStreamSendsIt) {
-  CFeedRing Ring(3);
-  EXPECT_EQ(Texts(Ring.Since(std::nullopt)),
-            std::vector<std::string>{"id: 0\nevent: state\ndata: {}\n\n"});
-  EXPECT_EQ(Texts(Ring.Take({
-                "{\"s\":1}", {{"accepted", "{\"a\":1}"}, {"next", "{}"}}
-  })),
-            (std::vector<std::string>{"id: 1\nevent: accepted\ndata: {\"a\":1}\n\n",
-                                      "id: 2\nevent: next\ndata: {}\n\n"}));
-  EXPECT_EQ(*Ring.State(), "{\"s\":1}");
-  EXPECT_EQ(Ring.LastId(), 2U);
-}
-
 // A server's events are numbered on from its first number: a client of a server that ran before
 // holds a lower one and is sent the event now.
 TEST(FeedRing, NumbersOnFromItsFirstNumber) {
