@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <boost/asio/read_until.hpp>
+
 #include "venue_fixture.h"
 
 namespace merrith::testing {
