@@ -1,17 +1,25 @@
 // The venue's server on loopback, as a synchronised final uses it: 11 pads and the referee's
 // screen, 100 dives. For each dive every pad sends its award and the referee accepts once all are
-// in. Measured: from a pad's send to the award on the referee's screen, from the acceptance to the
-// last pad showing every award, and the server's memory. A benchmark, not a test: it prints
-// figures and checks nothing beyond each dive being recorded.
+// in. 500 clients of the event stream (the live results on the spectators' phones) follow in a
+// process of their own, so that the server's memory is its own. Measured: from a pad's send to
+// the award on the referee's screen, from the acceptance to the last pad showing every award,
+// from the acceptance to the 500th client holding the event, and the server's memory. A
+// benchmark, not a test: it prints figures and checks nothing beyond each dive being recorded.
 
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "file_test_folder.h"
 #include "scoring/event_engine.h"
@@ -29,6 +37,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int Pairs = 20;
 constexpr int Rounds = 5;
 constexpr int Pads = 11;
+constexpr int Watchers = 500;
 
 std::string FinalText() {
   std::string Text = "Event: synchro-women-3m\nPanel: 11\n\n";
@@ -59,6 +68,60 @@ long ResidentKiB() {
   return 0;
 }
 
+// The spectators' phones: Watchers clients of /events on one thread. For each accepted dive,
+// once every client holds its event, the time (the steady clock, the same in both processes)
+// goes down the pipe Told.
+void Watch(std::uint16_t Port, int Told) {
+  asio::io_context Io;
+  struct Client {
+    explicit Client(asio::io_context& Io) : Socket(Io) {}
+    tcp::socket Socket;
+    std::array<char, 16384> Bytes{};
+    std::string Held;
+    std::size_t Accepted = 0;
+  };
+  std::vector<std::unique_ptr<Client>> Clients;
+  // How many clients hold the state (at [0]) and the accepted event of each dive (at [k]).
+  std::vector<std::size_t> Holding(Pairs * Rounds + 1, 0);
+  const auto Tell = [Told] {
+    const auto Now = Clock::now().time_since_epoch().count();
+    return write(Told, &Now, sizeof Now) == sizeof Now;
+  };
+  const std::string Ask = "GET /events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+  std::function<void(Client&)> Read = [&](Client& C) {
+    C.Socket.async_read_some(
+        asio::buffer(C.Bytes), [&, Self = &C](beast::error_code Failed, std::size_t Got) {
+          if (Failed) return;
+          Self->Held.append(Self->Bytes.data(), Got);
+          for (std::size_t End; (End = Self->Held.find("\n\n")) != std::string::npos;) {
+            const std::string_view Event(Self->Held.data(), End);
+            const bool Counts = Event.find("\nevent: state") != std::string_view::npos ||
+                                Event.find("\nevent: accepted") != std::string_view::npos;
+            if (Counts && Self->Accepted < Holding.size() &&
+                ++Holding[Self->Accepted++] == Clients.size() && !Tell())
+              return;
+            Self->Held.erase(0, End + 2);
+          }
+          Read(*Self);
+        });
+  };
+  for (int I = 0; I < Watchers; ++I) {
+    Clients.push_back(std::make_unique<Client>(Io));
+    Client& C = *Clients.back();
+    beast::error_code Failed;
+    C.Socket.connect({asio::ip::make_address("127.0.0.1"), Port}, Failed);
+    if (!Failed) asio::write(C.Socket, asio::buffer(Ask), Failed);
+    if (!Failed) Read(C);
+  }
+  Io.run();
+}
+
+// The time a client process wrote down the pipe From; 0 where it wrote none.
+Clock::rep Heard(int From) {
+  Clock::rep When = 0;
+  return read(From, &When, sizeof When) == sizeof When ? When : 0;
+}
+
 }  // namespace
 
 int main() {
@@ -86,6 +149,18 @@ int main() {
   }
   const std::vector<SeatCard> Cards = Server.Cards();
   std::thread Owner([&Queue] { Queue.Run(); });
+  // The clients of the event stream in a process of their own, which touches nothing of this
+  // one's but the server's port and the pipe.
+  int Pipe[2];
+  if (pipe(Pipe) != 0) return 1;
+  const pid_t Phones = fork();
+  if (Phones == 0) {
+    close(Pipe[0]);
+    Watch(Started.Port, Pipe[1]);
+    _exit(0);
+  }
+  close(Pipe[1]);
+  Heard(Pipe[0]);
   const auto KeyOf = [&Cards](std::size_t Card) {
     return Cards[Card].Url.substr(Cards[Card].Url.find('#') + 1);
   };
@@ -105,6 +180,7 @@ int main() {
   }
   std::vector<double> SendToReferee;
   std::vector<double> AcceptToPads;
+  std::vector<double> AcceptToWatchers;
   int Recorded = 0;
   for (int Round = 1; Round <= Rounds; ++Round)
     for (int Pair = 0; Pair < Pairs; ++Pair) {
@@ -135,9 +211,14 @@ int main() {
                  M["shown"]["round"] == Dive["round"];
         });
       AcceptToPads.push_back(Millis(Clock::now() - Accepted));
+      AcceptToWatchers.push_back(
+          Millis(Clock::duration(Heard(Pipe[0])) - Accepted.time_since_epoch()));
       ++Recorded;
     }
   const long During = ResidentKiB();
+  const std::size_t Connected = Server.Connections();
+  kill(Phones, SIGTERM);
+  waitpid(Phones, nullptr, 0);
   Queue.Post([&Server, &Queue] {
     Server.Stop();
     Queue.Quit();
@@ -151,7 +232,12 @@ int main() {
   std::printf("accept to pads:   p50 %.2f ms  p99 %.2f ms  max %.2f ms  (%zu dives)\n",
               Percentile(AcceptToPads, 0.5), Percentile(AcceptToPads, 0.99),
               Percentile(AcceptToPads, 1.0), AcceptToPads.size());
-  std::printf("memory: %ld KiB resident before the server, %ld KiB with it and 12 devices\n",
-              Before, During);
+  std::printf("accept to %d clients of the stream:  p50 %.2f ms  p99 %.2f ms  max %.2f ms\n",
+              Watchers, Percentile(AcceptToWatchers, 0.5), Percentile(AcceptToWatchers, 0.99),
+              Percentile(AcceptToWatchers, 1.0));
+  std::printf(
+      "memory: %ld KiB resident before the server, %ld KiB with it, 12 devices and %zu "
+      "connections\n",
+      Before, During, Connected);
   return Engine.Held().Recorded.size() == static_cast<std::size_t>(Pairs * Rounds) ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 # five judges' pads and the referee's screen against merrith-cli serve on 127.0.0.1. Then the
 # seat cards, photographed by Chromium, are read back by a QR reader (zbarimg): every card's code
 # holds its seat's address. With MERRITH_SCREENSHOTS=FOLDER the pad and the referee's screen are
-# photographed there.
+# photographed there, and the scoreboard and the live results after the round.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 

@@ -33,8 +33,9 @@ std::optional<VenueKeys> KeptKeys(const std::u16string& File, std::size_t Seats)
 // What lives while the server runs, on the engine's thread: the desk, the network, the room's
 // watcher. The network's tasks hold it weakly: those still waiting when it stops do nothing.
 struct CVenue::Core {
-  Core(CJudgingRoom& Room, VenueKeys Keys) : Desk(Room, std::move(Keys)) {}
+  Core(CJudgingRoom& Room, VenueKeys Keys) : Desk(Room, std::move(Keys)), Feed(Room) {}
   CVenueDesk Desk;
+  CFeedDesk Feed;
   std::unique_ptr<CVenueNetwork> Net;
   int Watcher = 0;
 };
@@ -100,8 +101,12 @@ VenueStart CVenue::Start(const VenueOptions& Options) {
     return Answer;
   }
   Made->Watcher = Room.Watch([Weak] {
-    if (const std::shared_ptr<Core> C = Weak.lock()) C->Net->Send(C->Desk.Changed());
+    const std::shared_ptr<Core> C = Weak.lock();
+    if (!C) return;
+    C->Net->Send(C->Desk.Changed());
+    if (std::optional<FeedNews> News = C->Feed.Changed()) C->Net->Publish(std::move(*News));
   });
+  if (std::optional<FeedNews> News = Made->Feed.Changed()) Made->Net->Publish(std::move(*News));
   Held = std::move(Made);
   Addresses.clear();
   for (const std::string& Host : ReachableAddresses(Options.Address))
@@ -150,7 +155,10 @@ std::string CVenue::ListeningJson() const {
   // In the order people read it: where to go, the referee's, the seats'.
   nlohmann::ordered_json Seats = nlohmann::ordered_json::array();
   nlohmann::ordered_json Line;
-  Line["url"] = Addresses.empty() ? "" : Addresses[0];
+  const std::string Base = Addresses.empty() ? "" : Addresses[0];
+  Line["url"] = Base;
+  for (const char* Page : {"board", "live", "feed", "events"})
+    Line[Page] = Base.empty() ? "" : Base + (Page == std::string_view("feed") ? "feed.json" : Page);
   for (const SeatCard& Card : All) {
     if (Card.Role == "referee")
       Line["referee"] = Card.Url;
@@ -189,6 +197,13 @@ SeatStatus CVenue::Referee() const {
 }
 
 bool CVenue::RefereeConnected() const { return Held && Held->Desk.Referee().Connection != 0; }
+
+void CVenue::Refresh() {
+  if (!Held) return;
+  // Where the dive up next changed, the room tells the devices and the feed itself.
+  Room.Follow();
+  if (std::optional<FeedNews> News = Held->Feed.Changed()) Held->Net->Publish(std::move(*News));
+}
 
 void CVenue::Observe(std::function<void(const DeskEvent&)> Seen) { Observer = std::move(Seen); }
 

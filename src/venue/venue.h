@@ -81,7 +81,8 @@ class CVenue {
   // The page of cards to print or show, each with its QR code: it holds the keys, so it is
   // never served over the network.
   std::string CardsPage() const;
-  // The line merrith-cli serve prints once listening: {"url": ..., "referee": ..., "seats":
+  // The line merrith-cli serve prints once listening: {"url": ..., "board": ..., "live": ...,
+  // "feed": ..., "events": ..., "referee": ..., "seats":
   // [{"seat": "J1", "role": "judge", "url": ...}, ...]}.
   std::string ListeningJson() const;
 
@@ -90,6 +91,9 @@ class CVenue {
   SeatStatus Referee() const;
   // Whether a referee's screen is connected: the recorder's Enter waits for it then.
   bool RefereeConnected() const;
+  // Tells the devices and the feed of a change made outside the venue: a dive recorded or mended
+  // at the recorder's keys, a diver withdrawn, the file read again.
+  void Refresh();
   // Calls Seen with what happens to the devices, on the engine's thread.
   void Observe(std::function<void(const DeskEvent&)> Seen);
   // How many connections are open.

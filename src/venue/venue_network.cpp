@@ -11,6 +11,7 @@
 #include <boost/beast/websocket.hpp>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <deque>
@@ -20,6 +21,7 @@
 #include <unordered_map>
 
 #include "venue/client_message.h"
+#include "venue/feed_ring.h"
 #include "venue_pages.h"
 
 namespace merrith {
@@ -49,6 +51,11 @@ constexpr PageRow Pages[] = {
     {"/index.js",   "text/javascript; charset=utf-8",          pages::IndexJs},
     {"/pad.js",     "text/javascript; charset=utf-8",          pages::PadJs},
     {"/referee.js", "text/javascript; charset=utf-8",          pages::RefereeJs},
+    {"/board",      "text/html; charset=utf-8",                pages::BoardHtml},
+    {"/live",       "text/html; charset=utf-8",                pages::LiveHtml},
+    {"/feed.css",   "text/css; charset=utf-8",                 pages::FeedCss},
+    {"/board.js",   "text/javascript; charset=utf-8",          pages::BoardJs},
+    {"/live.js",    "text/javascript; charset=utf-8",          pages::LiveJs},
 };
 // clang-format on
 
@@ -85,7 +92,25 @@ class CSlot {
   std::atomic<std::size_t>* Count;
 };
 
+// The head of the event stream's response: it has no length, the events follow as they come.
+// A client that lost the connection tries again after a second.
+constexpr std::string_view StreamHead =
+    "HTTP/1.1 200 OK\r\nContent-Type: text/event-stream; charset=utf-8\r\n"
+    "Cache-Control: no-store\r\nX-Content-Type-Options: nosniff\r\n"
+    "Content-Security-Policy: default-src 'self'\r\nReferrer-Policy: no-referrer\r\n"
+    "Server: Merrith\r\n\r\nretry: 1000\n\n";
+
 class CSocketSession;
+class CEventStream;
+
+// The feed of a server starting now: its events are numbered on from the milliseconds since
+// 1970, above those of any server that ran before on this laptop.
+CFeedRing FirstFeed(const NetworkLimits& Limits) {
+  const auto Now = std::chrono::system_clock::now().time_since_epoch();
+  const auto Millis = std::chrono::duration_cast<std::chrono::milliseconds>(Now).count();
+  return CFeedRing(Limits.FeedEvents,
+                   static_cast<std::uint64_t>(std::max<std::int64_t>(Millis, 0)));
+}
 
 }  // namespace
 
@@ -101,6 +126,8 @@ struct CVenueNetwork::Impl {
   // On the network's thread only.
   ConnectionId NextId = 1;
   std::unordered_map<ConnectionId, std::weak_ptr<CSocketSession>> Sockets;
+  std::unordered_map<ConnectionId, std::weak_ptr<CEventStream>> Streams;
+  CFeedRing Feed{256};
   bool Stopping = false;
 
   void Accept();
@@ -217,6 +244,74 @@ class CSocketSession : public std::enable_shared_from_this<CSocketSession> {
   bool Closing = false;
 };
 
+// A client of the event stream (/events): it only reads. What is sent waits in a queue of its
+// own, shared texts only; a client whose queue is full, or that takes no event in the time a
+// request has, is dropped, so that no client is waited for and none grows the server's memory.
+class CEventStream : public std::enable_shared_from_this<CEventStream> {
+ public:
+  CEventStream(beast::tcp_stream Client, CVenueNetwork::Impl& Network, CSlot Held)
+      : Stream(std::move(Client)), Net(Network), Slot(std::move(Held)), Id(Network.NextId++) {}
+
+  // Starts the stream with what a client holding the event numbered Held missed.
+  void Start(std::optional<std::uint64_t> Held) {
+    beast::error_code Ignored;
+    Stream.socket().set_option(asio::socket_base::send_buffer_size(SendBuffer), Ignored);
+    Stream.expires_never();
+    Net.Streams[Id] = weak_from_this();
+    static const StreamText Head = std::make_shared<const std::string>(StreamHead);
+    Send(Head);
+    for (const StreamText& Text : Net.Feed.Since(Held)) Send(Text);
+    Watch();
+  }
+
+  void Send(const StreamText& Text) {
+    if (Closing) return;
+    if (Queue.size() >= Net.Limits.MostQueued) return Drop();
+    Queue.push_back(Text);
+    if (Queue.size() == 1) Write();
+  }
+
+  // Cuts the connection; the stream goes once its pending work has ended.
+  void Drop() {
+    if (Closing) return;
+    Closing = true;
+    Queue.clear();
+    Net.Streams.erase(Id);
+    beast::error_code Ignored;
+    Stream.socket().shutdown(tcp::socket::shutdown_both, Ignored);
+    Stream.socket().close(Ignored);
+  }
+
+ private:
+  void Write() {
+    Stream.expires_after(std::chrono::seconds(Net.Limits.RequestSeconds));
+    asio::async_write(Stream, asio::buffer(*Queue.front()),
+                      [Self = shared_from_this()](beast::error_code Failed, std::size_t) {
+                        if (Failed || Self->Closing) return Self->Drop();
+                        Self->Queue.pop_front();
+                        if (!Self->Queue.empty()) return Self->Write();
+                        Self->Stream.expires_never();
+                      });
+  }
+
+  // Reads what the client sends, which is nothing: only to learn that it has gone.
+  void Watch() {
+    Stream.socket().async_read_some(
+        asio::buffer(Scrap), [Self = shared_from_this()](beast::error_code Failed, std::size_t) {
+          if (Failed) return Self->Drop();
+          Self->Watch();
+        });
+  }
+
+  beast::tcp_stream Stream;
+  CVenueNetwork::Impl& Net;
+  CSlot Slot;
+  ConnectionId Id;
+  std::deque<StreamText> Queue;
+  std::array<char, 256> Scrap{};
+  bool Closing = false;
+};
+
 // An HTTP connection: a page's request answered from the table, or the WebSocket's handshake
 // handed on.
 class CHttpSession : public std::enable_shared_from_this<CHttpSession> {
@@ -245,16 +340,31 @@ class CHttpSession : public std::enable_shared_from_this<CHttpSession> {
       Socket->Accept(Asked);
       return;
     }
+    if (Target == "/events" && Asked.method() == http::verb::get &&
+        Net.Streams.size() < Net.Limits.MostStreams) {
+      const auto Held = Asked.find("Last-Event-ID");
+      std::make_shared<CEventStream>(std::move(Stream), Net, std::move(Slot))
+          ->Start(Held == Asked.end() ? std::nullopt
+                                      : ReadEventId({Held->value().data(), Held->value().size()}));
+      return;
+    }
     auto Response = std::make_shared<http::response<http::string_body>>();
     Response->version(Asked.version());
     Response->keep_alive(Asked.keep_alive());
     AddSafetyHeaders(*Response);
-    const PageRow* Page = nullptr;
+    // The feed is the one answer not in the table: it is the event as it stands.
+    const StreamText Feed = Net.Feed.State();
+    const PageRow FeedRow{"/feed.json", "application/json; charset=utf-8", *Feed};
+    const PageRow* Page = Target == FeedRow.Path ? &FeedRow : nullptr;
     for (const PageRow& Row : Pages)
       if (Target == Row.Path) Page = &Row;
     if (Asked.method() != http::verb::get && Asked.method() != http::verb::head) {
       Response->result(http::status::method_not_allowed);
       Response->set(http::field::allow, "GET, HEAD");
+    } else if (Target == "/events") {
+      // As many clients of the feed as it takes: the connections left are the judges' pads'.
+      Response->result(http::status::service_unavailable);
+      Response->keep_alive(false);
     } else if (Page == nullptr) {
       Response->result(http::status::not_found);
     } else {
@@ -332,6 +442,7 @@ CVenueNetwork::CVenueNetwork(NetworkHandlers Handlers, const NetworkLimits& Limi
     : P(std::make_unique<Impl>()) {
   P->Handlers = std::move(Handlers);
   P->Limits = Limits;
+  P->Feed = FirstFeed(Limits);
 }
 
 CVenueNetwork::~CVenueNetwork() { Stop(); }
@@ -379,6 +490,22 @@ void CVenueNetwork::Send(std::vector<Outgoing> Messages) {
   });
 }
 
+void CVenueNetwork::Publish(FeedNews News) {
+  // Before the thread runs the news is taken in at once, so that the first request finds it.
+  if (!P->Thread.joinable()) {
+    P->Feed.Take(News);
+    return;
+  }
+  asio::post(P->Io, [Net = P.get(), Taken = std::move(News)] {
+    const std::vector<StreamText> Sent = Net->Feed.Take(Taken);
+    // Over a copy: a client dropped leaves the map.
+    const auto Open = Net->Streams;
+    for (const auto& [Id, Stream] : Open)
+      if (const std::shared_ptr<CEventStream> S = Stream.lock())
+        for (const StreamText& Text : Sent) S->Send(Text);
+  });
+}
+
 void CVenueNetwork::Stop() {
   if (!P->Thread.joinable()) return;
   asio::post(P->Io, [Net = P.get()] {
@@ -389,6 +516,9 @@ void CVenueNetwork::Stop() {
     const auto Open = Net->Sockets;
     for (const auto& [Id, Session] : Open)
       if (const std::shared_ptr<CSocketSession> S = Session.lock()) S->Shut();
+    const auto Streams = Net->Streams;
+    for (const auto& [Id, Stream] : Streams)
+      if (const std::shared_ptr<CEventStream> S = Stream.lock()) S->Drop();
   });
   P->Work.reset();
   // The close handshakes get a moment; then whatever is left is cut.
@@ -403,6 +533,7 @@ void CVenueNetwork::Stop() {
   P = std::make_unique<Impl>();
   P->Handlers = std::move(Handlers);
   P->Limits = Limits;
+  P->Feed = FirstFeed(Limits);
 }
 
 std::size_t CVenueNetwork::Connections() const { return P->Count.load(); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "venue/feed_desk.h"
 #include "venue/venue_desk.h"
 
 namespace merrith {
@@ -21,9 +22,11 @@ struct NetworkHandlers {
 // The limits that keep one device from holding up the others or the laptop.
 struct NetworkLimits {
   std::size_t MostConnections = 1000;  // the next one is closed at once
-  std::size_t MostQueued = 64;  // messages waiting for a slow reader: past them it is dropped
-  int IdleSeconds = 60;         // a device that sends nothing so long is dropped
-  int RequestSeconds = 30;      // to send a page's request
+  std::size_t MostQueued = 64;    // messages waiting for a slow reader: past them it is dropped
+  int IdleSeconds = 60;           // a device that sends nothing so long is dropped
+  int RequestSeconds = 30;        // to send a page's request, or to take an event sent
+  std::size_t FeedEvents = 256;   // the events kept for a client of the feed that comes back
+  std::size_t MostStreams = 800;  // clients of the feed at once: the rest is kept for the pads
 };
 
 // Where the server listens, or why it does not.
@@ -48,6 +51,9 @@ class CVenueNetwork {
   NetworkStart Start(const std::string& Address, std::uint16_t Port, int Tries);
   // Sends each message to its connection, closing those that ask for it; from any thread.
   void Send(std::vector<Outgoing> Messages);
+  // Takes the feed's news in: feed.json answers with it, and its events go to every client of
+  // /events; from any thread.
+  void Publish(FeedNews News);
   // Closes every connection and stops the thread; from any thread but the network's.
   void Stop();
   // How many connections are open.

@@ -1,5 +1,7 @@
 // A round keyed on five judges' pads (phones of 390 x 844) and accepted on the referee's screen,
-// against merrith-cli serve on 127.0.0.1: the competition file and merrith-cli results show it.
+// against merrith-cli serve on 127.0.0.1: the competition file and merrith-cli results show it,
+// the scoreboard (1920 x 1080) each dive's awards, points and place, the live results on a phone
+// (390 x 844) the new standings within a second.
 const { test, expect } = require('@playwright/test');
 const { spawn, execFileSync } = require('node:child_process');
 const fs = require('node:fs');
@@ -66,6 +68,14 @@ test('a round keyed on five pads and accepted by the referee is in the file and 
   // The key leaves the address bar once read.
   expect(referee.url()).not.toContain('#');
 
+  const board = await (await browser.newContext({ viewport: { width: 1920, height: 1080 } })).newPage();
+  await board.goto(listening.board);
+  await expect(board.locator('#next-name')).toHaveText('Ann Example');
+  await expect(board.locator('#next-position')).toHaveText('Pike');
+  const live = await (await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true })).newPage();
+  await live.goto(listening.live);
+  await expect(live.locator('#standings .name')).toHaveText(['Ann Example', 'Zoë Åström']);
+
   const pads = [];
   for (const seat of listening.seats) {
     const context = await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true });
@@ -96,6 +106,16 @@ test('a round keyed on five pads and accepted by the referee is in the file and 
     await expect(referee.locator('#seats tr').nth(2).locator('.award-cell')).toHaveText(dive === 0 ? '6' : '8');
     if (dive === 0 && shots) await referee.screenshot({ path: path.join(shots, 'venue-referee.png') });
     await referee.getByRole('button', { name: 'Accept' }).click();
+    // 105B at 3 m (DD 2.4): 6.5 + 7 + 6.5 kept; 107C (DD 2.8): 8 + 8 + 8 kept.
+    const scored = [
+      { points: '48.00', place: '1' },
+      { points: '67.20', place: '1' },
+    ][dive];
+    await expect(board.locator('#last-awards li')).toHaveText(awards.map((a) => a.toFixed(1)));
+    await expect(board.locator('#last-awards li.cancelled')).toHaveCount(2);
+    await expect(board.locator('#last-points')).toHaveText(scored.points);
+    await expect(board.locator('#last-place')).toHaveText(scored.place);
+    await expect(live.locator('#standings > li.just .name')).toHaveText(dive === 0 ? 'Ann Example' : 'Zoë Åström', { timeout: 1000 });
     for (const pad of pads) {
       await expect(pad.locator('#shown-awards li')).toHaveCount(5);
       await expect(pad.locator('#shown-awards li').nth(4)).toContainText('J5');
@@ -105,7 +125,12 @@ test('a round keyed on five pads and accepted by the referee is in the file and 
   }
   await expect(pads[0].locator('#diver')).toHaveText('Ann Example (Riverside)');
   await expect(pads[0].locator('#round')).toHaveText('Round 2 of 5');
+  await expect(live.locator('#standings .name')).toHaveText(['Zoë Åström', 'Ann Example'], { timeout: 1000 });
+  await live.locator('#standings .diver').first().click();
+  await expect(live.locator('.dives tr.just td').nth(1)).toHaveText('107C');
   if (shots) {
+    await board.screenshot({ path: path.join(shots, 'board.png') });
+    await live.screenshot({ path: path.join(shots, 'live.png') });
     await keyAward(pads[0], 7);
     await expect(pads[0].locator('#delivery')).toHaveText('Received: 7');
     await pads[0].screenshot({ path: path.join(shots, 'venue-pad.png') });
