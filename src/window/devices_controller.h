@@ -45,8 +45,14 @@ class CDevicesController : public WindowController {
   // The dive being judged, its awards seat by seat; and the server.
   CJudgingRoom& Room() { return Judging; }
   const CVenue& Venue() const { return Server; }
-  // Starts the room afresh on the dive up next, where the recorder's keys recorded one.
-  void Follow() { Judging.Follow(); }
+  // Starts the room afresh on the dive up next, where the recorder's keys recorded one; while
+  // the server runs, the devices and the feed hear of what the keys changed.
+  void Follow() {
+    if (Server.Running())
+      Server.Refresh();
+    else
+      Judging.Follow();
+  }
 
   void Run(WindowCommand Command, ControlId Control) override;
   // Closing the window stops the server.
