@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -76,6 +77,7 @@ class BoxesView : public merrith::WindowView {
   void Show() override {}
   void Close() override {}
   bool IsOpen() const override { return true; }
+  void Post(std::function<void()> Task) override { Task(); }
   std::unique_ptr<merrith::WindowView> OpenView(const merrith::WindowLayout&, std::u16string_view,
                                                 merrith::WindowController&) override {
     return nullptr;
