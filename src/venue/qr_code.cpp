@@ -79,7 +79,7 @@ std::uint8_t Times(std::uint8_t A, std::uint8_t B) {
   unsigned Product = 0;
   for (int Bit = 7; Bit >= 0; --Bit) {
     Product = (Product << 1) ^ ((Product >> 7) * 0x11DU);
-    if (((B >> Bit) & 1U) != 0) Product ^= A;
+    if (((B >> Bit) & 1) != 0) Product ^= A;
   }
   return static_cast<std::uint8_t>(Product);
 }
@@ -156,7 +156,7 @@ class CSymbol {
         const int Row = Upward ? Size - 1 - Step : Step;
         for (int Column = Right; Column >= Right - 1; --Column) {
           if (IsFunction(Row, Column) || Bit >= Bits) continue;
-          Dark[Index(Row, Column)] = ((Codewords[Bit / 8] >> (7 - Bit % 8)) & 1U) != 0;
+          Dark[Index(Row, Column)] = ((Codewords[Bit / 8] >> (7 - Bit % 8)) & 1) != 0;
           ++Bit;
         }
       }
