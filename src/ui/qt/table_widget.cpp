@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -285,8 +286,26 @@ DesktopPlace CTableWidget::Place() const {
 
 void CTableWidget::MoveTo(int Left, int Top) { move(Left, Top); }
 
+// Each task waits in a queue of the window's; one event a task tells the window's thread to
+// run the next. Qt deletes an event it delivers, and those of a window it destroys.
 void CTableWidget::Post(std::function<void()> Task) {
-  QMetaObject::invokeMethod(this, std::move(Task), Qt::QueuedConnection);
+  {
+    const std::lock_guard<std::mutex> Held(PostedLock);
+    Posted.push_back(std::move(Task));
+  }
+  QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+}
+
+void CTableWidget::customEvent(QEvent* Event) {
+  if (Event->type() != QEvent::User) return QMainWindow::customEvent(Event);
+  std::function<void()> Task;
+  {
+    const std::lock_guard<std::mutex> Held(PostedLock);
+    if (Posted.empty()) return;
+    Task = std::move(Posted.front());
+    Posted.pop_front();
+  }
+  Task();
 }
 
 void CTableWidget::Close() {

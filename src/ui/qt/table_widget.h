@@ -1,6 +1,9 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string_view>
 #include <vector>
 
@@ -60,6 +63,8 @@ class CTableWidget : public QMainWindow, public WindowView {
   // controller hears them all.
   void dragEnterEvent(QDragEnterEvent* Event) override;
   void dropEvent(QDropEvent* Event) override;
+  // The tasks posted from other threads, run here on the window's.
+  void customEvent(QEvent* Event) override;
 
  private:
   void DrawControls();
@@ -71,6 +76,8 @@ class CTableWidget : public QMainWindow, public WindowView {
   std::vector<QWidget*> Controls;  // in the layout's order
   bool Asked = false;              // closing without asking the controller
   bool Closed = false;
+  std::mutex PostedLock;  // Post is called from any thread
+  std::deque<std::function<void()>> Posted;
 };
 
 }  // namespace merrith
