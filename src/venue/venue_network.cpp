@@ -343,9 +343,11 @@ class CHttpSession : public std::enable_shared_from_this<CHttpSession> {
     if (Target == "/events" && Asked.method() == http::verb::get &&
         Net.Streams.size() < Net.Limits.MostStreams) {
       const auto Held = Asked.find("Last-Event-ID");
-      std::make_shared<CEventStream>(std::move(Stream), Net, std::move(Slot))
-          ->Start(Held == Asked.end() ? std::nullopt
-                                      : ReadEventId({Held->value().data(), Held->value().size()}));
+      const std::optional<std::uint64_t> HeldId =
+          Held == Asked.end() ? std::nullopt
+                              : ReadEventId({Held->value().data(), Held->value().size()});
+      const auto Events = std::make_shared<CEventStream>(std::move(Stream), Net, std::move(Slot));
+      Events->Start(HeldId);
       return;
     }
     auto Response = std::make_shared<http::response<http::string_body>>();
