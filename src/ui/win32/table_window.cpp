@@ -27,9 +27,8 @@ constexpr int FirstControlId = 100;
 constexpr int FirstCommandId = 1000;
 constexpr UINT_PTR RefusalTimer = 1;
 
-// A task posted to the window's thread: its lParam is the task, owned by the message.
+// One such message a task posted to the window's thread: it runs the next task of the queue.
 constexpr UINT PostedTask = WM_APP + 1;
-using Task = std::function<void()>;
 
 int ChildId(std::size_t Row) { return FirstControlId + static_cast<int>(Row); }
 int CommandId(WindowCommand Command) { return FirstCommandId + static_cast<int>(Command); }
@@ -290,11 +289,23 @@ void CTableWindow::MoveTo(int Left, int Top) {
 
 void CTableWindow::Show() { ShowWindow(Window, SW_SHOW); }
 
-void CTableWindow::Post(std::function<void()> Posted) {
-  auto* Held = new Task(std::move(Posted));
+void CTableWindow::Post(std::function<void()> Task) {
+  const std::lock_guard<std::mutex> Held(PostedLock);
   // No window, no message: a message to no window would go to the calling thread.
-  if (Window == nullptr || !PostMessageW(Window, PostedTask, 0, reinterpret_cast<LPARAM>(Held)))
-    delete Held;
+  if (Window == nullptr) return;
+  Posted.push_back(std::move(Task));
+  if (!PostMessageW(Window, PostedTask, 0, 0)) Posted.pop_back();
+}
+
+void CTableWindow::RunPosted() {
+  std::function<void()> Task;
+  {
+    const std::lock_guard<std::mutex> Held(PostedLock);
+    if (Posted.empty()) return;
+    Task = std::move(Posted.front());
+    Posted.pop_front();
+  }
+  Task();
 }
 
 void CTableWindow::Close() {
@@ -382,7 +393,12 @@ LRESULT CALLBACK CTableWindow::WindowProc(HWND Handle, UINT Message, WPARAM W, L
   if (Message == WM_NCDESTROY) {
     RemovePropW(Handle, SelfProperty);
     SetWindowLongPtrW(Handle, GWLP_USERDATA, 0);
-    Self->Window = nullptr;
+    {
+      // Post reads the handle from other threads.
+      const std::lock_guard<std::mutex> Held(Self->PostedLock);
+      Self->Window = nullptr;
+      Self->Posted.clear();
+    }
     Self->Controls.assign(Self->Controls.size(), nullptr);
     return DefWindowProcW(Handle, Message, W, L);
   }
@@ -446,16 +462,10 @@ LRESULT CTableWindow::HandleMessage(UINT Message, WPARAM W, LPARAM L) {
     case WM_CLOSE:
       if (Controller.QueryClose()) DestroyWindow(Window);
       return 0;
-    case PostedTask: {
-      const std::unique_ptr<Task> Posted(reinterpret_cast<Task*>(L));
-      (*Posted)();
+    case PostedTask:
+      RunPosted();
       return 0;
-    }
     case WM_DESTROY: {
-      // The tasks still waiting are dropped with the window.
-      MSG Waiting{};
-      while (PeekMessageW(&Waiting, Window, PostedTask, PostedTask, PM_REMOVE))
-        delete reinterpret_cast<Task*>(Waiting.lParam);
       Refusal.Hide();
       Tip = nullptr;  // gone with the window that owns it, as is the refusal's
       Refusal.Forget();

@@ -4,8 +4,10 @@
 
 #include <shellapi.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <span>
 #include <string>
 #include <string_view>
@@ -65,8 +67,8 @@ class CTableWindow : public WindowView {
   void Show() override;
   void Close() override;
   bool IsOpen() const override { return Window != nullptr; }
-  // A private message carrying the task on the heap, run in the window procedure; the tasks of
-  // a window destroyed meanwhile are dropped.
+  // Each task waits in a queue of the window's, and a private message a task runs the next in
+  // the window procedure; the tasks of a window destroyed meanwhile are dropped.
   void Post(std::function<void()> Task) override;
   std::unique_ptr<WindowView> OpenView(const WindowLayout& Layout, std::u16string_view Caption,
                                        WindowController& Controller) override;
@@ -84,6 +86,7 @@ class CTableWindow : public WindowView {
   bool TakeKeyboardMessage(MSG& Message);
   bool TakeBoxKey(const MSG& Message);
   bool Refused(std::size_t Row, KeyPress Key);
+  void RunPosted();
 
   bool BuildControls();
   HMENU BuildMenu() const;
@@ -108,7 +111,9 @@ class CTableWindow : public WindowView {
   HWND Window = nullptr;
   std::vector<HWND> Controls;  // in layout order
   HWND Tip = nullptr;          // the controls' tooltips
-  CMomentTip Refusal;          // why a key was refused
+  std::mutex PostedLock;       // Post is called from any thread
+  std::deque<std::function<void()>> Posted;
+  CMomentTip Refusal;  // why a key was refused
   HACCEL Keys = nullptr;
   HFONT Font = nullptr;
   HFONT FixedFont = nullptr;  // for reports, whose columns align
