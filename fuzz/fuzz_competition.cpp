@@ -50,7 +50,8 @@ void CheckStandings(const Competition& C, const Standings& S) {
     Require(Row.Total == Sum, "every total is the sum of its dives' points");
     Require(Row.Dives.size() == std::min(S.RoundsComplete, merrith::RoundsDived(E)),
             "each diver's dives of the rounds complete count");
-    const bool Placed = E.Status == merrith::DiverStatus::Ok;
+    // Places come with the first round complete, and only to divers still in the event.
+    const bool Placed = E.Status == merrith::DiverStatus::Ok && S.RoundsComplete > 0;
     Require(Placed == (Row.Place != 0), "the placed divers alone have a place");
     if (!Placed) continue;
     if (I == 0) {
