@@ -44,27 +44,6 @@ function sendPending() {
   if (pad.pending) socket.send({ kind: 'award', dive: pad.pending.dive, award: pad.pending.award });
 }
 
-function showShown(shown) {
-  const section = document.getElementById('shown');
-  section.hidden = shown === null;
-  if (shown === null) return;
-  show('shown-dive', shown.name + ' · ' + diveLine(shown));
-  const list = document.getElementById('shown-awards');
-  list.replaceChildren();
-  for (const entry of shown.awards) {
-    const item = document.createElement('li');
-    const seat = document.createElement('span');
-    seat.className = 'who';
-    seat.textContent = entry.seat;
-    const award = document.createElement('span');
-    award.className = 'what';
-    award.textContent = awardText(entry.award);
-    item.append(seat, award);
-    if (entry.seat === pad.seat) item.className = 'mine';
-    list.append(item);
-  }
-}
-
 function showState(state) {
   pad.seat = state.seat;
   show('seat', state.title);
@@ -88,7 +67,7 @@ function showState(state) {
     show('diver', state.dive.name + (state.dive.team ? ' (' + state.dive.team + ')' : ''));
     show('dive', diveLine(state.dive));
   }
-  showShown(state.shown);
+  showShown(state.shown, { mine: pad.seat });
   showKeyed();
   showDelivery();
 }

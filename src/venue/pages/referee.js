@@ -78,26 +78,6 @@ function showDecision(words) {
   document.getElementById('unsafe').checked = has.includes('unsafe');
 }
 
-function showShown(shown) {
-  const section = document.getElementById('shown');
-  section.hidden = shown === null;
-  if (shown === null) return;
-  show('shown-dive', shown.name + ' · ' + diveLine(shown) + (shown.decision ? ' · ' + shown.decision : ''));
-  const list = document.getElementById('shown-awards');
-  list.replaceChildren();
-  for (const entry of shown.awards) {
-    const item = document.createElement('li');
-    const seat = document.createElement('span');
-    seat.className = 'who';
-    seat.textContent = entry.seat;
-    const award = document.createElement('span');
-    award.className = 'what';
-    award.textContent = awardText(entry.award);
-    item.append(seat, award);
-    list.append(item);
-  }
-}
-
 function showState(state) {
   judged = state.dive;
   if (judged === null) {
@@ -115,7 +95,7 @@ function showState(state) {
   document.getElementById('accept').disabled = !ready;
   const awaited = state.seats.filter((s) => s.state === 'awaited' || s.state === 'again').length;
   show('message', judged === null ? '' : ready ? 'Every award is in.' : awaited + ' awaited.');
-  showShown(state.shown);
+  showShown(state.shown, { decision: true });
 }
 
 for (const id of ['failed', 'max2', 'max45', 'restart', 'unsafe']) {

@@ -84,3 +84,27 @@ function diveLine(dive) {
   if (dive.dd) parts.push('DD ' + dive.dd);
   return parts.join(' · ');
 }
+
+// The dive accepted last and each seat's award in seating order: the seat called mine is
+// marked, and the referee's decision follows the dive where asked for.
+function showShown(shown, { mine = null, decision = false } = {}) {
+  const section = document.getElementById('shown');
+  section.hidden = shown === null;
+  if (shown === null) return;
+  const said = decision && shown.decision ? ' · ' + shown.decision : '';
+  show('shown-dive', shown.name + ' · ' + diveLine(shown) + said);
+  const list = document.getElementById('shown-awards');
+  list.replaceChildren();
+  for (const entry of shown.awards) {
+    const item = document.createElement('li');
+    const seat = document.createElement('span');
+    seat.className = 'who';
+    seat.textContent = entry.seat;
+    const award = document.createElement('span');
+    award.className = 'what';
+    award.textContent = awardText(entry.award);
+    item.append(seat, award);
+    if (entry.seat === mine) item.className = 'mine';
+    list.append(item);
+  }
+}
