@@ -18,11 +18,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::string Utf8(std::u16string_view Text) {
-  const Bytes Encoded = EncodeUtf8(Text);
-  return {Encoded.begin(), Encoded.end()};
-}
-
 // Text as a file of UTF-16LE with its byte-order mark.
 std::string MarkedUtf16(std::u16string_view Text) {
   std::string File = "\xFF\xFE";
@@ -52,10 +47,10 @@ TEST(ReadSheetFields, TakesTheHeadingsAndKeepsTheRest) {
   // clang-format on
   for (const Sheet& S : Sheets) {
     const SheetFields Fields = ReadSheetFields(DecodeUtf8(S.File));
-    EXPECT_EQ(Utf8(Fields.EventId), S.Event) << S.File;
-    EXPECT_EQ(Utf8(Fields.Diver), S.Diver) << S.File;
-    EXPECT_EQ(Utf8(Fields.Dives), S.Dives) << S.File;
-    EXPECT_EQ(Utf8(SheetFileText(Fields, u"\n")), S.Written) << S.File;
+    EXPECT_EQ(ToUtf8(Fields.EventId), S.Event) << S.File;
+    EXPECT_EQ(ToUtf8(Fields.Diver), S.Diver) << S.File;
+    EXPECT_EQ(ToUtf8(Fields.Dives), S.Dives) << S.File;
+    EXPECT_EQ(ToUtf8(SheetFileText(Fields, u"\n")), S.Written) << S.File;
   }
   const SheetFields Team = ReadSheetFields(
       u"Divers:  A (W), B (M) \nEvent: mixed-team\nbook: fina-2017-2021\nDiver: A / B\n105B A");
@@ -157,7 +152,7 @@ TEST_F(SheetWindowTest, SavesTheSheetFileUnderTheNameGiven) {
   EXPECT_FALSE(Sheet.cmdSave_Click()) << "Save as... cancelled";
   User.Paths = {Dir.Text("a.txt")};
   ASSERT_TRUE(Sheet.cmdSave_Click());
-  const std::string End(Utf8(SheetLineEnd));
+  const std::string End(ToUtf8(SheetLineEnd));
   EXPECT_EQ(Get("a.txt"),
             "\xEF\xBB\xBF"
             "Event: women-1m" +
