@@ -24,26 +24,12 @@ caption="Competition - $name"
 (cd "$work" && LOCPATH="$work/locales" LC_ALL=$locale exec "${program[@]}" "$name") &
 pid=$!
 
-window=$(find_window "$caption")
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-sleep 0.5
-
-dives() { grep -c '^Round ' "$work/$name" || true; }
-wait_dives() {
-  for _ in $(seq 1 200); do
-    (($(dives) == $1)) && return 0
-    sleep 0.05
-  done
-  fail "the file holds $(dives) dives, not $1"
-}
-
-xdotool type --delay 40 "7 7 7 7 7"
-xdotool key --delay 40 Return
+window=$(focus_window "$caption")
+key_dive "7 7 7 7 7"
 wait_dives 1
 cp "$work/$name" "$work/first.txt"
 for dive in $(seq 2 10); do
-  xdotool type --delay 40 "6 6.5 6 6 6"
-  xdotool key --delay 40 Return
+  key_dive "6 6.5 6 6 6"
   wait_dives "$dive"
 done
 import -window "$window" "$shots-saved.png"

@@ -30,35 +30,8 @@ start() {
   pid=$!
 }
 
-# The window, given the keyboard.
-focused_window() {
-  local found
-  found=$(find_window "$caption")
-  xdotool windowfocus --sync "$found" 2>/dev/null || xdotool windowfocus "$found"
-  sleep 0.5
-  echo "$found"
-}
-
-dives() { grep -c '^Round ' "$work/$name" || true; }
-
-# Waits until the file holds $1 dives.
-wait_dives() {
-  for _ in $(seq 1 200); do
-    (($(dives) == $1)) && return 0
-    sleep 0.05
-  done
-  fail "the file holds $(dives) dives, not $1"
-}
-
-# One dive: its awards typed box by box, then Enter on the last box.
-key_dive() {
-  local awards=$1
-  xdotool type --delay 40 "$awards"
-  xdotool key --delay 40 Return
-}
-
 start
-window=$(focused_window)
+window=$(focus_window "$caption")
 key_dive "7 6.5 7 7,5 65"
 wait_dives 1
 key_dive "5.5 6 6 5 6"
@@ -96,7 +69,7 @@ for _ in $(seq 1 3000); do
   kill -0 "$pid" 2>/dev/null || fail "the program ended early"
   sleep 0.02
 done
-window=$(focused_window)
+window=$(focus_window "$caption")
 echo "opened again, the window records: the killed program's lock went with it"
 key_dive "6 6 6.5 6 6"
 wait_dives 4

@@ -3,7 +3,8 @@
 # Re-runs the test in a virtual X server of its own (exit 77 where one of TOOLS is missing);
 # there it sets shots, files, program and report, a work folder that goes at the end with the
 # program and the Wine server, fail MESSAGE, and find_window CAPTION, which waits for the window
-# captioned exactly so.
+# captioned exactly so (focus_window CAPTION gives it the keyboard); for a recorder's window,
+# key_dive AWARDS, and dives and wait_dives COUNT on the competition $work/$name.
 # Usage: source x_session.sh TEST TOOLS "$@"
 test_name=$1 tools=$2
 shift 2
@@ -54,4 +55,30 @@ find_window() {
   done
   [[ -n "$found" ]] || fail "no window captioned '$1'"
   echo "$found"
+}
+
+# The window captioned $1, given the keyboard.
+focus_window() {
+  local found
+  found=$(find_window "$1")
+  xdotool windowfocus --sync "$found" 2>/dev/null || xdotool windowfocus "$found"
+  sleep 0.5
+  echo "$found"
+}
+
+# The dives recorded in the competition $work/$name, and a wait until it holds $1 of them.
+# shellcheck disable=SC2154 # name is set by the test that sources this
+dives() { grep -c '^Round ' "$work/$name" || true; }
+wait_dives() {
+  for _ in $(seq 1 200); do
+    (($(dives) == $1)) && return 0
+    sleep 0.05
+  done
+  fail "the file holds $(dives) dives, not $1"
+}
+
+# One dive: its awards typed box by box, then Enter on the last box.
+key_dive() {
+  xdotool type --delay 40 "$1"
+  xdotool key --delay 40 Return
 }

@@ -95,7 +95,7 @@ class Recorder : public ::testing::Test {
 TEST_F(Recorder, KeysAWholeEventAndItsStandingsAreTheResults) {
   Open("meet.txt", Meet);
   EXPECT_EQ(View->Caption, u"Competition - meet.txt");
-  EXPECT_EQ(View->Texts[ControlId(lblDive).Row],
+  EXPECT_EQ(View->Text(lblDive),
             u"Round 1 of 3 \u2013 Ann Example, Riverside \u2013 101B, Forward Dive, Pike "
             u"\u2013 1m \u2013 DD 1.3");
   EXPECT_TRUE(View->Shows[ControlId(txAward5).Row]);
@@ -130,15 +130,15 @@ TEST_F(Recorder, KeysAWholeEventAndItsStandingsAreTheResults) {
   // correction begun.
   View->Row = 6;
   Window->Run(WindowCommand::CorrectDive, grdDives);
-  EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"-");
+  EXPECT_EQ(View->Text(txAward3), u"-");
   Type(u"\x1b");
-  EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"");
+  EXPECT_EQ(View->Text(txAward3), u"");
   Window->Run(WindowCommand::CorrectDive, grdDives);
-  EXPECT_EQ(View->Texts[ControlId(lblUpNext).Row], u"Correcting:");
+  EXPECT_EQ(View->Text(lblUpNext), u"Correcting:");
   Type(u"7 7 7 7 7\n");
   EXPECT_EQ(Window->Keyed(), (DiveTurn{2, 3}));
   Type(u"7 7 7 7 7\n");
-  EXPECT_EQ(View->Texts[ControlId(lblDive).Row], u"Every dive is recorded.");
+  EXPECT_EQ(View->Text(lblDive), u"Every dive is recorded.");
 
   const std::string Recorded = File();
   for (const char* Line : {"Round 1 | Bea Example | 101C | 7.0 7.0 7.0 7.0 7.0\n",
@@ -165,7 +165,7 @@ TEST_F(Recorder, KeysAWholeEventAndItsStandingsAreTheResults) {
                   PointsText(S.Rows[I].Dives.back().Scored.Points),
                   I == 0 ? u"" : PointsText(S.Rows[0].Total - S.Rows[I].Total)}));
   }
-  EXPECT_EQ(View->Texts[ControlId(lblStandings).Row], u"Standings:");
+  EXPECT_EQ(View->Text(lblStandings), u"Standings:");
   // Cat: 8 x 3 x 1.3 + 4.5 x 3 x 1.6 (at most 4½) + 7 x 3 x 1.7.
   EXPECT_EQ(Shown[1][1], u"Cat Example");
   EXPECT_EQ(Shown[1][3], u"88.50");
@@ -189,7 +189,7 @@ TEST_F(Recorder, RefusesWhatIsNoAwardAndNamesItsBox) {
   EXPECT_EQ(View->Focused, ControlId(txAward2));
   Type(u"-\t-\t-\t-\t");
   EXPECT_EQ(View->Focused, ControlId(cboDecision));
-  View->Texts[ControlId(txAward1).Row] = u"-";
+  View->SetText(txAward1, u"-");
   Window->Run(WindowCommand::RecordDive, cmdRecord);
   EXPECT_EQ(
       User.Messages.back(),
@@ -212,12 +212,12 @@ TEST_F(Recorder, StopsWhenTheFileGoesAndKeepsTheAwardsKeyed) {
   ASSERT_EQ(User.Asked.size(), 1U);
   EXPECT_NE(User.Asked[0].find(u"cannot be read any more"), std::u16string::npos);
   EXPECT_TRUE(Window->Held().Recorded.empty());
-  EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"7");
+  EXPECT_EQ(View->Text(txAward3), u"7");
   std::filesystem::remove(Dir.Path("meet.csv"));
   Dir.Put("meet.csv", {Sheet.begin(), Sheet.end()});
   User.Yes = true;
   Window->Run(WindowCommand::RecordDive, cmdRecord);  // asked again, and read again
-  EXPECT_EQ(View->Texts[ControlId(txAward3).Row], u"");
+  EXPECT_EQ(View->Text(txAward3), u"");
   Type(u"7 7 7\n");
   EXPECT_NE(File().find("Ann Example,,1,101B,1m,1.3,,7.0,7.0,7.0\r\n"), std::string::npos);
   EXPECT_EQ(Window->Keyed(), (DiveTurn{1, 1}));
@@ -253,7 +253,7 @@ TEST_F(Recorder, MarksTheStatusOfTheDiverPickedInTheStandings) {
   Type(u"6 6 6 6 6\n8 8 8 8 8\n7 7 7 7 7\n");  // Ann's list is dived to its end
   const std::string Before = File();
   // Round 3 under way: the standings now count Ann's third dive, and lead with her.
-  EXPECT_EQ(View->Texts[ControlId(lblStandings).Row],
+  EXPECT_EQ(View->Text(lblStandings),
             u"Standings now (round under way; the result is the rounds complete):");
   View->Row = 0;
   EXPECT_EQ(View->Grids[ControlId(grdStandings).Row][1][1], u"Ann Example");
@@ -300,13 +300,7 @@ TEST_F(Recorder, ASecondWindowReadsOnlyUntilTheFirstLetsGo) {
   EXPECT_EQ(File(), Meet);
 
   auto& FirstView = static_cast<RecorderView&>(First.View());
-  FirstView.Texts = {
-      {ControlId(txAward1).Row, u"7"},
-      {ControlId(txAward2).Row, u"7"},
-      {ControlId(txAward3).Row, u"7"},
-      {ControlId(txAward4).Row, u"7"},
-      {ControlId(txAward5).Row, u"7"}
-  };
+  for (int Judge = 0; Judge < 5; ++Judge) FirstView.SetText(AwardBoxOf(Judge), u"7");
   ASSERT_TRUE(First.Record());
   First.CloseAsked();
   EXPECT_TRUE(FirstView.Closed);
@@ -335,11 +329,11 @@ TEST_F(Recorder, DrawsTheOrderThroughItsOwnEngineAndKeepsTheLock) {
   std::string Text(Meet);
   Text.insert(Text.find("Diver: Bea"), "# Bea comes by train\n");
   Open("meet.txt", Text);
-  View->Texts[ControlId(txSeed).Row] = u"4x";
+  View->SetText(txSeed, u"4x");
   EXPECT_FALSE(Window->Draw());
   EXPECT_EQ(User.Messages.back(), u"The seed takes a whole number from 0 to 18446744073709551615.");
 
-  View->Texts[ControlId(txSeed).Row] = u" 42 ";
+  View->SetText(txSeed, u" 42 ");
   Window->Run(WindowCommand::DrawStartOrder, NoControl);
   EXPECT_EQ(User.Messages.back(),
             u"Draw: seed 42 (2.1.1), the starting order written to " + Path + u".");
@@ -399,11 +393,11 @@ TEST_F(Recorder, WritesEachPageBesideTheFileOrRefusesInTheCommandsWords) {
 // spreadsheet are refused as advance refuses them.
 TEST_F(Recorder, WritesTheNextPhaseWhereTheUserSays) {
   Open("meet.txt", Meet);
-  View->Texts[ControlId(txTop).Row] = u"0";
+  View->SetText(txTop, u"0");
   EXPECT_FALSE(Window->NextPhase());
   EXPECT_EQ(User.Messages.back(), u"Top takes a number of divers from 1 to 999.");
-  View->Texts[ControlId(txTop).Row] = u"2";
-  View->Texts[ControlId(txSeed).Row] = u"7";
+  View->SetText(txTop, u"2");
+  View->SetText(txSeed, u"7");
   EXPECT_FALSE(Window->NextPhase());
   EXPECT_EQ(User.Messages.back(), Path + u": " + AdvanceFaultText(AdvanceFault::NoRoundComplete));
   Type(u"7 7 7 7 7\n6 6 6 6 6\n8 8 8 8 8\n");
@@ -493,8 +487,9 @@ class NewCompetition : public ::testing::Test {
 };
 
 // The 2024 book first with its 34 events, the 2017 book's 32: each event of the picked book
-// once, none of the other's.
-TEST_F(NewCompetition, ListsTheEventsOfThePickedBookEachOnce) {
+// once, none of the other's. Another book keeps the event picked where it has it, and picks none
+// where it has not.
+TEST_F(NewCompetition, ListsTheEventsOfThePickedBookAndKeepsTheEventWhereItCan) {
   using enum NewCompetitionControl;
   EXPECT_EQ(Picked(cboBook), u"World Aquatics Diving Rules 2024");
   for (const auto& [Row, Count] : {
@@ -508,11 +503,14 @@ TEST_F(NewCompetition, ListsTheEventsOfThePickedBookEachOnce) {
     std::sort(Sorted.begin(), Sorted.end());
     EXPECT_EQ(std::adjacent_find(Sorted.begin(), Sorted.end()), Sorted.end()) << Row;
   }
+  PickEvent(u"Men platform");
   PickBook(1);
   EXPECT_EQ(Picked(cboBook), u"FINA Diving Rules 2017-2021");
-  EXPECT_EQ(std::count(EventsListed().begin(), EventsListed().end(),
-                       u"Mixed team event, 3 m springboard and platform"),
-            0);
+  EXPECT_EQ(Picked(cboEvent), u"Men platform");
+  PickBook(0);
+  PickEvent(u"Mixed team event, 3 m springboard and platform");
+  PickBook(1);
+  EXPECT_EQ(Picked(cboEvent), u"(none)");
 }
 
 // A synchronised event is judged by 9, any other by 5; the panel follows each event picked.
@@ -528,18 +526,6 @@ TEST_F(NewCompetition, PanelFollowsTheEventPicked) {
     PickEvent(Event);
     EXPECT_EQ(Picked(cboPanel), Panel) << ToUtf8(Event);
   }
-}
-
-// Another book keeps the event picked where it has it, and picks none where it has not.
-TEST_F(NewCompetition, AnotherBookKeepsTheEventWhereItHasIt) {
-  using enum NewCompetitionControl;
-  PickEvent(u"Men platform");
-  PickBook(1);
-  EXPECT_EQ(Picked(cboEvent), u"Men platform");
-  PickBook(0);
-  PickEvent(u"Mixed team event, 3 m springboard and platform");
-  PickBook(1);
-  EXPECT_EQ(Picked(cboEvent), u"(none)");
 }
 
 // Each diver's list checked against the event as soon as both are there, before Start: the
@@ -558,26 +544,6 @@ TEST_F(NewCompetition, ShowsEachListsProblemsBeforeStart) {
   EXPECT_EQ(Grid[2][3], u"too few dives: 3, where the event has 5 (3.4.1)");
   PickEvent(u"Women 3 m springboard");
   EXPECT_EQ(Grid[1][3], u"line 1: the sheet is for women-1m, the competition is women-3m");
-}
-
-// Each round's every diver before the next round; a shorter list is passed over.
-TEST(NextTurn, GoesRoundByRoundInStartingOrder) {
-  Competition C;
-  C.Entries.resize(3);
-  C.Entries[0].Dives.resize(2);
-  C.Entries[1].Dives.resize(1);
-  C.Entries[2].Dives.resize(2);
-  const auto Recorded = [&C](std::size_t Entry, std::size_t Round) {
-    C.Recorded.push_back({0, Entry, Round, {}, {}});
-  };
-  Recorded(0, 1);
-  Recorded(2, 1);
-  EXPECT_EQ(NextTurn(C), (DiveTurn{1, 1}));
-  Recorded(1, 1);
-  Recorded(0, 2);
-  EXPECT_EQ(NextTurn(C), (DiveTurn{2, 2}));
-  Recorded(2, 2);
-  EXPECT_EQ(NextTurn(C), std::nullopt);
 }
 
 }  // namespace

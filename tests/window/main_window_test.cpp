@@ -18,11 +18,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::string Utf8(std::u16string_view Text) {
-  const Bytes Encoded = EncodeUtf8(Text);
-  return {Encoded.begin(), Encoded.end()};
-}
-
 TEST(CMainWindow, SelectsOnlyTheHeightsThereAre) {
   CMainWindow Form;
   EXPECT_EQ(Form.GetHeightIndex(), 1);
@@ -56,8 +51,8 @@ TEST(CMainWindow, OKShowsTheDDAndWhatItIsMadeOf) {
     CMainWindow Form;
     Form.optH_Click(C.Height);
     const ResultBox Box = Form.cmdOK_Click(C.Code, C.Separator);
-    EXPECT_EQ(Utf8(Box.Text), C.Text) << Utf8(C.Code) << " at " << C.Height;
-    EXPECT_EQ(Utf8(Box.Tip), C.Tip) << Utf8(C.Code) << " at " << C.Height;
+    EXPECT_EQ(ToUtf8(Box.Text), C.Text) << ToUtf8(C.Code) << " at " << C.Height;
+    EXPECT_EQ(ToUtf8(Box.Tip), C.Tip) << ToUtf8(C.Code) << " at " << C.Height;
   }
 }
 
@@ -77,7 +72,7 @@ TEST(CMainWindow, BatchButtonsWriteTheirTableOrNothing) {
   const auto Before = Dir.Names();
   for (const char* Name : {"missing.txt", "nowhere/list.txt", "", "list.txt.htm", "list.txt"}) {
     const std::u16string Path = *Name ? Dir.Text(Name) : u"";
-    EXPECT_EQ(Utf8(Form.cmdGenTbl_Click(2, Path, u".")), "File Error!!!") << Name;
+    EXPECT_EQ(ToUtf8(Form.cmdGenTbl_Click(2, Path, u".")), "File Error!!!") << Name;
   }
   EXPECT_EQ(Dir.Names(), Before);
   EXPECT_EQ(Dir.Get("list.txt.htm/keep"), Earlier);
@@ -88,7 +83,7 @@ TEST(CMainWindow, BatchButtonsWriteTheirTableOrNothing) {
   const char* Holds[] = {"10m</th><tr>", "<tr><th></th><th colspan=6>12m",
                          "10m</th><th colspan=6>12m"};
   for (std::int16_t Index = 0; Index < 3; ++Index) {
-    EXPECT_EQ(Utf8(Form.cmdGenTbl_Click(Index, Dir.Text("list.txt"), u",")),
+    EXPECT_EQ(ToUtf8(Form.cmdGenTbl_Click(Index, Dir.Text("list.txt"), u",")),
               "OK, New file name is " + Dir.Path("list.txt.htm").string());
     const Bytes Written = Dir.Get("list.txt.htm");
     const std::string Table(Written.begin(), Written.end());
@@ -162,14 +157,14 @@ TEST_F(MainMenu, TellsTheFaultsOfTheRulesFilesOnce) {
 // Both rule books: the 2024 one that sheets and competitions are checked against, and the one
 // they may name instead.
 TEST(AboutText, NamesTheVersionTheRuleCyclesBothBooksAndTheRulesFolder) {
-  const std::string About = Utf8(AboutText(u"/home/ann/.config/merrith/events"));
+  const std::string About = ToUtf8(AboutText(u"/home/ann/.config/merrith/events"));
   for (const char* Said :
        {"Merrith 1.", "rule cycle 2015-2021",
         "Dive sheets and competitions are checked against the World Aquatics Diving Rules 2024, "
         "unless they name the FINA Diving Rules 2017-2021 (Book: fina-2017-2021).",
         "read from /home/ann/.config/merrith/events", "MIT License"})
     EXPECT_NE(About.find(Said), std::string::npos) << Said;
-  EXPECT_EQ(Utf8(AboutText(u"")).find("read from"), std::string::npos);
+  EXPECT_EQ(ToUtf8(AboutText(u"")).find("read from"), std::string::npos);
 }
 
 }  // namespace

@@ -18,12 +18,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::string Utf8(std::u16string_view Text) {
-  const Bytes Encoded = EncodeUtf8(Text);
-  return {Encoded.begin(), Encoded.end()};
-}
-std::u16string Utf16(std::string_view Text) { return DecodeUtf8(Text); }
-
 // Text as a file of UTF-16LE with its byte-order mark.
 std::string MarkedUtf16(std::u16string_view Text) {
   std::string File = "\xFF\xFE";
@@ -38,28 +32,25 @@ std::string MarkedUtf16(std::u16string_view Text) {
 // everything else stays where it was, and the file written back reads the same.
 TEST(ReadSheetFields, TakesTheHeadingsAndKeepsTheRest) {
   struct Sheet {
-    const char* File;
-    const char* Event;
-    const char* Diver;
-    const char* Dives;
-    const char* Written;
+    const char *File, *Event, *Diver, *Dives, *Written;
   };
+  // clang-format off
   const Sheet Sheets[] = {
-      {                      "Event: women-3m\r\nDiver:  Ann \r\n105B\r\n", "women-3m", "Ann","105B\n",
-       "Event: women-3m\nDiver: Ann\n105B\n"                                                                                                                                            },
-      {"# warm-up\nHEIGHT: 3m\nevent:men-10m\nEvent: x\n105B\nDiver: late",  "men-10m",    "",
-       "# warm-up\nHEIGHT: 3m\nEvent: x\n105B\nDiver: late", "Event: men-10m\n# warm-up\nHEIGHT: 3m\nEvent: x\n105B\nDiver: late\n"                                                     },
-      {                                                                 "",         "",    "",                "",                                                                     ""},
-      {                                                    "Diver: Bo\n\n",         "",  "Bo",              "\n",                                                        "Diver: Bo\n\n"},
-      {                     "Event: women-3m\nClub-2: X\nDiver: Ann\n105B", "women-3m", "Ann", "Club-2: X\n105B",
-       "Event: women-3m\nDiver: Ann\nClub-2: X\n105B\n"                                                                                                                                 },
+      {"Event: women-3m\r\nDiver:  Ann \r\n105B\r\n", "women-3m", "Ann", "105B\n", "Event: women-3m\nDiver: Ann\n105B\n"},
+      {"# warm-up\nHEIGHT: 3m\nevent:men-10m\nEvent: x\n105B\nDiver: late", "men-10m", "",
+       "# warm-up\nHEIGHT: 3m\nEvent: x\n105B\nDiver: late",
+       "Event: men-10m\n# warm-up\nHEIGHT: 3m\nEvent: x\n105B\nDiver: late\n"},
+      {"", "", "", "", ""},
+      {"Diver: Bo\n\n", "", "Bo", "\n", "Diver: Bo\n\n"},
+      {"Event: women-3m\nClub-2: X\nDiver: Ann\n105B", "women-3m", "Ann", "Club-2: X\n105B", "Event: women-3m\nDiver: Ann\nClub-2: X\n105B\n"},
   };
+  // clang-format on
   for (const Sheet& S : Sheets) {
-    const SheetFields Fields = ReadSheetFields(Utf16(S.File));
-    EXPECT_EQ(Utf8(Fields.EventId), S.Event) << S.File;
-    EXPECT_EQ(Utf8(Fields.Diver), S.Diver) << S.File;
-    EXPECT_EQ(Utf8(Fields.Dives), S.Dives) << S.File;
-    EXPECT_EQ(Utf8(SheetFileText(Fields, u"\n")), S.Written) << S.File;
+    const SheetFields Fields = ReadSheetFields(DecodeUtf8(S.File));
+    EXPECT_EQ(ToUtf8(Fields.EventId), S.Event) << S.File;
+    EXPECT_EQ(ToUtf8(Fields.Diver), S.Diver) << S.File;
+    EXPECT_EQ(ToUtf8(Fields.Dives), S.Dives) << S.File;
+    EXPECT_EQ(ToUtf8(SheetFileText(Fields, u"\n")), S.Written) << S.File;
   }
   const SheetFields Team = ReadSheetFields(
       u"Divers:  A (W), B (M) \nEvent: mixed-team\nbook: fina-2017-2021\nDiver: A / B\n105B A");
@@ -95,7 +86,7 @@ TEST(ReadSheetFields, ReadsItsOwnFileBackAsTheSameFields) {
       "Diver: A / B\nDivers: A (W), (M), C (m)\nDivers: D (W)\n105B A / C",
       "Divers:\nBook:\nBook: nowhere\nDivers: A (W)\nDiver: B / C\n105B"};
   for (const std::string_view Sheet : Sheets) {
-    const std::u16string Text = Utf16(Sheet);
+    const std::u16string Text = DecodeUtf8(Sheet);
     const SheetFields Fields = ReadSheetFields(Text);
     const SheetText Read = ReadSheet(Text);
     EXPECT_EQ(Fields.EventId, Read.EventId) << Sheet;
@@ -161,7 +152,7 @@ TEST_F(SheetWindowTest, SavesTheSheetFileUnderTheNameGiven) {
   EXPECT_FALSE(Sheet.cmdSave_Click()) << "Save as... cancelled";
   User.Paths = {Dir.Text("a.txt")};
   ASSERT_TRUE(Sheet.cmdSave_Click());
-  const std::string End(Utf8(SheetLineEnd));
+  const std::string End(ToUtf8(SheetLineEnd));
   EXPECT_EQ(Get("a.txt"),
             "\xEF\xBB\xBF"
             "Event: women-1m" +
@@ -276,13 +267,10 @@ TEST_F(SheetWindowTest, PicksTheBookAndOffersATeamsDivers) {
 // Closing asks only about changes: Save saves (and a save that does not happen keeps the
 // window), Don't save closes, Cancel keeps it.
 TEST_F(SheetWindowTest, AsksBeforeClosingWithChanges) {
-  struct Case {
+  const struct Case {
     SaveAnswer Answer;
-    bool NameGiven;
-    bool Closes;
-    bool Saved;
-  };
-  const Case Cases[] = {
+    bool NameGiven, Closes, Saved;
+  } Cases[] = {
       {    SaveAnswer::Save,  true,  true,  true},
       {    SaveAnswer::Save, false, false, false},
       {SaveAnswer::DontSave, false,  true, false},

@@ -101,7 +101,7 @@ class FmMainTest : public QObject {
                            "10m</th><th colspan=6>12m"};
     ClickHeight(7);
     for (int Index = 0; Index < 3; ++Index) {
-      Find(QStringLiteral("txFN"))->setText(WriteList("104\n"));
+      Find(QStringLiteral("txFN"))->setText(WriteFile(QStringLiteral("list.txt"), "104\n"));
       auto* Button = Find<QPushButton>(QStringLiteral("cmdGenTbl%1").arg(Index));
       if (Index == 1) {
         Button->setFocus();
@@ -182,8 +182,7 @@ class FmMainTest : public QObject {
     User.Paths = {Dir->filePath("a.txt").toStdU16String(), Dir->filePath("b.txt").toStdU16String()};
     QTest::mouseClick(Sheet->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
     QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - a.txt"));
-    QApplication::setActiveWindow(Sheet);  // shortcuts are the active window's
-    QVERIFY(QTest::qWaitForWindowActive(Sheet));
+    Activate(*Sheet);  // shortcuts are the active window's
     QTest::keyClick(Sheet, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Sheet->windowTitle(), QStringLiteral("Dive sheet - b.txt"));
     QTest::keyClick(Sheet, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -211,19 +210,14 @@ class FmMainTest : public QObject {
     QByteArray Meet = "Event: women-1m\nPanel: 7\n";
     for (int Diver = 1; Diver <= 24; ++Diver)
       Meet += "Diver: Diver " + QByteArray::number(Diver) + "\n101B\n201B\n301B\n401B\n5132D\n";
-    const QString Path = Dir->filePath("meet.txt");
-    QFile File(Path);
-    QVERIFY(File.open(QIODevice::WriteOnly) && File.write(Meet) == Meet.size());
-    File.close();
-    merrith::CCompetitionController* Meeting =
-        Window->Controller().OpenCompetition(Path.toStdU16String());
+    const QString Path = WriteFile(QStringLiteral("meet.txt"), Meet);
+    merrith::CCompetitionController* Meeting = OpenRecorder(Path);
     QVERIFY(Meeting != nullptr);
-    auto& Recorder = static_cast<merrith::CTableWidget&>(Meeting->View());
-    QApplication::setActiveWindow(&Recorder);
-    QVERIFY(QTest::qWaitForWindowActive(&Recorder));
-    QCOMPARE(Recorder.windowTitle(), QStringLiteral("Competition - meet.txt"));
-    const auto Find = [&Recorder](const char* Name) {
-      return Recorder.findChild<QWidget*>(QString::fromLatin1(Name));
+    merrith::CTableWidget& Table = Recorder(Meeting);
+    Activate(Table);
+    QCOMPARE(Table.windowTitle(), QStringLiteral("Competition - meet.txt"));
+    const auto Find = [&Table](const char* Name) {
+      return Table.findChild<QWidget*>(QString::fromLatin1(Name));
     };
     auto* Standings = static_cast<QTableWidget*>(Find("grdStandings"));
     QCOMPARE(Standings->rowCount(), 24);
@@ -239,9 +233,7 @@ class FmMainTest : public QObject {
     QCOMPARE(static_cast<QTableWidget*>(Find("grdDives"))->rowCount(), 1);
     QCOMPARE(QApplication::focusWidget(), Find("txAward1"));
     QVERIFY(static_cast<QLabel*>(Find("lblDive"))->text().contains("Diver 2"));
-    QFile Written(Path);
-    QVERIFY(Written.open(QIODevice::ReadOnly));
-    QVERIFY(Written.readAll().contains("Round 1 | Diver 1 | 101B | 7.0 6.5 7.0 7.5 6.5 6.0 6.0"));
+    QVERIFY(ReadFile(Path).contains("Round 1 | Diver 1 | 101B | 7.0 6.5 7.0 7.5 6.5 6.0 6.0"));
   }
 
   // Two recorder windows on one file: the second reads only and its caption says who records
@@ -303,10 +295,14 @@ class FmMainTest : public QObject {
   static merrith::CTableWidget& Recorder(merrith::CCompetitionController* Meeting) {
     return static_cast<merrith::CTableWidget&>(Meeting->View());
   }
-  // Keys into the focused box of Shown, made the active window: \r is Enter.
-  static void KeyInto(merrith::CTableWidget& Shown, std::string_view Keys) {
+  // Makes Shown the active window, whose focused box takes the keys.
+  static void Activate(merrith::CTableWidget& Shown) {
     QApplication::setActiveWindow(&Shown);
     if (!QTest::qWaitForWindowActive(&Shown)) qFatal("the recorder is not active");
+  }
+  // Keys into the focused box of Shown, made the active window: \r is Enter.
+  static void KeyInto(merrith::CTableWidget& Shown, std::string_view Keys) {
+    Activate(Shown);
     for (const char Key : Keys) {
       if (Key == '\r') {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -338,11 +334,6 @@ class FmMainTest : public QObject {
     } else {
       Click(QStringLiteral("cmdOK"));
     }
-  }
-  QString WriteList(const QByteArray& Lines) {
-    QFile File(Dir->filePath(QStringLiteral("list.txt")));
-    if (!File.open(QIODevice::WriteOnly) || File.write(Lines) != Lines.size()) qFatal("no list");
-    return File.fileName();
   }
   static QByteArray ReadFile(const QString& Path) {
     QFile File(Path);
