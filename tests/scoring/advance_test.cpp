@@ -29,15 +29,11 @@ Competition Preliminary(const std::vector<std::size_t>& Tied) {
   return R.Read;
 }
 
-std::vector<std::string> Names(const std::vector<Entry>& Entries) {
+// The number of each diver named, in order.
+template <class T>
+std::vector<std::string> Names(const std::vector<T>& Named) {
   std::vector<std::string> Found;
-  for (const Entry& E : Entries) Found.push_back(ToUtf8(E.Diver).substr(6));
-  return Found;
-}
-
-std::vector<std::string> Names(const std::vector<Reserve>& Reserves) {
-  std::vector<std::string> Found;
-  for (const Reserve& R : Reserves) Found.push_back(ToUtf8(R.Diver).substr(6));
+  for (const T& E : Named) Found.push_back(ToUtf8(E.Diver).substr(6));
   return Found;
 }
 
@@ -53,33 +49,27 @@ TEST(AdvancePhase, TakesTheTopAndAllTiedAtTheLastPlaceInReverseOrder) {
     std::size_t TiedBeyond;
     std::vector<std::string> Reserves;
   };
-  // The order of places 10 to 1, after those given first.
-  const auto After = [](std::vector<std::string> First) {
-    for (const char* Place : {"10", "09", "08", "07", "06", "05", "04", "03", "02", "01"})
-      First.emplace_back(Place);
+  // The order of places Last to 1, after those given first.
+  const auto After = [](std::vector<std::string> First, std::size_t Last = 10) {
+    for (std::size_t Place = Last; Place > 0; --Place)
+      First.push_back(ToUtf8(Place < 10 ? u"0" + NumberText(Place) : NumberText(Place)));
     return First;
   };
+  // clang-format off
   const Case Cases[] = {
-  // A tie for 12th: both go, drawn; the reserves are 14th and 15th.
-      {    {13},12, 7,                            After({"12", "13", "11"}),1,       {"14", "15"}                                                                                    },
-      {    {13}, 12, 2,                                   After({"13", "12", "11"}), 1,       {"14", "15"}},
- // Three tied for 11th: all three go, 13 in all, 11th leaving the order of 1 to 10.
-      {{12, 13}, 12, 7,                                   After({"12", "13", "11"}), 1,       {"14", "15"}},
- // A tie for 11th of two: 12 go, no draw beyond it; a tie at the second reserve's place.
-      {{12, 15}, 12, 1,                                         After({"11", "12"}), 0, {"13", "14", "15"}},
- // No tie: the top 18 of a semi-final.
-      {      {},
-       18, 1,
-       {"18", "17", "16", "15", "14", "13", "12", "11", "10", "09", "08", "07", "06", "05", "04",
-       "03", "02", "01"},
-       0,       {"19", "20"}                                                                              },
- // Fewer divers than asked: all go, and nobody is left to be a reserve.
-      {      {},
-       25, 1,
-       {"20", "19", "18", "17", "16", "15", "14", "13", "12", "11",
-       "10", "09", "08", "07", "06", "05", "04", "03", "02", "01"},
-       0,                 {}                                                                              },
+      // A tie for 12th: both go, drawn; the reserves are 14th and 15th.
+      {{13},     12, 7, After({"12", "13", "11"}), 1, {"14", "15"}},
+      {{13},     12, 2, After({"13", "12", "11"}), 1, {"14", "15"}},
+      // Three tied for 11th: all three go, 13 in all, 11th leaving the order of 1 to 10.
+      {{12, 13}, 12, 7, After({"12", "13", "11"}), 1, {"14", "15"}},
+      // A tie for 11th of two: 12 go, no draw beyond it; a tie at the second reserve's place.
+      {{12, 15}, 12, 1, After({"11", "12"}),       0, {"13", "14", "15"}},
+      // No tie: the top 18 of a semi-final.
+      {{},       18, 1, After({}, 18),             0, {"19", "20"}},
+      // Fewer divers than asked: all go, and nobody is left to be a reserve.
+      {{},       25, 1, After({}, 20),             0, {}},
   };
+  // clang-format on
   for (const Case& C : Cases) {
     const Competition Prelim = Preliminary(C.Tied);
     const AdvancedPhase A =

