@@ -39,6 +39,7 @@ T Fail(int Error) {
 // A sparse file of Size bytes (it takes no disk space), where the file system can hold one.
 bool MadeSparse(const std::filesystem::path& Path, off_t Size) {
   const int Fd = ::open(Path.c_str(), O_WRONLY | O_CREAT, 0644);
+  EXPECT_GE(Fd, 0) << Path;
   const bool Sized = Fd >= 0 && ::ftruncate(Fd, Size) == 0;
   if (Fd >= 0) ::close(Fd);
   return Sized;
