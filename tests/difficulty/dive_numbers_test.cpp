@@ -96,14 +96,16 @@ Fields DiveOf(const std::u16string& Number) {
   return {D.Dir, D.Fly, D.Som, D.Twi, D.Arm};
 }
 
-// Each listed dive has a DD and is listed once. Every code written with one digit per part,
-// three digits (105), four (5253, 1011), five (51132) and four with M (5132M), that is not
-// listed has no DD with any letter at any height, or writes again a listed dive, whose row it
-// gives (5150 is 105, 52162 is 5162M).
-TEST(ListDiveNumbers, ListsEachDiveWithADdOnce) {
+// The list is in the order the rule book's lists and charts keep. Each listed dive has a DD and
+// is listed once. Every code written with one digit per part, three digits (105), four (5253,
+// 1011), five (51132) and four with M (5132M), that is not listed has no DD with any letter at
+// any height, or writes again a listed dive, whose row it gives (5150 is 105, 52162 is 5162M).
+TEST(ListDiveNumbers, ListsEachDiveWithADdOnceInTheRuleBooksOrder) {
   std::map<Fields, std::vector<double>> ListedRows;
   std::set<std::u16string> Listed;
-  for (const DiveNumber& N : ListDiveNumbers()) {
+  const std::vector<DiveNumber> All = ListDiveNumbers();
+  EXPECT_TRUE(std::is_sorted(All.begin(), All.end(), BeforeInRuleBook));
+  for (const DiveNumber& N : All) {
     const DiveCode& D = N.Dive;
     const std::vector<double> Row = DdRow(N.Number);
     EXPECT_TRUE(HasDd(Row)) << Narrow(N.Number);
@@ -131,12 +133,6 @@ TEST(ListDiveNumbers, ListsEachDiveWithADdOnce) {
     }
   for (const char* Again : {"1001", "5150", "6120", "51150", "50132", "52162"})
     EXPECT_TRUE(WrittenAgain.contains(Again)) << Again;
-}
-
-// The list is in the order the rule book's lists and charts keep.
-TEST(ListDiveNumbers, ListsInTheRuleBooksOrder) {
-  const std::vector<DiveNumber> All = ListDiveNumbers();
-  EXPECT_TRUE(std::is_sorted(All.begin(), All.end(), BeforeInRuleBook));
 }
 
 struct Decoded {

@@ -36,6 +36,22 @@ T Fail(int Error) {
   return -1;
 }
 
+// A sparse file of Size bytes (it takes no disk space), where the file system can hold one.
+bool MadeSparse(const std::filesystem::path& Path, off_t Size) {
+  const int Fd = ::open(Path.c_str(), O_WRONLY | O_CREAT, 0644);
+  EXPECT_GE(Fd, 0) << Path;
+  const bool Sized = Fd >= 0 && ::ftruncate(Fd, Size) == 0;
+  if (Fd >= 0) ::close(Fd);
+  return Sized;
+}
+
+// A stand-in for fstat under which a regular file passes for a pipe.
+int PassesForAPipe(int Fd, struct stat* Info) {
+  const int Result = SystemFileCalls().Fstat(Fd, Info);
+  Info->st_mode = S_IFIFO | 0600;
+  return Result;
+}
+
 // A list longer than a pipe holds at once, so that it comes in several reads.
 Bytes LongList() {
   Bytes List(200000);
@@ -111,21 +127,14 @@ TEST_F(FileCallsTest, ReadInPiecesSucceedsAndAFailedOneLeavesTheArrayUntouched) 
   EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), EIO);
   Calls().Read = FailsHalfWay;
   EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), EIO);
-  Calls().Fstat = [](int Fd, struct stat* Info) {
-    const int Result = SystemFileCalls().Fstat(Fd, Info);
-    Info->st_mode = S_IFIFO | 0600;  // the regular file passes for a pipe
-    return Result;
-  };
+  Calls().Fstat = PassesForAPipe;
   EXPECT_EQ(ReadAllBytes(Folder.Text("list.txt"), Got), EIO);
   EXPECT_EQ(Got, Bytes{7});
 }
 
 TEST_F(FileCallsTest, FileOfTwoGigabytesIsTooLarge) {
-  const int Fd = ::open(Folder.Path("huge.txt").c_str(), O_WRONLY | O_CREAT, 0644);
-  ASSERT_GE(Fd, 0);
-  const bool Sized = ::ftruncate(Fd, off_t{1} << 31) == 0;  // sparse: takes no disk space
-  ::close(Fd);
-  if (!Sized) GTEST_SKIP() << "this file system cannot hold a sparse file of 2 GiB";
+  if (!MadeSparse(Folder.Path("huge.txt"), off_t{1} << 31))
+    GTEST_SKIP() << "this file system cannot hold a sparse file of 2 GiB";
   Bytes Got{7};
   EXPECT_EQ(ReadAllBytes(Folder.Text("huge.txt"), Got), EFBIG);
   EXPECT_EQ(Got, Bytes{7});
@@ -179,11 +188,7 @@ TEST_F(FileCallsTest, ReadsADocumentOnlyFromARegularFile) {
   Folder.Put("meet.txt", {1});
   const std::u16string Paths[] = {Folder.Text("fifo.txt"), Folder.Text("folder.txt"), u"/dev/null",
                                   u"/dev/zero", Folder.Text("meet.txt")};
-  Calls().Fstat = [](int Fd, struct stat* Info) {
-    const int Result = SystemFileCalls().Fstat(Fd, Info);
-    Info->st_mode = S_IFIFO | 0600;
-    return Result;
-  };
+  Calls().Fstat = PassesForAPipe;
   for (const std::u16string& Path : Paths) {
     Bytes Got{7};
     EXPECT_EQ(FileOutcomeText(ReadDocumentBytes(Path, Got)),
@@ -195,11 +200,8 @@ TEST_F(FileCallsTest, ReadsADocumentOnlyFromARegularFile) {
 // A document of 64 MiB is read; one byte more is refused before the file is even opened.
 TEST_F(FileCallsTest, ReadsADocumentOfAtMost64MiB) {
   for (const off_t Size : {off_t{64} << 20, (off_t{64} << 20) + 1}) {
-    const int Fd = ::open(Folder.Path("big.txt").c_str(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_GE(Fd, 0);
-    const bool Sized = ::ftruncate(Fd, Size) == 0;  // sparse: takes no disk space
-    ::close(Fd);
-    if (!Sized) GTEST_SKIP() << "this file system cannot hold a sparse file of 64 MiB";
+    if (!MadeSparse(Folder.Path("big.txt"), Size))
+      GTEST_SKIP() << "this file system cannot hold a sparse file of 64 MiB";
     const bool Over = Size > MostDocumentBytes;
     if (Over) Calls().Open = [](const char*, int, mode_t) { return Fail<int>(EIO); };
     Bytes Got{7};

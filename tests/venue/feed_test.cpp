@@ -153,12 +153,15 @@ TEST_F(Feed, FeedJsonIsTheWholeEventNow) {
   EXPECT_EQ(Posted->result(), http::status::method_not_allowed);
 }
 
+// A pad's award is no news for the feed: the standings show nothing before the referee accepts.
 // A diver withdrawn at the recorder's keys is told as a withdrawal, with the standings in which
 // the diver is placed no more.
-TEST_F(Feed, AWithdrawalIsToldWithTheStandings) {
+TEST_F(Feed, AnAwardIsNoNewsAndAWithdrawalIsToldWithTheStandings) {
   Start();
   CTestStream Stream(Port);
   ASSERT_TRUE(Stream.Next());
+  ASSERT_TRUE(OnOwner([this] { return Room->Type(0, 14) == JudgingStep::Done; }));
+  EXPECT_FALSE(Stream.Next(std::chrono::milliseconds(300)));
   ASSERT_TRUE(OnOwner([this] {
     const bool Done = Engine.SetStatus(1, DiverStatus::Withdrawn, 1, u"").Step == EngineStep::Done;
     Server->Refresh();
@@ -201,15 +204,6 @@ TEST_F(Feed, RefusesClientsPastItsMostAndLetsThePadsIn) {
   ASSERT_TRUE(Held.Next());
   EXPECT_FALSE(CTestStream(Port).Next());
   EXPECT_TRUE(Paired(0));
-}
-
-// A pad's award is no news for the feed: the standings show nothing before the referee accepts.
-TEST_F(Feed, AnAwardComingInIsNoNews) {
-  Start();
-  CTestStream Stream(Port);
-  ASSERT_TRUE(Stream.Next());
-  ASSERT_TRUE(OnOwner([this] { return Room->Type(0, 14) == JudgingStep::Done; }));
-  EXPECT_FALSE(Stream.Next(std::chrono::milliseconds(300)));
 }
 
 }  // namespace

@@ -110,10 +110,7 @@ bool NothingListens(std::uint16_t Port) {
 
 std::unique_ptr<CTestDevice> Hello(std::uint16_t Port, const std::string& Key) {
   auto Device = std::make_unique<CTestDevice>(Port);
-  EXPECT_TRUE(Device->Say({
-      {"kind", "hello"},
-      { "key",     Key}
-  }));
+  EXPECT_TRUE(Device->SayText(R"({"kind": "hello", "key": ")" + Key + "\"}"));
   return Device;
 }
 
@@ -135,18 +132,11 @@ TEST(Serve, CarriesOnAfterBeingKilledWithEveryAcceptedDiveInTheFile) {
   for (const std::string& Key : Keys) {
     auto Pad = Hello(Port, Key);
     ASSERT_TRUE(Pad->Until("state"));
-    ASSERT_TRUE(Pad->Say({
-        { "kind",                      "award"},
-        { "dive", {{"diver", 0}, {"round", 1}}},
-        {"award",                            6}
-    }));
+    ASSERT_TRUE(Pad->SayText(R"({"kind": "award", "dive": {"diver": 0, "round": 1}, "award": 6})"));
     ASSERT_TRUE(
         Pad->Until("state", [](const Json& M) { return M["award"]["state"] == "received"; }));
   }
-  ASSERT_TRUE(Referee->Say({
-      {"kind",                     "accept"},
-      {"dive", {{"diver", 0}, {"round", 1}}}
-  }));
+  ASSERT_TRUE(Referee->SayText(R"({"kind": "accept", "dive": {"diver": 0, "round": 1}})"));
   ASSERT_TRUE(Referee->Until("state", [](const Json& M) { return !M["shown"].is_null(); }));
   EXPECT_EQ(First->Stop(SIGKILL), -1);
   First.reset();

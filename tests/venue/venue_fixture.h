@@ -80,15 +80,19 @@ class VenueTest : public ::testing::Test {
   // A device that said hello with the key of Seat and was shown its state.
   std::unique_ptr<CTestDevice> Paired(std::size_t Seat) {
     auto Device = std::make_unique<CTestDevice>(Port);
-    EXPECT_TRUE(Device->Say({
-        {"kind",     "hello"},
-        { "key", KeyOf(Seat)}
-    }));
+    EXPECT_TRUE(Device->Say(Hello(KeyOf(Seat))));
     EXPECT_TRUE(Device->Until("welcome"));
     EXPECT_TRUE(Device->Until("state"));
     return Device;
   }
 
+  // The messages a device sends: hello with a key, an award and the referee's accept.
+  static Json Hello(const std::string& Key) {
+    return {
+        {"kind", "hello"},
+        { "key",     Key}
+    };
+  }
   static Json Award(std::size_t Diver, std::size_t Round, double Points) {
     return {
         { "kind",                              "award"},
@@ -101,6 +105,13 @@ class VenueTest : public ::testing::Test {
         {"kind",                             "accept"},
         {"dive", {{"diver", Diver}, {"round", Round}}}
     };
+  }
+
+  // The referee's decision Words on the first dive.
+  static Json Decide(const std::string& Words) {
+    Json Message = Json::parse(R"({"kind": "decide", "dive": {"diver": 0, "round": 1}})");
+    Message["decision"] = Words;
+    return Message;
   }
 
   static inline const EventBook Events = BuiltInEvents();

@@ -11,14 +11,11 @@ namespace {
 using Protocol = VenueTest;
 
 // A pad that says hello with its card's key holds its seat and is shown the dive up next: the
-// diver, the dive's number, position and height.
-TEST_F(Protocol, PairsASeatByItsKeyAndShowsTheDiveUpNext) {
+// diver, the dive's number, position and height; a device without the key is sent nothing.
+TEST_F(Protocol, PairsASeatByItsKeyAndShowsTheDiveUpNextAndNothingWithoutIt) {
   Start();
   CTestDevice Pad(Port);
-  ASSERT_TRUE(Pad.Say({
-      {"kind",  "hello"},
-      { "key", KeyOf(2)}
-  }));
+  ASSERT_TRUE(Pad.Say(Hello(KeyOf(2))));
   const std::optional<Json> Welcome = Pad.Until("welcome");
   ASSERT_TRUE(Welcome);
   EXPECT_EQ((*Welcome)["seat"], "J3");
@@ -32,42 +29,18 @@ TEST_F(Protocol, PairsASeatByItsKeyAndShowsTheDiveUpNext) {
   EXPECT_EQ((*State)["award"]["state"], "awaited");
   // A key typed from the card, in groups and capitals, opens the seat as well.
   CTestDevice Typed(Port);
-  ASSERT_TRUE(Typed.Say({
-      {"kind",       "hello"},
-      { "key", Cards[3].Code}
-  }));
+  ASSERT_TRUE(Typed.Say(Hello(Cards[3].Code)));
   EXPECT_TRUE(Typed.Until("welcome", [](const Json& M) { return M["seat"] == "J4"; }));
-}
-
-// Without the seat's key nothing is sent: a wrong key, or an award before any hello, is refused
-// and the connection closed; the award never reaches the room.
-TEST_F(Protocol, SendsNothingWithoutTheSeatsKey) {
-  Start();
+  // Without the seat's key nothing is sent: a wrong key, or an award before any hello, is
+  // refused and the connection closed; the award never reaches the room.
   std::string Wrong = KeyOf(0);
   Wrong.back() = Wrong.back() == 'a' ? 'b' : 'a';
-  const Json Hellos[] = {
-      {{"kind", "hello"}, {"key", Wrong}},
-      {{"kind", "hello"},    {"key", ""}},
-      Award(0, 1, 7),
-  };
-  for (const Json& First : Hellos) {
-    CTestDevice Pad(Port);
-    ASSERT_TRUE(Pad.Say(First));
-    EXPECT_TRUE(Pad.Until("refused")) << First.dump();
-    EXPECT_TRUE(Pad.ClosedByServer()) << First.dump();
+  for (const Json& First : {Hello(Wrong), Hello(""), Award(0, 1, 7)}) {
+    CTestDevice Stranger(Port);
+    ASSERT_TRUE(Stranger.Say(First));
+    EXPECT_TRUE(Stranger.Until("refused")) << First.dump();
+    EXPECT_TRUE(Stranger.ClosedByServer()) << First.dump();
   }
-  EXPECT_EQ(OnOwner([this] { return Room->Seats()[0].State; }), AwardState::Awaited);
-}
-
-// An award for another dive than the one up next is refused, and the pad is shown the dive up
-// next again.
-TEST_F(Protocol, RefusesAnAwardForAnotherDive) {
-  Start();
-  auto Pad = Paired(0);
-  ASSERT_TRUE(Pad->Say(Award(1, 1, 7)));
-  const std::optional<Json> Error = Pad->Until("error");
-  ASSERT_TRUE(Error);
-  EXPECT_EQ((*Error)["why"], "that is not the dive up next");
   EXPECT_EQ(OnOwner([this] { return Room->Seats()[0].State; }), AwardState::Awaited);
 }
 
@@ -96,8 +69,8 @@ TEST_F(Protocol, AcceptRecordsTheDiveAndShowsEveryAwardOnEachPad) {
   Start();
   auto Referee = Paired(RefereeCard());
   std::vector<std::unique_ptr<CTestDevice>> Pads;
-  for (std::size_t Seat = 0; Seat < 5; ++Seat) Pads.push_back(Paired(Seat));
   const double Given[] = {7, 7.5, 6.5, 7, 8};
+  for (std::size_t Seat = 0; Seat < 5; ++Seat) Pads.push_back(Paired(Seat));
   for (std::size_t Seat = 0; Seat < 5; ++Seat)
     ASSERT_TRUE(Pads[Seat]->Say(Award(0, 1, Given[Seat])));
   ASSERT_TRUE(Referee->Until("state", [](const Json& M) {
@@ -127,11 +100,7 @@ TEST_F(Protocol, RecordsTheRefereesDecisionsAndRefusesThemFromAPad) {
   const std::optional<Json> NotYours = Pad->Until("error");
   ASSERT_TRUE(NotYours);
   EXPECT_EQ((*NotYours)["why"], "only the referee's screen may ask that");
-  ASSERT_TRUE(Referee->Say({
-      {    "kind",                     "decide"},
-      {    "dive", {{"diver", 0}, {"round", 1}}},
-      {"decision",               "restart+max2"}
-  }));
+  ASSERT_TRUE(Referee->Say(Decide("restart+max2")));
   ASSERT_TRUE(
       Referee->Until("state", [](const Json& M) { return M["decision"] == "max2+restart"; }));
   for (std::size_t Seat = 0; Seat < 5; ++Seat)
@@ -149,10 +118,7 @@ TEST_F(Protocol, AcceptsAMissingAwardOnlyByTheRefereesChoice) {
   std::vector<std::unique_ptr<CTestDevice>> Pads;
   for (std::size_t Seat = 0; Seat < 5; ++Seat) Pads.push_back(Paired(Seat));
   for (std::size_t Seat = 0; Seat < 4; ++Seat) ASSERT_TRUE(Pads[Seat]->Say(Award(0, 1, 6)));
-  ASSERT_TRUE(Referee->Say({
-      {"kind", "ask-again"},
-      {"seat",        "J2"}
-  }));
+  ASSERT_TRUE(Referee->SayText(R"({"kind": "ask-again", "seat": "J2"})"));
   EXPECT_TRUE(
       Pads[1]->Until("state", [](const Json& M) { return M["award"]["state"] == "again"; }));
   ASSERT_TRUE(Referee->Say(Accept(0, 1)));
@@ -160,11 +126,7 @@ TEST_F(Protocol, AcceptsAMissingAwardOnlyByTheRefereesChoice) {
   ASSERT_TRUE(Awaited);
   EXPECT_EQ((*Awaited)["why"], "the award of J2 is awaited");
   ASSERT_TRUE(Pads[1]->Say(Award(0, 1, 6.5)));
-  ASSERT_TRUE(Referee->Say({
-      {   "kind", "go-without"},
-      {   "seat",         "J5"},
-      {"without",         true}
-  }));
+  ASSERT_TRUE(Referee->SayText(R"({"kind": "go-without", "seat": "J5", "without": true})"));
   ASSERT_TRUE(Referee->Until("state", [](const Json& M) {
     return M["seats"][4]["state"] == "missing" && M["seats"][1]["award"] == 6.5;
   }));
@@ -182,15 +144,10 @@ TEST_F(Protocol, ResumesADroppedPadAndLetsAnotherDeviceTakeTheSeatOver) {
   ASSERT_TRUE(Pad->Until("state", [](const Json& M) { return M["award"]["award"] == 9; }));
   Pad->Drop();
   auto Back = Paired(0);
-  ASSERT_TRUE(Back->Say({
-      {"kind", "ping"}
-  }));
-  auto Other = std::make_unique<CTestDevice>(Port);
-  ASSERT_TRUE(Other->Say({
-      {"kind",  "hello"},
-      { "key", KeyOf(0)}
-  }));
-  const std::optional<Json> State = Other->Until("state");
+  ASSERT_TRUE(Back->SayText(R"({"kind": "ping"})"));
+  CTestDevice Other(Port);
+  ASSERT_TRUE(Other.Say(Hello(KeyOf(0))));
+  const std::optional<Json> State = Other.Until("state");
   ASSERT_TRUE(State);
   EXPECT_EQ((*State)["award"]["award"], 9);
   EXPECT_TRUE(Back->Until("taken-over"));
@@ -200,8 +157,10 @@ TEST_F(Protocol, ResumesADroppedPadAndLetsAnotherDeviceTakeTheSeatOver) {
   EXPECT_EQ(Seat.TakenOver, 1);
 }
 
-// Whatever a device sends that is no message is answered with why, and the device goes on.
-TEST_F(Protocol, AnswersBadMessagesAndGoesOn) {
+// Whatever a device sends that is no message, or an award for another dive than the one up
+// next, is answered with why, and the device goes on; a message over the limit, or a text frame
+// that is no UTF-8, closes that connection alone.
+TEST_F(Protocol, AnswersBadMessagesAndClosesOnlyAConnectionThatSendsTooMuchOrNoText) {
   Start();
   auto Pad = Paired(0);
   struct Case {
@@ -217,6 +176,7 @@ TEST_F(Protocol, AnswersBadMessagesAndGoesOn) {
       {Award(0, 1, 7.3).dump(),                  NoHalf},
       {Award(0, 1, 10.5).dump(),                 NoHalf},
       {"{\"kind\": \"award\", \"award\": 7}",    "a field of the message is missing or wrong: dive"},
+      {Award(1, 1, 7).dump(),                    "that is not the dive up next"},
   };
   // clang-format on
   for (const Case& C : Cases) {
@@ -225,14 +185,7 @@ TEST_F(Protocol, AnswersBadMessagesAndGoesOn) {
     ASSERT_TRUE(Error) << C.Sent;
     EXPECT_EQ((*Error)["why"], C.Why) << C.Sent;
   }
-  ASSERT_TRUE(Pad->Say(Award(0, 1, 7)));
-  EXPECT_TRUE(Pad->Until("state", [](const Json& M) { return M["award"]["state"] == "received"; }));
-}
-
-// A message over the limit, or a text frame that is no UTF-8, closes that connection alone.
-TEST_F(Protocol, ClosesAConnectionThatSendsTooMuchOrNoText) {
-  Start();
-  auto Pad = Paired(0);
+  EXPECT_EQ(OnOwner([this] { return Room->Seats()[0].State; }), AwardState::Awaited);
   auto Long = Paired(1);
   ASSERT_TRUE(Long->SayText(std::string(8000, ' ')));
   EXPECT_TRUE(Long->ClosedByServer());
@@ -273,8 +226,9 @@ TEST_F(Protocol, ServesOnlyThePagesWithTheirSafetyHeaders) {
   EXPECT_EQ(Pad->body().find(KeyOf(0)), std::string::npos);
 }
 
-// Past the most connections the next is refused, and those held go on.
-TEST_F(Protocol, RefusesTheConnectionPastTheMost) {
+// Past the most connections the next is refused, and those held go on; stopping the server
+// closes every connection.
+TEST_F(Protocol, RefusesTheConnectionPastTheMostAndClosesEveryOneWhenStopped) {
   NetworkLimits Limits;
   Limits.MostConnections = 2;
   Start(Limits);
@@ -284,6 +238,12 @@ TEST_F(Protocol, RefusesTheConnectionPastTheMost) {
   EXPECT_FALSE(Third.IsOpen());
   ASSERT_TRUE(Pad->Say(Award(0, 1, 7)));
   EXPECT_TRUE(Referee->Until("state", [](const Json& M) { return M["seats"][0]["award"] == 7; }));
+  OnOwner([this] {
+    Server->Stop();
+    return true;
+  });
+  EXPECT_TRUE(Pad->ClosedByServer());
+  EXPECT_TRUE(Referee->ClosedByServer());
 }
 
 // A device silent past the idle time is dropped: a phone gone from the network without a word,
@@ -303,10 +263,7 @@ TEST_F(Protocol, DropsASlowReaderWithoutStallingTheOthers) {
   Start(Limits);
   auto Referee = Paired(RefereeCard());
   CTestDevice Slow(Port, 1024);
-  ASSERT_TRUE(Slow.Say({
-      {"kind",  "hello"},
-      { "key", KeyOf(0)}
-  }));
+  ASSERT_TRUE(Slow.Say(Hello(KeyOf(0))));
   ASSERT_TRUE(
       Referee->Until("state", [](const Json& M) { return M["seats"][0]["device"] == true; }));
   // The referee's decisions go back and forth, the referee's screen showing each; the slow pad
@@ -314,11 +271,7 @@ TEST_F(Protocol, DropsASlowReaderWithoutStallingTheOthers) {
   bool Dropped = false;
   for (int Turn = 0; Turn < 1000 && !Dropped; ++Turn) {
     const std::string Words = Turn % 2 == 0 ? "restart" : "";
-    ASSERT_TRUE(Referee->Say({
-        {    "kind",                     "decide"},
-        {    "dive", {{"diver", 0}, {"round", 1}}},
-        {"decision",                        Words}
-    }));
+    ASSERT_TRUE(Referee->Say(Decide(Words)));
     const std::optional<Json> Shown =
         Referee->Until("state", [&Words](const Json& M) { return M["decision"] == Words; });
     ASSERT_TRUE(Shown);
@@ -326,19 +279,6 @@ TEST_F(Protocol, DropsASlowReaderWithoutStallingTheOthers) {
   }
   EXPECT_TRUE(Dropped);
   EXPECT_TRUE(Slow.ClosedByServer());
-}
-
-// Stopping the server closes every connection.
-TEST_F(Protocol, ClosesEveryConnectionWhenStopped) {
-  Start();
-  auto Pad = Paired(0);
-  auto Referee = Paired(RefereeCard());
-  OnOwner([this] {
-    Server->Stop();
-    return true;
-  });
-  EXPECT_TRUE(Pad->ClosedByServer());
-  EXPECT_TRUE(Referee->ClosedByServer());
 }
 
 }  // namespace
