@@ -122,6 +122,9 @@ void AppendDiver(std::u16string& Out, const Competition& C, const Standing& Row)
 std::u16string ResultsPage(const Competition& C, const Standings& S) {
   const std::u16string Title = u"Results: " + CompetitionTitle(C);
   std::u16string Page = PageStart(Title, ResultsStyle, CompetitionRunningHead(C));
+  // Room for the whole page at once, a row of at most about 400 units a dive and a head and
+  // total of 800 a diver, so that a meet's page of a megabyte is not copied as it grows.
+  Page.reserve(Page.size() + 400 * C.Recorded.size() + 800 * C.Entries.size() + 1000);
   AppendElement(Page, u"h1", u"", Title);
   Page += u"\n";
   AppendFacts(Page, C, S);

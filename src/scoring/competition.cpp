@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <map>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -100,13 +99,14 @@ bool IsRecordLine(std::u16string_view Line) {
          Line.find(Bar) != std::u16string_view::npos;
 }
 
-// The parts of Text between | marks, trimmed.
-std::vector<std::u16string_view> BarParts(std::u16string_view Text) {
-  std::vector<std::u16string_view> Parts;
+// The parts of Text between | marks, trimmed, in Parts (which a reader keeps from line to
+// line, so that a thousand dives recorded take no thousand lists).
+void BarParts(std::u16string_view Text, std::vector<std::u16string_view>& Parts) {
+  Parts.clear();
   for (std::size_t Start = 0;;) {
     const std::size_t End = Text.find(Bar, Start);
     Parts.push_back(mXMLParser::TrimWhiteView(Text.substr(Start, End - Start)));
-    if (End == std::u16string_view::npos) return Parts;
+    if (End == std::u16string_view::npos) return;
     Start = End + 1;
   }
 }
@@ -118,9 +118,9 @@ std::optional<std::size_t> RoundNamed(std::u16string_view Text) {
   return ReadWholeNumber(mXMLParser::TrimWhiteView(Text.substr(RoundWord.size())), 1, MostRounds);
 }
 
-// The words of Text apart at spaces and tabs.
-std::vector<std::u16string_view> Words(std::u16string_view Text) {
-  std::vector<std::u16string_view> Found;
+// The words of Text apart at spaces and tabs, in Found (kept from line to line, as BarParts's).
+void Words(std::u16string_view Text, std::vector<std::u16string_view>& Found) {
+  Found.clear();
   const auto IsGap = [](char16_t C) { return C == u' ' || C == u'\t'; };
   for (std::size_t At = 0; At < Text.size();) {
     if (IsGap(Text[At])) {
@@ -131,7 +131,6 @@ std::vector<std::u16string_view> Words(std::u16string_view Text) {
     while (At < Text.size() && !IsGap(Text[At])) ++At;
     Found.push_back(Text.substr(Start, At - Start));
   }
-  return Found;
 }
 
 // The folder part of Path, with its last separator; empty when Path names none.
@@ -249,7 +248,7 @@ class Reader {
   }
 
   void ReadMeet(std::size_t Number, std::u16string_view Value) {
-    const std::vector<std::u16string_view> Parts = BarParts(Value);
+    BarParts(Value, Parts);
     if (Parts.size() > 2 || Parts[0].empty())
       return Error(Number, CompetitionFault::MeetShape, {.Written = std::u16string(Value)});
     Out.Read.Meet = Parts[0];
@@ -267,7 +266,7 @@ class Reader {
 
   // "seed 42": the seed of the draw that set the starting order.
   void ReadDraw(std::size_t Number, std::u16string_view Value) {
-    const std::vector<std::u16string_view> Parts = Words(Value);
+    Words(Value, Parts);
     std::optional<std::uint64_t> Seed;
     if (Parts.size() == 2 && SameWord(Parts[0], SeedWord)) Seed = ReadSeed(Parts[1]);
     if (!Seed) return Error(Number, CompetitionFault::NotASeed, {.Written = std::u16string(Value)});
@@ -332,7 +331,7 @@ class Reader {
   }
 
   void ReadReserve(std::size_t Number, std::u16string_view Value) {
-    const std::vector<std::u16string_view> Parts = BarParts(Value);
+    BarParts(Value, Parts);
     if (Parts.size() > 2 || Parts[0].empty())
       return Error(Number, CompetitionFault::ReserveShape, {.Written = std::u16string(Value)});
     Out.Read.Reserves.push_back(
@@ -344,6 +343,13 @@ class Reader {
     EndHead(Number);
     EndEntry();
     InRecords = true;
+    // A place for the line of each dive listed, each diver's after the one before.
+    RecordStarts.reserve(Out.Read.Entries.size() + 1);
+    RecordStarts.push_back(0);
+    for (const Entry& E : Out.Read.Entries)
+      RecordStarts.push_back(RecordStarts.back() + E.Dives.size());
+    RecordLines.assign(RecordStarts.back(), 0);
+    Out.Read.Recorded.reserve(RecordStarts.back());
   }
 
   // The head ends at the first diver or the first recorded dive: the book, the event and the
@@ -532,7 +538,7 @@ class Reader {
   }
 
   void ReadStatus(std::size_t Number, const KeyLine& K) {
-    const std::vector<std::u16string_view> Parts = BarParts(K.Value);
+    BarParts(K.Value, Parts);
     StatusLine S{Number, K.Status, Parts[0], 0, u""};
     const bool FromRound = RowOf(K.Status).FromRound;
     const std::size_t Most = FromRound ? (K.Status == DiverStatus::Disqualified ? 3U : 2U) : 1U;
@@ -589,7 +595,7 @@ class Reader {
   }
 
   void ReadRecord(std::size_t Number, std::u16string_view Line) {
-    const std::vector<std::u16string_view> Parts = BarParts(Line);
+    BarParts(Line, Parts);
     if (Parts.size() != 4 && Parts.size() != 5) return Error(Number, CompetitionFault::RecordShape);
     const std::optional<std::size_t> Round = RoundNamed(Parts[0]);
     if (!Round)
@@ -605,10 +611,12 @@ class Reader {
         return Error(Number, CompetitionFault::NotADecision, {.Written = std::u16string(Parts[4])});
       R.Decided = *D;
     }
-    const auto [At, New] = RecordLines.emplace(std::pair{R.Entry, R.Round}, Number);
-    if (!New)
+    // CheckDive has found the round in the diver's list.
+    std::size_t& Seen = RecordLines[RecordStarts[R.Entry] + R.Round - 1];
+    if (Seen != 0)
       return Error(Number, CompetitionFault::RoundTwice,
-                   {.Diver = std::u16string(Parts[1]), .Round = R.Round, .OtherLine = At->second});
+                   {.Diver = std::u16string(Parts[1]), .Round = R.Round, .OtherLine = Seen});
+    Seen = Number;
     Out.Read.Recorded.push_back(R);
   }
 
@@ -633,8 +641,9 @@ class Reader {
   }
 
   bool ReadAwards(RecordedDive& R, std::u16string_view Text) {
-    std::vector<std::optional<HalfPoints>> Awards;
-    for (const std::u16string_view Word : Words(Text)) {
+    Awards.clear();
+    Words(Text, AwardWords);
+    for (const std::u16string_view Word : AwardWords) {
       if (IsMissingAward(Word)) {
         Awards.emplace_back();
       } else if (const std::optional<HalfPoints> A = ReadAward(Word)) {
@@ -665,7 +674,14 @@ class Reader {
   const Event* EventFound = nullptr;  // the competition's event and its book, in Book
   const RuleBook* BookFound = nullptr;
   DiveReadings Readings;  // the dives of the lists checked so far
-  std::map<std::pair<std::size_t, std::size_t>, std::size_t> RecordLines;  // diver, round: line
+  // The line of each diver's dive of each round recorded, 0 where none is yet: diver I's
+  // rounds start at RecordStarts[I].
+  std::vector<std::size_t> RecordStarts;
+  std::vector<std::size_t> RecordLines;
+  // The parts of the line being read and the words of its awards.
+  std::vector<std::u16string_view> Parts;
+  std::vector<std::u16string_view> AwardWords;
+  std::vector<std::optional<HalfPoints>> Awards;
   std::vector<StatusLine> Statuses;
   // The line of each key of the head that has one, by key.
   std::array<std::size_t, static_cast<std::size_t>(Key::Reserve)> HeadLines{};

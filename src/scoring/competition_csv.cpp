@@ -67,6 +67,8 @@ class CsvReader {
       if (Out.Read.Errors.empty()) Error(1, CompetitionFault::NoHeader);
       return std::move(Out);
     }
+    // A row records one dive at most.
+    Out.Read.Read.Recorded.reserve(Rows.size() - 1);
     for (std::size_t I = 1; I < Rows.size(); ++I) ReadRow(Rows[I]);
     EndDivers();
     std::stable_sort(
@@ -295,6 +297,7 @@ class CsvReader {
       return;
     }
     std::vector<std::optional<HalfPoints>> Awards;
+    Awards.reserve(Out.Layout.Judges.size());
     for (const std::size_t J : Out.Layout.Judges) {
       const std::u16string& Field = R.Fields[J];
       if (IsMissingAward(Field)) {

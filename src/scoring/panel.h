@@ -78,7 +78,8 @@ class SeatValues {
  public:
   SeatValues() = default;
   // Seats from 0 to MaxJudges (no more are kept), each holding T{}.
-  explicit SeatValues(std::size_t Seats) : Count(std::min(Seats, std::size_t{MaxJudges})) {}
+  explicit SeatValues(std::size_t Seats)
+      : Count(static_cast<std::uint8_t>(std::min(Seats, std::size_t{MaxJudges}))) {}
   std::size_t size() const { return Count; }
   // The next seat's value; one beyond MaxJudges is not kept, so a reader counts what it was
   // given before it adds.
@@ -98,7 +99,7 @@ class SeatValues {
 
  private:
   std::array<T, MaxJudges> Values{};
-  std::size_t Count = 0;
+  std::uint8_t Count = 0;  // a byte: a scored dive keeps four of these, a meet a thousand dives
 };
 
 }  // namespace merrith

@@ -1,7 +1,6 @@
 #include "scoring/score_dive.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace merrith {
 namespace {
@@ -65,12 +64,12 @@ void Cancel(Panel P, ScoredDive& Dive) {
   if (Each == 0) return;
   for (int Pool = 0; Pool < PoolCount; ++Pool) {
     // The pool's seats by award, equal awards in seating order.
-    std::vector<std::size_t> Seats;
+    SeatValues<std::size_t> Seats;
     for (int I = 0; I < JudgesOf(P); ++I)
       if (PoolOf(P, I) == Pool) Seats.push_back(static_cast<std::size_t>(I));
-    if (Seats.empty()) continue;
-    std::stable_sort(Seats.begin(), Seats.end(), [&Dive](std::size_t A, std::size_t B) {
-      return Dive.Awards[A] < Dive.Awards[B];
+    if (Seats.size() == 0) continue;
+    std::sort(Seats.begin(), Seats.end(), [&Dive](std::size_t A, std::size_t B) {
+      return Dive.Awards[A] != Dive.Awards[B] ? Dive.Awards[A] < Dive.Awards[B] : A < B;
     });
     for (std::size_t K = 0; K < Each; ++K) {
       Dive.Cancelled[Seats[K]] = true;

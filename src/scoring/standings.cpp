@@ -57,6 +57,7 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
   S.Entry = Entry;
   S.Total = C.Entries[Entry].Carried.value_or(0);
   const std::vector<ListedDive>& Dives = C.Entries[Entry].Dives;
+  S.Dives.reserve(Dives.size());
   for (std::size_t Round = 1; Round <= Dives.size(); ++Round) {
     const RecordedDive* R = Grid.Row(Entry)[Round - 1];
     if (R == nullptr) continue;
@@ -68,12 +69,16 @@ Standing StandingOf(const Competition& C, const RecordGrid& Grid, std::size_t En
   return S;
 }
 
-// The same standing counting only the rounds up to Rounds.
-Standing Through(Standing S, std::size_t Rounds, Hundredths Carried) {
-  const auto Later = std::find_if(S.Dives.begin(), S.Dives.end(),
+// The same standing counting only the rounds up to Rounds: its dives of those rounds, each
+// scored once for both.
+Standing Through(const Standing& Current, std::size_t Rounds, Hundredths Carried) {
+  const auto Later = std::find_if(Current.Dives.begin(), Current.Dives.end(),
                                   [Rounds](const StandingDive& D) { return D.Round > Rounds; });
-  S.Dives.erase(Later, S.Dives.end());
-  S.Total = S.Dives.empty() ? Carried : S.Dives.back().Running;
+  Standing S;
+  S.Entry = Current.Entry;
+  S.Total = Carried;
+  S.Dives.assign(Current.Dives.begin(), Later);
+  if (!S.Dives.empty()) S.Total = S.Dives.back().Running;
   return S;
 }
 

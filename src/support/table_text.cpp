@@ -54,8 +54,11 @@ std::vector<TableRow> ReadTableRows(std::u16string_view Text, char16_t Separator
   const auto EndRow = [&](std::size_t Last) {
     EndField();
     Row.LastLine = Last;
+    const std::size_t Width = Row.Fields.size();
     if (Marked || !Row.Fields[0].empty()) Rows.push_back(std::move(Row));
     Row = TableRow{Line, {}, 0};
+    // A table's rows are mostly as wide as the one before.
+    Row.Fields.reserve(Width);
     Marked = false;
   };
   for (std::size_t At = 0; At < Text.size(); ++At) {
