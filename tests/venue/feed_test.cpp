@@ -10,6 +10,10 @@
 
 #include "venue_fixture.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace merrith::testing {
 namespace {
 
@@ -177,6 +181,12 @@ TEST_F(Feed, AnAwardIsNoNewsAndAWithdrawalIsToldWithTheStandings) {
 // A client of the stream that never reads is dropped once its events pile up: it is never
 // waited for, and what it would hold cannot grow the server's memory.
 TEST_F(Feed, AClientThatNeverReadsIsDropped) {
+#ifdef _WIN32
+  // Wine's sockets take what the client never reads into the host's buffers, whatever size the
+  // client asks for, so that nothing waits at the server to be dropped.
+  if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr)
+    GTEST_SKIP() << "the stalled client's buffers are not bounded under Wine";
+#endif
   NetworkLimits Tight;
   Tight.MostQueued = 2;
   // Long names make each event long, so that the system's buffers fill after a few.
