@@ -2,8 +2,8 @@
 # What a user unzips: merrith-VERSION-windows-x64.zip holds one folder with merrith.exe,
 # merrith-cli.exe, action.txt, LICENSE.txt, README.txt and events\world-aquatics-2024.toml and
 # events\fina-2017-2021.toml (the text with CR LF line ends, for Notepad) and nothing else; both
-# programs import system DLLs only; merrith.exe is under 2 MB and merrith-cli.exe (the venue's
-# server inside) at most 4 MiB; merrith.exe carries its icon, its version and a manifest that
+# programs import system DLLs only; both (the venue's
+# server inside each) at most 4 MiB; merrith.exe carries its icon, its version and a manifest that
 # asks for the common controls of version 6 and no UTF-8 code page.
 # Usage: windows_zip_test.sh ZIP VERSION   (mingw-w64's objdump and windres on PATH)
 set -euo pipefail
